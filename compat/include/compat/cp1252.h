@@ -1,0 +1,14 @@
+// Windows-1252 <-> UTF-8. Core texts are Windows-1252 bytes; the console and the GUI convert at
+// their edges with these.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace compat {
+
+std::string cp1252_to_utf8(std::string_view text);
+
+// Characters without a Windows-1252 form become replacement; malformed UTF-8 bytes as well.
+std::string utf8_to_cp1252(std::string_view text, char replacement = '?');
+
+}  // namespace compat

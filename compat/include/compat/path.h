@@ -1,0 +1,33 @@
+// Path helpers. Both "/" and "\\" separate folders on Windows; "/" elsewhere.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace compat {
+
+char path_separator();
+
+// Folder part with its trailing separator ("" when the path has no folder).
+std::string folder_of(const std::string& path);
+// Name after the last separator.
+std::string base_name(const std::string& path);
+// Base name without its extension (text from the last "." of the base name).
+std::string base_name_without_extension(const std::string& path);
+// Extension including the dot, or "".
+std::string extension_of(const std::string& path);
+// Replaces (or appends) the extension; new_extension includes its dot.
+std::string change_extension(const std::string& path, const std::string& new_extension);
+// a + separator + b, without doubling a separator already at the end of a.
+std::string join_path(const std::string& a, const std::string& b);
+
+bool file_exists(const std::string& path);
+// File size in bytes, -1 when it does not exist or cannot be opened.
+std::int64_t file_size(const std::string& path);
+std::string current_folder();
+bool make_folders(const std::string& path);  // creates every missing level
+
+// Per-user folders off Windows: $XDG_CONFIG_HOME or ~/.config, $XDG_STATE_HOME or ~/.local/state.
+std::string user_config_folder();
+std::string user_state_folder();
+
+}  // namespace compat

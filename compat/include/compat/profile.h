@@ -1,0 +1,35 @@
+// Profile (INI) files with the reading rules of the Windows profile API:
+// case-insensitive section and key names, the first match wins, blanks around the value and one
+// pair of enclosing quotes are removed, the default is returned when the key is absent.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace compat {
+
+// Copies the value (or the default) into buffer, cut to size-1 bytes and NUL-terminated.
+// Returns the number of bytes copied, without the NUL. size 0 copies nothing.
+std::size_t profile_read_string(const std::string& file, const std::string& section, const std::string& key,
+                                const std::string& default_value, char* buffer, std::size_t size);
+
+// Same rules, without a length limit.
+std::string profile_string(const std::string& file, const std::string& section, const std::string& key,
+                           const std::string& default_value);
+
+// The value read as a decimal integer (leading digits, optional sign); default when absent.
+int profile_int(const std::string& file, const std::string& section, const std::string& key, int default_value);
+
+// Every key of a section with its value, in file order (first occurrence of each key only).
+std::vector<std::pair<std::string, std::string>> profile_section(const std::string& file,
+                                                                 const std::string& section);
+
+// Every section name of the file, in file order.
+std::vector<std::string> profile_sections(const std::string& file);
+
+// Writes (creating file and section when missing) one key; returns false when the file cannot be written.
+bool profile_write_string(const std::string& file, const std::string& section, const std::string& key,
+                          const std::string& value);
+
+}  // namespace compat

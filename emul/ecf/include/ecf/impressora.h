@@ -1,0 +1,57 @@
+// The emulated fiscal printer: receives named-parameter commands as texts, validates them against
+// the protocol catalogue, acts on its fiscal state and answers with an error or named returns.
+// Its whole state lives in a context file rasc<n>.bin in a folder, rewritten after every command
+// that changes it. Used by the driver-library stand-in (channel "Emul"), the vendor-library
+// stand-in and the serial printer simulator.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ecf {
+
+// One named value as it travels: text plus the protocol type code (0..10).
+struct Item {
+  std::string nome;
+  std::string valor;
+  std::uint8_t tipo = 7;
+};
+
+struct Resposta {
+  std::int32_t codigo_erro = 0;  // 0 = success
+  std::string nome_erro;         // "NoError" on success
+  std::string circunstancia;     // what was wrong, for the user; empty on success
+  std::vector<Item> retornos;    // in catalogue order, only on success
+};
+
+// Result of the register look-up used by DROVIK_LeRegistrador.
+enum class LeituraRegistrador {
+  kComando = 0,             // comando holds the reading command's name
+  kInexistente = -1,        // no register of that name
+  kSemParametro = -2,       // the reading command has no parameter
+  kSemParametroNome = -3,   // the reading command has no "Nome..." parameter
+  kTipoIncompativel = -4,   // no command reads a register of that type
+};
+
+class Impressora {
+ public:
+  // Opens (or creates, as a fresh printer ready for work) the printer whose context file is
+  // pasta/rasc<numero>.bin. A damaged context file is restored from the emulator's own copy.
+  static std::unique_ptr<Impressora> Abre(const std::string& pasta, int numero = 0);
+  virtual ~Impressora() = default;
+
+  // Executes one command. Parameters are validated against the catalogue (unknown command,
+  // unknown parameter, value not fitting its type or size, missing mandatory parameter) before
+  // anything changes; a refused command never changes the state.
+  virtual Resposta Executa(const std::string& comando, const std::vector<Item>& parametros) = 0;
+
+  // Which reading command (LeInteiro, LeMoeda, LeTexto, LeData, LeHora, LeIndicador) reads the
+  // register; indexed names such as "TotalDiaValorAliquota[3]" are accepted.
+  virtual LeituraRegistrador ComandoDeLeitura(const std::string& registrador, std::string& comando) const = 0;
+
+  // Path of the context file in use.
+  virtual std::string ArquivoContexto() const = 0;
+};
+
+}  // namespace ecf

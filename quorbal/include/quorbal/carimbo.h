@@ -1,0 +1,18 @@
+// Time stamps of transcript, command-file and event lines: "dd/mm/yyyy hh:mm:ss.nnn".
+#pragma once
+#include <string>
+
+#include "compat/clock.h"
+
+namespace quorbal {
+
+std::string FormataCarimbo(const compat::LocalTime& t);
+
+// Transcript record "{0;" + head + ";" + items + ";}".
+std::string ComporRegistro(const std::string& cabeca, const std::string& itens);
+
+// A whole command or reply line: time stamp, " -> " or " <- ", record.
+std::string ComporLinhaComando(const compat::LocalTime& t, const std::string& comando, const std::string& parametros);
+std::string ComporLinhaResposta(const compat::LocalTime& t, const std::string& codigo, const std::string& itens);
+
+}  // namespace quorbal

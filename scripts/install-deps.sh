@@ -1,0 +1,36 @@
+#!/bin/sh
+# Installs exactly what the build, the tests and the cross-builds need on Debian 12.
+# Idempotent: silent and quick when everything is already there.
+set -e
+
+PACKAGES="
+cmake
+ninja-build
+g++
+make
+pkg-config
+libgtest-dev
+libgmock-dev
+libbenchmark-dev
+zlib1g-dev
+g++-mingw-w64-i686-posix
+g++-mingw-w64-x86-64-posix
+mingw-w64-tools
+libz-mingw-w64-dev
+"
+
+missing=""
+for p in $PACKAGES; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "install-deps: installing:$missing"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO=sudo
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -q --no-install-recommends $missing
