@@ -20,7 +20,7 @@ LocalTime local_now();
 // Replaces the clock (tests); an empty function restores the system clock.
 void set_clock(std::function<LocalTime()> clock);
 
-// Weekday of a calendar date (0 = Sunday).
+// Weekday of a Gregorian calendar date (0 = Sunday); -1 for a month outside 1..12.
 int weekday_of(int year, int month, int day);
 
 }  // namespace compat

@@ -1,4 +1,5 @@
-// Path helpers. Both "/" and "\\" separate folders on Windows; "/" elsewhere.
+// Path helpers. Both "/" and "\\" separate folders on Windows (and a drive's ":" ends the folder
+// part); "/" elsewhere.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -11,7 +12,7 @@ char path_separator();
 std::string folder_of(const std::string& path);
 // Name after the last separator.
 std::string base_name(const std::string& path);
-// Base name without its extension (text from the last "." of the base name).
+// Base name without its extension (the extension runs from the last "." of the base name).
 std::string base_name_without_extension(const std::string& path);
 // Extension including the dot, or "".
 std::string extension_of(const std::string& path);
@@ -20,13 +21,18 @@ std::string change_extension(const std::string& path, const std::string& new_ext
 // a + separator + b, without doubling a separator already at the end of a.
 std::string join_path(const std::string& a, const std::string& b);
 
+// True for an existing file that is not a folder.
 bool file_exists(const std::string& path);
-// File size in bytes, -1 when it does not exist or cannot be opened.
+// File size in bytes, -1 when it does not exist or is a folder.
 std::int64_t file_size(const std::string& path);
+// The working folder, without a trailing separator (as getcwd gives it).
 std::string current_folder();
-bool make_folders(const std::string& path);  // creates every missing level
+// Creates every missing level; true when path is a folder afterwards.
+bool make_folders(const std::string& path);
 
-// Per-user folders off Windows: $XDG_CONFIG_HOME or ~/.config, $XDG_STATE_HOME or ~/.local/state.
+// Per-user folders, without a trailing separator. Off Windows: $XDG_CONFIG_HOME or ~/.config,
+// $XDG_STATE_HOME or ~/.local/state (an XDG variable counts only when it holds an absolute path).
+// On Windows: %APPDATA% and %LOCALAPPDATA%.
 std::string user_config_folder();
 std::string user_state_folder();
 

@@ -1,0 +1,113 @@
+#include "compat/cp1252.h"
+
+#include <cstdint>
+
+namespace compat {
+namespace {
+
+// Code points of bytes 0x80..0x9F. The five bytes Windows leaves undefined (0x81, 0x8D, 0x8F, 0x90,
+// 0x9D) map to the C1 control with the same number, as Windows' own conversion does.
+constexpr char32_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88..8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90..97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98..9F
+};
+
+char32_t code_point_of(unsigned char byte) {
+  if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
+  return byte;
+}
+
+void append_utf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// Windows-1252 byte for a code point; -1 when there is none.
+int byte_of(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+  for (int i = 0; i < 32; ++i) {
+    if (kHighControls[i] == cp) return 0x80 + i;
+  }
+  return -1;
+}
+
+bool is_continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// Decodes one UTF-8 sequence at text[pos]. On success returns true with the code point and its
+// length. On failure returns false with the length of the longest malformed prefix (at least 1),
+// so that one replacement stands for one broken sequence.
+bool decode_utf8(std::string_view text, std::size_t pos, char32_t& cp, std::size_t& length) {
+  const unsigned char lead = static_cast<unsigned char>(text[pos]);
+  std::size_t needed;
+  char32_t min_second = 0x80, max_second = 0xBF;
+  if (lead < 0x80) {
+    cp = lead;
+    length = 1;
+    return true;
+  } else if (lead >= 0xC2 && lead <= 0xDF) {
+    needed = 1;
+    cp = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    needed = 2;
+    cp = lead & 0x0F;
+    if (lead == 0xE0) min_second = 0xA0;  // overlong
+    if (lead == 0xED) max_second = 0x9F;  // surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    needed = 3;
+    cp = lead & 0x07;
+    if (lead == 0xF0) min_second = 0x90;  // overlong
+    if (lead == 0xF4) max_second = 0x8F;  // beyond U+10FFFF
+  } else {
+    length = 1;
+    return false;
+  }
+  length = 1;
+  for (std::size_t i = 1; i <= needed; ++i) {
+    if (pos + i >= text.size()) return false;
+    const unsigned char c = static_cast<unsigned char>(text[pos + i]);
+    const bool in_range = i == 1 ? (c >= min_second && c <= max_second) : is_continuation(c);
+    if (!in_range) return false;
+    cp = (cp << 6) | (c & 0x3F);
+    length = i + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string cp1252_to_utf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 4);
+  for (char c : text) append_utf8(out, code_point_of(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string utf8_to_cp1252(std::string_view text, char replacement) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    char32_t cp = 0;
+    std::size_t length = 1;
+    if (decode_utf8(text, pos, cp, length)) {
+      const int byte = byte_of(cp);
+      out += byte < 0 ? replacement : static_cast<char>(byte);
+    } else {
+      out += replacement;
+    }
+    pos += length;
+  }
+  return out;
+}
+
+}  // namespace compat

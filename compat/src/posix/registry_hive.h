@@ -1,0 +1,54 @@
+// The text form of one registry hive off Windows, and its keys and values in memory.
+//
+// File layout (Windows-1252 bytes; "%HH" stands for the byte with hexadecimal value HH):
+//   KVT registry hive 1
+//   [Software\KVT\Program 1.0]
+//   sz:Channel=Emul
+//   dword:Timeout=5
+// The first line names the format. Each key has a "[path]" line, levels joined by "\"; its values
+// follow as "sz:name=text" or "dword:name=decimal". "%", control bytes and DEL are always escaped,
+// "=" in value names and a blank at the end of a field too, so every byte survives and no editor
+// that trims lines can change a value. Blank lines and lines starting with ";" are ignored.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace compat::detail {
+
+struct HiveValue {
+  std::string name;
+  bool is_dword = false;
+  std::string text;          // when !is_dword
+  std::uint32_t number = 0;  // when is_dword
+};
+
+struct HiveKey {
+  std::vector<std::string> levels;  // as first spelled
+  std::vector<HiveValue> values;
+};
+
+class HiveData {
+ public:
+  HiveData();  // holds the root and "Software"
+
+  // Levels of a path written with "\" between them; false when a level is empty.
+  static bool split_path(std::string_view path, std::vector<std::string>& levels);
+
+  HiveKey* find(const std::vector<std::string>& levels);
+  // Adds every missing level; returns the key and whether it is new.
+  HiveKey& create(const std::vector<std::string>& levels, bool& created);
+
+  static HiveValue* find_value(HiveKey& key, std::string_view name);
+
+  // Reads a hive file's bytes; false (data unchanged) when they are not a valid hive. An empty file
+  // is an empty hive.
+  bool parse(std::string_view bytes);
+  std::string format() const;
+
+ private:
+  std::vector<HiveKey> keys_;
+};
+
+}  // namespace compat::detail

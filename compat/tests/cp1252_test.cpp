@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "compat/cp1252.h"
+
+namespace {
+
+std::string all_bytes() {
+  std::string bytes;
+  for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+  return bytes;
+}
+
+TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
+  const std::string bytes = all_bytes();
+  const std::string utf8 = compat::cp1252_to_utf8(bytes);
+  EXPECT_EQ(compat::utf8_to_cp1252(utf8), bytes);
+  // 128 ASCII bytes take one byte each, the 17 punctuation and symbol bytes of 0x80..0x9F above
+  // U+07FF take three, the other 111 take two.
+  EXPECT_EQ(utf8.size(), 128u + 17u * 3u + 111u * 2u);
+}
+
+TEST(Cp1252, HighBytesMapAsWindowsDoes) {
+  EXPECT_EQ(compat::cp1252_to_utf8("\x80"), u8"\u20AC");
+  EXPECT_EQ(compat::cp1252_to_utf8("\x8A\x9A\x9F"), u8"\u0160\u0161\u0178");
+  EXPECT_EQ(compat::cp1252_to_utf8("\x93x\x94"), u8"\u201Cx\u201D");
+  EXPECT_EQ(compat::cp1252_to_utf8("\xE3\xC7\xFF"), u8"\u00E3\u00C7\u00FF");
+  // The five bytes Windows leaves undefined become the C1 controls of the same number.
+  EXPECT_EQ(compat::cp1252_to_utf8("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
+  // Literals in this program are compiled to Windows-1252.
+  EXPECT_EQ(compat::cp1252_to_utf8("Não há conexão com ECF!"), u8"N\u00E3o h\u00E1 conex\u00E3o com ECF!");
+}
+
+TEST(Cp1252, CharactersWithoutAFormBecomeTheReplacement) {
+  EXPECT_EQ(compat::utf8_to_cp1252(u8"a\u4E2Db"), "a?b");
+  EXPECT_EQ(compat::utf8_to_cp1252(u8"\U0001F600"), "?");  // one replacement per character
+  EXPECT_EQ(compat::utf8_to_cp1252(u8"\u0080", '_'), "_");  // byte 0x80 is the euro sign, not U+0080
+  EXPECT_EQ(compat::utf8_to_cp1252(u8"\u20AC"), "\x80");
+}
+
+TEST(Cp1252, MalformedUtf8BecomesTheReplacement) {
+  EXPECT_EQ(compat::utf8_to_cp1252("\x80"), "?");               // stray continuation byte
+  EXPECT_EQ(compat::utf8_to_cp1252("\xE2\x82" "A"), "?A");      // cut sequence: one replacement
+  EXPECT_EQ(compat::utf8_to_cp1252("\xC0\xAF"), "??");          // overlong form
+  EXPECT_EQ(compat::utf8_to_cp1252("\xED\xA0\x80"), "???");     // surrogate
+  EXPECT_EQ(compat::utf8_to_cp1252("\xF4\x90\x80\x80"), "????");  // beyond U+10FFFF
+  EXPECT_EQ(compat::utf8_to_cp1252("ok\xC3"), "ok?");           // cut at the end
+  EXPECT_EQ(compat::utf8_to_cp1252("\xFF\xFE"), "??");
+}
+
+}  // namespace

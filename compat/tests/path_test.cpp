@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "compat/path.h"
+#include "temp_folder.h"
+
+namespace {
+
+using compat_test::TempFolder;
+
+TEST(Path, NamePartsOfAPath) {
+  EXPECT_EQ(compat::folder_of("/home/u/Comandos.RMT"), "/home/u/");
+  EXPECT_EQ(compat::folder_of("Comandos.RMT"), "");
+  EXPECT_EQ(compat::folder_of("/"), "/");
+  EXPECT_EQ(compat::folder_of("a\\b.txt"), "");  // a backslash is an ordinary character here
+  EXPECT_EQ(compat::base_name("/home/u/Comandos.RMT"), "Comandos.RMT");
+  EXPECT_EQ(compat::base_name("/home/u/"), "");
+  EXPECT_EQ(compat::base_name_without_extension("/home/u/Comandos.RMT"), "Comandos");
+  EXPECT_EQ(compat::base_name_without_extension("/a.b/c"), "c");  // a dot in a folder is no extension
+  EXPECT_EQ(compat::extension_of("/x/MF.TXT"), ".TXT");
+  EXPECT_EQ(compat::extension_of("arq.tar.gz"), ".gz");
+  EXPECT_EQ(compat::extension_of("/a.b/c"), "");
+}
+
+TEST(Path, ExtensionChangeAndJoin) {
+  EXPECT_EQ(compat::change_extension("/r/MF.TXT", ".fmt"), "/r/MF.fmt");
+  EXPECT_EQ(compat::change_extension("/a.b/c", ".txt"), "/a.b/c.txt");
+  EXPECT_EQ(compat::change_extension("x.y.z", ""), "x.y");
+  EXPECT_EQ(compat::join_path("/a", "b.ini"), "/a/b.ini");
+  EXPECT_EQ(compat::join_path("/a/", "b.ini"), "/a/b.ini");
+  EXPECT_EQ(compat::join_path("", "b.ini"), "b.ini");
+  EXPECT_EQ(compat::path_separator(), '/');
+}
+
+TEST(Path, FilesAndFolders) {
+  TempFolder temp;
+  const std::string file = temp.file("cinco.bin");
+  compat_test::write_bytes(file, std::string("\0\r\n\xFF!", 5));
+  EXPECT_TRUE(compat::file_exists(file));
+  EXPECT_EQ(compat::file_size(file), 5);
+  EXPECT_FALSE(compat::file_exists(temp.file("nada")));
+  EXPECT_EQ(compat::file_size(temp.file("nada")), -1);
+  EXPECT_FALSE(compat::file_exists(temp.path()));  // a folder is not a file
+  EXPECT_EQ(compat::file_size(temp.path()), -1);
+
+  const std::string deep = temp.file("a/b/c");
+  EXPECT_TRUE(compat::make_folders(deep));
+  EXPECT_TRUE(std::filesystem::is_directory(deep));
+  EXPECT_TRUE(compat::make_folders(deep + "/"));  // already there
+  EXPECT_FALSE(compat::make_folders(file + "/sub"));  // a level is a file
+
+  EXPECT_EQ(compat::current_folder(), std::filesystem::current_path().string());
+}
+
+TEST(Path, PerUserFoldersFollowXdgThenHome) {
+  TempFolder temp;
+  EXPECT_EQ(compat::user_config_folder(), temp.path() + "/config");
+  EXPECT_EQ(compat::user_state_folder(), temp.path() + "/state");
+
+  const char* home = getenv("HOME");
+  const std::string saved_home = home != nullptr ? home : "";
+  setenv("HOME", temp.path().c_str(), 1);
+  setenv("XDG_CONFIG_HOME", "relative/config", 1);  // not absolute: ignored
+  unsetenv("XDG_STATE_HOME");
+  const std::string config = compat::user_config_folder();
+  const std::string state = compat::user_state_folder();
+  if (home != nullptr) {
+    setenv("HOME", saved_home.c_str(), 1);
+  } else {
+    unsetenv("HOME");
+  }
+  EXPECT_EQ(config, temp.path() + "/.config");
+  EXPECT_EQ(state, temp.path() + "/.local/state");
+}
+
+}  // namespace
