@@ -1,0 +1,30 @@
+// A fiscal printer on a pseudo-terminal: the host opens the slave device (Caminho()) as it would
+// a serial port; a background thread answers its frames through a Respondedor.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "serialsim/respondedor.h"
+
+namespace serialsim {
+
+class Simulador {
+ public:
+  explicit Simulador(const std::string& pasta_emulador);
+  ~Simulador();  // stops
+  Simulador(const Simulador&) = delete;
+  Simulador& operator=(const Simulador&) = delete;
+
+  bool Inicia();                // opens the pseudo-terminal and starts serving; false on failure
+  std::string Caminho() const;  // slave device path, e.g. /dev/pts/7; empty before Inicia
+  std::string Erro() const;     // why Inicia failed
+  void Para();                  // stops serving and closes the pseudo-terminal
+  void DesligaPar();            // the printer goes away: the host sees I/O errors, the path vanishes
+  Respondedor& respondedor();   // thread-safe
+
+ private:
+  struct Estado;
+  std::unique_ptr<Estado> estado_;
+};
+
+}  // namespace serialsim

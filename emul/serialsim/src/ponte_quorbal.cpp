@@ -1,0 +1,28 @@
+#include "ponte_quorbal.h"
+
+#include "ecf/impressora.h"
+#include "ecf/registro.h"
+
+namespace serialsim {
+
+struct PonteQuorbal::Impressora {
+  std::unique_ptr<ecf::Impressora> ecf;
+};
+
+PonteQuorbal::PonteQuorbal(std::string pasta) : pasta_(std::move(pasta)) {}
+PonteQuorbal::~PonteQuorbal() = default;
+
+bool PonteQuorbal::Responde(const std::string& texto, std::string& resposta) {
+  ecf::Registro registro;
+  if (!ecf::LeRegistro(texto, registro)) return false;
+  if (!impressora_) {
+    // Opened at the first command so that a printer never asked for leaves no context file.
+    std::unique_ptr<ecf::Impressora> aberta = ecf::Impressora::Abre(pasta_);
+    if (!aberta) return false;
+    impressora_.reset(new Impressora{std::move(aberta)});
+  }
+  resposta = ecf::FormataResposta(impressora_->ecf->Executa(registro.cabeca, registro.itens));
+  return true;
+}
+
+}  // namespace serialsim

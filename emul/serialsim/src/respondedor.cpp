@@ -1,0 +1,131 @@
+#include "serialsim/respondedor.h"
+
+#include <deque>
+
+#include "enquadrador.h"
+#include "ponte_quorbal.h"
+#include "respostas.h"
+
+namespace serialsim {
+
+struct Respondedor::Estado {
+  explicit Estado(const std::string& pasta) : quorbal(pasta) {}
+
+  std::string Responde(const Quadro& quadro);
+
+  Enquadrador enquadrador;
+  Comportamento comportamento;
+  int ocupado_restante = 0;
+  std::deque<std::string> quadros;  // the latest kQuadrosGuardados only: a program serves for days
+  PonteQuorbal quorbal;
+};
+
+namespace {
+
+constexpr std::size_t kQuadrosGuardados = 10000;
+
+std::string Byte(unsigned char b) { return std::string(1, static_cast<char>(b)); }
+
+}  // namespace
+
+std::string Respondedor::Estado::Responde(const Quadro& quadro) {
+  const Comportamento& c = comportamento;
+  if (ocupado_restante > 0) {
+    --ocupado_restante;
+    return Byte(c.status_ocupado);
+  }
+  if (!quadro.valido) return Byte(c.status_malformado);
+  std::string resposta;
+  switch (quadro.numero) {
+    case 4:
+      return DadosRegistrador(c, quadro.bytes, resposta) ? resposta : Byte(c.status_malformado);
+    case 8:
+      ocupado_restante = c.consultas_ocupado;
+      break;
+    case 16:
+      if (LeituraEcf(c, quadro.bytes, resposta)) return resposta;
+      break;
+    case 53:
+      return LeituraCmc7(c);
+    case 60:
+      return quorbal.Responde(quadro.bytes.substr(8), resposta) ? resposta : Byte(c.status_malformado);
+    default:
+      break;
+  }
+  return Byte(kAceito);
+}
+
+Respondedor::Respondedor(const std::string& pasta_emulador)
+    : estado_(std::make_unique<Estado>(pasta_emulador)) {}
+
+Respondedor::~Respondedor() = default;
+
+std::string Respondedor::Processa(bool silencio) {
+  std::string respostas;
+  Quadro quadro;
+  while (estado_->enquadrador.Proximo(quadro, silencio)) {
+    estado_->quadros.push_back(quadro.bytes);
+    if (estado_->quadros.size() > kQuadrosGuardados) estado_->quadros.pop_front();
+    std::string resposta = estado_->Responde(quadro);
+    Comportamento& c = estado_->comportamento;
+    if (c.mudo) continue;
+    if (c.resposta_curta >= 0) {
+      if (resposta.size() > static_cast<std::size_t>(c.resposta_curta)) resposta.resize(c.resposta_curta);
+      c.resposta_curta = -1;
+    }
+    respostas += resposta;
+  }
+  return respostas;
+}
+
+std::string Respondedor::Recebe(const std::string& bytes) {
+  std::lock_guard<std::mutex> trava(mutex_);
+  estado_->enquadrador.Acrescenta(bytes);
+  return Processa(false);
+}
+
+std::string Respondedor::Silencio() {
+  std::lock_guard<std::mutex> trava(mutex_);
+  return Processa(true);
+}
+
+std::string Respondedor::Responde(const std::string& quadro) {
+  std::lock_guard<std::mutex> trava(mutex_);
+  estado_->enquadrador.Limpa();
+  estado_->enquadrador.Acrescenta(quadro);
+  return Processa(true);
+}
+
+bool Respondedor::Pendente() const {
+  std::lock_guard<std::mutex> trava(mutex_);
+  return estado_->enquadrador.Pendente();
+}
+
+std::vector<std::string> Respondedor::Quadros() const {
+  std::lock_guard<std::mutex> trava(mutex_);
+  return std::vector<std::string>(estado_->quadros.begin(), estado_->quadros.end());
+}
+
+std::vector<std::string> Respondedor::RetiraQuadros() {
+  std::lock_guard<std::mutex> trava(mutex_);
+  std::vector<std::string> quadros(estado_->quadros.begin(), estado_->quadros.end());
+  estado_->quadros.clear();
+  return quadros;
+}
+
+void Respondedor::LimpaQuadros() {
+  std::lock_guard<std::mutex> trava(mutex_);
+  estado_->quadros.clear();
+}
+
+void Respondedor::Configura(const Comportamento& c) {
+  std::lock_guard<std::mutex> trava(mutex_);
+  estado_->comportamento = c;
+}
+
+Comportamento Respondedor::Configuracao() const {
+  std::lock_guard<std::mutex> trava(mutex_);
+  return estado_->comportamento;
+}
+
+}  // namespace serialsim

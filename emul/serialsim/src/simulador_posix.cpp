@@ -1,0 +1,135 @@
+// The printer behind a POSIX pseudo-terminal. The master side is ours; the host opens the slave.
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include "serialsim/simulador.h"
+
+namespace serialsim {
+
+struct Simulador::Estado {
+  explicit Estado(const std::string& pasta) : respondedor(pasta) {}
+
+  bool Abre();
+  void Serve();
+  void Fecha();
+
+  Respondedor respondedor;
+  int mestre = -1;
+  // Our own descriptor on the slave keeps the pair alive between two host sessions (the master
+  // would otherwise see a hang-up and nothing to wait on) and carries the raw line settings.
+  int escravo = -1;
+  int aviso[2] = {-1, -1};  // written to stop the serving thread
+  std::string caminho;
+  std::string erro;
+  std::thread servo;
+};
+
+namespace {
+
+std::string Falha(const char* o_que) { return std::string(o_que) + ": " + std::strerror(errno); }
+
+void FechaDescritor(int& fd) {
+  if (fd >= 0) close(fd);
+  fd = -1;
+}
+
+}  // namespace
+
+bool Simulador::Estado::Abre() {
+  mestre = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (mestre < 0) return erro = Falha("posix_openpt"), false;
+  if (grantpt(mestre) != 0) return erro = Falha("grantpt"), false;
+  if (unlockpt(mestre) != 0) return erro = Falha("unlockpt"), false;
+  char nome[128];
+  if (ptsname_r(mestre, nome, sizeof nome) != 0) return erro = Falha("ptsname"), false;
+  caminho = nome;
+  if (fcntl(mestre, F_SETFL, fcntl(mestre, F_GETFL) | O_NONBLOCK) != 0) return erro = Falha("fcntl"), false;
+  escravo = open(nome, O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (escravo < 0) return erro = Falha(nome), false;
+  // Raw line: no byte of a frame or an answer may be translated, echoed or taken as a signal.
+  termios modo{};
+  if (tcgetattr(escravo, &modo) != 0) return erro = Falha("tcgetattr"), false;
+  cfmakeraw(&modo);
+  cfsetispeed(&modo, B9600);
+  cfsetospeed(&modo, B9600);
+  if (tcsetattr(escravo, TCSANOW, &modo) != 0) return erro = Falha("tcsetattr"), false;
+  if (pipe2(aviso, O_CLOEXEC) != 0) return erro = Falha("pipe"), false;
+  return true;
+}
+
+void Simulador::Estado::Serve() {
+  std::string saida;
+  char bloco[4096];
+  while (true) {
+    pollfd fds[2] = {{mestre, static_cast<short>(POLLIN | (saida.empty() ? 0 : POLLOUT)), 0},
+                     {aviso[0], POLLIN, 0}};
+    const int espera = respondedor.Pendente() ? respondedor.Configuracao().silencio_ms : -1;
+    const int prontos = poll(fds, 2, espera);
+    if (prontos < 0) {
+      if (errno == EINTR) continue;
+      return;
+    }
+    if (fds[1].revents) return;
+    if (prontos == 0) saida += respondedor.Silencio();
+    if (fds[0].revents & POLLIN) {
+      const ssize_t n = read(mestre, bloco, sizeof bloco);
+      if (n > 0) saida += respondedor.Recebe(std::string(bloco, static_cast<std::size_t>(n)));
+    } else if (fds[0].revents & (POLLHUP | POLLERR)) {
+      // Should not happen while we hold the slave; do not spin if it does.
+      poll(&fds[1], 1, 10);
+    }
+    if (!saida.empty()) {
+      const ssize_t n = write(mestre, saida.data(), saida.size());
+      if (n > 0) saida.erase(0, static_cast<std::size_t>(n));
+    }
+  }
+}
+
+void Simulador::Estado::Fecha() {
+  if (servo.joinable()) {
+    const char c = 0;
+    (void)!write(aviso[1], &c, 1);
+    servo.join();
+  }
+  FechaDescritor(escravo);
+  FechaDescritor(mestre);
+  FechaDescritor(aviso[0]);
+  FechaDescritor(aviso[1]);
+}
+
+Simulador::Simulador(const std::string& pasta_emulador) : estado_(std::make_unique<Estado>(pasta_emulador)) {}
+
+Simulador::~Simulador() { Para(); }
+
+bool Simulador::Inicia() {
+  if (estado_->servo.joinable()) return true;
+  Estado& e = *estado_;
+  e.erro.clear();
+  if (!e.Abre()) {
+    e.Fecha();
+    return false;
+  }
+  e.servo = std::thread([&e] { e.Serve(); });
+  return true;
+}
+
+std::string Simulador::Caminho() const { return estado_->caminho; }
+
+std::string Simulador::Erro() const { return estado_->erro; }
+
+void Simulador::Para() { estado_->Fecha(); }
+
+// Closing the master is what a printer switched off looks like to the host: its reads fail and the
+// device node goes away.
+void Simulador::DesligaPar() { estado_->Fecha(); }
+
+Respondedor& Simulador::respondedor() { return estado_->respondedor; }
+
+}  // namespace serialsim

@@ -1,0 +1,153 @@
+#include "serialsim/respondedor.h"
+
+#include <gtest/gtest.h>
+
+#include "quadros_teste.h"
+
+namespace serialsim {
+namespace {
+
+const std::string kAceitoTexto = "!";
+const std::string kMalformado = "?";
+const std::string kOcupado = "\x0a";
+
+TEST(Respondedor, PlainFramesAreAcceptedWithExclamation) {
+  std::size_t n = 0;
+  const ComandoSerial* comandos = ComandosSeriais(n);
+  Respondedor r("/nonexistent");
+  Comportamento c;
+  c.consultas_ocupado = 0;
+  r.Configura(c);
+  int aceitos = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const int numero = comandos[i].numero;
+    if (numero == 4 || numero == 53 || numero == 60) continue;  // answered with data
+    SCOPED_TRACE(numero);
+    const std::string quadro = QuadroValido(comandos[i]);
+    // "34" in its long form arrives whole; every other frame ends at its only length.
+    EXPECT_EQ(r.Recebe(quadro), kAceitoTexto);
+    ++aceitos;
+  }
+  EXPECT_EQ(aceitos, 47);
+  EXPECT_EQ(r.Quadros().size(), 47u);
+}
+
+TEST(Respondedor, MalformedFramesGetTheMalformedStatus) {
+  Respondedor r("/nonexistent");
+  EXPECT_EQ(r.Recebe(Cabecalho(21)), kMalformado);
+  EXPECT_EQ(r.Recebe("\x1b" "fx0"), kMalformado);
+  EXPECT_EQ(r.Recebe(QuadroValido(10, "7")), kMalformado);  // "7 " is not two digits
+  EXPECT_EQ(r.Recebe(QuadroValido(4, "1a2")), kMalformado);
+  EXPECT_EQ(r.Recebe(QuadroValido(4, "   ")), kMalformado);
+  Comportamento c;
+  c.status_malformado = 0x80;
+  r.Configura(c);
+  EXPECT_EQ(r.Recebe(Cabecalho(99)), "\x80");
+  EXPECT_EQ(r.Quadros().size(), 6u);
+}
+
+TEST(Respondedor, RegisterReadingIsThirtyBytes) {
+  Respondedor r("/nonexistent");
+  EXPECT_EQ(r.Recebe(QuadroValido(4, "  7")), "Registrador 007               ");
+  EXPECT_EQ(r.Recebe(QuadroValido(4, "123")), "Registrador 123               ");
+  Comportamento c;
+  c.registradores[12] = "0000012345";
+  c.registradores[13] = std::string(40, '9');
+  r.Configura(c);
+  EXPECT_EQ(r.Recebe(QuadroValido(4, " 12")), "0000012345                    ");
+  EXPECT_EQ(r.Recebe(QuadroValido(4, "013")), std::string(30, '9'));
+}
+
+TEST(Respondedor, BusyAfterReportThenAcceptedAgain) {
+  Respondedor r("/nonexistent");
+  EXPECT_EQ(r.Recebe(QuadroValido(8, "z")), kAceitoTexto);
+  EXPECT_EQ(r.Recebe(QuadroValido(0)), kOcupado);
+  EXPECT_EQ(r.Recebe(QuadroValido(4, "  1")), kOcupado);  // busy even for register data
+  EXPECT_EQ(r.Recebe(Cabecalho(21)), kOcupado);
+  EXPECT_EQ(r.Recebe(QuadroValido(0)), kAceitoTexto);
+
+  Comportamento c;
+  c.consultas_ocupado = 1;
+  c.status_ocupado = 'B';
+  r.Configura(c);
+  EXPECT_EQ(r.Recebe(QuadroValido(8, "x") + QuadroValido(0) + QuadroValido(0)), "!B!");
+}
+
+TEST(Respondedor, SplitReadsAndSeveralFramesInOneRead) {
+  Respondedor r("/nonexistent");
+  const std::string venda = QuadroValido(5, "7891234567890");
+  std::string respostas;
+  for (char ch : venda) {
+    EXPECT_EQ(respostas, "");
+    respostas += r.Recebe(std::string(1, ch));
+  }
+  EXPECT_EQ(respostas, kAceitoTexto);
+  EXPECT_EQ(r.Recebe("ruido" + QuadroValido(4, "  2") + "\r\n" + QuadroValido(0)),
+            "Registrador 002               !");
+  EXPECT_EQ(r.Quadros(), (std::vector<std::string>{venda, QuadroValido(4, "  2"), QuadroValido(0)}));
+}
+
+TEST(Respondedor, ShortReplyAndSilence) {
+  Respondedor r("/nonexistent");
+  Comportamento c;
+  c.resposta_curta = 12;
+  r.Configura(c);
+  EXPECT_EQ(r.Recebe(QuadroValido(4, "  7")), "Registrador ");
+  EXPECT_EQ(r.Recebe(QuadroValido(4, "  7")).size(), 30u);  // only the next answer is cut
+  c.resposta_curta = 0;
+  r.Configura(c);
+  EXPECT_EQ(r.Recebe(QuadroValido(0)), "");
+  EXPECT_EQ(r.Recebe(QuadroValido(0)), kAceitoTexto);
+
+  c = Comportamento{};
+  c.mudo = true;
+  r.Configura(c);
+  r.LimpaQuadros();
+  EXPECT_EQ(r.Recebe(QuadroValido(0) + QuadroValido(1)), "");
+  EXPECT_EQ(r.RetiraQuadros().size(), 2u);  // still heard
+  EXPECT_TRUE(r.Quadros().empty());
+}
+
+TEST(Respondedor, ReadingStreamsEndWithOneEtx) {
+  Respondedor r("/nonexistent");
+  for (char modo : {'4', '5', '6', '7'}) {
+    const std::string fluxo = r.Recebe(QuadroValido(16, std::string(1, modo) + "01012024" + "31012024" + "s"));
+    ASSERT_GT(fluxo.size(), 1000u);
+    EXPECT_EQ(fluxo.find('\x03'), fluxo.size() - 1) << modo;
+    EXPECT_EQ(fluxo.substr(0, 17), std::string("LEITURA MODO ") + modo + "   ");
+    EXPECT_NE(fluxo.find("INICIO 01012024"), std::string::npos);
+    EXPECT_NE(fluxo.find("FIM    31012024"), std::string::npos);
+  }
+  EXPECT_EQ(r.Recebe(QuadroValido(16, "0" "01012024" "31012024" "s")), kAceitoTexto);
+
+  Comportamento c;
+  c.texto_leitura = "MF\r\nLINHA\r\n";
+  r.Configura(c);
+  EXPECT_EQ(r.Recebe(QuadroValido(16, "5")), "MF\r\nLINHA\r\n\x03");
+  c.leitura_sem_etx = true;
+  r.Configura(c);
+  EXPECT_EQ(r.Recebe(QuadroValido(16, "5")), "MF\r\nLINHA\r\n");
+}
+
+TEST(Respondedor, Cmc7LineAfterStx) {
+  Respondedor r("/nonexistent");
+  EXPECT_EQ(r.Recebe(Cabecalho(53)), "\x02<00100014<0010000015>123456789012:");
+  Comportamento c;
+  c.linha_cmc7 = "";
+  r.Configura(c);
+  EXPECT_EQ(r.Recebe(Cabecalho(53)), kAceitoTexto);  // no cheque in the printer
+}
+
+TEST(Respondedor, WholeFrameFromTheVendorLibrary) {
+  Respondedor r("/nonexistent");
+  const std::string curto = QuadroValido(34, std::string(165, '2')).substr(0, 169);
+  EXPECT_EQ(r.Responde(curto), kAceitoTexto);
+  EXPECT_EQ(r.Responde(QuadroValido(5).substr(0, 50)), kMalformado);  // cut short
+  EXPECT_EQ(r.Responde(QuadroValido(0) + "extra"), kAceitoTexto);      // trailing noise ignored
+  EXPECT_EQ(r.Responde(QuadroValido(5).substr(0, 50)), kMalformado);
+  EXPECT_EQ(r.Responde(QuadroValido(0)), kAceitoTexto);  // the cut frame above left nothing behind
+  EXPECT_FALSE(r.Pendente());
+}
+
+}  // namespace
+}  // namespace serialsim

@@ -1,0 +1,144 @@
+#include "serialsim/simulador.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "quadros_teste.h"
+
+namespace serialsim {
+namespace {
+
+// The host's end: the slave device opened as a serial port in raw mode.
+class Hospedeiro {
+ public:
+  explicit Hospedeiro(const std::string& caminho) {
+    fd_ = open(caminho.c_str(), O_RDWR | O_NOCTTY);
+    if (fd_ < 0) return;
+    termios modo{};
+    tcgetattr(fd_, &modo);
+    cfmakeraw(&modo);
+    tcsetattr(fd_, TCSANOW, &modo);
+  }
+  ~Hospedeiro() {
+    if (fd_ >= 0) close(fd_);
+  }
+  bool Aberto() const { return fd_ >= 0; }
+  void Escreve(const std::string& bytes) { ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size())); }
+  // Reads until `n` bytes came or `ms` passed without data.
+  std::string Le(std::size_t n, int ms = 2000) {
+    std::string lido;
+    char bloco[4096];
+    while (lido.size() < n) {
+      pollfd p{fd_, POLLIN, 0};
+      if (poll(&p, 1, ms) <= 0) break;
+      const ssize_t k = read(fd_, bloco, std::min(sizeof bloco, n - lido.size()));
+      if (k <= 0) break;
+      lido.append(bloco, static_cast<std::size_t>(k));
+    }
+    return lido;
+  }
+  int fd() const { return fd_; }
+
+ private:
+  int fd_ = -1;
+};
+
+TEST(Simulador, AnswersFramesOnThePseudoTerminal) {
+  Simulador s("/nonexistent");
+  ASSERT_TRUE(s.Inicia()) << s.Erro();
+  ASSERT_EQ(s.Caminho().rfind("/dev/pts/", 0), 0u) << s.Caminho();
+  Hospedeiro h(s.Caminho());
+  ASSERT_TRUE(h.Aberto());
+  h.Escreve(QuadroValido(0));
+  EXPECT_EQ(h.Le(1), "!");
+  h.Escreve(QuadroValido(4, "  9"));
+  EXPECT_EQ(h.Le(30), "Registrador 009               ");
+  EXPECT_EQ(s.respondedor().Quadros(), (std::vector<std::string>{QuadroValido(0), QuadroValido(4, "  9")}));
+}
+
+TEST(Simulador, NoByteIsTranslatedEitherWay) {
+  Simulador s("/nonexistent");
+  ASSERT_TRUE(s.Inicia());
+  Comportamento c;
+  const std::string especiais("\r\n\x03\x04\x11\x13\x1a\x7f\xff\x00\x1c", 11);
+  c.registradores[1] = especiais;
+  s.respondedor().Configura(c);
+  Hospedeiro h(s.Caminho());
+  const std::string quadro = QuadroValido(12, especiais + "\r");
+  h.Escreve(quadro);
+  EXPECT_EQ(h.Le(1), "!");
+  ASSERT_EQ(s.respondedor().Quadros().size(), 1u);
+  EXPECT_EQ(s.respondedor().Quadros()[0], quadro);
+  h.Escreve(QuadroValido(4, "001"));
+  std::string esperado = especiais;
+  esperado.resize(30, ' ');
+  EXPECT_EQ(h.Le(30), esperado);
+}
+
+TEST(Simulador, FrameWrittenInPiecesAndShortChequeForm) {
+  Simulador s("/nonexistent");
+  ASSERT_TRUE(s.Inicia());
+  Hospedeiro h(s.Caminho());
+  const std::string venda = QuadroValido(5, "7891234567890");
+  for (std::size_t i = 0; i < venda.size(); i += 30) {
+    h.Escreve(venda.substr(i, 30));
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  }
+  EXPECT_EQ(h.Le(1), "!");
+  EXPECT_EQ(h.Le(1, 300), "");  // one frame, one answer
+
+  h.Escreve(QuadroValido(34, std::string(165, '3')).substr(0, 169));
+  EXPECT_EQ(h.Le(1), "!");  // after the line has been quiet
+  h.Escreve(QuadroValido(5).substr(0, 20));
+  EXPECT_EQ(h.Le(1), "?");  // the host gave up in the middle
+  EXPECT_EQ(s.respondedor().Quadros().size(), 3u);
+}
+
+TEST(Simulador, HostMayCloseAndReopen) {
+  Simulador s("/nonexistent");
+  ASSERT_TRUE(s.Inicia());
+  for (int vez = 0; vez < 3; ++vez) {
+    Hospedeiro h(s.Caminho());
+    ASSERT_TRUE(h.Aberto());
+    h.Escreve(QuadroValido(0));
+    EXPECT_EQ(h.Le(1), "!");
+  }
+}
+
+TEST(Simulador, PeerGoneFailsTheHost) {
+  Simulador s("/nonexistent");
+  ASSERT_TRUE(s.Inicia());
+  const std::string caminho = s.Caminho();
+  Hospedeiro h(caminho);
+  ASSERT_TRUE(h.Aberto());
+  s.DesligaPar();
+  char c;
+  pollfd p{h.fd(), POLLIN, 0};
+  ASSERT_EQ(poll(&p, 1, 1000), 1);
+  EXPECT_NE(p.revents & (POLLHUP | POLLERR | POLLIN), 0);
+  EXPECT_LE(read(h.fd(), &c, 1), 0);
+  EXPECT_FALSE(Hospedeiro(caminho).Aberto());
+}
+
+TEST(Simulador, StopsWhileAnswersWaitUnread) {
+  Simulador s("/nonexistent");
+  ASSERT_TRUE(s.Inicia());
+  Comportamento c;
+  c.texto_leitura = std::string(64 * 1024, 'L');
+  s.respondedor().Configura(c);
+  Hospedeiro h(s.Caminho());
+  for (int i = 0; i < 8; ++i) h.Escreve(QuadroValido(16, "5"));
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  s.Para();  // must not hang on the full line
+  EXPECT_EQ(s.respondedor().Quadros().size(), 8u);
+}
+
+}  // namespace
+}  // namespace serialsim

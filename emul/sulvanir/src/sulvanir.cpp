@@ -1,0 +1,145 @@
+#include "sulvanir.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <system_error>
+#include <thread>
+
+#include "serialsim/respondedor.h"
+
+#if defined(__GNUC__) && !defined(_WIN32)
+#define SULVANIR_EXPORTA __attribute__((visibility("default")))
+#else
+#define SULVANIR_EXPORTA  // the .def file names the exports
+#endif
+
+namespace {
+
+constexpr int kConexaoPadrao = 1;
+constexpr int kFalhaComunicacao = -100;
+constexpr int kNadaRecebido = -101;
+
+struct Sessao {
+  std::mutex mutex;
+  std::unique_ptr<serialsim::Respondedor> respondedor;
+  std::string pendente;  // answer bytes not yet collected
+};
+
+Sessao& sessao() {
+  static Sessao s;
+  return s;
+}
+
+const char* Ambiente(const char* nome) { return std::getenv(nome); }
+
+bool LeInteiro(const char* texto, int& valor) {
+  if (!texto || !*texto) return false;
+  char* fim = nullptr;
+  const long v = std::strtol(texto, &fim, 10);
+  if (*fim != '\0' || v < -2147483647L - 1 || v > 2147483647L) return false;
+  valor = static_cast<int>(v);
+  return true;
+}
+
+std::string PastaEmulador() {
+  if (const char* pasta = Ambiente("SULVANIR_PASTA"); pasta && *pasta) return pasta;
+#ifdef _WIN32
+  if (const char* local = Ambiente("LOCALAPPDATA"); local && *local) return std::string(local) + "\\Sulvanir";
+#else
+  if (const char* estado = Ambiente("XDG_STATE_HOME"); estado && *estado) return std::string(estado) + "/sulvanir";
+  if (const char* casa = Ambiente("HOME"); casa && *casa) return std::string(casa) + "/.local/state/sulvanir";
+#endif
+  return "sulvanir";
+}
+
+std::unique_ptr<serialsim::Respondedor> NovaImpressora() {
+  const std::string pasta = PastaEmulador();
+  std::error_code erro;
+  std::filesystem::create_directories(pasta, erro);  // a failure shows as refused "60" frames
+  auto respondedor = std::make_unique<serialsim::Respondedor>(pasta);
+  serialsim::Comportamento c;
+  int ocupado = 0;
+  if (LeInteiro(Ambiente("SULVANIR_OCUPADO"), ocupado) && ocupado >= 0) c.consultas_ocupado = ocupado;
+  if (const char* sem_etx = Ambiente("SULVANIR_SEM_ETX")) c.leitura_sem_etx = sem_etx[0] == '1';
+  if (const char* cmc7 = Ambiente("SULVANIR_CMC7")) c.linha_cmc7 = cmc7;
+  respondedor->Configura(c);
+  return respondedor;
+}
+
+void RegistraQuadro(const std::string& quadro) {
+  const char* arquivo = Ambiente("SULVANIR_QUADROS");
+  if (!arquivo || !*arquivo) return;
+  std::FILE* f = std::fopen(arquivo, "ab");
+  if (!f) return;
+  for (unsigned char c : quadro) std::fprintf(f, "%02X", c);
+  std::fputc('\n', f);
+  std::fclose(f);
+}
+
+// Hands over what fits; the rest stays for the next collecting call.
+int Entrega(std::string& pendente, char* resposta, int* tamanho_resposta) {
+  const std::size_t n = std::min(pendente.size(), static_cast<std::size_t>(std::max(*tamanho_resposta, 0)));
+  std::copy(pendente.begin(), pendente.begin() + static_cast<std::ptrdiff_t>(n), resposta);
+  pendente.erase(0, n);
+  *tamanho_resposta = static_cast<int>(n);
+  return n > 0 ? 0 : kNadaRecebido;
+}
+
+}  // namespace
+
+extern "C" {
+
+SULVANIR_EXPORTA int SULVANIR_CHAMADA FiscalConnection(const char* dispositivo) {
+  if (!dispositivo) return 0;
+  Sessao& s = sessao();
+  std::lock_guard<std::mutex> trava(s.mutex);
+  s.respondedor = NovaImpressora();
+  s.pendente.clear();
+  int conexao = kConexaoPadrao;
+  if (!LeInteiro(Ambiente("SULVANIR_CONEXAO"), conexao)) conexao = kConexaoPadrao;
+  return conexao;
+}
+
+SULVANIR_EXPORTA int SULVANIR_CHAMADA ProcessFiscalCmd(const char* quadro, int tamanho, char* resposta,
+                                                       int* tamanho_resposta, int timeout, int /*flag*/) {
+  if (!resposta || !tamanho_resposta || tamanho < 0 || (tamanho > 0 && !quadro)) return kFalhaComunicacao;
+  Sessao& s = sessao();
+  std::unique_lock<std::mutex> trava(s.mutex);
+  if (tamanho == 0) {
+    if (s.pendente.empty()) {
+      // Everything the printer had to say has been said; waiting keeps the caller's polling
+      // loop from spinning.
+      trava.unlock();
+      if (timeout > 0) std::this_thread::sleep_for(std::chrono::seconds(1));
+      *tamanho_resposta = 0;
+      return kNadaRecebido;
+    }
+    return Entrega(s.pendente, resposta, tamanho_resposta);
+  }
+  const std::string bytes(quadro, static_cast<std::size_t>(tamanho));  // before the reply overwrites it
+  RegistraQuadro(bytes);
+  s.pendente.clear();
+  int falha = 0;
+  if (LeInteiro(Ambiente("SULVANIR_FALHA"), falha) && falha != 0) {
+    *tamanho_resposta = 0;
+    return falha;
+  }
+  if (!s.respondedor) s.respondedor = NovaImpressora();
+  s.pendente = s.respondedor->Responde(bytes);
+  return Entrega(s.pendente, resposta, tamanho_resposta);
+}
+
+SULVANIR_EXPORTA int SULVANIR_CHAMADA FechaPorta(void) {
+  Sessao& s = sessao();
+  std::lock_guard<std::mutex> trava(s.mutex);
+  s.pendente.clear();
+  return 0;
+}
+
+}  // extern "C"

@@ -1,0 +1,178 @@
+// The stand-in loaded as the host loads it: through the dynamic loader, by the plain names.
+#include <dlfcn.h>
+#include <stdlib.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using FiscalConnectionFn = int (*)(const char*);
+using ProcessFiscalCmdFn = int (*)(const char*, int, char*, int*, int, int);
+using FechaPortaFn = int (*)();
+
+class Sulvanir : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    biblioteca_ = dlopen(SULVANIR_ARQUIVO, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(biblioteca_, nullptr) << dlerror();
+    conecta_ = reinterpret_cast<FiscalConnectionFn>(dlsym(biblioteca_, "FiscalConnection"));
+    processa_ = reinterpret_cast<ProcessFiscalCmdFn>(dlsym(biblioteca_, "ProcessFiscalCmd"));
+    fecha_ = reinterpret_cast<FechaPortaFn>(dlsym(biblioteca_, "FechaPorta"));
+    char modelo[] = "/tmp/sulvanir_test_XXXXXX";
+    ASSERT_NE(mkdtemp(modelo), nullptr);
+    pasta_ = modelo;
+  }
+  static void TearDownTestSuite() {
+    if (biblioteca_) dlclose(biblioteca_);
+    std::error_code erro;
+    std::filesystem::remove_all(pasta_, erro);
+  }
+  void SetUp() override {
+    ASSERT_TRUE(conecta_ && processa_ && fecha_);
+    for (const char* nome : {"SULVANIR_CONEXAO", "SULVANIR_QUADROS", "SULVANIR_FALHA", "SULVANIR_OCUPADO",
+                             "SULVANIR_SEM_ETX", "SULVANIR_CMC7"})
+      unsetenv(nome);
+    setenv("SULVANIR_PASTA", (pasta_ + "/emulador").c_str(), 1);
+  }
+
+  // The host's way: the frame is staged in the reply buffer itself.
+  int Envia(const std::string& quadro, int quero, std::string& resposta, int timeout = 5) {
+    std::vector<char> buffer(4096, 0);
+    std::copy(quadro.begin(), quadro.end(), buffer.begin());
+    int recebidos = quero;
+    const int r = processa_(buffer.data(), static_cast<int>(quadro.size()), buffer.data(), &recebidos, timeout, 0);
+    resposta.assign(buffer.data(), static_cast<std::size_t>(recebidos));
+    return r;
+  }
+  int Coleta(std::string& resposta, int timeout = 1) {
+    std::vector<char> buffer(4096, 0);
+    int recebidos = 4095;
+    const int r = processa_(nullptr, 0, buffer.data(), &recebidos, timeout, 1);
+    resposta.assign(buffer.data(), static_cast<std::size_t>(recebidos));
+    return r;
+  }
+
+  static void* biblioteca_;
+  static FiscalConnectionFn conecta_;
+  static ProcessFiscalCmdFn processa_;
+  static FechaPortaFn fecha_;
+  static std::string pasta_;
+};
+
+void* Sulvanir::biblioteca_ = nullptr;
+FiscalConnectionFn Sulvanir::conecta_ = nullptr;
+ProcessFiscalCmdFn Sulvanir::processa_ = nullptr;
+FechaPortaFn Sulvanir::fecha_ = nullptr;
+std::string Sulvanir::pasta_;
+
+std::string Quadro(const std::string& numero, const std::string& corpo, std::size_t tamanho) {
+  std::string q = "\x1b" "f" + numero + corpo;
+  q.resize(tamanho, ' ');
+  return q;
+}
+
+TEST_F(Sulvanir, ConnectionAnswerIsConfigurable) {
+  EXPECT_EQ(conecta_("COM1"), 1);
+  for (const char* valor : {"0", "1", "2", "3", "7", "-4"}) {
+    setenv("SULVANIR_CONEXAO", valor, 1);
+    EXPECT_EQ(conecta_("COM1"), std::atoi(valor)) << valor;
+  }
+  setenv("SULVANIR_CONEXAO", "dois", 1);
+  EXPECT_EQ(conecta_("COM1"), 1);
+  setenv("SULVANIR_CONEXAO", "2", 1);
+  EXPECT_EQ(conecta_(nullptr), 0);
+  EXPECT_EQ(fecha_(), 0);
+}
+
+TEST_F(Sulvanir, AnswersFramesLikeThePrinter) {
+  ASSERT_EQ(conecta_("COM1"), 1);
+  std::string resposta;
+  EXPECT_EQ(Envia(Quadro("00", "", 4), 1, resposta), 0);
+  EXPECT_EQ(resposta, "!");
+  EXPECT_EQ(Envia(Quadro("04", " 42", 7), 30, resposta), 0);
+  EXPECT_EQ(resposta, "Registrador 042               ");
+  EXPECT_EQ(Envia(Quadro("21", "", 4), 1, resposta), 0);
+  EXPECT_EQ(resposta, "?");
+  EXPECT_EQ(Envia(Quadro("53", "", 4), 4095, resposta), 0);
+  EXPECT_EQ(resposta, "\x02<00100014<0010000015>123456789012:");
+}
+
+TEST_F(Sulvanir, BusyAfterReport) {
+  setenv("SULVANIR_OCUPADO", "1", 1);
+  ASSERT_EQ(conecta_("COM1"), 1);
+  std::string resposta;
+  EXPECT_EQ(Envia(Quadro("08", "x", 5), 1, resposta), 0);
+  EXPECT_EQ(resposta, "!");
+  EXPECT_EQ(Envia(Quadro("00", "", 4), 1, resposta), 0);
+  EXPECT_EQ(resposta, "\x0a");
+  EXPECT_EQ(Envia(Quadro("00", "", 4), 1, resposta), 0);
+  EXPECT_EQ(resposta, "!");
+}
+
+TEST_F(Sulvanir, ReadingStreamIsCollectedUntilEtx) {
+  ASSERT_EQ(conecta_("COM1"), 1);
+  std::string resposta, fluxo;
+  ASSERT_EQ(Envia(Quadro("16", "5" "00000001" "00000009" "x", 22), 1, resposta, 180), 0);
+  EXPECT_EQ(resposta, "L");
+  fluxo = resposta;
+  while (Coleta(resposta, 20) == 0) fluxo += resposta;
+  EXPECT_TRUE(resposta.empty());
+  EXPECT_EQ(fluxo.find('\x03'), fluxo.size() - 1);
+  EXPECT_EQ(fluxo.rfind("LEITURA MODO 5", 0), 0u);
+
+  setenv("SULVANIR_SEM_ETX", "1", 1);
+  ASSERT_EQ(conecta_("COM1"), 1);
+  ASSERT_EQ(Envia(Quadro("16", "4", 22), 4095, resposta, 180), 0);
+  EXPECT_EQ(resposta.find('\x03'), std::string::npos);
+
+  // An answer not collected is gone with the session.
+  ASSERT_EQ(Envia(Quadro("16", "4", 22), 1, resposta, 180), 0);
+  EXPECT_EQ(fecha_(), 0);
+  EXPECT_EQ(Coleta(resposta, 0), -101);
+  EXPECT_EQ(resposta, "");
+}
+
+TEST_F(Sulvanir, FramesAreCapturedInHex) {
+  const std::string arquivo = pasta_ + "/quadros.txt";
+  setenv("SULVANIR_QUADROS", arquivo.c_str(), 1);
+  ASSERT_EQ(conecta_("COM1"), 1);
+  std::string resposta;
+  Envia(Quadro("03", "05", 6), 1, resposta);
+  Envia(Quadro("12", "Oferta\xe9", 164).substr(0, 12), 1, resposta);
+  setenv("SULVANIR_FALHA", "-102", 1);
+  EXPECT_EQ(Envia(Quadro("00", "", 4), 1, resposta), -102);
+  EXPECT_EQ(resposta, "");
+  std::ifstream f(arquivo, std::ios::binary);
+  const std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(texto,
+            "1B6630333035\n"
+            "1B6631324F6665727461E920\n"
+            "1B663030\n");
+}
+
+TEST_F(Sulvanir, FailuresAndBadArguments) {
+  ASSERT_EQ(conecta_("COM1"), 1);
+  std::string resposta;
+  for (const char* falha : {"-100", "-101"}) {
+    setenv("SULVANIR_FALHA", falha, 1);
+    EXPECT_EQ(Envia(Quadro("00", "", 4), 1, resposta), std::atoi(falha));
+  }
+  unsetenv("SULVANIR_FALHA");
+  int n = 1;
+  char c;
+  EXPECT_EQ(processa_("\x1b" "f00", 4, nullptr, &n, 1, 0), -100);
+  EXPECT_EQ(processa_("\x1b" "f00", 4, &c, nullptr, 1, 0), -100);
+  EXPECT_EQ(processa_(nullptr, 4, &c, &n, 1, 0), -100);
+  EXPECT_EQ(processa_("\x1b" "f00", -1, &c, &n, 1, 0), -100);
+  n = 0;
+  EXPECT_EQ(processa_("\x1b" "f00", 4, &c, &n, 1, 0), -101);  // no room: nothing delivered
+  EXPECT_EQ(n, 0);
+}
+
+}  // namespace
