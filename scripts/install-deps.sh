@@ -15,6 +15,8 @@ libbenchmark-dev
 zlib1g-dev
 g++-mingw-w64-i686-posix
 g++-mingw-w64-x86-64-posix
+binutils-mingw-w64-i686
+binutils-mingw-w64-x86-64
 mingw-w64-tools
 libz-mingw-w64-dev
 "
