@@ -1,0 +1,32 @@
+#include "sessao.h"
+
+#include "compat/clock.h"
+#include "ecf/registro.h"
+#include "quorbal/carimbo.h"
+#include "quorbal/catalogo.h"
+
+namespace drovik {
+
+bool Sessao::AdicionaParam(const std::string& nome, const std::string& valor, std::int32_t tipo) {
+  if (tipo < 0 || tipo >= quorbal::kTotalTipos) return false;
+  parametros_.push_back(ecf::Item{nome, valor, static_cast<std::uint8_t>(tipo)});
+  return true;
+}
+
+const std::string& Sessao::ListaParams() {
+  lista_params_ = ecf::FormataItens(parametros_);
+  return lista_params_;
+}
+
+std::int32_t Sessao::ExecutaComando(const std::string& comando, const LogComandos& log) {
+  // An empty name asks for the last reply again: nothing is executed, nothing is logged.
+  if (comando.empty()) return tem_resposta_ ? 1 : 0;
+  log.EscreveLinha(quorbal::ComporLinhaComando(compat::local_now(), comando, ecf::FormataItens(parametros_)));
+  resposta_ = impressora_->Executa(comando, parametros_);
+  tem_resposta_ = true;
+  retornos_ = ecf::FormataItens(resposta_.retornos);
+  log.EscreveLinha(quorbal::FormataCarimbo(compat::local_now()) + " <- " + ecf::FormataResposta(resposta_));
+  return 1;
+}
+
+}  // namespace drovik

@@ -1,0 +1,101 @@
+// The library's log file: exact bytes of the command and reply lines, appending, switching off.
+#include <cstring>
+#include <regex>
+#include <string>
+
+#include "drovik_carregado.h"
+#include "quorbal/catalogo.h"
+
+namespace {
+
+using DrovikLog = DrovikCarregado;
+
+const std::string kCarimbo = R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d\.\d{3})";
+
+// One command line and one reply line, time stamps matched by pattern, everything else literal.
+std::string Par(const std::string& comando, const std::string& resposta) {
+  return kCarimbo + " -> " + comando + "\r\n" + kCarimbo + " <- " + resposta + "\r\n";
+}
+
+std::string Literal(const std::string& texto) {
+  static const std::regex especiais(R"([.^$|()\[\]{}*+?\\])");
+  return std::regex_replace(texto, especiais, R"(\$&)");
+}
+
+TEST_F(DrovikLog, EveryCommandAppendsACommandLineAndAReplyLine) {
+  const std::string caminho = pasta_.Arquivo("Comandos.RMT");
+  { std::ofstream(caminho, std::ios::binary) << "; cabecalho\r\n"; }
+  SetaArquivoLog(caminho.c_str());
+
+  ASSERT_NE(Executa("AbreGaveta", {{"TempoAcionamentoGaveta", "100", quorbal::kInt}}), 0);
+  ASSERT_NE(Executa("ComandoQueNaoExiste"), 0);
+  const std::string circunstancia = ObtemCircunstancia(Handle(), nullptr, 0);
+
+  const std::string esperado =
+      Literal("; cabecalho\r\n") +
+      Par(Literal("{0;AbreGaveta;TempoAcionamentoGaveta=100;}"), Literal("{0;0;;}")) +
+      Par(Literal("{0;ComandoQueNaoExiste;;}"),
+          Literal("{0;11006;NomeErro=\"ErroProtComandoInexistente\" Circunstancia=\"" + circunstancia + "\";}"));
+  const std::string conteudo = LeArquivo(caminho);
+  EXPECT_TRUE(std::regex_match(conteudo, std::regex(esperado))) << conteudo;
+}
+
+TEST_F(DrovikLog, RepeatingTheLastReplyWritesNothing) {
+  const std::string caminho = pasta_.Arquivo("log.txt");
+  SetaArquivoLog(caminho.c_str());
+  ASSERT_NE(Executa("AbreGaveta"), 0);
+  const std::string antes = LeArquivo(caminho);
+  ASSERT_NE(ExecutaComando(Handle(), ""), 0);
+  EXPECT_EQ(LeArquivo(caminho), antes);
+}
+
+TEST_F(DrovikLog, ReturnsAreLoggedAsItems) {
+  const std::string caminho = pasta_.Arquivo("log.txt");
+  SetaArquivoLog(caminho.c_str());
+  ASSERT_NE(Executa("LeInteiro", {{"NomeInteiro", "COO", quorbal::kString}}), 0);
+  const std::string retornos = ObtemRetornos(Handle(), nullptr, 0);
+  ASSERT_FALSE(retornos.empty());
+  EXPECT_TRUE(std::regex_match(LeArquivo(caminho),
+                               std::regex(Par(Literal("{0;LeInteiro;NomeInteiro=COO;}"),
+                                              Literal("{0;0;" + retornos + ";}")))))
+      << LeArquivo(caminho);
+}
+
+TEST_F(DrovikLog, EmptyOrNullPathStopsLogging) {
+  const std::string caminho = pasta_.Arquivo("log.txt");
+  SetaArquivoLog(caminho.c_str());
+  ASSERT_NE(Executa("AbreGaveta"), 0);
+  const std::string depois_do_primeiro = LeArquivo(caminho);
+  EXPECT_FALSE(depois_do_primeiro.empty());
+
+  SetaArquivoLog("");
+  ASSERT_NE(Executa("AbreGaveta"), 0);
+  SetaArquivoLog(caminho.c_str());
+  SetaArquivoLog(nullptr);
+  ASSERT_NE(Executa("AbreGaveta"), 0);
+  EXPECT_EQ(LeArquivo(caminho), depois_do_primeiro);
+}
+
+TEST_F(DrovikLog, ObtemNomeLogCopiesThePathWithinTheBuffer) {
+  char nome[DROVIK_TAMANHO_NOME_LOG];
+  EXPECT_EQ(ObtemNomeLog(nome, sizeof nome), 0);
+  EXPECT_STREQ(nome, "");
+
+  SetaArquivoLog("/pasta/Comandos.RMT");
+  EXPECT_EQ(ObtemNomeLog(nome, sizeof nome), 19);
+  EXPECT_STREQ(nome, "/pasta/Comandos.RMT");
+
+  char curto[8];
+  std::memset(curto, 'Z', sizeof curto);
+  EXPECT_EQ(ObtemNomeLog(curto, 5), 4);
+  EXPECT_EQ(std::string(curto, 8), std::string("/pas\0ZZZ", 8));
+  EXPECT_LT(ObtemNomeLog(nullptr, 260), 0);
+}
+
+TEST_F(DrovikLog, UnwritableLogDoesNotStopTheCommand) {
+  SetaArquivoLog(pasta_.Arquivo("pasta-que-nao-existe/log.txt").c_str());
+  ASSERT_NE(Executa("AbreGaveta"), 0);
+  EXPECT_EQ(ObtemCodErro(Handle()), 0);
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+// tarnel-cli answers for the person: messages go to the error stream, questions take their default
+// answer, file choices are declined (unattended runs must never wait for input).
+#pragma once
+#include <ostream>
+
+#include "window/interacao.h"
+
+namespace tarnel::cli {
+
+class InteracaoConsole : public Interacao {
+ public:
+  explicit InteracaoConsole(std::ostream& mensagens) : mensagens_(mensagens) {}
+
+  void Mensagem(const std::string& texto, Icone icone) override;
+  Resposta Pergunta(const std::string& texto, Icone icone, bool com_cancela, Resposta padrao) override;
+  bool EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) override;
+  void ProcessaEventos() override {}
+
+ private:
+  std::ostream& mensagens_;
+};
+
+}  // namespace tarnel::cli

@@ -1,0 +1,144 @@
+#include "driver/execucao.h"
+
+#include <cctype>
+#include <string>
+
+#include "compat/clock.h"
+#include "driver/comandos_espelhados.h"
+#include "driver/registro_resposta.h"
+#include "driver/trecho_log.h"
+#include "quorbal/carimbo.h"
+#include "quorbal/catalogo.h"
+
+namespace tarnel {
+
+namespace {
+
+const char kFitaDetalhe[] = "EmiteLeituraFitaDetalhe";
+const char kLeituraMF[] = "EmiteLeituraMF";
+const char kLeituraX[] = "EmiteLeituraX";
+const char kLeImpressao[] = "LeImpressao";
+
+bool EhLeituraComDestino(const std::string& comando) {
+  return comando == kFitaDetalhe || comando == kLeituraMF || comando == kLeituraX;
+}
+
+bool EhDestinoHost(const std::string& texto) {
+  return texto.size() == 1 && std::toupper(static_cast<unsigned char>(texto[0])) == 'S';
+}
+
+// Step 2: the filled parameters go to the library; returns its list of them.
+std::string EnviaParametros(TfrmMain& frm, int indice, bool leitura, bool& para_host) {
+  Driver& driver = *frm.ModuloDriver;
+  const quorbal::DescritorComando& comando = quorbal::kCatalogo[indice];
+  driver.LimpaParams(frm.HandleDriver);
+  for (std::uint32_t i = 0; i < comando.total_parametros; ++i) {
+    const std::string& texto = frm.Campos[indice].parametros[i];
+    if (texto.empty()) continue;
+    const quorbal::DescritorCampo& campo = comando.parametros[i];
+    driver.AdicionaParam(frm.HandleDriver, campo.nome, texto, campo.tipo);
+    if (leitura && std::string(campo.nome) == "Destino" && EhDestinoHost(texto)) para_host = true;
+  }
+  return driver.ListaParams(frm.HandleDriver);
+}
+
+// Step 9: the returns into their fields, stopping at a name the command does not declare.
+void PreencheRetornos(TfrmMain& frm, int indice) {
+  Driver& driver = *frm.ModuloDriver;
+  const quorbal::DescritorComando& comando = quorbal::kCatalogo[indice];
+  const std::int32_t total = driver.TotalRetornos(frm.HandleDriver);
+  for (std::int32_t i = 1; i <= total; ++i) {
+    std::string nome, valor;
+    if (driver.Retorno(frm.HandleDriver, i, nome, valor) < 0) continue;
+    const int campo = quorbal::ProcuraCampo(comando.retornos, comando.total_retornos, nome);
+    if (campo < 0) {
+      frm.Notifica(Alteracao::CamposComando);
+      frm.interacao.Mensagem(MensagemDadoDesconhecido(nome));
+      return;
+    }
+    frm.Campos[indice].retornos[campo] = valor;
+  }
+  frm.Notifica(Alteracao::CamposComando);
+}
+
+}  // namespace
+
+std::string MensagemDadoDesconhecido(const std::string& nome) {
+  return "Foi retornado um dado desconhecido com o nome \"" + nome + "\"";
+}
+
+bool ExecutaComandoSelecionado(TfrmMain& frm) {
+  // 1. The selected entry.
+  const int indice = frm.lbComandosItemIndex;
+  if (indice < 0 || indice >= quorbal::kTotalComandos) return false;
+  // Without the library nothing can be sent: as when the library reports nothing done.
+  if (!frm.ModuloDriver) return false;
+  Driver& driver = *frm.ModuloDriver;
+  const std::string nome = frm.lbComandosItems[indice];
+  const bool leitura = EhLeituraComDestino(nome);
+
+  // 2. Parameters, unless only the last reply is asked for.
+  bool para_host = false;
+  std::string parametros;
+  if (!frm.ModoUltimoRetorno) parametros = EnviaParametros(frm, indice, leitura, para_host);
+
+  // 3. Where the library's log stood, then the command itself.
+  const std::string log = driver.ObtemNomeLog();
+  const std::int64_t tamanho_antes = TamanhoLog(log);
+  frm.ebNomeErro.clear();
+  frm.ebCircunstancia.clear();
+  frm.Notifica(Alteracao::CamposErro);
+  driver.DefineTimeout(frm.HandleDriver, frm.TimeoutComando);
+  if (driver.ExecutaComando(frm.HandleDriver, frm.ModoUltimoRetorno ? std::string() : nome) == 0) return false;
+
+  // 4-5. The library's own lines when it logged them, otherwise composed here.
+  const std::string trecho = TrechoLog(log, tamanho_antes);
+  const bool compoe_linhas = trecho.empty();
+  frm.AcrescentaLinhaTerminal(compoe_linhas ? quorbal::ComporLinhaComando(compat::local_now(), nome, parametros)
+                                            : trecho);
+
+  // 6-7. Fields of the reply.
+  frm.LimpaRetornos(indice);
+  frm.ebNomeErro = driver.ObtemNomeErro(frm.HandleDriver);
+  frm.ebCircunstancia = driver.ObtemCircunstancia(frm.HandleDriver);
+  frm.CodigoErro = driver.ObtemCodErro(frm.HandleDriver);
+  frm.Notifica(Alteracao::CamposErro);
+
+  if (frm.CodigoErro != 0) {
+    // 8. Error reply.
+    frm.UltimoRetorno = ItensErro(frm.ebNomeErro, frm.ebCircunstancia);
+    if (compoe_linhas)
+      frm.AcrescentaLinhaTerminal(
+          quorbal::ComporLinhaResposta(compat::local_now(), std::to_string(frm.CodigoErro), frm.UltimoRetorno));
+  } else {
+    // 9. Success: returns, then mirroring.
+    frm.UltimoRetorno = driver.ObtemRetornos(frm.HandleDriver);
+    if (compoe_linhas)
+      frm.AcrescentaLinhaTerminal(quorbal::ComporLinhaResposta(compat::local_now(), "0", frm.UltimoRetorno));
+    if (quorbal::kCatalogo[indice].total_retornos > 0) PreencheRetornos(frm, indice);
+    if (frm.PlanilhaConectada) {
+      const int posicao = PosicaoEspelhado(nome);
+      if (posicao >= 0 && frm.Acoes.EspelhaComando) frm.Acoes.EspelhaComando(indice, posicao);
+    }
+  }
+
+  // 10. Follow-up: register reading, then first-copy capture.
+  if (nome != kLeImpressao && !frm.LendoRegistrador) {
+    if (frm.Acoes.LeRegistradorExecute) frm.Acoes.LeRegistradorExecute();
+    const bool leitura_para_host = para_host && (nome == kFitaDetalhe || nome == kLeituraMF);
+    if (frm.CodigoErro == 0 && !leitura_para_host && frm.Acoes.LeImpressaoExecute) frm.Acoes.LeImpressaoExecute();
+  }
+
+  // 11.
+  if (!frm.Iniciando) frm.Notifica(Alteracao::FocoLista);
+  return true;
+}
+
+bool ExecutaUltimoRetorno(TfrmMain& frm) {
+  frm.ModoUltimoRetorno = true;
+  const bool feito = ExecutaComandoSelecionado(frm);
+  frm.ModoUltimoRetorno = false;
+  return feito;
+}
+
+}  // namespace tarnel

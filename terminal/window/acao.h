@@ -1,0 +1,15 @@
+// An action's visible state, shared by its menu item and tool button.
+#pragma once
+#include <string>
+
+namespace tarnel {
+
+struct Acao {
+  std::string Caption;
+  std::string Hint;
+  int ImageIndex = -1;
+  bool Checked = false;
+  bool Enabled = true;
+};
+
+}  // namespace tarnel

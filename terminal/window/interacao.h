@@ -1,0 +1,46 @@
+// Everything the core needs from a person. The Qt window answers with dialogs, tarnel-cli with its
+// own policy, tests with a scripted fake that records what was asked.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace tarnel {
+
+enum class Icone { Nenhum, Informacao, Aviso, Erro, Pergunta };
+
+enum class Resposta { Sim, Nao, Cancela };
+
+// A file dialog: open (one or several files) or save.
+struct PedidoArquivo {
+  bool salvar = false;
+  bool varios = false;
+  std::string titulo;
+  std::string filtro;           // "Descrição (*.EXT)|*.EXT" pairs
+  std::string extensao_padrao;  // without the dot
+  std::string nome_inicial;     // full path or bare name
+};
+
+class Interacao {
+ public:
+  virtual ~Interacao() = default;
+
+  // A plain message box with one OK button.
+  virtual void Mensagem(const std::string& texto, Icone icone = Icone::Nenhum) = 0;
+  // A Yes/No question, or Yes/No/Cancel with com_cancela; padrao is the default button.
+  virtual Resposta Pergunta(const std::string& texto, Icone icone, bool com_cancela, Resposta padrao) = 0;
+  // False when the person cancels; otherwise the chosen files, full paths.
+  virtual bool EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) = 0;
+  // Lets pending window events through (long loops call it between steps).
+  virtual void ProcessaEventos() = 0;
+};
+
+// Answers nobody: messages are dropped, questions get their default, file choices are cancelled.
+class InteracaoSilenciosa : public Interacao {
+ public:
+  void Mensagem(const std::string&, Icone) override {}
+  Resposta Pergunta(const std::string&, Icone, bool, Resposta padrao) override { return padrao; }
+  bool EscolheArquivos(const PedidoArquivo&, std::vector<std::string>&) override { return false; }
+  void ProcessaEventos() override {}
+};
+
+}  // namespace tarnel
