@@ -1,0 +1,96 @@
+#include "lugares.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "compat/module.h"
+
+namespace plenvo {
+namespace {
+
+#ifdef _WIN32
+constexpr const char* kBibliotecaFornecedor = "Sulvanir.DLL";
+#else
+constexpr const char* kBibliotecaFornecedor = "libsulvanir.so";
+#endif
+
+const char* Ambiente(const char* nome) {
+  const char* valor = std::getenv(nome);
+  return (valor != nullptr && *valor != '\0') ? valor : nullptr;
+}
+
+// snprintf that reports whether everything fitted.
+template <typename... Args>
+bool Formata(char* destino, std::size_t tamanho, const char* formato, Args... args) {
+  if (destino == nullptr || tamanho == 0) return false;
+  const int n = std::snprintf(destino, tamanho, formato, args...);
+  return n >= 0 && static_cast<std::size_t>(n) < tamanho;
+}
+
+// "COMn" (any case) with n >= 1: returns n, else 0.
+int NumeroDaPortaCom(const char* nome) {
+  if (std::strlen(nome) < 4) return 0;
+  if (std::toupper(static_cast<unsigned char>(nome[0])) != 'C' ||
+      std::toupper(static_cast<unsigned char>(nome[1])) != 'O' ||
+      std::toupper(static_cast<unsigned char>(nome[2])) != 'M')
+    return 0;
+  int numero = 0;
+  for (const char* p = nome + 3; *p != '\0'; ++p) {
+    if (!std::isdigit(static_cast<unsigned char>(*p)) || numero > 9999) return 0;
+    numero = numero * 10 + (*p - '0');
+  }
+  return numero;
+}
+
+}  // namespace
+
+bool NomeEhCaminho(const char* nome) { return nome != nullptr && nome[0] == '/'; }
+
+bool PastaUnidadeC(char* destino, std::size_t tamanho) {
+#ifdef _WIN32
+  return Formata(destino, tamanho, "%s", "c:\\");
+#else
+  if (const char* pasta = Ambiente("PLENVO_DRIVE_C")) {
+    const std::size_t n = std::strlen(pasta);
+    return Formata(destino, tamanho, "%s%s", pasta, pasta[n - 1] == '/' ? "" : "/");
+  }
+  if (const char* estado = Ambiente("XDG_STATE_HOME")) return Formata(destino, tamanho, "%s/plenvo/c/", estado);
+  const char* casa = Ambiente("HOME");
+  return Formata(destino, tamanho, "%s/.local/state/plenvo/c/", casa != nullptr ? casa : "/tmp");
+#endif
+}
+
+bool CaminhoNaUnidadeC(const char* nome, char* destino, std::size_t tamanho) {
+  if (!PastaUnidadeC(destino, tamanho)) return false;
+  const std::size_t usado = std::strlen(destino);
+  return Formata(destino + usado, tamanho - usado, "%s", nome);
+}
+
+bool CaminhoDoDispositivo(const char* nome, char* destino, std::size_t tamanho) {
+  if (nome == nullptr) return false;
+#ifndef _WIN32
+  if (const int porta = NumeroDaPortaCom(nome)) {
+    char variavel[32];
+    std::snprintf(variavel, sizeof variavel, "PLENVO_COM%d", porta);
+    if (const char* mapeado = Ambiente(variavel)) return Formata(destino, tamanho, "%s", mapeado);
+    return Formata(destino, tamanho, "/dev/ttyS%d", porta - 1);
+  }
+#endif
+  return Formata(destino, tamanho, "%s", nome);
+}
+
+std::vector<std::string> CandidatosBibliotecaFornecedor() {
+  if (const char* arquivo = Ambiente("PLENVO_SULVANIR")) return {arquivo};
+  std::vector<std::string> candidatos;
+  const std::string pasta_biblioteca = PastaDestaBiblioteca();
+  if (!pasta_biblioteca.empty()) candidatos.push_back(pasta_biblioteca + kBibliotecaFornecedor);
+  const std::string pasta_programa = compat::executable_folder();
+  if (!pasta_programa.empty() && pasta_programa != pasta_biblioteca)
+    candidatos.push_back(pasta_programa + kBibliotecaFornecedor);
+  candidatos.push_back(kBibliotecaFornecedor);
+  return candidatos;
+}
+
+}  // namespace plenvo

@@ -1,0 +1,35 @@
+// The places Plenvo uses that its users know by fixed Windows names: the root of drive C (log files,
+// cheque work file), the vendor library and the serial devices "COMn". On Windows they are what they
+// say; elsewhere each has a configurable stand-in:
+//   drive C      -> $PLENVO_DRIVE_C, else $XDG_STATE_HOME/plenvo/c, else ~/.local/state/plenvo/c
+//   Sulvanir.DLL -> $PLENVO_SULVANIR, else libsulvanir.so next to Plenvo or the program, else the
+//                   system's search
+//   COMn         -> $PLENVO_COMn, else /dev/ttyS<n-1>; a name starting with "/" is a path as it stands
+// Paths are built into caller buffers: the log writes on every exchange and must not allocate.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace plenvo {
+
+// Folder standing for the root of drive C, with its trailing separator. False when it does not fit.
+bool PastaUnidadeC(char* destino, std::size_t tamanho);
+
+// A file in that folder. False when the path does not fit.
+bool CaminhoNaUnidadeC(const char* nome, char* destino, std::size_t tamanho);
+
+// The device a serial port name opens. False when the path does not fit.
+bool CaminhoDoDispositivo(const char* nome, char* destino, std::size_t tamanho);
+
+// True when a device name is a path (starts with "/"): such names are never shortened.
+bool NomeEhCaminho(const char* nome);
+
+// Files to try, in order, when loading the vendor library.
+std::vector<std::string> CandidatosBibliotecaFornecedor();
+
+// Folder of the module (shared library or program) holding Plenvo's code, with its trailing
+// separator; "" when unknown.
+std::string PastaDestaBiblioteca();
+
+}  // namespace plenvo

@@ -1,0 +1,207 @@
+// LinhaSerial over termios. The Windows comm time-outs are reproduced with poll(): a read ends when
+// the total time (per byte requested plus a constant) runs out, or when more than the interval
+// passes between two bytes once the first has arrived.
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <climits>
+
+#ifdef __linux__
+#include <linux/serial.h>
+#endif
+
+#include "consulta_modem.h"
+#include "linha_serial.h"
+#include "lugares/lugares.h"
+
+namespace plenvo {
+namespace {
+
+int ConsultaModemDoSistema(int descritor, int* linhas) { return ioctl(descritor, TIOCMGET, linhas); }
+
+ConsultaModem consulta_modem = ConsultaModemDoSistema;
+
+speed_t Velocidade(unsigned long baud) {
+  switch (baud) {
+    case 1200: return B1200;
+    case 2400: return B2400;
+    case 4800: return B4800;
+    case 9600: return B9600;
+    case 19200: return B19200;
+    case 38400: return B38400;
+    case 57600: return B57600;
+    case 115200: return B115200;
+    default: return B0;
+  }
+}
+
+// The driver's error counters; false where it keeps none (a pseudo-terminal, for one).
+bool LeContadores(int descritor, ContadoresLinha* contadores) {
+#if defined(__linux__) && defined(TIOCGICOUNT)
+  serial_icounter_struct contagem{};
+  if (ioctl(descritor, TIOCGICOUNT, &contagem) != 0) return false;
+  contadores->framing = contagem.frame;
+  contadores->overrun = contagem.overrun;
+  contadores->paridade = contagem.parity;
+  contadores->breaks = contagem.brk;
+  contadores->recepcao_cheia = contagem.buf_overrun;
+  return true;
+#else
+  (void)descritor;
+  (void)contadores;
+  return false;
+#endif
+}
+
+long long AgoraMs() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
+void DefineConsultaModem(ConsultaModem consulta) {
+  consulta_modem = consulta != nullptr ? consulta : ConsultaModemDoSistema;
+}
+
+int LinhaSerial::AbreNativo(const char* dispositivo, unsigned long baud) {
+  char caminho[PATH_MAX];
+  if (!CaminhoDoDispositivo(dispositivo, caminho, sizeof caminho)) return kLinhaErroAbertura;
+  // Non-blocking open so that a port without carrier does not hang; reads and writes block.
+  const int descritor = open(caminho, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (descritor < 0) return kLinhaErroAbertura;
+  if (ioctl(descritor, TIOCEXCL) != 0 || fcntl(descritor, F_SETFL, 0) != 0) {
+    close(descritor);
+    return kLinhaErroAbertura;
+  }
+  termios modo{};
+  const speed_t velocidade = Velocidade(baud);
+  if (tcgetattr(descritor, &modo) != 0 || velocidade == B0) {
+    close(descritor);
+    return kLinhaErroConfiguracao;
+  }
+  cfmakeraw(&modo);
+  modo.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
+  modo.c_cflag |= CS8 | CREAD | CLOCAL | CRTSCTS;
+  modo.c_iflag &= ~(INPCK | IXON | IXOFF);
+  modo.c_cc[VMIN] = 0;
+  modo.c_cc[VTIME] = 0;
+  if (cfsetispeed(&modo, velocidade) != 0 || cfsetospeed(&modo, velocidade) != 0 ||
+      tcsetattr(descritor, TCSANOW, &modo) != 0) {
+    close(descritor);
+    return kLinhaErroConfiguracao;
+  }
+  manipulador_ = descritor;
+  LeContadores(descritor, &contadores_);
+  return kLinhaOk;
+}
+
+void LinhaSerial::FechaNativo() {
+  const int descritor = static_cast<int>(manipulador_);
+  ioctl(descritor, TIOCNXCL);
+  close(descritor);
+}
+
+bool LinhaSerial::PurgaNativa(bool recepcao, bool transmissao) {
+  const int descritor = static_cast<int>(manipulador_);
+  if (recepcao && tcflush(descritor, TCIFLUSH) != 0) return false;
+  if (transmissao && tcflush(descritor, TCOFLUSH) != 0) return false;
+  return true;
+}
+
+bool LinhaSerial::ConsultaFilas(unsigned* recepcao, unsigned* transmissao, bool* cts_retido) {
+  const int descritor = static_cast<int>(manipulador_);
+  int na_recepcao = 0, na_transmissao = 0;
+  if (ioctl(descritor, FIONREAD, &na_recepcao) != 0 || ioctl(descritor, TIOCOUTQ, &na_transmissao) != 0) return false;
+  *recepcao = na_recepcao > 0 ? static_cast<unsigned>(na_recepcao) : 0;
+  *transmissao = na_transmissao > 0 ? static_cast<unsigned>(na_transmissao) : 0;
+  // A line whose modem lines cannot be asked (a pseudo-terminal) is never held.
+  int linhas = 0;
+  *cts_retido = usa_cts_ && consulta_modem(descritor, &linhas) == 0 && (linhas & TIOCM_CTS) == 0;
+  return true;
+}
+
+bool LinhaSerial::AjustaCts(bool usa_cts) {
+  const int descritor = static_cast<int>(manipulador_);
+  termios modo{};
+  if (tcgetattr(descritor, &modo) != 0) return false;
+  if (usa_cts)
+    modo.c_cflag |= CRTSCTS;
+  else
+    modo.c_cflag &= ~CRTSCTS;
+  return tcsetattr(descritor, TCSANOW, &modo) == 0;
+}
+
+bool LinhaSerial::EscreveNativo(const void* bytes, int quantidade, int* escritos) {
+  const int descritor = static_cast<int>(manipulador_);
+  const auto* origem = static_cast<const unsigned char*>(bytes);
+  int feitos = 0;
+  while (feitos < quantidade) {
+    const ssize_t n = write(descritor, origem + feitos, static_cast<size_t>(quantidade - feitos));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      RegistraErrosDeLinha(n < 0 ? errno : EIO);
+      *escritos = feitos;
+      return false;
+    }
+    feitos += static_cast<int>(n);
+  }
+  *escritos = feitos;
+  return true;
+}
+
+bool LinhaSerial::LeNativo(void* destino, int quantidade, int* lidos) {
+  const int descritor = static_cast<int>(manipulador_);
+  auto* alvo = static_cast<unsigned char*>(destino);
+  const long long limite = AgoraMs() + static_cast<long long>(leitura_por_byte_ms_) * quantidade + leitura_total_ms_;
+  int chegaram = 0;
+  while (chegaram < quantidade) {
+    const long long resta = limite - AgoraMs();
+    if (resta <= 0) break;
+    const long long espera = chegaram == 0 ? resta : (resta < intervalo_leitura_ms_ ? resta : intervalo_leitura_ms_);
+    pollfd alvo_poll{descritor, POLLIN, 0};
+    const int pronto = poll(&alvo_poll, 1, static_cast<int>(espera));
+    if (pronto < 0 && errno == EINTR) continue;
+    if (pronto < 0) {
+      RegistraErrosDeLinha(errno);
+      *lidos = chegaram;
+      return false;
+    }
+    if (pronto == 0) {
+      if (chegaram > 0) break;  // the gap between two bytes ran out
+      continue;
+    }
+    if ((alvo_poll.revents & POLLIN) == 0) {  // hang-up or error with nothing to read: the peer is gone
+      RegistraErrosDeLinha(EIO);
+      *lidos = chegaram;
+      return false;
+    }
+    const ssize_t n = read(descritor, alvo + chegaram, static_cast<size_t>(quantidade - chegaram));
+    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    if (n <= 0) {
+      RegistraErrosDeLinha(n < 0 ? errno : EIO);
+      *lidos = chegaram;
+      return false;
+    }
+    chegaram += static_cast<int>(n);
+  }
+  *lidos = chegaram;
+  return true;
+}
+
+void LinhaSerial::RegistraErrosDeLinha(int erro_sistema) {
+  ContadoresLinha agora{};
+  if (LeContadores(static_cast<int>(manipulador_), &agora)) {
+    erros_linha_ |= ErrosDosContadores(contadores_, agora);
+    contadores_ = agora;
+  }
+  if (erro_sistema == EIO || erro_sistema == ENXIO || erro_sistema == ENODEV) erros_linha_ |= kErroDispositivo;
+  if (erro_sistema == ENOBUFS || erro_sistema == ENOSPC) erros_linha_ |= kErroTransmissaoCheia;
+}
+
+}  // namespace plenvo

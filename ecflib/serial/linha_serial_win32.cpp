@@ -1,0 +1,96 @@
+// LinhaSerial over the Windows communications API.
+#include <windows.h>
+
+#include "linha_serial.h"
+
+namespace plenvo {
+namespace {
+
+HANDLE Porta(std::intptr_t manipulador) { return reinterpret_cast<HANDLE>(manipulador); }
+
+}  // namespace
+
+int LinhaSerial::AbreNativo(const char* dispositivo, unsigned long baud) {
+  HANDLE porta = CreateFileA(dispositivo, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (porta == INVALID_HANDLE_VALUE) return kLinhaErroAbertura;
+  DCB modo{};
+  modo.DCBlength = sizeof modo;
+  if (!GetCommState(porta, &modo)) {
+    CloseHandle(porta);
+    return kLinhaErroConfiguracao;
+  }
+  modo.BaudRate = baud;
+  modo.ByteSize = 8;
+  modo.Parity = NOPARITY;
+  modo.StopBits = ONESTOPBIT;
+  modo.fParity = FALSE;
+  modo.fOutxCtsFlow = TRUE;
+  if (!SetCommState(porta, &modo)) {
+    CloseHandle(porta);
+    return kLinhaErroConfiguracao;
+  }
+  COMMTIMEOUTS tempos{};
+  tempos.ReadIntervalTimeout = 100;
+  tempos.ReadTotalTimeoutMultiplier = 100;
+  tempos.ReadTotalTimeoutConstant = 10000;
+  tempos.WriteTotalTimeoutMultiplier = 0;
+  tempos.WriteTotalTimeoutConstant = 0;
+  SetCommTimeouts(porta, &tempos);
+  manipulador_ = reinterpret_cast<std::intptr_t>(porta);
+  return kLinhaOk;
+}
+
+void LinhaSerial::FechaNativo() { CloseHandle(Porta(manipulador_)); }
+
+bool LinhaSerial::PurgaNativa(bool recepcao, bool transmissao) {
+  if (recepcao && !PurgeComm(Porta(manipulador_), PURGE_RXCLEAR)) return false;
+  if (transmissao && !PurgeComm(Porta(manipulador_), PURGE_TXCLEAR)) return false;
+  return true;
+}
+
+bool LinhaSerial::ConsultaFilas(unsigned* recepcao, unsigned* transmissao, bool* cts_retido) {
+  DWORD erros = 0;
+  COMSTAT estado{};
+  if (!ClearCommError(Porta(manipulador_), &erros, &estado)) return false;
+  *recepcao = estado.cbInQue;
+  *transmissao = estado.cbOutQue;
+  *cts_retido = estado.fCtsHold != 0;
+  return true;
+}
+
+bool LinhaSerial::AjustaCts(bool usa_cts) {
+  DCB modo{};
+  modo.DCBlength = sizeof modo;
+  if (!GetCommState(Porta(manipulador_), &modo)) return false;
+  modo.fOutxCtsFlow = usa_cts ? TRUE : FALSE;
+  return SetCommState(Porta(manipulador_), &modo) != 0;
+}
+
+bool LinhaSerial::EscreveNativo(const void* bytes, int quantidade, int* escritos) {
+  DWORD feitos = 0;
+  const BOOL ok = WriteFile(Porta(manipulador_), bytes, static_cast<DWORD>(quantidade), &feitos, nullptr);
+  *escritos = static_cast<int>(feitos);
+  if (!ok) RegistraErrosDeLinha(0);
+  return ok != 0;
+}
+
+bool LinhaSerial::LeNativo(void* destino, int quantidade, int* lidos) {
+  COMMTIMEOUTS tempos{};
+  tempos.ReadIntervalTimeout = static_cast<DWORD>(intervalo_leitura_ms_);
+  tempos.ReadTotalTimeoutMultiplier = static_cast<DWORD>(leitura_por_byte_ms_);
+  tempos.ReadTotalTimeoutConstant = static_cast<DWORD>(leitura_total_ms_);
+  SetCommTimeouts(Porta(manipulador_), &tempos);
+  DWORD chegaram = 0;
+  const BOOL ok = ReadFile(Porta(manipulador_), destino, static_cast<DWORD>(quantidade), &chegaram, nullptr);
+  *lidos = static_cast<int>(chegaram);
+  if (!ok) RegistraErrosDeLinha(0);
+  return ok != 0;
+}
+
+void LinhaSerial::RegistraErrosDeLinha(int) {
+  DWORD erros = 0;
+  COMSTAT estado{};
+  if (ClearCommError(Porta(manipulador_), &erros, &estado)) erros_linha_ = erros;
+}
+
+}  // namespace plenvo
