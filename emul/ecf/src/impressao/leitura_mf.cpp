@@ -1,0 +1,122 @@
+// Fiscal-memory reading: owners, then each Z of the range (complete) or one line per Z
+// (simplified), then the totals of the period.
+#include "impressao/leituras_memoria.h"
+#include "impressao/texto_impresso.h"
+#include "valores.h"
+
+namespace ecf::impressao {
+
+namespace {
+
+using memorias::RegistroReducao;
+
+void Faixa(TextoImpresso& t, const FaixaMF& f) {
+  if (f.por_data) {
+    t.Colunas("DATA INICIAL: " + FormataData(f.data_inicial), "DATA FINAL: " + FormataData(f.data_final));
+  } else {
+    t.Colunas("REDUÇÃO INICIAL: " + Numero(f.reducao_inicial, 4), "REDUÇÃO FINAL: " + Numero(f.reducao_final, 4));
+  }
+}
+
+void Proprietarios(TextoImpresso& t, const memorias::MemoriaFiscal& memoria) {
+  t.Secao("PROPRIETÁRIOS");
+  for (const memorias::RegistroProprietario& p : memoria.Proprietarios()) {
+    t.Colunas(Numero(p.numero, 2) + " CNPJ:" + p.cnpj, FormataData(p.data));
+    t.Colunas("   IE:" + p.inscricao_estadual, p.inscricao_municipal.empty() ? "" : "IM:" + p.inscricao_municipal);
+  }
+}
+
+// Sales figures of one Z, or of the sum of several.
+void Valores(TextoImpresso& t, const RegistroReducao& r) {
+  t.Colunas("VENDA BRUTA", Valor(r.venda_bruta));
+  t.Colunas("CANCELAMENTOS ICMS", ValorComSinal(-r.cancelamentos_icms));
+  t.Colunas("CANCELAMENTOS ISSQN", ValorComSinal(-r.cancelamentos_issqn));
+  t.Colunas("DESCONTOS", ValorComSinal(-r.descontos));
+  t.Colunas("ACRÉSCIMOS", ValorComSinal(r.acrescimos));
+  t.Colunas("VENDA LÍQUIDA", Valor(r.venda_liquida));
+  for (const memorias::TotalAliquota& a : r.aliquotas)
+    t.Colunas(Numero(a.indice, 2) + " " + Situacao(a.icms, a.percentual), Valor(a.valor));
+  t.Colunas("SUBST. TRIBUTÁRIA ICMS", Valor(r.substituicao_icms));
+  t.Colunas("ISENÇÃO ICMS", Valor(r.isencao_icms));
+  t.Colunas("NÃO INCIDÊNCIA ICMS", Valor(r.nao_tributado_icms));
+  t.Colunas("VENDAS ISSQN", Valor(r.issqn));
+  t.Colunas("SUBST. TRIBUTÁRIA ISSQN", Valor(r.substituicao_issqn));
+  t.Colunas("ISENÇÃO ISSQN", Valor(r.isencao_issqn));
+  t.Colunas("NÃO INCIDÊNCIA ISSQN", Valor(r.nao_tributado_issqn));
+  t.Colunas("OPERAÇÕES NÃO FISCAIS", Valor(r.operacoes_nao_fiscais));
+}
+
+// The period's totals: amounts added up, aliquots matched by slot, percentage and tax.
+RegistroReducao Soma(const std::vector<RegistroReducao>& reducoes) {
+  RegistroReducao s;
+  for (const RegistroReducao& r : reducoes) {
+    s.venda_bruta += r.venda_bruta;
+    s.venda_liquida += r.venda_liquida;
+    s.cancelamentos_icms += r.cancelamentos_icms;
+    s.cancelamentos_issqn += r.cancelamentos_issqn;
+    s.descontos += r.descontos;
+    s.acrescimos += r.acrescimos;
+    s.issqn += r.issqn;
+    s.substituicao_icms += r.substituicao_icms;
+    s.isencao_icms += r.isencao_icms;
+    s.nao_tributado_icms += r.nao_tributado_icms;
+    s.substituicao_issqn += r.substituicao_issqn;
+    s.isencao_issqn += r.isencao_issqn;
+    s.nao_tributado_issqn += r.nao_tributado_issqn;
+    s.operacoes_nao_fiscais += r.operacoes_nao_fiscais;
+    for (const memorias::TotalAliquota& a : r.aliquotas) {
+      bool somada = false;
+      for (memorias::TotalAliquota& b : s.aliquotas) {
+        if (b.indice == a.indice && b.icms == a.icms && b.percentual == a.percentual) {
+          b.valor += a.valor;
+          somada = true;
+        }
+      }
+      if (!somada) s.aliquotas.push_back(a);
+    }
+  }
+  return s;
+}
+
+}  // namespace
+
+std::vector<RegistroReducao> SelecionaReducoes(const memorias::MemoriaFiscal& memoria, const FaixaMF& faixa) {
+  return faixa.por_data ? memoria.ReducoesPorData(faixa.data_inicial, faixa.data_final)
+                        : memoria.ReducoesPorNumero(faixa.reducao_inicial, faixa.reducao_final);
+}
+
+std::string FormataLeituraMF(const Estabelecimento& estabelecimento, const Instante& emissao, std::uint32_t coo,
+                             const memorias::MemoriaFiscal& memoria, const FaixaMF& faixa, const Rodape& rodape) {
+  const std::vector<RegistroReducao> reducoes = SelecionaReducoes(memoria, faixa);
+  TextoImpresso t;
+  t.Acrescenta(FormataCabecalho(estabelecimento, emissao, coo));
+  t.Centro("LEITURA DA MEMÓRIA FISCAL", true);
+  t.Centro(faixa.simplificada ? "SIMPLIFICADA" : "COMPLETA");
+  Faixa(t, faixa);
+  Proprietarios(t, memoria);
+  t.Secao("REDUÇÕES");
+  if (reducoes.empty()) t.Centro("NÃO HÁ REDUÇÕES NO PERÍODO");
+  if (faixa.simplificada && !reducoes.empty()) t.Colunas("CRZ  COO    MOVIMENTO", "VENDA BRUTA");
+  for (const RegistroReducao& r : reducoes) {
+    if (faixa.simplificada) {
+      t.Colunas(Numero(r.crz, 4) + " " + Numero(r.coo, 6) + " " + FormataData(r.movimento), Valor(r.venda_bruta));
+      continue;
+    }
+    t.Colunas("CRZ:" + Numero(r.crz, 4) + " COO:" + Numero(r.coo, 6) + " CRO:" + Numero(r.cro, 3),
+              FormataData(r.movimento), true);
+    t.Colunas("EMITIDA EM", FormataData(r.data) + " " + FormataHora(r.hora));
+    t.Colunas("GRANDE TOTAL", Valor(r.gt));
+    Valores(t, r);
+    t.Separador();
+  }
+  if (!reducoes.empty()) {
+    t.Secao("TOTAL DO PERÍODO");
+    t.Colunas("REDUÇÕES NO PERÍODO", std::to_string(reducoes.size()));
+    Valores(t, Soma(reducoes));
+    t.Colunas("GRANDE TOTAL FINAL", Valor(reducoes.back().gt), true);
+  }
+  t.Acrescenta(FormataRodape(estabelecimento, rodape));
+  return t.Extrai();
+}
+
+}  // namespace ecf::impressao

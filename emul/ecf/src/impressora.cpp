@@ -1,0 +1,127 @@
+// The emulated printer: validates a command against the catalogue, runs its handler on the state,
+// puts the state back when the handler refuses, hands the print events to the output and rewrites
+// the context file whenever the state changed.
+#include "ecf/impressora.h"
+
+#include <cstring>
+
+#include "comandos.h"
+#include "contexto.h"
+#include "quorbal/catalogo.h"
+#include "quorbal/erros.h"
+#include "registradores.h"
+#include "relogio.h"
+#include "saida.h"
+#include "validacao.h"
+
+namespace ecf {
+
+namespace {
+
+// Reading a register does not count as the printer's last error: the register reader runs after
+// every command and would otherwise always hide the error it is meant to show.
+bool LeituraDeRegistrador(const char* comando) {
+  static const char* const kLeituras[] = {"LeInteiro", "LeMoeda", "LeTexto", "LeData", "LeHora", "LeIndicador"};
+  for (const char* nome : kLeituras)
+    if (std::strcmp(nome, comando) == 0) return true;
+  return false;
+}
+
+class ImpressoraEmulada final : public Impressora {
+ public:
+  ImpressoraEmulada(ArquivoDeContexto arquivo, Estado estado, std::unique_ptr<Saida> saida)
+      : arquivo_(std::move(arquivo)), estado_(std::move(estado)), saida_(std::move(saida)) {}
+
+  // Writes the context file (and the emulator's copy) as the state now is.
+  bool GravaContexto(const std::string& bytes) {
+    if (!arquivo_.Grava(bytes)) return false;
+    gravado_ = bytes;
+    return true;
+  }
+
+  Resposta Executa(const std::string& comando, const std::vector<Item>& parametros) override {
+    Resposta resposta;
+    int indice = quorbal::ProcuraComando(comando);
+    Falha falha;
+    if (indice < 0) {
+      falha = Erro("ErroProtComandoInexistente", "Comando '" + comando + "' não existe");
+    } else {
+      const quorbal::DescritorComando& descritor = quorbal::kCatalogo[indice];
+      falha = Executa(descritor, parametros, resposta);
+      if (!LeituraDeRegistrador(descritor.nome)) {
+        ultimo_erro_ = falha;
+        ultimo_erro_nome_ = quorbal::NomeErro(falha.codigo);
+      }
+    }
+    resposta.codigo_erro = falha.codigo;
+    resposta.nome_erro = quorbal::NomeErro(falha.codigo);
+    resposta.circunstancia = falha.circunstancia;
+    if (falha) resposta.retornos.clear();
+    return resposta;
+  }
+
+  LeituraRegistrador ComandoDeLeitura(const std::string& registrador, std::string& comando) const override {
+    const DefRegistrador* def = ProcuraRegistrador(registrador);
+    if (def == nullptr) return LeituraRegistrador::kInexistente;
+    return ResolveComandoLeitura(ComandoDoTipo(def->tipo), comando);
+  }
+
+  std::string ArquivoContexto() const override { return arquivo_.Caminho(); }
+
+ private:
+  Falha Executa(const quorbal::DescritorComando& descritor, const std::vector<Item>& itens, Resposta& resposta) {
+    Parametros parametros;
+    if (Falha f = Valida(descritor, itens, parametros)) return f;
+    Manipulador manipulador = ManipuladorDe(descritor.nome);
+    if (manipulador == nullptr)
+      return Erro("ErroPrintCapacidadeInexistente",
+                  "Comando '" + std::string(descritor.nome) + "' não disponível neste emulador");
+
+    Estado antes = estado_;
+    Sessao sessao{estado_, parametros, *saida_, AgoraHospedeiro() + estado_.desvio_relogio, ultimo_erro_,
+                  ultimo_erro_nome_, {}, {}};
+    if (Falha f = manipulador(sessao)) {
+      estado_ = std::move(antes);
+      return f;
+    }
+    if (!sessao.eventos.empty()) saida_->Registra(estado_, sessao.eventos);
+    std::string bytes = CodificaContexto(estado_, saida_->Grava());
+    if (bytes != gravado_ && !GravaContexto(bytes))
+      return Erro("ErroContextDrvrEscrita", "Comando executado, mas o arquivo de contexto '" + arquivo_.Caminho() +
+                                                "' não pôde ser gravado");
+    resposta.retornos = std::move(sessao.retornos);
+    return Ok();
+  }
+
+  ArquivoDeContexto arquivo_;
+  Estado estado_;
+  std::unique_ptr<Saida> saida_;
+  std::string gravado_;
+  Falha ultimo_erro_;
+  std::string ultimo_erro_nome_ = "NoError";
+};
+
+}  // namespace
+
+std::unique_ptr<Impressora> Impressora::Abre(const std::string& pasta, int numero) {
+  ArquivoDeContexto arquivo(pasta, numero);
+  Estado estado;
+  std::string bytes_saida;
+  std::string bytes;
+  std::unique_ptr<Saida> saida = CriaSaida();
+  if (arquivo.Carrega(bytes, estado, bytes_saida) == ArquivoDeContexto::Origem::kNovo) {
+    estado = EstadoInicial();
+    estado.inicio_operacao = AgoraHospedeiro();
+    bytes = CodificaContexto(estado, saida->Grava());
+  } else if (!saida->Carrega(bytes_saida)) {
+    // The output's part is unreadable: keep the fiscal state, start the output afresh.
+    saida = CriaSaida();
+    bytes = CodificaContexto(estado, saida->Grava());
+  }
+  auto impressora = std::make_unique<ImpressoraEmulada>(std::move(arquivo), std::move(estado), std::move(saida));
+  // Opening always rewrites the context file: as it was, or restored from the copy.
+  if (!impressora->GravaContexto(bytes)) return nullptr;
+  return impressora;
+}
+
+}  // namespace ecf

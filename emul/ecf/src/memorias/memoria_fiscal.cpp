@@ -1,0 +1,181 @@
+#include "memorias/memoria_fiscal.h"
+
+namespace ecf::memorias {
+
+namespace {
+
+constexpr char kMarcaCabecalho = 'H';
+constexpr char kMarcaProprietario = 'P';
+constexpr char kMarcaReducao = 'Z';
+
+std::string Fecha(Escritor& e) {
+  const std::uint32_t crc = Crc(e.bytes());
+  e.Inteiro(crc, 4);
+  return e.bytes();
+}
+
+std::string ImagemReducao(const RegistroReducao& r) {
+  Escritor e;
+  e.Inteiro(kMarcaReducao, 1);
+  const std::size_t total = r.aliquotas.size() < kMaximoAliquotas ? r.aliquotas.size() : kMaximoAliquotas;
+  e.Inteiro(total, 1);
+  e.Inteiro(r.crz, 2);
+  e.Inteiro(r.cro, 2);
+  e.Inteiro(r.coo, 4);
+  EscreveDataHora(e, r.movimento, 0);
+  EscreveDataHora(e, r.data, r.hora);
+  for (std::int64_t v : {r.gt, r.venda_bruta, r.venda_liquida, r.cancelamentos_icms, r.cancelamentos_issqn,
+                         r.descontos, r.acrescimos, r.issqn, r.substituicao_icms, r.isencao_icms,
+                         r.nao_tributado_icms, r.substituicao_issqn, r.isencao_issqn, r.nao_tributado_issqn,
+                         r.operacoes_nao_fiscais})
+    e.Inteiro(static_cast<std::uint64_t>(v), 8);
+  for (std::size_t i = 0; i < kMaximoAliquotas; ++i) {
+    const TotalAliquota a = i < total ? r.aliquotas[i] : TotalAliquota{};
+    e.Inteiro(a.indice, 1);
+    e.Inteiro(a.icms ? 1 : 0, 1);
+    e.Inteiro(static_cast<std::uint64_t>(a.percentual), 2);
+    e.Inteiro(static_cast<std::uint64_t>(a.valor), 8);
+  }
+  return Fecha(e);
+}
+
+RegistroReducao LeReducao(Leitor& l) {
+  RegistroReducao r;
+  l.Inteiro(1);
+  const auto total = static_cast<std::size_t>(l.Inteiro(1));
+  r.crz = static_cast<std::uint32_t>(l.Inteiro(2));
+  r.cro = static_cast<std::uint32_t>(l.Inteiro(2));
+  r.coo = static_cast<std::uint32_t>(l.Inteiro(4));
+  std::int32_t sem_hora = 0;
+  LeDataHora(l, r.movimento, sem_hora);
+  LeDataHora(l, r.data, r.hora);
+  for (std::int64_t* v : {&r.gt, &r.venda_bruta, &r.venda_liquida, &r.cancelamentos_icms, &r.cancelamentos_issqn,
+                          &r.descontos, &r.acrescimos, &r.issqn, &r.substituicao_icms, &r.isencao_icms,
+                          &r.nao_tributado_icms, &r.substituicao_issqn, &r.isencao_issqn, &r.nao_tributado_issqn,
+                          &r.operacoes_nao_fiscais})
+    *v = static_cast<std::int64_t>(l.Inteiro(8));
+  for (std::size_t i = 0; i < kMaximoAliquotas; ++i) {
+    TotalAliquota a;
+    a.indice = static_cast<unsigned>(l.Inteiro(1));
+    a.icms = l.Inteiro(1) != 0;
+    a.percentual = static_cast<std::int32_t>(l.Inteiro(2));
+    a.valor = static_cast<std::int64_t>(l.Inteiro(8));
+    if (i < total) r.aliquotas.push_back(a);
+  }
+  if (total > kMaximoAliquotas) l.Pula(~std::uint64_t{0});
+  return r;
+}
+
+std::string ImagemProprietario(const RegistroProprietario& p) {
+  Escritor e;
+  e.Inteiro(kMarcaProprietario, 1);
+  e.Inteiro(p.numero, 1);
+  e.Inteiro(p.crz, 2);
+  EscreveDataHora(e, p.data, p.hora);
+  EscreveTextoFixo(e, p.cnpj, 20);
+  EscreveTextoFixo(e, p.inscricao_estadual, 20);
+  EscreveTextoFixo(e, p.inscricao_municipal, 20);
+  return Fecha(e);
+}
+
+RegistroProprietario LeProprietario(Leitor& l) {
+  RegistroProprietario p;
+  l.Inteiro(1);
+  p.numero = static_cast<std::uint32_t>(l.Inteiro(1));
+  p.crz = static_cast<std::uint32_t>(l.Inteiro(2));
+  LeDataHora(l, p.data, p.hora);
+  p.cnpj = LeTextoFixo(l, 20);
+  p.inscricao_estadual = LeTextoFixo(l, 20);
+  p.inscricao_municipal = LeTextoFixo(l, 20);
+  return p;
+}
+
+}  // namespace
+
+void MemoriaFiscal::Inicializa(const std::string& numero_serie_ecf, const std::string& modelo, std::int32_t data,
+                               std::int32_t hora) {
+  Escritor e;
+  e.Inteiro(kMarcaCabecalho, 1);
+  EscreveTextoFixo(e, numero_serie_ecf, 20);
+  EscreveTextoFixo(e, modelo, 20);
+  EscreveDataHora(e, data, hora);
+  CarregaImagem(Fecha(e));
+}
+
+bool MemoriaFiscal::Acrescenta(const std::string& registro) {
+  if (!Inicializada() || imagem_.size() + registro.size() > kTamanhoArea) return false;
+  return CarregaImagem(imagem_ + registro);
+}
+
+bool MemoriaFiscal::GravaProprietario(const RegistroProprietario& registro) {
+  return Acrescenta(ImagemProprietario(registro));
+}
+
+bool MemoriaFiscal::GravaReducao(const RegistroReducao& registro) { return Acrescenta(ImagemReducao(registro)); }
+
+std::uint32_t MemoriaFiscal::ReducoesRestantes() const {
+  return static_cast<std::uint32_t>((kTamanhoArea - imagem_.size()) / kTamanhoReducao);
+}
+
+std::vector<RegistroReducao> MemoriaFiscal::ReducoesPorNumero(std::uint32_t inicial, std::uint32_t final) const {
+  std::vector<RegistroReducao> selecao;
+  for (const RegistroReducao& r : reducoes_)
+    if (r.crz >= inicial && r.crz <= final) selecao.push_back(r);
+  return selecao;
+}
+
+std::vector<RegistroReducao> MemoriaFiscal::ReducoesPorData(std::int32_t dia_inicial, std::int32_t dia_final) const {
+  std::vector<RegistroReducao> selecao;
+  for (const RegistroReducao& r : reducoes_)
+    if (r.movimento >= dia_inicial && r.movimento <= dia_final) selecao.push_back(r);
+  return selecao;
+}
+
+// Parses a whole image; the memory takes it only when every record is intact.
+bool MemoriaFiscal::CarregaImagem(const std::string& imagem) {
+  std::string numero_serie;
+  std::vector<RegistroReducao> reducoes;
+  std::vector<RegistroProprietario> proprietarios;
+  std::size_t posicao = 0;
+  while (posicao < imagem.size()) {
+    const char marca = imagem[posicao];
+    std::size_t tamanho = 0;
+    if (marca == kMarcaCabecalho && posicao == 0) tamanho = kTamanhoCabecalho;
+    else if (marca == kMarcaProprietario && posicao > 0) tamanho = kTamanhoProprietario;
+    else if (marca == kMarcaReducao && posicao > 0) tamanho = kTamanhoReducao;
+    else return false;
+    if (imagem.size() - posicao < tamanho) return false;
+    if (Crc(std::string_view(imagem).substr(posicao, tamanho - 4)) != LeU32(imagem.data() + posicao + tamanho - 4))
+      return false;
+    Leitor l(imagem, posicao, posicao + tamanho);
+    if (marca == kMarcaCabecalho) {
+      l.Inteiro(1);
+      numero_serie = LeTextoFixo(l, 20);
+    } else if (marca == kMarcaProprietario) {
+      proprietarios.push_back(LeProprietario(l));
+    } else {
+      reducoes.push_back(LeReducao(l));
+    }
+    if (!l.ok()) return false;
+    posicao += tamanho;
+  }
+  imagem_ = imagem;
+  numero_serie_ = std::move(numero_serie);
+  reducoes_ = std::move(reducoes);
+  proprietarios_ = std::move(proprietarios);
+  return true;
+}
+
+void MemoriaFiscal::Serializa(Escritor& saida) const { EscreveBloco(saida, imagem_); }
+
+bool MemoriaFiscal::Desserializa(Leitor& entrada) {
+  const std::string imagem = LeBloco(entrada, kTamanhoArea);
+  if (!entrada.ok()) return false;
+  if (imagem.empty()) {
+    *this = MemoriaFiscal();
+    return true;
+  }
+  return CarregaImagem(imagem);
+}
+
+}  // namespace ecf::memorias

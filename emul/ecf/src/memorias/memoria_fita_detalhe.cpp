@@ -1,0 +1,224 @@
+#include "memorias/memoria_fita_detalhe.h"
+
+namespace ecf::memorias {
+
+namespace {
+
+constexpr char kMagica[] = "KVT-MFD1";
+constexpr std::uint8_t kInicio = 0x01;
+constexpr std::uint8_t kTexto = 0x02;
+constexpr std::uint8_t kFim = 0x03;
+constexpr std::size_t kTamanhoInicio = 14;
+constexpr std::size_t kMaximoTrecho = 0xFFFF;
+constexpr std::uint16_t kPaginaComInicio = 0x0001;
+constexpr std::uint16_t kPaginaCabecalho = 0x8000;
+
+// Trailer offsets within a page.
+constexpr std::size_t kNumero = 512;
+constexpr std::size_t kUsados = 516;
+constexpr std::size_t kFlags = 518;
+constexpr std::size_t kPrimeiroCOO = 520;
+constexpr std::size_t kCrc = 524;
+
+std::uint64_t CustoTexto(std::size_t tamanho) {
+  const std::uint64_t trechos = tamanho == 0 ? 0 : (tamanho + kMaximoTrecho - 1) / kMaximoTrecho;
+  return tamanho + 3 * trechos;
+}
+
+// Walks a record stream; false when it is not well formed.
+bool LeFluxo(const std::string& fluxo, std::vector<DocumentoGravado>* documentos, bool& aberto,
+             std::uint32_t& ultimo_coo) {
+  aberto = false;
+  Leitor l(fluxo, 0, fluxo.size());
+  while (!l.NoFim()) {
+    const auto marca = static_cast<std::uint8_t>(l.Inteiro(1));
+    if (marca == kInicio) {
+      if (aberto) return false;
+      DocumentoGravado d;
+      d.cabecalho.coo = static_cast<std::uint32_t>(l.Inteiro(4));
+      d.cabecalho.tipo = static_cast<TipoDocumento>(l.Inteiro(1));
+      d.cabecalho.proprietario = static_cast<std::uint32_t>(l.Inteiro(1));
+      LeDataHora(l, d.cabecalho.data, d.cabecalho.hora);
+      ultimo_coo = d.cabecalho.coo;
+      aberto = true;
+      if (documentos) documentos->push_back(std::move(d));
+    } else if (marca == kTexto) {
+      if (!aberto) return false;
+      const auto n = static_cast<std::size_t>(l.Inteiro(2));
+      const std::size_t posicao = l.Posicao();
+      if (!l.Pula(n)) return false;
+      if (documentos) documentos->back().texto.append(fluxo, posicao, n);
+    } else if (marca == kFim) {
+      if (!aberto) return false;
+      aberto = false;
+      if (documentos) documentos->back().encerrado = true;
+    } else {
+      return false;
+    }
+    if (!l.ok()) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string_view MemoriaFitaDetalhe::PaginaCabecalho() const {
+  return std::string_view(paginas_).substr(0, paginas_.empty() ? 0 : kTamanhoPagina);
+}
+
+void MemoriaFitaDetalhe::FechaPagina(std::size_t pagina) {
+  char* p = paginas_.data() + pagina * kTamanhoPagina;
+  GravaU32(p + kCrc, Crc(std::string_view(p, kDadosPagina)));
+}
+
+bool MemoriaFitaDetalhe::Inicializa(const IdentificacaoMFD& identificacao) {
+  if (Inicializada()) return false;
+  Escritor e;
+  EscreveTextoFixo(e, kMagica, 8);
+  EscreveTextoFixo(e, identificacao.numero_serie_mfd, 20);
+  EscreveTextoFixo(e, identificacao.numero_serie_ecf, 20);
+  EscreveTextoFixo(e, identificacao.cnpj, 20);
+  EscreveDataHora(e, identificacao.data, identificacao.hora);
+  e.Inteiro(kPaginasArea, 4);
+  const std::string& dados = e.bytes();
+  std::string pagina(kTamanhoPagina, '\xFF');
+  pagina.replace(0, dados.size(), dados);
+  GravaU32(&pagina[kNumero], 0);
+  GravaU16(&pagina[kUsados], static_cast<std::uint16_t>(dados.size()));
+  GravaU16(&pagina[kFlags], kPaginaCabecalho);
+  GravaU32(&pagina[kPrimeiroCOO], 0);
+  paginas_ = pagina;
+  FechaPagina(0);
+  identificacao_ = identificacao;
+  dados_usados_ = 0;
+  documento_aberto_ = false;
+  ultimo_coo_ = 0;
+  return true;
+}
+
+std::uint64_t MemoriaFitaDetalhe::BytesDadosLivres() const {
+  return static_cast<std::uint64_t>(kPaginasArea - 1) * kDadosPagina - dados_usados_;
+}
+
+std::uint64_t MemoriaFitaDetalhe::BytesLivres() const {
+  if (!Inicializada()) return 0;
+  const std::uint64_t livres = BytesDadosLivres();
+  const std::uint64_t reserva = 3 + 1;  // one text record header and the document end
+  return livres > reserva ? livres - reserva : 0;
+}
+
+void MemoriaFitaDetalhe::Escreve(std::string_view bytes, const std::uint32_t* coo_inicio) {
+  bool primeiro = true;
+  for (char b : bytes) {
+    const std::size_t pagina = 1 + dados_usados_ / kDadosPagina;
+    const std::size_t deslocamento = dados_usados_ % kDadosPagina;
+    if (pagina * kTamanhoPagina >= paginas_.size()) {
+      std::string nova(kTamanhoPagina, '\xFF');
+      GravaU32(&nova[kNumero], static_cast<std::uint32_t>(pagina));
+      GravaU16(&nova[kUsados], 0);
+      GravaU16(&nova[kFlags], 0);
+      GravaU32(&nova[kPrimeiroCOO], 0);
+      paginas_ += nova;
+    }
+    char* p = paginas_.data() + pagina * kTamanhoPagina;
+    p[deslocamento] = b;
+    GravaU16(p + kUsados, static_cast<std::uint16_t>(deslocamento + 1));
+    if (primeiro && coo_inicio && (LeU16(p + kFlags) & kPaginaComInicio) == 0) {
+      GravaU16(p + kFlags, LeU16(p + kFlags) | kPaginaComInicio);
+      GravaU32(p + kPrimeiroCOO, *coo_inicio);
+    }
+    primeiro = false;
+    ++dados_usados_;
+    if (deslocamento + 1 == kDadosPagina) FechaPagina(pagina);
+  }
+  if (dados_usados_ % kDadosPagina != 0) FechaPagina(1 + dados_usados_ / kDadosPagina);
+}
+
+bool MemoriaFitaDetalhe::IniciaDocumento(const CabecalhoDocumento& cabecalho) {
+  if (!Inicializada() || documento_aberto_ || BytesDadosLivres() < kTamanhoInicio + 1) return false;
+  Escritor e;
+  e.Inteiro(kInicio, 1);
+  e.Inteiro(cabecalho.coo, 4);
+  e.Inteiro(static_cast<std::uint8_t>(cabecalho.tipo), 1);
+  e.Inteiro(cabecalho.proprietario, 1);
+  EscreveDataHora(e, cabecalho.data, cabecalho.hora);
+  Escreve(e.bytes(), &cabecalho.coo);
+  documento_aberto_ = true;
+  ultimo_coo_ = cabecalho.coo;
+  return true;
+}
+
+bool MemoriaFitaDetalhe::Grava(std::string_view texto) {
+  if (!documento_aberto_) return false;
+  if (texto.empty()) return true;
+  if (CustoTexto(texto.size()) + 1 > BytesDadosLivres()) return false;
+  for (std::size_t inicio = 0; inicio < texto.size(); inicio += kMaximoTrecho) {
+    const std::string_view trecho = texto.substr(inicio, kMaximoTrecho);
+    Escritor e;
+    e.Inteiro(kTexto, 1);
+    e.Inteiro(trecho.size(), 2);
+    e.bytes().append(trecho.data(), trecho.size());
+    Escreve(e.bytes(), nullptr);
+  }
+  return true;
+}
+
+bool MemoriaFitaDetalhe::EncerraDocumento() {
+  if (!documento_aberto_ || BytesDadosLivres() < 1) return false;
+  Escreve(std::string_view("\x03", 1), nullptr);
+  documento_aberto_ = false;
+  return true;
+}
+
+std::vector<DocumentoGravado> MemoriaFitaDetalhe::Documentos() const {
+  std::string fluxo;
+  for (std::size_t pagina = 1; pagina < PaginasUsadas(); ++pagina) {
+    const char* p = paginas_.data() + pagina * kTamanhoPagina;
+    fluxo.append(p, LeU16(p + kUsados));
+  }
+  std::vector<DocumentoGravado> documentos;
+  bool aberto = false;
+  std::uint32_t ultimo = 0;
+  LeFluxo(fluxo, &documentos, aberto, ultimo);
+  return documentos;
+}
+
+void MemoriaFitaDetalhe::Serializa(Escritor& saida) const { EscreveBloco(saida, paginas_); }
+
+bool MemoriaFitaDetalhe::Desserializa(Leitor& entrada) {
+  const std::string paginas = LeBloco(entrada, static_cast<std::size_t>(kPaginasArea) * kTamanhoPagina);
+  if (!entrada.ok() || paginas.size() % kTamanhoPagina != 0) return false;
+  if (paginas.empty()) {
+    *this = MemoriaFitaDetalhe();
+    return true;
+  }
+  const std::size_t total = paginas.size() / kTamanhoPagina;
+  std::string fluxo;
+  for (std::size_t pagina = 0; pagina < total; ++pagina) {
+    const char* p = paginas.data() + pagina * kTamanhoPagina;
+    const std::uint16_t usados = LeU16(p + kUsados);
+    if (LeU32(p + kNumero) != pagina || usados > kDadosPagina || LeU32(p + kCrc) != Crc(std::string_view(p, kDadosPagina)))
+      return false;
+    // Only the last page may be partly filled.
+    if (pagina > 0 && pagina + 1 < total && usados != kDadosPagina) return false;
+    if (pagina > 0) fluxo.append(p, usados);
+  }
+  Leitor cabecalho(paginas, 0, kDadosPagina);
+  if (LeTextoFixo(cabecalho, 8) != kMagica) return false;
+  IdentificacaoMFD identificacao;
+  identificacao.numero_serie_mfd = LeTextoFixo(cabecalho, 20);
+  identificacao.numero_serie_ecf = LeTextoFixo(cabecalho, 20);
+  identificacao.cnpj = LeTextoFixo(cabecalho, 20);
+  LeDataHora(cabecalho, identificacao.data, identificacao.hora);
+  bool aberto = false;
+  std::uint32_t ultimo = 0;
+  if (!LeFluxo(fluxo, nullptr, aberto, ultimo)) return false;
+  paginas_ = paginas;
+  identificacao_ = identificacao;
+  dados_usados_ = fluxo.size();
+  documento_aberto_ = aberto;
+  ultimo_coo_ = ultimo;
+  return true;
+}
+
+}  // namespace ecf::memorias

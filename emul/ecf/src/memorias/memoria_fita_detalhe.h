@@ -1,0 +1,102 @@
+// The detail memory (MFD): everything the printer prints, kept in pages of 528 bytes, 512 of data
+// and 16 of the page's own (number, bytes used, flags, COO of the first document starting in it,
+// CRC-32 of the data). Page 0 is the cartridge's header page; from page 1 on the data bytes form
+// one stream of records:
+//   0x01 document start: COO (32 bits), type (1 byte), owner (1 byte), date and time (7 bytes)
+//   0x02 printed text:   length (16 bits) and that many bytes
+//   0x03 document end
+// Unwritten bytes are 0xFF, as in an erased flash memory. The detail-tape reading and the cartridge
+// map both read these pages, so a reading reproduces exactly what was printed.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "memorias/binario.h"
+
+namespace ecf::memorias {
+
+// Kind of a stored document; the letter is also what the detail-tape reading filters on.
+enum class TipoDocumento : char {
+  kCupomFiscal = 'F',
+  kNaoFiscal = 'N',        // non-fiscal receipts, means-of-payment reversals
+  kGerencial = 'G',
+  kCreditoDebito = 'C',    // credit/debit vouchers and their reversals
+  kLeituraX = 'X',
+  kReducaoZ = 'Z',
+  kLeituraMF = 'M',
+  kLeituraMFD = 'D',
+  kOutro = 'O',
+};
+
+struct CabecalhoDocumento {
+  std::uint32_t coo = 0;
+  TipoDocumento tipo = TipoDocumento::kOutro;
+  std::uint32_t proprietario = 1;  // owner number in force when the document was issued
+  std::int32_t data = 0;           // yyyymmdd
+  std::int32_t hora = 0;           // seconds of the day
+};
+
+struct DocumentoGravado {
+  CabecalhoDocumento cabecalho;
+  std::string texto;       // the printed bytes, as printed
+  bool encerrado = false;  // false for a document still being printed
+};
+
+struct IdentificacaoMFD {
+  std::string numero_serie_mfd;
+  std::string numero_serie_ecf;
+  std::string cnpj;
+  std::int32_t data = 0;
+  std::int32_t hora = 0;
+};
+
+class MemoriaFitaDetalhe {
+ public:
+  static constexpr std::size_t kDadosPagina = 512;
+  static constexpr std::size_t kTamanhoPagina = 528;
+  static constexpr std::uint32_t kPaginasArea = 8192;  // 4 MiB of data
+
+  bool Inicializada() const { return !paginas_.empty(); }
+  // Writes the header page; false (nothing changes) when the memory was already initialised.
+  bool Inicializa(const IdentificacaoMFD& identificacao);
+
+  // Recording; each call writes all or nothing and answers false when the memory is not initialised
+  // or has no room left. Text written while no document is open is refused as well.
+  bool IniciaDocumento(const CabecalhoDocumento& cabecalho);
+  bool Grava(std::string_view texto);
+  bool EncerraDocumento();
+  bool DocumentoAberto() const { return documento_aberto_; }
+
+  // Room for this many more text bytes in one Grava (record overhead already counted).
+  std::uint64_t BytesLivres() const;
+  bool Esgotada() const { return BytesLivres() == 0; }
+  std::uint32_t PaginasUsadas() const { return static_cast<std::uint32_t>(paginas_.size() / kTamanhoPagina); }
+  // The used pages, page 0 first, kTamanhoPagina bytes each.
+  const std::string& Paginas() const { return paginas_; }
+  std::string_view PaginaCabecalho() const;
+  const IdentificacaoMFD& Identificacao() const { return identificacao_; }
+  std::uint32_t UltimoCOO() const { return ultimo_coo_; }
+
+  // Documents rebuilt from the pages, in the order they were printed.
+  std::vector<DocumentoGravado> Documentos() const;
+
+  void Serializa(Escritor& saida) const;
+  // Rebuilds the memory from its pages; false (memory left as it was) when they are damaged.
+  bool Desserializa(Leitor& entrada);
+
+ private:
+  // coo_inicio: the COO of a document whose start record begins with these bytes.
+  void Escreve(std::string_view bytes, const std::uint32_t* coo_inicio);
+  void FechaPagina(std::size_t pagina);
+  std::uint64_t BytesDadosLivres() const;
+
+  std::string paginas_;
+  std::uint64_t dados_usados_ = 0;  // stream bytes written after the header page
+  bool documento_aberto_ = false;
+  std::uint32_t ultimo_coo_ = 0;
+  IdentificacaoMFD identificacao_;
+};
+
+}  // namespace ecf::memorias

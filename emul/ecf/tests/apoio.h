@@ -1,0 +1,129 @@
+// Test helpers: a private folder per test, a fixed clock, and a printer to drive by texts.
+#pragma once
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "compat/clock.h"
+#include "ecf/impressora.h"
+#include "gtest/gtest.h"
+
+namespace ecf::teste {
+
+class PastaTemporaria {
+ public:
+  PastaTemporaria() {
+    std::string modelo = (std::filesystem::temp_directory_path() / "ecf_testXXXXXX").string();
+    std::vector<char> nome(modelo.begin(), modelo.end());
+    nome.push_back('\0');
+    caminho_ = mkdtemp(nome.data());
+  }
+  ~PastaTemporaria() {
+    std::error_code e;
+    std::filesystem::remove_all(caminho_, e);
+  }
+  const std::string& caminho() const { return caminho_; }
+  std::string arquivo(const std::string& nome) const { return (std::filesystem::path(caminho_) / nome).string(); }
+
+ private:
+  std::string caminho_;
+};
+
+inline std::string LeBytes(const std::string& caminho) {
+  std::ifstream f(caminho, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+inline void GravaBytes(const std::string& caminho, const std::string& bytes) {
+  std::ofstream f(caminho, std::ios::binary | std::ios::trunc);
+  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The host clock stands still at a chosen moment while a test runs.
+class RelogioFixo {
+ public:
+  explicit RelogioFixo(int ano = 2024, int mes = 3, int dia = 15, int hora = 10, int minuto = 0, int segundo = 0) {
+    Ajusta(ano, mes, dia, hora, minuto, segundo);
+  }
+  ~RelogioFixo() { compat::set_clock({}); }
+  void Ajusta(int ano, int mes, int dia, int hora, int minuto, int segundo) {
+    compat::LocalTime t;
+    t.year = ano;
+    t.month = mes;
+    t.day = dia;
+    t.hour = hora;
+    t.minute = minuto;
+    t.second = segundo;
+    t.weekday = compat::weekday_of(ano, mes, dia);
+    compat::set_clock([t] { return t; });
+  }
+};
+
+// Parameters written as {"Nome", "valor"} pairs, all sent as texts (type 7).
+inline std::vector<Item> Pars(std::initializer_list<std::pair<const char*, const char*>> pares) {
+  std::vector<Item> itens;
+  for (const auto& p : pares) itens.push_back(Item{p.first, p.second, 7});
+  return itens;
+}
+
+// A printer in a private folder with a fixed clock, and short ways to talk to it.
+class Bancada : public ::testing::Test {
+ protected:
+  void SetUp() override { Abre(); }
+  void Abre() {
+    impressora_.reset();
+    impressora_ = Impressora::Abre(pasta_.caminho(), 0);
+    ASSERT_NE(impressora_, nullptr);
+  }
+  Resposta Exec(const std::string& comando, std::initializer_list<std::pair<const char*, const char*>> pares = {}) {
+    return impressora_->Executa(comando, Pars(pares));
+  }
+  // Runs a command that must succeed.
+  Resposta Ok(const std::string& comando, std::initializer_list<std::pair<const char*, const char*>> pares = {}) {
+    Resposta r = Exec(comando, pares);
+    EXPECT_EQ(r.codigo_erro, 0) << comando << ": " << r.nome_erro << " - " << r.circunstancia;
+    return r;
+  }
+  std::string Contexto() const { return LeBytes(impressora_->ArquivoContexto()); }
+  std::string Retorno(const Resposta& r, const std::string& nome) const {
+    for (const Item& i : r.retornos)
+      if (i.nome == nome) return i.valor;
+    ADD_FAILURE() << "sem retorno " << nome;
+    return {};
+  }
+  std::string Inteiro(const std::string& nome) { return Retorno(Ok("LeInteiro", {{"NomeInteiro", nome.c_str()}}), "ValorInteiro"); }
+  std::string Moeda(const std::string& nome) {
+    return Retorno(Ok("LeMoeda", {{"NomeDadoMonetario", nome.c_str()}}), "ValorMoeda");
+  }
+  std::string Texto(const std::string& nome) { return Retorno(Ok("LeTexto", {{"NomeTexto", nome.c_str()}}), "ValorTexto"); }
+  std::string Indicador(const std::string& nome) {
+    return Retorno(Ok("LeIndicador", {{"NomeIndicador", nome.c_str()}}), "ValorNumericoIndicador");
+  }
+
+  // Expects a refusal by name, with a circumstance, leaving the context file untouched.
+  void Recusa(const std::string& erro, const std::string& comando,
+              std::initializer_list<std::pair<const char*, const char*>> pares = {}) {
+    std::string tempo = Inteiro("TempoAcionamentoPadrao");
+    std::string antes = Contexto();
+    Resposta r = Exec(comando, pares);
+    EXPECT_EQ(r.nome_erro, erro) << comando << ": " << r.circunstancia;
+    EXPECT_NE(r.codigo_erro, 0);
+    EXPECT_FALSE(r.circunstancia.empty()) << comando;
+    EXPECT_TRUE(r.retornos.empty());
+    // A command that changes nothing makes the printer compare its state with the file: any
+    // change left behind by the refusal would be written now.
+    Ok("EscreveInteiro", {{"NomeInteiro", "TempoAcionamentoPadrao"}, {"ValorInteiro", tempo.c_str()}});
+    EXPECT_EQ(Contexto(), antes) << comando << " mudou o estado ao recusar";
+  }
+
+  RelogioFixo relogio_;
+  PastaTemporaria pasta_;
+  std::unique_ptr<Impressora> impressora_;
+};
+
+}  // namespace ecf::teste
