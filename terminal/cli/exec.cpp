@@ -1,18 +1,15 @@
-#include "exec.h"
-
 #include "console.h"
-#include "driver/conexao.h"
 #include "driver/execucao.h"
-#include "interacao_console.h"
 #include "quorbal/catalogo.h"
-#include "window/mainfrm.h"
+#include "sessao_cli.h"
+#include "subcomandos.h"
 
 namespace tarnel::cli {
 
 namespace {
 
 // Fills the selected command's parameter fields; false with a message for a name it does not have.
-bool PreencheParametros(TfrmMain& frm, const PedidoExec& pedido, std::ostream& mensagens) {
+bool PreencheParametros(TfrmMain& frm, const Pedido& pedido, std::ostream& mensagens) {
   const int indice = frm.lbComandosItemIndex;
   for (const auto& [nome, valor] : pedido.parametros) {
     if (!frm.DefineParametro(indice, nome, valor)) {
@@ -23,8 +20,7 @@ bool PreencheParametros(TfrmMain& frm, const PedidoExec& pedido, std::ostream& m
   return true;
 }
 
-void MostraResultado(const TfrmMain& frm, std::ostream& saida) {
-  for (const std::string& linha : frm.Terminal.Linhas()) EscreveLinha(saida, linha);
+void MostraCampos(const TfrmMain& frm, std::ostream& saida) {
   EscreveLinha(saida, "Erro: " + frm.ebNomeErro);
   EscreveLinha(saida, frm.ebCircunstancia.empty() ? "Circunstância:" : "Circunstância: " + frm.ebCircunstancia);
   const int indice = frm.lbComandosItemIndex;
@@ -35,28 +31,21 @@ void MostraResultado(const TfrmMain& frm, std::ostream& saida) {
 
 }  // namespace
 
-int ExecutaPedido(const PedidoExec& pedido, std::ostream& saida, std::ostream& mensagens) {
-  InteracaoConsole interacao(mensagens);
-  TfrmMain frm(interacao);
-  if (!frm.SelecionaComandoPorNome(pedido.comando)) {
-    EscreveLinha(mensagens, "Comando desconhecido: " + pedido.comando);
+int Exec(const Pedido& pedido, std::ostream& saida, std::ostream& mensagens) {
+  SessaoCli sessao(mensagens);
+  TfrmMain& frm = sessao.frm;
+  if (!frm.SelecionaComandoPorNome(pedido.nome)) {
+    EscreveLinha(mensagens, "Comando desconhecido: " + pedido.nome);
     return kSaidaFalha;
   }
   if (!PreencheParametros(frm, pedido, mensagens)) return kSaidaFalha;
-
-  frm.cbCanalECF = pedido.canal;
-  ConnectExecute(frm);
-  if (!Conectado(frm)) return kSaidaFalha;  // the reason was shown as a message
-  if (pedido.com_log) frm.ModuloDriver->SetaArquivoLog(pedido.log);
-
-  const bool feito = ExecutaComandoSelecionado(frm);
-  if (pedido.com_log) frm.ModuloDriver->SetaArquivoLog("");
-  LiberaModuloDriver(frm);
-  if (!feito) {
-    EscreveLinha(mensagens, "A DLL não executou o comando " + pedido.comando + ".");
+  if (!sessao.Conecta(pedido)) return kSaidaFalha;
+  if (!ExecutaComandoSelecionado(frm)) {
+    EscreveLinha(mensagens, "A DLL não executou o comando " + frm.lbComandosItems[frm.lbComandosItemIndex] + ".");
     return kSaidaFalha;
   }
-  MostraResultado(frm, saida);
+  sessao.MostraTerminal(saida);
+  MostraCampos(frm, saida);
   return frm.CodigoErro == 0 ? kSaidaSucesso : kSaidaErroImpressora;
 }
 

@@ -4,13 +4,15 @@
 #include <vector>
 
 #include "console.h"
-#include "exec.h"
-#include "pedido_exec.h"
+#include "pedido.h"
+#include "sessao_cli.h"
+#include "subcomandos.h"
 
 namespace {
 
 const char kAjuda[] =
     "Uso: tarnel-cli exec [--canal CANAL] [--log ARQUIVO] COMANDO [NOME=VALOR ...]\n"
+    "     tarnel-cli registrador [--canal CANAL] [--log ARQUIVO] REGISTRADOR\n"
     "     tarnel-cli --help\n"
     "\n"
     "exec executa um comando Quorbal na impressora fiscal pela biblioteca DROVIK, pelo mesmo\n"
@@ -25,8 +27,14 @@ const char kAjuda[] =
     "  NOME=VALOR       valor de um parâmetro do comando, enviado como digitado; parâmetros\n"
     "                   não informados não são enviados\n"
     "\n"
-    "Código de saída: 0 quando a impressora aceitou o comando, 1 quando ela informou um erro,\n"
-    "2 para erro de uso, biblioteca que não carrega ou canal que não abre.\n"
+    "registrador lê um dos registradores da impressora como o leitor de registradores da\n"
+    "janela: a biblioteca indica o comando de leitura, que é executado com o nome do\n"
+    "registrador (por exemplo COO ou TotalDiaValorAliquota[3]); mostra as linhas do terminal\n"
+    "e depois \"Valor: \" e o valor, ou \"Erro: \" e o motivo.\n"
+    "\n"
+    "Código de saída: 0 quando a impressora aceitou o comando, 1 quando ela informou um erro\n"
+    "(ou recusou o registrador), 2 para erro de uso, biblioteca que não carrega ou canal que\n"
+    "não abre.\n"
     "\n"
     "A biblioteca carregada é libdrovik.so ao lado do programa ou, se não estiver lá, a que a\n"
     "busca do sistema encontrar (DROVIK.DLL no Windows); a variável de ambiente TARNEL_DROVIK\n"
@@ -48,15 +56,17 @@ int main(int argc, char** argv) {
     EscreveLinha(std::cout, std::string(kAjuda, sizeof kAjuda - 2));
     return kSaidaSucesso;
   }
-  if (argumentos[0] != "exec") {
-    EscreveLinha(std::cerr, "tarnel-cli: subcomando desconhecido: " + argumentos[0] + " (veja tarnel-cli --help)");
+  const std::string& subcomando = argumentos[0];
+  if (subcomando != "exec" && subcomando != "registrador") {
+    EscreveLinha(std::cerr, "tarnel-cli: subcomando desconhecido: " + subcomando + " (veja tarnel-cli --help)");
     return kSaidaFalha;
   }
-  PedidoExec pedido;
+  const bool exec = subcomando == "exec";
+  Pedido pedido;
   std::string erro;
-  if (!LePedidoExec(std::vector<std::string>(argumentos.begin() + 1, argumentos.end()), pedido, erro)) {
-    EscreveLinha(std::cerr, "tarnel-cli exec: " + erro + " (veja tarnel-cli --help)");
+  if (!LePedido(std::vector<std::string>(argumentos.begin() + 1, argumentos.end()), exec, pedido, erro)) {
+    EscreveLinha(std::cerr, "tarnel-cli " + subcomando + ": " + erro + " (veja tarnel-cli --help)");
     return kSaidaFalha;
   }
-  return ExecutaPedido(pedido, std::cout, std::cerr);
+  return exec ? Exec(pedido, std::cout, std::cerr) : Registrador(pedido, std::cout, std::cerr);
 }

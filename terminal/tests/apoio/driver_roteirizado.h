@@ -24,6 +24,8 @@ class DriverRoteirizado : public Driver {
   };
   std::vector<RetornoRoteirizado> retornos;
   std::string nome_log;
+  std::int32_t resultado_registrador = -1;
+  std::string comando_registrador;
   std::function<void(const std::string& comando)> ao_executar;  // e.g. the library writing its log
   // Called when the library is unloaded, with every call it received.
   std::function<void(const std::vector<std::string>& chamadas)> ao_descarregar;
@@ -92,8 +94,8 @@ class DriverRoteirizado : public Driver {
   }
   std::int32_t LeRegistrador(std::int32_t, const std::string& registrador, std::string& comando) override {
     chamadas.push_back("LeRegistrador " + registrador);
-    comando.clear();
-    return -1;
+    comando = comando_registrador;
+    return resultado_registrador;
   }
   void SetaArquivoLog(const std::string& caminho) override {
     chamadas.push_back("SetaArquivoLog " + caminho);

@@ -1,8 +1,8 @@
-#include "pedido_exec.h"
+#include "pedido.h"
 
 namespace tarnel::cli {
 
-bool LePedidoExec(const std::vector<std::string>& argumentos, PedidoExec& pedido, std::string& erro) {
+bool LePedido(const std::vector<std::string>& argumentos, bool com_parametros, Pedido& pedido, std::string& erro) {
   std::size_t i = 0;
   for (; i < argumentos.size() && argumentos[i].rfind("--", 0) == 0; ++i) {
     const std::string& opcao = argumentos[i];
@@ -22,10 +22,14 @@ bool LePedidoExec(const std::vector<std::string>& argumentos, PedidoExec& pedido
     }
   }
   if (i >= argumentos.size()) {
-    erro = "Falta o nome do comando";
+    erro = com_parametros ? "Falta o nome do comando" : "Falta o nome do registrador";
     return false;
   }
-  pedido.comando = argumentos[i++];
+  pedido.nome = argumentos[i++];
+  if (!com_parametros && i < argumentos.size()) {
+    erro = "Argumento a mais: " + argumentos[i];
+    return false;
+  }
   for (; i < argumentos.size(); ++i) {
     const std::size_t igual = argumentos[i].find('=');
     if (igual == std::string::npos || igual == 0) {

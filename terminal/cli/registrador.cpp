@@ -1,0 +1,21 @@
+#include "console.h"
+#include "sessao_cli.h"
+#include "subcomandos.h"
+#include "window/leitura_registrador.h"
+
+namespace tarnel::cli {
+
+int Registrador(const Pedido& pedido, std::ostream& saida, std::ostream& mensagens) {
+  SessaoCli sessao(mensagens);
+  if (!sessao.Conecta(pedido)) return kSaidaFalha;
+  const std::optional<ValorRegistrador> valor = LeValorRegistrador(sessao.frm, pedido.nome);
+  if (!valor) {
+    EscreveLinha(mensagens, "A DLL não leu o registrador " + pedido.nome + ".");
+    return kSaidaFalha;
+  }
+  sessao.MostraTerminal(saida);
+  EscreveLinha(saida, (valor->erro ? "Erro: " : "Valor: ") + valor->texto);
+  return valor->erro ? kSaidaErroImpressora : kSaidaSucesso;
+}
+
+}  // namespace tarnel::cli

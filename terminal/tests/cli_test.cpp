@@ -1,0 +1,145 @@
+// tarnel-cli run as a program on the stand-in library: output byte for byte (time stamps by
+// pattern), exit status, messages.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "pasta_temporaria.h"
+
+namespace {
+
+const std::string kCarimbo = R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d\.\d{3})";
+
+// The console speaks UTF-8: expected texts with accents are written as UTF-8 literals.
+
+struct Execucao {
+  int status = -1;
+  std::string saida;
+  std::string mensagens;
+};
+
+std::string Aspas(const std::string& texto) {
+  std::string saida = "'";
+  for (char c : texto) saida += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return saida + "'";
+}
+
+class Cli : public ::testing::Test {
+ protected:
+  // Runs tarnel-cli in the temporary folder with the stand-in library (or another file).
+  Execucao Roda(const std::vector<std::string>& argumentos, const std::string& biblioteca = DROVIK_ARQUIVO) {
+    std::string linha = "TARNEL_DROVIK=" + Aspas(biblioteca) + " " + Aspas(TARNEL_CLI);
+    for (const std::string& a : argumentos) linha += " " + Aspas(a);
+    linha += " >saida.txt 2>mensagens.txt";
+    Execucao e;
+    const int bruto = std::system(linha.c_str());
+    e.status = WIFEXITED(bruto) ? WEXITSTATUS(bruto) : -1;
+    e.saida = LeArquivo(pasta.Arquivo("saida.txt"));
+    e.mensagens = LeArquivo(pasta.Arquivo("mensagens.txt"));
+    return e;
+  }
+
+  PastaTemporaria pasta;
+};
+
+bool Casa(const std::string& texto, const std::string& padrao) { return std::regex_match(texto, std::regex(padrao)); }
+
+TEST_F(Cli, ExecPrintsTheTranscriptTheErrorFieldsAndTheReturns) {
+  const Execucao e = Roda({"exec", "--canal", "Emul", "AbreGaveta", "TempoAcionamentoGaveta=100"});
+  EXPECT_EQ(e.status, 0) << e.mensagens;
+  EXPECT_TRUE(Casa(e.saida, kCarimbo + R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\}\n)" + kCarimbo +
+                                R"( <- \{0;0;;\}\n)"
+                                "Erro: NoError\n"
+                                u8"Circunstância:\n"))
+      << e.saida;
+  EXPECT_EQ(e.mensagens, "");
+
+  const Execucao leitura = Roda({"exec", "leinteiro", "NomeInteiro=COO"});
+  EXPECT_EQ(leitura.status, 0) << leitura.mensagens;
+  EXPECT_TRUE(Casa(leitura.saida, kCarimbo + R"( -> \{0;LeInteiro;NomeInteiro=COO;\}\n)" + kCarimbo +
+                                      R"( <- \{0;0;ValorInteiro=(\d+);\}\n)"
+                                      u8"Erro: NoError\nCircunstância:\nValorInteiro=\\d+\n"))
+      << leitura.saida;
+}
+
+TEST_F(Cli, WithAnExistingLogTheTranscriptIsTheLibrarysLines) {
+  { std::ofstream(pasta.Arquivo("Comandos.RMT"), std::ios::binary) << "; cabecalho\r\n"; }
+  const Execucao e = Roda({"exec", "--log", "Comandos.RMT", "AbreGaveta", "TempoAcionamentoGaveta=100"});
+  EXPECT_EQ(e.status, 0) << e.mensagens;
+  const std::string comando = R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\})";
+  const std::string resposta = R"( <- \{0;0;;\})";
+  EXPECT_TRUE(Casa(e.saida, kCarimbo + comando + "\n" + kCarimbo + resposta + u8"\nErro: NoError\nCircunstância:\n"))
+      << e.saida;
+  // The file holds the same two lines, with CR LF.
+  const std::string arquivo = LeArquivo(pasta.Arquivo("Comandos.RMT"));
+  EXPECT_TRUE(Casa(arquivo, "; cabecalho\r\n" + kCarimbo + comando + "\r\n" + kCarimbo + resposta + "\r\n")) << arquivo;
+  std::string linhas_saida = e.saida.substr(0, e.saida.find("Erro:"));
+  std::string linhas_arquivo = arquivo.substr(13);
+  linhas_arquivo.erase(std::remove(linhas_arquivo.begin(), linhas_arquivo.end(), '\r'), linhas_arquivo.end());
+  EXPECT_EQ(linhas_saida, linhas_arquivo);
+}
+
+TEST_F(Cli, ANewLogFileShowsTheAccessErrorLine) {
+  const Execucao e = Roda({"exec", "--log", "Novo.RMT", "AbreGaveta", "TempoAcionamentoGaveta=100"});
+  EXPECT_EQ(e.status, 0) << e.mensagens;
+  EXPECT_EQ(e.saida, u8"Erro ao acessar arquivo de log Novo.RMT\nErro: NoError\nCircunstância:\n");
+  EXPECT_TRUE(Casa(LeArquivo(pasta.Arquivo("Novo.RMT")), "(" + kCarimbo + " (->|<-) [^\r\n]*\r\n){2}"));
+}
+
+TEST_F(Cli, PrinterErrorExitsWithOne) {
+  const Execucao e = Roda({"exec", "AvancaPapel"});
+  EXPECT_EQ(e.status, 1);
+  EXPECT_TRUE(Casa(e.saida, kCarimbo + R"( -> \{0;AvancaPapel;;\}\n)" + kCarimbo +
+                                R"( <- \{0;(\d+);NomeErro="(\w+)" Circunstancia="[^\n]*Avanco[^\n]*";\}\n)"
+                                u8R"(Erro: \w+\nCircunstância: [^\n]*Avanco[^\n]*\n)"))
+      << e.saida;
+}
+
+TEST_F(Cli, AccentedArgumentsTravelAsWindows1252AndPrintAsUtf8) {
+  const Execucao e = Roda({"exec", "AbreCupomFiscal", u8"NomeConsumidor=José Conceição"});
+  EXPECT_NE(e.status, 2) << e.mensagens;
+  EXPECT_TRUE(Casa(e.saida.substr(0, e.saida.find('\n')),
+                   kCarimbo + u8R"( -> \{0;AbreCupomFiscal;NomeConsumidor="José Conceição";\})"))
+      << e.saida;
+}
+
+TEST_F(Cli, LibraryAndChannelFailuresExitWithTwo) {
+  const Execucao sem_biblioteca = Roda({"exec", "AbreGaveta"}, pasta.Arquivo("nao-existe.so"));
+  EXPECT_EQ(sem_biblioteca.status, 2);
+  EXPECT_EQ(sem_biblioteca.saida, "");
+  EXPECT_EQ(sem_biblioteca.mensagens, u8"Não foi possível carregar a DLL de comunicação DROVIK.DLL\n");
+
+  const Execucao canal = Roda({"exec", "--canal", "COM1", "AbreGaveta"});
+  EXPECT_EQ(canal.status, 2);
+  EXPECT_EQ(canal.saida, "");
+  EXPECT_EQ(canal.mensagens, u8"Canal COM1 não pode ser aberto pela DLL.\n");
+}
+
+TEST_F(Cli, UsageErrorsExitWithTwo) {
+  for (const auto& argumentos : std::vector<std::vector<std::string>>{
+           {}, {"exec"}, {"exec", "--canal"}, {"exec", "--porta", "x", "AbreGaveta"}, {"listar"},
+           {"exec", "ComandoQueNaoExiste"}, {"exec", "AbreGaveta", "Tempo=1"}, {"exec", "AbreGaveta", "semigual"}}) {
+    const Execucao e = Roda(argumentos);
+    EXPECT_EQ(e.status, 2) << ::testing::PrintToString(argumentos);
+    EXPECT_EQ(e.saida, "");
+    EXPECT_FALSE(e.mensagens.empty());
+  }
+  EXPECT_FALSE(std::filesystem::exists(pasta.Arquivo("rasc0.bin"))) << "nothing was connected";
+}
+
+TEST_F(Cli, HelpExplainsTheCommand) {
+  const Execucao e = Roda({"--help"});
+  EXPECT_EQ(e.status, 0);
+  EXPECT_EQ(e.saida.rfind("Uso: tarnel-cli exec [--canal CANAL] [--log ARQUIVO] COMANDO [NOME=VALOR ...]\n", 0), 0u)
+      << e.saida;
+  EXPECT_NE(e.saida.find("TARNEL_DROVIK"), std::string::npos);
+  EXPECT_NE(e.saida.find(u8"caminho de execução"), std::string::npos);
+}
+
+}  // namespace

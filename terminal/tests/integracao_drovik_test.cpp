@@ -1,0 +1,106 @@
+// The execute path on the real stand-in library, loaded by Tarnel's loader: transcript lines, error
+// fields and returns as the window shows them.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <string>
+
+#include "apoio/interacao_roteirizada.h"
+#include "driver/biblioteca_drovik.h"
+#include "driver/conexao.h"
+#include "driver/execucao.h"
+#include "pasta_temporaria.h"
+#include "quorbal/catalogo.h"
+#include "window/mainfrm.h"
+
+namespace tarnel {
+namespace {
+
+const std::string kCarimbo = R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d\.\d{3})";
+
+class Integracao : public ::testing::Test {
+ protected:
+  Integracao() : frm(interacao) {
+    frm.CarregaDriver = [] { return BibliotecaDrovik::Carrega(DROVIK_ARQUIVO); };
+  }
+  void SetUp() override {
+    ConnectExecute(frm);
+    ASSERT_TRUE(Conectado(frm)) << ::testing::PrintToString(interacao.mensagens);
+  }
+  void TearDown() override {
+    if (frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog("");
+    LiberaModuloDriver(frm);
+  }
+
+  void Executa(const std::string& comando, std::initializer_list<std::pair<const char*, const char*>> campos = {}) {
+    ASSERT_TRUE(frm.SelecionaComandoPorNome(comando));
+    frm.btLimpaParsClick();
+    for (const auto& [nome, texto] : campos) ASSERT_TRUE(frm.DefineParametro(frm.lbComandosItemIndex, nome, texto));
+    ASSERT_TRUE(ExecutaComandoSelecionado(frm));
+  }
+
+  PastaTemporaria pasta;
+  teste::InteracaoRoteirizada interacao;
+  TfrmMain frm;
+};
+
+TEST_F(Integracao, AbreGavetaComposesItsLines) {
+  Executa("AbreGaveta", {{"TempoAcionamentoGaveta", "100"}});
+  EXPECT_TRUE(std::regex_match(frm.Terminal.Texto(),
+                               std::regex(kCarimbo + R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\}\r\n)" +
+                                          kCarimbo + R"( <- \{0;0;;\}\r\n)")))
+      << frm.Terminal.Texto();
+  EXPECT_EQ(frm.CodigoErro, 0);
+  EXPECT_EQ(frm.ebNomeErro, "NoError");
+}
+
+TEST_F(Integracao, ReturnsFillTheirFields) {
+  Executa("LeInteiro", {{"NomeInteiro", "COO"}});
+  ASSERT_EQ(frm.CodigoErro, 0) << frm.ebCircunstancia;
+  const std::string valor = frm.Campos[frm.lbComandosItemIndex].retornos[0];
+  EXPECT_FALSE(valor.empty());
+  EXPECT_EQ(frm.UltimoRetorno, "ValorInteiro=" + valor);
+  EXPECT_TRUE(interacao.mensagens.empty());
+}
+
+TEST_F(Integracao, RefusalShowsTheErrorFieldsAndReplyLine) {
+  Executa("AvancaPapel");
+  EXPECT_NE(frm.CodigoErro, 0);
+  EXPECT_FALSE(frm.ebNomeErro.empty());
+  const std::string linhas = frm.Terminal.Texto();
+  EXPECT_NE(linhas.find(" <- {0;" + std::to_string(frm.CodigoErro) + ";NomeErro=\"" + frm.ebNomeErro + "\""),
+            std::string::npos)
+      << linhas;
+}
+
+TEST_F(Integracao, WithTheLogActiveTheTranscriptIsWhatTheLibraryWrote) {
+  const std::string log = pasta.Arquivo("Comandos.RMT");
+  std::ofstream(log, std::ios::binary) << "; Arquivo de Registro de Comandos\r\n";
+  frm.ModuloDriver->SetaArquivoLog(log);
+  Executa("AbreGaveta", {{"TempoAcionamentoGaveta", "100"}});
+  const std::string conteudo = LeArquivo(log);
+  const std::string escrito = conteudo.substr(std::string("; Arquivo de Registro de Comandos\r\n").size());
+  EXPECT_EQ(frm.Terminal.Texto(), escrito);
+  EXPECT_TRUE(std::regex_match(escrito, std::regex(kCarimbo + R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\}\r\n)" +
+                                                   kCarimbo + R"( <- \{0;0;;\}\r\n)")))
+      << escrito;
+}
+
+TEST_F(Integracao, LastReplyRepeatsTheReplyWithoutLoggingIt) {
+  const std::string log = pasta.Arquivo("Comandos.RMT");
+  std::ofstream(log, std::ios::binary) << "; cabecalho\r\n";
+  frm.ModuloDriver->SetaArquivoLog(log);
+  Executa("AvancaPapel");
+  const std::int32_t codigo = frm.CodigoErro;
+  const std::string antes = LeArquivo(log);
+  frm.Terminal.Limpa();
+  frm.CodigoErro = 0;
+  ASSERT_TRUE(ExecutaUltimoRetorno(frm));
+  EXPECT_EQ(frm.CodigoErro, codigo);
+  EXPECT_EQ(LeArquivo(log), antes);
+  EXPECT_TRUE(std::regex_match(frm.Terminal.Linhas().at(0), std::regex(kCarimbo + R"( -> \{0;AvancaPapel;;\})")));
+}
+
+}  // namespace
+}  // namespace tarnel
