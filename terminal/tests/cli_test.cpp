@@ -96,7 +96,7 @@ TEST_F(Cli, PrinterErrorExitsWithOne) {
   const Execucao e = Roda({"exec", "AvancaPapel"});
   EXPECT_EQ(e.status, 1);
   EXPECT_TRUE(Casa(e.saida, kCarimbo + R"( -> \{0;AvancaPapel;;\}\n)" + kCarimbo +
-                                R"( <- \{0;(\d+);NomeErro="(\w+)" Circunstancia="[^\n]*Avanco[^\n]*";\}\n)"
+                                R"x( <- \{0;(\d+);NomeErro="(\w+)" Circunstancia="[^\n]*Avanco[^\n]*";\}\n)x"
                                 u8R"(Erro: \w+\nCircunstância: [^\n]*Avanco[^\n]*\n)"))
       << e.saida;
 }

@@ -11,7 +11,7 @@
 #include "pasta_temporaria.h"
 
 class DrovikCarregado : public ::testing::Test {
- protected:
+ public:
   void SetUp() override {
     modulo_ = compat::load_module(DROVIK_ARQUIVO);
     ASSERT_NE(modulo_, nullptr) << compat::last_module_error();
