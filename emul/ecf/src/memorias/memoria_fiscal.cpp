@@ -99,13 +99,11 @@ void MemoriaFiscal::Inicializa(const std::string& numero_serie_ecf, const std::s
   EscreveTextoFixo(e, numero_serie_ecf, 20);
   EscreveTextoFixo(e, modelo, 20);
   EscreveDataHora(e, data, hora);
-  CarregaImagem(Fecha(e));
+  *this = MemoriaFiscal();
+  Anexa(Fecha(e));
 }
 
-bool MemoriaFiscal::Acrescenta(const std::string& registro) {
-  if (!Inicializada() || imagem_.size() + registro.size() > kTamanhoArea) return false;
-  return CarregaImagem(imagem_ + registro);
-}
+bool MemoriaFiscal::Acrescenta(const std::string& registro) { return Inicializada() && Anexa(registro); }
 
 bool MemoriaFiscal::GravaProprietario(const RegistroProprietario& registro) {
   return Acrescenta(ImagemProprietario(registro));
@@ -131,23 +129,26 @@ std::vector<RegistroReducao> MemoriaFiscal::ReducoesPorData(std::int32_t dia_ini
   return selecao;
 }
 
-// Parses a whole image; the memory takes it only when every record is intact.
-bool MemoriaFiscal::CarregaImagem(const std::string& imagem) {
-  std::string numero_serie;
+// Parses records written after the current image; they are taken only when every one is intact
+// and they fit the area.
+bool MemoriaFiscal::Anexa(const std::string& novos) {
+  if (imagem_.size() + novos.size() > kTamanhoArea) return false;
+  std::string numero_serie = numero_serie_;
   std::vector<RegistroReducao> reducoes;
   std::vector<RegistroProprietario> proprietarios;
   std::size_t posicao = 0;
-  while (posicao < imagem.size()) {
-    const char marca = imagem[posicao];
+  while (posicao < novos.size()) {
+    const bool primeiro = imagem_.empty() && posicao == 0;
+    const char marca = novos[posicao];
     std::size_t tamanho = 0;
-    if (marca == kMarcaCabecalho && posicao == 0) tamanho = kTamanhoCabecalho;
-    else if (marca == kMarcaProprietario && posicao > 0) tamanho = kTamanhoProprietario;
-    else if (marca == kMarcaReducao && posicao > 0) tamanho = kTamanhoReducao;
+    if (marca == kMarcaCabecalho && primeiro) tamanho = kTamanhoCabecalho;
+    else if (marca == kMarcaProprietario && !primeiro) tamanho = kTamanhoProprietario;
+    else if (marca == kMarcaReducao && !primeiro) tamanho = kTamanhoReducao;
     else return false;
-    if (imagem.size() - posicao < tamanho) return false;
-    if (Crc(std::string_view(imagem).substr(posicao, tamanho - 4)) != LeU32(imagem.data() + posicao + tamanho - 4))
+    if (novos.size() - posicao < tamanho) return false;
+    if (Crc(std::string_view(novos).substr(posicao, tamanho - 4)) != LeU32(novos.data() + posicao + tamanho - 4))
       return false;
-    Leitor l(imagem, posicao, posicao + tamanho);
+    Leitor l(novos, posicao, posicao + tamanho);
     if (marca == kMarcaCabecalho) {
       l.Inteiro(1);
       numero_serie = LeTextoFixo(l, 20);
@@ -159,10 +160,10 @@ bool MemoriaFiscal::CarregaImagem(const std::string& imagem) {
     if (!l.ok()) return false;
     posicao += tamanho;
   }
-  imagem_ = imagem;
+  imagem_ += novos;
   numero_serie_ = std::move(numero_serie);
-  reducoes_ = std::move(reducoes);
-  proprietarios_ = std::move(proprietarios);
+  reducoes_.insert(reducoes_.end(), reducoes.begin(), reducoes.end());
+  proprietarios_.insert(proprietarios_.end(), proprietarios.begin(), proprietarios.end());
   return true;
 }
 
@@ -171,11 +172,10 @@ void MemoriaFiscal::Serializa(Escritor& saida) const { EscreveBloco(saida, image
 bool MemoriaFiscal::Desserializa(Leitor& entrada) {
   const std::string imagem = LeBloco(entrada, kTamanhoArea);
   if (!entrada.ok()) return false;
-  if (imagem.empty()) {
-    *this = MemoriaFiscal();
-    return true;
-  }
-  return CarregaImagem(imagem);
+  MemoriaFiscal lida;
+  if (!lida.Anexa(imagem)) return false;
+  *this = std::move(lida);
+  return true;
 }
 
 }  // namespace ecf::memorias

@@ -89,7 +89,7 @@ class MemoriaFiscal {
   bool Desserializa(Leitor& entrada);
 
  private:
-  bool CarregaImagem(const std::string& imagem);
+  bool Anexa(const std::string& novos);
   bool Acrescenta(const std::string& registro);
   std::string imagem_;
   std::string numero_serie_;

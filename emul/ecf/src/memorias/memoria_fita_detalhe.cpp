@@ -68,7 +68,7 @@ std::string_view MemoriaFitaDetalhe::PaginaCabecalho() const {
 
 void MemoriaFitaDetalhe::FechaPagina(std::size_t pagina) {
   char* p = paginas_.data() + pagina * kTamanhoPagina;
-  GravaU32(p + kCrc, Crc(std::string_view(p, kDadosPagina)));
+  GravaU32(p + kCrc, Crc(std::string_view(p, kCrc)));
 }
 
 bool MemoriaFitaDetalhe::Inicializa(const IdentificacaoMFD& identificacao) {
@@ -197,7 +197,7 @@ bool MemoriaFitaDetalhe::Desserializa(Leitor& entrada) {
   for (std::size_t pagina = 0; pagina < total; ++pagina) {
     const char* p = paginas.data() + pagina * kTamanhoPagina;
     const std::uint16_t usados = LeU16(p + kUsados);
-    if (LeU32(p + kNumero) != pagina || usados > kDadosPagina || LeU32(p + kCrc) != Crc(std::string_view(p, kDadosPagina)))
+    if (LeU32(p + kNumero) != pagina || usados > kDadosPagina || LeU32(p + kCrc) != Crc(std::string_view(p, kCrc)))
       return false;
     // Only the last page may be partly filled.
     if (pagina > 0 && pagina + 1 < total && usados != kDadosPagina) return false;

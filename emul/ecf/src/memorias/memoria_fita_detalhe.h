@@ -1,6 +1,6 @@
 // The detail memory (MFD): everything the printer prints, kept in pages of 528 bytes, 512 of data
 // and 16 of the page's own (number, bytes used, flags, COO of the first document starting in it,
-// CRC-32 of the data). Page 0 is the cartridge's header page; from page 1 on the data bytes form
+// CRC-32 of everything before it). Page 0 is the cartridge's header page; from page 1 on the data bytes form
 // one stream of records:
 //   0x01 document start: COO (32 bits), type (1 byte), owner (1 byte), date and time (7 bytes)
 //   0x02 printed text:   length (16 bits) and that many bytes
