@@ -163,3 +163,27 @@ std::string FormataReducaoZ(const Estabelecimento& estabelecimento, const Instan
 memorias::RegistroReducao RegistroDaReducao(const TotaisDia& totais, const Instante& emissao);
 
 }  // namespace ecf::impressao
+
+// Field lists of the reading data for the context file (the Z reduction prints the day as it stood
+// before the reduction cleared it, so the output keeps that picture).
+namespace ecf::memorias {
+template <class A>
+void Visita(A& a, TotalAliquota& x) { a(x.indice); a(x.icms); a(x.percentual); a(x.valor); a(x.imposto); }
+}  // namespace ecf::memorias
+
+namespace ecf::impressao {
+template <class A>
+void Visita(A& a, TotalNomeado& x) { a(x.indice); a(x.nome); a(x.valor); a(x.contador); a(x.quantidade); }
+template <class A>
+void Visita(A& a, Contadores& x) {
+  a(x.coo); a(x.ccf); a(x.gnf); a(x.grg); a(x.cdc); a(x.cfc); a(x.cfd); a(x.nfc); a(x.crz); a(x.cro); a(x.coo_inicial);
+}
+template <class A>
+void Visita(A& a, TotaisDia& x) {
+  a(x.movimento); a(x.gt); a(x.venda_bruta); a(x.venda_liquida); a(x.cancelamentos_icms); a(x.cancelamentos_issqn);
+  a(x.descontos); a(x.acrescimos); a(x.issqn); a(x.substituicao_icms); a(x.isencao_icms); a(x.nao_tributado_icms);
+  a(x.substituicao_issqn); a(x.isencao_issqn); a(x.nao_tributado_issqn); a(x.aliquotas); a(x.meios_pagamento);
+  a(x.troco); a(x.nao_fiscais); a(x.descontos_nao_fiscais); a(x.acrescimos_nao_fiscais);
+  a(x.cancelamentos_nao_fiscais); a(x.operacoes_nao_fiscais); a(x.gerenciais); a(x.departamentos); a(x.contadores);
+}
+}  // namespace ecf::impressao

@@ -57,6 +57,13 @@ std::string ComDecimais(std::int64_t valor, std::int64_t escala, int casas, bool
 
 }  // namespace
 
+int ContaQuebras(std::string_view impresso) {
+  int total = 0;
+  for (std::size_t i = impresso.find(kQuebraLinha); i != std::string_view::npos; i = impresso.find(kQuebraLinha, i + 2))
+    ++total;
+  return total;
+}
+
 std::string Limpa(std::string_view texto) {
   std::string saida(texto);
   for (char& c : saida) {

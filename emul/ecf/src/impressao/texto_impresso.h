@@ -49,6 +49,9 @@ class TextoImpresso {
   std::string texto_;
 };
 
+// How many lines a piece of print data feeds (its ESC '*' sequences).
+int ContaQuebras(std::string_view impresso);
+
 // Host text made printable: control bytes (below 0x20 and DEL) become blanks.
 std::string Limpa(std::string_view texto);
 
