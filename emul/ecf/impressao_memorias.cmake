@@ -9,6 +9,7 @@ target_sources(ecf PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/leitura_mf.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/leitura_mfd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/leitura_x_z.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/src/impressao/saida_impressora.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/texto_impresso.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/memorias/binario.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/memorias/janela_memoria.cpp
@@ -23,6 +24,7 @@ if(BUILD_TESTING AND NOT CMAKE_CROSSCOMPILING)
     ${CMAKE_CURRENT_LIST_DIR}/tests/impressao_texto_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/impressao_documentos_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/impressao_armazem_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/impressao_saida_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/memorias_fiscal_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/memorias_fita_detalhe_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/memorias_janela_test.cpp

@@ -2,6 +2,8 @@
 // fiscal core. It records nothing, so LeImpressao has nothing to hand out.
 #include "saida.h"
 
+#include "impressao/saida_impressora.h"
+
 namespace ecf {
 
 namespace {
@@ -23,6 +25,6 @@ class SaidaBasica final : public Saida {
 
 std::unique_ptr<Saida> CriaSaidaBasica() { return std::make_unique<SaidaBasica>(); }
 
-std::unique_ptr<Saida> CriaSaida() { return CriaSaidaBasica(); }
+std::unique_ptr<Saida> CriaSaida() { return CriaSaidaImpressora(); }
 
 }  // namespace ecf

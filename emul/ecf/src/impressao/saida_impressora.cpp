@@ -1,5 +1,7 @@
 #include "impressao/saida_impressora.h"
 
+#include <cctype>
+
 #include "impressao/armazem_impressao.h"
 #include "impressao/bobina.h"
 #include "impressao/documentos.h"
@@ -371,10 +373,19 @@ void SaidaImpressora::Imprime(const Estado& e, const Evento& ev) {
     case Impresso::kCancelamentoItem:
       if (!item) break;
       {
-        const bool inteiro = item->quantidade_cancelada == item->quantidade && ev.quantidade == item->quantidade;
-        std::int64_t valor = item->total;
-        if (!inteiro && !MultiplicaDivideTrunca(item->preco, ev.quantidade, 10000, valor)) valor = 0;
-        if (!inteiro && item->quantidade_cancelada == item->quantidade) valor = ValorRestante(*item, ev.quantidade);
+        // The value leaving the total, as the core computes it: what was left when the item empties,
+        // quantity x unit price truncated otherwise. Earlier partial cancellations are taken as one,
+        // which can differ by a cent from their sum when there were several.
+        const std::int64_t antes = item->quantidade_cancelada - ev.quantidade;
+        std::int64_t valor = 0;
+        if (item->quantidade_cancelada == item->quantidade) {
+          std::int64_t anterior = 0;
+          if (antes > 0) MultiplicaDivideTrunca(item->preco, antes, 10000, anterior);
+          valor = item->total - anterior;
+        } else {
+          MultiplicaDivideTrunca(item->preco, ev.quantidade, 10000, valor);
+        }
+        const bool inteiro = antes == 0 && ev.quantidade == item->quantidade;
         Continua(impressao::FormataCancelamentoItem(numero, inteiro ? 0 : ev.quantidade, valor));
       }
       break;
@@ -563,3 +574,8 @@ void SaidaImpressora::ImprimeReducaoZ(const Estado& e) {
   dia_ = impressao::TotaisDia();
 }
 
+}  // namespace
+
+std::unique_ptr<Saida> CriaSaidaImpressora() { return std::make_unique<SaidaImpressora>(); }
+
+}  // namespace ecf

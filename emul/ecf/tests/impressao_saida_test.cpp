@@ -1,0 +1,181 @@
+// The printer's output through its commands: LeImpressao, readings to the host, the detail and
+// fiscal memory readings, the memory window registers, and all of it surviving the context file.
+#include <algorithm>
+
+#include "apoio.h"
+#include "filtro_impressao.h"
+
+namespace ecf::teste {
+namespace {
+
+class Saida : public Bancada {
+ protected:
+  // Everything LeImpressao hands out until it answers an empty text.
+  std::string Impressao(int* pedacos = nullptr) {
+    std::string texto;
+    int total = 0;
+    for (;;) {
+      const std::string p = Retorno(Ok("LeImpressao"), "TextoImpressao");
+      EXPECT_LE(p.size(), 4000u);
+      if (p.empty()) break;
+      texto += p;
+      ++total;
+    }
+    if (pedacos) *pedacos = total;
+    return texto;
+  }
+
+  void Cupom() {
+    Ok("AbreCupomFiscal");
+    Ok("VendeItem", {{"CodProduto", "001"}, {"NomeProduto", "Arroz"}, {"Quantidade", "2"}, {"PrecoUnitario", "10,50"},
+                     {"CodAliquota", "0"}});
+    Ok("VendeItem", {{"CodProduto", "002"}, {"NomeProduto", "Feijao"}, {"Quantidade", "1"}, {"PrecoUnitario", "7,99"},
+                     {"CodAliquota", "1"}});
+    Ok("CancelaItemFiscal", {{"NumItem", "2"}});
+    Ok("PagaCupom", {{"NomeMeioPagamento", "Dinheiro"}, {"Valor", "50"}});
+    Ok("EncerraDocumento", {{"TextoPromocional", "Volte sempre"}});
+  }
+
+  static bool TemLinha(const std::string& impresso, const std::string& linha) {
+    const std::vector<std::string> linhas = LinhasFiltradas(impresso);
+    return std::find(linhas.begin(), linhas.end(), linha) != linhas.end();
+  }
+  static std::string Par(const std::string& esquerda, const std::string& direita) {
+    return esquerda + std::string(48 - esquerda.size() - direita.size(), ' ') + direita;
+  }
+
+  // The memory window read the way the terminal reads it.
+  std::string Memoria(std::uint32_t endereco, std::size_t quantidade) {
+    std::string bytes;
+    while (bytes.size() < quantidade) {
+      const std::string valor = std::to_string(endereco);
+      Ok("EscreveInteiro", {{"NomeInteiro", "EnderecoSoftwareBasico"}, {"ValorInteiro", valor.c_str()}});
+      const std::string hex = Texto("SoftwareBasico");
+      if (hex.empty()) break;
+      for (std::size_t i = 0; i + 1 < hex.size() && bytes.size() < quantidade; i += 2, ++endereco)
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    }
+    return bytes;
+  }
+};
+
+std::uint32_t U32(const std::string& b, std::size_t i) {
+  return static_cast<std::uint32_t>(static_cast<unsigned char>(b[i]) | static_cast<unsigned char>(b[i + 1]) << 8 |
+                                    static_cast<unsigned char>(b[i + 2]) << 16 | static_cast<unsigned char>(b[i + 3]) << 24);
+}
+
+TEST_F(Saida, CupomImpressoPassoAPassoEEntregueAoLeImpressao) {
+  Ok("AbreCupomFiscal");
+  const std::string abertura = Impressao();
+  EXPECT_TRUE(TemLinha(abertura, std::string(18, ' ') + "CUPOM FISCAL"));
+  EXPECT_TRUE(TemLinha(abertura, "CNPJ:11.222.333/0001-81"));
+  EXPECT_EQ(Impressao(), "");  // all fetched
+  Ok("VendeItem", {{"CodProduto", "001"}, {"NomeProduto", "Arroz"}, {"Quantidade", "2"}, {"PrecoUnitario", "10,50"},
+                   {"CodAliquota", "0"}});
+  const std::string item = Impressao();
+  EXPECT_EQ(LinhasFiltradas(item), (std::vector<std::string>{"001 001 Arroz", Par("2,000 X 10,500 T18,00%", "21,00")}));
+  Ok("PagaCupom", {{"NomeMeioPagamento", "Dinheiro"}, {"Valor", "50"}});
+  Ok("EncerraDocumento");
+  const std::string fim = Impressao();
+  EXPECT_TRUE(TemLinha(fim, Par("TOTAL R$", "21,00").substr(0, 24).replace(0, 24, "TOTAL R$" + std::string(11, ' ') + "21,00")));
+  EXPECT_TRUE(TemLinha(fim, Par("Dinheiro", "50,00")));
+  EXPECT_TRUE(TemLinha(fim, Par("TROCO R$", "29,00")));
+  EXPECT_TRUE(TemLinha(fim, "CCF:000001"));
+  EXPECT_EQ(Inteiro("NumLinhasImpressas"), std::to_string(LinhasFiltradas(abertura + item + fim).size()));
+}
+
+TEST_F(Saida, LeiturasAoHospedeiroRefazemOTextoEAFitaDetalheReproduzOCupom) {
+  Cupom();
+  const std::string cupom = Impressao();
+  EXPECT_TRUE(TemLinha(cupom, Par("CANCELAMENTO ITEM 002", "-7,99")));
+
+  Ok("EmiteLeituraX", {{"Destino", "S"}});
+  const std::string x = Impressao();
+  EXPECT_TRUE(TemLinha(x, std::string(19, ' ') + "LEITURA X"));
+  EXPECT_TRUE(TemLinha(x, Par("VENDA BRUTA DIÁRIA", "28,99")));
+  EXPECT_TRUE(TemLinha(x, Par("00 Dinheiro", "50,00")));
+  for (const std::string& l : LinhasFiltradas(x)) EXPECT_LE(l.size(), 48u);
+
+  Ok("EmiteLeituraFitaDetalhe", {{"Destino", "S"}, {"COOInicial", "1"}, {"COOFinal", "1"}});
+  const std::string mfd = Impressao();
+  EXPECT_NE(mfd.find(cupom), std::string::npos);  // byte for byte
+  EXPECT_EQ(mfd.find("LEITURA X"), std::string::npos);  // a reading sent to the host is not on the tape
+
+  // The COO counts the X reading (a document even when sent to the host), not the two others.
+  EXPECT_EQ(Inteiro("COO"), "2");
+}
+
+TEST_F(Saida, TextoLongoSaiEmPedacosDe4000) {
+  Ok("DefineGerencial", {{"NomeGerencial", "Geral"}});
+  Ok("AbreGerencial");
+  const std::string linha(100, 'L');
+  for (int i = 0; i < 100; ++i) Ok("ImprimeTexto", {{"TextoLivre", linha.c_str()}});
+  Ok("EncerraDocumento");
+  int pedacos = 0;
+  const std::string texto = Impressao(&pedacos);
+  EXPECT_GT(texto.size(), 8000u);
+  EXPECT_EQ(pedacos, static_cast<int>((texto.size() + 3999) / 4000));
+  // The detail memory holds the same bytes as the pieces put together.
+  Ok("EmiteLeituraFitaDetalhe", {{"Destino", "S"}, {"COOInicial", "1"}, {"COOFinal", "1"}});
+  EXPECT_NE(Impressao().find(texto), std::string::npos);
+}
+
+TEST_F(Saida, ReducaoZVaiAMemoriaFiscalEASuaLeitura) {
+  Cupom();
+  Ok("EmiteReducaoZ");
+  const std::string z = Impressao();
+  EXPECT_TRUE(TemLinha(z, std::string(19, ' ') + "REDUÇÃO Z"));
+  EXPECT_TRUE(TemLinha(z, Par("VENDA BRUTA DIÁRIA", "28,99")));
+  EXPECT_TRUE(TemLinha(z, Par("00 Dinheiro", "50,00")));  // from the day as it stood before the Z
+  EXPECT_TRUE(TemLinha(z, Par("CRZ:0001", "CRO:001")));
+
+  Ok("EmiteLeituraMF", {{"Destino", "S"}, {"ReducaoInicial", "1"}, {"ReducaoFinal", "1"}, {"LeituraSimplificada", "N"}});
+  const std::string mf = Impressao();
+  EXPECT_TRUE(TemLinha(mf, Par("VENDA BRUTA", "28,99")));
+  EXPECT_TRUE(TemLinha(mf, Par("CANCELAMENTOS ICMS", "-7,99")));
+  EXPECT_NE(FiltraImpressao(mf).find("CRZ:0001 COO:000002"), std::string::npos);
+
+  // The Z printed on paper is on the tape.
+  Ok("EmiteLeituraFitaDetalhe", {{"Destino", "S"}, {"COOInicial", "2"}, {"COOFinal", "2"}});
+  EXPECT_NE(Impressao().find(z), std::string::npos);
+}
+
+TEST_F(Saida, JanelaDeMemoriaPelosRegistradores) {
+  Cupom();
+  EXPECT_EQ(Inteiro("TamanhoSoftwareBasico"), "262144");
+  EXPECT_EQ(Memoria(0, 16), "KVT VARDEX II SB");
+  const std::string contagens = Memoria(0x10000000, 4);
+  EXPECT_EQ(contagens, std::string("\x01\x00\x00\x00", 4));
+  const std::string lista = Memoria(0x11000000, 30);
+  EXPECT_EQ(lista.substr(2, 10), "MFD0000001");
+  const std::string info = Memoria(0x78000000, 783);
+  ASSERT_EQ(info.size(), 783u);
+  const std::uint32_t paginas = U32(info, 772);
+  EXPECT_EQ(U32(lista, 22), paginas);
+  EXPECT_EQ(U32(info, 768), 1u);  // last COO on the tape
+  const std::string mfd = Memoria(0x30000000, paginas * 528u);
+  EXPECT_EQ(mfd.substr(0, 528), info.substr(0, 528));  // header page
+  // The data part of the pages: the coupon's start record (COO 1), then its printed texts.
+  std::string dados;
+  for (std::uint32_t p = 1; p < paginas; ++p) dados += mfd.substr(p * 528u, 512);
+  ASSERT_GT(dados.size(), 5u);
+  EXPECT_EQ(dados[0], '\x01');
+  EXPECT_EQ(U32(dados, 1), 1u);
+  EXPECT_NE(dados.find("001 001 Arroz\x1B*"), std::string::npos);
+  EXPECT_NE(dados.find("Volte sempre\x1B*"), std::string::npos);
+}
+
+TEST_F(Saida, MemoriasEImpressaoPendenteSobrevivemAoContexto) {
+  Cupom();
+  Ok("EmiteLeituraX", {{"Destino", "S"}});
+  const std::string antes = Contexto();
+  Abre();
+  EXPECT_EQ(Contexto(), antes);  // same state, same bytes
+  const std::string x = Impressao();
+  EXPECT_TRUE(TemLinha(x, std::string(19, ' ') + "LEITURA X"));
+  Ok("EmiteLeituraFitaDetalhe", {{"Destino", "S"}, {"COOInicial", "1"}, {"COOFinal", "1"}});
+  EXPECT_NE(FiltraImpressao(Impressao()).find("Volte sempre"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ecf::teste
