@@ -183,11 +183,12 @@ Falha DefineAliquota(Sessao& s) {
     if (indice < 0) return Erro("ErroCMDAliquotasIndisponiveis", "As 16 alíquotas estão em uso");
   }
   Aliquota& a = s.estado.aliquotas[static_cast<std::size_t>(indice)];
+  bool mesma = a.definida && a.icms == icms && a.percentual == percentual;
   a.definida = true;
   a.icms = icms;
   a.percentual = static_cast<std::int32_t>(percentual);
-  a.descricao = s.par.Tem("DescricaoAliquota") ? s.par.Texto("DescricaoAliquota")
-                                                : std::string(icms ? "ICMS " : "ISSQN ") + FormataMoeda(percentual, 2) + "%";
+  if (s.par.Tem("DescricaoAliquota")) a.descricao = s.par.Texto("DescricaoAliquota");
+  else if (!mesma) a.descricao = std::string(icms ? "ICMS " : "ISSQN ") + FormataMoeda(percentual, 2) + "%";
   s.Retorna("CodAliquotaProgramavel", std::to_string(indice), quorbal::kChar);
   return Ok();
 }

@@ -1,0 +1,361 @@
+// Every refusal of the fiscal commands: the error name of the protocol table, a circumstance, and
+// the state exactly as before (Bancada::Recusa checks the context file bytes).
+#include "apoio.h"
+
+namespace ecf::teste {
+namespace {
+
+class Recusas : public Bancada {
+ protected:
+  void Vende(const char* preco = "10", const char* quantidade = "1", const char* aliquota = "0") {
+    Ok("VendeItem", {{"CodProduto", "1"}, {"NomeProduto", "Item"}, {"Quantidade", quantidade},
+                     {"PrecoUnitario", preco}, {"CodAliquota", aliquota}});
+  }
+  void CupomPago() {
+    Ok("AbreCupomFiscal");
+    Vende();
+    Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "10"}});
+  }
+};
+
+TEST_F(Recusas, ForaDeSequencia) {
+  Recusa("ErroCMDForaDeSequencia", "VendeItem",
+         {{"CodProduto", "1"}, {"NomeProduto", "A"}, {"Quantidade", "1"}, {"PrecoUnitario", "1"}, {"CodAliquota", "0"}});
+  Recusa("ErroCMDForaDeSequencia", "PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "1"}});
+  Recusa("ErroCMDForaDeSequencia", "EncerraDocumento");
+  Recusa("ErroCMDForaDeSequencia", "AcresceSubtotal", {{"Cancelar", "N"}, {"ValorAcrescimo", "1"}});
+  Recusa("ErroCMDForaDeSequencia", "IdentificaConsumidor", {{"NomeConsumidor", "X"}});
+  Recusa("ErroCMDForaDeSequencia", "ImprimeTexto", {{"TextoLivre", "x"}});
+  Recusa("ErroCMDForaDeSequencia", "EmiteItemNaoFiscal", {{"CodNaoFiscal", "0"}, {"Valor", "1"}});
+  Recusa("ErroCMDForaDeSequencia", "EmiteViaCreditoDebito");
+  Recusa("ErroCMDCancelamentoInvalido", "CancelaCupom");
+  Ok("AbreCupomFiscal");
+  Recusa("ErroCMDForaDeSequencia", "AbreCupomFiscal");
+  Recusa("ErroCMDForaDeSequencia", "AbreGerencial");
+  Recusa("ErroCMDForaDeSequencia", "EmiteLeituraX");
+  Recusa("ErroCMDForaDeSequencia", "EmiteReducaoZ");
+  Recusa("ErroCMDForaDeSequencia", "ImprimeTexto", {{"TextoLivre", "x"}});
+  Recusa("ErroCMDForaDeSequencia", "EmiteItemNaoFiscal", {{"CodNaoFiscal", "0"}, {"Valor", "1"}});
+  Recusa("ErroCMDForaDeSequencia", "EncerraDocumento");  // no items yet
+  Recusa("ErroCMDCupomTotalizadoEmZero", "PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "1"}});
+  Vende();
+  Recusa("ErroCMDPagamentoIncompleto", "EncerraDocumento");
+  Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "5"}});
+  Recusa("ErroCMDPagamentoIncompleto", "EncerraDocumento");
+  Recusa("ErroCMDForaDeSequencia", "VendeItem",
+         {{"CodProduto", "1"}, {"NomeProduto", "A"}, {"Quantidade", "1"}, {"PrecoUnitario", "1"}, {"CodAliquota", "0"}});
+  Recusa("ErroCMDForaDeSequencia", "CancelaItemFiscal");
+  Recusa("ErroCMDForaDeSequencia", "AcresceItemFiscal", {{"Cancelar", "N"}, {"ValorAcrescimo", "1"}});
+  Recusa("ErroCMDForaDeSequencia", "AcresceSubtotal", {{"Cancelar", "N"}, {"ValorAcrescimo", "1"}});
+  Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "5"}});
+  Recusa("ErroCMDForaDeSequencia", "PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "1"}});
+  Ok("EncerraDocumento");
+}
+
+TEST_F(Recusas, VendaDeItem) {
+  Ok("AbreCupomFiscal");
+  auto venda = [&](const char* erro, std::initializer_list<std::pair<const char*, const char*>> extra) {
+    std::vector<std::pair<const char*, const char*>> p = {{"CodProduto", "1"}, {"NomeProduto", "A"}};
+    bool tem_q = false, tem_p = false, tem_a = false;
+    for (const auto& e : extra) {
+      tem_q = tem_q || std::string(e.first) == "Quantidade";
+      tem_p = tem_p || std::string(e.first) == "PrecoUnitario";
+      tem_a = tem_a || std::string(e.first) == "CodAliquota" || std::string(e.first) == "PercentualAliquota";
+    }
+    for (const auto& e : extra) p.push_back(e);
+    if (!tem_q) p.push_back({"Quantidade", "1"});
+    if (!tem_p) p.push_back({"PrecoUnitario", "1"});
+    if (!tem_a) p.push_back({"CodAliquota", "0"});
+    std::string tempo = Inteiro("TempoAcionamentoPadrao");
+    std::string antes = Contexto();
+    std::vector<Item> itens;
+    for (const auto& e : p) itens.push_back(Item{e.first, e.second, 7});
+    Resposta r = impressora_->Executa("VendeItem", itens);
+    EXPECT_EQ(r.nome_erro, erro) << r.circunstancia;
+    EXPECT_FALSE(r.circunstancia.empty());
+    Ok("EscreveInteiro", {{"NomeInteiro", "TempoAcionamentoPadrao"}, {"ValorInteiro", tempo.c_str()}});
+    EXPECT_EQ(Contexto(), antes);
+  };
+  venda("ErroCMDQuantidadeInvalida", {{"Quantidade", "0"}});
+  venda("ErroCMDQuantidadeInvalida", {{"Quantidade", "-1"}});
+  venda("ErroCMDPrecoUnitarioInvalido", {{"PrecoUnitario", "0"}});
+  venda("ErroCMDValorInvalido", {{"Quantidade", "0,001"}, {"PrecoUnitario", "0,001"}});
+  venda("ErroCMDMontanteOperacao", {{"Quantidade", "9999999999999"}, {"PrecoUnitario", "9999999999999"}});
+  venda("ErroCMDAliquotaNaoCarregada", {{"CodAliquota", "9"}});
+  venda("ErroCMDAliquotaInvalida", {{"CodAliquota", "16"}});
+  venda("ErroCMDAliquotaInvalida", {{"CodAliquota", "-1"}});
+  venda("ErroCMDAliquotaNaoCarregada", {{"PercentualAliquota", "1700"}});
+  venda("ErroCMDAliquotaNaoCarregada", {{"PercentualAliquota", "1800"}, {"AliquotaICMS", "N"}});
+  venda("ErroCMDDepartamentoInvalido", {{"CodDepartamento", "20"}});
+  venda("ErroCMDDepartamentoIndefinido", {{"CodDepartamento", "3"}});
+  venda("ErroCMDDepartamentoNaoEncontrado", {{"NomeDepartamento", "Nenhum"}});
+  Recusa("ErroCMDFaltaAliquotaVenda", "VendeItem",
+         {{"CodProduto", "1"}, {"NomeProduto", "A"}, {"Quantidade", "1"}, {"PrecoUnitario", "1"}});
+  Recusa("ErroCMDCodigoInvalido", "VendeItem",
+         {{"CodProduto", " "}, {"NomeProduto", "A"}, {"Quantidade", "1"}, {"PrecoUnitario", "1"}, {"CodAliquota", "0"}});
+  Recusa("ErroCMDDescricaoInvalida", "VendeItem",
+         {{"CodProduto", "1"}, {"NomeProduto", ""}, {"Quantidade", "1"}, {"PrecoUnitario", "1"}, {"CodAliquota", "0"}});
+  // Isento and não tributado of ISSQN are accepted codes.
+  Vende("1", "1", "-12");
+  Vende("1", "1", "-13");
+  EXPECT_EQ(Moeda("TotalDocIsencaoISSQN"), "1,00");
+  EXPECT_EQ(Moeda("TotalDocNaoTributadoISSQN"), "1,00");
+}
+
+TEST_F(Recusas, AjustesECancelamentosDeItem) {
+  Ok("AbreCupomFiscal");
+  Recusa("ErroCMDItemInexistente", "AcresceItemFiscal", {{"Cancelar", "N"}, {"ValorAcrescimo", "1"}});
+  Recusa("ErroCMDItemInexistente", "CancelaItemFiscal");
+  Recusa("ErroCMDNaoHaAcrescDescItem", "AcresceItemFiscal", {{"Cancelar", "S"}});
+  Vende("10");
+  Vende("5");
+  Recusa("ErroCMDItemInexistente", "AcresceItemFiscal", {{"Cancelar", "N"}, {"NumItem", "3"}, {"ValorAcrescimo", "1"}});
+  Recusa("ErroCMDItemInexistente", "CancelaItemFiscal", {{"NumItem", "0"}});
+  Recusa("ErroCMDFaltaInformarValor", "AcresceItemFiscal", {{"Cancelar", "N"}});
+  Recusa("ErroCMDAcrDescInvalido", "AcresceItemFiscal", {{"Cancelar", "N"}, {"ValorAcrescimo", "1"}, {"ValorPercentual", "1"}});
+  Recusa("ErroCMDValorAcrescimoInvalido", "AcresceItemFiscal", {{"Cancelar", "N"}, {"ValorAcrescimo", "0"}});
+  Recusa("ErroCMDPercentualInvalido", "AcresceItemFiscal", {{"Cancelar", "N"}, {"ValorPercentual", "0"}});
+  Recusa("ErroCMDPercentualDescontoInvalido", "AcresceItemFiscal", {{"Cancelar", "N"}, {"ValorPercentual", "-100"}});
+  Recusa("ErroCMDPercentualAcrescimoInvalido", "AcresceItemFiscal", {{"Cancelar", "N"}, {"ValorPercentual", "100"}});
+  Recusa("ErroCMDDescontoItemInvalido", "AcresceItemFiscal", {{"Cancelar", "N"}, {"ValorAcrescimo", "-5"}});
+  Recusa("ErroCMDValorAcrescimoInvalido", "AcresceItemFiscal", {{"Cancelar", "N"}, {"ValorPercentual", "0,01"}});
+  Recusa("ErroCMDNaoHaAcrescDescItem", "AcresceItemFiscal", {{"Cancelar", "S"}, {"NumItem", "1"}});
+  Ok("AcresceItemFiscal", {{"Cancelar", "N"}, {"NumItem", "1"}, {"ValorAcrescimo", "-1"}});
+  Recusa("ErroCMDItemAcrescido", "AcresceItemFiscal", {{"Cancelar", "N"}, {"NumItem", "1"}, {"ValorAcrescimo", "1"}});
+  Ok("AcresceItemFiscal", {{"Cancelar", "S"}});  // the last adjusted item: 1
+  Recusa("ErroCMDOperacaoJaCancelada", "AcresceItemFiscal", {{"Cancelar", "S"}, {"NumItem", "1"}});
+  Recusa("ErroCMDItemAcrescido", "AcresceItemFiscal", {{"Cancelar", "N"}, {"NumItem", "1"}, {"ValorAcrescimo", "1"}});
+  Recusa("ErroCMDQtdCancInvalida", "CancelaItemFiscal", {{"NumItem", "2"}, {"Quantidade", "1,001"}});
+  Recusa("ErroCMDQtdCancInvalida", "CancelaItemFiscal", {{"NumItem", "2"}, {"Quantidade", "0"}});
+  Recusa("ErroCMDQtdCancInvalida", "CancelaItemFiscal", {{"NumItem", "2"}, {"Quantidade", "-1"}});
+  Ok("CancelaItemFiscal");  // the last item, whole
+  Recusa("ErroCMDItemCancelado", "CancelaItemFiscal", {{"NumItem", "2"}});
+  Recusa("ErroCMDItemCancelado", "AcresceItemFiscal", {{"Cancelar", "N"}, {"NumItem", "2"}, {"ValorAcrescimo", "1"}});
+}
+
+TEST_F(Recusas, CancelamentoParcialSomaOTotalExato) {
+  Ok("AbreCupomFiscal");
+  Vende("0,333", "3");  // 0,999 -> 0,99
+  Ok("CancelaItemFiscal", {{"Quantidade", "1"}});  // 0,333 -> 0,33
+  Ok("CancelaItemFiscal", {{"Quantidade", "1"}});  // 0,33
+  EXPECT_EQ(Moeda("TotalDocCancelamentoICMS"), "0,66");
+  Ok("CancelaItemFiscal", {{"Quantidade", "1"}});  // the rest: 0,33 would leave 0,99 - 0,99 = 0
+  EXPECT_EQ(Moeda("TotalDocCancelamentoICMS"), "0,99");
+  EXPECT_EQ(Moeda("TotalDocLiquido"), "0,00");
+}
+
+TEST_F(Recusas, Subtotal) {
+  Ok("AbreCupomFiscal");
+  Vende("10", "1", "2");  // ISSQN only
+  Recusa("ErroCMDNaoHouveVendaEmICMS", "AcresceSubtotal", {{"Cancelar", "N"}, {"ValorAcrescimo", "1"}});
+  Recusa("ErroCMDNaoHouveOpSubtotal", "AcresceSubtotal", {{"Cancelar", "S"}});
+  Vende("10");
+  Recusa("ErroCMDDescontoInvalido", "AcresceSubtotal", {{"Cancelar", "N"}, {"ValorAcrescimo", "-10"}});
+  Recusa("ErroCMDFaltaInformarValor", "AcresceSubtotal", {{"Cancelar", "N"}});
+  Ok("AcresceSubtotal", {{"Cancelar", "N"}, {"ValorPercentual", "-10"}});
+  EXPECT_EQ(Moeda("TotalDocDescontos"), "1,00");  // 10 % of the ICMS part only
+  Recusa("ErroCMDOpSubtotalInvalida", "AcresceSubtotal", {{"Cancelar", "N"}, {"ValorAcrescimo", "1"}});
+  Ok("AcresceSubtotal", {{"Cancelar", "S"}});
+  Recusa("ErroCMDOperacaoJaCancelada", "AcresceSubtotal", {{"Cancelar", "S"}});
+  Recusa("ErroCMDOpSubtotalInvalida", "AcresceSubtotal", {{"Cancelar", "N"}, {"ValorAcrescimo", "1"}});
+  Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "1"}});
+  Ok("CancelaCupom");
+  // Once payment began, the adjustment in force stays.
+  Ok("AbreCupomFiscal");
+  Vende();
+  Ok("AcresceSubtotal", {{"Cancelar", "N"}, {"ValorAcrescimo", "-1"}});
+  Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "1"}});
+  Recusa("ErroCMDForaDeSequencia", "AcresceSubtotal", {{"Cancelar", "S"}});
+}
+
+TEST_F(Recusas, Pagamento) {
+  Ok("AbreCupomFiscal");
+  Vende();
+  Recusa("ErroCMDFaltaMeioPagamento", "PagaCupom", {{"Valor", "1"}});
+  Recusa("ErroCMDFormaPagamentoInvalida", "PagaCupom", {{"CodMeioPagamento", "15"}, {"Valor", "1"}});
+  Recusa("ErroCMDFormaPagamentoIndefinida", "PagaCupom", {{"CodMeioPagamento", "5"}, {"Valor", "1"}});
+  Recusa("ErroCMDMeioPagamentoNEncontrado", "PagaCupom", {{"NomeMeioPagamento", "Cheque"}, {"Valor", "1"}});
+  Recusa("ErroCMDFormaPagamentoInvalida", "PagaCupom",
+         {{"CodMeioPagamento", "0"}, {"NomeMeioPagamento", "Cartao"}, {"Valor", "1"}});
+  Recusa("ErroCMDValorInvalido", "PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "0"}});
+  Recusa("ErroCMDValorInvalido", "PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "-1"}});
+  for (int i = 0; i < 19; ++i) Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "0,01"}});
+  Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "0,01"}});
+  Recusa("ErroCMDPayIndisponivel", "PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "1"}});
+}
+
+TEST_F(Recusas, CancelamentoDoUltimoCupom) {
+  Ok("DefineGerencial", {{"NomeGerencial", "Geral"}});
+  CupomPago();
+  Ok("EncerraDocumento");
+  Ok("EmiteLeituraX");
+  Recusa("ErroCMDCancelamentoInvalido", "CancelaCupom");  // the X reading came after it
+  CupomPago();
+  Ok("EncerraDocumento");
+  Ok("CancelaCupom");
+  Recusa("ErroCMDCancelamentoInvalido", "CancelaCupom");  // the last document is now the cancellation
+  Ok("AbreGerencial");
+  Recusa("ErroCMDCancelamentoInvalido", "CancelaCupom");
+}
+
+TEST_F(Recusas, NaoFiscal) {
+  Recusa("ErroCMDNaoHaDocNaoFiscaisDefinidos", "AbreCupomNaoFiscal");
+  Ok("DefineNaoFiscal", {{"NomeNaoFiscal", "Suprimento"}});
+  Ok("DefineNaoFiscal", {{"NomeNaoFiscal", "Sangria"}, {"TipoNaoFiscal", "N"}});
+  Ok("AbreCupomNaoFiscal");
+  Recusa("ErroCMDFaltaParametro", "EmiteItemNaoFiscal", {{"Valor", "1"}});
+  Recusa("ErroCMDIndiceNaoFiscalInvalido", "EmiteItemNaoFiscal", {{"CodNaoFiscal", "15"}, {"Valor", "1"}});
+  Recusa("ErroCMDNaoFiscalIndefinido", "EmiteItemNaoFiscal", {{"CodNaoFiscal", "2"}, {"Valor", "1"}});
+  Recusa("ErroCMDNomeNaoFiscalInvalido", "EmiteItemNaoFiscal", {{"NomeNaoFiscal", "Outro"}, {"Valor", "1"}});
+  Recusa("ErroCMDValorInvalido", "EmiteItemNaoFiscal", {{"CodNaoFiscal", "0"}, {"Valor", "0"}});
+  Recusa("ErroCMDForaDeSequencia", "VendeItem",
+         {{"CodProduto", "1"}, {"NomeProduto", "A"}, {"Quantidade", "1"}, {"PrecoUnitario", "1"}, {"CodAliquota", "0"}});
+  Ok("EmiteItemNaoFiscal", {{"CodNaoFiscal", "0"}, {"Valor", "10"}});
+  Recusa("ErroCMDNaoFiscalIndisponivel", "EmiteItemNaoFiscal", {{"CodNaoFiscal", "1"}, {"Valor", "1"}});
+  Ok("AcresceItemNaoFiscal", {{"Cancelar", "N"}, {"ValorAcrescimo", "-2"}});
+  EXPECT_EQ(Moeda("TotalDocNaoFiscal[0]"), "8,00");
+  Ok("CancelaItemNaoFiscal");
+  Recusa("ErroCMDItemCancelado", "CancelaItemNaoFiscal", {{"NumItem", "1"}});
+  EXPECT_EQ(Moeda("TotalDocCancelamentosNaoFiscais"), "10,00");
+  Ok("CancelaCupom");
+  EXPECT_EQ(Inteiro("NFC"), "1");
+}
+
+TEST_F(Recusas, GerencialEVinculados) {
+  Recusa("ErroCMDGerencialNaoDefinido", "AbreGerencial");
+  Recusa("ErroCMDGerencialNaoDefinido", "AbreGerencial", {{"CodGerencial", "4"}});
+  Recusa("ErroCMDGerencialInvalido", "AbreGerencial", {{"CodGerencial", "20"}});
+  Recusa("ErroCMDNomeGerencialInvalido", "AbreGerencial", {{"NomeGerencial", "Nada"}});
+  Recusa("ErroCMDCOOVinculadoInvalido", "AbreCreditoDebito");
+  CupomPago();
+  Ok("EncerraDocumento");
+  Recusa("ErroCMDCOOVinculadoInvalido", "AbreCreditoDebito", {{"COO", "7"}});
+  Recusa("ErroCMDSequenciaPagamentoNaoEncontrada", "AbreCreditoDebito", {{"COO", "1"}});  // paid in cash only
+  Recusa("ErroCMDPagamentoNaoPermiteCDC", "AbreCreditoDebito", {{"COO", "1"}, {"NumItem", "1"}});
+  Recusa("ErroCMDSequenciaPagamentoNaoEncontrada", "AbreCreditoDebito", {{"COO", "1"}, {"NumItem", "2"}});
+  Ok("AbreCupomFiscal");
+  Vende();
+  Ok("PagaCupom", {{"NomeMeioPagamento", "Cartao"}, {"Valor", "10"}});
+  Ok("EncerraDocumento");
+  Recusa("ErroCMDValorInvalido", "AbreCreditoDebito", {{"Valor", "10,01"}});
+  Recusa("ErroCMDForaDeSequencia", "ReimprimeViaCreditoDebito");
+  Ok("AbreCreditoDebito", {{"Valor", "10"}, {"NumParcelas", "2"}});
+  EXPECT_EQ(Inteiro("CDC"), "1");
+  Recusa("ErroCMDCancelamentoInvalido", "CancelaCupom");
+  Ok("EmiteViaCreditoDebito");
+  Recusa("ErroProtNumEmissoesExcedido", "EmiteViaCreditoDebito");
+  Ok("EncerraDocumento");
+  Ok("ReimprimeViaCreditoDebito");
+  Recusa("ErroProtNumEmissoesExcedido", "ReimprimeViaCreditoDebito");
+  Recusa("ErroCMDCOOInvalido", "EstornaCreditoDebito", {{"COO", "2"}});
+  Ok("EstornaCreditoDebito", {{"COO", "3"}});
+  Ok("EncerraDocumento");
+  EXPECT_EQ(Inteiro("CDC"), "2");
+  Recusa("ErroCMDEstorno", "EstornaCreditoDebito", {{"COO", "3"}});
+}
+
+TEST_F(Recusas, LeiturasEReducao) {
+  Recusa("ErroProtParamValorInvalido", "EmiteLeituraX", {{"Destino", "X"}});
+  Recusa("ErroCMDFaltaParametro", "EmiteLeituraMF", {{"LeituraSimplificada", "S"}});
+  Recusa("ErroCMDFaltaParametro", "EmiteLeituraMF", {{"LeituraSimplificada", "S"}, {"ReducaoInicial", "1"}});
+  Recusa("ErroCMDFaltaParametro", "EmiteLeituraMF",
+         {{"LeituraSimplificada", "S"}, {"ReducaoInicial", "1"}, {"ReducaoFinal", "2"}, {"DataInicial", "01/01/2024"}});
+  Recusa("ErroCMDReducaoInvalida", "EmiteLeituraMF",
+         {{"LeituraSimplificada", "S"}, {"ReducaoInicial", "5"}, {"ReducaoFinal", "2"}});
+  Recusa("ErroCMDReducaoInvalida", "EmiteLeituraMF",
+         {{"LeituraSimplificada", "S"}, {"ReducaoInicial", "0"}, {"ReducaoFinal", "2"}});
+  Recusa("ErroCMDDataInvalida", "EmiteLeituraMF",
+         {{"LeituraSimplificada", "S"}, {"DataInicial", "02/01/2024"}, {"DataFinal", "01/01/2024"}});
+  Recusa("ErroCMDCOOInvalido", "EmiteLeituraFitaDetalhe", {{"COOInicial", "9"}, {"COOFinal", "2"}});
+  Recusa("ErroCMDValorInvalido", "EmiteLeituraFitaDetalhe", {{"COOInicial", "1"}, {"COOFinal", "2"}, {"Proprietario", "5"}});
+  // To the host a reading is print data only; on paper it is a document.
+  Ok("EmiteLeituraMF", {{"LeituraSimplificada", "f"}, {"ReducaoInicial", "1"}, {"ReducaoFinal", "9999"}, {"Destino", "s"}});
+  Ok("EmiteLeituraFitaDetalhe", {{"COOInicial", "1"}, {"COOFinal", "9999"}, {"Destino", "S"}});
+  EXPECT_EQ(Inteiro("COO"), "0");
+  Ok("EmiteLeituraMF", {{"LeituraSimplificada", "S"}, {"DataInicial", "01/01/2024"}, {"DataFinal", "15/03/2024"}});
+  Ok("EmiteLeituraX", {{"Destino", "S"}});
+  EXPECT_EQ(Inteiro("COO"), "2");
+  EXPECT_EQ(Indicador("DiaAberto"), "0");  // readings do not open the day
+  Recusa("ErroCMDAcertoRelogio", "EmiteReducaoZ", {{"Hora", "10:05:01"}});
+  Ok("EmiteReducaoZ", {{"Hora", "10:04:00"}});
+  EXPECT_EQ(Retorno(Ok("LeHora", {{"NomeHora", "HoraReducao"}}), "ValorHora"), "10:04:00");
+  EXPECT_EQ(Retorno(Ok("LeHora", {{"NomeHora", "Hora"}}), "ValorHora"), "10:04:00");  // the clock moved with it
+}
+
+TEST_F(Recusas, RelogioEHorarioDeVerao) {
+  Recusa("ErroCMDFaltaParametro", "ProgramaRelogio");
+  Ok("ProgramaRelogio", {{"Data", "20/03/2024"}, {"Hora", "08:30:00"}});
+  EXPECT_EQ(Retorno(Ok("LeData", {{"NomeData", "Data"}}), "ValorData"), "20/03/2024");
+  EXPECT_EQ(Retorno(Ok("LeHora", {{"NomeHora", "Hora"}}), "ValorHora"), "08:30:00");
+  CupomPago();
+  Ok("EncerraDocumento");
+  Recusa("ErroDiaAberto", "ProgramaRelogio", {{"Hora", "09:00:00"}});
+  Recusa("ErroCMDAcertoHVPermitidoAposZ", "AcertaHorarioVerao", {{"EntradaHV", "1"}});
+  Ok("EmiteReducaoZ");
+  Recusa("ErroCMDDataInvalida", "ProgramaRelogio", {{"Data", "19/03/2024"}});
+  Recusa("ErroCMDValorInvalido", "AcertaHorarioVerao", {{"EntradaHV", "2"}});
+  Recusa("ErroCMDHorarioVeraoJaAtualizado", "AcertaHorarioVerao", {{"EntradaHV", "0"}});
+  Ok("AcertaHorarioVerao", {{"EntradaHV", "1"}});
+  EXPECT_EQ(Retorno(Ok("LeHora", {{"NomeHora", "Hora"}}), "ValorHora"), "09:30:00");
+  EXPECT_EQ(Indicador("HorarioVerao"), "1");
+  Recusa("ErroCMDHorarioVeraoJaAtualizado", "AcertaHorarioVerao", {{"EntradaHV", "1"}});
+  Recusa("ErroCMDHorarioVeraoJaRealizado", "AcertaHorarioVerao", {{"EntradaHV", "0"}});
+}
+
+TEST_F(Recusas, ProprietarioCabecalhoEFitaDetalhe) {
+  Recusa("ErroCMDInscricaoInvalida", "DefineProprietario", {{"CNPJ", "123"}, {"InscricaoEstadual", "1"}, {"Senha", "1"}});
+  Recusa("ErroCMDInscricaoInvalida", "DefineProprietario",
+         {{"CNPJ", "12.345.678/0001-95"}, {"InscricaoEstadual", " "}, {"Senha", "1"}});
+  Recusa("ErroCMDSenhaInvalida", "DefineProprietario",
+         {{"CNPJ", "12.345.678/0001-95"}, {"InscricaoEstadual", "1"}, {"Senha", "0"}});
+  Recusa("ErroCMDCampoCabecalhoInvalido", "DefineDadosCabecalho", {{"ECF", "0"}, {"Loja", "1"}, {"TextoCabecalho", "X"}});
+  Recusa("ErroCMDCliche", "DefineDadosCabecalho", {{"ECF", "1"}, {"Loja", "1"}, {"TextoCabecalho", "  "}});
+  Recusa("ErroMFDNumSerie", "IniciaFitaDetalhe", {{"NumSerie", " "}});
+  Recusa("ErroMFDPresente", "IniciaFitaDetalhe", {{"NumSerie", "MFD0000001"}});
+  Ok("IniciaFitaDetalhe", {{"NumSerie", "MFD0000002"}});
+  EXPECT_EQ(Inteiro("CFD"), "1");
+  EXPECT_EQ(Texto("NumeroSerieMFD"), "MFD0000002");
+  Ok("DefineDadosCabecalho", {{"ECF", "3"}, {"Loja", "7"}, {"TextoCabecalho", "LOJA NOVA"}});
+  EXPECT_EQ(Inteiro("ECF"), "3");
+  EXPECT_EQ(Texto("Cliche"), "LOJA NOVA");
+  Ok("AbreCupomFiscal");
+  Recusa("ErroCMDCabecalhoJaImpresso", "DefineDadosCabecalho", {{"ECF", "1"}, {"Loja", "1"}, {"TextoCabecalho", "X"}});
+  Recusa("ErroCMDForaDeSequencia", "DefineProprietario",
+         {{"CNPJ", "12.345.678/0001-95"}, {"InscricaoEstadual", "1"}, {"Senha", "1"}});
+  Vende();
+  Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "10"}});
+  Ok("EncerraDocumento");
+  Recusa("ErroCMDTrocaUsuarioAposFechamento", "DefineProprietario",
+         {{"CNPJ", "12.345.678/0001-95"}, {"InscricaoEstadual", "1"}, {"Senha", "1"}});
+  Recusa("ErroDiaAberto", "IniciaFitaDetalhe", {{"NumSerie", "MFD0000003"}});
+}
+
+TEST_F(Recusas, Mecanismo) {
+  Recusa("ErroCMDValorInvalido", "AbreGaveta", {{"TempoAcionamentoGaveta", "-5"}});
+  Recusa("ErroCMDValorInvalido", "AvancaPapel", {{"Avanco", "0"}});
+  Recusa("ErroCMDValorInvalido", "AvancaPapel", {{"Avanco", "256"}});
+  Recusa("ErroCMDValorInvalido", "CortaPapel", {{"TipoCorte", "2"}});
+  Recusa("ErroCMDForaDeSequencia", "ImprimeAutenticacao");
+  Recusa("ErroPrintCapacidadeInexistente", "ImprimeCupomAdicional");
+  Recusa("ErroCMDFaltaParametro", "ChancelaCheque",
+         {{"HPosChancelamento", "1"}, {"VPosChancelamento", "1"}, {"TextoChancela", " "}});
+  Recusa("ErroCMDValorInvalido", "CruzaCheque", {{"TipoCruzamento", "3"}});
+  Ok("AvancaPapel", {{"Avanco", "3"}});
+  Ok("CortaPapel", {{"TipoCorte", "1"}});
+  Ok("ExpulsaDocumento");
+  Ok("ImprimeDadosDepartamento");
+  Ok("ReinicializaEquipamento");
+  EXPECT_EQ(Inteiro("ContadorReinicioReducao"), "1");
+  CupomPago();
+  Recusa("ErroCMDForaDeSequencia", "ImprimeAutenticacao");
+  Recusa("ErroCMDForaDeSequencia", "ImprimeDadosDepartamento");
+  Ok("EncerraDocumento");
+  Ok("ImprimeAutenticacao", {{"TextoAutenticacao", "PAGO"}});
+  Ok("ImprimeAutenticacao");
+  Recusa("ErroProtNumEmissoesExcedido", "ImprimeAutenticacao");
+  Ok("EscreveIndicador", {{"NomeIndicador", "HabilitaCupomAdicional"}, {"ValorNumericoIndicador", "1"}});
+  Ok("ImprimeCupomAdicional");
+}
+
+}  // namespace
+}  // namespace ecf::teste
