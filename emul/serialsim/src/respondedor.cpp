@@ -121,6 +121,7 @@ void Respondedor::LimpaQuadros() {
 void Respondedor::Configura(const Comportamento& c) {
   std::lock_guard<std::mutex> trava(mutex_);
   estado_->comportamento = c;
+  estado_->ocupado_restante = 0;  // a reconfigured printer starts ready
 }
 
 Comportamento Respondedor::Configuracao() const {

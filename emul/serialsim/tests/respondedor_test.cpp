@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "quadros_teste.h"
 
 namespace serialsim {
@@ -71,6 +73,9 @@ TEST(Respondedor, BusyAfterReportThenAcceptedAgain) {
   c.status_ocupado = 'B';
   r.Configura(c);
   EXPECT_EQ(r.Recebe(QuadroValido(8, "x") + QuadroValido(0) + QuadroValido(0)), "!B!");
+  EXPECT_EQ(r.Recebe(QuadroValido(8, "x")), kAceitoTexto);
+  r.Configura(c);  // a reconfigured printer is ready at once
+  EXPECT_EQ(r.Recebe(QuadroValido(0)), kAceitoTexto);
 }
 
 TEST(Respondedor, SplitReadsAndSeveralFramesInOneRead) {
@@ -147,6 +152,43 @@ TEST(Respondedor, WholeFrameFromTheVendorLibrary) {
   EXPECT_EQ(r.Responde(QuadroValido(5).substr(0, 50)), kMalformado);
   EXPECT_EQ(r.Responde(QuadroValido(0)), kAceitoTexto);  // the cut frame above left nothing behind
   EXPECT_FALSE(r.Pendente());
+}
+
+}  // namespace
+}  // namespace serialsim
+
+namespace serialsim {
+namespace {
+
+class RespondedorQuorbal : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char modelo[] = "/tmp/serialsim_quorbal_XXXXXX";
+    ASSERT_NE(mkdtemp(modelo), nullptr);
+    pasta_ = modelo;
+  }
+  void TearDown() override { std::filesystem::remove_all(pasta_); }
+  std::string pasta_;
+};
+
+TEST_F(RespondedorQuorbal, EmulatedPrinterAnswersTheRecord) {
+  Respondedor r(pasta_);
+  EXPECT_TRUE(std::filesystem::is_empty(pasta_));  // opened at the first command only
+  const std::string resposta = r.Recebe(QuadroQuorbal("{0;LeInteiro;NomeInteiro=\"COO\";}"));
+  EXPECT_EQ(resposta.rfind("{0;0;ValorInteiro=", 0), 0u) << resposta;
+  EXPECT_EQ(resposta.substr(resposta.size() - 2), ";}");
+  EXPECT_TRUE(std::filesystem::exists(pasta_ + "/rasc0.bin"));
+
+  const std::string recusa = r.Recebe(QuadroQuorbal("{0;NaoExiste;;}"));
+  EXPECT_EQ(recusa.rfind("{0;11006;NomeErro=\"ErroProtComandoInexistente\"", 0), 0u) << recusa;
+
+  EXPECT_EQ(r.Recebe(QuadroQuorbal("LeInteiro NomeInteiro=COO")), kMalformado);  // not a record
+  EXPECT_EQ(r.Recebe(QuadroQuorbal("")), kMalformado);
+}
+
+TEST(RespondedorQuorbalSemPasta, PrinterThatCannotOpenRefusesTheFrame) {
+  Respondedor r("/nonexistent/serialsim");
+  EXPECT_EQ(r.Recebe(QuadroQuorbal("{0;LeInteiro;NomeInteiro=\"COO\";}")), kMalformado);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "quadros_teste.h"
@@ -99,6 +100,23 @@ TEST(Simulador, FrameWrittenInPiecesAndShortChequeForm) {
   h.Escreve(QuadroValido(5).substr(0, 20));
   EXPECT_EQ(h.Le(1), "?");  // the host gave up in the middle
   EXPECT_EQ(s.respondedor().Quadros().size(), 3u);
+}
+
+TEST(Simulador, QuorbalRecordAndCmc7) {
+  char modelo[] = "/tmp/serialsim_pty_XXXXXX";
+  ASSERT_NE(mkdtemp(modelo), nullptr);
+  {
+    Simulador s(modelo);
+    ASSERT_TRUE(s.Inicia());
+    Hospedeiro h(s.Caminho());
+    h.Escreve(QuadroQuorbal("{0;LeInteiro;NomeInteiro=\"COO\";}"));
+    const std::string resposta = h.Le(4096, 500);
+    EXPECT_EQ(resposta.rfind("{0;0;ValorInteiro=", 0), 0u) << resposta;
+    EXPECT_EQ(resposta.substr(resposta.size() - 2), ";}");
+    h.Escreve(Cabecalho(53));
+    EXPECT_EQ(h.Le(4096, 500), "\x02<00100014<0010000015>123456789012:");
+  }
+  std::filesystem::remove_all(modelo);
 }
 
 TEST(Simulador, HostMayCloseAndReopen) {

@@ -11,8 +11,10 @@
  *                     Text that is not an integer counts as the default.
  *   SULVANIR_QUADROS  file to which every frame received is appended, in upper-case hex, one
  *                     frame per line ending in LF.
- *   SULVANIR_FALHA    a non-zero integer that ProcessFiscalCmd returns for every frame, without
- *                     answering (-100 and -102: communication failure, -101: nothing in time).
+ *   SULVANIR_FALHA    a non-zero integer that ProcessFiscalCmd returns for every call, frames
+ *                     and collecting calls, without answering (-100 and -102: communication
+ *                     failure, -101: nothing in time). Frames are still captured but never
+ *                     reach the printer.
  *   SULVANIR_PASTA    folder of the emulated printer's context file (frame "60"); default
  *                     $XDG_STATE_HOME/sulvanir or ~/.local/state/sulvanir (on Windows
  *                     %LOCALAPPDATA%\Sulvanir).
@@ -43,8 +45,9 @@ int SULVANIR_CHAMADA FiscalConnection(const char* dispositivo);
  * *tamanho_resposta bytes of the answer into `resposta`, setting *tamanho_resposta to the number
  * delivered. The rest of a longer answer (reading streams) waits for collecting calls: quadro null
  * and tamanho 0. Returns 0 when bytes were delivered; -101 when there was nothing to deliver (a
- * collecting call waits up to one second of `timeout` first); -100 for null or negative
- * arguments; SULVANIR_FALHA when set. `flag` is accepted and not needed. */
+ * collecting call with a positive `timeout` waits one second first: the simulated printer has
+ * said all it will say); -100 for null or negative arguments; SULVANIR_FALHA when set. `flag`
+ * is accepted and not needed. */
 int SULVANIR_CHAMADA ProcessFiscalCmd(const char* quadro, int tamanho, char* resposta, int* tamanho_resposta,
                                       int timeout, int flag);
 

@@ -111,27 +111,29 @@ SULVANIR_EXPORTA int SULVANIR_CHAMADA ProcessFiscalCmd(const char* quadro, int t
   if (!resposta || !tamanho_resposta || tamanho < 0 || (tamanho > 0 && !quadro)) return kFalhaComunicacao;
   Sessao& s = sessao();
   std::unique_lock<std::mutex> trava(s.mutex);
-  if (tamanho == 0) {
-    if (s.pendente.empty()) {
-      // Everything the printer had to say has been said; waiting keeps the caller's polling
-      // loop from spinning.
-      trava.unlock();
-      if (timeout > 0) std::this_thread::sleep_for(std::chrono::seconds(1));
-      *tamanho_resposta = 0;
-      return kNadaRecebido;
-    }
-    return Entrega(s.pendente, resposta, tamanho_resposta);
-  }
-  const std::string bytes(quadro, static_cast<std::size_t>(tamanho));  // before the reply overwrites it
-  RegistraQuadro(bytes);
-  s.pendente.clear();
+  // A line made to fail fails every call, the collecting ones too; its frames reach no printer.
   int falha = 0;
-  if (LeInteiro(Ambiente("SULVANIR_FALHA"), falha) && falha != 0) {
-    *tamanho_resposta = 0;
-    return falha;
+  if (!LeInteiro(Ambiente("SULVANIR_FALHA"), falha)) falha = 0;
+  if (tamanho > 0) {
+    const std::string bytes(quadro, static_cast<std::size_t>(tamanho));  // before the reply overwrites it
+    RegistraQuadro(bytes);
+    s.pendente.clear();
+    if (falha == 0) {
+      if (!s.respondedor) s.respondedor = NovaImpressora();
+      s.pendente = s.respondedor->Responde(bytes);
+    }
   }
-  if (!s.respondedor) s.respondedor = NovaImpressora();
-  s.pendente = s.respondedor->Responde(bytes);
+  if (falha != 0) s.pendente.clear();
+  if (s.pendente.empty()) {
+    *tamanho_resposta = 0;
+    if (falha != 0 && falha != kNadaRecebido) return falha;
+    if (tamanho == 0 && timeout > 0) {
+      // Nothing more will come; waiting keeps the caller's polling loop from spinning.
+      trava.unlock();
+      std::this_thread::sleep_for(std::chrono::seconds(1));
+    }
+    return falha != 0 ? falha : kNadaRecebido;
+  }
   return Entrega(s.pendente, resposta, tamanho_resposta);
 }
 

@@ -103,6 +103,22 @@ TEST_F(Sulvanir, AnswersFramesLikeThePrinter) {
   EXPECT_EQ(resposta, "\x02<00100014<0010000015>123456789012:");
 }
 
+TEST_F(Sulvanir, QuorbalRecordAnsweredByTheEmulatedPrinter) {
+  ASSERT_EQ(conecta_("COM1"), 1);
+  const std::string texto = "{0;LeInteiro;NomeInteiro=\"COO\";}";
+  char tamanho[8];
+  std::snprintf(tamanho, sizeof tamanho, "%04zu", texto.size());
+  std::string resposta, resto;
+  ASSERT_EQ(Envia("\x1b" "f60" + std::string(tamanho) + texto, 1, resposta, 60), 0);
+  EXPECT_EQ(resposta, "{");
+  ASSERT_EQ(Coleta(resto), 0);
+  resposta += resto;
+  EXPECT_EQ(resposta.rfind("{0;0;ValorInteiro=", 0), 0u) << resposta;
+  EXPECT_EQ(resposta.substr(resposta.size() - 2), ";}");
+  EXPECT_EQ(Coleta(resto), -101);
+  EXPECT_TRUE(std::filesystem::exists(pasta_ + "/emulador/rasc0.bin"));
+}
+
 TEST_F(Sulvanir, BusyAfterReport) {
   setenv("SULVANIR_OCUPADO", "1", 1);
   ASSERT_EQ(conecta_("COM1"), 1);
@@ -162,7 +178,14 @@ TEST_F(Sulvanir, FailuresAndBadArguments) {
   for (const char* falha : {"-100", "-101"}) {
     setenv("SULVANIR_FALHA", falha, 1);
     EXPECT_EQ(Envia(Quadro("00", "", 4), 1, resposta), std::atoi(falha));
+    EXPECT_EQ(resposta, "");
   }
+  // A failing line fails the collecting calls of a stream as well.
+  unsetenv("SULVANIR_FALHA");
+  ASSERT_EQ(Envia(Quadro("16", "5", 22), 1, resposta), 0);
+  setenv("SULVANIR_FALHA", "-102", 1);
+  EXPECT_EQ(Coleta(resposta, 20), -102);
+  EXPECT_EQ(resposta, "");
   unsetenv("SULVANIR_FALHA");
   int n = 1;
   char c;

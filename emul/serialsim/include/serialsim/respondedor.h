@@ -71,7 +71,7 @@ class Respondedor {
   std::vector<std::string> Quadros() const;  // every frame received, raw bytes, in order
   std::vector<std::string> RetiraQuadros();  // the same, taken out of the log at once
   void LimpaQuadros();
-  void Configura(const Comportamento& c);
+  void Configura(const Comportamento& c);  // also ends a busy period in progress
   Comportamento Configuracao() const;
 
  private:
