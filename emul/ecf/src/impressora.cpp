@@ -27,6 +27,17 @@ bool LeituraDeRegistrador(const char* comando) {
   return false;
 }
 
+// Commands that only read: the context is not encoded again after them, which keeps a long
+// series of register readings (an X-reading check reads over two hundred) cheap.
+bool SoLeitura(const char* comando) {
+  static const char* const kTabelas[] = {"LeAliquota", "LeMeioPagamento", "LeDepartamento", "LeNaoFiscal",
+                                         "LeGerencial"};
+  if (LeituraDeRegistrador(comando)) return true;
+  for (const char* nome : kTabelas)
+    if (std::strcmp(nome, comando) == 0) return true;
+  return false;
+}
+
 class ImpressoraEmulada final : public Impressora {
  public:
   ImpressoraEmulada(ArquivoDeContexto arquivo, Estado estado, std::unique_ptr<Saida> saida)
@@ -85,11 +96,12 @@ class ImpressoraEmulada final : public Impressora {
       return f;
     }
     if (!sessao.eventos.empty()) saida_->Registra(estado_, sessao.eventos);
+    resposta.retornos = std::move(sessao.retornos);
+    if (SoLeitura(descritor.nome)) return Ok();
     std::string bytes = CodificaContexto(estado_, saida_->Grava());
     if (bytes != gravado_ && !GravaContexto(bytes))
       return Erro("ErroContextDrvrEscrita", "Comando executado, mas o arquivo de contexto '" + arquivo_.Caminho() +
                                                 "' não pôde ser gravado");
-    resposta.retornos = std::move(sessao.retornos);
     return Ok();
   }
 

@@ -32,6 +32,11 @@ TEST(TabelaRegistradores, ComandoDeLeituraConfereComOCatalogo) {
 using Registradores = Bancada;
 
 TEST_F(Registradores, TodosLidosPeloComandoIndicado) {
+  // The output builds its memory images on the first look through the memory window; let that
+  // happen and be saved before measuring.
+  Texto("SoftwareBasico");
+  Ok("EscreveInteiro", {{"NomeInteiro", "TempoAcionamentoPadrao"}, {"ValorInteiro", "100"}});
+  std::string antes = Contexto();
   for (const char* nome : quorbal::kNomesRegistradores) {
     std::string comando;
     ASSERT_EQ(impressora_->ComandoDeLeitura(nome, comando), LeituraRegistrador::kComando) << nome;
@@ -47,6 +52,10 @@ TEST_F(Registradores, TodosLidosPeloComandoIndicado) {
       EXPECT_EQ(r.retornos[k].tipo, d.retornos[k].tipo);
     }
   }
+  // Readings change nothing: a command that makes the printer compare its state with the file
+  // finds nothing to write.
+  Ok("EscreveInteiro", {{"NomeInteiro", "TempoAcionamentoPadrao"}, {"ValorInteiro", "100"}});
+  EXPECT_EQ(Contexto(), antes);
   std::string comando;
   EXPECT_EQ(impressora_->ComandoDeLeitura("NaoExiste", comando), LeituraRegistrador::kInexistente);
   EXPECT_EQ(impressora_->ComandoDeLeitura("TotalDiaValorAliquota[3]", comando), LeituraRegistrador::kComando);
