@@ -3,7 +3,11 @@
 #include "compat/cp1252.h"
 
 #ifdef _WIN32
+#include <io.h>
+#include <stdio.h>
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace tarnel::cli {
@@ -11,6 +15,7 @@ namespace tarnel::cli {
 void PreparaConsole() {
 #ifdef _WIN32
   SetConsoleOutputCP(CP_UTF8);
+  SetConsoleCP(CP_UTF8);
 #endif
 }
 
@@ -20,6 +25,16 @@ std::string ArgumentoCp1252(const char* argumento) {
   return argumento;
 #else
   return compat::utf8_to_cp1252(argumento);
+#endif
+}
+
+std::string EntradaCp1252(const std::string& linha_utf8) { return compat::utf8_to_cp1252(linha_utf8); }
+
+bool EntradaInterativa() {
+#ifdef _WIN32
+  return _isatty(_fileno(stdin)) != 0;
+#else
+  return isatty(STDIN_FILENO) == 1;
 #endif
 }
 

@@ -5,11 +5,17 @@
 
 namespace tarnel::cli {
 
-// Prepares the console for UTF-8 output (Windows); nothing to do elsewhere.
+// Prepares the console for UTF-8 input and output (Windows); nothing to do elsewhere.
 void PreparaConsole();
 
 // A command-line argument as a Windows-1252 text.
 std::string ArgumentoCp1252(const char* argumento);
+
+// A line read from standard input (UTF-8) as a Windows-1252 text.
+std::string EntradaCp1252(const std::string& linha_utf8);
+
+// True when standard input is a terminal (a person typing), false for a pipe or a file.
+bool EntradaInterativa();
 
 // Writes a Windows-1252 text and a line end to a console stream.
 void EscreveLinha(std::ostream& saida, const std::string& texto_cp1252);

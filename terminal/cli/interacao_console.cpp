@@ -4,10 +4,10 @@
 
 namespace tarnel::cli {
 
-void InteracaoConsole::Mensagem(const std::string& texto, Icone) { EscreveLinha(mensagens_, texto); }
+void InteracaoConsole::Mensagem(const std::string& texto, Icone) { EscreveLinha(*mensagens_, texto); }
 
 Resposta InteracaoConsole::Pergunta(const std::string& texto, Icone, bool, Resposta padrao) {
-  EscreveLinha(mensagens_, texto);
+  EscreveLinha(*mensagens_, texto);
   return padrao;
 }
 

@@ -1,4 +1,4 @@
-// tarnel-cli answers for the person: messages go to the error stream, questions take their default
+// tarnel-cli answers for the person: messages go to a console stream, questions take their default
 // answer, file choices are declined (unattended runs must never wait for input).
 #pragma once
 #include <ostream>
@@ -9,7 +9,10 @@ namespace tarnel::cli {
 
 class InteracaoConsole : public Interacao {
  public:
-  explicit InteracaoConsole(std::ostream& mensagens) : mensagens_(mensagens) {}
+  explicit InteracaoConsole(std::ostream& mensagens) : mensagens_(&mensagens) {}
+
+  // Where later messages go (the shell keeps them in order with its other output).
+  void DirecionaMensagens(std::ostream& mensagens) { mensagens_ = &mensagens; }
 
   void Mensagem(const std::string& texto, Icone icone) override;
   Resposta Pergunta(const std::string& texto, Icone icone, bool com_cancela, Resposta padrao) override;
@@ -17,7 +20,7 @@ class InteracaoConsole : public Interacao {
   void ProcessaEventos() override {}
 
  private:
-  std::ostream& mensagens_;
+  std::ostream* mensagens_;
 };
 
 }  // namespace tarnel::cli

@@ -1,4 +1,5 @@
-// tarnel-cli: Tarnel's core without a window, for unattended printer work.
+// tarnel-cli: Tarnel's core without a window, for unattended printer work and for a technician at a
+// console.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@ namespace {
 const char kAjuda[] =
     "Uso: tarnel-cli exec [--canal CANAL] [--log ARQUIVO] COMANDO [NOME=VALOR ...]\n"
     "     tarnel-cli registrador [--canal CANAL] [--log ARQUIVO] REGISTRADOR\n"
+    "     tarnel-cli shell [--canal CANAL] [--log ARQUIVO]\n"
     "     tarnel-cli --help\n"
     "\n"
     "exec executa um comando Quorbal na impressora fiscal pela biblioteca DROVIK, pelo mesmo\n"
@@ -32,9 +34,18 @@ const char kAjuda[] =
     "registrador (por exemplo COO ou TotalDiaValorAliquota[3]); mostra as linhas do terminal\n"
     "e depois \"Valor: \" e o valor, ou \"Erro: \" e o motivo.\n"
     "\n"
+    "shell abre uma sessão que fica conectada: cada linha da entrada é COMANDO [NOME=VALOR ...],\n"
+    "executada como em exec e com a mesma saída; valores com brancos vão entre aspas duplas\n"
+    "(NomeProduto=\"Arroz 5kg\"), onde \\\" e \\\\ são uma aspa e uma barra. Como na janela, os\n"
+    "campos de cada comando guardam o que foi digitado. Um nome fora do catálogo vai à impressora\n"
+    "como digitado. Palavras do próprio shell: ajuda (ou help), comandos [COMANDO], registrador\n"
+    "NOME, ultimo (Último Retorno), limpa (Limpa Campos), sair (ou quit, ou o fim da entrada).\n"
+    "Mostra o prompt só quando a entrada é um terminal; linhas também podem vir de um pipe:\n"
+    "  printf 'AbreGaveta TempoAcionamentoGaveta=100\\nsair\\n' | tarnel-cli shell\n"
+    "\n"
     "Código de saída: 0 quando a impressora aceitou o comando, 1 quando ela informou um erro\n"
     "(ou recusou o registrador), 2 para erro de uso, biblioteca que não carrega ou canal que\n"
-    "não abre.\n"
+    "não abre. O shell termina com 0 em sair ou no fim da entrada, e com 2 quando não conecta.\n"
     "\n"
     "A biblioteca carregada é libdrovik.so ao lado do programa ou, se não estiver lá, a que a\n"
     "busca do sistema encontrar (DROVIK.DLL no Windows); a variável de ambiente TARNEL_DROVIK\n"
@@ -57,16 +68,27 @@ int main(int argc, char** argv) {
     return kSaidaSucesso;
   }
   const std::string& subcomando = argumentos[0];
-  if (subcomando != "exec" && subcomando != "registrador") {
+  FormaPedido forma;
+  if (subcomando == "exec") {
+    forma = FormaPedido::kComando;
+  } else if (subcomando == "registrador") {
+    forma = FormaPedido::kRegistrador;
+  } else if (subcomando == "shell") {
+    forma = FormaPedido::kSemNome;
+  } else {
     EscreveLinha(std::cerr, "tarnel-cli: subcomando desconhecido: " + subcomando + " (veja tarnel-cli --help)");
     return kSaidaFalha;
   }
-  const bool exec = subcomando == "exec";
   Pedido pedido;
   std::string erro;
-  if (!LePedido(std::vector<std::string>(argumentos.begin() + 1, argumentos.end()), exec, pedido, erro)) {
+  if (!LePedido(std::vector<std::string>(argumentos.begin() + 1, argumentos.end()), forma, pedido, erro)) {
     EscreveLinha(std::cerr, "tarnel-cli " + subcomando + ": " + erro + " (veja tarnel-cli --help)");
     return kSaidaFalha;
   }
-  return exec ? Exec(pedido, std::cout, std::cerr) : Registrador(pedido, std::cout, std::cerr);
+  switch (forma) {
+    case FormaPedido::kComando: return Exec(pedido, std::cout, std::cerr);
+    case FormaPedido::kRegistrador: return Registrador(pedido, std::cout, std::cerr);
+    case FormaPedido::kSemNome: break;
+  }
+  return Shell(pedido, std::cin, EntradaInterativa(), std::cout, std::cerr);
 }

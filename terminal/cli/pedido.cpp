@@ -2,7 +2,17 @@
 
 namespace tarnel::cli {
 
-bool LePedido(const std::vector<std::string>& argumentos, bool com_parametros, Pedido& pedido, std::string& erro) {
+bool LeParametro(const std::string& argumento, Parametro& parametro, std::string& erro) {
+  const std::size_t igual = argumento.find('=');
+  if (igual == std::string::npos || igual == 0) {
+    erro = "Parâmetro fora da forma NOME=VALOR: " + argumento;
+    return false;
+  }
+  parametro = {argumento.substr(0, igual), argumento.substr(igual + 1)};
+  return true;
+}
+
+bool LePedido(const std::vector<std::string>& argumentos, FormaPedido forma, Pedido& pedido, std::string& erro) {
   std::size_t i = 0;
   for (; i < argumentos.size() && argumentos[i].rfind("--", 0) == 0; ++i) {
     const std::string& opcao = argumentos[i];
@@ -21,22 +31,21 @@ bool LePedido(const std::vector<std::string>& argumentos, bool com_parametros, P
       pedido.log = argumentos[++i];
     }
   }
-  if (i >= argumentos.size()) {
-    erro = com_parametros ? "Falta o nome do comando" : "Falta o nome do registrador";
-    return false;
+  if (forma != FormaPedido::kSemNome) {
+    if (i >= argumentos.size()) {
+      erro = forma == FormaPedido::kComando ? "Falta o nome do comando" : "Falta o nome do registrador";
+      return false;
+    }
+    pedido.nome = argumentos[i++];
   }
-  pedido.nome = argumentos[i++];
-  if (!com_parametros && i < argumentos.size()) {
+  if (forma != FormaPedido::kComando && i < argumentos.size()) {
     erro = "Argumento a mais: " + argumentos[i];
     return false;
   }
   for (; i < argumentos.size(); ++i) {
-    const std::size_t igual = argumentos[i].find('=');
-    if (igual == std::string::npos || igual == 0) {
-      erro = "Parâmetro fora da forma NOME=VALOR: " + argumentos[i];
-      return false;
-    }
-    pedido.parametros.emplace_back(argumentos[i].substr(0, igual), argumentos[i].substr(igual + 1));
+    Parametro parametro;
+    if (!LeParametro(argumentos[i], parametro, erro)) return false;
+    pedido.parametros.push_back(std::move(parametro));
   }
   return true;
 }

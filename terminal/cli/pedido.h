@@ -7,16 +7,28 @@
 
 namespace tarnel::cli {
 
+using Parametro = std::pair<std::string, std::string>;  // name, text as typed
+
 struct Pedido {
   std::string canal = "Emul";
   bool com_log = false;
   std::string log;
   std::string nome;
-  std::vector<std::pair<std::string, std::string>> parametros;  // in the order given
+  std::vector<Parametro> parametros;  // in the order given
+};
+
+// What follows the options.
+enum class FormaPedido {
+  kComando,      // COMMAND [NAME=VALUE ...]
+  kRegistrador,  // REGISTER
+  kSemNome,      // nothing
 };
 
 // Reads the arguments after the subcommand (Windows-1252 texts). False with a message on a usage
-// error. Without com_parametros nothing may follow the name.
-bool LePedido(const std::vector<std::string>& argumentos, bool com_parametros, Pedido& pedido, std::string& erro);
+// error.
+bool LePedido(const std::vector<std::string>& argumentos, FormaPedido forma, Pedido& pedido, std::string& erro);
+
+// Splits one NAME=VALUE argument at its first "="; false with a message when it has no name.
+bool LeParametro(const std::string& argumento, Parametro& parametro, std::string& erro);
 
 }  // namespace tarnel::cli

@@ -1,4 +1,5 @@
 #include "console.h"
+#include "mostra.h"
 #include "sessao_cli.h"
 #include "subcomandos.h"
 #include "window/leitura_registrador.h"
@@ -10,11 +11,10 @@ int Registrador(const Pedido& pedido, std::ostream& saida, std::ostream& mensage
   if (!sessao.Conecta(pedido)) return kSaidaFalha;
   const std::optional<ValorRegistrador> valor = LeValorRegistrador(sessao.frm, pedido.nome);
   if (!valor) {
-    EscreveLinha(mensagens, "A DLL não leu o registrador " + pedido.nome + ".");
+    EscreveLinha(mensagens, MensagemRegistradorNaoLido(pedido.nome));
     return kSaidaFalha;
   }
-  sessao.MostraTerminal(saida);
-  EscreveLinha(saida, (valor->erro ? "Erro: " : "Valor: ") + valor->texto);
+  MostraLeituraRegistrador(sessao.frm, *valor, saida);
   return valor->erro ? kSaidaErroImpressora : kSaidaSucesso;
 }
 

@@ -1,7 +1,7 @@
 #include "sessao_cli.h"
 
-#include "console.h"
 #include "driver/conexao.h"
+#include "quorbal/catalogo.h"
 
 namespace tarnel::cli {
 
@@ -18,8 +18,25 @@ bool SessaoCli::Conecta(const Pedido& pedido) {
   return true;
 }
 
-void SessaoCli::MostraTerminal(std::ostream& saida) const {
-  for (const std::string& linha : frm.Terminal.Linhas()) EscreveLinha(saida, linha);
+bool PreencheParametros(TfrmMain& frm, int comando, const std::vector<Parametro>& parametros, std::string& erro) {
+  const quorbal::DescritorComando& descritor = quorbal::kCatalogo[comando];
+  // Every name is checked before any field changes, so a mistyped line leaves the fields as they were.
+  for (const auto& [nome, valor] : parametros) {
+    if (quorbal::ProcuraCampo(descritor.parametros, descritor.total_parametros, nome) < 0) {
+      erro = "O comando " + frm.lbComandosItems[comando] + " não tem o parâmetro " + nome;
+      return false;
+    }
+  }
+  for (const auto& [nome, valor] : parametros) frm.DefineParametro(comando, nome, valor);
+  return true;
+}
+
+std::string MensagemNaoExecutado(const std::string& comando) {
+  return "A DLL não executou o comando " + comando + ".";
+}
+
+std::string MensagemRegistradorNaoLido(const std::string& registrador) {
+  return "A DLL não leu o registrador " + registrador + ".";
 }
 
 }  // namespace tarnel::cli

@@ -1,6 +1,7 @@
 // One tarnel-cli run: the window model without a window, connected to the printer, released at the end.
 #pragma once
 #include <ostream>
+#include <string>
 
 #include "interacao_console.h"
 #include "pedido.h"
@@ -22,11 +23,17 @@ class SessaoCli {
   // Loads the library, opens the pedido's channel and sets its log file. False after showing why.
   bool Conecta(const Pedido& pedido);
 
-  // Prints the transcript's lines.
-  void MostraTerminal(std::ostream& saida) const;
-
   InteracaoConsole interacao;
   TfrmMain frm;
 };
+
+// Types the texts into the parameter fields of catalogue entry comando, as a person would; the
+// other fields keep their texts. False with a message, and no field touched, when the command has
+// no parameter of one of the names.
+bool PreencheParametros(TfrmMain& frm, int comando, const std::vector<Parametro>& parametros, std::string& erro);
+
+// The messages for a command the library did not carry out and a register it did not read.
+std::string MensagemNaoExecutado(const std::string& comando);
+std::string MensagemRegistradorNaoLido(const std::string& registrador);
 
 }  // namespace tarnel::cli

@@ -1,6 +1,7 @@
 // The subcommands of tarnel-cli. Each prints its results to saida and its messages to mensagens,
 // and returns the exit status.
 #pragma once
+#include <istream>
 #include <ostream>
 
 #include "pedido.h"
@@ -14,5 +15,12 @@ int Exec(const Pedido& pedido, std::ostream& saida, std::ostream& mensagens);
 // registrador: one register read as the register reader does; prints the transcript lines and then
 // the value line, "Valor: " + value, or "Erro: " + the refusal or printer error.
 int Registrador(const Pedido& pedido, std::ostream& saida, std::ostream& mensagens);
+
+// shell: connects once, then runs the lines of entrada (UTF-8) until "sair" or their end, printing
+// for each what exec or registrador would. Only a failed connection goes to mensagens (status 2);
+// once connected everything, messages included, goes to saida in order. With interativo a prompt
+// is shown before each line.
+int Shell(const Pedido& pedido, std::istream& entrada, bool interativo, std::ostream& saida,
+          std::ostream& mensagens);
 
 }  // namespace tarnel::cli

@@ -42,6 +42,15 @@ std::string EnviaParametros(TfrmMain& frm, int indice, bool leitura, bool& para_
   return driver.ListaParams(frm.HandleDriver);
 }
 
+// Step 2 for a name outside the catalogue: no fields, so the texts go as given, typed as texts.
+std::string EnviaParametrosAvulsos(TfrmMain& frm, const ParametrosAvulsos& parametros) {
+  Driver& driver = *frm.ModuloDriver;
+  driver.LimpaParams(frm.HandleDriver);
+  for (const auto& [nome, texto] : parametros)
+    if (!texto.empty()) driver.AdicionaParam(frm.HandleDriver, nome, texto, quorbal::kString);
+  return driver.ListaParams(frm.HandleDriver);
+}
+
 // Step 9: the returns into their fields, stopping at a name the command does not declare.
 void PreencheRetornos(TfrmMain& frm, int indice) {
   Driver& driver = *frm.ModuloDriver;
@@ -67,20 +76,21 @@ std::string MensagemDadoDesconhecido(const std::string& nome) {
   return "Foi retornado um dado desconhecido com o nome \"" + nome + "\"";
 }
 
-bool ExecutaComandoSelecionado(TfrmMain& frm) {
-  // 1. The selected entry.
-  const int indice = frm.lbComandosItemIndex;
-  if (indice < 0 || indice >= quorbal::kTotalComandos) return false;
+namespace {
+
+// Steps 2 to 11 for the catalogue entry indice, or for a name outside the catalogue (indice -1, with
+// its parameters in avulsos).
+bool Executa(TfrmMain& frm, int indice, const std::string& nome, const ParametrosAvulsos* avulsos) {
   // Without the library nothing can be sent: as when the library reports nothing done.
   if (!frm.ModuloDriver) return false;
   Driver& driver = *frm.ModuloDriver;
-  const std::string nome = frm.lbComandosItems[indice];
   const bool leitura = EhLeituraComDestino(nome);
 
   // 2. Parameters, unless only the last reply is asked for.
   bool para_host = false;
   std::string parametros;
-  if (!frm.ModoUltimoRetorno) parametros = EnviaParametros(frm, indice, leitura, para_host);
+  if (!frm.ModoUltimoRetorno)
+    parametros = avulsos ? EnviaParametrosAvulsos(frm, *avulsos) : EnviaParametros(frm, indice, leitura, para_host);
 
   // 3. Where the library's log stood, then the command itself.
   const std::string log = driver.ObtemNomeLog();
@@ -115,7 +125,7 @@ bool ExecutaComandoSelecionado(TfrmMain& frm) {
     frm.UltimoRetorno = driver.ObtemRetornos(frm.HandleDriver);
     if (compoe_linhas)
       frm.AcrescentaLinhaTerminal(quorbal::ComporLinhaResposta(compat::local_now(), "0", frm.UltimoRetorno));
-    if (quorbal::kCatalogo[indice].total_retornos > 0) PreencheRetornos(frm, indice);
+    if (indice >= 0 && quorbal::kCatalogo[indice].total_retornos > 0) PreencheRetornos(frm, indice);
     if (frm.PlanilhaConectada) {
       const int posicao = PosicaoEspelhado(nome);
       if (posicao >= 0 && frm.Acoes.EspelhaComando) frm.Acoes.EspelhaComando(indice, posicao);
@@ -132,6 +142,19 @@ bool ExecutaComandoSelecionado(TfrmMain& frm) {
   // 11.
   if (!frm.Iniciando) frm.Notifica(Alteracao::FocoLista);
   return true;
+}
+
+}  // namespace
+
+bool ExecutaComandoSelecionado(TfrmMain& frm) {
+  // 1. The selected entry.
+  const int indice = frm.lbComandosItemIndex;
+  if (indice < 0 || indice >= quorbal::kTotalComandos) return false;
+  return Executa(frm, indice, frm.lbComandosItems[indice], nullptr);
+}
+
+bool ExecutaComandoAvulso(TfrmMain& frm, const std::string& nome, const ParametrosAvulsos& parametros) {
+  return Executa(frm, -1, nome, &parametros);
 }
 
 bool ExecutaUltimoRetorno(TfrmMain& frm) {

@@ -2,6 +2,9 @@
 // lbComandos with its filled parameters, writes the command and reply to the transcript, fills the
 // error and return fields, and runs the follow-up actions.
 #pragma once
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "window/mainfrm.h"
 
@@ -10,6 +13,14 @@ namespace tarnel {
 // Runs the path for the selected command ("E&xecuta Comando"). False when nothing was done: no
 // library loaded, or the library reported nothing to do; then no field or state changes.
 bool ExecutaComandoSelecionado(TfrmMain& frm);
+
+// Parameter names and texts, in the order given.
+using ParametrosAvulsos = std::vector<std::pair<std::string, std::string>>;
+
+// The same path for a command name the catalogue does not hold (tarnel-cli's shell sends what the
+// technician typed, and the printer answers with its own refusal). Non-empty texts are sent as typed
+// with the text type code; there are no return fields to fill.
+bool ExecutaComandoAvulso(TfrmMain& frm, const std::string& nome, const ParametrosAvulsos& parametros);
 
 // "Último &Retorno": the path in last-reply mode, asking the library for its last reply again.
 bool ExecutaUltimoRetorno(TfrmMain& frm);

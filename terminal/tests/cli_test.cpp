@@ -1,54 +1,26 @@
 // tarnel-cli run as a program on the stand-in library: output byte for byte (time stamps by
 // pattern), exit status, messages.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
-#include <regex>
 #include <string>
 #include <vector>
 
-#include "pasta_temporaria.h"
+#include "cli_programa.h"
 
 namespace {
 
-const std::string kCarimbo = R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d\.\d{3})";
-
-// The console speaks UTF-8: expected texts with accents are written as UTF-8 literals.
-
-struct Execucao {
-  int status = -1;
-  std::string saida;
-  std::string mensagens;
-};
-
-std::string Aspas(const std::string& texto) {
-  std::string saida = "'";
-  for (char c : texto) saida += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return saida + "'";
-}
+using namespace teste_cli;
 
 class Cli : public ::testing::Test {
  protected:
-  // Runs tarnel-cli in the temporary folder with the stand-in library (or another file).
   Execucao Roda(const std::vector<std::string>& argumentos, const std::string& biblioteca = DROVIK_ARQUIVO) {
-    std::string linha = "TARNEL_DROVIK=" + Aspas(biblioteca) + " " + Aspas(TARNEL_CLI);
-    for (const std::string& a : argumentos) linha += " " + Aspas(a);
-    linha += " >saida.txt 2>mensagens.txt";
-    Execucao e;
-    const int bruto = std::system(linha.c_str());
-    e.status = WIFEXITED(bruto) ? WEXITSTATUS(bruto) : -1;
-    e.saida = LeArquivo(pasta.Arquivo("saida.txt"));
-    e.mensagens = LeArquivo(pasta.Arquivo("mensagens.txt"));
-    return e;
+    return RodaCli(pasta, argumentos, biblioteca);
   }
 
   PastaTemporaria pasta;
 };
-
-bool Casa(const std::string& texto, const std::string& padrao) { return std::regex_match(texto, std::regex(padrao)); }
 
 TEST_F(Cli, ExecPrintsTheTranscriptTheErrorFieldsAndTheReturns) {
   const Execucao e = Roda({"exec", "--canal", "Emul", "AbreGaveta", "TempoAcionamentoGaveta=100"});
@@ -140,6 +112,7 @@ TEST_F(Cli, HelpExplainsTheCommand) {
       << e.saida;
   EXPECT_NE(e.saida.find("TARNEL_DROVIK"), std::string::npos);
   EXPECT_NE(e.saida.find(u8"caminho de execução"), std::string::npos);
+  EXPECT_NE(e.saida.find("     tarnel-cli shell [--canal CANAL] [--log ARQUIVO]\n"), std::string::npos);
 }
 
 }  // namespace

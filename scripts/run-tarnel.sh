@@ -1,0 +1,36 @@
+#!/bin/sh
+# Starts Tarnel on the emulated printer, after the build (make run): the window when it was built,
+# otherwise tarnel-cli's shell. Both run in a per-user working folder, where the emulator keeps its
+# context file and the command files land, so they persist between runs and stay out of the
+# repository. Extra arguments go to the program.
+set -e
+
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+bin="$raiz/build/bin"
+if [ -n "$XDG_DATA_HOME" ]; then
+  pasta="$XDG_DATA_HOME/tarnel"
+elif [ -n "$HOME" ]; then
+  pasta="$HOME/.local/share/tarnel"
+else
+  echo "run-tarnel: sem HOME nem XDG_DATA_HOME, não há onde pôr a pasta de trabalho" >&2
+  exit 2
+fi
+
+if [ -x "$bin/tarnel" ]; then
+  programa="$bin/tarnel"
+elif [ -x "$bin/tarnel-cli" ]; then
+  programa="$bin/tarnel-cli"
+else
+  echo "run-tarnel: build/bin/tarnel-cli não existe; construa antes com make build (ou use make run)" >&2
+  exit 2
+fi
+
+mkdir -p "$pasta"
+cd "$pasta"
+
+if [ "$programa" = "$bin/tarnel" ]; then
+  echo "Tarnel na impressora emulada; pasta de trabalho: $pasta"
+  exec "$programa" "$@"
+fi
+echo "Tarnel sem janela (tarnel-cli shell) na impressora emulada; pasta de trabalho: $pasta; digite ajuda para ver os comandos, sair para terminar."
+exec "$programa" shell --canal Emul "$@"

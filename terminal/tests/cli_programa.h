@@ -1,0 +1,75 @@
+// tarnel-cli run as a program in a test's temporary folder, on the stand-in library: exit status,
+// standard output and error as bytes. The console speaks UTF-8, so expected texts with accents are
+// written as UTF-8 literals.
+#pragma once
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "pasta_temporaria.h"
+
+namespace teste_cli {
+
+// A transcript time stamp, as a regular expression.
+inline const std::string kCarimbo = R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d\.\d{3})";
+
+struct Execucao {
+  int status = -1;
+  std::string saida;
+  std::string mensagens;
+};
+
+inline std::string Aspas(const std::string& texto) {
+  std::string saida = "'";
+  for (char c : texto) saida += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return saida + "'";
+}
+
+// Runs tarnel-cli in the folder with the given library; entrada, when given, is its standard input
+// (a file, so never a terminal).
+inline Execucao RodaCli(const PastaTemporaria& pasta, const std::vector<std::string>& argumentos,
+                        const std::string& biblioteca = DROVIK_ARQUIVO, const std::string* entrada = nullptr) {
+  std::string linha = "TARNEL_DROVIK=" + Aspas(biblioteca) + " " + Aspas(TARNEL_CLI);
+  for (const std::string& a : argumentos) linha += " " + Aspas(a);
+  if (entrada) {
+    std::ofstream(pasta.Arquivo("entrada.txt"), std::ios::binary) << *entrada;
+    linha += " <entrada.txt";
+  } else {
+    linha += " </dev/null";
+  }
+  linha += " >saida.txt 2>mensagens.txt";
+  Execucao e;
+  const int bruto = std::system(linha.c_str());
+  e.status = WIFEXITED(bruto) ? WEXITSTATUS(bruto) : -1;
+  e.saida = LeArquivo(pasta.Arquivo("saida.txt"));
+  e.mensagens = LeArquivo(pasta.Arquivo("mensagens.txt"));
+  return e;
+}
+
+inline bool Casa(const std::string& texto, const std::string& padrao) {
+  return std::regex_match(texto, std::regex(padrao));
+}
+
+// Expected output lines as one pattern: a line starting with "@" begins with a time stamp, one
+// starting with "~" is a regular expression, any other is literal text.
+inline std::string PadraoLinhas(const std::vector<std::string>& linhas) {
+  static const std::regex especiais(R"([.^$|()\[\]{}*+?\\])");
+  std::string padrao;
+  for (const std::string& linha : linhas) {
+    if (!linha.empty() && linha[0] == '~') {
+      padrao += linha.substr(1);
+    } else if (!linha.empty() && linha[0] == '@') {
+      padrao += kCarimbo + std::regex_replace(linha.substr(1), especiais, R"(\$&)");
+    } else {
+      padrao += std::regex_replace(linha, especiais, R"(\$&)");
+    }
+    padrao += "\n";
+  }
+  return padrao;
+}
+
+}  // namespace teste_cli
