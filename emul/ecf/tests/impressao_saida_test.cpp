@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "apoio.h"
+#include "ecf/registro.h"
 #include "filtro_impressao.h"
 
 namespace ecf::teste {
@@ -163,6 +164,23 @@ TEST_F(Saida, JanelaDeMemoriaPelosRegistradores) {
   EXPECT_EQ(U32(dados, 1), 1u);
   EXPECT_NE(dados.find("001 001 Arroz\x1B*"), std::string::npos);
   EXPECT_NE(dados.find("Volte sempre\x1B*"), std::string::npos);
+}
+
+TEST_F(Saida, PedacosAtravessamORegistroDeRespostaIntactos) {
+  // A piece with escapes, quotes, backslashes and accents travels in a reply record and comes back
+  // byte for byte, so a host rebuilding the text from the records gets what was printed.
+  Ok("DefineGerencial", {{"NomeGerencial", "Geral"}});
+  Ok("AbreGerencial");
+  Ok("ImprimeTexto", {{"TextoLivre", "aspas \" barra \\ ponto; chave } cerquilha # ação"}});
+  Ok("EncerraDocumento");
+  const Resposta r = Ok("LeImpressao");
+  const std::string pedaco = Retorno(r, "TextoImpressao");
+  ASSERT_NE(pedaco.find('\x1B'), std::string::npos);
+  Registro lido;
+  ASSERT_TRUE(LeRegistro(FormataResposta(r), lido));
+  ASSERT_EQ(lido.itens.size(), 1u);
+  EXPECT_EQ(lido.itens[0].nome, "TextoImpressao");
+  EXPECT_EQ(lido.itens[0].valor, pedaco);
 }
 
 TEST_F(Saida, MemoriasEImpressaoPendenteSobrevivemAoContexto) {
