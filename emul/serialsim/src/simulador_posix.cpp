@@ -4,6 +4,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -70,7 +71,7 @@ void Simulador::Estado::Serve() {
   while (true) {
     pollfd fds[2] = {{mestre, static_cast<short>(POLLIN | (saida.empty() ? 0 : POLLOUT)), 0},
                      {aviso[0], POLLIN, 0}};
-    const int espera = respondedor.Pendente() ? respondedor.Configuracao().silencio_ms : -1;
+    const int espera = respondedor.Pendente() ? std::max(respondedor.Configuracao().silencio_ms, 10) : -1;
     const int prontos = poll(fds, 2, espera);
     if (prontos < 0) {
       if (errno == EINTR) continue;

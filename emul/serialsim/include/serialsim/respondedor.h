@@ -46,7 +46,7 @@ struct Comportamento {
   std::string linha_cmc7 = "<00100014<0010000015>123456789012:";
   // Printer on a pseudo-terminal: after this many milliseconds of quiet the host is waiting, so a
   // frame that may end shorter ("34" short form) ends, and an unfinished one is answered as
-  // malformed.
+  // malformed. Values below 10 count as 10.
   int silencio_ms = 200;
 };
 
@@ -68,7 +68,8 @@ class Respondedor {
   // True while bytes of an unfinished frame wait.
   bool Pendente() const;
 
-  std::vector<std::string> Quadros() const;  // every frame received, raw bytes, in order
+  // Every frame received (malformed ones included), raw bytes, in order; the latest 10000 are kept.
+  std::vector<std::string> Quadros() const;
   std::vector<std::string> RetiraQuadros();  // the same, taken out of the log at once
   void LimpaQuadros();
   void Configura(const Comportamento& c);  // also ends a busy period in progress
