@@ -141,3 +141,15 @@ TEST(ContextoCodificacao, DecodificaRecusaLixoSemQuebrar) {
 
 }  // namespace
 }  // namespace ecf::teste
+
+namespace ecf::teste {
+namespace {
+
+TEST(ContextoPasta, PastaInexistenteNaoAbre) {
+  PastaTemporaria pasta;
+  EXPECT_EQ(Impressora::Abre(pasta.arquivo("nao/existe"), 0), nullptr);
+  EXPECT_FALSE(std::filesystem::exists(pasta.arquivo("nao")));
+}
+
+}  // namespace
+}  // namespace ecf::teste
