@@ -63,6 +63,7 @@ void AmbientePlenvo::SetUp() {
     unsetenv(variavel);
   setenv("SULVANIR_PASTA", Pasta("emul").c_str(), 1);
   std::filesystem::create_directories(UnidadeC());
+  std::filesystem::create_directories(Pasta("emul"));
 }
 
 void AmbientePlenvo::TearDown() {

@@ -1,0 +1,196 @@
+// The one-shot time-out, the X/Z report's status poll and the readings streamed into files.
+#include <unistd.h>
+
+#include <chrono>
+
+#include "ambiente.h"
+#include "api/tempo.h"
+#include "plenvo.h"
+#include "serialsim/simulador.h"
+
+namespace plenvo::teste {
+namespace {
+
+// A clock for the waits that only moves when Plenvo sleeps.
+long long milissegundos_virtuais = 0;
+long long SegundosVirtuais() { return milissegundos_virtuais / 1000; }
+void DormeVirtual(int ms) { milissegundos_virtuais += ms; }
+// For the streaming loops, which also wait for real bytes: a second passes per look.
+void DormeUmSegundo(int) {
+  milissegundos_virtuais += 1000;
+  usleep(1000);
+}
+
+class Fluxos : public ComSimulador {
+ protected:
+  void SetUp() override {
+    ComSimulador::SetUp();
+    milissegundos_virtuais = 0;
+  }
+  void Configura(const std::function<void(serialsim::Comportamento&)>& muda) {
+    serialsim::Comportamento comportamento = simulador_->respondedor().Configuracao();
+    muda(comportamento);
+    simulador_->respondedor().Configura(comportamento);
+  }
+  static double Segundos(const std::function<void()>& acao) {
+    const auto inicio = std::chrono::steady_clock::now();
+    acao();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+  }
+};
+
+TEST_F(Fluxos, ProximoTimeoutValeParaUmaTrocaSo) {
+  Inicializa();
+  Configura([](serialsim::Comportamento& c) { c.mudo = true; });
+  EXPECT_EQ(ecf_ProximoTimeout("1"), 1);
+  // Status query: its own time-out is 2 s; the reading gets 100 ms per byte awaited on top.
+  const double primeira = Segundos([] { EXPECT_EQ(ecf_EstadoImpressora(), 10); });
+  const double segunda = Segundos([] { EXPECT_EQ(ecf_EstadoImpressora(), 10); });
+  EXPECT_GE(primeira, 1.0);
+  EXPECT_LT(primeira, 1.9);
+  EXPECT_GE(segunda, 2.0);
+}
+
+TEST_F(Fluxos, RelatorioXZModo1ConsultaEnquantoOcupada) {
+  DefineRelogioDeEspera(SegundosVirtuais, DormeVirtual);
+  Inicializa();
+  Configura([](serialsim::Comportamento& c) { c.consultas_ocupado = 3; });
+  EXPECT_EQ(ecf_Relatorio_XZ("1"), 33);
+  const std::vector<std::string> quadros = Quadros();
+  ASSERT_EQ(quadros.size(), 5u);  // the report, three busy answers, the ready one
+  EXPECT_EQ(quadros[0], "\x1b" "f081");
+  for (std::size_t i = 1; i < quadros.size(); ++i) EXPECT_EQ(quadros[i], "\x1b" "f00");
+  // 16 s to the second poll, then 4 s to each next (more than 15 and 3 s, in whole seconds).
+  EXPECT_EQ(SegundosVirtuais(), 16 + 4 + 4);
+}
+
+TEST_F(Fluxos, RelatorioXZModo0NaoConsulta) {
+  DefineRelogioDeEspera(SegundosVirtuais, DormeVirtual);
+  Inicializa();
+  Configura([](serialsim::Comportamento& c) { c.consultas_ocupado = 0; });
+  EXPECT_EQ(ecf_Relatorio_XZ("0"), 33);
+  EXPECT_EQ(Quadros(), std::vector<std::string>{"\x1b" "f080"});
+  EXPECT_EQ(SegundosVirtuais(), 0);
+}
+
+TEST_F(Fluxos, RelatorioXZModo1ParaDepoisDeCemConsultas) {
+  DefineRelogioDeEspera(SegundosVirtuais, DormeVirtual);
+  Inicializa();
+  Configura([](serialsim::Comportamento& c) { c.consultas_ocupado = 150; });
+  EXPECT_EQ(ecf_Relatorio_XZ("1"), 33);
+  EXPECT_EQ(Quadros().size(), 101u);
+}
+
+TEST_F(Fluxos, RelatorioXZRecusadoNaoConsulta) {
+  DefineRelogioDeEspera(SegundosVirtuais, DormeVirtual);
+  Inicializa();
+  Configura([](serialsim::Comportamento& c) { c.mudo = true; });
+  ecf_ProximoTimeout("1");
+  EXPECT_EQ(ecf_Relatorio_XZ("1"), 10);
+  EXPECT_EQ(Quadros().size(), 1u);
+}
+
+TEST_F(Fluxos, LeECFGravaOArquivoAteOEtx) {
+  Inicializa();
+  Configura([](serialsim::Comportamento& c) { c.texto_leitura = "LEITURA X\nLINHA 2\n"; });
+  const std::string arquivo = Pasta("lx.txt");
+  EXPECT_EQ(ecf_LeECF("5", "1", "10", "0", arquivo.c_str()), 33);
+  EXPECT_EQ(LeArquivo(arquivo), "LEITURA X\r\nLINHA 2\r\n\x03");
+  EXPECT_EQ(Quadros(), std::vector<std::string>{"\x1b" "f16" "5" "       1" "      10" "0"});
+  EXPECT_EQ(ecf_EstadoImpressora(), 33);  // the line was closed at the end
+}
+
+TEST_F(Fluxos, LeECFParaDepoisDoSilencio) {
+  DefineRelogioDeEspera(SegundosVirtuais, DormeUmSegundo);
+  Inicializa();
+  Configura([](serialsim::Comportamento& c) {
+    c.texto_leitura = "SEM FIM";
+    c.leitura_sem_etx = true;
+  });
+  const std::string arquivo = Pasta("mf.txt");
+  EXPECT_EQ(ecf_LeECF("4", "1", "2", "0", arquivo.c_str()), 33);
+  EXPECT_EQ(LeArquivo(arquivo), "SEM FIM");
+  EXPECT_GT(SegundosVirtuais(), 600);  // the default idle limit
+  EXPECT_LT(SegundosVirtuais(), 605);
+  milissegundos_virtuais = 0;
+  ecf_ProximoTimeout("30");  // also the idle limit of the next reading
+  EXPECT_EQ(ecf_LeECF("4", "1", "2", "0", arquivo.c_str()), 33);
+  EXPECT_GT(SegundosVirtuais(), 30);
+  EXPECT_LT(SegundosVirtuais(), 35);
+}
+
+TEST_F(Fluxos, LeECFSemArquivoDevolve20EOutrosModosNaoGravam) {
+  Inicializa();
+  EXPECT_EQ(ecf_LeECF("6", "1", "2", "0", Pasta("nao/existe/x.txt").c_str()), 20);
+  EXPECT_EQ(ecf_LeECF("6", "1", "2", "0", nullptr), 20);
+  EXPECT_EQ(ecf_LeECF("2", "1", "2", "0", Pasta("y.txt").c_str()), 33);
+  EXPECT_FALSE(Existe(Pasta("y.txt")));
+  EXPECT_EQ(Quadros().size(), 3u);
+  EXPECT_EQ(ecf_EstadoImpressora(), 33);
+}
+
+TEST_F(Fluxos, QuorbalMandaOTextoEGravaOQueVier) {
+  Inicializa();
+  const std::string comando = "{0;LeInteiro;NomeInteiro=\"COO\";}";
+  const std::string arquivo = Pasta("quorbal.txt");
+  EXPECT_EQ(ecf_Quorbal(comando.c_str(), arquivo.c_str()), 33);
+  EXPECT_EQ(Quadros(), std::vector<std::string>{"\x1b" "f60" "0032" + comando});
+  EXPECT_TRUE(Existe(arquivo));
+  EXPECT_EQ(LeArquivo(arquivo), "{0;0;ValorInteiro=0;}");  // the emulated printer's answer record
+  EXPECT_EQ(ecf_Quorbal(comando.c_str(), Pasta("nao/existe/q.txt").c_str()), 20);
+  EXPECT_EQ(Quadros().size(), 1u);  // the frame still went
+  EXPECT_EQ(ecf_EstadoImpressora(), 33);
+}
+
+TEST_F(Fluxos, QuorbalNoLimiteDoQuadro) {
+  Inicializa();
+  const std::string texto(4088, 'a');
+  EXPECT_EQ(ecf_Quorbal(texto.c_str(), Pasta("q.txt").c_str()), 33);
+  const std::vector<std::string> quadros = Quadros();
+  ASSERT_EQ(quadros.size(), 1u);
+  EXPECT_EQ(quadros[0], "\x1b" "f60" "4088" + texto);
+}
+
+class FluxosDoFornecedor : public AmbientePlenvo {
+ protected:
+  void SetUp() override {
+    AmbientePlenvo::SetUp();
+    UsaFornecedor("1");
+    ASSERT_EQ(ecf_InicializaDLL("COM1"), 33);
+  }
+};
+
+TEST_F(FluxosDoFornecedor, LeECFRecolheAteOEtx) {
+  const std::string arquivo = Pasta("mfd.txt");
+  EXPECT_EQ(ecf_LeECF("7", "1", "3", "0", arquivo.c_str()), 33);
+  const std::string leitura = LeArquivo(arquivo);
+  ASSERT_FALSE(leitura.empty());
+  EXPECT_EQ(leitura.back(), '\x03');
+  EXPECT_EQ(QuadrosDoFornecedor(), std::vector<std::string>{"\x1b" "f16" "7" "       1" "       3" "0"});
+}
+
+TEST_F(FluxosDoFornecedor, LeECFSemEtxParaNoLimite) {
+  ASSERT_EQ(ecf_FinalizaDLL(), 33);
+  setenv("SULVANIR_SEM_ETX", "1", 1);
+  ASSERT_EQ(ecf_InicializaDLL("COM1"), 33);
+  ecf_ProximoTimeout("1");
+  const std::string arquivo = Pasta("mfd.txt");
+  EXPECT_EQ(ecf_LeECF("7", "1", "3", "0", arquivo.c_str()), 33);
+  EXPECT_FALSE(LeArquivo(arquivo).empty());
+  EXPECT_EQ(LeArquivo(arquivo).find('\x03'), std::string::npos);
+}
+
+TEST_F(FluxosDoFornecedor, FalhaDuranteALeituraDevolve9) {
+  setenv("SULVANIR_FALHA", "-102", 1);
+  EXPECT_EQ(ecf_LeECF("5", "1", "3", "0", Pasta("x.txt").c_str()), 9);
+}
+
+TEST_F(FluxosDoFornecedor, Quorbal) {
+  const std::string comando = "{0;LeInteiro;NomeInteiro=\"COO\";}";
+  EXPECT_EQ(ecf_Quorbal(comando.c_str(), Pasta("q.txt").c_str()), 33);
+  EXPECT_EQ(QuadrosDoFornecedor(), std::vector<std::string>{"\x1b" "f60" "0032" + comando});
+  EXPECT_EQ(LeArquivo(Pasta("q.txt")), "{0;0;ValorInteiro=0;}");
+}
+
+}  // namespace
+}  // namespace plenvo::teste

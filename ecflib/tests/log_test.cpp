@@ -1,0 +1,191 @@
+// The weekday log file's bytes (header, heads, CR LF), its rotation, and the registry messages.
+#include <sys/stat.h>
+#include <utime.h>
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+
+#include "ambiente.h"
+#include "compat/registry.h"
+#include "log/log.h"
+#include "log/registro_config.h"
+
+namespace plenvo::teste {
+namespace {
+
+compat::LocalTime Instante(int ano, int mes, int dia, int hora, int minuto, int segundo, int ms) {
+  compat::LocalTime t;
+  t.year = ano;
+  t.month = mes;
+  t.day = dia;
+  t.hour = hora;
+  t.minute = minuto;
+  t.second = segundo;
+  t.millisecond = ms;
+  t.weekday = compat::weekday_of(ano, mes, dia);
+  return t;
+}
+
+// The C library's own textual form of the time, for the header line.
+std::string TextoC(const compat::LocalTime& t) {
+  std::tm tm{};
+  tm.tm_year = t.year - 1900;
+  tm.tm_mon = t.month - 1;
+  tm.tm_mday = t.day;
+  tm.tm_hour = t.hour;
+  tm.tm_min = t.minute;
+  tm.tm_sec = t.second;
+  tm.tm_wday = t.weekday;
+  char texto[64];
+  std::strftime(texto, sizeof texto, "%a %b %e %H:%M:%S %Y", &tm);
+  return texto;
+}
+
+void MudaUltimaEscrita(const std::string& caminho, int ano, int mes, int dia) {
+  std::tm tm{};
+  tm.tm_year = ano - 1900;
+  tm.tm_mon = mes - 1;
+  tm.tm_mday = dia;
+  tm.tm_hour = 12;
+  tm.tm_isdst = -1;
+  const std::time_t instante = std::mktime(&tm);
+  utimbuf tempos{instante, instante};
+  ASSERT_EQ(utime(caminho.c_str(), &tempos), 0);
+}
+
+void Grava(const std::string& caminho, const std::string& bytes) {
+  std::ofstream(caminho, std::ios::binary) << bytes;
+}
+
+class LogDoDia : public AmbientePlenvo {};
+
+TEST_F(LogDoDia, CabecalhoCabecasEQuebrasCrLf) {
+  const compat::LocalTime agora = HojeAs(10, 20, 30, 45);
+  FixaRelogio(agora);
+  RegistraEntrada("TX", "\x1b" "f0\n1", 5);
+  RegistraEntrada("RX", "!", 1);
+  RegistraTexto("\nFiscalConnection: Retorno = %d", 2);
+  EXPECT_EQ(Log(), "Inicio LOG: " + TextoC(agora) + "\r\n\r\n\r\n" +
+                       "\r\nTX [10:20:30 045ms] - \x1b" "f0\r\n1"
+                       "\r\nRX [10:20:30 045ms] - !"
+                       "\r\nFiscalConnection: Retorno = 2");
+  char cabeca[64];
+  FixaRelogio(HojeAs(9, 5, 7, 999));
+  FormataCabeca(cabeca, sizeof cabeca, "Erro DLL");
+  EXPECT_STREQ(cabeca, "\nErro DLL [09:05:07 999ms] - ");
+}
+
+TEST_F(LogDoDia, ArquivoDeOutroDiaDoMesESubstituido) {
+  const compat::LocalTime segunda = Instante(2024, 1, 15, 8, 0, 0, 0);  // a Monday
+  ASSERT_EQ(segunda.weekday, 1);
+  FixaRelogio(segunda);
+  const std::string arquivo = UnidadeC() + "/Mon.log";
+  Grava(arquivo, "semana passada");
+  MudaUltimaEscrita(arquivo, 2024, 1, 8);
+  RegistraEntrada("RX", "!", 1);
+  EXPECT_EQ(LeArquivo(arquivo), "Inicio LOG: Mon Jan 15 08:00:00 2024\r\n\r\n\r\n\r\nRX [08:00:00 000ms] - !");
+}
+
+TEST_F(LogDoDia, MesmoDiaDoMesContinuaNoMesmoArquivo) {
+  const std::string arquivo = UnidadeC() + "/Mon.log";
+  // Same day: appended without a new header.
+  FixaRelogio(Instante(2024, 1, 15, 9, 0, 0, 0));
+  Grava(arquivo, "de manha");
+  MudaUltimaEscrita(arquivo, 2024, 1, 15);
+  RegistraEntrada("RX", "!", 1);
+  EXPECT_EQ(LeArquivo(arquivo), "de manha\r\nRX [09:00:00 000ms] - !");
+  // The 15th of an earlier month, also a Monday: taken for the same day, appended.
+  FixaRelogio(Instante(2024, 4, 15, 9, 0, 0, 0));
+  Grava(arquivo, "janeiro");
+  MudaUltimaEscrita(arquivo, 2024, 1, 15);
+  RegistraEntrada("RX", "?", 1);
+  EXPECT_EQ(LeArquivo(arquivo), "janeiro\r\nRX [09:00:00 000ms] - ?");
+}
+
+TEST_F(LogDoDia, PastaPadraoSobXdgStateHomeEFalhaSilenciosa) {
+  unsetenv("PLENVO_DRIVE_C");
+  FixaRelogio(Instante(2024, 1, 16, 9, 0, 0, 0));  // a Tuesday
+  RegistraEntrada("TX", "x", 1);
+  EXPECT_TRUE(Existe(Pasta("state") + "/plenvo/c/Tue.log"));
+  // A folder that cannot exist: the entry is skipped, nothing breaks.
+  Grava(Pasta("arquivo"), "");
+  setenv("PLENVO_DRIVE_C", (Pasta("arquivo") + "/c").c_str(), 1);
+  EXPECT_EQ(AbreLog(), nullptr);
+  RegistraEntrada("TX", "x", 1);
+  EscreveLog(nullptr, "x");
+  FechaLog(nullptr);
+}
+
+constexpr const char* kGrupo = "KVT Automação Comercial";
+constexpr const char* kProduto = "DLL Vardex 32 bits";
+constexpr const char* kVersao = "V4.03";
+
+class Registro : public AmbientePlenvo {
+ protected:
+  void SetUp() override {
+    AmbientePlenvo::SetUp();
+    FixaRelogio(HojeAs(11, 0, 0, 0));
+  }
+  bool Le(char* buffer, std::size_t tamanho = 10) {
+    return RegistroConfig(kGrupo, kProduto, kVersao, "Gerar Log", buffer, "0", tamanho, kLeRegistro);
+  }
+  std::string SemCabecalho() const {
+    const std::string log = Log();
+    const auto fim = log.find("\r\n\r\n\r\n");
+    return fim == std::string::npos ? log : log.substr(fim + 6);
+  }
+};
+
+TEST_F(Registro, PrimeiraLeituraCriaAsChavesEGravaOPadrao) {
+  char valor[10] = "x";
+  EXPECT_TRUE(Le(valor));
+  EXPECT_STREQ(valor, "0");
+  EXPECT_EQ(SemCabecalho(),
+            "\r\nCriada Chave Registry: [KVT Automação Comercial]"
+            "\r\nCriada Chave Registry: [DLL Vardex 32 bits]"
+            "\r\nCriada Chave Registry: [V4.03]"
+            "\r\nErro de Acesso ao Registry [2]: RegQueryValueEx [Gerar Log]\r\n" +
+                compat::system_error_text(2) + "\r\nAtualizada Entrada Registry: [Gerar Log=0]");
+  compat::RegistryKey chave;
+  ASSERT_EQ(chave.open(compat::Hive::LocalMachine, "Software\\KVT Automação Comercial\\DLL Vardex 32 bits\\V4.03"), 0);
+  std::string guardado;
+  ASSERT_EQ(chave.read_string("Gerar Log", guardado), 0);
+  EXPECT_EQ(guardado, "0");
+}
+
+TEST_F(Registro, GravaELeDepois) {
+  char valor[2] = "1";
+  EXPECT_TRUE(RegistroConfig(kGrupo, kProduto, kVersao, "Gerar Log", valor, valor, sizeof valor, kGravaRegistro));
+  std::filesystem::remove(ArquivoLog());
+  char lido[10] = "";
+  EXPECT_TRUE(Le(lido));
+  EXPECT_STREQ(lido, "1");
+  EXPECT_EQ(SemCabecalho(), "\r\nLeitura Entrada Registry: [Gerar Log=1]");
+}
+
+TEST_F(Registro, ValorMaiorQueOBufferVoltaAoPadrao) {
+  compat::RegistryKey chave;
+  ASSERT_EQ(chave.open_or_create(compat::Hive::LocalMachine, "Software\\KVT Automação Comercial\\DLL Vardex 32 bits\\V4.03"), 0);
+  ASSERT_EQ(chave.write_string("Gerar Log", "1234567890"), 0);
+  char valor[10] = "";
+  EXPECT_TRUE(Le(valor));
+  EXPECT_STREQ(valor, "0");
+  EXPECT_NE(SemCabecalho().find("Erro de Acesso ao Registry [234]: RegQueryValueEx [Gerar Log]\r\n"), std::string::npos);
+  EXPECT_NE(SemCabecalho().find("Atualizada Entrada Registry: [Gerar Log=0]"), std::string::npos);
+}
+
+TEST_F(Registro, RegistroInacessivelRelataEFalha) {
+  std::filesystem::create_directories(Pasta("config"));
+  Grava(Pasta("config") + "/kvt-registry", "não é uma pasta");
+  char valor[10] = "";
+  EXPECT_FALSE(Le(valor));
+  const std::string log = SemCabecalho();
+  EXPECT_EQ(log.rfind("\r\nErro de Acesso ao Registry [", 0), 0u) << log;
+  EXPECT_NE(log.find("]: RegOpenKeyEx Software\r\n"), std::string::npos) << log;
+  EXPECT_EQ(ReportaErroRegistro(0, "nada"), 0);
+  EXPECT_EQ(SemCabecalho(), log);  // code 0 writes nothing
+}
+
+}  // namespace
+}  // namespace plenvo::teste
