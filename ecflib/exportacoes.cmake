@@ -14,7 +14,8 @@ set(PLENVO_EXPORTACOES
   ecf_ContrasteTermico:1 ecf_LeCMC7:1 ecf_CruzarCheque:4 ecf_CodigoBarras:2 ecf_PropagandaEx:1
   ecf_ImprimeCheque2:16 ecf_ChancelarCheque:3 ecf_Quorbal:2)
 
-# Writes the .def file for the current target into arquivo.
+# Writes the .def file that names the exports: "Name = Name@bytes" for the __stdcall functions on
+# 32-bit Windows (the DLL exports the plain name), plain names on 64-bit.
 function(plenvo_gera_def arquivo)
   set(texto "LIBRARY Plenvo.dll\nEXPORTS\n")
   foreach(entrada IN LISTS PLENVO_EXPORTACOES)
@@ -27,6 +28,20 @@ function(plenvo_gera_def arquivo)
     else()
       string(APPEND texto "  ${nome}\n")
     endif()
+  endforeach()
+  file(WRITE "${arquivo}" "${texto}")
+endfunction()
+
+# The .def for the 32-bit import library: callers compiled with __stdcall reference Name@bytes,
+# which dlltool --kill-at binds to the plain name the DLL exports.
+function(plenvo_gera_def_importacao arquivo)
+  set(texto "LIBRARY Plenvo.dll\nEXPORTS\n")
+  foreach(entrada IN LISTS PLENVO_EXPORTACOES)
+    string(REPLACE ":" ";" partes "${entrada}")
+    list(GET partes 0 nome)
+    list(GET partes 1 argumentos)
+    math(EXPR bytes "${argumentos} * 4")
+    string(APPEND texto "  ${nome}@${bytes}\n")
   endforeach()
   file(WRITE "${arquivo}" "${texto}")
 endfunction()

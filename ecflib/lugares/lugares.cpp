@@ -29,6 +29,7 @@ bool Formata(char* destino, std::size_t tamanho, const char* formato, Args... ar
   return n >= 0 && static_cast<std::size_t>(n) < tamanho;
 }
 
+#ifndef _WIN32
 // "COMn" (any case) with n >= 1: returns n, else 0.
 int NumeroDaPortaCom(const char* nome) {
   if (std::strlen(nome) < 4) return 0;
@@ -43,6 +44,7 @@ int NumeroDaPortaCom(const char* nome) {
   }
   return numero;
 }
+#endif
 
 }  // namespace
 
