@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ struct CasoQuadro {
   std::function<int()> chamada;
   std::string quadro;
 };
+
+// CTest lists each case by its export.
+void PrintTo(const CasoQuadro& caso, std::ostream* saida) { *saida << caso.nome; }
 
 std::vector<CasoQuadro> Casos() {
   static char registrador[31];
