@@ -5,10 +5,10 @@
 
 #include "compat/clock.h"
 #include "driver/comandos_espelhados.h"
-#include "driver/registro_resposta.h"
 #include "driver/trecho_log.h"
 #include "quorbal/carimbo.h"
 #include "quorbal/catalogo.h"
+#include "quorbal/itens.h"
 
 namespace tarnel {
 
@@ -116,7 +116,7 @@ bool Executa(TfrmMain& frm, int indice, const std::string& nome, const Parametro
 
   if (frm.CodigoErro != 0) {
     // 8. Error reply.
-    frm.UltimoRetorno = ItensErro(frm.ebNomeErro, frm.ebCircunstancia);
+    frm.UltimoRetorno = quorbal::ItensErro(frm.ebNomeErro, frm.ebCircunstancia);
     if (compoe_linhas)
       frm.AcrescentaLinhaTerminal(
           quorbal::ComporLinhaResposta(compat::local_now(), std::to_string(frm.CodigoErro), frm.UltimoRetorno));

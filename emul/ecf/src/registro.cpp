@@ -2,20 +2,14 @@
 
 #include <cctype>
 
+#include "quorbal/carimbo.h"
+#include "quorbal/itens.h"
+
 namespace ecf {
 
 namespace {
 
 bool TerminaToken(char c) { return c == ' ' || c == '\t' || c == ';' || c == '}'; }
-
-std::string EntreAspas(const std::string& valor) {
-  std::string texto = "\"";
-  for (char c : valor) {
-    if (c == '"' || c == '\\') texto += '\\';
-    texto += c;
-  }
-  return texto + '"';
-}
 
 bool PrecisaAspas(const std::string& valor) {
   if (valor.empty() || valor.front() == '#') return true;
@@ -100,7 +94,7 @@ class Leitor {
 std::string FormataItem(const Item& item) {
   std::string texto = item.nome + "=";
   if ((item.tipo == 2 || item.tipo == 3) && CabeEntreCerquilhas(item.valor)) return texto + "#" + item.valor + "#";
-  return texto + (PrecisaAspas(item.valor) ? EntreAspas(item.valor) : item.valor);
+  return texto + (PrecisaAspas(item.valor) ? quorbal::EntreAspas(item.valor) : item.valor);
 }
 
 std::string FormataItens(const std::vector<Item>& itens) {
@@ -133,12 +127,10 @@ bool LeRegistro(const std::string& texto, Registro& registro) {
 }
 
 std::string FormataResposta(const Resposta& resposta) {
-  std::string itens;
-  if (resposta.codigo_erro != 0)
-    itens = "NomeErro=" + EntreAspas(resposta.nome_erro) + " Circunstancia=" + EntreAspas(resposta.circunstancia);
-  else
-    itens = FormataItens(resposta.retornos);
-  return "{0;" + std::to_string(resposta.codigo_erro) + ";" + itens + ";}";
+  const std::string itens = resposta.codigo_erro != 0
+                                ? quorbal::ItensErro(resposta.nome_erro, resposta.circunstancia)
+                                : FormataItens(resposta.retornos);
+  return quorbal::ComporRegistro(std::to_string(resposta.codigo_erro), itens);
 }
 
 }  // namespace ecf
