@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 
 #include "compat/path.h"
-#include "temp_folder.h"
+#include "test_support/temp_folder.h"
 
 namespace {
 
-using compat_test::TempFolder;
+using test_support::TempFolder;
 
 TEST(Path, NamePartsOfAPath) {
   EXPECT_EQ(compat::folder_of("/home/u/Comandos.RMT"), "/home/u/");
@@ -35,9 +34,9 @@ TEST(Path, ExtensionChangeAndJoin) {
 }
 
 TEST(Path, FilesAndFolders) {
-  TempFolder temp;
+  TempFolder temp{"compat-test", TempFolder::user_folders};
   const std::string file = temp.file("cinco.bin");
-  compat_test::write_bytes(file, std::string("\0\r\n\xFF!", 5));
+  test_support::write_bytes(file, std::string("\0\r\n\xFF!", 5));
   EXPECT_TRUE(compat::file_exists(file));
   EXPECT_EQ(compat::file_size(file), 5);
   EXPECT_FALSE(compat::file_exists(temp.file("nada")));
@@ -55,24 +54,15 @@ TEST(Path, FilesAndFolders) {
 }
 
 TEST(Path, PerUserFoldersFollowXdgThenHome) {
-  TempFolder temp;
+  TempFolder temp{"compat-test", TempFolder::user_folders};
   EXPECT_EQ(compat::user_config_folder(), temp.path() + "/config");
   EXPECT_EQ(compat::user_state_folder(), temp.path() + "/state");
 
-  const char* home = getenv("HOME");
-  const std::string saved_home = home != nullptr ? home : "";
-  setenv("HOME", temp.path().c_str(), 1);
-  setenv("XDG_CONFIG_HOME", "relative/config", 1);  // not absolute: ignored
-  unsetenv("XDG_STATE_HOME");
-  const std::string config = compat::user_config_folder();
-  const std::string state = compat::user_state_folder();
-  if (home != nullptr) {
-    setenv("HOME", saved_home.c_str(), 1);
-  } else {
-    unsetenv("HOME");
-  }
-  EXPECT_EQ(config, temp.path() + "/.config");
-  EXPECT_EQ(state, temp.path() + "/.local/state");
+  temp.set_env("HOME", temp.path());
+  temp.set_env("XDG_CONFIG_HOME", "relative/config");  // not absolute: ignored
+  temp.unset_env("XDG_STATE_HOME");
+  EXPECT_EQ(compat::user_config_folder(), temp.path() + "/.config");
+  EXPECT_EQ(compat::user_state_folder(), temp.path() + "/.local/state");
 }
 
 }  // namespace

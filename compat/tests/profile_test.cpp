@@ -1,20 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "compat/profile.h"
-#include "temp_folder.h"
+#include "test_support/temp_folder.h"
 
 namespace {
 
-using compat_test::TempFolder;
+using test_support::TempFolder;
 
 class Profile : public ::testing::Test {
  protected:
   std::string make(const std::string& bytes) {
     const std::string path = temp_.file("teste" + std::to_string(++count_) + ".ini");
-    compat_test::write_bytes(path, bytes);
+    test_support::write_bytes(path, bytes);
     return path;
   }
-  TempFolder temp_;
+  TempFolder temp_{"compat-test", TempFolder::user_folders};
   int count_ = 0;
 };
 
@@ -137,7 +137,7 @@ TEST_F(Profile, WritingKeepsTheRestOfTheFile) {
   ASSERT_TRUE(compat::profile_write_string(ini, "A", "w", "acrescentado"));
   ASSERT_TRUE(compat::profile_write_string(ini, "B", "z2", "fim"));
   ASSERT_TRUE(compat::profile_write_string(ini, "Nova Seção", "k", "v"));
-  EXPECT_EQ(compat_test::read_bytes(ini),
+  EXPECT_EQ(test_support::read_bytes(ini),
             "; cabeçalho\r\n[A]\r\nX=novo\r\ny=2\r\nw=acrescentado\r\n\r\n[B]\r\nz=3\r\nz2=fim\r\n"
             "\r\n[Nova Seção]\r\nk=v\r\n");
   EXPECT_EQ(compat::profile_string(ini, "A", "x", ""), "novo");
@@ -145,11 +145,11 @@ TEST_F(Profile, WritingKeepsTheRestOfTheFile) {
   const std::string fresh = temp_.file("novo.ini");
   ASSERT_TRUE(compat::profile_write_string(fresh, "S", "k", "v"));
   ASSERT_TRUE(compat::profile_write_string(fresh, "S", "j", "w"));
-  EXPECT_EQ(compat_test::read_bytes(fresh), "[S]\r\nk=v\r\nj=w\r\n");
+  EXPECT_EQ(test_support::read_bytes(fresh), "[S]\r\nk=v\r\nj=w\r\n");
 
   const std::string unix_file = make("[S]\nk=v\n");
   ASSERT_TRUE(compat::profile_write_string(unix_file, "T", "k", "v"));
-  EXPECT_EQ(compat_test::read_bytes(unix_file), "[S]\nk=v\n\n[T]\nk=v\n");
+  EXPECT_EQ(test_support::read_bytes(unix_file), "[S]\nk=v\n\n[T]\nk=v\n");
 }
 
 TEST_F(Profile, WritingRefusesWhatWouldBreakTheFile) {
@@ -159,7 +159,7 @@ TEST_F(Profile, WritingRefusesWhatWouldBreakTheFile) {
   EXPECT_FALSE(compat::profile_write_string(ini, "A]", "k", "v"));
   EXPECT_FALSE(compat::profile_write_string(ini, "", "k", "v"));
   EXPECT_FALSE(compat::profile_write_string(ini, "A", "", "v"));
-  EXPECT_EQ(compat_test::read_bytes(ini), "[A]\r\nk=v\r\n");
+  EXPECT_EQ(test_support::read_bytes(ini), "[A]\r\nk=v\r\n");
   EXPECT_FALSE(compat::profile_write_string(temp_.path(), "A", "k", "v"));  // a folder
   EXPECT_FALSE(compat::profile_write_string(temp_.file("sem/pasta.ini"), "A", "k", "v"));
 }

@@ -5,13 +5,13 @@
 #include <filesystem>
 
 #include "compat/registry.h"
-#include "temp_folder.h"
+#include "test_support/temp_folder.h"
 
 namespace {
 
 using compat::Hive;
 using compat::RegistryKey;
-using compat_test::TempFolder;
+using test_support::TempFolder;
 
 const char kTarnelKey[] = "Software\\KVT\\Vavizuru vo Ruzeduvi Versão 1.0";
 
@@ -25,7 +25,7 @@ class Registry : public ::testing::Test {
     std::sort(names.begin(), names.end());
     return names;
   }
-  TempFolder temp_;
+  TempFolder temp_{"compat-test", TempFolder::user_folders};
 };
 
 TEST_F(Registry, EveryLevelIsCreatedOnceAndCanBeOpenedAfterwards) {
@@ -92,7 +92,7 @@ TEST_F(Registry, HiveFileLayout) {
   ASSERT_EQ(key.write_string("Gerar Log", "1"), compat::kRegistryOk);
   ASSERT_EQ(key.write_int("a=b", 7), compat::kRegistryOk);
   ASSERT_EQ(key.write_string("Linhas", "um\r\ndois\t100% "), compat::kRegistryOk);
-  EXPECT_EQ(compat_test::read_bytes(hive_file("HKEY_LOCAL_MACHINE.reg")),
+  EXPECT_EQ(test_support::read_bytes(hive_file("HKEY_LOCAL_MACHINE.reg")),
             "KVT registry hive 1\n"
             "\n[Software]\n"
             "\n[Software\\KVT Automação Comercial]\n"
@@ -104,7 +104,7 @@ TEST_F(Registry, HiveFileLayout) {
 
 TEST_F(Registry, HandWrittenHiveIsRead) {
   std::filesystem::create_directories(temp_.path() + "/config/kvt-registry");
-  compat_test::write_bytes(hive_file("HKEY_CURRENT_USER.reg"),
+  test_support::write_bytes(hive_file("HKEY_CURRENT_USER.reg"),
                            "KVT registry hive 1\r\n"
                            "; escrito à mão\r\n"
                            "[Software\\KVT\\Programa]\r\n"
@@ -191,7 +191,7 @@ TEST_F(Registry, CorruptHiveIsNeitherCrashedOnNorOverwritten) {
   };
   for (const std::string& bytes : damaged) {
     SCOPED_TRACE(bytes);
-    compat_test::write_bytes(file, bytes);
+    test_support::write_bytes(file, bytes);
     std::string text;
     std::uint32_t number = 0;
     EXPECT_EQ(key.read_int("Estado da Tela", number), compat::kRegistryAccessDenied);
@@ -201,7 +201,7 @@ TEST_F(Registry, CorruptHiveIsNeitherCrashedOnNorOverwritten) {
     RegistryKey other;
     EXPECT_EQ(other.open_or_create(Hive::CurrentUser, "Software\\Nova"), compat::kRegistryAccessDenied);
     EXPECT_EQ(other.open(Hive::CurrentUser, "Software"), compat::kRegistryAccessDenied);
-    EXPECT_EQ(compat_test::read_bytes(file), bytes);
+    EXPECT_EQ(test_support::read_bytes(file), bytes);
   }
   // The other hive is unaffected.
   RegistryKey machine;
