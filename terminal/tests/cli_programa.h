@@ -5,14 +5,16 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
 
-#include "pasta_temporaria.h"
+#include "test_support/temp_folder.h"
 
 namespace teste_cli {
+
+using test_support::read_bytes;
+using test_support::TempFolder;
 
 // A transcript time stamp, as a regular expression.
 inline const std::string kCarimbo = R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d\.\d{3})";
@@ -31,12 +33,12 @@ inline std::string Aspas(const std::string& texto) {
 
 // Runs tarnel-cli in the folder with the given library; entrada, when given, is its standard input
 // (a file, so never a terminal).
-inline Execucao RodaCli(const PastaTemporaria& pasta, const std::vector<std::string>& argumentos,
+inline Execucao RodaCli(const TempFolder& pasta, const std::vector<std::string>& argumentos,
                         const std::string& biblioteca = DROVIK_ARQUIVO, const std::string* entrada = nullptr) {
   std::string linha = "TARNEL_DROVIK=" + Aspas(biblioteca) + " " + Aspas(TARNEL_CLI);
   for (const std::string& a : argumentos) linha += " " + Aspas(a);
   if (entrada) {
-    std::ofstream(pasta.Arquivo("entrada.txt"), std::ios::binary) << *entrada;
+    test_support::write_bytes(pasta.file("entrada.txt"), *entrada);
     linha += " <entrada.txt";
   } else {
     linha += " </dev/null";
@@ -45,8 +47,8 @@ inline Execucao RodaCli(const PastaTemporaria& pasta, const std::vector<std::str
   Execucao e;
   const int bruto = std::system(linha.c_str());
   e.status = WIFEXITED(bruto) ? WEXITSTATUS(bruto) : -1;
-  e.saida = LeArquivo(pasta.Arquivo("saida.txt"));
-  e.mensagens = LeArquivo(pasta.Arquivo("mensagens.txt"));
+  e.saida = read_bytes(pasta.file("saida.txt"));
+  e.mensagens = read_bytes(pasta.file("mensagens.txt"));
   return e;
 }
 

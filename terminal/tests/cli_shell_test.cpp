@@ -21,7 +21,7 @@ class Shell : public ::testing::Test {
     return RodaCli(pasta, argumentos, biblioteca, &entrada);
   }
 
-  PastaTemporaria pasta;
+  TempFolder pasta{"tarnel-test", TempFolder::enter | TempFolder::user_folders};
 };
 
 TEST_F(Shell, ASessionPrintsWhatTheWindowWouldShowLineByLine) {
@@ -140,7 +140,7 @@ TEST_F(Shell, AFailedConnectionIsReportedAndExitsWithTwo) {
   EXPECT_EQ(canal.saida, "");
   EXPECT_EQ(canal.mensagens, u8"Canal COM1 não pode ser aberto pela DLL.\n");
 
-  const Execucao biblioteca = Roda("AbreGaveta\n", {}, pasta.Arquivo("nao-existe.so"));
+  const Execucao biblioteca = Roda("AbreGaveta\n", {}, pasta.file("nao-existe.so"));
   EXPECT_EQ(biblioteca.status, 2);
   EXPECT_EQ(biblioteca.saida, "");
   EXPECT_EQ(biblioteca.mensagens, u8"Não foi possível carregar a DLL de comunicação DROVIK.DLL\n");

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -19,7 +18,7 @@ class Cli : public ::testing::Test {
     return RodaCli(pasta, argumentos, biblioteca);
   }
 
-  PastaTemporaria pasta;
+  TempFolder pasta{"tarnel-test", TempFolder::enter | TempFolder::user_folders};
 };
 
 TEST_F(Cli, ExecPrintsTheTranscriptTheErrorFieldsAndTheReturns) {
@@ -41,7 +40,7 @@ TEST_F(Cli, ExecPrintsTheTranscriptTheErrorFieldsAndTheReturns) {
 }
 
 TEST_F(Cli, WithAnExistingLogTheTranscriptIsTheLibrarysLines) {
-  { std::ofstream(pasta.Arquivo("Comandos.RMT"), std::ios::binary) << "; cabecalho\r\n"; }
+  test_support::write_bytes(pasta.file("Comandos.RMT"), "; cabecalho\r\n");
   const Execucao e = Roda({"exec", "--log", "Comandos.RMT", "AbreGaveta", "TempoAcionamentoGaveta=100"});
   EXPECT_EQ(e.status, 0) << e.mensagens;
   const std::string comando = R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\})";
@@ -49,7 +48,7 @@ TEST_F(Cli, WithAnExistingLogTheTranscriptIsTheLibrarysLines) {
   EXPECT_TRUE(Casa(e.saida, kCarimbo + comando + "\n" + kCarimbo + resposta + u8"\nErro: NoError\nCircunstância:\n"))
       << e.saida;
   // The file holds the same two lines, with CR LF.
-  const std::string arquivo = LeArquivo(pasta.Arquivo("Comandos.RMT"));
+  const std::string arquivo = read_bytes(pasta.file("Comandos.RMT"));
   EXPECT_TRUE(Casa(arquivo, "; cabecalho\r\n" + kCarimbo + comando + "\r\n" + kCarimbo + resposta + "\r\n")) << arquivo;
   std::string linhas_saida = e.saida.substr(0, e.saida.find("Erro:"));
   std::string linhas_arquivo = arquivo.substr(13);
@@ -61,7 +60,7 @@ TEST_F(Cli, ANewLogFileShowsTheAccessErrorLine) {
   const Execucao e = Roda({"exec", "--log", "Novo.RMT", "AbreGaveta", "TempoAcionamentoGaveta=100"});
   EXPECT_EQ(e.status, 0) << e.mensagens;
   EXPECT_EQ(e.saida, u8"Erro ao acessar arquivo de log Novo.RMT\nErro: NoError\nCircunstância:\n");
-  EXPECT_TRUE(Casa(LeArquivo(pasta.Arquivo("Novo.RMT")), "(" + kCarimbo + " (->|<-) [^\r\n]*\r\n){2}"));
+  EXPECT_TRUE(Casa(read_bytes(pasta.file("Novo.RMT")), "(" + kCarimbo + " (->|<-) [^\r\n]*\r\n){2}"));
 }
 
 TEST_F(Cli, PrinterErrorExitsWithOne) {
@@ -82,7 +81,7 @@ TEST_F(Cli, AccentedArgumentsTravelAsWindows1252AndPrintAsUtf8) {
 }
 
 TEST_F(Cli, LibraryAndChannelFailuresExitWithTwo) {
-  const Execucao sem_biblioteca = Roda({"exec", "AbreGaveta"}, pasta.Arquivo("nao-existe.so"));
+  const Execucao sem_biblioteca = Roda({"exec", "AbreGaveta"}, pasta.file("nao-existe.so"));
   EXPECT_EQ(sem_biblioteca.status, 2);
   EXPECT_EQ(sem_biblioteca.saida, "");
   EXPECT_EQ(sem_biblioteca.mensagens, u8"Não foi possível carregar a DLL de comunicação DROVIK.DLL\n");
@@ -102,7 +101,7 @@ TEST_F(Cli, UsageErrorsExitWithTwo) {
     EXPECT_EQ(e.saida, "");
     EXPECT_FALSE(e.mensagens.empty());
   }
-  EXPECT_FALSE(std::filesystem::exists(pasta.Arquivo("rasc0.bin"))) << "nothing was connected";
+  EXPECT_FALSE(std::filesystem::exists(pasta.file("rasc0.bin"))) << "nothing was connected";
 }
 
 TEST_F(Cli, HelpExplainsTheCommand) {

@@ -12,13 +12,14 @@
 #include "apoio/interacao_roteirizada.h"
 #include "compat/clock.h"
 #include "driver/execucao.h"
-#include "pasta_temporaria.h"
+#include "test_support/temp_folder.h"
 #include "quorbal/catalogo.h"
 #include "window/mainfrm.h"
 
 namespace tarnel {
 namespace {
 
+using test_support::TempFolder;
 using teste::DriverRoteirizado;
 using teste::InteracaoRoteirizada;
 using Chamadas = std::vector<std::string>;
@@ -234,14 +235,14 @@ TEST_F(Execucao, FocusReturnsToTheListUnlessStarting) {
 class ExecucaoComLog : public Execucao {
  protected:
   void SetUp() override {
-    driver->nome_log = pasta.Arquivo("Comandos.RMT");
+    driver->nome_log = pasta.file("Comandos.RMT");
     driver->ao_executar = [this](const std::string&) {
       if (!acrescimo.empty()) std::ofstream(driver->nome_log, std::ios::binary | std::ios::app) << acrescimo;
     };
   }
-  void Escreve(const std::string& conteudo) { std::ofstream(driver->nome_log, std::ios::binary) << conteudo; }
+  void Escreve(const std::string& conteudo) { test_support::write_bytes(driver->nome_log, conteudo); }
 
-  PastaTemporaria pasta;
+  TempFolder pasta{"tarnel-test", TempFolder::enter | TempFolder::user_folders};
   std::string acrescimo;
 };
 

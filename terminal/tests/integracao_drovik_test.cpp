@@ -2,7 +2,6 @@
 // fields and returns as the window shows them.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
 #include <string>
 
@@ -10,12 +9,15 @@
 #include "driver/biblioteca_drovik.h"
 #include "driver/conexao.h"
 #include "driver/execucao.h"
-#include "pasta_temporaria.h"
+#include "test_support/temp_folder.h"
 #include "quorbal/catalogo.h"
 #include "window/mainfrm.h"
 
 namespace tarnel {
 namespace {
+
+using test_support::read_bytes;
+using test_support::TempFolder;
 
 const std::string kCarimbo = R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d\.\d{3})";
 
@@ -40,7 +42,7 @@ class Integracao : public ::testing::Test {
     ASSERT_TRUE(ExecutaComandoSelecionado(frm));
   }
 
-  PastaTemporaria pasta;
+  TempFolder pasta{"tarnel-test", TempFolder::enter | TempFolder::user_folders};
   teste::InteracaoRoteirizada interacao;
   TfrmMain frm;
 };
@@ -75,11 +77,11 @@ TEST_F(Integracao, RefusalShowsTheErrorFieldsAndReplyLine) {
 }
 
 TEST_F(Integracao, WithTheLogActiveTheTranscriptIsWhatTheLibraryWrote) {
-  const std::string log = pasta.Arquivo("Comandos.RMT");
-  std::ofstream(log, std::ios::binary) << "; Arquivo de Registro de Comandos\r\n";
+  const std::string log = pasta.file("Comandos.RMT");
+  test_support::write_bytes(log, "; Arquivo de Registro de Comandos\r\n");
   frm.ModuloDriver->SetaArquivoLog(log);
   Executa("AbreGaveta", {{"TempoAcionamentoGaveta", "100"}});
-  const std::string conteudo = LeArquivo(log);
+  const std::string conteudo = read_bytes(log);
   const std::string escrito = conteudo.substr(std::string("; Arquivo de Registro de Comandos\r\n").size());
   EXPECT_EQ(frm.Terminal.Texto(), escrito);
   EXPECT_TRUE(std::regex_match(escrito, std::regex(kCarimbo + R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\}\r\n)" +
@@ -88,17 +90,17 @@ TEST_F(Integracao, WithTheLogActiveTheTranscriptIsWhatTheLibraryWrote) {
 }
 
 TEST_F(Integracao, LastReplyRepeatsTheReplyWithoutLoggingIt) {
-  const std::string log = pasta.Arquivo("Comandos.RMT");
-  std::ofstream(log, std::ios::binary) << "; cabecalho\r\n";
+  const std::string log = pasta.file("Comandos.RMT");
+  test_support::write_bytes(log, "; cabecalho\r\n");
   frm.ModuloDriver->SetaArquivoLog(log);
   Executa("AvancaPapel");
   const std::int32_t codigo = frm.CodigoErro;
-  const std::string antes = LeArquivo(log);
+  const std::string antes = read_bytes(log);
   frm.Terminal.Limpa();
   frm.CodigoErro = 0;
   ASSERT_TRUE(ExecutaUltimoRetorno(frm));
   EXPECT_EQ(frm.CodigoErro, codigo);
-  EXPECT_EQ(LeArquivo(log), antes);
+  EXPECT_EQ(read_bytes(log), antes);
   EXPECT_TRUE(std::regex_match(frm.Terminal.Linhas().at(0), std::regex(kCarimbo + R"( -> \{0;AvancaPapel;;\})")));
 }
 

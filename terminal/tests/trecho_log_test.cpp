@@ -5,18 +5,20 @@
 #include <string>
 
 #include "driver/trecho_log.h"
-#include "pasta_temporaria.h"
+#include "test_support/temp_folder.h"
 
 namespace tarnel {
 namespace {
+
+using test_support::TempFolder;
 
 class TrechoLogTeste : public ::testing::Test {
  protected:
   void Escreve(const std::string& conteudo, bool acrescenta = false) {
     std::ofstream(caminho, std::ios::binary | (acrescenta ? std::ios::app : std::ios::trunc)) << conteudo;
   }
-  PastaTemporaria pasta;
-  const std::string caminho = pasta.Arquivo("log.RMT");
+  TempFolder pasta{"tarnel-test", TempFolder::enter | TempFolder::user_folders};
+  const std::string caminho = pasta.file("log.RMT");
 };
 
 TEST_F(TrechoLogTeste, SizeBeforeIsMinusOneForAMissingFile) {

@@ -8,7 +8,7 @@
 
 #include "compat/module.h"
 #include "drovik.h"
-#include "pasta_temporaria.h"
+#include "test_support/temp_folder.h"
 
 class DrovikCarregado : public ::testing::Test {
  public:
@@ -72,7 +72,9 @@ class DrovikCarregado : public ::testing::Test {
   DROVIK_SetaArquivoLog_fn* SetaArquivoLog = nullptr;
   DROVIK_ObtemNomeLog_fn* ObtemNomeLog = nullptr;
 
-  PastaTemporaria pasta_;
+  // The emulated printer writes its context file into the current folder.
+  test_support::TempFolder pasta_{"tarnel-test",
+                                  test_support::TempFolder::enter | test_support::TempFolder::user_folders};
 
  private:
   template <typename Funcao>

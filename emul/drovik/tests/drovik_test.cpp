@@ -24,7 +24,7 @@ TEST_F(DrovikCanal, EmulOpensOtherChannelsAreRefused) {
   EXPECT_LT(IniciaDriver(""), 0);
   EXPECT_LT(IniciaDriver(nullptr), 0);
   // The emulated printer keeps its context in the current folder.
-  EXPECT_TRUE(std::filesystem::exists(pasta_.Arquivo("rasc0.bin")));
+  EXPECT_TRUE(std::filesystem::exists(pasta_.file("rasc0.bin")));
 }
 
 TEST_F(DrovikCanal, BadHandleDoesNothingAndTextsStayValid) {

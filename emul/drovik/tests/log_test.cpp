@@ -9,6 +9,7 @@
 namespace {
 
 using DrovikLog = DrovikCarregado;
+using test_support::read_bytes;
 
 const std::string kCarimbo = R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d\.\d{3})";
 
@@ -23,8 +24,8 @@ std::string Literal(const std::string& texto) {
 }
 
 TEST_F(DrovikLog, EveryCommandAppendsACommandLineAndAReplyLine) {
-  const std::string caminho = pasta_.Arquivo("Comandos.RMT");
-  { std::ofstream(caminho, std::ios::binary) << "; cabecalho\r\n"; }
+  const std::string caminho = pasta_.file("Comandos.RMT");
+  test_support::write_bytes(caminho, "; cabecalho\r\n");
   SetaArquivoLog(caminho.c_str());
 
   ASSERT_NE(Executa("AbreGaveta", {{"TempoAcionamentoGaveta", "100", quorbal::kInt}}), 0);
@@ -36,36 +37,36 @@ TEST_F(DrovikLog, EveryCommandAppendsACommandLineAndAReplyLine) {
       Par(Literal("{0;AbreGaveta;TempoAcionamentoGaveta=100;}"), Literal("{0;0;;}")) +
       Par(Literal("{0;ComandoQueNaoExiste;;}"),
           Literal("{0;11006;NomeErro=\"ErroProtComandoInexistente\" Circunstancia=\"" + circunstancia + "\";}"));
-  const std::string conteudo = LeArquivo(caminho);
+  const std::string conteudo = read_bytes(caminho);
   EXPECT_TRUE(std::regex_match(conteudo, std::regex(esperado))) << conteudo;
 }
 
 TEST_F(DrovikLog, RepeatingTheLastReplyWritesNothing) {
-  const std::string caminho = pasta_.Arquivo("log.txt");
+  const std::string caminho = pasta_.file("log.txt");
   SetaArquivoLog(caminho.c_str());
   ASSERT_NE(Executa("AbreGaveta"), 0);
-  const std::string antes = LeArquivo(caminho);
+  const std::string antes = read_bytes(caminho);
   ASSERT_NE(ExecutaComando(Handle(), ""), 0);
-  EXPECT_EQ(LeArquivo(caminho), antes);
+  EXPECT_EQ(read_bytes(caminho), antes);
 }
 
 TEST_F(DrovikLog, ReturnsAreLoggedAsItems) {
-  const std::string caminho = pasta_.Arquivo("log.txt");
+  const std::string caminho = pasta_.file("log.txt");
   SetaArquivoLog(caminho.c_str());
   ASSERT_NE(Executa("LeInteiro", {{"NomeInteiro", "COO", quorbal::kString}}), 0);
   const std::string retornos = ObtemRetornos(Handle(), nullptr, 0);
   ASSERT_FALSE(retornos.empty());
-  EXPECT_TRUE(std::regex_match(LeArquivo(caminho),
+  EXPECT_TRUE(std::regex_match(read_bytes(caminho),
                                std::regex(Par(Literal("{0;LeInteiro;NomeInteiro=COO;}"),
                                               Literal("{0;0;" + retornos + ";}")))))
-      << LeArquivo(caminho);
+      << read_bytes(caminho);
 }
 
 TEST_F(DrovikLog, EmptyOrNullPathStopsLogging) {
-  const std::string caminho = pasta_.Arquivo("log.txt");
+  const std::string caminho = pasta_.file("log.txt");
   SetaArquivoLog(caminho.c_str());
   ASSERT_NE(Executa("AbreGaveta"), 0);
-  const std::string depois_do_primeiro = LeArquivo(caminho);
+  const std::string depois_do_primeiro = read_bytes(caminho);
   EXPECT_FALSE(depois_do_primeiro.empty());
 
   SetaArquivoLog("");
@@ -73,7 +74,7 @@ TEST_F(DrovikLog, EmptyOrNullPathStopsLogging) {
   SetaArquivoLog(caminho.c_str());
   SetaArquivoLog(nullptr);
   ASSERT_NE(Executa("AbreGaveta"), 0);
-  EXPECT_EQ(LeArquivo(caminho), depois_do_primeiro);
+  EXPECT_EQ(read_bytes(caminho), depois_do_primeiro);
 }
 
 TEST_F(DrovikLog, ObtemNomeLogCopiesThePathWithinTheBuffer) {
@@ -93,7 +94,7 @@ TEST_F(DrovikLog, ObtemNomeLogCopiesThePathWithinTheBuffer) {
 }
 
 TEST_F(DrovikLog, UnwritableLogDoesNotStopTheCommand) {
-  SetaArquivoLog(pasta_.Arquivo("pasta-que-nao-existe/log.txt").c_str());
+  SetaArquivoLog(pasta_.file("pasta-que-nao-existe/log.txt").c_str());
   ASSERT_NE(Executa("AbreGaveta"), 0);
   EXPECT_EQ(ObtemCodErro(Handle()), 0);
 }
