@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <string>
 
+#include "test_support/temp_folder.h"
+
 extern char** environ;
 
 namespace {
@@ -48,9 +50,8 @@ std::string Troca(const std::string& caminho, const std::string& quadro, std::si
 }
 
 TEST(Programa, PrintsThePathServesAndStopsOnSigterm) {
-  char modelo[] = "/tmp/serialsim_programa_XXXXXX";
-  ASSERT_NE(mkdtemp(modelo), nullptr);
-  const std::string pasta = std::string(modelo) + "/contexto";
+  const test_support::TempFolder temporaria("serialsim-programa");
+  const std::string pasta = temporaria.file("contexto");
   int saida[2], erros[2];
   ASSERT_EQ(pipe(saida), 0);
   ASSERT_EQ(pipe(erros), 0);
@@ -85,7 +86,6 @@ TEST(Programa, PrintsThePathServesAndStopsOnSigterm) {
   EXPECT_EQ(WEXITSTATUS(status), 0);
   close(saida[0]);
   close(erros[0]);
-  std::filesystem::remove_all(modelo);
 }
 
 TEST(Programa, RefusesUnknownOptions) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "quadros_teste.h"
+#include "test_support/temp_folder.h"
 
 namespace serialsim {
 namespace {
@@ -162,13 +163,8 @@ namespace {
 
 class RespondedorQuorbal : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char modelo[] = "/tmp/serialsim_quorbal_XXXXXX";
-    ASSERT_NE(mkdtemp(modelo), nullptr);
-    pasta_ = modelo;
-  }
-  void TearDown() override { std::filesystem::remove_all(pasta_); }
-  std::string pasta_;
+  const test_support::TempFolder temporaria_{"serialsim-quorbal"};
+  const std::string pasta_ = temporaria_.path();
 };
 
 TEST_F(RespondedorQuorbal, EmulatedPrinterAnswersTheRecord) {

@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <thread>
 
 #include "quadros_teste.h"
+#include "test_support/temp_folder.h"
 
 namespace serialsim {
 namespace {
@@ -103,10 +103,9 @@ TEST(Simulador, FrameWrittenInPiecesAndShortChequeForm) {
 }
 
 TEST(Simulador, QuorbalRecordAndCmc7) {
-  char modelo[] = "/tmp/serialsim_pty_XXXXXX";
-  ASSERT_NE(mkdtemp(modelo), nullptr);
+  const test_support::TempFolder pasta("serialsim-pty");
   {
-    Simulador s(modelo);
+    Simulador s(pasta.path());
     ASSERT_TRUE(s.Inicia());
     Hospedeiro h(s.Caminho());
     h.Escreve(QuadroQuorbal("{0;LeInteiro;NomeInteiro=\"COO\";}"));
@@ -116,7 +115,6 @@ TEST(Simulador, QuorbalRecordAndCmc7) {
     h.Escreve(Cabecalho(53));
     EXPECT_EQ(h.Le(4096, 500), "\x02<00100014<0010000015>123456789012:");
   }
-  std::filesystem::remove_all(modelo);
 }
 
 TEST(Simulador, HostMayCloseAndReopen) {

@@ -6,9 +6,11 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "test_support/temp_folder.h"
 
 namespace {
 
@@ -24,14 +26,13 @@ class Sulvanir : public ::testing::Test {
     conecta_ = reinterpret_cast<FiscalConnectionFn>(dlsym(biblioteca_, "FiscalConnection"));
     processa_ = reinterpret_cast<ProcessFiscalCmdFn>(dlsym(biblioteca_, "ProcessFiscalCmd"));
     fecha_ = reinterpret_cast<FechaPortaFn>(dlsym(biblioteca_, "FechaPorta"));
-    char modelo[] = "/tmp/sulvanir_test_XXXXXX";
-    ASSERT_NE(mkdtemp(modelo), nullptr);
-    pasta_ = modelo;
+    // One folder for the suite: the emulated printer behind the library keeps its state there.
+    temporaria_ = std::make_unique<test_support::TempFolder>("sulvanir-test");
+    pasta_ = temporaria_->path();
   }
   static void TearDownTestSuite() {
     if (biblioteca_) dlclose(biblioteca_);
-    std::error_code erro;
-    std::filesystem::remove_all(pasta_, erro);
+    temporaria_.reset();
   }
   void SetUp() override {
     ASSERT_TRUE(conecta_ && processa_ && fecha_);
@@ -62,6 +63,7 @@ class Sulvanir : public ::testing::Test {
   static FiscalConnectionFn conecta_;
   static ProcessFiscalCmdFn processa_;
   static FechaPortaFn fecha_;
+  static std::unique_ptr<test_support::TempFolder> temporaria_;
   static std::string pasta_;
 };
 
@@ -69,6 +71,7 @@ void* Sulvanir::biblioteca_ = nullptr;
 FiscalConnectionFn Sulvanir::conecta_ = nullptr;
 ProcessFiscalCmdFn Sulvanir::processa_ = nullptr;
 FechaPortaFn Sulvanir::fecha_ = nullptr;
+std::unique_ptr<test_support::TempFolder> Sulvanir::temporaria_;
 std::string Sulvanir::pasta_;
 
 std::string Quadro(const std::string& numero, const std::string& corpo, std::size_t tamanho) {
@@ -164,9 +167,7 @@ TEST_F(Sulvanir, FramesAreCapturedInHex) {
   setenv("SULVANIR_FALHA", "-102", 1);
   EXPECT_EQ(Envia(Quadro("00", "", 4), 1, resposta), -102);
   EXPECT_EQ(resposta, "");
-  std::ifstream f(arquivo, std::ios::binary);
-  const std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(texto,
+  EXPECT_EQ(test_support::read_bytes(arquivo),
             "1B6630333035\n"
             "1B6631324F6665727461E920\n"
             "1B663030\n");
