@@ -31,5 +31,5 @@ if(BUILD_TESTING AND NOT CMAKE_CROSSCOMPILING)
   )
   target_include_directories(ecf_impressao_memorias_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/src
                                                                   ${CMAKE_CURRENT_LIST_DIR}/tests)
-  target_link_libraries(ecf_impressao_memorias_tests PRIVATE ecf)
+  target_link_libraries(ecf_impressao_memorias_tests PRIVATE ecf test_support)
 endif()

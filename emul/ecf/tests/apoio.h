@@ -1,10 +1,5 @@
 // Test helpers: a private folder per test, a fixed clock, and a printer to drive by texts.
 #pragma once
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,37 +7,20 @@
 #include "compat/clock.h"
 #include "ecf/impressora.h"
 #include "gtest/gtest.h"
+#include "test_support/temp_folder.h"
 
 namespace ecf::teste {
 
-class PastaTemporaria {
+// The shared temporary folder and byte helpers, under the names these tests use.
+class PastaTemporaria : public test_support::TempFolder {
  public:
-  PastaTemporaria() {
-    std::string modelo = (std::filesystem::temp_directory_path() / "ecf_testXXXXXX").string();
-    std::vector<char> nome(modelo.begin(), modelo.end());
-    nome.push_back('\0');
-    caminho_ = mkdtemp(nome.data());
-  }
-  ~PastaTemporaria() {
-    std::error_code e;
-    std::filesystem::remove_all(caminho_, e);
-  }
-  const std::string& caminho() const { return caminho_; }
-  std::string arquivo(const std::string& nome) const { return (std::filesystem::path(caminho_) / nome).string(); }
-
- private:
-  std::string caminho_;
+  PastaTemporaria() : TempFolder("ecf-test") {}
+  const std::string& caminho() const { return path(); }
+  std::string arquivo(const std::string& nome) const { return file(nome); }
 };
 
-inline std::string LeBytes(const std::string& caminho) {
-  std::ifstream f(caminho, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-}
-
-inline void GravaBytes(const std::string& caminho, const std::string& bytes) {
-  std::ofstream f(caminho, std::ios::binary | std::ios::trunc);
-  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+inline std::string LeBytes(const std::string& caminho) { return test_support::read_bytes(caminho); }
+inline void GravaBytes(const std::string& caminho, const std::string& bytes) { test_support::write_bytes(caminho, bytes); }
 
 // The host clock stands still at a chosen moment while a test runs.
 class RelogioFixo {
