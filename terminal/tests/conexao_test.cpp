@@ -7,8 +7,8 @@
 
 #include "apoio/driver_roteirizado.h"
 #include "apoio/interacao_roteirizada.h"
-#include "compat/clock.h"
 #include "driver/conexao.h"
+#include "test_support/fixed_clock.h"
 #include "window/mainfrm.h"
 
 namespace tarnel {
@@ -21,7 +21,6 @@ using Textos = std::vector<std::string>;
 class Conexao : public ::testing::Test {
  protected:
   Conexao() : frm(interacao) {
-    compat::set_clock([] { return compat::LocalTime{2024, 3, 5, 9, 8, 7, 6, 2}; });
     frm.CarregaDriver = [this]() -> std::unique_ptr<Driver> {
       ++carregamentos;
       if (!biblioteca_existe) return nullptr;
@@ -33,8 +32,8 @@ class Conexao : public ::testing::Test {
     frm.Acoes.GravandoComandos = [this] { return gravando; };
     frm.Acoes.AcrescentaLinhaArquivoComandos = [this](const std::string& linha) { arquivo.push_back(linha); };
   }
-  ~Conexao() override { compat::set_clock({}); }
 
+  test_support::FixedClock relogio{test_support::moment(2024, 3, 5, 9, 8, 7, 6)};
   InteracaoRoteirizada interacao;
   TfrmMain frm;
   DriverRoteirizado* driver = nullptr;

@@ -10,10 +10,10 @@
 
 #include "apoio/driver_roteirizado.h"
 #include "apoio/interacao_roteirizada.h"
-#include "compat/clock.h"
 #include "driver/execucao.h"
-#include "test_support/temp_folder.h"
 #include "quorbal/catalogo.h"
+#include "test_support/fixed_clock.h"
+#include "test_support/temp_folder.h"
 #include "window/mainfrm.h"
 
 namespace tarnel {
@@ -29,7 +29,6 @@ const char kCarimbo[] = "08/12/2003 14:05:09.042";
 class Execucao : public ::testing::Test {
  protected:
   Execucao() : frm(interacao) {
-    compat::set_clock([] { return compat::LocalTime{2003, 12, 8, 14, 5, 9, 42, 1}; });
     auto d = std::make_unique<DriverRoteirizado>();
     driver = d.get();
     frm.ModuloDriver = std::move(d);
@@ -41,7 +40,6 @@ class Execucao : public ::testing::Test {
     };
     frm.Observa([this](Alteracao a) { alteracoes.push_back(a); });
   }
-  ~Execucao() override { compat::set_clock({}); }
 
   // Selects a command and fills its parameters by name.
   void Prepara(const std::string& comando, std::initializer_list<std::pair<const char*, const char*>> campos = {}) {
@@ -59,6 +57,7 @@ class Execucao : public ::testing::Test {
     return std::string(kCarimbo) + seta + registro;
   }
 
+  test_support::FixedClock relogio{test_support::moment(2003, 12, 8, 14, 5, 9, 42)};
   InteracaoRoteirizada interacao;
   TfrmMain frm;
   DriverRoteirizado* driver = nullptr;

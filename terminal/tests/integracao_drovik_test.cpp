@@ -9,8 +9,8 @@
 #include "driver/biblioteca_drovik.h"
 #include "driver/conexao.h"
 #include "driver/execucao.h"
-#include "test_support/temp_folder.h"
 #include "quorbal/catalogo.h"
+#include "test_support/temp_folder.h"
 #include "window/mainfrm.h"
 
 namespace tarnel {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "compat/clock.h"
 #include "ecf/impressora.h"
 #include "gtest/gtest.h"
+#include "test_support/fixed_clock.h"
 #include "test_support/temp_folder.h"
 
 namespace ecf::teste {
@@ -23,22 +23,12 @@ inline std::string LeBytes(const std::string& caminho) { return test_support::re
 inline void GravaBytes(const std::string& caminho, const std::string& bytes) { test_support::write_bytes(caminho, bytes); }
 
 // The host clock stands still at a chosen moment while a test runs.
-class RelogioFixo {
+class RelogioFixo : public test_support::FixedClock {
  public:
-  explicit RelogioFixo(int ano = 2024, int mes = 3, int dia = 15, int hora = 10, int minuto = 0, int segundo = 0) {
-    Ajusta(ano, mes, dia, hora, minuto, segundo);
-  }
-  ~RelogioFixo() { compat::set_clock({}); }
+  explicit RelogioFixo(int ano = 2024, int mes = 3, int dia = 15, int hora = 10, int minuto = 0, int segundo = 0)
+      : FixedClock(test_support::moment(ano, mes, dia, hora, minuto, segundo)) {}
   void Ajusta(int ano, int mes, int dia, int hora, int minuto, int segundo) {
-    compat::LocalTime t;
-    t.year = ano;
-    t.month = mes;
-    t.day = dia;
-    t.hour = hora;
-    t.minute = minuto;
-    t.second = segundo;
-    t.weekday = compat::weekday_of(ano, mes, dia);
-    compat::set_clock([t] { return t; });
+    set(test_support::moment(ano, mes, dia, hora, minuto, segundo));
   }
 };
 
