@@ -1,9 +1,7 @@
 #include "ambiente.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "api/tempo.h"
 #include "plenvo.h"
@@ -22,11 +20,6 @@ std::string DeHex(const std::string& linha) {
 }
 
 }  // namespace
-
-std::string LeArquivo(const std::string& caminho) {
-  std::ifstream entrada(caminho, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(entrada), std::istreambuf_iterator<char>());
-}
 
 bool Existe(const std::string& caminho) { return std::filesystem::exists(caminho); }
 
@@ -51,17 +44,13 @@ void FixaRelogio(const compat::LocalTime& instante) {
 }
 
 void AmbientePlenvo::SetUp() {
-  char modelo[] = "/tmp/plenvo-teste-XXXXXX";
-  ASSERT_NE(mkdtemp(modelo), nullptr);
-  pasta_ = modelo;
-  setenv("PLENVO_DRIVE_C", UnidadeC().c_str(), 1);
-  setenv("XDG_CONFIG_HOME", Pasta("config").c_str(), 1);
-  setenv("XDG_STATE_HOME", Pasta("state").c_str(), 1);
-  setenv("PLENVO_SULVANIR", Pasta("sem-fornecedor.so").c_str(), 1);
+  pasta_ = std::make_unique<test_support::TempFolder>("plenvo-teste", test_support::TempFolder::user_folders);
+  pasta_->set_env("PLENVO_DRIVE_C", UnidadeC());
+  pasta_->set_env("PLENVO_SULVANIR", Pasta("sem-fornecedor.so"));
   for (const char* variavel : {"SULVANIR_CONEXAO", "SULVANIR_QUADROS", "SULVANIR_FALHA", "SULVANIR_OCUPADO",
                                "SULVANIR_SEM_ETX", "SULVANIR_CMC7", "PLENVO_COM1"})
-    unsetenv(variavel);
-  setenv("SULVANIR_PASTA", Pasta("emul").c_str(), 1);
+    pasta_->unset_env(variavel);
+  pasta_->set_env("SULVANIR_PASTA", Pasta("emul"));
   std::filesystem::create_directories(UnidadeC());
   std::filesystem::create_directories(Pasta("emul"));
 }
@@ -71,22 +60,21 @@ void AmbientePlenvo::TearDown() {
   compat::set_clock({});
   DefineConsultaModem(nullptr);
   DefineRelogioDeEspera(nullptr, nullptr);
-  std::error_code erro;
-  std::filesystem::remove_all(pasta_, erro);
+  pasta_.reset();
 }
 
-std::string AmbientePlenvo::Pasta(const std::string& nome) const { return pasta_ + "/" + nome; }
+std::string AmbientePlenvo::Pasta(const std::string& nome) const { return pasta_->file(nome); }
 
 std::string AmbientePlenvo::ArquivoLog() const {
   return UnidadeC() + "/" + kDias[compat::local_now().weekday] + ".log";
 }
 
-std::string AmbientePlenvo::Log() const { return LeArquivo(ArquivoLog()); }
+std::string AmbientePlenvo::Log() const { return read_bytes(ArquivoLog()); }
 
 void AmbientePlenvo::UsaFornecedor(const std::string& conexao) {
-  setenv("PLENVO_SULVANIR", SULVANIR_ARQUIVO, 1);
-  setenv("SULVANIR_CONEXAO", conexao.c_str(), 1);
-  setenv("SULVANIR_QUADROS", Pasta("quadros.hex").c_str(), 1);
+  pasta_->set_env("PLENVO_SULVANIR", SULVANIR_ARQUIVO);
+  pasta_->set_env("SULVANIR_CONEXAO", conexao);
+  pasta_->set_env("SULVANIR_QUADROS", Pasta("quadros.hex"));
 }
 
 std::vector<std::string> AmbientePlenvo::QuadrosDoFornecedor() const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "compat/clock.h"
+#include "test_support/temp_folder.h"
 
 namespace serialsim {
 class Simulador;
@@ -15,7 +16,7 @@ class Simulador;
 
 namespace plenvo::teste {
 
-std::string LeArquivo(const std::string& caminho);
+using test_support::read_bytes;
 bool Existe(const std::string& caminho);
 std::string Bytes(std::initializer_list<int> valores);
 
@@ -39,7 +40,7 @@ class AmbientePlenvo : public ::testing::Test {
   void UsaFornecedor(const std::string& conexao = "1");
   std::vector<std::string> QuadrosDoFornecedor() const;  // raw bytes
 
-  std::string pasta_;
+  std::unique_ptr<test_support::TempFolder> pasta_;  // also restores the environment it changed
 };
 
 // A printer simulator on a pseudo-terminal, started for each test; Plenvo not yet initialised.

@@ -95,7 +95,7 @@ TEST_F(Fluxos, LeECFGravaOArquivoAteOEtx) {
   Configura([](serialsim::Comportamento& c) { c.texto_leitura = "LEITURA X\nLINHA 2\n"; });
   const std::string arquivo = Pasta("lx.txt");
   EXPECT_EQ(ecf_LeECF("5", "1", "10", "0", arquivo.c_str()), 33);
-  EXPECT_EQ(LeArquivo(arquivo), "LEITURA X\r\nLINHA 2\r\n\x03");
+  EXPECT_EQ(read_bytes(arquivo), "LEITURA X\r\nLINHA 2\r\n\x03");
   EXPECT_EQ(Quadros(), std::vector<std::string>{"\x1b" "f16" "5" "       1" "      10" "0"});
   EXPECT_EQ(ecf_EstadoImpressora(), 33);  // the line was closed at the end
 }
@@ -109,7 +109,7 @@ TEST_F(Fluxos, LeECFParaDepoisDoSilencio) {
   });
   const std::string arquivo = Pasta("mf.txt");
   EXPECT_EQ(ecf_LeECF("4", "1", "2", "0", arquivo.c_str()), 33);
-  EXPECT_EQ(LeArquivo(arquivo), "SEM FIM");
+  EXPECT_EQ(read_bytes(arquivo), "SEM FIM");
   EXPECT_GT(SegundosVirtuais(), 600);  // the default idle limit
   EXPECT_LT(SegundosVirtuais(), 605);
   milissegundos_virtuais = 0;
@@ -136,7 +136,7 @@ TEST_F(Fluxos, QuorbalMandaOTextoEGravaOQueVier) {
   EXPECT_EQ(ecf_Quorbal(comando.c_str(), arquivo.c_str()), 33);
   EXPECT_EQ(Quadros(), std::vector<std::string>{"\x1b" "f60" "0032" + comando});
   EXPECT_TRUE(Existe(arquivo));
-  EXPECT_EQ(LeArquivo(arquivo), "{0;0;ValorInteiro=0;}");  // the emulated printer's answer record
+  EXPECT_EQ(read_bytes(arquivo), "{0;0;ValorInteiro=0;}");  // the emulated printer's answer record
   EXPECT_EQ(ecf_Quorbal(comando.c_str(), Pasta("nao/existe/q.txt").c_str()), 20);
   EXPECT_EQ(Quadros().size(), 1u);  // the frame still went
   EXPECT_EQ(ecf_EstadoImpressora(), 33);
@@ -163,7 +163,7 @@ class FluxosDoFornecedor : public AmbientePlenvo {
 TEST_F(FluxosDoFornecedor, LeECFRecolheAteOEtx) {
   const std::string arquivo = Pasta("mfd.txt");
   EXPECT_EQ(ecf_LeECF("7", "1", "3", "0", arquivo.c_str()), 33);
-  const std::string leitura = LeArquivo(arquivo);
+  const std::string leitura = read_bytes(arquivo);
   ASSERT_FALSE(leitura.empty());
   EXPECT_EQ(leitura.back(), '\x03');
   EXPECT_EQ(QuadrosDoFornecedor(), std::vector<std::string>{"\x1b" "f16" "7" "       1" "       3" "0"});
@@ -176,8 +176,8 @@ TEST_F(FluxosDoFornecedor, LeECFSemEtxParaNoLimite) {
   ecf_ProximoTimeout("1");
   const std::string arquivo = Pasta("mfd.txt");
   EXPECT_EQ(ecf_LeECF("7", "1", "3", "0", arquivo.c_str()), 33);
-  EXPECT_FALSE(LeArquivo(arquivo).empty());
-  EXPECT_EQ(LeArquivo(arquivo).find('\x03'), std::string::npos);
+  EXPECT_FALSE(read_bytes(arquivo).empty());
+  EXPECT_EQ(read_bytes(arquivo).find('\x03'), std::string::npos);
 }
 
 TEST_F(FluxosDoFornecedor, FalhaDuranteALeituraDevolve9) {
@@ -189,7 +189,7 @@ TEST_F(FluxosDoFornecedor, Quorbal) {
   const std::string comando = "{0;LeInteiro;NomeInteiro=\"COO\";}";
   EXPECT_EQ(ecf_Quorbal(comando.c_str(), Pasta("q.txt").c_str()), 33);
   EXPECT_EQ(QuadrosDoFornecedor(), std::vector<std::string>{"\x1b" "f60" "0032" + comando});
-  EXPECT_EQ(LeArquivo(Pasta("q.txt")), "{0;0;ValorInteiro=0;}");
+  EXPECT_EQ(read_bytes(Pasta("q.txt")), "{0;0;ValorInteiro=0;}");
 }
 
 }  // namespace

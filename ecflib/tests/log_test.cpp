@@ -10,22 +10,12 @@
 #include "compat/registry.h"
 #include "log/log.h"
 #include "log/registro_config.h"
+#include "test_support/fixed_clock.h"
 
 namespace plenvo::teste {
 namespace {
 
-compat::LocalTime Instante(int ano, int mes, int dia, int hora, int minuto, int segundo, int ms) {
-  compat::LocalTime t;
-  t.year = ano;
-  t.month = mes;
-  t.day = dia;
-  t.hour = hora;
-  t.minute = minuto;
-  t.second = segundo;
-  t.millisecond = ms;
-  t.weekday = compat::weekday_of(ano, mes, dia);
-  return t;
-}
+using test_support::moment;
 
 // The C library's own textual form of the time, for the header line.
 std::string TextoC(const compat::LocalTime& t) {
@@ -77,35 +67,35 @@ TEST_F(LogDoDia, CabecalhoCabecasEQuebrasCrLf) {
 }
 
 TEST_F(LogDoDia, ArquivoDeOutroDiaDoMesESubstituido) {
-  const compat::LocalTime segunda = Instante(2024, 1, 15, 8, 0, 0, 0);  // a Monday
+  const compat::LocalTime segunda = moment(2024, 1, 15, 8, 0, 0, 0);  // a Monday
   ASSERT_EQ(segunda.weekday, 1);
   FixaRelogio(segunda);
   const std::string arquivo = UnidadeC() + "/Mon.log";
   Grava(arquivo, "semana passada");
   MudaUltimaEscrita(arquivo, 2024, 1, 8);
   RegistraEntrada("RX", "!", 1);
-  EXPECT_EQ(LeArquivo(arquivo), "Inicio LOG: Mon Jan 15 08:00:00 2024\r\n\r\n\r\n\r\nRX [08:00:00 000ms] - !");
+  EXPECT_EQ(read_bytes(arquivo), "Inicio LOG: Mon Jan 15 08:00:00 2024\r\n\r\n\r\n\r\nRX [08:00:00 000ms] - !");
 }
 
 TEST_F(LogDoDia, MesmoDiaDoMesContinuaNoMesmoArquivo) {
   const std::string arquivo = UnidadeC() + "/Mon.log";
   // Same day: appended without a new header.
-  FixaRelogio(Instante(2024, 1, 15, 9, 0, 0, 0));
+  FixaRelogio(moment(2024, 1, 15, 9, 0, 0, 0));
   Grava(arquivo, "de manha");
   MudaUltimaEscrita(arquivo, 2024, 1, 15);
   RegistraEntrada("RX", "!", 1);
-  EXPECT_EQ(LeArquivo(arquivo), "de manha\r\nRX [09:00:00 000ms] - !");
+  EXPECT_EQ(read_bytes(arquivo), "de manha\r\nRX [09:00:00 000ms] - !");
   // The 15th of an earlier month, also a Monday: taken for the same day, appended.
-  FixaRelogio(Instante(2024, 4, 15, 9, 0, 0, 0));
+  FixaRelogio(moment(2024, 4, 15, 9, 0, 0, 0));
   Grava(arquivo, "janeiro");
   MudaUltimaEscrita(arquivo, 2024, 1, 15);
   RegistraEntrada("RX", "?", 1);
-  EXPECT_EQ(LeArquivo(arquivo), "janeiro\r\nRX [09:00:00 000ms] - ?");
+  EXPECT_EQ(read_bytes(arquivo), "janeiro\r\nRX [09:00:00 000ms] - ?");
 }
 
 TEST_F(LogDoDia, PastaPadraoSobXdgStateHomeEFalhaSilenciosa) {
   unsetenv("PLENVO_DRIVE_C");
-  FixaRelogio(Instante(2024, 1, 16, 9, 0, 0, 0));  // a Tuesday
+  FixaRelogio(moment(2024, 1, 16, 9, 0, 0, 0));  // a Tuesday
   RegistraEntrada("TX", "x", 1);
   EXPECT_TRUE(Existe(Pasta("state") + "/plenvo/c/Tue.log"));
   // A folder that cannot exist: the entry is skipped, nothing breaks.
