@@ -9,15 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "test_support/patterns.h"
 #include "test_support/temp_folder.h"
 
 namespace teste_cli {
 
+using test_support::kPadraoCarimbo;
+using test_support::literal_pattern;
 using test_support::read_bytes;
 using test_support::TempFolder;
-
-// A transcript time stamp, as a regular expression.
-inline const std::string kCarimbo = R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d\.\d{3})";
 
 struct Execucao {
   int status = -1;
@@ -59,15 +59,14 @@ inline bool Casa(const std::string& texto, const std::string& padrao) {
 // Expected output lines as one pattern: a line starting with "@" begins with a time stamp, one
 // starting with "~" is a regular expression, any other is literal text.
 inline std::string PadraoLinhas(const std::vector<std::string>& linhas) {
-  static const std::regex especiais(R"([.^$|()\[\]{}*+?\\])");
   std::string padrao;
   for (const std::string& linha : linhas) {
     if (!linha.empty() && linha[0] == '~') {
       padrao += linha.substr(1);
     } else if (!linha.empty() && linha[0] == '@') {
-      padrao += kCarimbo + std::regex_replace(linha.substr(1), especiais, R"(\$&)");
+      padrao += kPadraoCarimbo + literal_pattern(linha.substr(1));
     } else {
-      padrao += std::regex_replace(linha, especiais, R"(\$&)");
+      padrao += literal_pattern(linha);
     }
     padrao += "\n";
   }

@@ -72,7 +72,7 @@ TEST_F(Shell, ASessionPrintsWhatTheWindowWouldShowLineByLine) {
                                 u8"Circunstância:",
                                 "ValorTexto=" + texto,
                                 "@ -> {0;ComandoQueNaoExiste;Nome=\"a b\";}",
-                                R"(~)" + kCarimbo +
+                                R"(~)" + kPadraoCarimbo +
                                     R"( <- \{0;11006;NomeErro="ErroProtComandoInexistente" Circunstancia="[^"\n]*";\})",
                                 "Erro: ErroProtComandoInexistente",
                                 u8"~Circunstância: [^\n]+",
@@ -86,7 +86,7 @@ TEST_F(Shell, ASessionPrintsWhatTheWindowWouldShowLineByLine) {
                                 "ValorTexto=" + texto,
                                 "Campos de LeTexto esvaziados.",
                                 "@ -> {0;LeTexto;;}",
-                                R"(~)" + kCarimbo + R"( <- \{0;[1-9]\d*;NomeErro="\w+" Circunstancia="[^"\n]*NomeTexto[^"\n]*";\})",
+                                R"(~)" + kPadraoCarimbo + R"( <- \{0;[1-9]\d*;NomeErro="\w+" Circunstancia="[^"\n]*NomeTexto[^"\n]*";\})",
                                 R"(~Erro: \w+)",
                                 u8"~Circunstância: [^\n]*NomeTexto[^\n]*",
                                 "ValorTexto=",

@@ -24,7 +24,7 @@ class Cli : public ::testing::Test {
 TEST_F(Cli, ExecPrintsTheTranscriptTheErrorFieldsAndTheReturns) {
   const Execucao e = Roda({"exec", "--canal", "Emul", "AbreGaveta", "TempoAcionamentoGaveta=100"});
   EXPECT_EQ(e.status, 0) << e.mensagens;
-  EXPECT_TRUE(Casa(e.saida, kCarimbo + R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\}\n)" + kCarimbo +
+  EXPECT_TRUE(Casa(e.saida, kPadraoCarimbo + R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\}\n)" + kPadraoCarimbo +
                                 R"( <- \{0;0;;\}\n)"
                                 "Erro: NoError\n"
                                 u8"Circunstância:\n"))
@@ -33,7 +33,7 @@ TEST_F(Cli, ExecPrintsTheTranscriptTheErrorFieldsAndTheReturns) {
 
   const Execucao leitura = Roda({"exec", "leinteiro", "NomeInteiro=COO"});
   EXPECT_EQ(leitura.status, 0) << leitura.mensagens;
-  EXPECT_TRUE(Casa(leitura.saida, kCarimbo + R"( -> \{0;LeInteiro;NomeInteiro=COO;\}\n)" + kCarimbo +
+  EXPECT_TRUE(Casa(leitura.saida, kPadraoCarimbo + R"( -> \{0;LeInteiro;NomeInteiro=COO;\}\n)" + kPadraoCarimbo +
                                       R"( <- \{0;0;ValorInteiro=(\d+);\}\n)"
                                       u8"Erro: NoError\nCircunstância:\nValorInteiro=\\d+\n"))
       << leitura.saida;
@@ -45,11 +45,11 @@ TEST_F(Cli, WithAnExistingLogTheTranscriptIsTheLibrarysLines) {
   EXPECT_EQ(e.status, 0) << e.mensagens;
   const std::string comando = R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\})";
   const std::string resposta = R"( <- \{0;0;;\})";
-  EXPECT_TRUE(Casa(e.saida, kCarimbo + comando + "\n" + kCarimbo + resposta + u8"\nErro: NoError\nCircunstância:\n"))
+  EXPECT_TRUE(Casa(e.saida, kPadraoCarimbo + comando + "\n" + kPadraoCarimbo + resposta + u8"\nErro: NoError\nCircunstância:\n"))
       << e.saida;
   // The file holds the same two lines, with CR LF.
   const std::string arquivo = read_bytes(pasta.file("Comandos.RMT"));
-  EXPECT_TRUE(Casa(arquivo, "; cabecalho\r\n" + kCarimbo + comando + "\r\n" + kCarimbo + resposta + "\r\n")) << arquivo;
+  EXPECT_TRUE(Casa(arquivo, "; cabecalho\r\n" + kPadraoCarimbo + comando + "\r\n" + kPadraoCarimbo + resposta + "\r\n")) << arquivo;
   std::string linhas_saida = e.saida.substr(0, e.saida.find("Erro:"));
   std::string linhas_arquivo = arquivo.substr(13);
   linhas_arquivo.erase(std::remove(linhas_arquivo.begin(), linhas_arquivo.end(), '\r'), linhas_arquivo.end());
@@ -60,13 +60,13 @@ TEST_F(Cli, ANewLogFileShowsTheAccessErrorLine) {
   const Execucao e = Roda({"exec", "--log", "Novo.RMT", "AbreGaveta", "TempoAcionamentoGaveta=100"});
   EXPECT_EQ(e.status, 0) << e.mensagens;
   EXPECT_EQ(e.saida, u8"Erro ao acessar arquivo de log Novo.RMT\nErro: NoError\nCircunstância:\n");
-  EXPECT_TRUE(Casa(read_bytes(pasta.file("Novo.RMT")), "(" + kCarimbo + " (->|<-) [^\r\n]*\r\n){2}"));
+  EXPECT_TRUE(Casa(read_bytes(pasta.file("Novo.RMT")), "(" + kPadraoCarimbo + " (->|<-) [^\r\n]*\r\n){2}"));
 }
 
 TEST_F(Cli, PrinterErrorExitsWithOne) {
   const Execucao e = Roda({"exec", "AvancaPapel"});
   EXPECT_EQ(e.status, 1);
-  EXPECT_TRUE(Casa(e.saida, kCarimbo + R"( -> \{0;AvancaPapel;;\}\n)" + kCarimbo +
+  EXPECT_TRUE(Casa(e.saida, kPadraoCarimbo + R"( -> \{0;AvancaPapel;;\}\n)" + kPadraoCarimbo +
                                 R"x( <- \{0;(\d+);NomeErro="(\w+)" Circunstancia="[^\n]*Avanco[^\n]*";\}\n)x"
                                 u8R"(Erro: \w+\nCircunstância: [^\n]*Avanco[^\n]*\n)"))
       << e.saida;
@@ -76,7 +76,7 @@ TEST_F(Cli, AccentedArgumentsTravelAsWindows1252AndPrintAsUtf8) {
   const Execucao e = Roda({"exec", "AbreCupomFiscal", u8"NomeConsumidor=José Conceição"});
   EXPECT_NE(e.status, 2) << e.mensagens;
   EXPECT_TRUE(Casa(e.saida.substr(0, e.saida.find('\n')),
-                   kCarimbo + u8R"( -> \{0;AbreCupomFiscal;NomeConsumidor="José Conceição";\})"))
+                   kPadraoCarimbo + u8R"( -> \{0;AbreCupomFiscal;NomeConsumidor="José Conceição";\})"))
       << e.saida;
 }
 

@@ -10,16 +10,16 @@
 #include "driver/conexao.h"
 #include "driver/execucao.h"
 #include "quorbal/catalogo.h"
+#include "test_support/patterns.h"
 #include "test_support/temp_folder.h"
 #include "window/mainfrm.h"
 
 namespace tarnel {
 namespace {
 
+using test_support::kPadraoCarimbo;
 using test_support::read_bytes;
 using test_support::TempFolder;
-
-const std::string kCarimbo = R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d\.\d{3})";
 
 class Integracao : public ::testing::Test {
  protected:
@@ -50,8 +50,8 @@ class Integracao : public ::testing::Test {
 TEST_F(Integracao, AbreGavetaComposesItsLines) {
   Executa("AbreGaveta", {{"TempoAcionamentoGaveta", "100"}});
   EXPECT_TRUE(std::regex_match(frm.Terminal.Texto(),
-                               std::regex(kCarimbo + R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\}\r\n)" +
-                                          kCarimbo + R"( <- \{0;0;;\}\r\n)")))
+                               std::regex(kPadraoCarimbo + R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\}\r\n)" +
+                                          kPadraoCarimbo + R"( <- \{0;0;;\}\r\n)")))
       << frm.Terminal.Texto();
   EXPECT_EQ(frm.CodigoErro, 0);
   EXPECT_EQ(frm.ebNomeErro, "NoError");
@@ -84,8 +84,8 @@ TEST_F(Integracao, WithTheLogActiveTheTranscriptIsWhatTheLibraryWrote) {
   const std::string conteudo = read_bytes(log);
   const std::string escrito = conteudo.substr(std::string("; Arquivo de Registro de Comandos\r\n").size());
   EXPECT_EQ(frm.Terminal.Texto(), escrito);
-  EXPECT_TRUE(std::regex_match(escrito, std::regex(kCarimbo + R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\}\r\n)" +
-                                                   kCarimbo + R"( <- \{0;0;;\}\r\n)")))
+  EXPECT_TRUE(std::regex_match(escrito, std::regex(kPadraoCarimbo + R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\}\r\n)" +
+                                                   kPadraoCarimbo + R"( <- \{0;0;;\}\r\n)")))
       << escrito;
 }
 
@@ -101,7 +101,7 @@ TEST_F(Integracao, LastReplyRepeatsTheReplyWithoutLoggingIt) {
   ASSERT_TRUE(ExecutaUltimoRetorno(frm));
   EXPECT_EQ(frm.CodigoErro, codigo);
   EXPECT_EQ(read_bytes(log), antes);
-  EXPECT_TRUE(std::regex_match(frm.Terminal.Linhas().at(0), std::regex(kCarimbo + R"( -> \{0;AvancaPapel;;\})")));
+  EXPECT_TRUE(std::regex_match(frm.Terminal.Linhas().at(0), std::regex(kPadraoCarimbo + R"( -> \{0;AvancaPapel;;\})")));
 }
 
 }  // namespace

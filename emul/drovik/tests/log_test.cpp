@@ -5,22 +5,18 @@
 
 #include "drovik_carregado.h"
 #include "quorbal/catalogo.h"
+#include "test_support/patterns.h"
 
 namespace {
 
 using DrovikLog = DrovikCarregado;
+using test_support::kPadraoCarimbo;
 using test_support::read_bytes;
-
-const std::string kCarimbo = R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d\.\d{3})";
+using test_support::literal_pattern;
 
 // One command line and one reply line, time stamps matched by pattern, everything else literal.
 std::string Par(const std::string& comando, const std::string& resposta) {
-  return kCarimbo + " -> " + comando + "\r\n" + kCarimbo + " <- " + resposta + "\r\n";
-}
-
-std::string Literal(const std::string& texto) {
-  static const std::regex especiais(R"([.^$|()\[\]{}*+?\\])");
-  return std::regex_replace(texto, especiais, R"(\$&)");
+  return kPadraoCarimbo + " -> " + comando + "\r\n" + kPadraoCarimbo + " <- " + resposta + "\r\n";
 }
 
 TEST_F(DrovikLog, EveryCommandAppendsACommandLineAndAReplyLine) {
@@ -33,10 +29,10 @@ TEST_F(DrovikLog, EveryCommandAppendsACommandLineAndAReplyLine) {
   const std::string circunstancia = ObtemCircunstancia(Handle(), nullptr, 0);
 
   const std::string esperado =
-      Literal("; cabecalho\r\n") +
-      Par(Literal("{0;AbreGaveta;TempoAcionamentoGaveta=100;}"), Literal("{0;0;;}")) +
-      Par(Literal("{0;ComandoQueNaoExiste;;}"),
-          Literal("{0;11006;NomeErro=\"ErroProtComandoInexistente\" Circunstancia=\"" + circunstancia + "\";}"));
+      literal_pattern("; cabecalho\r\n") +
+      Par(literal_pattern("{0;AbreGaveta;TempoAcionamentoGaveta=100;}"), literal_pattern("{0;0;;}")) +
+      Par(literal_pattern("{0;ComandoQueNaoExiste;;}"),
+          literal_pattern("{0;11006;NomeErro=\"ErroProtComandoInexistente\" Circunstancia=\"" + circunstancia + "\";}"));
   const std::string conteudo = read_bytes(caminho);
   EXPECT_TRUE(std::regex_match(conteudo, std::regex(esperado))) << conteudo;
 }
@@ -57,8 +53,8 @@ TEST_F(DrovikLog, ReturnsAreLoggedAsItems) {
   const std::string retornos = ObtemRetornos(Handle(), nullptr, 0);
   ASSERT_FALSE(retornos.empty());
   EXPECT_TRUE(std::regex_match(read_bytes(caminho),
-                               std::regex(Par(Literal("{0;LeInteiro;NomeInteiro=COO;}"),
-                                              Literal("{0;0;" + retornos + ";}")))))
+                               std::regex(Par(literal_pattern("{0;LeInteiro;NomeInteiro=COO;}"),
+                                              literal_pattern("{0;0;" + retornos + ";}")))))
       << read_bytes(caminho);
 }
 
