@@ -5,10 +5,13 @@ target_sources(ecf PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/bobina.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/cabecalho.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/cupom.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/src/impressao/extenso.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/src/impressao/folha_solta.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/gerencial.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/leitura_mf.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/leitura_mfd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/leitura_x_z.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/src/impressao/resumo_impresso.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/saida_impressora.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/impressao/texto_impresso.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/memorias/binario.cpp
@@ -25,6 +28,8 @@ if(BUILD_TESTING AND NOT CMAKE_CROSSCOMPILING)
     ${CMAKE_CURRENT_LIST_DIR}/tests/impressao_documentos_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/impressao_armazem_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/impressao_saida_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/saida_estado_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/impressao_folha_solta_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/memorias_fiscal_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/memorias_fita_detalhe_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/memorias_janela_test.cpp

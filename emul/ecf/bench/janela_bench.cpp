@@ -1,7 +1,8 @@
 // Figures for the emulated printer's hot paths, driven through its commands as a host drives it:
 // reading memory through the window (EnderecoSoftwareBasico + SoftwareBasico, the way a
-// basic-software or cartridge dump reads it), single register reads, and a sale command, each with
-// a detail memory holding a given number of coupons.
+// basic-software or cartridge dump reads it), single register reads, and a whole coupon. The
+// argument is a number of coupons sold first: with a Z after them (a detail memory that has grown,
+// an empty day) or without (those coupons are the day in progress).
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -10,21 +11,40 @@
 #include <string>
 #include <vector>
 
+#include "compat/clock.h"
 #include "ecf/impressora.h"
 
 namespace {
 
+void AcertaRelogio(int dia) {
+  compat::set_clock([dia] {
+    compat::LocalTime t;
+    t.year = 2024;
+    t.month = 3;
+    t.day = dia;
+    t.hour = 10;
+    t.weekday = compat::weekday_of(2024, 3, dia);
+    return t;
+  });
+}
+
 class Bancada {
  public:
-  explicit Bancada(int cupons) {
+  Bancada(int cupons, bool reduz) {
+    AcertaRelogio(15);
     std::string modelo = (std::filesystem::temp_directory_path() / "ecf_benchXXXXXX").string();
     std::vector<char> nome(modelo.begin(), modelo.end());
     nome.push_back('\0');
     pasta_ = mkdtemp(nome.data());
     impressora_ = ecf::Impressora::Abre(pasta_, 0);
     for (int i = 0; i < cupons; ++i) Cupom();
+    if (reduz) {
+      Exec("EmiteReducaoZ", {});
+      AcertaRelogio(16);
+    }
   }
   ~Bancada() {
+    compat::set_clock({});
     impressora_.reset();
     std::error_code erro;
     std::filesystem::remove_all(pasta_, erro);
@@ -66,32 +86,41 @@ class Bancada {
   std::unique_ptr<ecf::Impressora> impressora_;
 };
 
-// 64 KiB of basic software through the window; the argument is the number of coupons in the MFD.
+// 64 KiB of basic software through the window, with a detail memory of that many coupons.
 void LeSoftwareBasico64KiB(benchmark::State& estado) {
-  Bancada bancada(static_cast<int>(estado.range(0)));
+  Bancada bancada(static_cast<int>(estado.range(0)), true);
   for (auto _ : estado) benchmark::DoNotOptimize(bancada.LeMemoria(0, 64 * 1024));
   estado.SetBytesProcessed(static_cast<std::int64_t>(estado.iterations()) * 64 * 1024);
 }
-BENCHMARK(LeSoftwareBasico64KiB)->Arg(0)->Arg(300)->Unit(benchmark::kMillisecond);
+BENCHMARK(LeSoftwareBasico64KiB)->Arg(0)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-// The detail-memory pages of the cartridge through the window (first 64 KiB).
+// The same with those coupons still the day in progress.
+void LeSoftwareBasico64KiBDiaAberto(benchmark::State& estado) {
+  Bancada bancada(static_cast<int>(estado.range(0)), false);
+  for (auto _ : estado) benchmark::DoNotOptimize(bancada.LeMemoria(0, 64 * 1024));
+  estado.SetBytesProcessed(static_cast<std::int64_t>(estado.iterations()) * 64 * 1024);
+}
+BENCHMARK(LeSoftwareBasico64KiBDiaAberto)->Arg(300)->Unit(benchmark::kMillisecond);
+
+// The first 64 KiB of the detail-memory pages of the cartridge through the window.
 void LePaginasMFD64KiB(benchmark::State& estado) {
-  Bancada bancada(static_cast<int>(estado.range(0)));
+  Bancada bancada(static_cast<int>(estado.range(0)), true);
   for (auto _ : estado) benchmark::DoNotOptimize(bancada.LeMemoria(0x30000000u, 64 * 1024));
   estado.SetBytesProcessed(static_cast<std::int64_t>(estado.iterations()) * 64 * 1024);
 }
 BENCHMARK(LePaginasMFD64KiB)->Arg(300)->Unit(benchmark::kMillisecond);
 
-// One register read, the register reader's unit of work.
+// One register read, the register reader's unit of work, with the day's coupons in progress.
 void LeRegistrador(benchmark::State& estado) {
-  Bancada bancada(static_cast<int>(estado.range(0)));
+  Bancada bancada(static_cast<int>(estado.range(0)), false);
   for (auto _ : estado) benchmark::DoNotOptimize(bancada.Exec("LeInteiro", {{"NomeInteiro", "COO"}}));
 }
 BENCHMARK(LeRegistrador)->Arg(0)->Arg(300)->Unit(benchmark::kMicrosecond);
 
-// A whole coupon (open, five sales, payment, closing): every command rewrites the context.
+// A whole coupon (open, five sales, payment, closing, print data fetched): every command rewrites
+// the context, whose size grows with the detail memory.
 void CupomCompleto(benchmark::State& estado) {
-  Bancada bancada(static_cast<int>(estado.range(0)));
+  Bancada bancada(static_cast<int>(estado.range(0)), true);
   for (auto _ : estado) bancada.Cupom();
 }
 BENCHMARK(CupomCompleto)->Arg(0)->Arg(300)->Unit(benchmark::kMillisecond);

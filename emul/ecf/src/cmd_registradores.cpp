@@ -33,15 +33,15 @@ Falha Resolve(const Sessao& s, const char* parametro, TipoRegistrador tipo, Regi
   return Ok();
 }
 
-Falha Le(Sessao& s, const char* parametro, TipoRegistrador tipo, RegistradorResolvido& r, ValorRegistrador& v) {
+// Reads the register the command names and hands it, with its entry, to `retorna`.
+template <class Retorna>
+Falha Le(Sessao& s, const char* parametro, TipoRegistrador tipo, Retorna retorna) {
+  RegistradorResolvido r;
   if (Falha f = Resolve(s, parametro, tipo, r)) return f;
   if (!r.def->leitura)
     return Erro("ErroProtSomenteEscrita", "Registrador '" + std::string(r.def->nome) + "' só pode ser escrito");
-  Totais dia = CalculaDia(s.estado);
-  const Documento* corrente = DocumentoCorrente(s.estado);
-  Totais documento = corrente ? CalculaDocumento(s.estado, *corrente) : Totais{};
-  ContextoLeitura c{s.estado, dia, documento, s.agora, s.saida, s.ultimo_erro, s.ultimo_erro_nome};
-  v = r.def->le(c, r.indice);
+  const ContextoLeitura c(s.estado, s.agora, s.saida, s.ultimo_erro, s.ultimo_erro_nome);
+  retorna(*r.def, r.def->le(c, r.indice));
   return Ok();
 }
 
@@ -50,59 +50,46 @@ Falha Escreve(Sessao& s, const char* parametro, TipoRegistrador tipo, const Valo
   if (Falha f = Resolve(s, parametro, tipo, r)) return f;
   if (!r.def->escrita || r.def->escreve == nullptr)
     return Erro("ErroProtSomenteLeitura", "Registrador '" + std::string(r.def->nome) + "' só pode ser lido");
-  return r.def->escreve(s.estado, v);
+  return r.def->escreve(s.estado, s.saida, v);
 }
 
 }  // namespace
 
 Falha LeInteiro(Sessao& s) {
-  RegistradorResolvido r;
-  ValorRegistrador v;
-  if (Falha f = Le(s, "NomeInteiro", TipoRegistrador::kInteiro, r, v)) return f;
-  s.Retorna("ValorInteiro", std::to_string(v.numero), quorbal::kLong);
-  return Ok();
+  return Le(s, "NomeInteiro", TipoRegistrador::kInteiro, [&s](const DefRegistrador&, const ValorRegistrador& v) {
+    s.Retorna("ValorInteiro", std::to_string(v.numero), quorbal::kLong);
+  });
 }
 
 Falha LeMoeda(Sessao& s) {
-  RegistradorResolvido r;
-  ValorRegistrador v;
-  if (Falha f = Le(s, "NomeDadoMonetario", TipoRegistrador::kMoeda, r, v)) return f;
-  s.Retorna("ValorMoeda", FormataMoeda(v.numero, r.def->decimais), quorbal::kMoeda);
-  return Ok();
+  return Le(s, "NomeDadoMonetario", TipoRegistrador::kMoeda, [&s](const DefRegistrador& def, const ValorRegistrador& v) {
+    s.Retorna("ValorMoeda", FormataMoeda(v.numero, def.decimais), quorbal::kMoeda);
+  });
 }
 
 Falha LeTexto(Sessao& s) {
-  RegistradorResolvido r;
-  ValorRegistrador v;
-  if (Falha f = Le(s, "NomeTexto", TipoRegistrador::kTexto, r, v)) return f;
-  if (v.texto.size() > 4000) v.texto.resize(4000);
-  s.Retorna("ValorTexto", v.texto, quorbal::kString);
-  return Ok();
+  return Le(s, "NomeTexto", TipoRegistrador::kTexto, [&s](const DefRegistrador&, const ValorRegistrador& v) {
+    s.Retorna("ValorTexto", v.texto.substr(0, 4000), quorbal::kString);
+  });
 }
 
 Falha LeData(Sessao& s) {
-  RegistradorResolvido r;
-  ValorRegistrador v;
-  if (Falha f = Le(s, "NomeData", TipoRegistrador::kData, r, v)) return f;
-  s.Retorna("ValorData", FormataData(static_cast<std::int32_t>(v.numero)), quorbal::kData);
-  return Ok();
+  return Le(s, "NomeData", TipoRegistrador::kData, [&s](const DefRegistrador&, const ValorRegistrador& v) {
+    s.Retorna("ValorData", FormataData(static_cast<std::int32_t>(v.numero)), quorbal::kData);
+  });
 }
 
 Falha LeHora(Sessao& s) {
-  RegistradorResolvido r;
-  ValorRegistrador v;
-  if (Falha f = Le(s, "NomeHora", TipoRegistrador::kHora, r, v)) return f;
-  s.Retorna("ValorHora", FormataHora(static_cast<std::int32_t>(v.numero)), quorbal::kHora);
-  return Ok();
+  return Le(s, "NomeHora", TipoRegistrador::kHora, [&s](const DefRegistrador&, const ValorRegistrador& v) {
+    s.Retorna("ValorHora", FormataHora(static_cast<std::int32_t>(v.numero)), quorbal::kHora);
+  });
 }
 
 Falha LeIndicador(Sessao& s) {
-  RegistradorResolvido r;
-  ValorRegistrador v;
-  if (Falha f = Le(s, "NomeIndicador", TipoRegistrador::kIndicador, r, v)) return f;
-  s.Retorna("ValorNumericoIndicador", std::to_string(v.numero), quorbal::kLong);
-  s.Retorna("ValorTextoIndicador", v.texto, quorbal::kString);
-  return Ok();
+  return Le(s, "NomeIndicador", TipoRegistrador::kIndicador, [&s](const DefRegistrador&, const ValorRegistrador& v) {
+    s.Retorna("ValorNumericoIndicador", std::to_string(v.numero), quorbal::kLong);
+    s.Retorna("ValorTextoIndicador", v.texto, quorbal::kString);
+  });
 }
 
 Falha EscreveInteiro(Sessao& s) {

@@ -17,12 +17,12 @@ constexpr char kMagico[4] = {'R', 'A', 'S', 'C'};
 constexpr std::size_t kCabecalho = 12;  // magic, version, reserved, payload length
 constexpr std::size_t kRodape = 4;      // CRC
 
-void AcrescentaSecao(std::string& destino, const char (&marca)[5], const std::string& conteudo) {
-  Escritor e;
-  e.bytes().append(marca, 4);
-  e.Inteiro(conteudo.size(), 4);
-  destino += e.bytes();
-  destino += conteudo;
+constexpr std::size_t kCabecalhoSecao = 8;  // mark, length
+
+void AcrescentaSecao(Escritor& destino, const char (&marca)[5], const std::string& conteudo) {
+  destino.bytes().append(marca, 4);
+  destino.Inteiro(conteudo.size(), 4);
+  destino.bytes() += conteudo;
 }
 
 bool LeArquivo(const std::string& caminho, std::string& bytes) {
@@ -51,21 +51,28 @@ bool GravaAtomico(const std::string& temporario, const std::string& destino, con
 
 }  // namespace
 
-std::string CodificaContexto(const Estado& estado, const std::string& saida) {
-  Escritor estado_bytes;
-  Visita(estado_bytes, const_cast<Estado&>(estado));  // the writer only reads the fields
-  std::string carga;
-  AcrescentaSecao(carga, "ESTD", estado_bytes.bytes());
-  AcrescentaSecao(carga, "SAID", saida);
+std::string CodificaEstado(const Estado& estado) {
+  Escritor bytes;
+  Visita(bytes, const_cast<Estado&>(estado));  // the writer only reads the fields
+  return std::move(bytes.bytes());
+}
 
+std::string CodificaContexto(const Estado& estado, const std::string& saida) {
+  return MontaContexto(CodificaEstado(estado), saida);
+}
+
+std::string MontaContexto(const std::string& estado, const std::string& saida) {
+  const std::size_t carga = 2 * kCabecalhoSecao + estado.size() + saida.size();
   Escritor arquivo;
+  arquivo.bytes().reserve(kCabecalho + carga + kRodape);
   arquivo.bytes().append(kMagico, 4);
   arquivo.Inteiro(kVersaoContexto, 2);
   arquivo.Inteiro(0, 2);
-  arquivo.Inteiro(carga.size(), 4);
-  arquivo.bytes() += carga;
+  arquivo.Inteiro(carga, 4);
+  AcrescentaSecao(arquivo, "ESTD", estado);
+  AcrescentaSecao(arquivo, "SAID", saida);
   arquivo.Inteiro(Crc32(arquivo.bytes().data(), arquivo.bytes().size()), 4);
-  return arquivo.bytes();
+  return std::move(arquivo.bytes());
 }
 
 bool DecodificaContexto(const std::string& bytes, Estado& estado, std::string& saida) {

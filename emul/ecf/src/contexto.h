@@ -8,10 +8,13 @@
 
 namespace ecf {
 
-constexpr std::uint16_t kVersaoContexto = 1;
+constexpr std::uint16_t kVersaoContexto = 2;
 
 // File bytes for a state and the output's own part; the same state always gives the same bytes.
 std::string CodificaContexto(const Estado& estado, const std::string& saida);
+// The same in two steps: the fiscal state's bytes (cheap to compare after a command), then the file.
+std::string CodificaEstado(const Estado& estado);
+std::string MontaContexto(const std::string& estado, const std::string& saida);
 // false when the bytes are not an intact context of this version.
 bool DecodificaContexto(const std::string& bytes, Estado& estado, std::string& saida);
 

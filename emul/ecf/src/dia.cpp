@@ -25,14 +25,13 @@ Falha Destino(const Sessao& s, bool& para_host) {
 }
 
 // A range given either by two numbers or by two dates, never both nor half of one.
-Falha Intervalo(const Sessao& s, const char* inicial, const char* final_, const char* erro_numeros, bool& por_datas) {
+Falha Intervalo(const Sessao& s, const char* inicial, const char* final_, const char* erro_numeros) {
   bool numeros = s.par.Tem(inicial) || s.par.Tem(final_);
   bool datas = s.par.Tem("DataInicial") || s.par.Tem("DataFinal");
   if (numeros && datas)
     return Erro("ErroCMDFaltaParametro", std::string("Informe ") + inicial + "/" + final_ + " ou DataInicial/DataFinal, não os dois");
   if (!numeros && !datas)
     return Erro("ErroCMDFaltaParametro", std::string("Informe ") + inicial + " e " + final_ + ", ou DataInicial e DataFinal");
-  por_datas = datas;
   if (datas) {
     if (!s.par.Tem("DataInicial") || !s.par.Tem("DataFinal"))
       return Erro("ErroCMDFaltaParametro", "Informe DataInicial e DataFinal");
@@ -47,17 +46,38 @@ Falha Intervalo(const Sessao& s, const char* inicial, const char* final_, const 
   return Ok();
 }
 
-// A reading to paper is a document (COO); one to the host is print data only.
-void EmiteLeitura(Sessao& s, Impresso impresso, TipoDocumento tipo, bool para_host) {
-  std::int32_t indice = para_host ? -1 : EmiteDocumentoFechado(s, tipo, false);
-  Evento& ev = s.Emite(impresso, indice);
-  ev.para_host = para_host;
+// No document open, a valid destination, and room in the detail memory for a reading on paper.
+Falha PodeEmitirLeitura(const Sessao& s, bool& para_host) {
+  if (Falha f = ExigeSemDocumento(s)) return f;
+  if (Falha f = Destino(s, para_host)) return f;
+  return para_host ? Ok() : ExigeEspacoMFD(s);
 }
 
-Reducao MontaReducao(const Sessao& s) {
+// A reading of the memories over a range of numbers or dates. On paper it is a document (COO);
+// to the host it is print data only. confere: the reading's own further checks, or nullptr.
+Falha EmiteLeituraDeMemoria(Sessao& s, const char* inicial, const char* final_, const char* erro_numeros,
+                            Falha (*confere)(const Sessao&), Impresso impresso, TipoDocumento tipo) {
+  bool para_host = false;
+  if (Falha f = PodeEmitirLeitura(s, para_host)) return f;
+  if (Falha f = Intervalo(s, inicial, final_, erro_numeros)) return f;
+  if (confere)
+    if (Falha f = confere(s)) return f;
+  std::int32_t indice = para_host ? -1 : EmiteDocumentoFechado(s, tipo, false);
+  s.Emite(impresso, indice).para_host = para_host;
+  return Ok();
+}
+
+Falha ConfereProprietario(const Sessao& s) {
+  if (s.par.Tem("Proprietario") &&
+      (s.par.Numero("Proprietario") < 1 || s.par.Numero("Proprietario") > s.estado.contadores.proprietarios))
+    return Erro("ErroCMDValorInvalido", "Proprietario deve ser de 1 a " + std::to_string(s.estado.contadores.proprietarios));
+  return Ok();
+}
+
+Reducao MontaReducao(const Sessao& s, const Totais& dia) {
   const Estado& e = s.estado;
-  Totais dia = CalculaDia(e);
   Reducao z;
+  static_cast<ResumoFiscal&>(z) = dia;
   z.crz = e.contadores.crz + 1;
   z.coo = e.contadores.coo + 1;
   z.cro = e.contadores.cro;
@@ -65,11 +85,6 @@ Reducao MontaReducao(const Sessao& s) {
   z.hora = s.HoraAgora();
   z.data_movimento = e.data_abertura;
   z.gt = e.gt_inicial + dia.venda_bruta;
-  z.venda_bruta = dia.venda_bruta;
-  z.cancelamentos_icms = dia.cancelamentos_icms;
-  z.cancelamentos_issqn = dia.cancelamentos_issqn;
-  z.descontos = dia.descontos;
-  z.acrescimos = dia.acrescimos;
   z.operacoes_nao_fiscais = dia.OperacoesNaoFiscais();
   for (std::size_t k = 0; k < kTotalAliquotas; ++k) {
     z.total_aliquota[k] = dia.aliquota[k];
@@ -77,47 +92,28 @@ Reducao MontaReducao(const Sessao& s) {
     z.aliquota_icms[k] = e.aliquotas[k].definida && e.aliquotas[k].icms ? 1 : 0;
     z.aliquota_definida[k] = e.aliquotas[k].definida ? 1 : 0;
   }
-  z.substituicao_icms = dia.substituicao_icms;
-  z.isento_icms = dia.isento_icms;
-  z.nao_tributado_icms = dia.nao_tributado_icms;
-  z.substituicao_issqn = dia.substituicao_issqn;
-  z.isento_issqn = dia.isento_issqn;
-  z.nao_tributado_issqn = dia.nao_tributado_issqn;
   return z;
 }
 
 }  // namespace
 
 Falha EmiteLeituraX(Sessao& s) {
-  if (Falha f = ExigeSemDocumento(s)) return f;
   bool para_host = false;
-  if (Falha f = Destino(s, para_host)) return f;
+  if (Falha f = PodeEmitirLeitura(s, para_host)) return f;
   // The X reading is always a document, also when its text goes to the host.
   std::int32_t indice = EmiteDocumentoFechado(s, TipoDocumento::kLeituraX, false);
-  Evento& ev = s.Emite(Impresso::kLeituraX, indice);
-  ev.para_host = para_host;
+  s.Emite(Impresso::kLeituraX, indice).para_host = para_host;
   return Ok();
 }
 
 Falha EmiteLeituraMF(Sessao& s) {
-  if (Falha f = ExigeSemDocumento(s)) return f;
-  bool para_host = false, por_datas = false;
-  if (Falha f = Destino(s, para_host)) return f;
-  if (Falha f = Intervalo(s, "ReducaoInicial", "ReducaoFinal", "ErroCMDReducaoInvalida", por_datas)) return f;
-  EmiteLeitura(s, Impresso::kLeituraMF, TipoDocumento::kLeituraMF, para_host);
-  return Ok();
+  return EmiteLeituraDeMemoria(s, "ReducaoInicial", "ReducaoFinal", "ErroCMDReducaoInvalida", nullptr,
+                               Impresso::kLeituraMF, TipoDocumento::kLeituraMF);
 }
 
 Falha EmiteLeituraFitaDetalhe(Sessao& s) {
-  if (Falha f = ExigeSemDocumento(s)) return f;
-  bool para_host = false, por_datas = false;
-  if (Falha f = Destino(s, para_host)) return f;
-  if (Falha f = Intervalo(s, "COOInicial", "COOFinal", "ErroCMDCOOInvalido", por_datas)) return f;
-  if (s.par.Tem("Proprietario") &&
-      (s.par.Numero("Proprietario") < 1 || s.par.Numero("Proprietario") > s.estado.contadores.proprietarios))
-    return Erro("ErroCMDValorInvalido", "Proprietario deve ser de 1 a " + std::to_string(s.estado.contadores.proprietarios));
-  EmiteLeitura(s, Impresso::kLeituraMFD, TipoDocumento::kLeituraMFD, para_host);
-  return Ok();
+  return EmiteLeituraDeMemoria(s, "COOInicial", "COOFinal", "ErroCMDCOOInvalido", ConfereProprietario,
+                               Impresso::kLeituraMFD, TipoDocumento::kLeituraMFD);
 }
 
 Falha EmiteReducaoZ(Sessao& s) {
@@ -134,7 +130,11 @@ Falha EmiteReducaoZ(Sessao& s) {
     s.agora = nova;
   }
   Estado& e = s.estado;
-  Reducao z = MontaReducao(s);
+  // The output prints the day the Z closes as it stood before the documents are cleared.
+  DiaEncerrado encerrado{CalculaDia(e), e.contadores};
+  Reducao z = MontaReducao(s, encerrado.totais);
+  encerrado.contadores.coo = z.coo;
+  encerrado.contadores.crz = z.crz;
   bool pendente = ReducaoPendente(e, s.Hoje());
   // The Z closes the list of the day's documents, so it is not kept among them.
   e.contadores.coo += 1;
@@ -153,7 +153,7 @@ Falha EmiteReducaoZ(Sessao& s) {
   e.data_abertura = 0;
   e.documentos.clear();
   e.reducoes.push_back(z);
-  s.Emite(Impresso::kReducaoZ, -1);
+  s.Emite(Impresso::kReducaoZ, -1).dia_encerrado = std::move(encerrado);
   return Ok();
 }
 

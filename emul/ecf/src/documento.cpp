@@ -46,6 +46,15 @@ Falha PodeAbrirDocumento(const Sessao& s) {
   if (s.estado.cabecalho.empty()) return Erro("ErroSemCliche", "Cabeçalho não definido: use DefineDadosCabecalho");
   if (s.estado.numero_serie_mfd.empty())
     return Erro("ErroSemMFD", "Memória de fita detalhe não iniciada: use IniciaFitaDetalhe");
+  return ExigeEspacoMFD(s);
+}
+
+Falha ExigeEspacoMFD(const Sessao& s) {
+  if (s.saida.MFDEsgotada())
+    return Erro("ErroMFDEsgotada", "A memória de fita detalhe " + s.estado.numero_serie_mfd + " está esgotada (" +
+                                       std::to_string(s.saida.BytesMFDLivres()) +
+                                       " bytes livres, reservados à redução Z): emita a redução Z e inicie outra "
+                                       "com IniciaFitaDetalhe");
   return Ok();
 }
 
@@ -213,6 +222,7 @@ Falha CancelaItem(Sessao& s, TipoDocumento tipo, bool parcial, std::int64_t quan
   Evento& ev = s.Emite(Impresso::kCancelamentoItem, IndiceDe(s.estado, *d));
   ev.item = static_cast<std::int32_t>(num - 1);
   ev.quantidade = quantidade;
+  ev.valor = valor;
   return Ok();
 }
 

@@ -10,8 +10,10 @@ namespace ecf {
 // No document may be open.
 Falha ExigeSemDocumento(const Sessao& s);
 // A new document of the day may be opened: nothing open, no Z pending, the day not closed by a Z,
-// owner, header and detail memory in place.
+// owner, header and detail memory in place, and room in the detail memory.
 Falha PodeAbrirDocumento(const Sessao& s);
+// The detail memory has room for another document besides what it keeps for the Z reduction.
+Falha ExigeEspacoMFD(const Sessao& s);
 // The open document must be of one of these types (tipo2 = kNenhum when only one fits).
 Falha ExigeDocumento(const Sessao& s, TipoDocumento tipo, TipoDocumento tipo2, Documento*& documento);
 

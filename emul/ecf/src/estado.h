@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "resumo_fiscal.h"
+
 namespace ecf {
 
 constexpr int kTotalAliquotas = 16;
@@ -133,7 +135,7 @@ struct Documento {
 };
 
 // The figures frozen by a Z reduction: one record of the fiscal memory.
-struct Reducao {
+struct Reducao : ResumoFiscal {
   std::uint32_t crz = 0;
   std::uint32_t coo = 0;
   std::uint32_t cro = 0;
@@ -141,18 +143,11 @@ struct Reducao {
   std::int32_t hora = 0;
   std::int32_t data_movimento = 0;  // date the day was opened; 0 = Z without movement
   std::int64_t gt = 0;
-  std::int64_t venda_bruta = 0;
-  std::int64_t cancelamentos_icms = 0;
-  std::int64_t cancelamentos_issqn = 0;
-  std::int64_t descontos = 0;
-  std::int64_t acrescimos = 0;
   std::int64_t operacoes_nao_fiscais = 0;
   std::array<std::int64_t, kTotalAliquotas> total_aliquota{};
   std::array<std::int32_t, kTotalAliquotas> percentual_aliquota{};
   std::array<std::uint8_t, kTotalAliquotas> aliquota_icms{};   // 1 = ICMS
   std::array<std::uint8_t, kTotalAliquotas> aliquota_definida{};
-  std::int64_t substituicao_icms = 0, isento_icms = 0, nao_tributado_icms = 0;
-  std::int64_t substituicao_issqn = 0, isento_issqn = 0, nao_tributado_issqn = 0;
 };
 
 struct Contadores {
@@ -189,7 +184,6 @@ struct Estado {
   bool cupom_adicional = false;
   std::string texto_livre;
   std::string moeda_singular = "Real", moeda_plural = "Reais", simbolo_moeda = "R$";
-  std::uint32_t endereco_memoria = 0;  // the memory window's address (EnderecoSoftwareBasico)
 
   // Tables.
   std::array<Aliquota, kTotalAliquotas> aliquotas{};

@@ -32,11 +32,9 @@ void Visita(A& a, Documento& x) {
 }
 template <class A>
 void Visita(A& a, Reducao& x) {
-  a(x.crz); a(x.coo); a(x.cro); a(x.data); a(x.hora); a(x.data_movimento); a(x.gt); a(x.venda_bruta);
-  a(x.cancelamentos_icms); a(x.cancelamentos_issqn); a(x.descontos); a(x.acrescimos); a(x.operacoes_nao_fiscais);
+  a(static_cast<ResumoFiscal&>(x));
+  a(x.crz); a(x.coo); a(x.cro); a(x.data); a(x.hora); a(x.data_movimento); a(x.gt); a(x.operacoes_nao_fiscais);
   a(x.total_aliquota); a(x.percentual_aliquota); a(x.aliquota_icms); a(x.aliquota_definida);
-  a(x.substituicao_icms); a(x.isento_icms); a(x.nao_tributado_icms);
-  a(x.substituicao_issqn); a(x.isento_issqn); a(x.nao_tributado_issqn);
 }
 template <class A>
 void Visita(A& a, Contadores& x) {
@@ -50,7 +48,7 @@ void Visita(A& a, Estado& x) {
   a(x.desvio_relogio); a(x.horario_verao); a(x.data_acerto_verao);
   a(x.tempo_gaveta); a(x.contraste_bobina); a(x.contraste_pagina); a(x.espacamento_linhas);
   a(x.espacamento_documentos); a(x.cupom_adicional); a(x.texto_livre); a(x.moeda_singular); a(x.moeda_plural);
-  a(x.simbolo_moeda); a(x.endereco_memoria);
+  a(x.simbolo_moeda);
   a(x.aliquotas); a(x.meios); a(x.departamentos); a(x.nao_fiscais); a(x.gerenciais); a(x.meio_dinheiro);
   a(x.contadores);
   a(x.data_abertura); a(x.coo_inicio_dia); a(x.data_ultima_z); a(x.gt_inicial); a(x.documentos);

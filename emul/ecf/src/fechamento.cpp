@@ -145,6 +145,7 @@ Falha CancelaCupom(Sessao& s) {
   if (ultimo->cancelado) return Erro("ErroCMDOperacaoJaCancelada", "O último cupom já foi cancelado");
   if (ReducaoPendente(s.estado, s.Hoje()))
     return Erro("ErroZPendente", "O cupom é de um movimento anterior: emita a redução Z");
+  if (Falha f = ExigeEspacoMFD(s)) return f;
   std::size_t indice = s.estado.documentos.size() - 1;
   TipoDocumento tipo = ultimo->tipo;
   std::uint32_t coo = ultimo->coo;

@@ -4,9 +4,11 @@
 #include "ecf/impressora.h"
 
 #include <cstring>
+#include <optional>
 
 #include "comandos.h"
 #include "contexto.h"
+#include "impressora_emulada.h"
 #include "quorbal/catalogo.h"
 #include "quorbal/erros.h"
 #include "registradores.h"
@@ -43,10 +45,16 @@ class ImpressoraEmulada final : public Impressora {
   ImpressoraEmulada(ArquivoDeContexto arquivo, Estado estado, std::unique_ptr<Saida> saida)
       : arquivo_(std::move(arquivo)), estado_(std::move(estado)), saida_(std::move(saida)) {}
 
-  // Writes the context file (and the emulator's copy) as the state now is.
-  bool GravaContexto(const std::string& bytes) {
-    if (!arquivo_.Grava(bytes)) return false;
-    gravado_ = bytes;
+  // Opening: the memories follow the state, and the context file is written back as it was read
+  // (a damaged one restored byte for byte), or encoded anew when there was none or the output
+  // had to bring its memories in line.
+  bool Inicia(std::string lidos) {
+    saida_->Registra(estado_, {});
+    estado_gravado_ = CodificaEstado(estado_);
+    revisao_gravada_ = saida_->Revisao();
+    if (lidos.empty() || revisao_gravada_ != 0) lidos = MontaContexto(estado_gravado_, saida_->Grava());
+    if (!arquivo_.Grava(lidos)) return false;
+    gravado_ = std::move(lidos);
     return true;
   }
 
@@ -88,52 +96,73 @@ class ImpressoraEmulada final : public Impressora {
       return Erro("ErroPrintCapacidadeInexistente",
                   "Comando '" + std::string(descritor.nome) + "' não disponível neste emulador");
 
-    Estado antes = estado_;
+    // A reading changes nothing: it needs no copy of the state to put back.
+    const bool so_leitura = SoLeitura(descritor.nome);
+    std::optional<Estado> antes;
+    if (!so_leitura) antes = estado_;
     Sessao sessao{estado_, parametros, *saida_, AgoraHospedeiro() + estado_.desvio_relogio, ultimo_erro_,
                   ultimo_erro_nome_, {}, {}};
     if (Falha f = manipulador(sessao)) {
-      estado_ = std::move(antes);
+      if (antes) estado_ = std::move(*antes);
       return f;
     }
-    if (!sessao.eventos.empty()) saida_->Registra(estado_, sessao.eventos);
     resposta.retornos = std::move(sessao.retornos);
-    if (SoLeitura(descritor.nome)) return Ok();
-    std::string bytes = CodificaContexto(estado_, saida_->Grava());
-    if (bytes != gravado_ && !GravaContexto(bytes))
+    if (so_leitura) return Ok();
+    saida_->Registra(estado_, sessao.eventos);
+    if (!GravaSeMudou())
       return Erro("ErroContextDrvrEscrita", "Comando executado, mas o arquivo de contexto '" + arquivo_.Caminho() +
                                                 "' não pôde ser gravado");
     return Ok();
   }
 
+  // Rewrites the context file when the state or the output's part changed. The fiscal state is
+  // encoded to compare (it is small); the output's part, which holds the detail memory, only
+  // when its revision moved, so commands that change neither (the memory window's address) cost
+  // no encoding of the memories and no write.
+  bool GravaSeMudou() {
+    std::string estado = CodificaEstado(estado_);
+    if (estado == estado_gravado_ && saida_->Revisao() == revisao_gravada_) return true;
+    std::string bytes = MontaContexto(estado, saida_->Grava());
+    if (bytes != gravado_ && !arquivo_.Grava(bytes)) return false;
+    gravado_ = std::move(bytes);
+    estado_gravado_ = std::move(estado);
+    revisao_gravada_ = saida_->Revisao();
+    return true;
+  }
+
   ArquivoDeContexto arquivo_;
   Estado estado_;
   std::unique_ptr<Saida> saida_;
-  std::string gravado_;
+  std::string gravado_;          // the context file's bytes as last written
+  std::string estado_gravado_;   // the fiscal state's part of them
+  std::uint64_t revisao_gravada_ = 0;
   Falha ultimo_erro_;
   std::string ultimo_erro_nome_ = "NoError";
 };
 
 }  // namespace
 
-std::unique_ptr<Impressora> Impressora::Abre(const std::string& pasta, int numero) {
+std::unique_ptr<Impressora> AbreImpressora(const std::string& pasta, int numero, const FabricaSaida& cria_saida) {
   ArquivoDeContexto arquivo(pasta, numero);
   Estado estado;
   std::string bytes_saida;
   std::string bytes;
-  std::unique_ptr<Saida> saida = CriaSaida();
+  std::unique_ptr<Saida> saida = cria_saida();
   if (arquivo.Carrega(bytes, estado, bytes_saida) == ArquivoDeContexto::Origem::kNovo) {
     estado = EstadoInicial();
     estado.inicio_operacao = AgoraHospedeiro();
-    bytes = CodificaContexto(estado, saida->Grava());
   } else if (!saida->Carrega(bytes_saida)) {
     // The output's part is unreadable: keep the fiscal state, start the output afresh.
-    saida = CriaSaida();
-    bytes = CodificaContexto(estado, saida->Grava());
+    saida = cria_saida();
+    bytes.clear();
   }
   auto impressora = std::make_unique<ImpressoraEmulada>(std::move(arquivo), std::move(estado), std::move(saida));
-  // Opening always rewrites the context file: as it was, or restored from the copy.
-  if (!impressora->GravaContexto(bytes)) return nullptr;
+  if (!impressora->Inicia(std::move(bytes))) return nullptr;
   return impressora;
+}
+
+std::unique_ptr<Impressora> Impressora::Abre(const std::string& pasta, int numero) {
+  return AbreImpressora(pasta, numero, CriaSaida);
 }
 
 }  // namespace ecf

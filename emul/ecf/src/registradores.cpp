@@ -61,12 +61,24 @@ Falha SoComDiaFechado(const Estado& e, const char* nome) {
 // Indexed registers: the body sees the index as i.
 #define ARR(nome, tipo, dec, n, ...) \
   { nome, tipo, dec, n, -1, true, false, [](C c, int i) -> ValorRegistrador { (void)c; return __VA_ARGS__; }, nullptr }
-// Registers that can also be written: the body sees the state as e and the value as v.
-#define RW(nome, tipo, leitura, ...)                                                          \
-  {                                                                                           \
-    nome, tipo, 0, 0, -1, true, true, [](C c, int) -> ValorRegistrador { return leitura; }, \
-        [](Estado& e, const ValorRegistrador& v) -> Falha { __VA_ARGS__ }                   \
+// Registers that can also be written: the body sees the state as e, the output as saida and the
+// value as v.
+#define RW(nome, tipo, leitura, ...)                                                                  \
+  {                                                                                                   \
+    nome, tipo, 0, 0, -1, true, true, [](C c, int) -> ValorRegistrador { return leitura; },         \
+        [](Estado& e, Saida& saida, const ValorRegistrador& v) -> Falha { (void)e; (void)saida; __VA_ARGS__ } \
   }
+// A setting of the state written as an integer within [minimo, maximo].
+#define RW_INTEIRO(nome, campo, minimo, maximo)                              \
+  RW(nome, TR::kInteiro, N(c.estado.campo),                                  \
+     if (Falha f = Faixa(v, minimo, maximo, nome)) return f;                 \
+     e.campo = static_cast<decltype(e.campo)>(v.numero); return Ok();)
+// A text of the state of at most `maximo` characters; some change only while the day is closed.
+#define RW_TEXTO(nome, campo, maximo, so_com_dia_fechado)                                      \
+  RW(nome, TR::kTexto, T(c.estado.campo),                                                      \
+     if (Falha f = TextoAte(v, maximo, nome)) return f;                                        \
+     if (so_com_dia_fechado) if (Falha f = SoComDiaFechado(e, nome)) return f;                 \
+     e.campo = v.texto; return Ok();)
 
 std::vector<DefRegistrador> MontaTabela() {
   std::vector<DefRegistrador> t;
@@ -122,12 +134,8 @@ std::vector<DefRegistrador> MontaTabela() {
       INT("ContadorProprietarios", c.estado.contadores.proprietarios),
       INT("ContadorReinicioReducao", c.estado.contadores.reinicios),
       INT("ContadorVersoes", 1),
-      RW("ContrasteBobina", TR::kInteiro, N(c.estado.contraste_bobina),
-         if (Falha f = Faixa(v, 1, 9, "ContrasteBobina")) return f;
-         e.contraste_bobina = static_cast<std::int32_t>(v.numero); return Ok();),
-      RW("ContrastePagina", TR::kInteiro, N(c.estado.contraste_pagina),
-         if (Falha f = Faixa(v, 1, 9, "ContrastePagina")) return f;
-         e.contraste_pagina = static_cast<std::int32_t>(v.numero); return Ok();),
+      RW_INTEIRO("ContrasteBobina", contraste_bobina, 1, 9),
+      RW_INTEIRO("ContrastePagina", contraste_pagina, 1, 9),
       INT("COO", c.estado.contadores.coo),
       INT("COOInicioDia", c.estado.coo_inicio_dia),
       INT("COOReducao", Z(c).coo),
@@ -152,21 +160,18 @@ std::vector<DefRegistrador> MontaTabela() {
       IND("DiaFechado", DiaFechado(c.estado, Hoje(c))),
       IND("DocumentoAberto", DocumentoEmEmissao(c.estado) != nullptr),
       INT("ECF", c.estado.ecf),
-      // The memory window's address; values above 2^31 are written as unsigned decimals.
-      RW("EnderecoSoftwareBasico", TR::kInteiro, N(c.estado.endereco_memoria),
+      // The memory window's address, kept by the window and not saved; values above 2^31 are
+      // written as unsigned decimals.
+      RW("EnderecoSoftwareBasico", TR::kInteiro, N(c.saida.EnderecoMemoria()),
          if (Falha f = Faixa(v, 0, 0xFFFFFFFFLL, "EnderecoSoftwareBasico")) return f;
-         e.endereco_memoria = static_cast<std::uint32_t>(v.numero); return Ok();),
-      RW("EspacamentoDocumentos", TR::kInteiro, N(c.estado.espacamento_documentos),
-         if (Falha f = Faixa(v, 0, 255, "EspacamentoDocumentos")) return f;
-         e.espacamento_documentos = static_cast<std::int32_t>(v.numero); return Ok();),
-      RW("EspacamentoLinhas", TR::kInteiro, N(c.estado.espacamento_linhas),
-         if (Falha f = Faixa(v, 0, 255, "EspacamentoLinhas")) return f;
-         e.espacamento_linhas = static_cast<std::int32_t>(v.numero); return Ok();),
+         saida.DefineEnderecoMemoria(static_cast<std::uint32_t>(v.numero)); return Ok();),
+      RW_INTEIRO("EspacamentoDocumentos", espacamento_documentos, 0, 255),
+      RW_INTEIRO("EspacamentoLinhas", espacamento_linhas, 0, 255),
       INT("EstadoFiscal", CodigoEstadoFiscal(c.estado, Hoje(c))),
       INT("EstadoGeralECF", 0),
       INT("GNF", c.estado.contadores.gnf),
       INT("GRG", c.estado.contadores.grg),
-      MOE("GT", c.estado.gt_inicial + c.dia.venda_bruta),
+      MOE("GT", c.estado.gt_inicial + c.TotaisDia().venda_bruta),
       MOE("GTInicial", c.estado.gt_inicial),
       RW("HabilitaCupomAdicional", TR::kIndicador, B(c.estado.cupom_adicional),
          if (Falha f = Faixa(v, 0, 1, "HabilitaCupomAdicional")) return f;
@@ -188,21 +193,14 @@ std::vector<DefRegistrador> MontaTabela() {
       IND("MecanismoPagina", true),
       IND("MFDDesconectada", false),
       IND("MFDesconectada", false),
-      IND("MFDEsgotada", c.saida.CapacidadeMFD() != 0 && c.saida.BytesMFDUsados() >= c.saida.CapacidadeMFD()),
-      INT("MFDLivre", c.saida.CapacidadeMFD() > c.saida.BytesMFDUsados()
-                          ? static_cast<std::int64_t>(c.saida.CapacidadeMFD() - c.saida.BytesMFDUsados()) : 0),
+      IND("MFDEsgotada", c.saida.MFDEsgotada()),
+      INT("MFDLivre", static_cast<std::int64_t>(c.saida.BytesMFDLivres())),
       TXT("Modelo", std::string("ECF EMULADO")),
       INT("NCN", c.estado.contadores.ncn),
       INT("NFC", c.estado.contadores.nfc),
       TXT("NomeEstadoFiscal", std::string(NomeEstadoFiscal(CodigoEstadoFiscal(c.estado, Hoje(c))))),
-      RW("NomeMoedaPlural", TR::kTexto, T(c.estado.moeda_plural),
-         if (Falha f = TextoAte(v, 20, "NomeMoedaPlural")) return f;
-         if (Falha f = SoComDiaFechado(e, "NomeMoedaPlural")) return f;
-         e.moeda_plural = v.texto; return Ok();),
-      RW("NomeMoedaSingular", TR::kTexto, T(c.estado.moeda_singular),
-         if (Falha f = TextoAte(v, 20, "NomeMoedaSingular")) return f;
-         if (Falha f = SoComDiaFechado(e, "NomeMoedaSingular")) return f;
-         e.moeda_singular = v.texto; return Ok();),
+      RW_TEXTO("NomeMoedaPlural", moeda_plural, 20, true),
+      RW_TEXTO("NomeMoedaSingular", moeda_singular, 20, true),
       INT("NumeroMeiosPagamentoCupomAtual", Doc(c) ? static_cast<std::int64_t>(Doc(c)->pagamentos.size()) : 0),
       TXT("NumeroSerieECF", c.estado.numero_serie),
       TXT("NumeroSerieMFD", c.estado.numero_serie_mfd),
@@ -219,91 +217,83 @@ std::vector<DefRegistrador> MontaTabela() {
       IND("SensorCheque", false),
       IND("SensorGaveta", false),
       IND("SensorPoucoPapel", false),
-      RW("SimboloMoeda", TR::kTexto, T(c.estado.simbolo_moeda),
-         if (Falha f = TextoAte(v, 4, "SimboloMoeda")) return f;
-         if (Falha f = SoComDiaFechado(e, "SimboloMoeda")) return f;
-         e.simbolo_moeda = v.texto; return Ok();),
-      TXT("SoftwareBasico", c.saida.LeMemoria(c.estado, c.estado.endereco_memoria)),
-      INT("TamanhoSoftwareBasico", c.saida.TamanhoSoftwareBasico(c.estado)),
-      RW("TempoAcionamentoPadrao", TR::kInteiro, N(c.estado.tempo_gaveta),
-         if (Falha f = Faixa(v, 1, 10000, "TempoAcionamentoPadrao")) return f;
-         e.tempo_gaveta = static_cast<std::int32_t>(v.numero); return Ok();),
+      RW_TEXTO("SimboloMoeda", simbolo_moeda, 4, true),
+      TXT("SoftwareBasico", c.saida.LeMemoria()),
+      INT("TamanhoSoftwareBasico", c.saida.TamanhoSoftwareBasico()),
+      RW_INTEIRO("TempoAcionamentoPadrao", tempo_gaveta, 1, 10000),
       INT("TempoEmitindoDocFiscal", c.estado.segundos_emitindo),
       INT("TempoOperacional", c.agora > c.estado.inicio_operacao ? (c.agora - c.estado.inicio_operacao) / 60 : 0),
-      RW("TextoLivre", TR::kTexto, T(c.estado.texto_livre),
-         if (Falha f = TextoAte(v, 492, "TextoLivre")) return f;
-         e.texto_livre = v.texto; return Ok();),
+      RW_TEXTO("TextoLivre", texto_livre, 492, false),
       INT("TipoDocEmEmissao", DocumentoEmEmissao(c.estado) ? static_cast<int>(DocumentoEmEmissao(c.estado)->tipo) : 0),
       TXT("TipoECF", std::string("ECF-IF")),
       INT("TipoUltimoDocEmitido", static_cast<int>(c.estado.ultimo_tipo)),
-      MOE("TotalDiaAcrescimos", c.dia.acrescimos),
-      MOE("TotalDiaAcrescimosItens", c.dia.acrescimos_itens),
-      MOE("TotalDiaAcrescimosNaoFiscais", c.dia.acrescimos_nao_fiscais),
-      MOE("TotalDiaCancelamentoItens", c.dia.cancelamento_itens),
-      MOE("TotalDiaCancelamentosICMS", c.dia.cancelamentos_icms),
-      MOE("TotalDiaCancelamentosISSQN", c.dia.cancelamentos_issqn),
-      MOE("TotalDiaCancelamentosNaoFiscais", c.dia.cancelamentos_nao_fiscais),
-      MOE("TotalDiaDescontos", c.dia.descontos),
-      MOE("TotalDiaDescontosItens", c.dia.descontos_itens),
-      MOE("TotalDiaDescontosNaoFiscais", c.dia.descontos_nao_fiscais),
-      MOE("TotalDiaDinheiro", c.dia.meio[U(c.estado.meio_dinheiro)]),
-      ARR("TotalDiaImpostoAliquota", TR::kMoeda, 2, kTotalAliquotas, N(ImpostoAliquota(c.estado, c.dia, i))),
+      MOE("TotalDiaAcrescimos", c.TotaisDia().acrescimos),
+      MOE("TotalDiaAcrescimosItens", c.TotaisDia().acrescimos_itens),
+      MOE("TotalDiaAcrescimosNaoFiscais", c.TotaisDia().acrescimos_nao_fiscais),
+      MOE("TotalDiaCancelamentoItens", c.TotaisDia().cancelamento_itens),
+      MOE("TotalDiaCancelamentosICMS", c.TotaisDia().cancelamentos_icms),
+      MOE("TotalDiaCancelamentosISSQN", c.TotaisDia().cancelamentos_issqn),
+      MOE("TotalDiaCancelamentosNaoFiscais", c.TotaisDia().cancelamentos_nao_fiscais),
+      MOE("TotalDiaDescontos", c.TotaisDia().descontos),
+      MOE("TotalDiaDescontosItens", c.TotaisDia().descontos_itens),
+      MOE("TotalDiaDescontosNaoFiscais", c.TotaisDia().descontos_nao_fiscais),
+      MOE("TotalDiaDinheiro", c.TotaisDia().meio[U(c.estado.meio_dinheiro)]),
+      ARR("TotalDiaImpostoAliquota", TR::kMoeda, 2, kTotalAliquotas, N(ImpostoAliquota(c.estado, c.TotaisDia(), i))),
       MOE("TotalDiaImpostoICMS", [&] {
         std::int64_t soma = 0;
         for (int k = 0; k < kTotalAliquotas; ++k)
-          if (TributoICMS(c.estado, k)) soma += ImpostoAliquota(c.estado, c.dia, k);
+          if (TributoICMS(c.estado, k)) soma += ImpostoAliquota(c.estado, c.TotaisDia(), k);
         return soma;
       }()),
       MOE("TotalDiaImpostoISSQN", [&] {
         std::int64_t soma = 0;
         for (int k = 0; k < kTotalAliquotas; ++k)
-          if (!TributoICMS(c.estado, k)) soma += ImpostoAliquota(c.estado, c.dia, k);
+          if (!TributoICMS(c.estado, k)) soma += ImpostoAliquota(c.estado, c.TotaisDia(), k);
         return soma;
       }()),
-      MOE("TotalDiaIsencaoICMS", c.dia.isento_icms),
-      MOE("TotalDiaIsencaoISSQN", c.dia.isento_issqn),
-      MOE("TotalDiaISSQN", c.dia.ISSQN(c.estado)),
-      ARR("TotalDiaMeioPagamento", TR::kMoeda, 2, kTotalMeiosPagamento, N(c.dia.meio[U(i)])),
-      ARR("TotalDiaNaoFiscal", TR::kMoeda, 2, kTotalNaoFiscais, N(c.dia.nao_fiscal[U(i)])),
-      MOE("TotalDiaNaoTributadoICMS", c.dia.nao_tributado_icms),
-      MOE("TotalDiaNaoTributadoISSQN", c.dia.nao_tributado_issqn),
-      MOE("TotalDiaOperacoesNaoFiscais", c.dia.OperacoesNaoFiscais()),
+      MOE("TotalDiaIsencaoICMS", c.TotaisDia().isento_icms),
+      MOE("TotalDiaIsencaoISSQN", c.TotaisDia().isento_issqn),
+      MOE("TotalDiaISSQN", c.TotaisDia().ISSQN(c.estado)),
+      ARR("TotalDiaMeioPagamento", TR::kMoeda, 2, kTotalMeiosPagamento, N(c.TotaisDia().meio[U(i)])),
+      ARR("TotalDiaNaoFiscal", TR::kMoeda, 2, kTotalNaoFiscais, N(c.TotaisDia().nao_fiscal[U(i)])),
+      MOE("TotalDiaNaoTributadoICMS", c.TotaisDia().nao_tributado_icms),
+      MOE("TotalDiaNaoTributadoISSQN", c.TotaisDia().nao_tributado_issqn),
+      MOE("TotalDiaOperacoesNaoFiscais", c.TotaisDia().OperacoesNaoFiscais()),
       ARR("TotalDiaQuantidadeVendasDepartamento", TR::kMoeda, 3, kTotalDepartamentos,
-          N(c.dia.departamento_quantidade[U(i)])),
-      MOE("TotalDiaSubstituicaoTributariaICMS", c.dia.substituicao_icms),
-      MOE("TotalDiaSubstituicaoTributariaISSQN", c.dia.substituicao_issqn),
-      MOE("TotalDiaTroco", c.dia.troco),
-      ARR("TotalDiaValorAliquota", TR::kMoeda, 2, kTotalAliquotas, N(c.dia.aliquota[U(i)])),
-      MOE("TotalDiaValorEmCaixa", c.dia.meio[U(c.estado.meio_dinheiro)] - c.dia.troco),
-      MOE("TotalDiaValorRecebido", c.dia.recebido),
-      MOE("TotalDiaValorTributadoICMS", c.dia.ValorTributadoICMS(c.estado)),
-      MOE("TotalDiaValorTributadoISSQN", c.dia.ValorTributadoISSQN(c.estado)),
-      ARR("TotalDiaValorVendasDepartamento", TR::kMoeda, 2, kTotalDepartamentos, N(c.dia.departamento_valor[U(i)])),
-      MOE("TotalDiaVendaBruta", c.dia.venda_bruta),
-      MOE("TotalDiaVendaLiquida", c.dia.venda_bruta - c.dia.cancelamentos_icms - c.dia.cancelamentos_issqn -
-                                      c.dia.descontos),
-      MOE("TotalDocAcrescimos", c.documento.acrescimos),
-      ARR("TotalDocAliquota", TR::kMoeda, 2, kTotalAliquotas, N(c.documento.aliquota[U(i)])),
-      MOE("TotalDocBruto", c.documento.venda_bruta),
-      MOE("TotalDocCancelamentoICMS", c.documento.cancelamentos_icms),
-      MOE("TotalDocCancelamentoISSQN", c.documento.cancelamentos_issqn),
-      MOE("TotalDocCancelamentosNaoFiscais", c.documento.cancelamentos_nao_fiscais),
-      MOE("TotalDocDescontos", c.documento.descontos),
-      MOE("TotalDocDinheiro", c.documento.meio[U(c.estado.meio_dinheiro)]),
-      MOE("TotalDocIsencaoICMS", c.documento.isento_icms),
-      MOE("TotalDocIsencaoISSQN", c.documento.isento_issqn),
-      MOE("TotalDocISSQN", c.documento.ISSQN(c.estado)),
-      MOE("TotalDocLiquido", Doc(c) && Doc(c)->tipo == TipoDocumento::kNaoFiscal ? c.documento.OperacoesNaoFiscais()
-                                                                                  : c.documento.Liquido()),
-      ARR("TotalDocMeioPagamento", TR::kMoeda, 2, kTotalMeiosPagamento, N(c.documento.meio[U(i)])),
-      ARR("TotalDocNaoFiscal", TR::kMoeda, 2, kTotalNaoFiscais, N(c.documento.nao_fiscal[U(i)])),
-      MOE("TotalDocNaoTributadoICMS", c.documento.nao_tributado_icms),
-      MOE("TotalDocNaoTributadoISSQN", c.documento.nao_tributado_issqn),
-      MOE("TotalDocSubstituicaoTributariaICMS", c.documento.substituicao_icms),
-      MOE("TotalDocSubstituicaoTributariaISSQN", c.documento.substituicao_issqn),
-      MOE("TotalDocTransacoesVenda", c.documento.itens_liquido),
-      MOE("TotalDocTroco", c.documento.troco),
-      MOE("TotalDocValorPago", c.documento.pago),
+          N(c.TotaisDia().departamento_quantidade[U(i)])),
+      MOE("TotalDiaSubstituicaoTributariaICMS", c.TotaisDia().substituicao_icms),
+      MOE("TotalDiaSubstituicaoTributariaISSQN", c.TotaisDia().substituicao_issqn),
+      MOE("TotalDiaTroco", c.TotaisDia().troco),
+      ARR("TotalDiaValorAliquota", TR::kMoeda, 2, kTotalAliquotas, N(c.TotaisDia().aliquota[U(i)])),
+      MOE("TotalDiaValorEmCaixa", c.TotaisDia().meio[U(c.estado.meio_dinheiro)] - c.TotaisDia().troco),
+      MOE("TotalDiaValorRecebido", c.TotaisDia().recebido),
+      MOE("TotalDiaValorTributadoICMS", c.TotaisDia().ValorTributadoICMS(c.estado)),
+      MOE("TotalDiaValorTributadoISSQN", c.TotaisDia().ValorTributadoISSQN(c.estado)),
+      ARR("TotalDiaValorVendasDepartamento", TR::kMoeda, 2, kTotalDepartamentos, N(c.TotaisDia().departamento_valor[U(i)])),
+      MOE("TotalDiaVendaBruta", c.TotaisDia().venda_bruta),
+      MOE("TotalDiaVendaLiquida", c.TotaisDia().VendaLiquida()),
+      MOE("TotalDocAcrescimos", c.TotaisDocumento().acrescimos),
+      ARR("TotalDocAliquota", TR::kMoeda, 2, kTotalAliquotas, N(c.TotaisDocumento().aliquota[U(i)])),
+      MOE("TotalDocBruto", c.TotaisDocumento().venda_bruta),
+      MOE("TotalDocCancelamentoICMS", c.TotaisDocumento().cancelamentos_icms),
+      MOE("TotalDocCancelamentoISSQN", c.TotaisDocumento().cancelamentos_issqn),
+      MOE("TotalDocCancelamentosNaoFiscais", c.TotaisDocumento().cancelamentos_nao_fiscais),
+      MOE("TotalDocDescontos", c.TotaisDocumento().descontos),
+      MOE("TotalDocDinheiro", c.TotaisDocumento().meio[U(c.estado.meio_dinheiro)]),
+      MOE("TotalDocIsencaoICMS", c.TotaisDocumento().isento_icms),
+      MOE("TotalDocIsencaoISSQN", c.TotaisDocumento().isento_issqn),
+      MOE("TotalDocISSQN", c.TotaisDocumento().ISSQN(c.estado)),
+      MOE("TotalDocLiquido", Doc(c) && Doc(c)->tipo == TipoDocumento::kNaoFiscal ? c.TotaisDocumento().OperacoesNaoFiscais()
+                                                                                  : c.TotaisDocumento().Liquido()),
+      ARR("TotalDocMeioPagamento", TR::kMoeda, 2, kTotalMeiosPagamento, N(c.TotaisDocumento().meio[U(i)])),
+      ARR("TotalDocNaoFiscal", TR::kMoeda, 2, kTotalNaoFiscais, N(c.TotaisDocumento().nao_fiscal[U(i)])),
+      MOE("TotalDocNaoTributadoICMS", c.TotaisDocumento().nao_tributado_icms),
+      MOE("TotalDocNaoTributadoISSQN", c.TotaisDocumento().nao_tributado_issqn),
+      MOE("TotalDocSubstituicaoTributariaICMS", c.TotaisDocumento().substituicao_icms),
+      MOE("TotalDocSubstituicaoTributariaISSQN", c.TotaisDocumento().substituicao_issqn),
+      MOE("TotalDocTransacoesVenda", c.TotaisDocumento().itens_liquido),
+      MOE("TotalDocTroco", c.TotaisDocumento().troco),
+      MOE("TotalDocValorPago", c.TotaisDocumento().pago),
       INT("TradutorIndiceMeioPagamentoDinheiro", c.estado.meio_dinheiro),
       TXT("UltimoErroCircunstancia", c.ultimo_erro.circunstancia),
       INT("UltimoErroCodigo", c.ultimo_erro.codigo),
@@ -328,6 +318,19 @@ bool IgualSemCaixa(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+
+const Totais& ContextoLeitura::TotaisDia() const {
+  if (!dia_) dia_ = CalculaDia(estado);
+  return *dia_;
+}
+
+const Totais& ContextoLeitura::TotaisDocumento() const {
+  if (!documento_) {
+    const Documento* corrente = DocumentoCorrente(estado);
+    documento_ = corrente ? CalculaDocumento(estado, *corrente) : Totais{};
+  }
+  return *documento_;
+}
 
 int TotalRegistradores() { return static_cast<int>(Tabela().size()); }
 const DefRegistrador& Registrador(int i) { return Tabela()[U(i)]; }

@@ -2,6 +2,7 @@
 // Indexed registers are named name[index], e.g. TotalDiaValorAliquota[3].
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,15 +22,26 @@ struct ValorRegistrador {
   std::string texto;        // text, or the indicator's text
 };
 
-// What a register reading may look at.
-struct ContextoLeitura {
+// What a register reading may look at. The totals are computed when a register first needs them,
+// so reading a counter does not add up the whole day.
+class ContextoLeitura {
+ public:
+  ContextoLeitura(const Estado& estado, std::int64_t agora, const Saida& saida, const Falha& ultimo_erro,
+                  const std::string& ultimo_erro_nome)
+      : estado(estado), agora(agora), saida(saida), ultimo_erro(ultimo_erro), ultimo_erro_nome(ultimo_erro_nome) {}
+
   const Estado& estado;
-  const Totais& dia;
-  const Totais& documento;  // the document in issue or the last one of the day
-  std::int64_t agora;       // the printer's clock, seconds
-  Saida& saida;
+  std::int64_t agora;  // the printer's clock, seconds
+  const Saida& saida;  // const: a reading changes nothing
   const Falha& ultimo_erro;
   const std::string& ultimo_erro_nome;
+
+  const Totais& TotaisDia() const;
+  const Totais& TotaisDocumento() const;  // the document in issue or the last one of the day
+
+ private:
+  mutable std::optional<Totais> dia_;
+  mutable std::optional<Totais> documento_;
 };
 
 struct DefRegistrador {
@@ -41,7 +53,7 @@ struct DefRegistrador {
   bool leitura;
   bool escrita;
   ValorRegistrador (*le)(const ContextoLeitura&, int indice);
-  Falha (*escreve)(Estado&, const ValorRegistrador&);
+  Falha (*escreve)(Estado&, Saida&, const ValorRegistrador&);
 };
 
 // A register name resolved: the entry and the index (0 for plain registers).

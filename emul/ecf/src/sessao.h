@@ -35,7 +35,9 @@ struct Sessao {
     Evento e;
     e.tipo = tipo;
     e.documento = documento;
-    e.parametros = par.Recebidos();
+    e.parametros = &par;
+    e.data = Hoje();
+    e.hora = HoraAgora();
     eventos.push_back(std::move(e));
     return eventos.back();
   }

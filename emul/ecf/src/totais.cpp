@@ -132,6 +132,11 @@ void SomaNaoFiscal(const Documento& d, Totais& t) {
   t.nao_fiscal[maior] += s.valor - distribuido;
 }
 
+template <std::size_t N>
+void SomaCada(std::array<std::int64_t, N>& a, const std::array<std::int64_t, N>& b) {
+  for (std::size_t k = 0; k < N; ++k) a[k] += b[k];
+}
+
 bool DocumentoDeSaida(const Estado& estado, const Documento& d) {
   for (const ItemDocumento& item : d.itens) {
     const NaoFiscal& nf = estado.nao_fiscais[static_cast<std::size_t>(item.tributo) % kTotalNaoFiscais];
@@ -185,34 +190,17 @@ std::int64_t Totais::OperacoesNaoFiscais() const {
 }
 
 void Totais::Soma(const Totais& o) {
-  venda_bruta += o.venda_bruta;
-  acrescimos += o.acrescimos;
-  acrescimos_itens += o.acrescimos_itens;
-  descontos += o.descontos;
-  descontos_itens += o.descontos_itens;
-  cancelamentos_icms += o.cancelamentos_icms;
-  cancelamentos_issqn += o.cancelamentos_issqn;
-  cancelamento_itens += o.cancelamento_itens;
-  for (std::size_t k = 0; k < aliquota.size(); ++k) aliquota[k] += o.aliquota[k];
-  substituicao_icms += o.substituicao_icms;
-  isento_icms += o.isento_icms;
-  nao_tributado_icms += o.nao_tributado_icms;
-  substituicao_issqn += o.substituicao_issqn;
-  isento_issqn += o.isento_issqn;
-  nao_tributado_issqn += o.nao_tributado_issqn;
-  itens_liquido += o.itens_liquido;
-  for (std::size_t k = 0; k < meio.size(); ++k) meio[k] += o.meio[k];
-  pago += o.pago;
-  troco += o.troco;
-  recebido += o.recebido;
-  for (std::size_t k = 0; k < nao_fiscal.size(); ++k) nao_fiscal[k] += o.nao_fiscal[k];
-  acrescimos_nao_fiscais += o.acrescimos_nao_fiscais;
-  descontos_nao_fiscais += o.descontos_nao_fiscais;
-  cancelamentos_nao_fiscais += o.cancelamentos_nao_fiscais;
-  for (std::size_t k = 0; k < departamento_valor.size(); ++k) {
-    departamento_valor[k] += o.departamento_valor[k];
-    departamento_quantidade[k] += o.departamento_quantidade[k];
-  }
+  ResumoFiscal::Soma(o);
+  for (std::int64_t Totais::*campo : {&Totais::acrescimos_itens, &Totais::descontos_itens, &Totais::cancelamento_itens,
+                                      &Totais::itens_liquido, &Totais::pago, &Totais::troco, &Totais::recebido,
+                                      &Totais::acrescimos_nao_fiscais, &Totais::descontos_nao_fiscais,
+                                      &Totais::cancelamentos_nao_fiscais})
+    this->*campo += o.*campo;
+  SomaCada(aliquota, o.aliquota);
+  SomaCada(meio, o.meio);
+  SomaCada(nao_fiscal, o.nao_fiscal);
+  SomaCada(departamento_valor, o.departamento_valor);
+  SomaCada(departamento_quantidade, o.departamento_quantidade);
 }
 
 std::int64_t TotalAPagar(const Estado& estado, const Documento& documento) {

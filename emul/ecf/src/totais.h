@@ -2,25 +2,21 @@
 // register reads figures consistent with what was issued. All amounts in cents.
 //
 // Gross sale counts every item sold and every increase applied; cancellations count what was
-// cancelled of both (GT never goes down); discounts count only discounts still in force, so
-// net = gross - cancellations - discounts. Subtotal adjustments fall on the ICMS part of a coupon
-// and are shared among its tax buckets in proportion to their values.
+// cancelled of both (GT never goes down); discounts count only discounts still in force (see
+// ResumoFiscal::VendaLiquida). Subtotal adjustments fall on the ICMS part of a coupon and are
+// shared among its tax buckets in proportion to their values.
 #pragma once
 #include <array>
 #include <cstdint>
 
 #include "estado.h"
+#include "resumo_fiscal.h"
 
 namespace ecf {
 
-struct Totais {
-  std::int64_t venda_bruta = 0;
-  std::int64_t acrescimos = 0, acrescimos_itens = 0;
-  std::int64_t descontos = 0, descontos_itens = 0;
-  std::int64_t cancelamentos_icms = 0, cancelamentos_issqn = 0, cancelamento_itens = 0;
+struct Totais : ResumoFiscal {
+  std::int64_t acrescimos_itens = 0, descontos_itens = 0, cancelamento_itens = 0;
   std::array<std::int64_t, kTotalAliquotas> aliquota{};
-  std::int64_t substituicao_icms = 0, isento_icms = 0, nao_tributado_icms = 0;
-  std::int64_t substituicao_issqn = 0, isento_issqn = 0, nao_tributado_issqn = 0;
   std::int64_t itens_liquido = 0;  // items net of their own adjustments, before the subtotal's
 
   std::array<std::int64_t, kTotalMeiosPagamento> meio{};

@@ -153,7 +153,6 @@ Falha Valida(const quorbal::DescritorComando& comando, const std::vector<Item>& 
     if (Falha f = Converte(comando.parametros[i], item.valor, valor.numero)) return f;
     valor.presente = true;
     valor.texto = item.valor;
-    lidos.recebidos_.push_back(item);
   }
   for (std::uint32_t i = 0; i < comando.total_parametros; ++i)
     if (comando.parametros[i].obrigatorio && !lidos.valores_[i].presente)

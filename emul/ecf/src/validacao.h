@@ -23,8 +23,6 @@ class Parametros {
   bool Indicador(std::string_view nome, bool padrao) const { return Numero(nome, padrao ? 1 : 0) != 0; }
   // Texts as received; empty when absent.
   const std::string& Texto(std::string_view nome) const;
-  // The items as received, in the order received.
-  const std::vector<Item>& Recebidos() const { return recebidos_; }
 
  private:
   friend Falha Valida(const quorbal::DescritorComando&, const std::vector<Item>&, Parametros&);
@@ -37,7 +35,6 @@ class Parametros {
 
   const quorbal::DescritorComando* comando_ = nullptr;
   std::vector<Valor> valores_;
-  std::vector<Item> recebidos_;
 };
 
 // Checks every item against the command's parameters: unknown or repeated names, values that do

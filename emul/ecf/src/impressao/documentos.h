@@ -109,6 +109,33 @@ struct ComprovanteCreditoDebito {
 std::string FormataAberturaCreditoDebito(const ComprovanteCreditoDebito& comprovante);
 std::string FormataEstornoCreditoDebito(std::uint32_t coo_comprovante, const std::string& meio, std::int64_t valor);
 
+// ---- Slips: printed on a form the operator inserts, not on the roll ----
+
+struct Autenticacao {
+  std::uint32_t coo = 0;  // the document authenticated
+  std::pair<std::string, std::uint32_t> contador;  // its own counter, e.g. {"CCF", 12}
+  Instante emissao;       // when that document was issued
+  std::int64_t valor = 0;
+  std::string texto;      // the host's text, printed after the printer's own line
+};
+
+struct Cheque {
+  std::int64_t valor = 0;
+  std::string moeda_singular = "Real", moeda_plural = "Reais";
+  std::string favorecido;
+  std::string cidade;
+  std::int32_t data = 0;  // yyyymmdd
+  std::vector<std::string> mensagens;
+};
+
+std::string FormataAutenticacao(const Estabelecimento& estabelecimento, const Autenticacao& autenticacao);
+// The cheque's face: value, value in words, payee, place and date, messages.
+std::string FormataCheque(const Cheque& cheque);
+// The endorsement on the back of a cheque.
+std::string FormataChancela(const std::string& texto);
+// Two parallel lines across the cheque with up to three lines of text between them.
+std::string FormataCruzamento(const std::vector<std::string>& linhas);
+
 // ---- Readings ----
 
 using memorias::TotalAliquota;
@@ -130,18 +157,10 @@ struct Contadores {
 
 // The day's totals as the X reading shows them and the Z reduction closes them; every figure is the
 // fiscal core's own (the matching TotalDia... register), nothing is recomputed for printing.
-struct TotaisDia {
+struct TotaisDia : ResumoFiscal {
   std::int32_t movimento = 0;  // the day being read, yyyymmdd
   std::int64_t gt = 0;
-  std::int64_t venda_bruta = 0;
-  std::int64_t venda_liquida = 0;
-  std::int64_t cancelamentos_icms = 0;
-  std::int64_t cancelamentos_issqn = 0;
-  std::int64_t descontos = 0;
-  std::int64_t acrescimos = 0;
   std::int64_t issqn = 0;  // sales under ISSQN
-  std::int64_t substituicao_icms = 0, isencao_icms = 0, nao_tributado_icms = 0;
-  std::int64_t substituicao_issqn = 0, isencao_issqn = 0, nao_tributado_issqn = 0;
   std::vector<TotalAliquota> aliquotas;  // the defined aliquots, ICMS and ISSQN
   std::vector<TotalNomeado> meios_pagamento;
   std::int64_t troco = 0;
@@ -159,31 +178,4 @@ std::string FormataLeituraX(const Estabelecimento& estabelecimento, const Instan
 std::string FormataReducaoZ(const Estabelecimento& estabelecimento, const Instante& emissao,
                             const TotaisDia& totais, const Rodape& rodape);
 
-// The fiscal-memory record a Z reduction leaves (crz, cro and coo taken from the counters).
-memorias::RegistroReducao RegistroDaReducao(const TotaisDia& totais, const Instante& emissao);
-
-}  // namespace ecf::impressao
-
-// Field lists of the reading data for the context file (the Z reduction prints the day as it stood
-// before the reduction cleared it, so the output keeps that picture).
-namespace ecf::memorias {
-template <class A>
-void Visita(A& a, TotalAliquota& x) { a(x.indice); a(x.icms); a(x.percentual); a(x.valor); a(x.imposto); }
-}  // namespace ecf::memorias
-
-namespace ecf::impressao {
-template <class A>
-void Visita(A& a, TotalNomeado& x) { a(x.indice); a(x.nome); a(x.valor); a(x.contador); a(x.quantidade); }
-template <class A>
-void Visita(A& a, Contadores& x) {
-  a(x.coo); a(x.ccf); a(x.gnf); a(x.grg); a(x.cdc); a(x.cfc); a(x.cfd); a(x.nfc); a(x.crz); a(x.cro); a(x.coo_inicial);
-}
-template <class A>
-void Visita(A& a, TotaisDia& x) {
-  a(x.movimento); a(x.gt); a(x.venda_bruta); a(x.venda_liquida); a(x.cancelamentos_icms); a(x.cancelamentos_issqn);
-  a(x.descontos); a(x.acrescimos); a(x.issqn); a(x.substituicao_icms); a(x.isencao_icms); a(x.nao_tributado_icms);
-  a(x.substituicao_issqn); a(x.isencao_issqn); a(x.nao_tributado_issqn); a(x.aliquotas); a(x.meios_pagamento);
-  a(x.troco); a(x.nao_fiscais); a(x.descontos_nao_fiscais); a(x.acrescimos_nao_fiscais);
-  a(x.cancelamentos_nao_fiscais); a(x.operacoes_nao_fiscais); a(x.gerenciais); a(x.departamentos); a(x.contadores);
-}
 }  // namespace ecf::impressao

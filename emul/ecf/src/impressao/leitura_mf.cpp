@@ -1,6 +1,7 @@
 // Fiscal-memory reading: owners, then each Z of the range (complete) or one line per Z
 // (simplified), then the totals of the period.
 #include "impressao/leituras_memoria.h"
+#include "impressao/resumo_impresso.h"
 #include "impressao/texto_impresso.h"
 #include "valores.h"
 
@@ -29,20 +30,13 @@ void Proprietarios(TextoImpresso& t, const memorias::MemoriaFiscal& memoria) {
 // Sales figures of one Z, or of the sum of several.
 void Valores(TextoImpresso& t, const RegistroReducao& r) {
   t.Colunas("VENDA BRUTA", Valor(r.venda_bruta));
-  t.Colunas("CANCELAMENTOS ICMS", ValorComSinal(-r.cancelamentos_icms));
-  t.Colunas("CANCELAMENTOS ISSQN", ValorComSinal(-r.cancelamentos_issqn));
-  t.Colunas("DESCONTOS", ValorComSinal(-r.descontos));
-  t.Colunas("ACRÉSCIMOS", ValorComSinal(r.acrescimos));
-  t.Colunas("VENDA LÍQUIDA", Valor(r.venda_liquida));
+  ImprimeDeducoes(t, r);
+  t.Colunas("VENDA LÍQUIDA", Valor(r.VendaLiquida()));
   for (const memorias::TotalAliquota& a : r.aliquotas)
     t.Colunas(Numero(a.indice, 2) + " " + Situacao(a.icms, a.percentual), Valor(a.valor));
-  t.Colunas("SUBST. TRIBUTÁRIA ICMS", Valor(r.substituicao_icms));
-  t.Colunas("ISENÇÃO ICMS", Valor(r.isencao_icms));
-  t.Colunas("NÃO INCIDÊNCIA ICMS", Valor(r.nao_tributado_icms));
+  ImprimeForaDasAliquotas(t, r, true);
   t.Colunas("VENDAS ISSQN", Valor(r.issqn));
-  t.Colunas("SUBST. TRIBUTÁRIA ISSQN", Valor(r.substituicao_issqn));
-  t.Colunas("ISENÇÃO ISSQN", Valor(r.isencao_issqn));
-  t.Colunas("NÃO INCIDÊNCIA ISSQN", Valor(r.nao_tributado_issqn));
+  ImprimeForaDasAliquotas(t, r, false);
   t.Colunas("OPERAÇÕES NÃO FISCAIS", Valor(r.operacoes_nao_fiscais));
 }
 
@@ -50,19 +44,8 @@ void Valores(TextoImpresso& t, const RegistroReducao& r) {
 RegistroReducao Soma(const std::vector<RegistroReducao>& reducoes) {
   RegistroReducao s;
   for (const RegistroReducao& r : reducoes) {
-    s.venda_bruta += r.venda_bruta;
-    s.venda_liquida += r.venda_liquida;
-    s.cancelamentos_icms += r.cancelamentos_icms;
-    s.cancelamentos_issqn += r.cancelamentos_issqn;
-    s.descontos += r.descontos;
-    s.acrescimos += r.acrescimos;
+    s.Soma(r);
     s.issqn += r.issqn;
-    s.substituicao_icms += r.substituicao_icms;
-    s.isencao_icms += r.isencao_icms;
-    s.nao_tributado_icms += r.nao_tributado_icms;
-    s.substituicao_issqn += r.substituicao_issqn;
-    s.isencao_issqn += r.isencao_issqn;
-    s.nao_tributado_issqn += r.nao_tributado_issqn;
     s.operacoes_nao_fiscais += r.operacoes_nao_fiscais;
     for (const memorias::TotalAliquota& a : r.aliquotas) {
       bool somada = false;

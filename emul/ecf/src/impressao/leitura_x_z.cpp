@@ -1,5 +1,6 @@
 // X reading and Z reduction: the day's totals, per aliquot, per means of payment and the counters.
 #include "impressao/documentos.h"
+#include "impressao/resumo_impresso.h"
 #include "impressao/texto_impresso.h"
 #include "valores.h"
 
@@ -15,10 +16,8 @@ void Aliquotas(TextoImpresso& t, const TotaisDia& d, bool icms) {
     valor += a.valor;
     imposto += a.imposto;
   }
+  ImprimeForaDasAliquotas(t, d, icms);
   const char* sufixo = icms ? " ICMS" : " ISSQN";
-  t.Colunas(std::string("SUBSTITUIÇÃO TRIBUTÁRIA") + sufixo, Valor(icms ? d.substituicao_icms : d.substituicao_issqn));
-  t.Colunas(std::string("ISENÇÃO") + sufixo, Valor(icms ? d.isencao_icms : d.isencao_issqn));
-  t.Colunas(std::string("NÃO INCIDÊNCIA") + sufixo, Valor(icms ? d.nao_tributado_icms : d.nao_tributado_issqn));
   t.Colunas(std::string("TOTAL TRIBUTADO") + sufixo, Valor(valor));
   t.Colunas(std::string("IMPOSTO") + sufixo, Valor(imposto));
 }
@@ -38,12 +37,9 @@ std::string Corpo(const TotaisDia& d) {
   t.Secao("TOTALIZADORES");
   t.Colunas("GRANDE TOTAL", Valor(d.gt));
   t.Colunas("VENDA BRUTA DIÁRIA", Valor(d.venda_bruta));
-  t.Colunas("CANCELAMENTOS ICMS", ValorComSinal(-d.cancelamentos_icms));
-  t.Colunas("CANCELAMENTOS ISSQN", ValorComSinal(-d.cancelamentos_issqn));
-  t.Colunas("DESCONTOS", ValorComSinal(-d.descontos));
-  t.Colunas("ACRÉSCIMOS", ValorComSinal(d.acrescimos));
+  ImprimeDeducoes(t, d);
   t.Colunas("VENDAS ISSQN", Valor(d.issqn));
-  t.Colunas("VENDA LÍQUIDA", Valor(d.venda_liquida), true);
+  t.Colunas("VENDA LÍQUIDA", Valor(d.VendaLiquida()), true);
   t.Secao("ICMS");
   Aliquotas(t, d, true);
   t.Secao("ISSQN");
@@ -96,34 +92,6 @@ std::string FormataReducaoZ(const Estabelecimento& estabelecimento, const Instan
   t.Acrescenta(Corpo(totais));
   t.Acrescenta(FormataRodape(estabelecimento, rodape));
   return t.Extrai();
-}
-
-memorias::RegistroReducao RegistroDaReducao(const TotaisDia& d, const Instante& emissao) {
-  memorias::RegistroReducao r;
-  r.crz = d.contadores.crz;
-  r.cro = d.contadores.cro;
-  r.coo = d.contadores.coo;
-  r.movimento = d.movimento;
-  r.data = emissao.data;
-  r.hora = emissao.hora;
-  r.gt = d.gt;
-  r.venda_bruta = d.venda_bruta;
-  r.cancelamentos_icms = d.cancelamentos_icms;
-  r.cancelamentos_issqn = d.cancelamentos_issqn;
-  r.descontos = d.descontos;
-  r.acrescimos = d.acrescimos;
-  r.issqn = d.issqn;
-  r.venda_liquida = d.venda_liquida;
-  r.substituicao_icms = d.substituicao_icms;
-  r.isencao_icms = d.isencao_icms;
-  r.nao_tributado_icms = d.nao_tributado_icms;
-  r.substituicao_issqn = d.substituicao_issqn;
-  r.isencao_issqn = d.isencao_issqn;
-  r.nao_tributado_issqn = d.nao_tributado_issqn;
-  r.operacoes_nao_fiscais = d.operacoes_nao_fiscais;
-  for (const TotalAliquota& a : d.aliquotas)
-    if (r.aliquotas.size() < static_cast<std::size_t>(memorias::kMaximoAliquotas)) r.aliquotas.push_back(a);
-  return r;
 }
 
 }  // namespace ecf::impressao

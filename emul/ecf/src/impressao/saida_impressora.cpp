@@ -8,10 +8,8 @@
 #include "impressao/leituras_memoria.h"
 #include "impressao/texto_impresso.h"
 #include "memorias/memorias.h"
-#include "quorbal/catalogo.h"
 #include "relogio.h"
 #include "totais.h"
-#include "valores.h"
 
 namespace ecf {
 
@@ -24,31 +22,8 @@ using memorias::TipoDocumento;  // the kind recorded in the detail memory
 constexpr char kModelo[] = "ECF EMULADO";
 constexpr char kMarca[] = "EMULADOR";
 constexpr char kVersao[] = "01.00.00";
-constexpr std::uint8_t kVersaoSaida = 1;
-
-std::string Texto(const std::vector<Item>& itens, const char* nome) {
-  for (const Item& i : itens)
-    if (i.nome == nome) return i.valor;
-  return {};
-}
-
-bool Tem(const std::vector<Item>& itens, const char* nome) {
-  for (const Item& i : itens)
-    if (i.nome == nome) return true;
-  return false;
-}
-
-std::int64_t Numero(const std::vector<Item>& itens, const char* nome, std::int64_t padrao) {
-  std::int64_t valor = padrao;
-  if (!LeInteiro(Texto(itens, nome), 0, 0xFFFFFFFFLL, valor)) return padrao;
-  return valor;
-}
-
-std::int32_t Data(const std::vector<Item>& itens, const char* nome) {
-  std::int32_t data = 0;
-  LeData(Texto(itens, nome), data);
-  return data;
-}
+constexpr std::uint8_t kVersaoSaida = 2;
+constexpr int kLinhasAteGuilhotina = 5;  // the last printed line passes the cutter before the cut
 
 impressao::Estabelecimento Loja(const Estado& e) {
   impressao::Estabelecimento l;
@@ -94,53 +69,47 @@ const char* NomeContador(ecf::TipoDocumento tipo) {
   }
 }
 
-impressao::TotaisDia TotaisDoDia(const Estado& e) {
-  const Totais dia = CalculaDia(e);
+// One entry per defined slot of a table, with what `total` gives for it.
+template <class Tabela, class Total>
+std::vector<impressao::TotalNomeado> Nomeados(const Tabela& tabela, Total total) {
+  std::vector<impressao::TotalNomeado> lista;
+  for (std::size_t k = 0; k < tabela.size(); ++k)
+    if (tabela[k].definido) lista.push_back(total(k, tabela[k].nome));
+  return lista;
+}
+
+// The day as the X reading shows it and the Z closes it: names from the tables, the figures from
+// the day's totals, the counters as given.
+impressao::TotaisDia TotaisDoDia(const Estado& e, const Totais& dia, const Contadores& c) {
   impressao::TotaisDia t;
+  static_cast<ResumoFiscal&>(t) = dia;
   t.movimento = e.data_abertura;
   t.gt = e.gt_inicial + dia.venda_bruta;
-  t.venda_bruta = dia.venda_bruta;
-  t.cancelamentos_icms = dia.cancelamentos_icms;
-  t.cancelamentos_issqn = dia.cancelamentos_issqn;
-  t.descontos = dia.descontos;
-  t.acrescimos = dia.acrescimos;
-  t.venda_liquida = dia.venda_bruta - dia.cancelamentos_icms - dia.cancelamentos_issqn - dia.descontos;
   t.issqn = dia.ISSQN(e);
-  t.substituicao_icms = dia.substituicao_icms;
-  t.isencao_icms = dia.isento_icms;
-  t.nao_tributado_icms = dia.nao_tributado_icms;
-  t.substituicao_issqn = dia.substituicao_issqn;
-  t.isencao_issqn = dia.isento_issqn;
-  t.nao_tributado_issqn = dia.nao_tributado_issqn;
   for (int k = 0; k < kTotalAliquotas; ++k) {
     const Aliquota& a = e.aliquotas[static_cast<std::size_t>(k)];
     if (a.definida)
       t.aliquotas.push_back({static_cast<unsigned>(k), a.icms, a.percentual, dia.aliquota[static_cast<std::size_t>(k)],
                              ImpostoAliquota(e, dia, k)});
   }
-  for (int k = 0; k < kTotalMeiosPagamento; ++k)
-    if (e.meios[static_cast<std::size_t>(k)].definido)
-      t.meios_pagamento.push_back({static_cast<unsigned>(k), e.meios[static_cast<std::size_t>(k)].nome,
-                                   dia.meio[static_cast<std::size_t>(k)], 0, 0});
+  using impressao::TotalNomeado;
+  t.meios_pagamento = Nomeados(e.meios, [&](std::size_t k, const std::string& nome) {
+    return TotalNomeado{static_cast<unsigned>(k), nome, dia.meio[k], 0, 0};
+  });
   t.troco = dia.troco;
-  for (int k = 0; k < kTotalNaoFiscais; ++k)
-    if (e.nao_fiscais[static_cast<std::size_t>(k)].definido)
-      t.nao_fiscais.push_back({static_cast<unsigned>(k), e.nao_fiscais[static_cast<std::size_t>(k)].nome,
-                               dia.nao_fiscal[static_cast<std::size_t>(k)], e.contadores.con[static_cast<std::size_t>(k)], 0});
+  t.nao_fiscais = Nomeados(e.nao_fiscais, [&](std::size_t k, const std::string& nome) {
+    return TotalNomeado{static_cast<unsigned>(k), nome, dia.nao_fiscal[k], c.con[k], 0};
+  });
   t.descontos_nao_fiscais = dia.descontos_nao_fiscais;
   t.acrescimos_nao_fiscais = dia.acrescimos_nao_fiscais;
   t.cancelamentos_nao_fiscais = dia.cancelamentos_nao_fiscais;
   t.operacoes_nao_fiscais = dia.OperacoesNaoFiscais();
-  for (int k = 0; k < kTotalGerenciais; ++k)
-    if (e.gerenciais[static_cast<std::size_t>(k)].definido)
-      t.gerenciais.push_back({static_cast<unsigned>(k), e.gerenciais[static_cast<std::size_t>(k)].nome, 0,
-                              e.contadores.cer[static_cast<std::size_t>(k)], 0});
-  for (int k = 0; k < kTotalDepartamentos; ++k)
-    if (e.departamentos[static_cast<std::size_t>(k)].definido)
-      t.departamentos.push_back({static_cast<unsigned>(k), e.departamentos[static_cast<std::size_t>(k)].nome,
-                                 dia.departamento_valor[static_cast<std::size_t>(k)], 0,
-                                 dia.departamento_quantidade[static_cast<std::size_t>(k)]});
-  const Contadores& c = e.contadores;
+  t.gerenciais = Nomeados(e.gerenciais, [&](std::size_t k, const std::string& nome) {
+    return TotalNomeado{static_cast<unsigned>(k), nome, 0, c.cer[k], 0};
+  });
+  t.departamentos = Nomeados(e.departamentos, [&](std::size_t k, const std::string& nome) {
+    return TotalNomeado{static_cast<unsigned>(k), nome, dia.departamento_valor[k], 0, dia.departamento_quantidade[k]};
+  });
   t.contadores = {c.coo, c.ccf, c.gnf, c.grg, c.cdc, c.cfc, c.cfd, c.nfc, c.crz, c.cro, e.coo_inicio_dia};
   return t;
 }
@@ -161,8 +130,10 @@ std::string Situacao(const Estado& e, std::int32_t tributo) {
   return impressao::Situacao(a.icms, a.percentual);
 }
 
+// The fiscal-memory record of a Z: the core's own figures.
 memorias::RegistroReducao RegistroDe(const Reducao& z) {
   memorias::RegistroReducao r;
+  static_cast<ResumoFiscal&>(r) = z;
   r.crz = z.crz;
   r.cro = z.cro;
   r.coo = z.coo;
@@ -170,18 +141,6 @@ memorias::RegistroReducao RegistroDe(const Reducao& z) {
   r.data = z.data;
   r.hora = z.hora;
   r.gt = z.gt;
-  r.venda_bruta = z.venda_bruta;
-  r.venda_liquida = z.venda_bruta - z.cancelamentos_icms - z.cancelamentos_issqn - z.descontos;
-  r.cancelamentos_icms = z.cancelamentos_icms;
-  r.cancelamentos_issqn = z.cancelamentos_issqn;
-  r.descontos = z.descontos;
-  r.acrescimos = z.acrescimos;
-  r.substituicao_icms = z.substituicao_icms;
-  r.isencao_icms = z.isento_icms;
-  r.nao_tributado_icms = z.nao_tributado_icms;
-  r.substituicao_issqn = z.substituicao_issqn;
-  r.isencao_issqn = z.isento_issqn;
-  r.nao_tributado_issqn = z.nao_tributado_issqn;
   r.issqn = z.substituicao_issqn + z.isento_issqn + z.nao_tributado_issqn;
   r.operacoes_nao_fiscais = z.operacoes_nao_fiscais;
   for (std::size_t k = 0; k < kTotalAliquotas; ++k) {
@@ -192,40 +151,45 @@ memorias::RegistroReducao RegistroDe(const Reducao& z) {
   return r;
 }
 
+std::int64_t TotalItens(const Documento& d) {
+  std::int64_t total = 0;
+  for (const ItemDocumento& i : d.itens) total += i.total;
+  return total;
+}
+
 class SaidaImpressora final : public Saida {
  public:
+  explicit SaidaImpressora(std::uint32_t paginas_mfd) : paginas_mfd_(paginas_mfd) {}
+
   void Registra(const Estado& estado, const std::vector<Evento>& eventos) override {
-    Sincroniza(estado);
+    if (Sincroniza(estado) || !eventos.empty()) ++revisao_;
     for (const Evento& ev : eventos) Imprime(estado, ev);
-    // The day as it stands, for the Z reduction that will close it (the Z clears the day's documents).
-    if (estado.data_abertura != 0) dia_ = TotaisDoDia(estado);
   }
 
-  std::string ProximoTrechoImpressao() override { return armazem_.LeImpressao(); }
-
-  std::string LeMemoria(const Estado& estado, std::uint32_t endereco) override {
-    Sincroniza(estado);
-    memorias_.DefineEnderecoSoftwareBasico(endereco);
-    return memorias_.LeSoftwareBasico().texto;
+  std::string ProximoTrechoImpressao() override {
+    if (armazem_.Pendente() > 0) ++revisao_;
+    return armazem_.LeImpressao();
   }
-  std::uint32_t TamanhoSoftwareBasico(const Estado&) override { return memorias_.TamanhoSoftwareBasico(); }
+
+  void DefineEnderecoMemoria(std::uint32_t endereco) override { memorias_.DefineEnderecoSoftwareBasico(endereco); }
+  std::uint32_t EnderecoMemoria() const override { return memorias_.EnderecoSoftwareBasico(); }
+  std::string LeMemoria() const override { return memorias_.LeSoftwareBasico().texto; }
+  std::uint32_t TamanhoSoftwareBasico() const override { return memorias_.TamanhoSoftwareBasico(); }
   std::uint32_t LinhasImpressas() const override { return linhas_; }
   std::uint64_t BytesMFDUsados() const override {
     return static_cast<std::uint64_t>(memorias_.FitaDetalhe().PaginasUsadas()) * memorias::MemoriaFitaDetalhe::kDadosPagina;
   }
   std::uint64_t CapacidadeMFD() const override {
-    return static_cast<std::uint64_t>(memorias::MemoriaFitaDetalhe::kPaginasArea) * memorias::MemoriaFitaDetalhe::kDadosPagina;
+    return static_cast<std::uint64_t>(memorias_.FitaDetalhe().PaginasArea()) * memorias::MemoriaFitaDetalhe::kDadosPagina;
   }
 
   std::string Grava() const override {
     Escritor e;
     e.Inteiro(kVersaoSaida, 1);
     e.Inteiro(linhas_, 4);
-    impressao::TotaisDia dia = dia_;
-    e(dia);
     armazem_.Serializa(e);
     memorias_.Serializa(e);
-    return e.bytes();
+    return std::move(e.bytes());
   }
 
   bool Carrega(const std::string& bytes) override {
@@ -233,37 +197,44 @@ class SaidaImpressora final : public Saida {
     Leitor l(bytes, 0, bytes.size());
     if (l.Inteiro(1) != kVersaoSaida) return false;
     const auto linhas = static_cast<std::uint32_t>(l.Inteiro(4));
-    impressao::TotaisDia dia;
-    l(dia);
     impressao::ArmazemImpressao armazem;
     memorias::Memorias memorias(kVersao);
     if (!l.ok() || !armazem.Desserializa(l) || !memorias.Desserializa(l) || !l.NoFim()) return false;
     linhas_ = linhas;
-    dia_ = std::move(dia);
     armazem_ = std::move(armazem);
     memorias_ = std::move(memorias);
+    ++revisao_;
     return true;
   }
 
+  std::uint64_t Revisao() const override { return revisao_; }
+
  private:
   // Brings the memories in line with the state: fiscal memory header, owners and Z records, and the
-  // detail memory of the serial number in force.
-  void Sincroniza(const Estado& e) {
+  // detail memory of the serial number in force. Answers whether anything was written.
+  bool Sincroniza(const Estado& e) {
+    bool mudou = false;
     memorias::MemoriaFiscal& mf = memorias_.Fiscal();
     const std::int32_t inicio = DataDe(e.inicio_operacao);
     const std::int32_t hoje = e.data_ultimo_doc ? e.data_ultimo_doc : inicio;
-    if (!mf.Inicializada()) mf.Inicializa(e.numero_serie, kModelo, inicio, HoraDe(e.inicio_operacao));
+    if (!mf.Inicializada()) {
+      mf.Inicializa(e.numero_serie, kModelo, inicio, HoraDe(e.inicio_operacao));
+      mudou = true;
+    }
     const auto& donos = mf.Proprietarios();
     if (!e.cnpj.empty() && (donos.empty() || donos.back().cnpj != e.cnpj || donos.back().inscricao_estadual != e.ie ||
                             donos.back().inscricao_municipal != e.im))
-      mf.GravaProprietario({e.contadores.proprietarios, e.contadores.crz, hoje, 0, e.cnpj, e.ie, e.im});
-    for (std::size_t i = mf.Reducoes().size(); i < e.reducoes.size(); ++i) mf.GravaReducao(RegistroDe(e.reducoes[i]));
+      mudou |= mf.GravaProprietario({e.contadores.proprietarios, e.contadores.crz, hoje, 0, e.cnpj, e.ie, e.im});
+    for (std::size_t i = mf.Reducoes().size(); i < e.reducoes.size(); ++i)
+      if (!(mudou |= mf.GravaReducao(RegistroDe(e.reducoes[i])))) break;
     memorias::MemoriaFitaDetalhe& mfd = memorias_.FitaDetalhe();
     if (!e.numero_serie_mfd.empty() && mfd.Identificacao().numero_serie_mfd != e.numero_serie_mfd) {
       // A new detail memory takes the place of the one in use.
       mfd = memorias::MemoriaFitaDetalhe();
-      mfd.Inicializa({e.numero_serie_mfd, e.numero_serie, e.cnpj, hoje, 0});
+      mfd.Inicializa({e.numero_serie_mfd, e.numero_serie, e.cnpj, hoje, 0}, paginas_mfd_);
+      mudou = true;
     }
+    return mudou;
   }
 
   Bobina Papel() { return Bobina(armazem_, memorias_.FitaDetalhe()); }
@@ -294,9 +265,7 @@ class SaidaImpressora final : public Saida {
         break;
       }
       case ecf::TipoDocumento::kCreditoDebito:
-        texto += impressao::FormataAberturaCreditoDebito({d.coo_vinculado, NomeMeio(e, d.indice), d.valor,
-                                                          static_cast<unsigned>(d.parcelas > 0 ? d.parcelas : 1),
-                                                          impressao::Via::kPrimeira});
+        texto += impressao::FormataAberturaCreditoDebito(Comprovante(e, d, impressao::Via::kPrimeira));
         break;
       case ecf::TipoDocumento::kEstornoCreditoDebito:
         texto += impressao::FormataEstornoCreditoDebito(d.coo_vinculado, NomeMeio(e, d.indice), d.valor);
@@ -309,6 +278,10 @@ class SaidaImpressora final : public Saida {
 
   static std::string NomeMeio(const Estado& e, std::int32_t meio) {
     return meio >= 0 && meio < kTotalMeiosPagamento ? e.meios[static_cast<std::size_t>(meio)].nome : std::string();
+  }
+
+  static impressao::ComprovanteCreditoDebito Comprovante(const Estado& e, const Documento& d, impressao::Via via) {
+    return {d.coo_vinculado, NomeMeio(e, d.indice), d.valor, static_cast<unsigned>(d.parcelas > 0 ? d.parcelas : 1), via};
   }
 
   void Continua(const std::string& texto) { Imprimiu(Papel().Imprime(texto), texto); }
@@ -324,20 +297,50 @@ class SaidaImpressora final : public Saida {
     Imprimiu(papel.IniciaDocumento(cabecalho, texto) && papel.EncerraDocumento(""), texto);
   }
 
+  // A document printed whole at once, head and foot included.
+  void EmiteCompleto(const Estado& e, const Documento& d, const std::string& corpo) {
+    Emite(CabecalhoDe(e, d), impressao::FormataCabecalho(Loja(e), {d.data, d.hora}, d.coo) + corpo +
+                                 impressao::FormataRodape(Loja(e), RodapeDe(e, d, "")));
+  }
+
+  // Printed on the roll outside any document (a copy, a table): the print data takes it, the
+  // detail memory does not.
+  void ImprimeAvulso(const std::string& texto) {
+    armazem_.NovoDocumento();
+    armazem_.Acrescenta(texto);
+    linhas_ += static_cast<std::uint32_t>(impressao::ContaQuebras(texto));
+  }
+
+  // Printed on a slip, not on the roll, so no roll lines are counted. The detail memory keeps it:
+  // inside the document being printed (a cheque while a coupon is paid), or as a record of its own.
+  void ImprimeFolhaSolta(const memorias::CabecalhoDocumento& cabecalho, const std::string& texto) {
+    Bobina papel = Papel();
+    if (memorias_.FitaDetalhe().DocumentoAberto()) papel.Imprime(texto);
+    else if (papel.IniciaDocumento(cabecalho, texto)) papel.EncerraDocumento("");
+  }
+
   void Imprimiu(bool ok, const std::string& texto) {
     // The core checks the detail memory before it opens a document; should it still be refused
     // here, the paper is not fed and the line count stays as it was.
     if (ok) linhas_ += static_cast<std::uint32_t>(impressao::ContaQuebras(texto));
   }
 
+  void AvancaPapel(std::int64_t linhas) {
+    std::string texto;
+    for (std::int64_t i = 0; i < linhas && i < 1000; ++i) texto += impressao::kQuebraLinha;
+    Continua(texto);
+  }
+
   void Imprime(const Estado& e, const Evento& ev);
   void ImprimeLeitura(const Estado& e, const Evento& ev);
-  void ImprimeReducaoZ(const Estado& e);
+  void ImprimeReducaoZ(const Estado& e, const Evento& ev);
+  void ImprimeCheque(const Estado& e, const Evento& ev);
 
+  std::uint32_t paginas_mfd_;  // size of each new detail memory
   memorias::Memorias memorias_{kVersao};
   impressao::ArmazemImpressao armazem_;
   std::uint32_t linhas_ = 0;
-  impressao::TotaisDia dia_;
+  std::uint64_t revisao_ = 0;
 };
 
 void SaidaImpressora::Imprime(const Estado& e, const Evento& ev) {
@@ -373,20 +376,9 @@ void SaidaImpressora::Imprime(const Estado& e, const Evento& ev) {
     case Impresso::kCancelamentoItem:
       if (!item) break;
       {
-        // The value leaving the total, as the core computes it: what was left when the item empties,
-        // quantity x unit price truncated otherwise. Earlier partial cancellations are taken as one,
-        // which can differ by a cent from their sum when there were several.
-        const std::int64_t antes = item->quantidade_cancelada - ev.quantidade;
-        std::int64_t valor = 0;
-        if (item->quantidade_cancelada == item->quantidade) {
-          std::int64_t anterior = 0;
-          if (antes > 0) MultiplicaDivideTrunca(item->preco, antes, 10000, anterior);
-          valor = item->total - anterior;
-        } else {
-          MultiplicaDivideTrunca(item->preco, ev.quantidade, 10000, valor);
-        }
-        const bool inteiro = antes == 0 && ev.quantidade == item->quantidade;
-        Continua(impressao::FormataCancelamentoItem(numero, inteiro ? 0 : ev.quantidade, valor));
+        // The whole item at once prints no quantity; a part of it prints the quantity cancelled.
+        const bool inteiro = ev.quantidade == item->quantidade;
+        Continua(impressao::FormataCancelamentoItem(numero, inteiro ? 0 : ev.quantidade, ev.valor));
       }
       break;
     case Impresso::kAjusteSubtotal:
@@ -414,12 +406,10 @@ void SaidaImpressora::Imprime(const Estado& e, const Evento& ev) {
     case Impresso::kEncerramento:
       if (!d) break;
       if (d->tipo == ecf::TipoDocumento::kEstornoMeioPagamento) {
-        std::string texto = impressao::FormataCabecalho(Loja(e), {d->data, d->hora}, d->coo);
-        if (d->pagamentos.size() == 2)
-          texto += impressao::FormataEstornoMeioPagamento(NomeMeio(e, d->pagamentos[0].meio), NomeMeio(e, d->pagamentos[1].meio),
-                                                          d->valor);
-        texto += impressao::FormataRodape(Loja(e), RodapeDe(e, *d, ""));
-        Emite(CabecalhoDe(e, *d), texto);
+        EmiteCompleto(e, *d, d->pagamentos.size() == 2
+                                 ? impressao::FormataEstornoMeioPagamento(NomeMeio(e, d->pagamentos[0].meio),
+                                                                          NomeMeio(e, d->pagamentos[1].meio), d->valor)
+                                 : std::string());
       } else {
         const Totais t = CalculaDocumento(e, *d);
         Fecha(e, *d, t.troco > 0 ? impressao::FormataTroco(t.troco) : std::string(), ev.texto);
@@ -428,35 +418,23 @@ void SaidaImpressora::Imprime(const Estado& e, const Evento& ev) {
     case Impresso::kCancelamento:
       if (!d) break;
       if (d->tipo == ecf::TipoDocumento::kCancelamento) {
-        std::int64_t total = 0;
-        std::uint32_t contador = 0;
+        const Documento* cancelado = nullptr;
         for (const Documento& o : e.documentos)
-          if (o.coo == d->coo_vinculado) {
-            for (const ItemDocumento& i : o.itens) total += i.total;
-            contador = o.contador;
-          }
-        std::string texto = impressao::FormataCabecalho(Loja(e), {d->data, d->hora}, d->coo) +
-                            impressao::FormataCancelamentoCupomAnterior(d->coo_vinculado, contador, total) +
-                            impressao::FormataRodape(Loja(e), RodapeDe(e, *d, ""));
-        Emite(CabecalhoDe(e, *d), texto);
+          if (o.coo == d->coo_vinculado) cancelado = &o;
+        EmiteCompleto(e, *d, impressao::FormataCancelamentoCupomAnterior(d->coo_vinculado, cancelado ? cancelado->contador : 0,
+                                                                         cancelado ? TotalItens(*cancelado) : 0));
       } else {
-        std::int64_t total = 0;
-        for (const ItemDocumento& i : d->itens) total += i.total;
-        Fecha(e, *d, impressao::FormataDocumentoCancelado(total), "");
+        Fecha(e, *d, impressao::FormataDocumentoCancelado(TotalItens(*d)), "");
       }
       break;
     case Impresso::kViaCreditoDebito:
       if (!d) break;
-      {
-        // Another copy of the voucher: printed whole, recorded under the voucher's COO.
-        const bool aberto = d->fase != FaseDocumento::kEncerrado;
-        std::string texto = impressao::FormataCabecalho(Loja(e), {d->data, d->hora}, d->coo) +
-                            impressao::FormataAberturaCreditoDebito(
-                                {d->coo_vinculado, NomeMeio(e, d->indice), d->valor,
-                                 static_cast<unsigned>(d->parcelas > 0 ? d->parcelas : 1),
-                                 aberto ? impressao::Via::kSegunda : impressao::Via::kReimpressao});
-        if (aberto) Continua(texto);
-        else Emite(CabecalhoDe(e, *d), texto + impressao::FormataRodape(Loja(e), RodapeDe(e, *d, "")));
+      if (d->fase != FaseDocumento::kEncerrado) {
+        // Another copy of the voucher in issue: printed whole, recorded under the voucher's COO.
+        Continua(impressao::FormataCabecalho(Loja(e), {d->data, d->hora}, d->coo) +
+                 impressao::FormataAberturaCreditoDebito(Comprovante(e, *d, impressao::Via::kSegunda)));
+      } else {
+        EmiteCompleto(e, *d, impressao::FormataAberturaCreditoDebito(Comprovante(e, *d, impressao::Via::kReimpressao)));
       }
       break;
     case Impresso::kLeituraX:
@@ -465,28 +443,25 @@ void SaidaImpressora::Imprime(const Estado& e, const Evento& ev) {
       ImprimeLeitura(e, ev);
       break;
     case Impresso::kReducaoZ:
-      ImprimeReducaoZ(e);
+      ImprimeReducaoZ(e, ev);
       break;
-    case Impresso::kAvancoPapel: {
-      std::string texto;
-      for (std::int64_t i = 0; i < ev.quantidade && i < 1000; ++i) texto += impressao::kQuebraLinha;
-      Continua(texto);
+    case Impresso::kAvancoPapel:
+      AvancaPapel(ev.quantidade);
       break;
-    }
+    case Impresso::kCortePapel:
+      AvancaPapel(kLinhasAteGuilhotina);
+      break;
     case Impresso::kCupomAdicional:
-      if (d) {
-        // A copy of the last coupon as the detail memory keeps it; it is no new document.
-        for (const memorias::DocumentoGravado& g : memorias_.FitaDetalhe().Documentos())
-          if (g.cabecalho.coo == d->coo) {
-            impressao::TextoImpresso t;
-            t.LinhaEmBranco();
-            t.Centro("CUPOM ADICIONAL", true);
-            t.Acrescenta(g.texto);
-            armazem_.NovoDocumento();
-            armazem_.Acrescenta(t.Texto());
-            linhas_ += static_cast<std::uint32_t>(impressao::ContaQuebras(t.Texto()));
-          }
-      }
+      if (!d) break;
+      // A copy of the last coupon as the detail memory keeps it; it is no new document.
+      for (const memorias::DocumentoGravado& g : memorias_.FitaDetalhe().Documentos())
+        if (g.cabecalho.coo == d->coo && g.cabecalho.tipo == TipoDocumento::kCupomFiscal) {
+          impressao::TextoImpresso t;
+          t.LinhaEmBranco();
+          t.Centro("CUPOM ADICIONAL", true);
+          t.Acrescenta(g.texto);
+          ImprimeAvulso(t.Texto());
+        }
       break;
     case Impresso::kDadosDepartamento: {
       impressao::TextoImpresso t;
@@ -497,47 +472,87 @@ void SaidaImpressora::Imprime(const Estado& e, const Evento& ev) {
         if (e.departamentos[k].definido)
           t.Colunas(impressao::Numero(k, 2) + " " + e.departamentos[k].nome,
                     impressao::Milesimos(dia.departamento_quantidade[k]) + "  " + impressao::Valor(dia.departamento_valor[k]));
-      armazem_.NovoDocumento();
-      armazem_.Acrescenta(t.Texto());
-      linhas_ += static_cast<std::uint32_t>(impressao::ContaQuebras(t.Texto()));
+      ImprimeAvulso(t.Texto());
+      break;
+    }
+    case Impresso::kAutenticacao:
+      if (!d) break;
+      ImprimeFolhaSolta({d->coo, TipoDocumento::kAutenticacao, e.contadores.proprietarios, ev.data, ev.hora},
+                        impressao::FormataAutenticacao(
+                            Loja(e), {d->coo, {NomeContador(d->tipo), d->contador}, {d->data, d->hora},
+                                      d->tipo == ecf::TipoDocumento::kCreditoDebito ? d->valor : TotalAPagar(e, *d), ev.texto}));
+      break;
+    case Impresso::kCheque:
+      ImprimeCheque(e, ev);
+      break;
+    case Impresso::kChancelaCheque:
+      ImprimeFolhaSolta({e.contadores.coo, TipoDocumento::kCheque, e.contadores.proprietarios, ev.data, ev.hora},
+                        impressao::FormataChancela(ev.texto));
+      break;
+    case Impresso::kCruzaCheque: {
+      // TipoCruzamento: 0 the lines alone, 1 with one line of text, 2 with three.
+      const std::int64_t tipo = ev.parametros ? ev.parametros->Numero("TipoCruzamento", 0) : 0;
+      const std::size_t quantas = tipo == 2 ? 3 : tipo == 1 ? 1 : 0;
+      std::vector<std::string> linhas;
+      for (const char* nome : {"LinhaCruzamento1", "LinhaCruzamento2", "LinhaCruzamento3"})
+        if (linhas.size() < quantas) linhas.push_back(ev.parametros->Texto(nome));
+      ImprimeFolhaSolta({e.contadores.coo, TipoDocumento::kCheque, e.contadores.proprietarios, ev.data, ev.hora},
+                        impressao::FormataCruzamento(linhas));
       break;
     }
     default:
-      break;  // slips, cheques, drawer, cutter, restart: nothing on the paper roll
+      break;  // drawer, document ejection, restart: nothing is printed
   }
+}
+
+void SaidaImpressora::ImprimeCheque(const Estado& e, const Evento& ev) {
+  if (!ev.parametros) return;
+  const Parametros& p = *ev.parametros;
+  impressao::Cheque cheque;
+  cheque.valor = p.Numero("Valor");
+  cheque.moeda_singular = e.moeda_singular;
+  cheque.moeda_plural = e.moeda_plural;
+  cheque.favorecido = p.Texto("Favorecido");
+  cheque.cidade = p.Texto("Cidade");
+  cheque.data = static_cast<std::int32_t>(p.Numero("Data"));
+  for (const char* nome : {"MensagemDocLinha1", "MensagemDocLinha2", "MensagemDocLinha3"})
+    if (p.Tem(nome)) cheque.mensagens.push_back(p.Texto(nome));
+  ImprimeFolhaSolta({e.contadores.coo, TipoDocumento::kCheque, e.contadores.proprietarios, ev.data, ev.hora},
+                    impressao::FormataCheque(cheque));
 }
 
 void SaidaImpressora::ImprimeLeitura(const Estado& e, const Evento& ev) {
   const Documento* d = ev.documento >= 0 && static_cast<std::size_t>(ev.documento) < e.documentos.size()
                            ? &e.documentos[static_cast<std::size_t>(ev.documento)]
                            : nullptr;
+  if (!ev.parametros) return;
+  const Parametros& p = *ev.parametros;
   const std::uint32_t coo = d ? d->coo : e.contadores.coo;
-  const Instante agora = d ? Instante{d->data, d->hora} : Instante{e.data_ultimo_doc, e.hora_ultimo_doc};
+  const Instante agora = d ? Instante{d->data, d->hora} : Instante{ev.data, ev.hora};
   impressao::Rodape rodape;
-  rodape.operador = Texto(ev.parametros, "Operador");
+  rodape.operador = p.Texto("Operador");
   rodape.emissao = agora;
   std::string texto;
   if (ev.tipo == Impresso::kLeituraX) {
-    texto = impressao::FormataLeituraX(Loja(e), agora, TotaisDoDia(e), rodape);
+    texto = impressao::FormataLeituraX(Loja(e), agora, TotaisDoDia(e, CalculaDia(e), e.contadores), rodape);
   } else if (ev.tipo == Impresso::kLeituraMF) {
     impressao::FaixaMF faixa;
-    faixa.por_data = Tem(ev.parametros, "DataInicial");
-    faixa.reducao_inicial = static_cast<std::uint32_t>(Numero(ev.parametros, "ReducaoInicial", 1));
-    faixa.reducao_final = static_cast<std::uint32_t>(Numero(ev.parametros, "ReducaoFinal", 9999));
-    faixa.data_inicial = Data(ev.parametros, "DataInicial");
-    faixa.data_final = Data(ev.parametros, "DataFinal");
-    bool simplificada = false;
-    faixa.simplificada = LeIndicador(Texto(ev.parametros, "LeituraSimplificada"), simplificada) && simplificada;
+    faixa.por_data = p.Tem("DataInicial");
+    faixa.reducao_inicial = static_cast<std::uint32_t>(p.Numero("ReducaoInicial", 1));
+    faixa.reducao_final = static_cast<std::uint32_t>(p.Numero("ReducaoFinal", 9999));
+    faixa.data_inicial = static_cast<std::int32_t>(p.Numero("DataInicial"));
+    faixa.data_final = static_cast<std::int32_t>(p.Numero("DataFinal"));
+    faixa.simplificada = p.Indicador("LeituraSimplificada", false);
     texto = impressao::FormataLeituraMF(Loja(e), agora, coo, memorias_.Fiscal(), faixa, rodape);
   } else {
     impressao::FaixaMFD faixa;
-    faixa.por_data = Tem(ev.parametros, "DataInicial");
-    faixa.coo_inicial = static_cast<std::uint32_t>(Numero(ev.parametros, "COOInicial", 1));
-    faixa.coo_final = static_cast<std::uint32_t>(Numero(ev.parametros, "COOFinal", 999999));
-    faixa.data_inicial = Data(ev.parametros, "DataInicial");
-    faixa.data_final = Data(ev.parametros, "DataFinal");
-    if (Tem(ev.parametros, "Proprietario")) faixa.proprietario = Numero(ev.parametros, "Proprietario", -1);
-    const std::string tipo = Texto(ev.parametros, "TipoDocumento");
+    faixa.por_data = p.Tem("DataInicial");
+    faixa.coo_inicial = static_cast<std::uint32_t>(p.Numero("COOInicial", 1));
+    faixa.coo_final = static_cast<std::uint32_t>(p.Numero("COOFinal", 999999));
+    faixa.data_inicial = static_cast<std::int32_t>(p.Numero("DataInicial"));
+    faixa.data_final = static_cast<std::int32_t>(p.Numero("DataFinal"));
+    faixa.proprietario = p.Numero("Proprietario", -1);
+    const std::string& tipo = p.Texto("TipoDocumento");
     if (!tipo.empty()) faixa.tipo = static_cast<char>(std::toupper(static_cast<unsigned char>(tipo[0])));
     texto = impressao::FormataLeituraMFD(Loja(e), agora, coo, memorias_.FitaDetalhe(), faixa, rodape);
   }
@@ -548,34 +563,25 @@ void SaidaImpressora::ImprimeLeitura(const Estado& e, const Evento& ev) {
   }
 }
 
-void SaidaImpressora::ImprimeReducaoZ(const Estado& e) {
-  if (e.reducoes.empty()) return;
+void SaidaImpressora::ImprimeReducaoZ(const Estado& e, const Evento& ev) {
+  if (e.reducoes.empty() || !ev.dia_encerrado) return;
   const Reducao& z = e.reducoes.back();
-  // Names and zeros from the state, the day's figures from the picture taken before the Z, the
-  // fiscal figures from the fiscal-memory record.
-  impressao::TotaisDia dia = TotaisDoDia(e);
-  if (z.data_movimento != 0 && dia_.movimento == z.data_movimento) dia = dia_;
-  const memorias::RegistroReducao r = RegistroDe(z);
+  // The day as the core handed it over before clearing it; the Z's own numbers from its record.
+  impressao::TotaisDia dia = TotaisDoDia(e, ev.dia_encerrado->totais, ev.dia_encerrado->contadores);
   dia.movimento = z.data_movimento;
   dia.gt = z.gt;
-  dia.venda_bruta = z.venda_bruta;
-  dia.venda_liquida = r.venda_liquida;
-  dia.cancelamentos_icms = z.cancelamentos_icms;
-  dia.cancelamentos_issqn = z.cancelamentos_issqn;
-  dia.descontos = z.descontos;
-  dia.acrescimos = z.acrescimos;
-  dia.contadores.coo = z.coo;
-  dia.contadores.crz = z.crz;
-  dia.contadores.cro = z.cro;
   impressao::Rodape rodape;
   rodape.emissao = {z.data, z.hora};
   const std::string texto = impressao::FormataReducaoZ(Loja(e), {z.data, z.hora}, dia, rodape);
   Emite({z.coo, TipoDocumento::kReducaoZ, e.contadores.proprietarios, z.data, z.hora}, texto);
-  dia_ = impressao::TotaisDia();
 }
 
 }  // namespace
 
-std::unique_ptr<Saida> CriaSaidaImpressora() { return std::make_unique<SaidaImpressora>(); }
+std::unique_ptr<Saida> CriaSaidaImpressora(std::uint32_t paginas_mfd) {
+  return std::make_unique<SaidaImpressora>(paginas_mfd);
+}
+
+std::unique_ptr<Saida> CriaSaida() { return CriaSaidaImpressora(); }
 
 }  // namespace ecf

@@ -2,12 +2,16 @@
 // keeps what was printed for LeImpressao, records documents in the detail memory and Z reductions
 // in the fiscal memory, and serves the memory window.
 #pragma once
+#include <cstdint>
 #include <memory>
 
+#include "memorias/memoria_fita_detalhe.h"
 #include "saida.h"
 
 namespace ecf {
 
-std::unique_ptr<Saida> CriaSaidaImpressora();
+// paginas_mfd: size of each detail memory the printer starts (tests use small ones).
+std::unique_ptr<Saida> CriaSaidaImpressora(
+    std::uint32_t paginas_mfd = memorias::MemoriaFitaDetalhe::kPaginasArea);
 
 }  // namespace ecf

@@ -10,7 +10,6 @@ constexpr std::size_t kEntradaInicializado = 30;
 constexpr std::size_t kEntradaNaoInicializado = 16;
 constexpr std::uint8_t kTemMF = 1;
 constexpr std::uint8_t kTemMFD = 2;
-constexpr std::uint32_t kAreaMFDBytes = MemoriaFitaDetalhe::kPaginasArea * MemoriaFitaDetalhe::kTamanhoPagina;
 
 std::uint32_t Desloca(std::uint32_t base, unsigned cartucho) { return base + (static_cast<std::uint32_t>(cartucho) << 28); }
 
@@ -30,6 +29,10 @@ std::string Trecho(std::string_view imagem, std::size_t tamanho, std::size_t ini
 }
 
 }  // namespace
+
+std::size_t JanelaMemoria::AreaMFD() const {
+  return static_cast<std::size_t>(fita_.PaginasArea()) * MemoriaFitaDetalhe::kTamanhoPagina;
+}
 
 std::string JanelaMemoria::Contagens() const {
   Escritor e;
@@ -56,7 +59,7 @@ std::string JanelaMemoria::ListaNaoInicializados() const {
   if (!fita_.Inicializada()) {
     e.Inteiro(kCartucho, 1);
     e.Inteiro(kTemMF | kTemMFD, 1);
-    e.Inteiro(MemoriaFitaDetalhe::kPaginasArea * MemoriaFitaDetalhe::kDadosPagina, 4);
+    e.Inteiro(fita_.PaginasArea() * MemoriaFitaDetalhe::kDadosPagina, 4);
     e.bytes().resize(kEntradaNaoInicializado, '\0');
   }
   e.bytes().resize(4 * kEntradaNaoInicializado, '\xFF');
@@ -74,8 +77,8 @@ std::string JanelaMemoria::InformacoesCartucho(unsigned numero) const {
   EscreveTextoFixo(e, fiscal_.NumeroSerie(), 20, '\0');
   e.bytes().resize(756, '\0');
   e.Inteiro(MemoriaFiscal::kTamanhoArea, 4);
-  e.Inteiro(MemoriaFitaDetalhe::kPaginasArea * MemoriaFitaDetalhe::kDadosPagina, 4);
-  e.Inteiro(MemoriaFitaDetalhe::kPaginasArea, 4);
+  e.Inteiro(fita_.PaginasArea() * MemoriaFitaDetalhe::kDadosPagina, 4);
+  e.Inteiro(fita_.PaginasArea(), 4);
   e.Inteiro(fita_.UltimoCOO(), 4);
   e.Inteiro(fita_.PaginasUsadas(), 4);
   e.Inteiro(fiscal_.BytesUsados(), 4);
@@ -107,8 +110,8 @@ LeituraMemoria JanelaMemoria::Le(std::uint32_t endereco, std::size_t maximo) con
     leitura.bytes = Trecho(InformacoesCartucho(kCartucho), kTamanhoInformacoes, inicio, maximo);
   } else if (dentro(Desloca(kAreaMF, kCartucho), MemoriaFiscal::kTamanhoArea, inicio)) {
     leitura.bytes = Trecho(fiscal_.Imagem(), MemoriaFiscal::kTamanhoArea, inicio, maximo);
-  } else if (dentro(Desloca(kAreaMFD, kCartucho), kAreaMFDBytes, inicio)) {
-    leitura.bytes = Trecho(fita_.Paginas(), kAreaMFDBytes, inicio, maximo);
+  } else if (dentro(Desloca(kAreaMFD, kCartucho), AreaMFD(), inicio)) {
+    leitura.bytes = Trecho(fita_.Paginas(), AreaMFD(), inicio, maximo);
   } else {
     leitura.ok = false;
     leitura.nome_erro = "ErroMFDLeituraAlemEOF";

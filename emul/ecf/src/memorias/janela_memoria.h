@@ -58,6 +58,7 @@ class JanelaMemoria {
   std::string InformacoesCartucho(unsigned numero) const;
 
  private:
+  std::size_t AreaMFD() const;  // bytes of the detail memory's whole area, in pages of 528
   const SoftwareBasico& software_;
   const MemoriaFiscal& fiscal_;
   const MemoriaFitaDetalhe& fita_;

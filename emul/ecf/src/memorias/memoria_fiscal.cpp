@@ -24,9 +24,10 @@ std::string ImagemReducao(const RegistroReducao& r) {
   e.Inteiro(r.coo, 4);
   EscreveDataHora(e, r.movimento, 0);
   EscreveDataHora(e, r.data, r.hora);
-  for (std::int64_t v : {r.gt, r.venda_bruta, r.venda_liquida, r.cancelamentos_icms, r.cancelamentos_issqn,
-                         r.descontos, r.acrescimos, r.issqn, r.substituicao_icms, r.isencao_icms,
-                         r.nao_tributado_icms, r.substituicao_issqn, r.isencao_issqn, r.nao_tributado_issqn,
+  // The net sale is recorded as it stood, for readers of the image; it is not read back.
+  for (std::int64_t v : {r.gt, r.venda_bruta, r.VendaLiquida(), r.cancelamentos_icms, r.cancelamentos_issqn,
+                         r.descontos, r.acrescimos, r.issqn, r.substituicao_icms, r.isento_icms,
+                         r.nao_tributado_icms, r.substituicao_issqn, r.isento_issqn, r.nao_tributado_issqn,
                          r.operacoes_nao_fiscais})
     e.Inteiro(static_cast<std::uint64_t>(v), 8);
   for (std::size_t i = 0; i < kMaximoAliquotas; ++i) {
@@ -49,9 +50,10 @@ RegistroReducao LeReducao(Leitor& l) {
   std::int32_t sem_hora = 0;
   LeDataHora(l, r.movimento, sem_hora);
   LeDataHora(l, r.data, r.hora);
-  for (std::int64_t* v : {&r.gt, &r.venda_bruta, &r.venda_liquida, &r.cancelamentos_icms, &r.cancelamentos_issqn,
-                          &r.descontos, &r.acrescimos, &r.issqn, &r.substituicao_icms, &r.isencao_icms,
-                          &r.nao_tributado_icms, &r.substituicao_issqn, &r.isencao_issqn, &r.nao_tributado_issqn,
+  std::int64_t venda_liquida = 0;
+  for (std::int64_t* v : {&r.gt, &r.venda_bruta, &venda_liquida, &r.cancelamentos_icms, &r.cancelamentos_issqn,
+                          &r.descontos, &r.acrescimos, &r.issqn, &r.substituicao_icms, &r.isento_icms,
+                          &r.nao_tributado_icms, &r.substituicao_issqn, &r.isento_issqn, &r.nao_tributado_issqn,
                           &r.operacoes_nao_fiscais})
     *v = static_cast<std::int64_t>(l.Inteiro(8));
   for (std::size_t i = 0; i < kMaximoAliquotas; ++i) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "memorias/binario.h"
+#include "resumo_fiscal.h"
 
 namespace ecf::memorias {
 
@@ -22,7 +23,7 @@ struct TotalAliquota {
   std::int64_t imposto = 0;     // cents; shown by the X and Z readings, not kept in the fiscal memory
 };
 
-struct RegistroReducao {
+struct RegistroReducao : ResumoFiscal {
   std::uint32_t crz = 0;
   std::uint32_t cro = 0;
   std::uint32_t coo = 0;            // COO of the Z itself
@@ -30,19 +31,7 @@ struct RegistroReducao {
   std::int32_t data = 0;            // when the Z was issued: yyyymmdd
   std::int32_t hora = 0;            // and seconds of the day
   std::int64_t gt = 0;              // grand total after the day
-  std::int64_t venda_bruta = 0;
-  std::int64_t venda_liquida = 0;
-  std::int64_t cancelamentos_icms = 0;
-  std::int64_t cancelamentos_issqn = 0;
-  std::int64_t descontos = 0;
-  std::int64_t acrescimos = 0;
   std::int64_t issqn = 0;           // sales under ISSQN
-  std::int64_t substituicao_icms = 0;
-  std::int64_t isencao_icms = 0;
-  std::int64_t nao_tributado_icms = 0;
-  std::int64_t substituicao_issqn = 0;
-  std::int64_t isencao_issqn = 0;
-  std::int64_t nao_tributado_issqn = 0;
   std::int64_t operacoes_nao_fiscais = 0;
   std::vector<TotalAliquota> aliquotas;  // at most 16
 };

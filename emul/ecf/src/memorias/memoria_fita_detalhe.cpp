@@ -71,15 +71,15 @@ void MemoriaFitaDetalhe::FechaPagina(std::size_t pagina) {
   GravaU32(p + kCrc, Crc(std::string_view(p, kCrc)));
 }
 
-bool MemoriaFitaDetalhe::Inicializa(const IdentificacaoMFD& identificacao) {
-  if (Inicializada()) return false;
+bool MemoriaFitaDetalhe::Inicializa(const IdentificacaoMFD& identificacao, std::uint32_t paginas_area) {
+  if (Inicializada() || paginas_area < kMinimoPaginas || paginas_area > kPaginasArea) return false;
   Escritor e;
   EscreveTextoFixo(e, kMagica, 8);
   EscreveTextoFixo(e, identificacao.numero_serie_mfd, 20);
   EscreveTextoFixo(e, identificacao.numero_serie_ecf, 20);
   EscreveTextoFixo(e, identificacao.cnpj, 20);
   EscreveDataHora(e, identificacao.data, identificacao.hora);
-  e.Inteiro(kPaginasArea, 4);
+  e.Inteiro(paginas_area, 4);
   const std::string& dados = e.bytes();
   std::string pagina(kTamanhoPagina, '\xFF');
   pagina.replace(0, dados.size(), dados);
@@ -89,6 +89,7 @@ bool MemoriaFitaDetalhe::Inicializa(const IdentificacaoMFD& identificacao) {
   GravaU32(&pagina[kPrimeiroCOO], 0);
   paginas_ = pagina;
   FechaPagina(0);
+  paginas_area_ = paginas_area;
   identificacao_ = identificacao;
   dados_usados_ = 0;
   documento_aberto_ = false;
@@ -97,7 +98,7 @@ bool MemoriaFitaDetalhe::Inicializa(const IdentificacaoMFD& identificacao) {
 }
 
 std::uint64_t MemoriaFitaDetalhe::BytesDadosLivres() const {
-  return static_cast<std::uint64_t>(kPaginasArea - 1) * kDadosPagina - dados_usados_;
+  return static_cast<std::uint64_t>(paginas_area_ - 1) * kDadosPagina - dados_usados_;
 }
 
 std::uint64_t MemoriaFitaDetalhe::BytesLivres() const {
@@ -210,10 +211,14 @@ bool MemoriaFitaDetalhe::Desserializa(Leitor& entrada) {
   identificacao.numero_serie_ecf = LeTextoFixo(cabecalho, 20);
   identificacao.cnpj = LeTextoFixo(cabecalho, 20);
   LeDataHora(cabecalho, identificacao.data, identificacao.hora);
+  const auto paginas_area = static_cast<std::uint32_t>(cabecalho.Inteiro(4));
+  if (!cabecalho.ok() || paginas_area < kMinimoPaginas || paginas_area > kPaginasArea || total > paginas_area)
+    return false;
   bool aberto = false;
   std::uint32_t ultimo = 0;
   if (!LeFluxo(fluxo, nullptr, aberto, ultimo)) return false;
   paginas_ = paginas;
+  paginas_area_ = paginas_area;
   identificacao_ = identificacao;
   dados_usados_ = fluxo.size();
   documento_aberto_ = aberto;

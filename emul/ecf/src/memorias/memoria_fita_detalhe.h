@@ -27,6 +27,8 @@ enum class TipoDocumento : char {
   kReducaoZ = 'Z',
   kLeituraMF = 'M',
   kLeituraMFD = 'D',
+  kAutenticacao = 'A',     // slips: recorded under the COO of the document they refer to
+  kCheque = 'Q',           // cheque face, endorsement, crossing: under the last COO
   kOutro = 'O',
 };
 
@@ -56,11 +58,15 @@ class MemoriaFitaDetalhe {
  public:
   static constexpr std::size_t kDadosPagina = 512;
   static constexpr std::size_t kTamanhoPagina = 528;
-  static constexpr std::uint32_t kPaginasArea = 8192;  // 4 MiB of data
+  static constexpr std::uint32_t kPaginasArea = 8192;  // 4 MiB of data: a cartridge's usual size
+  static constexpr std::uint32_t kMinimoPaginas = 2;   // the header page and one of data
 
   bool Inicializada() const { return !paginas_.empty(); }
-  // Writes the header page; false (nothing changes) when the memory was already initialised.
-  bool Inicializa(const IdentificacaoMFD& identificacao);
+  // Writes the header page, which records the area's size in pages (kMinimoPaginas to
+  // kPaginasArea); false (nothing changes) when the memory was already initialised or the size
+  // is out of range.
+  bool Inicializa(const IdentificacaoMFD& identificacao, std::uint32_t paginas_area = kPaginasArea);
+  std::uint32_t PaginasArea() const { return paginas_area_; }
 
   // Recording; each call writes all or nothing and answers false when the memory is not initialised
   // or has no room left. Text written while no document is open is refused as well.
@@ -93,6 +99,7 @@ class MemoriaFitaDetalhe {
   std::uint64_t BytesDadosLivres() const;
 
   std::string paginas_;
+  std::uint32_t paginas_area_ = kPaginasArea;
   std::uint64_t dados_usados_ = 0;  // stream bytes written after the header page
   bool documento_aberto_ = false;
   std::uint32_t ultimo_coo_ = 0;
