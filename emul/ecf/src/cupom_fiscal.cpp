@@ -3,6 +3,7 @@
 
 #include "comandos.h"
 #include "documento.h"
+#include "tabelas.h"
 #include "valores.h"
 
 namespace ecf {
@@ -38,36 +39,25 @@ Falha ResolveTributo(const Sessao& s, std::int32_t& tributo) {
   if (s.par.Tem("PercentualAliquota")) {
     std::int64_t percentual = s.par.Numero("PercentualAliquota");
     bool icms = s.par.Indicador("AliquotaICMS", true);
-    for (int k = 0; k < kTotalAliquotas; ++k) {
-      const Aliquota& a = e.aliquotas[static_cast<std::size_t>(k)];
-      if (a.definida && a.icms == icms && a.percentual == percentual) {
-        tributo = k;
-        return Ok();
-      }
-    }
-    return Erro("ErroCMDAliquotaNaoCarregada", std::string("Não há alíquota de ") + (icms ? "ICMS" : "ISSQN") + " de " +
-                                                   FormataMoeda(percentual, 2) + " % programada");
+    tributo = ProcuraAliquota(e, icms, percentual);
+    return tributo >= 0 ? Ok() : NaoHaAliquota(icms, percentual);
   }
   return Erro("ErroCMDFaltaAliquotaVenda", "Informe CodAliquota ou PercentualAliquota");
 }
 
+// The item's department, when the sale names one. A sale naming a department that does not exist
+// is refused as not found (the table commands answer that the name is invalid).
 Falha ResolveDepartamento(const Sessao& s, std::int32_t& departamento) {
-  const Estado& e = s.estado;
+  static const TabelaNomeada<Departamento, kTotalDepartamentos> kDaVenda = [] {
+    TabelaNomeada<Departamento, kTotalDepartamentos> t = kDepartamentos;
+    t.erro_inexistente = "ErroCMDDepartamentoNaoEncontrado";
+    return t;
+  }();
   departamento = -1;
-  if (s.par.Tem("CodDepartamento")) {
-    std::int64_t codigo = s.par.Numero("CodDepartamento");
-    if (codigo < 0 || codigo >= kTotalDepartamentos)
-      return Erro("ErroCMDDepartamentoInvalido", "CodDepartamento " + std::to_string(codigo) + " fora de 0 a 19");
-    if (!e.departamentos[static_cast<std::size_t>(codigo)].definido)
-      return Erro("ErroCMDDepartamentoIndefinido", "Departamento " + std::to_string(codigo) + " não está definido");
-    departamento = static_cast<std::int32_t>(codigo);
-  } else if (s.par.Tem("NomeDepartamento")) {
-    const std::string& nome = s.par.Texto("NomeDepartamento");
-    for (int k = 0; k < kTotalDepartamentos && departamento < 0; ++k)
-      if (e.departamentos[static_cast<std::size_t>(k)].definido && e.departamentos[static_cast<std::size_t>(k)].nome == nome)
-        departamento = k;
-    if (departamento < 0) return Erro("ErroCMDDepartamentoNaoEncontrado", "Departamento '" + nome + "' não existe");
-  }
+  if (!s.par.Tem(kDaVenda.par_codigo) && !s.par.Tem(kDaVenda.par_nome)) return Ok();
+  int indice = -1;
+  if (Falha f = Localiza(s, kDaVenda, true, indice)) return f;
+  departamento = indice;
   return Ok();
 }
 
@@ -75,11 +65,7 @@ Falha ResolveDepartamento(const Sessao& s, std::int32_t& departamento) {
 
 Falha AbreCupomFiscal(Sessao& s) {
   if (Falha f = PodeAbrirDocumento(s)) return f;
-  std::int32_t i = AbreDocumento(s, TipoDocumento::kCupomFiscal, true);
-  Documento& d = s.estado.documentos[static_cast<std::size_t>(i)];
-  d.consumidor_id = s.par.Texto("IdConsumidor");
-  d.consumidor_nome = s.par.Texto("NomeConsumidor");
-  d.consumidor_endereco = s.par.Texto("EnderecoConsumidor");
+  AbreComConsumidor(s, TipoDocumento::kCupomFiscal);
   return Ok();
 }
 

@@ -108,6 +108,14 @@ std::int32_t AbreDocumento(Sessao& s, TipoDocumento tipo, bool abre_dia) {
   return indice;
 }
 
+Documento& AbreComConsumidor(Sessao& s, TipoDocumento tipo) {
+  Documento& d = s.estado.documentos[static_cast<std::size_t>(AbreDocumento(s, tipo, true))];
+  d.consumidor_id = s.par.Texto("IdConsumidor");
+  d.consumidor_nome = s.par.Texto("NomeConsumidor");
+  d.consumidor_endereco = s.par.Texto("EnderecoConsumidor");
+  return d;
+}
+
 std::int32_t EmiteDocumentoFechado(Sessao& s, TipoDocumento tipo, bool abre_dia) {
   std::int32_t indice = AbreDocumento(s, tipo, abre_dia);
   s.estado.documentos[static_cast<std::size_t>(indice)].fase = FaseDocumento::kEncerrado;

@@ -20,6 +20,8 @@ Falha ExigeDocumento(const Sessao& s, TipoDocumento tipo, TipoDocumento tipo2, D
 // Opens a document: COO and the type's counters, the day when this is its first document.
 // Returns its index in Estado::documentos.
 std::int32_t AbreDocumento(Sessao& s, TipoDocumento tipo, bool abre_dia);
+// A coupon or receipt, with the consumer its opening command identifies.
+Documento& AbreComConsumidor(Sessao& s, TipoDocumento tipo);
 // A document that is issued and closed at once (readings, reversals).
 std::int32_t EmiteDocumentoFechado(Sessao& s, TipoDocumento tipo, bool abre_dia);
 std::int32_t IndiceDe(const Estado& e, const Documento& d);

@@ -3,6 +3,7 @@
 
 #include "comandos.h"
 #include "documento.h"
+#include "tabelas.h"
 #include "valores.h"
 
 namespace ecf {
@@ -11,29 +12,6 @@ namespace {
 
 constexpr std::size_t kMaximoItens = 999;
 
-Falha ResolveNaoFiscal(const Sessao& s, std::int32_t& indice) {
-  const Estado& e = s.estado;
-  if (s.par.Tem("CodNaoFiscal")) {
-    std::int64_t codigo = s.par.Numero("CodNaoFiscal");
-    if (codigo < 0 || codigo >= kTotalNaoFiscais)
-      return Erro("ErroCMDIndiceNaoFiscalInvalido", "CodNaoFiscal " + std::to_string(codigo) + " fora de 0 a 14");
-    if (!e.nao_fiscais[static_cast<std::size_t>(codigo)].definido)
-      return Erro("ErroCMDNaoFiscalIndefinido", "Totalizador não fiscal " + std::to_string(codigo) + " não está definido");
-    indice = static_cast<std::int32_t>(codigo);
-    return Ok();
-  }
-  if (s.par.Tem("NomeNaoFiscal")) {
-    const std::string& nome = s.par.Texto("NomeNaoFiscal");
-    for (int k = 0; k < kTotalNaoFiscais; ++k)
-      if (e.nao_fiscais[static_cast<std::size_t>(k)].definido && e.nao_fiscais[static_cast<std::size_t>(k)].nome == nome) {
-        indice = k;
-        return Ok();
-      }
-    return Erro("ErroCMDNomeNaoFiscalInvalido", "Totalizador não fiscal '" + nome + "' não existe");
-  }
-  return Erro("ErroCMDFaltaParametro", "Informe CodNaoFiscal ou NomeNaoFiscal");
-}
-
 }  // namespace
 
 Falha AbreCupomNaoFiscal(Sessao& s) {
@@ -41,11 +19,7 @@ Falha AbreCupomNaoFiscal(Sessao& s) {
   bool algum = false;
   for (const NaoFiscal& nf : s.estado.nao_fiscais) algum = algum || nf.definido;
   if (!algum) return Erro("ErroCMDNaoHaDocNaoFiscaisDefinidos", "Nenhum totalizador não fiscal definido: use DefineNaoFiscal");
-  std::int32_t i = AbreDocumento(s, TipoDocumento::kNaoFiscal, true);
-  Documento& d = s.estado.documentos[static_cast<std::size_t>(i)];
-  d.consumidor_id = s.par.Texto("IdConsumidor");
-  d.consumidor_nome = s.par.Texto("NomeConsumidor");
-  d.consumidor_endereco = s.par.Texto("EnderecoConsumidor");
+  AbreComConsumidor(s, TipoDocumento::kNaoFiscal);
   return Ok();
 }
 
@@ -56,8 +30,8 @@ Falha EmiteItemNaoFiscal(Sessao& s) {
     return Erro("ErroCMDForaDeSequencia", "O comprovante já foi totalizado: não se lançam mais itens");
   if (d->itens.size() >= kMaximoItens)
     return Erro("ErroCMDIndiceItemInvalido", "O comprovante já tem o máximo de " + std::to_string(kMaximoItens) + " itens");
-  std::int32_t indice = 0;
-  if (Falha f = ResolveNaoFiscal(s, indice)) return f;
+  int indice = 0;
+  if (Falha f = Localiza(s, kNaoFiscais, true, indice)) return f;
   std::int64_t valor = s.par.Numero("Valor");
   if (valor <= 0) return Erro("ErroCMDValorInvalido", "Valor deve ser maior que zero");
   const NaoFiscal& nf = s.estado.nao_fiscais[static_cast<std::size_t>(indice)];

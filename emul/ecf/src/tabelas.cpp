@@ -3,46 +3,49 @@
 // only while the day is not open, as after a Z.
 #include <string>
 
+#include "tabelas.h"
+
 #include "comandos.h"
 #include "documento.h"
 #include "valores.h"
 
 namespace ecf {
 
-namespace {
-
-// One named table: where its slots live, its parameter names and its refusals.
-template <class Slot, std::size_t N>
-struct TabelaNomeada {
-  std::array<Slot, N> Estado::*slots;
-  const char* par_codigo;
-  const char* par_nome;
-  const char* par_descricao;
-  std::uint8_t tipo_codigo;      // type code of the code return
-  const char* rotulo;            // for circumstances
-  const char* erro_codigo;       // code out of range
-  const char* erro_indefinido;   // slot not defined
-  const char* erro_nome;         // name not found or not acceptable
-  const char* erro_cheia;        // no free slot
-  const char* erro_dia_aberto;   // changes only while the day is not open
-};
-
 const TabelaNomeada<MeioPagamento, kTotalMeiosPagamento> kMeios = {
     &Estado::meios, "CodMeioPagamentoProgram", "NomeMeioPagamento", "DescricaoMeioPagamento", quorbal::kChar,
     "Meio de pagamento", "ErroCMDFormaPagamentoInvalida", "ErroCMDFormaPagamentoIndefinida",
-    "ErroCMDMeioPagamentoNEncontrado", "ErroCMDFormasPagamentosIndisponiveis", "ErroCMDAltPagamentoSoAposZ"};
+    "ErroCMDMeioPagamentoNEncontrado", "ErroCMDMeioPagamentoNEncontrado", "ErroCMDFormasPagamentosIndisponiveis",
+    "ErroCMDAltPagamentoSoAposZ"};
 const TabelaNomeada<Departamento, kTotalDepartamentos> kDepartamentos = {
     &Estado::departamentos, "CodDepartamento", "NomeDepartamento", "DescricaoDepartamento", quorbal::kChar,
     "Departamento", "ErroCMDDepartamentoInvalido", "ErroCMDDepartamentoIndefinido",
-    "ErroCMDNomeDepartamentoInvalido", "ErroCMDNaoHaMaisDepartamentosLivres", "ErroDiaAberto"};
+    "ErroCMDNomeDepartamentoInvalido", "ErroCMDNomeDepartamentoInvalido", "ErroCMDNaoHaMaisDepartamentosLivres",
+    "ErroDiaAberto"};
 const TabelaNomeada<NaoFiscal, kTotalNaoFiscais> kNaoFiscais = {
     &Estado::nao_fiscais, "CodNaoFiscal", "NomeNaoFiscal", "DescricaoNaoFiscal", quorbal::kChar,
     "Totalizador não fiscal", "ErroCMDIndiceNaoFiscalInvalido", "ErroCMDNaoFiscalIndefinido",
-    "ErroCMDNomeNaoFiscalInvalido", "ErroCMDDocsNaoFiscaisIndisponiveis", "ErroCMDTrocaNaoFiscalAposZ"};
+    "ErroCMDNomeNaoFiscalInvalido", "ErroCMDNomeNaoFiscalInvalido", "ErroCMDDocsNaoFiscaisIndisponiveis",
+    "ErroCMDTrocaNaoFiscalAposZ"};
 const TabelaNomeada<Gerencial, kTotalGerenciais> kGerenciais = {
     &Estado::gerenciais, "CodGerencial", "NomeGerencial", "DescricaoGerencial", quorbal::kUChar,
     "Relatório gerencial", "ErroCMDGerencialInvalido", "ErroCMDGerencialNaoDefinido",
-    "ErroCMDNomeGerencialInvalido", "ErroCMDNaoHaMaisRelatoriosLivres", "ErroDiaAberto"};
+    "ErroCMDNomeGerencialInvalido", "ErroCMDNomeGerencialInvalido", "ErroCMDNaoHaMaisRelatoriosLivres",
+    "ErroDiaAberto"};
+
+int ProcuraAliquota(const Estado& e, bool icms, std::int64_t percentual) {
+  for (int k = 0; k < kTotalAliquotas; ++k) {
+    const Aliquota& a = e.aliquotas[static_cast<std::size_t>(k)];
+    if (a.definida && a.icms == icms && a.percentual == percentual) return k;
+  }
+  return -1;
+}
+
+Falha NaoHaAliquota(bool icms, std::int64_t percentual) {
+  return Erro("ErroCMDAliquotaNaoCarregada", std::string("Não há alíquota de ") + (icms ? "ICMS" : "ISSQN") + " de " +
+                                                 FormataMoeda(percentual, 2) + " % programada");
+}
+
+namespace {
 
 bool EmBranco(const std::string& texto) { return texto.find_first_not_of(" \t") == std::string::npos; }
 
@@ -50,35 +53,6 @@ Falha PodeAlterarTabela(const Sessao& s, const char* erro_dia_aberto, const char
   if (Falha f = ExigeSemDocumento(s)) return f;
   if (s.estado.data_abertura != 0)
     return Erro(erro_dia_aberto, std::string(rotulo) + ": alterações só antes do primeiro documento do dia (após a redução Z)");
-  return Ok();
-}
-
-// The slot named by the code or the name parameter; -1 with absent_ok when neither was given.
-template <class Slot, std::size_t N>
-Falha Localiza(const Sessao& s, const TabelaNomeada<Slot, N>& t, bool exige_definido, int& indice) {
-  const std::array<Slot, N>& slots = s.estado.*t.slots;
-  indice = -1;
-  if (s.par.Tem(t.par_codigo)) {
-    std::int64_t codigo = s.par.Numero(t.par_codigo);
-    if (codigo < 0 || codigo >= static_cast<std::int64_t>(N))
-      return Erro(t.erro_codigo, std::string(t.par_codigo) + " " + std::to_string(codigo) + " fora de 0 a " +
-                                     std::to_string(N - 1));
-    if (exige_definido && !slots[static_cast<std::size_t>(codigo)].definido)
-      return Erro(t.erro_indefinido, std::string(t.rotulo) + " " + std::to_string(codigo) + " não está definido");
-    indice = static_cast<int>(codigo);
-    return Ok();
-  }
-  if (s.par.Tem(t.par_nome)) {
-    const std::string& nome = s.par.Texto(t.par_nome);
-    for (std::size_t k = 0; k < N; ++k)
-      if (slots[k].definido && slots[k].nome == nome) {
-        indice = static_cast<int>(k);
-        return Ok();
-      }
-    if (exige_definido) return Erro(t.erro_nome, std::string(t.rotulo) + " '" + nome + "' não existe");
-    return Ok();
-  }
-  if (exige_definido) return Erro("ErroCMDFaltaParametro", "Informe " + std::string(t.par_codigo) + " ou " + t.par_nome);
   return Ok();
 }
 
@@ -125,10 +99,21 @@ Falha Le(Sessao& s, const TabelaNomeada<Slot, N>& t, const Slot*& lido) {
   return Ok();
 }
 
+// Delete: the slot goes back to undefined. confere: a further refusal of the table's own, or nullptr.
 template <class Slot, std::size_t N>
-Falha Exclui(Sessao& s, const TabelaNomeada<Slot, N>& t, int& excluido) {
+Falha Exclui(Sessao& s, const TabelaNomeada<Slot, N>& t, Falha (*confere)(const Sessao&, int) = nullptr) {
   if (Falha f = PodeAlterarTabela(s, t.erro_dia_aberto, t.rotulo)) return f;
-  if (Falha f = Localiza(s, t, true, excluido)) return f;
+  int indice = -1;
+  if (Falha f = Localiza(s, t, true, indice)) return f;
+  if (confere)
+    if (Falha f = confere(s, indice)) return f;
+  (s.estado.*t.slots)[static_cast<std::size_t>(indice)] = Slot{};
+  return Ok();
+}
+
+Falha ConfereMeioExcluido(const Sessao& s, int indice) {
+  if (indice == s.estado.meio_dinheiro)
+    return Erro("ErroCMDFormaPagamentoInvalida", "O meio de pagamento do dinheiro não pode ser excluído");
   return Ok();
 }
 
@@ -146,15 +131,8 @@ Falha LocalizaAliquota(const Sessao& s, int& indice) {
   if (s.par.Tem("PercentualAliquota")) {
     std::int64_t percentual = s.par.Numero("PercentualAliquota");
     bool icms = s.par.Indicador("AliquotaICMS", true);
-    for (int k = 0; k < kTotalAliquotas; ++k) {
-      const Aliquota& a = s.estado.aliquotas[static_cast<std::size_t>(k)];
-      if (a.definida && a.icms == icms && a.percentual == percentual) {
-        indice = k;
-        return Ok();
-      }
-    }
-    return Erro("ErroCMDAliquotaNaoCarregada", std::string("Não há alíquota de ") + (icms ? "ICMS" : "ISSQN") + " de " +
-                                                   FormataMoeda(percentual, 2) + " % programada");
+    indice = ProcuraAliquota(s.estado, icms, percentual);
+    return indice >= 0 ? Ok() : NaoHaAliquota(icms, percentual);
   }
   return Erro("ErroCMDFaltaParametro", "Informe CodAliquotaProgramavel ou PercentualAliquota");
 }
@@ -174,10 +152,7 @@ Falha DefineAliquota(Sessao& s) {
     indice = static_cast<int>(codigo);
   } else {
     // The same aliquot defined again keeps its code.
-    for (int k = 0; k < kTotalAliquotas && indice < 0; ++k) {
-      const Aliquota& a = s.estado.aliquotas[static_cast<std::size_t>(k)];
-      if (a.definida && a.icms == icms && a.percentual == percentual) indice = k;
-    }
+    indice = ProcuraAliquota(s.estado, icms, percentual);
     for (int k = 0; k < kTotalAliquotas && indice < 0; ++k)
       if (!s.estado.aliquotas[static_cast<std::size_t>(k)].definida) indice = k;
     if (indice < 0) return Erro("ErroCMDAliquotasIndisponiveis", "As 16 alíquotas estão em uso");
@@ -226,14 +201,7 @@ Falha LeMeioPagamento(Sessao& s) {
   return Ok();
 }
 
-Falha ExcluiMeioPagamento(Sessao& s) {
-  int indice = -1;
-  if (Falha f = Exclui(s, kMeios, indice)) return f;
-  if (indice == s.estado.meio_dinheiro)
-    return Erro("ErroCMDFormaPagamentoInvalida", "O meio de pagamento do dinheiro não pode ser excluído");
-  s.estado.meios[static_cast<std::size_t>(indice)] = MeioPagamento{};
-  return Ok();
-}
+Falha ExcluiMeioPagamento(Sessao& s) { return Exclui(s, kMeios, ConfereMeioExcluido); }
 
 Falha DefineDepartamento(Sessao& s) {
   Departamento* d = nullptr;
@@ -245,12 +213,7 @@ Falha LeDepartamento(Sessao& s) {
   return Le(s, kDepartamentos, d);
 }
 
-Falha ExcluiDepartamento(Sessao& s) {
-  int indice = -1;
-  if (Falha f = Exclui(s, kDepartamentos, indice)) return f;
-  s.estado.departamentos[static_cast<std::size_t>(indice)] = Departamento{};
-  return Ok();
-}
+Falha ExcluiDepartamento(Sessao& s) { return Exclui(s, kDepartamentos); }
 
 Falha DefineNaoFiscal(Sessao& s) {
   NaoFiscal* n = nullptr;
@@ -266,12 +229,7 @@ Falha LeNaoFiscal(Sessao& s) {
   return Ok();
 }
 
-Falha ExcluiNaoFiscal(Sessao& s) {
-  int indice = -1;
-  if (Falha f = Exclui(s, kNaoFiscais, indice)) return f;
-  s.estado.nao_fiscais[static_cast<std::size_t>(indice)] = NaoFiscal{};
-  return Ok();
-}
+Falha ExcluiNaoFiscal(Sessao& s) { return Exclui(s, kNaoFiscais); }
 
 Falha DefineGerencial(Sessao& s) {
   Gerencial* g = nullptr;
@@ -283,11 +241,6 @@ Falha LeGerencial(Sessao& s) {
   return Le(s, kGerenciais, g);
 }
 
-Falha ExcluiGerencial(Sessao& s) {
-  int indice = -1;
-  if (Falha f = Exclui(s, kGerenciais, indice)) return f;
-  s.estado.gerenciais[static_cast<std::size_t>(indice)] = Gerencial{};
-  return Ok();
-}
+Falha ExcluiGerencial(Sessao& s) { return Exclui(s, kGerenciais); }
 
 }  // namespace ecf

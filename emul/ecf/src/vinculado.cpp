@@ -5,6 +5,7 @@
 #include "comandos.h"
 #include "documento.h"
 #include "situacao.h"
+#include "tabelas.h"
 #include "totais.h"
 #include "valores.h"
 
@@ -28,29 +29,26 @@ const Documento* UltimoCupom(const Estado& e) {
   return nullptr;
 }
 
+// A voucher or its reversal: the document it refers to, the means of payment and the amount.
+Documento& AbreVinculado(Sessao& s, TipoDocumento tipo, std::uint32_t coo_vinculado, std::int32_t meio,
+                         std::int64_t valor) {
+  std::int32_t i = AbreDocumento(s, tipo, true);
+  Documento& d = s.estado.documentos[static_cast<std::size_t>(i)];
+  d.coo_vinculado = coo_vinculado;
+  d.indice = meio;
+  d.valor = valor;
+  return d;
+}
+
 }  // namespace
 
 Falha AbreGerencial(Sessao& s) {
   if (Falha f = PodeAbrirDocumento(s)) return f;
-  const Estado& e = s.estado;
-  std::int32_t indice = -1;
-  if (s.par.Tem("CodGerencial")) {
-    std::int64_t codigo = s.par.Numero("CodGerencial");
-    if (codigo >= kTotalGerenciais)
-      return Erro("ErroCMDGerencialInvalido", "CodGerencial " + std::to_string(codigo) + " fora de 0 a 19");
-    if (!e.gerenciais[static_cast<std::size_t>(codigo)].definido)
-      return Erro("ErroCMDGerencialNaoDefinido", "Relatório gerencial " + std::to_string(codigo) + " não está definido");
-    indice = static_cast<std::int32_t>(codigo);
-  } else if (s.par.Tem("NomeGerencial")) {
-    const std::string& nome = s.par.Texto("NomeGerencial");
-    for (int k = 0; k < kTotalGerenciais && indice < 0; ++k)
-      if (e.gerenciais[static_cast<std::size_t>(k)].definido && e.gerenciais[static_cast<std::size_t>(k)].nome == nome)
-        indice = k;
-    if (indice < 0) return Erro("ErroCMDNomeGerencialInvalido", "Relatório gerencial '" + nome + "' não existe");
-  } else {
-    if (!e.gerenciais[0].definido)
-      return Erro("ErroCMDGerencialNaoDefinido", "Informe CodGerencial ou NomeGerencial (o relatório 0 não está definido)");
-    indice = 0;
+  int indice = 0;  // the first report when none is named
+  if (s.par.Tem(kGerenciais.par_codigo) || s.par.Tem(kGerenciais.par_nome)) {
+    if (Falha f = Localiza(s, kGerenciais, true, indice)) return f;
+  } else if (!s.estado.gerenciais[0].definido) {
+    return Erro("ErroCMDGerencialNaoDefinido", "Informe CodGerencial ou NomeGerencial (o relatório 0 não está definido)");
   }
   std::int32_t i = AbreDocumento(s, TipoDocumento::kGerencial, true);
   s.estado.documentos[static_cast<std::size_t>(i)].indice = indice;
@@ -109,11 +107,7 @@ Falha AbreCreditoDebito(Sessao& s) {
   if (parcelas < 1) return Erro("ErroCMDValorInvalido", "NumParcelas deve ser ao menos 1");
   std::uint32_t coo_cupom = cupom->coo;
   std::int32_t meio_pago = pagamento->meio;
-  std::int32_t i = AbreDocumento(s, TipoDocumento::kCreditoDebito, true);
-  Documento& d = s.estado.documentos[static_cast<std::size_t>(i)];
-  d.coo_vinculado = coo_cupom;
-  d.indice = meio_pago;
-  d.valor = valor;
+  Documento& d = AbreVinculado(s, TipoDocumento::kCreditoDebito, coo_cupom, meio_pago, valor);
   d.parcelas = static_cast<std::int32_t>(parcelas);
   d.vias = 1;
   s.estado.ultimo_cdc_coo = d.coo;
@@ -155,11 +149,7 @@ Falha EstornaCreditoDebito(Sessao& s) {
   cdc->cancelado = true;
   std::int32_t meio = cdc->indice;
   std::int64_t valor = cdc->valor;
-  std::int32_t i = AbreDocumento(s, TipoDocumento::kEstornoCreditoDebito, true);
-  Documento& d = s.estado.documentos[static_cast<std::size_t>(i)];
-  d.coo_vinculado = coo;
-  d.indice = meio;
-  d.valor = valor;
+  AbreVinculado(s, TipoDocumento::kEstornoCreditoDebito, coo, meio, valor);
   return Ok();
 }
 

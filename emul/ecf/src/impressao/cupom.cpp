@@ -12,6 +12,17 @@ std::string PercentualEntreParenteses(std::int32_t percentual) {
 
 std::string NomeAjuste(std::int64_t valor) { return valor < 0 ? "DESCONTO" : "ACRÉSCIMO"; }
 
+// The top of a coupon or receipt below the header: the consumer, when identified, and the title.
+TextoImpresso Abertura(const Consumidor& consumidor, const char* titulo) {
+  TextoImpresso t;
+  if (!consumidor.Vazio()) {
+    t.Acrescenta(FormataConsumidor(consumidor));
+    t.Separador();
+  }
+  t.Centro(titulo, true);
+  return t;
+}
+
 }  // namespace
 
 std::string Situacao(bool icms, std::int32_t percentual) {
@@ -27,12 +38,7 @@ std::string FormataConsumidor(const Consumidor& consumidor) {
 }
 
 std::string FormataAberturaCupomFiscal(const Consumidor& consumidor) {
-  TextoImpresso t;
-  if (!consumidor.Vazio()) {
-    t.Acrescenta(FormataConsumidor(consumidor));
-    t.Separador();
-  }
-  t.Centro("CUPOM FISCAL", true);
+  TextoImpresso t = Abertura(consumidor, "CUPOM FISCAL");
   t.Linha("ITEM CÓDIGO DESCRIÇÃO");
   t.Colunas("QTD.UN.VL.UNIT(R$) ST", "VL.ITEM(R$)");
   t.Separador();
@@ -118,12 +124,7 @@ std::string FormataCancelamentoCupomAnterior(std::uint32_t coo_cancelado, std::u
 }
 
 std::string FormataAberturaNaoFiscal(const Consumidor& consumidor) {
-  TextoImpresso t;
-  if (!consumidor.Vazio()) {
-    t.Acrescenta(FormataConsumidor(consumidor));
-    t.Separador();
-  }
-  t.Centro("COMPROVANTE NÃO-FISCAL", true);
+  TextoImpresso t = Abertura(consumidor, "COMPROVANTE NÃO-FISCAL");
   t.Colunas("ITEM TOTALIZADOR", "VALOR(R$)");
   t.Separador();
   return t.Extrai();

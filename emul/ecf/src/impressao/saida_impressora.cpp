@@ -151,6 +151,13 @@ memorias::RegistroReducao RegistroDe(const Reducao& z) {
   return r;
 }
 
+// The document an event speaks of, or nullptr.
+const Documento* DocumentoDo(const Estado& e, const Evento& ev) {
+  return ev.documento >= 0 && static_cast<std::size_t>(ev.documento) < e.documentos.size()
+             ? &e.documentos[static_cast<std::size_t>(ev.documento)]
+             : nullptr;
+}
+
 std::int64_t TotalItens(const Documento& d) {
   std::int64_t total = 0;
   for (const ItemDocumento& i : d.itens) total += i.total;
@@ -203,7 +210,6 @@ class SaidaImpressora final : public Saida {
     linhas_ = linhas;
     armazem_ = std::move(armazem);
     memorias_ = std::move(memorias);
-    ++revisao_;
     return true;
   }
 
@@ -344,9 +350,7 @@ class SaidaImpressora final : public Saida {
 };
 
 void SaidaImpressora::Imprime(const Estado& e, const Evento& ev) {
-  const Documento* d = ev.documento >= 0 && static_cast<std::size_t>(ev.documento) < e.documentos.size()
-                           ? &e.documentos[static_cast<std::size_t>(ev.documento)]
-                           : nullptr;
+  const Documento* d = DocumentoDo(e, ev);
   const ItemDocumento* item = d && ev.item >= 0 && static_cast<std::size_t>(ev.item) < d->itens.size()
                                   ? &d->itens[static_cast<std::size_t>(ev.item)]
                                   : nullptr;
@@ -522,9 +526,7 @@ void SaidaImpressora::ImprimeCheque(const Estado& e, const Evento& ev) {
 }
 
 void SaidaImpressora::ImprimeLeitura(const Estado& e, const Evento& ev) {
-  const Documento* d = ev.documento >= 0 && static_cast<std::size_t>(ev.documento) < e.documentos.size()
-                           ? &e.documentos[static_cast<std::size_t>(ev.documento)]
-                           : nullptr;
+  const Documento* d = DocumentoDo(e, ev);
   if (!ev.parametros) return;
   const Parametros& p = *ev.parametros;
   const std::uint32_t coo = d ? d->coo : e.contadores.coo;
