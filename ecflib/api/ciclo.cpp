@@ -1,4 +1,5 @@
 // Start, end and the settings that frame nothing.
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -104,8 +105,10 @@ void LogSerial(const char* ativo) {
 
 int ProximoTimeout(const char* segundos) {
   if (segundos == nullptr) return 0;
+  // The serial line counts a read time-out in int milliseconds; a negative wait means nothing.
+  constexpr long kMaximo = INT_MAX / 1000;
   const long valor = LeInteiro(segundos);
-  const int limitado = valor > 86400 ? 86400 : (valor < 0 ? 0 : static_cast<int>(valor));
+  const int limitado = valor > kMaximo ? static_cast<int>(kMaximo) : (valor < 0 ? 0 : static_cast<int>(valor));
   Plenvo().proximo_timeout = limitado;
   return limitado;
 }

@@ -94,7 +94,9 @@ PLENVO_API int PLENVO_CALL ecf_VersaoDLL(char* texto);
 PLENVO_API void PLENVO_CALL ecf_LogSerial(const char* ativo);
 
 /* The next exchange, and only that one, waits this many seconds for its reply (0: its own time-out;
- * for ecf_LeECF also the idle limit of the reading). Returns the number; 0 and no change for null. */
+ * for ecf_LeECF also the idle limit of the reading). Returns the number taken: a negative number
+ * counts as 0, one above 2147483 (the most the serial line can count in milliseconds) as 2147483;
+ * 0 and no change for null. */
 PLENVO_API int PLENVO_CALL ecf_ProximoTimeout(const char* segundos);
 
 /* ---- Status and mechanics ---- */

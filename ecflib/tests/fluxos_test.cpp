@@ -51,6 +51,14 @@ TEST_F(Fluxos, ProximoTimeoutValeParaUmaTrocaSo) {
   EXPECT_GE(segunda, 2.0);
 }
 
+TEST_F(Fluxos, ProximoTimeoutDevolveONumeroLido) {
+  EXPECT_EQ(ecf_ProximoTimeout("100000"), 100000);
+  EXPECT_EQ(ecf_ProximoTimeout("  45 segundos"), 45);
+  // Beyond what the line can count in milliseconds, and below zero: cut to the edge, and said so.
+  EXPECT_EQ(ecf_ProximoTimeout("99999999"), 2147483);
+  EXPECT_EQ(ecf_ProximoTimeout("-5"), 0);
+}
+
 TEST_F(Fluxos, RelatorioXZModo1ConsultaEnquantoOcupada) {
   DefineRelogioDeEspera(SegundosVirtuais, DormeVirtual);
   Inicializa();
