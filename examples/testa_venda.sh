@@ -34,8 +34,9 @@ else
   export PLENVO_SULVANIR="$programa" SULVANIR_QUADROS="$pasta/quadros.hex" SULVANIR_PASTA="$pasta/emul"
 fi
 
-"$venda" COM1 | tee "$pasta/saida"
-codigo=$?
+"$venda" COM1 >"$pasta/saida"
+codigo=$?  # venda's own exit code, which a pipe into tee would hide
+cat "$pasta/saida"
 [ "$modo" = serial ] && sleep 0.3  # the simulator's last frame line reaches its file
 
 # Each frame in upper-case hex: ESC 'f', the command number, the fields.
