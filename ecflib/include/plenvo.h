@@ -158,7 +158,8 @@ PLENVO_API int PLENVO_CALL ecf_PropagandaEx(const char* texto);
 /* Buyer identification ("14"): name T40, kind C, document R18, address T40, more T40. */
 PLENVO_API int PLENVO_CALL ecf_IdComprador(const char* nome, const char* tipo, const char* documento,
                                            const char* endereco, const char* complemento);
-/* Stub coupon ("30"): the number written with 8 digits (7 when the value is wider than 8). */
+/* Stub coupon ("30"): the number written with 8 digits, zero-filled; 7 (nothing sent) when it needs
+ * more than 8 characters. */
 PLENVO_API int PLENVO_CALL ecf_CupomStub(long numero);
 /* Bar code ("56"): kind C, code T40. */
 PLENVO_API int PLENVO_CALL ecf_CodigoBarras(const char* tipo, const char* codigo);
@@ -174,7 +175,8 @@ PLENVO_API int PLENVO_CALL ecf_Relatorio_XZ(const char* modo);
 /* Fiscal memory reading ("16"): mode C, start R8, end R8, kind C. Modes '4' to '7' stream the
  * reading into the file until the printer ends it (ETX) or stays silent for the idle limit (600
  * seconds, or the ecf_ProximoTimeout value); 33 when the file is written, 20 when it cannot be
- * created. Other modes return the frame's result. */
+ * created; when the frame cannot be sent (the line does not open, the write fails) no file is
+ * made and that failure's code is returned. Other modes return the frame's result. */
 PLENVO_API int PLENVO_CALL ecf_LeECF(const char* modo, const char* inicio, const char* fim, const char* tipo,
                                      const char* arquivo);
 /* Ends a non-fiscal report ("45"). */
@@ -183,7 +185,8 @@ PLENVO_API int PLENVO_CALL ecf_FinalizaRelatorio(void);
 PLENVO_API int PLENVO_CALL ecf_LinhasLivres(const char* quantidade, const char* texto);
 /* Named-parameter command ("60"): sends the command text (at most 4088 bytes) and writes the
  * printer's answer record ("{...}") into the file. 33 when the answer was collected, 20 when the
- * file cannot be created, 7 for a null or too long text. */
+ * file cannot be created, 7 for a null or too long text; when the frame cannot be sent no file is
+ * made and that failure's code is returned. */
 PLENVO_API int PLENVO_CALL ecf_Quorbal(const char* comando, const char* arquivo);
 
 /* ---- Set-up ---- */

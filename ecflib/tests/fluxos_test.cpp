@@ -159,6 +159,15 @@ TEST_F(Fluxos, QuorbalNoLimiteDoQuadro) {
   EXPECT_EQ(quadros[0], "\x1b" "f60" "4088" + texto);
 }
 
+TEST_F(Fluxos, FrameQueNaoSaiNaoCriaArquivoEDevolveAFalhaDaLinha) {
+  Inicializa();
+  simulador_->Para();  // the device is gone: the line cannot open, nothing will ever arrive
+  EXPECT_EQ(ecf_LeECF("5", "1", "2", "0", Pasta("lx.txt").c_str()), 3);
+  EXPECT_EQ(ecf_Quorbal("{0;LeInteiro;}", Pasta("q.txt").c_str()), 3);
+  EXPECT_FALSE(Existe(Pasta("lx.txt")));
+  EXPECT_FALSE(Existe(Pasta("q.txt")));
+}
+
 class FluxosDoFornecedor : public AmbientePlenvo {
  protected:
   void SetUp() override {
