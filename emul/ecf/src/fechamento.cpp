@@ -32,14 +32,15 @@ bool DeSaida(const Estado& e, const Documento& d) {
          !e.nao_fiscais[static_cast<std::size_t>(d.itens.front().tributo)].entrada;
 }
 
-// Cancels the open sale document in place.
+// Cancels the open sale document in place. The amount printed is what the document totalled.
 void CancelaAberto(Sessao& s, Documento& d) {
+  const std::int64_t total = TotalAPagar(s.estado, d);
   AnulaDocumento(d);
   if (d.tipo == TipoDocumento::kCupomFiscal) s.estado.contadores.cfc += 1;
   else s.estado.contadores.nfc += 1;
   s.estado.data_ultimo_doc = s.Hoje();
   s.estado.hora_ultimo_doc = s.HoraAgora();
-  s.Emite(Impresso::kCancelamento, IndiceDe(s.estado, d));
+  s.Emite(Impresso::kCancelamento, IndiceDe(s.estado, d)).valor = total;
 }
 
 }  // namespace
@@ -149,6 +150,7 @@ Falha CancelaCupom(Sessao& s) {
   std::size_t indice = s.estado.documentos.size() - 1;
   TipoDocumento tipo = ultimo->tipo;
   std::uint32_t coo = ultimo->coo;
+  const std::int64_t total = TotalAPagar(s.estado, *ultimo);
   AnulaDocumento(s.estado.documentos[indice]);
   // The cancellation is a document of its own.
   std::int32_t i = EmiteDocumentoFechado(s, TipoDocumento::kCancelamento, true);
@@ -162,7 +164,7 @@ Falha CancelaCupom(Sessao& s) {
     cancelamento.contador = ++s.estado.contadores.gnf;
     s.estado.contadores.nfc += 1;
   }
-  s.Emite(Impresso::kCancelamento, i);
+  s.Emite(Impresso::kCancelamento, i).valor = total;
   return Ok();
 }
 

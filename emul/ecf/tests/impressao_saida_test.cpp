@@ -137,5 +137,33 @@ TEST_F(Saida, MemoriasEImpressaoPendenteSobrevivemAoContexto) {
   EXPECT_NE(FiltraImpressao(Impressao()).find("Volte sempre"), std::string::npos);
 }
 
+// The amount a cancellation prints is what the coupon totalled (adjustments and items cancelled
+// before included), the same amount the day's cancellations grew by.
+TEST_F(Saida, CancelamentoImprimeOTotalDoCupom) {
+  auto CupomComAjustes = [this] {
+    Ok("AbreCupomFiscal");
+    Ok("VendeItem", {{"CodProduto", "001"}, {"NomeProduto", "Oleo"}, {"Quantidade", "1"}, {"PrecoUnitario", "10"},
+                     {"CodAliquota", "0"}});
+    Ok("VendeItem", {{"CodProduto", "002"}, {"NomeProduto", "Sal"}, {"Quantidade", "1"}, {"PrecoUnitario", "5"},
+                     {"CodAliquota", "0"}});
+    Ok("CancelaItemFiscal", {{"NumItem", "2"}});
+  };
+  CupomComAjustes();
+  Ok("AcresceSubtotal", {{"Cancelar", "N"}, {"ValorAcrescimo", "1"}});
+  Ok("PagaCupom", {{"NomeMeioPagamento", "Dinheiro"}, {"Valor", "11"}});
+  Ok("EncerraDocumento");
+  EXPECT_EQ(Moeda("TotalDiaCancelamentosICMS"), "5,00");
+  Impressao();
+  Ok("CancelaCupom");
+  EXPECT_TRUE(TemLinha(Impressao(), Par("VALOR CANCELADO R$", "11,00")));
+  EXPECT_EQ(Moeda("TotalDiaCancelamentosICMS"), "16,00");
+
+  CupomComAjustes();
+  Impressao();
+  Ok("CancelaCupom");  // the coupon still open
+  EXPECT_TRUE(TemLinha(Impressao(), Par("VALOR CANCELADO R$", "10,00")));
+  EXPECT_EQ(Moeda("TotalDiaCancelamentosICMS"), "31,00");
+}
+
 }  // namespace
 }  // namespace ecf::teste

@@ -158,12 +158,6 @@ const Documento* DocumentoDo(const Estado& e, const Evento& ev) {
              : nullptr;
 }
 
-std::int64_t TotalItens(const Documento& d) {
-  std::int64_t total = 0;
-  for (const ItemDocumento& i : d.itens) total += i.total;
-  return total;
-}
-
 class SaidaImpressora final : public Saida {
  public:
   explicit SaidaImpressora(std::uint32_t paginas_mfd) : paginas_mfd_(paginas_mfd) {}
@@ -426,9 +420,9 @@ void SaidaImpressora::Imprime(const Estado& e, const Evento& ev) {
         for (const Documento& o : e.documentos)
           if (o.coo == d->coo_vinculado) cancelado = &o;
         EmiteCompleto(e, *d, impressao::FormataCancelamentoCupomAnterior(d->coo_vinculado, cancelado ? cancelado->contador : 0,
-                                                                         cancelado ? TotalItens(*cancelado) : 0));
+                                                                         ev.valor));
       } else {
-        Fecha(e, *d, impressao::FormataDocumentoCancelado(TotalItens(*d)), "");
+        Fecha(e, *d, impressao::FormataDocumentoCancelado(ev.valor), "");
       }
       break;
     case Impresso::kViaCreditoDebito:
