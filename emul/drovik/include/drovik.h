@@ -1,7 +1,8 @@
 /* DROVIK driver library: the 16 operations through which a program reaches the fiscal printer.
  *
  * Every Quorbal value travels as Windows-1252 text. Text results are zero-terminated texts owned by
- * the library, valid until the next call of the same operation on the same handle; copy them at once.
+ * the library, valid only until the next call on the same handle (the next DROVIK_ExecutaComando
+ * replaces the error texts and returns, DROVIK_EncerraDriver frees them all); copy them at once.
  *
  * Each operation is declared twice over one function type: the library defines the function, and a
  * program that loads the library at run time resolves the export by name into a pointer of the
