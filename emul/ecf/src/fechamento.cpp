@@ -140,6 +140,9 @@ Falha CancelaCupom(Sessao& s) {
   }
   // The last document closed, when it is a coupon or receipt and nothing was issued after it.
   const Documento* ultimo = DocumentoCorrente(s.estado);
+  if (ultimo != nullptr && ultimo->coo == s.estado.ultimo_coo && ultimo->tipo == TipoDocumento::kCancelamento)
+    return Erro("ErroCMDOperacaoJaCancelada", "O documento de COO " + std::to_string(ultimo->coo_vinculado) +
+                                                  " já foi cancelado (COO " + std::to_string(ultimo->coo) + ")");
   if (ultimo == nullptr || ultimo->coo != s.estado.ultimo_coo ||
       (ultimo->tipo != TipoDocumento::kCupomFiscal && ultimo->tipo != TipoDocumento::kNaoFiscal))
     return Erro("ErroCMDCancelamentoInvalido", "O último documento emitido não é um cupom fiscal nem um comprovante não fiscal");

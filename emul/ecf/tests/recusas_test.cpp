@@ -193,7 +193,8 @@ TEST_F(Recusas, CancelamentoDoUltimoCupom) {
   CupomPago();
   Ok("EncerraDocumento");
   Ok("CancelaCupom");
-  Recusa("ErroCMDCancelamentoInvalido", "CancelaCupom");  // the last document is now the cancellation
+  Recusa("ErroCMDOperacaoJaCancelada", "CancelaCupom");  // the last document is now the cancellation
+  EXPECT_EQ(Exec("CancelaCupom").circunstancia, "O documento de COO 3 já foi cancelado (COO 4)");
   Ok("AbreGerencial");
   Recusa("ErroCMDCancelamentoInvalido", "CancelaCupom");
 }
