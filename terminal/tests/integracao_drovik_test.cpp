@@ -4,6 +4,8 @@
 
 #include <regex>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "apoio/interacao_roteirizada.h"
 #include "driver/biblioteca_drovik.h"
@@ -102,6 +104,31 @@ TEST_F(Integracao, LastReplyRepeatsTheReplyWithoutLoggingIt) {
   EXPECT_EQ(frm.CodigoErro, codigo);
   EXPECT_EQ(read_bytes(log), antes);
   EXPECT_TRUE(std::regex_match(frm.Terminal.Linhas().at(0), std::regex(kPadraoCarimbo + R"( -> \{0;AvancaPapel;;\})")));
+}
+
+// What Tarnel composes without a log and what the library logs are the same records, quotes,
+// backslashes and accents included: the replay reads both.
+TEST_F(Integracao, ComposedLinesEqualTheLibrarysLoggedLines) {
+  const auto SemCarimbos = [](const std::vector<std::string>& linhas) {
+    std::vector<std::string> registros;
+    for (const std::string& linha : linhas) registros.push_back(linha.substr(23));
+    return registros;
+  };
+  const std::pair<const char*, const char*> valor_recusado{"TempoAcionamentoGaveta", "a\"b\\c \xE9"};
+
+  Executa("AbreGaveta", {valor_recusado});
+  ASSERT_NE(frm.CodigoErro, 0);
+  const std::vector<std::string> compostas = SemCarimbos(frm.Terminal.Linhas());
+  ASSERT_EQ(compostas.size(), 2u);
+  EXPECT_EQ(compostas[0], " -> {0;AbreGaveta;TempoAcionamentoGaveta=\"a\\\"b\\\\c \xE9\";}");
+
+  const std::string log = pasta.file("Comandos.RMT");
+  test_support::write_bytes(log, "; cabecalho\r\n");
+  frm.ModuloDriver->SetaArquivoLog(log);
+  frm.Terminal.Limpa();
+  Executa("AbreGaveta", {valor_recusado});
+  ASSERT_EQ("; cabecalho\r\n" + frm.Terminal.Texto(), read_bytes(log)) << "the transcript is the logged excerpt";
+  EXPECT_EQ(SemCarimbos(frm.Terminal.Linhas()), compostas);
 }
 
 }  // namespace
