@@ -225,12 +225,14 @@ Falha CancelaItem(Sessao& s, TipoDocumento tipo, bool parcial, std::int64_t quan
   }
   item.quantidade_cancelada += quantidade;
   item.valor_cancelado += valor;
-  // Cancelling an item cancels its increase or discount with it.
-  if (item.ajuste.existe) item.ajuste.cancelado = true;
+  // Cancelling an item cancels its increase or discount with it, and the coupon prints both.
+  const bool cancela_ajuste = item.ajuste.existe && !item.ajuste.cancelado;
+  if (cancela_ajuste) item.ajuste.cancelado = true;
   Evento& ev = s.Emite(Impresso::kCancelamentoItem, IndiceDe(s.estado, *d));
   ev.item = static_cast<std::int32_t>(num - 1);
   ev.quantidade = quantidade;
   ev.valor = valor;
+  if (cancela_ajuste) s.Emite(Impresso::kAjusteItem, IndiceDe(s.estado, *d)).item = static_cast<std::int32_t>(num - 1);
   return Ok();
 }
 

@@ -165,5 +165,27 @@ TEST_F(Saida, CancelamentoImprimeOTotalDoCupom) {
   EXPECT_EQ(Moeda("TotalDiaCancelamentosICMS"), "31,00");
 }
 
+// Cancelling an item, whole or in part, also cancels its increase or discount; the coupon prints
+// that too, so its lines add up to the total.
+TEST_F(Saida, CancelamentoDeItemImprimeOAjusteQueCaiComEle) {
+  Ok("AbreCupomFiscal");
+  Ok("VendeItem", {{"CodProduto", "1"}, {"NomeProduto", "A"}, {"Quantidade", "4"}, {"PrecoUnitario", "2,50"},
+                   {"CodAliquota", "0"}});
+  Ok("AcresceItemFiscal", {{"Cancelar", "N"}, {"ValorAcrescimo", "-1"}});
+  Ok("VendeItem", {{"CodProduto", "2"}, {"NomeProduto", "B"}, {"Quantidade", "1"}, {"PrecoUnitario", "3"},
+                   {"CodAliquota", "0"}});
+  Ok("AcresceItemFiscal", {{"Cancelar", "N"}, {"ValorPercentual", "10"}});
+  Impressao();
+  Ok("CancelaItemFiscal", {{"NumItem", "1"}, {"Quantidade", "1"}});
+  EXPECT_EQ(LinhasFiltradas(Impressao()), (std::vector<std::string>{Par("CANCELAMENTO ITEM 001 QTD 1,000", "-2,50"),
+                                                                     Par("CANCELAMENTO DESCONTO ITEM 001", "+1,00")}));
+  Ok("CancelaItemFiscal", {{"NumItem", "1"}, {"Quantidade", "1"}});  // no adjustment left to cancel
+  EXPECT_EQ(LinhasFiltradas(Impressao()), (std::vector<std::string>{Par("CANCELAMENTO ITEM 001 QTD 1,000", "-2,50")}));
+  Ok("CancelaItemFiscal", {{"NumItem", "2"}});
+  EXPECT_EQ(LinhasFiltradas(Impressao()), (std::vector<std::string>{Par("CANCELAMENTO ITEM 002", "-3,00"),
+                                                                     Par("CANCELAMENTO ACRÉSCIMO ITEM 002", "-0,30")}));
+  EXPECT_EQ(Moeda("TotalDocLiquido"), "5,00");  // 10,00 - 2,50 - 2,50 + 3,00 + 0,30 - 3,00 - 0,30 with the discount gone
+}
+
 }  // namespace
 }  // namespace ecf::teste
