@@ -161,11 +161,16 @@ Falha EstornaMeioPagamento(Sessao& s) {
   if (origem == destino)
     return Erro("ErroCMDMeiosPagamentoOrigemDestinoIguais", "Origem e destino são o mesmo meio de pagamento");
   std::int64_t valor = s.par.Numero("Valor");
-  std::int64_t disponivel = CalculaDia(s.estado).meio[static_cast<std::size_t>(origem)];
+  const Totais dia = CalculaDia(s.estado);
+  std::int64_t disponivel = dia.meio[static_cast<std::size_t>(origem)];
+  // The change is handed out in cash: the cash means holds its payments less the change.
+  const bool dinheiro = origem == s.estado.meio_dinheiro;
+  if (dinheiro) disponivel -= dia.troco;
   if (valor <= 0 || valor > disponivel)
     return Erro("ErroCMDValorEstornoInvalido", "Valor do estorno deve ser maior que zero e no máximo " +
                                                    FormataMoeda(disponivel, 2) + ", o total do dia em '" +
-                                                   s.estado.meios[static_cast<std::size_t>(origem)].nome + "'");
+                                                   s.estado.meios[static_cast<std::size_t>(origem)].nome + "'" +
+                                                   (dinheiro ? " menos o troco" : ""));
   std::int32_t i = EmiteDocumentoFechado(s, TipoDocumento::kEstornoMeioPagamento, true);
   Documento& d = s.estado.documentos[static_cast<std::size_t>(i)];
   d.pagamentos.push_back(Pagamento{origem, -valor, {}});

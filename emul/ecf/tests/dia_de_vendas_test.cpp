@@ -288,8 +288,12 @@ TEST_F(DiaDeVendas, EstornoDeMeioDePagamento) {
   EXPECT_EQ(Moeda("TotalDiaValorRecebido"), "50,00");
   EXPECT_EQ(Inteiro("COO"), "2");
   EXPECT_EQ(Inteiro("GNF"), "1");
+  // The change (17,11) left the drawer in cash: 50,00 - 10,00 - 17,11 is what cash still holds.
   Recusa("ErroCMDValorEstornoInvalido", "EstornaMeioPagamento",
-         {{"CodMeioPagamentoOrigem", "0"}, {"CodMeioPagamentoDestino", "1"}, {"Valor", "40,01"}});
+         {{"CodMeioPagamentoOrigem", "0"}, {"CodMeioPagamentoDestino", "1"}, {"Valor", "22,90"}});
+  Ok("EstornaMeioPagamento", {{"CodMeioPagamentoOrigem", "0"}, {"CodMeioPagamentoDestino", "1"}, {"Valor", "22,89"}});
+  EXPECT_EQ(Moeda("TotalDiaValorEmCaixa"), "0,00");
+  EXPECT_EQ(Moeda("TotalDiaMeioPagamento[1]"), "32,89");  // the coupon's total
   Recusa("ErroCMDMeiosPagamentoOrigemDestinoIguais", "EstornaMeioPagamento",
          {{"CodMeioPagamentoOrigem", "0"}, {"NomeMeioPagamentoDest", "Dinheiro"}, {"Valor", "1"}});
 }
