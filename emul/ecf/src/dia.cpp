@@ -74,6 +74,14 @@ Falha ConfereProprietario(const Sessao& s) {
   return Ok();
 }
 
+// The clock never goes back before the last document issued.
+Falha ExigeDepoisDoUltimoDocumento(const Estado& e, std::int64_t nova, const char* erro, const std::string& motivo) {
+  if (e.data_ultimo_doc != 0 && nova < Segundos(e.data_ultimo_doc, e.hora_ultimo_doc))
+    return Erro(erro, motivo + " anteriores ao último documento (" + FormataData(e.data_ultimo_doc) + " " +
+                          FormataHora(e.hora_ultimo_doc) + ")");
+  return Ok();
+}
+
 Reducao MontaReducao(const Sessao& s, const Totais& dia) {
   const Estado& e = s.estado;
   Reducao z;
@@ -170,10 +178,7 @@ Falha ProgramaRelogio(Sessao& s) {
   std::int32_t data = static_cast<std::int32_t>(s.par.Numero("Data", s.Hoje()));
   std::int32_t hora = static_cast<std::int32_t>(s.par.Numero("Hora", s.HoraAgora()));
   std::int64_t nova = Segundos(data, hora);
-  const Estado& e = s.estado;
-  if (e.data_ultimo_doc != 0 && nova < Segundos(e.data_ultimo_doc, e.hora_ultimo_doc))
-    return Erro("ErroCMDDataInvalida", "Data e hora anteriores ao último documento (" + FormataData(e.data_ultimo_doc) +
-                                           " " + FormataHora(e.hora_ultimo_doc) + ")");
+  if (Falha f = ExigeDepoisDoUltimoDocumento(s.estado, nova, "ErroCMDDataInvalida", "Data e hora")) return f;
   s.estado.desvio_relogio += nova - s.agora;
   return Ok();
 }
@@ -193,6 +198,12 @@ Falha AcertaHorarioVerao(Sessao& s) {
     return Erro("ErroCMDHorarioVeraoJaAtualizado", entrar ? "O horário de verão já está em vigor" : "O horário de verão não está em vigor");
   if (s.estado.data_acerto_verao == s.Hoje())
     return Erro("ErroCMDHorarioVeraoJaRealizado", "O horário de verão já foi acertado hoje");
+  if (!entrar)
+    if (Falha f = ExigeDepoisDoUltimoDocumento(s.estado, s.agora - 3600, "ErroCMDAcertoRelogio",
+                                               "Sair do horário de verão agora levaria data e hora a " +
+                                                   FormataData(DataDe(s.agora - 3600)) + " " +
+                                                   FormataHora(HoraDe(s.agora - 3600)) + ","))
+      return f;
   s.estado.horario_verao = entrar;
   s.estado.desvio_relogio += entrar ? 3600 : -3600;
   s.estado.data_acerto_verao = s.Hoje();

@@ -301,6 +301,17 @@ TEST_F(Recusas, RelogioEHorarioDeVerao) {
   EXPECT_EQ(Indicador("HorarioVerao"), "1");
   Recusa("ErroCMDHorarioVeraoJaAtualizado", "AcertaHorarioVerao", {{"EntradaHV", "1"}});
   Recusa("ErroCMDHorarioVeraoJaRealizado", "AcertaHorarioVerao", {{"EntradaHV", "0"}});
+  // Next day, 00:40 on the printer (the host clock runs 4 days 23:30 behind): an X reading now, and
+  // going back one hour would put the clock before it.
+  relogio_.Ajusta(2024, 3, 16, 1, 10, 0);
+  Ok("EmiteLeituraX");
+  Recusa("ErroCMDAcertoRelogio", "AcertaHorarioVerao", {{"EntradaHV", "0"}});
+  EXPECT_EQ(Exec("AcertaHorarioVerao", {{"EntradaHV", "0"}}).circunstancia,
+            "Sair do horário de verão agora levaria data e hora a 20/03/2024 23:40:00, anteriores ao último "
+            "documento (21/03/2024 00:40:00)");
+  relogio_.Ajusta(2024, 3, 16, 2, 11, 0);
+  Ok("AcertaHorarioVerao", {{"EntradaHV", "0"}});
+  EXPECT_EQ(Retorno(Ok("LeHora", {{"NomeHora", "Hora"}}), "ValorHora"), "00:41:00");
 }
 
 TEST_F(Recusas, ProprietarioCabecalhoEFitaDetalhe) {
