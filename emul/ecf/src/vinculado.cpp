@@ -1,5 +1,6 @@
 // Documents without sale amounts: managerial reports, credit/debit vouchers and their reversal,
 // and the reversal of a means of payment.
+#include <algorithm>
 #include <string>
 
 #include "comandos.h"
@@ -27,6 +28,17 @@ const Documento* UltimoCupom(const Estado& e) {
   for (auto it = e.documentos.rbegin(); it != e.documentos.rend(); ++it)
     if (it->tipo == TipoDocumento::kCupomFiscal) return &*it;
   return nullptr;
+}
+
+// What the coupon paid in a means less the vouchers already issued for it and not reversed.
+std::int64_t ValorSemComprovante(const Estado& e, const Documento& cupom, std::int32_t meio) {
+  std::int64_t livre = 0;
+  for (const Pagamento& p : cupom.pagamentos)
+    if (p.meio == meio) livre += p.valor;
+  for (const Documento& d : e.documentos)
+    if (d.tipo == TipoDocumento::kCreditoDebito && !d.cancelado && d.coo_vinculado == cupom.coo && d.indice == meio)
+      livre -= d.valor;
+  return livre;
 }
 
 // A voucher or its reversal: the document it refers to, the means of payment and the amount.
@@ -99,10 +111,15 @@ Falha AbreCreditoDebito(Sessao& s) {
   const MeioPagamento& m = e.meios[static_cast<std::size_t>(pagamento->meio)];
   if (!m.permite_vinculado)
     return Erro("ErroCMDPagamentoNaoPermiteCDC", "O meio de pagamento '" + m.nome + "' não admite comprovante vinculado");
-  std::int64_t valor = s.par.Tem("Valor") ? s.par.Numero("Valor") : pagamento->valor;
-  if (valor <= 0 || valor > pagamento->valor)
+  const std::int64_t livre = ValorSemComprovante(e, *cupom, pagamento->meio);
+  if (livre <= 0)
+    return Erro("ErroCMDSequenciaPagamentoNaoEncontrada", "Os pagamentos em '" + m.nome + "' do cupom " +
+                                                              std::to_string(cupom->coo) + " já têm comprovante vinculado");
+  const std::int64_t limite = std::min(pagamento->valor, livre);
+  std::int64_t valor = s.par.Tem("Valor") ? s.par.Numero("Valor") : limite;
+  if (valor <= 0 || valor > limite)
     return Erro("ErroCMDValorInvalido", "Valor do comprovante deve ser maior que zero e no máximo " +
-                                            FormataMoeda(pagamento->valor, 2));
+                                            FormataMoeda(limite, 2));
   std::int64_t parcelas = s.par.Numero("NumParcelas", 1);
   if (parcelas < 1) return Erro("ErroCMDValorInvalido", "NumParcelas deve ser ao menos 1");
   std::uint32_t coo_cupom = cupom->coo;

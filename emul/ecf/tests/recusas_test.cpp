@@ -248,11 +248,15 @@ TEST_F(Recusas, GerencialEVinculados) {
   Ok("EncerraDocumento");
   Ok("ReimprimeViaCreditoDebito");
   Recusa("ErroProtNumEmissoesExcedido", "ReimprimeViaCreditoDebito");
+  // The card payment of 10,00 already has its voucher of 10,00.
+  Recusa("ErroCMDSequenciaPagamentoNaoEncontrada", "AbreCreditoDebito", {{"COO", "2"}});
   Recusa("ErroCMDCOOInvalido", "EstornaCreditoDebito", {{"COO", "2"}});
   Ok("EstornaCreditoDebito", {{"COO", "3"}});
   Ok("EncerraDocumento");
   EXPECT_EQ(Inteiro("CDC"), "2");
   Recusa("ErroCMDEstorno", "EstornaCreditoDebito", {{"COO", "3"}});
+  Ok("AbreCreditoDebito", {{"COO", "2"}});  // the reversed voucher no longer uses the payment
+  Ok("EncerraDocumento");
 }
 
 TEST_F(Recusas, LeiturasEReducao) {
