@@ -83,8 +83,12 @@ TEST_F(Falhas, ImpressoraDesligadaDuranteATroca) {
   Inicializa();
   Configura([](serialsim::Comportamento& c) { c.mudo = true; });
   ecf_ProximoTimeout("5");
-  std::thread desliga([this] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  // The printer goes away once the frame has reached it, so the host is waiting for the reply.
+  const std::size_t antes = simulador_->respondedor().Quadros().size();
+  std::thread desliga([this, antes] {
+    for (int i = 0; i < 500 && simulador_->respondedor().Quadros().size() == antes; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
     simulador_->DesligaPar();
   });
   const int resultado = ecf_EstadoImpressora();

@@ -151,7 +151,8 @@ TEST(Simulador, StopsWhileAnswersWaitUnread) {
   s.respondedor().Configura(c);
   Hospedeiro h(s.Caminho());
   for (int i = 0; i < 8; ++i) h.Escreve(QuadroValido(16, "5"));
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  for (int i = 0; i < 500 && s.respondedor().Quadros().size() < 8; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   s.Para();  // must not hang on the full line
   EXPECT_EQ(s.respondedor().Quadros().size(), 8u);
 }
