@@ -23,6 +23,10 @@ long AbreOuCria(RegistryKey& chave, const std::string& caminho, const char* nome
   return erro;
 }
 
+// Closes the version, application, group and "Software" keys, reporting each failed close. The
+// HKEY_LOCAL_MACHINE root is a predefined handle that is never opened here, so it has nothing to close.
+void FechaChaves(RegistryKey (&chaves)[3], RegistryKey& software);
+
 void CopiaLimitado(char* destino, const char* origem, std::size_t tamanho) {
   if (destino == nullptr || tamanho == 0) return;
   std::strncpy(destino, origem, tamanho - 1);
@@ -43,6 +47,17 @@ long ReportaErroRegistro(long codigo, const char* rotulo) {
   }
   return codigo;
 }
+
+namespace {
+
+void FechaChaves(RegistryKey (&chaves)[3], RegistryKey& software) {
+  ReportaErroRegistro(chaves[2].close(), "RegCloseKey Versao");
+  ReportaErroRegistro(chaves[1].close(), "RegCloseKey Aplicação");
+  ReportaErroRegistro(chaves[0].close(), "RegCloseKey Grupo");
+  ReportaErroRegistro(software.close(), "RegCloseKey Software");
+}
+
+}  // namespace
 
 bool RegistroConfig(const char* grupo, const char* aplicacao, const char* versao, const char* nome_valor,
                     char* buffer, const char* padrao, std::size_t tamanho, int modo) {
@@ -74,6 +89,7 @@ bool RegistroConfig(const char* grupo, const char* aplicacao, const char* versao
     if (erro == compat::kRegistryOk) {
       CopiaLimitado(buffer, valor.c_str(), tamanho);
       RegistraTexto("\nLeitura Entrada Registry: [%s=%s]", nome_valor, buffer);
+      FechaChaves(chaves, software);
       return true;
     }
     std::snprintf(rotulo, sizeof rotulo, "RegQueryValueEx [%s]", nome_valor);
@@ -88,6 +104,7 @@ bool RegistroConfig(const char* grupo, const char* aplicacao, const char* versao
     return false;
   }
   RegistraTexto("\nAtualizada Entrada Registry: [%s=%s]", nome_valor, buffer);
+  FechaChaves(chaves, software);
   return true;
 }
 

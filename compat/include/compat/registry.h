@@ -37,7 +37,8 @@ class RegistryKey {
   long open_or_create(Hive hive, const std::string& subkey, bool* created = nullptr);
   // Opens an existing key only.
   long open(Hive hive, const std::string& subkey);
-  void close();
+  // Closes the key; the system's error code when closing failed (the key counts as closed anyway).
+  long close();
   bool is_open() const;
 
   long read_string(const std::string& name, std::string& value) const;

@@ -126,9 +126,10 @@ long RegistryKey::open(Hive hive, const std::string& subkey) {
   return kRegistryOk;
 }
 
-void RegistryKey::close() {
+long RegistryKey::close() {
   delete static_cast<OpenKey*>(native_);
   native_ = nullptr;
+  return kRegistryOk;  // nothing is held open between operations, so closing cannot fail
 }
 
 long RegistryKey::read_string(const std::string& name, std::string& value) const {

@@ -56,9 +56,10 @@ long RegistryKey::open(Hive hive, const std::string& subkey) {
   return kRegistryOk;
 }
 
-void RegistryKey::close() {
-  if (native_ != nullptr) RegCloseKey(handle_of(native_));
+long RegistryKey::close() {
+  const long erro = native_ != nullptr ? RegCloseKey(handle_of(native_)) : kRegistryOk;
   native_ = nullptr;
+  return erro;
 }
 
 long RegistryKey::read_string(const std::string& name, std::string& value) const {
