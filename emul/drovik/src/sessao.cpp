@@ -21,11 +21,12 @@ const std::string& Sessao::ListaParams() {
 std::int32_t Sessao::ExecutaComando(const std::string& comando, const LogComandos& log) {
   // An empty name asks for the last reply again: nothing is executed, nothing is logged.
   if (comando.empty()) return tem_resposta_ ? 1 : 0;
-  log.EscreveLinha(quorbal::ComporLinhaComando(compat::local_now(), comando, ecf::FormataItens(parametros_)));
+  log.EscreveLinha(quorbal::ComporLinhaComando(compat::local_now(), comando, ListaParams()));
   resposta_ = impressora_->Executa(comando, parametros_);
   tem_resposta_ = true;
   retornos_ = ecf::FormataItens(resposta_.retornos);
-  log.EscreveLinha(quorbal::FormataCarimbo(compat::local_now()) + " <- " + ecf::FormataResposta(resposta_));
+  log.EscreveLinha(quorbal::ComporLinhaResposta(compat::local_now(), std::to_string(resposta_.codigo_erro),
+                                                ecf::ItensResposta(resposta_)));
   return 1;
 }
 

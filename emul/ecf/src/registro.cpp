@@ -126,11 +126,13 @@ bool LeRegistro(const std::string& texto, Registro& registro) {
   return true;
 }
 
+std::string ItensResposta(const Resposta& resposta) {
+  return resposta.codigo_erro != 0 ? quorbal::ItensErro(resposta.nome_erro, resposta.circunstancia)
+                                   : FormataItens(resposta.retornos);
+}
+
 std::string FormataResposta(const Resposta& resposta) {
-  const std::string itens = resposta.codigo_erro != 0
-                                ? quorbal::ItensErro(resposta.nome_erro, resposta.circunstancia)
-                                : FormataItens(resposta.retornos);
-  return quorbal::ComporRegistro(std::to_string(resposta.codigo_erro), itens);
+  return quorbal::ComporRegistro(std::to_string(resposta.codigo_erro), ItensResposta(resposta));
 }
 
 }  // namespace ecf

@@ -23,9 +23,7 @@ class Escritor {
   }
   template <class T>
   void operator()(T& v) {
-    if constexpr (std::is_enum_v<T>) {
-      Inteiro(static_cast<std::uint64_t>(v), sizeof(T));
-    } else if constexpr (std::is_integral_v<T>) {
+    if constexpr (std::is_enum_v<T> || std::is_integral_v<T>) {
       Inteiro(static_cast<std::uint64_t>(v), sizeof(T));
     } else {
       Visita(*this, v);

@@ -24,5 +24,7 @@ bool LeRegistro(const std::string& texto, Registro& registro);
 // The reply of a command as a record: head = error code, items = returns or
 // NomeErro="..." Circunstancia="...".
 std::string FormataResposta(const Resposta& resposta);
+// The items of that record alone.
+std::string ItensResposta(const Resposta& resposta);
 
 }  // namespace ecf
