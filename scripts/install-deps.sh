@@ -6,6 +6,7 @@ set -e
 PACKAGES="
 cmake
 ninja-build
+ccache
 g++
 make
 pkg-config
