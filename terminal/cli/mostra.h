@@ -3,7 +3,7 @@
 #pragma once
 #include <ostream>
 
-#include "window/leitura_registrador.h"
+#include "registers/leitura_registrador.h"
 #include "window/mainfrm.h"
 
 namespace tarnel::cli {

@@ -2,7 +2,7 @@
 #include "mostra.h"
 #include "sessao_cli.h"
 #include "subcomandos.h"
-#include "window/leitura_registrador.h"
+#include "registers/leitura_registrador.h"
 
 namespace tarnel::cli {
 

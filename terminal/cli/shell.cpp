@@ -12,7 +12,7 @@
 #include "palavras.h"
 #include "sessao_cli.h"
 #include "subcomandos.h"
-#include "window/leitura_registrador.h"
+#include "registers/leitura_registrador.h"
 
 namespace tarnel::cli {
 

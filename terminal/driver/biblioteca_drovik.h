@@ -6,7 +6,7 @@
 #include <string>
 
 #include "compat/module.h"
-#include "driver/driver.h"
+#include "window/driver.h"
 
 namespace tarnel {
 

@@ -7,7 +7,7 @@
 
 #include "apoio/driver_roteirizado.h"
 #include "apoio/interacao_roteirizada.h"
-#include "window/leitura_registrador.h"
+#include "registers/leitura_registrador.h"
 #include "window/mainfrm.h"
 
 namespace tarnel {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/driver.h"
 #include "window/acao.h"
+#include "window/driver.h"
 #include "window/interacao.h"
 #include "window/painel_terminal.h"
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "driver/driver.h"
+#include "window/driver.h"
 
 namespace tarnel::teste {
 

@@ -1,4 +1,4 @@
-#include "window/leitura_registrador.h"
+#include "registers/leitura_registrador.h"
 
 #include "driver/execucao.h"
 #include "quorbal/catalogo.h"
