@@ -1,8 +1,6 @@
 #include "driver/conexao.h"
 
-#include "compat/clock.h"
 #include "driver/biblioteca_drovik.h"
-#include "driver/linha_evento.h"
 
 namespace tarnel {
 
@@ -28,21 +26,13 @@ void AparenciaConectado(Acao& acao) {
   acao.ImageIndex = 0;
 }
 
-bool Gravando(const TfrmMain& frm) { return frm.Acoes.GravandoComandos && frm.Acoes.GravandoComandos(); }
-
-void RegistraEvento(TfrmMain& frm, const std::string& evento) {
-  if (frm.Acoes.AcrescentaLinhaArquivoComandos)
-    frm.Acoes.AcrescentaLinhaArquivoComandos(ComporLinhaEvento(compat::local_now(), evento));
-}
-
 void Desconecta(TfrmMain& frm) {
   if (!frm.Iniciando && frm.ModuloDriver) frm.ModuloDriver->EncerraDriver(frm.HandleDriver);
   AparenciaDesconectado(frm.Connect);
   frm.btExecutaEnabled = false;
-  if (Gravando(frm) && !frm.Iniciando) {
-    RegistraEvento(frm, "Desconexão com o ECF da porta " + frm.CanalConectado);
-    frm.CanalConectado = frm.cbCanalECF;
-  }
+  frm.AposConexao.Notifica(EventoConexao{EventoConexao::Tipo::Fechada, frm.CanalConectado, frm.Iniciando});
+  // Only a disconnection the command file records makes the box's text the last channel.
+  if (frm.GravandoComandos && !frm.Iniciando) frm.CanalConectado = frm.cbCanalECF;
 }
 
 void Conecta(TfrmMain& frm) {
@@ -58,7 +48,7 @@ void Conecta(TfrmMain& frm) {
   frm.btExecutaEnabled = true;
   frm.CanalConectado = frm.cbCanalECF;
   AparenciaConectado(frm.Connect);
-  if (Gravando(frm)) RegistraEvento(frm, "Nova conexão com o ECF da porta " + frm.CanalConectado);
+  frm.AposConexao.Notifica(EventoConexao{EventoConexao::Tipo::Aberta, frm.CanalConectado, frm.Iniciando});
 }
 
 }  // namespace

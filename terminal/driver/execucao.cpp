@@ -4,7 +4,6 @@
 #include <string>
 
 #include "compat/clock.h"
-#include "driver/comandos_espelhados.h"
 #include "driver/trecho_log.h"
 #include "quorbal/carimbo.h"
 #include "quorbal/catalogo.h"
@@ -12,12 +11,12 @@
 
 namespace tarnel {
 
-namespace {
-
 const char kFitaDetalhe[] = "EmiteLeituraFitaDetalhe";
 const char kLeituraMF[] = "EmiteLeituraMF";
 const char kLeituraX[] = "EmiteLeituraX";
 const char kLeImpressao[] = "LeImpressao";
+
+namespace {
 
 bool EhLeituraComDestino(const std::string& comando) {
   return comando == kFitaDetalhe || comando == kLeituraMF || comando == kLeituraX;
@@ -121,23 +120,15 @@ bool Executa(TfrmMain& frm, int indice, const std::string& nome, const Parametro
       frm.AcrescentaLinhaTerminal(
           quorbal::ComporLinhaResposta(compat::local_now(), std::to_string(frm.CodigoErro), frm.UltimoRetorno));
   } else {
-    // 9. Success: returns, then mirroring.
+    // 9. Success: returns.
     frm.UltimoRetorno = driver.ObtemRetornos(frm.HandleDriver);
     if (compoe_linhas)
       frm.AcrescentaLinhaTerminal(quorbal::ComporLinhaResposta(compat::local_now(), "0", frm.UltimoRetorno));
     if (indice >= 0 && quorbal::kCatalogo[indice].total_retornos > 0) PreencheRetornos(frm, indice);
-    if (frm.PlanilhaConectada) {
-      const int posicao = PosicaoEspelhado(nome);
-      if (posicao >= 0 && frm.Acoes.EspelhaComando) frm.Acoes.EspelhaComando(indice, posicao);
-    }
   }
 
-  // 10. Follow-up: register reading, then first-copy capture.
-  if (nome != kLeImpressao && !frm.LendoRegistrador) {
-    if (frm.Acoes.LeRegistradorExecute) frm.Acoes.LeRegistradorExecute();
-    const bool leitura_para_host = para_host && (nome == kFitaDetalhe || nome == kLeituraMF);
-    if (frm.CodigoErro == 0 && !leitura_para_host && frm.Acoes.LeImpressaoExecute) frm.Acoes.LeImpressaoExecute();
-  }
+  // 9-10. Follow-up work (mirroring, register reading, first copy) is attached by its subsystems.
+  frm.AposComando.Notifica(ComandoExecutado{indice, nome, frm.CodigoErro, para_host, frm.LendoRegistrador});
 
   // 11.
   if (!frm.Iniciando) frm.Notifica(Alteracao::FocoLista);

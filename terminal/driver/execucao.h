@@ -1,6 +1,6 @@
 // The execute path: the one way a command reaches the printer. It sends the command selected in
 // lbComandos with its filled parameters, writes the command and reply to the transcript, fills the
-// error and return fields, and runs the follow-up actions.
+// error and return fields, and tells the model's AposComando observers what was done.
 #pragma once
 #include <string>
 #include <utility>
@@ -9,6 +9,12 @@
 #include "window/mainfrm.h"
 
 namespace tarnel {
+
+// Commands the path and its follow-ups treat apart.
+extern const char kFitaDetalhe[];
+extern const char kLeituraMF[];
+extern const char kLeituraX[];
+extern const char kLeImpressao[];
 
 // Runs the path for the selected command ("E&xecuta Comando"). False when nothing was done: no
 // library loaded, or the library reported nothing to do; then no field or state changes.

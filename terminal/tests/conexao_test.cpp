@@ -8,6 +8,7 @@
 #include "apoio/driver_roteirizado.h"
 #include "apoio/interacao_roteirizada.h"
 #include "driver/conexao.h"
+#include "scripts/grava_eventos_conexao.h"
 #include "test_support/fixed_clock.h"
 #include "window/mainfrm.h"
 
@@ -29,8 +30,7 @@ class Conexao : public ::testing::Test {
       driver = d.get();
       return d;
     };
-    frm.Acoes.GravandoComandos = [this] { return gravando; };
-    frm.Acoes.AcrescentaLinhaArquivoComandos = [this](const std::string& linha) { arquivo.push_back(linha); };
+    GravaEventosConexao(frm, [this](const std::string& linha) { arquivo.push_back(linha); });
   }
 
   test_support::FixedClock relogio{test_support::moment(2024, 3, 5, 9, 8, 7, 6)};
@@ -40,7 +40,6 @@ class Conexao : public ::testing::Test {
   bool biblioteca_existe = true;
   std::int32_t handle = 4;
   int carregamentos = 0;
-  bool gravando = false;
   Textos arquivo;
 };
 
@@ -77,7 +76,7 @@ TEST_F(Conexao, RefusedChannelIsReportedAsTyped) {
 }
 
 TEST_F(Conexao, ConnectAndDisconnectChangeTheLookAndWriteEventLines) {
-  gravando = true;
+  frm.GravandoComandos = true;
   ConnectExecute(frm);
   EXPECT_TRUE(Conectado(frm));
   EXPECT_TRUE(frm.btExecutaEnabled);
@@ -102,7 +101,7 @@ TEST_F(Conexao, ConnectAndDisconnectChangeTheLookAndWriteEventLines) {
 }
 
 TEST_F(Conexao, DuringStartUpDisconnectingNeitherClosesNorWrites) {
-  gravando = true;
+  frm.GravandoComandos = true;
   ConnectExecute(frm);
   arquivo.clear();
   frm.Iniciando = true;
@@ -110,6 +109,25 @@ TEST_F(Conexao, DuringStartUpDisconnectingNeitherClosesNorWrites) {
   EXPECT_FALSE(Conectado(frm));
   EXPECT_EQ(driver->chamadas, (Textos{"IniciaDriver Emul"}));
   EXPECT_TRUE(arquivo.empty());
+}
+
+TEST_F(Conexao, LastChannelFollowsTheBoxOnlyOnARecordedDisconnectionOutsideStartUp) {
+  struct Caso {
+    bool gravando, iniciando;
+    const char* canal_conectado;
+  };
+  const Caso casos[] = {{true, false, "COM2"}, {false, false, "Emul"}, {true, true, "Emul"}};
+  for (const Caso& caso : casos) {
+    frm.cbCanalECF = "Emul";
+    frm.Iniciando = false;
+    ConnectExecute(frm);
+    frm.cbCanalECF = "COM2";
+    frm.GravandoComandos = caso.gravando;
+    frm.Iniciando = caso.iniciando;
+    ConnectExecute(frm);
+    EXPECT_FALSE(Conectado(frm));
+    EXPECT_EQ(frm.CanalConectado, caso.canal_conectado) << caso.gravando << caso.iniciando;
+  }
 }
 
 TEST_F(Conexao, ChannelChangeReconnectsOnlyWhileConnected) {

@@ -12,6 +12,9 @@
 #include "apoio/interacao_roteirizada.h"
 #include "driver/execucao.h"
 #include "quorbal/catalogo.h"
+#include "readings/primeira_via_apos_comando.h"
+#include "registers/le_registrador_apos_comando.h"
+#include "spreadsheet/espelha_apos_comando.h"
 #include "test_support/fixed_clock.h"
 #include "test_support/temp_folder.h"
 #include "window/mainfrm.h"
@@ -33,11 +36,12 @@ class Execucao : public ::testing::Test {
     driver = d.get();
     frm.ModuloDriver = std::move(d);
     frm.HandleDriver = 3;
-    frm.Acoes.LeRegistradorExecute = [this] { seguimentos.push_back("LeRegistradorExecute"); };
-    frm.Acoes.LeImpressaoExecute = [this] { seguimentos.push_back("LeImpressaoExecute"); };
-    frm.Acoes.EspelhaComando = [this](int comando, int posicao) {
+    // The follow-ups in their order: mirroring, register reading, first copy.
+    EspelhaAposComando(frm, [this](int comando, int posicao) {
       seguimentos.push_back("EspelhaComando " + std::to_string(comando) + " " + std::to_string(posicao));
-    };
+    });
+    LeRegistradorAposComando(frm, [this] { seguimentos.push_back("LeRegistradorExecute"); });
+    CapturaPrimeiraViaAposComando(frm, [this] { seguimentos.push_back("LeImpressaoExecute"); });
     frm.Observa([this](Alteracao a) { alteracoes.push_back(a); });
   }
 

@@ -7,6 +7,7 @@
 
 #include "apoio/driver_roteirizado.h"
 #include "apoio/interacao_roteirizada.h"
+#include "registers/le_registrador_apos_comando.h"
 #include "registers/leitura_registrador.h"
 #include "window/mainfrm.h"
 
@@ -22,7 +23,7 @@ class LeituraRegistrador : public ::testing::Test {
     driver = d.get();
     frm.ModuloDriver = std::move(d);
     frm.btExecutaEnabled = true;
-    frm.Acoes.LeRegistradorExecute = [this] { ++leituras_seguintes; };
+    LeRegistradorAposComando(frm, [this] { ++leituras_seguintes; });
     // The user's own command and its outcome.
     frm.SelecionaComandoPorNome("AbreGaveta");
     frm.CodigoErro = 8000;

@@ -64,8 +64,4 @@ void TfrmMain::AcrescentaLinhaTerminal(const std::string& texto) {
   Notifica(Alteracao::Terminal);
 }
 
-void TfrmMain::Notifica(Alteracao alteracao) const {
-  for (const Observador& observador : observadores_) observador(alteracao);
-}
-
 }  // namespace tarnel

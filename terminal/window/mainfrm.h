@@ -10,7 +10,9 @@
 
 #include "window/acao.h"
 #include "window/driver.h"
+#include "window/eventos.h"
 #include "window/interacao.h"
+#include "window/observadores.h"
 #include "window/painel_terminal.h"
 
 namespace tarnel {
@@ -29,16 +31,6 @@ enum class Alteracao {
 struct CamposComando {
   std::vector<std::string> parametros;
   std::vector<std::string> retornos;
-};
-
-// Follow-up calls of the execute path and connection, provided by other subsystems; each may be left
-// empty.
-struct AcoesPosComando {
-  std::function<void(int comando, int posicao)> EspelhaComando;  // spreadsheet mirroring
-  std::function<void()> LeRegistradorExecute;                    // register reading
-  std::function<void()> LeImpressaoExecute;                      // first-copy capture
-  std::function<bool()> GravandoComandos;                        // is the command file recorded?
-  std::function<void(const std::string&)> AcrescentaLinhaArquivoComandos;
 };
 
 class TfrmMain {
@@ -74,10 +66,15 @@ class TfrmMain {
   bool ModoUltimoRetorno = false;
   bool LendoRegistrador = false;
   bool PlanilhaConectada = false;
+  bool GravandoComandos = false;  // the command file is being recorded; the recorder keeps it
+
+  // Follow-up work attaches here, called in the order attached: after each command the execute path
+  // carried out, and after the Connect toggle opened or closed the channel.
+  Observadores<ComandoExecutado> AposComando;
+  Observadores<EventoConexao> AposConexao;
 
   // Loads the driver library; the real DROVIK library unless replaced (tests).
   std::function<std::unique_ptr<Driver>()> CarregaDriver;
-  AcoesPosComando Acoes;
 
   // Selects a list entry and shows its panels (lbComandosClick). Out-of-range indexes are ignored.
   void SelecionaComando(int indice);
@@ -96,12 +93,11 @@ class TfrmMain {
 
   void AcrescentaLinhaTerminal(const std::string& texto);
 
-  using Observador = std::function<void(Alteracao)>;
-  void Observa(Observador observador) { observadores_.push_back(std::move(observador)); }
-  void Notifica(Alteracao alteracao) const;
+  void Observa(Observadores<Alteracao>::Observador observador) { alteracoes_.Observa(std::move(observador)); }
+  void Notifica(Alteracao alteracao) const { alteracoes_.Notifica(alteracao); }
 
  private:
-  std::vector<Observador> observadores_;
+  Observadores<Alteracao> alteracoes_;
 };
 
 }  // namespace tarnel

@@ -1,4 +1,4 @@
-#include "driver/linha_evento.h"
+#include "scripts/linha_evento.h"
 
 #include "quorbal/carimbo.h"
 

@@ -1,4 +1,4 @@
-#include "driver/comandos_espelhados.h"
+#include "spreadsheet/comandos_espelhados.h"
 
 namespace tarnel {
 

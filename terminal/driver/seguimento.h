@@ -1,0 +1,14 @@
+// The rule the follow-ups of a command share (register reading, first copy): they run after any
+// command but LeImpressao, which is the first copy's own, and not within a register reading, whose
+// command is not the user's.
+#pragma once
+#include "driver/execucao.h"
+#include "window/eventos.h"
+
+namespace tarnel {
+
+inline bool AdmiteSeguimento(const ComandoExecutado& comando) {
+  return comando.nome != kLeImpressao && !comando.lendo_registrador;
+}
+
+}  // namespace tarnel

@@ -1,0 +1,26 @@
+// Events the driver layer raises on the model; features above it (mirroring, register reading, first
+// copy, the command file's recorder) observe them and decide by themselves whether to act.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace tarnel {
+
+// A command the library carried out, with its reply taken into the fields.
+struct ComandoExecutado {
+  int indice = -1;               // catalogue index; -1 for a name outside the catalogue
+  std::string nome;              // as sent (the selected entry's name in last-reply mode too)
+  std::int32_t codigo_erro = 0;  // CodigoErro after the reply
+  bool para_host = false;        // a reading with a destination, sent with Destino "S" (to the host)
+  bool lendo_registrador = false;  // ran as the register reading's own command
+};
+
+// The Connect toggle opened or closed the channel.
+struct EventoConexao {
+  enum class Tipo { Aberta, Fechada };
+  Tipo tipo = Tipo::Aberta;
+  std::string canal;       // CanalConectado: the channel opened, or the one being closed
+  bool iniciando = false;  // Iniciando was set (start-up)
+};
+
+}  // namespace tarnel
