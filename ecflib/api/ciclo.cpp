@@ -20,10 +20,6 @@ constexpr const char* kProduto = "DLL Vardex 32 bits";
 constexpr const char* kVersao = "V4.03";
 constexpr const char* kValorLog = "Gerar Log";
 
-// FiscalConnection's answers.
-constexpr int kRecusa = 0;
-constexpr int kSerialNomeCurto = 2;
-
 void DescarregaFornecedor() {
   Estado& estado = Plenvo();
   if (estado.fornecedor != nullptr) compat::unload_module(estado.fornecedor);
@@ -49,18 +45,19 @@ int InicializaDLL(const char* dispositivo) {
   std::strcpy(estado.dispositivo, dispositivo);
 
   estado.fornecedor = CarregaFornecedor();
-  int resposta = kSerialNomeCurto;
+  int resposta = SULVANIR_CONEXAO_SERIAL_CURTA;
   if (estado.fornecedor != nullptr) {
     resposta = FiscalConnection(estado.fornecedor)(estado.dispositivo);
     if (estado.log_ativo) RegistraTexto("\nFiscalConnection: Retorno = %d", resposta);
   }
-  if (resposta == kRecusa) {
+  if (resposta == SULVANIR_CONEXAO_RECUSADA) {
     DescarregaFornecedor();
     return RegistraErroDll(kCtsRecusado);
   }
-  estado.modo_fornecedor = resposta == 1 || resposta == 3;
+  estado.modo_fornecedor =
+      resposta == SULVANIR_CONEXAO_FORNECEDOR_1 || resposta == SULVANIR_CONEXAO_FORNECEDOR_3;
   if (!estado.modo_fornecedor) {
-    if (resposta == kSerialNomeCurto && !NomeEhCaminho(estado.dispositivo)) estado.dispositivo[4] = '\0';
+    if (resposta == SULVANIR_CONEXAO_SERIAL_CURTA && !NomeEhCaminho(estado.dispositivo)) estado.dispositivo[4] = '\0';
     if (!estado.linha.Abre(estado.dispositivo, kBaud, kLimiteLinha, kLimiteLinha) || !estado.linha.Fecha()) {
       const int resultado = FalhaDaLinha();
       DescarregaFornecedor();

@@ -31,12 +31,12 @@ int RecebeTrecho(const Coleta& coleta) {
   Estado& estado = Plenvo();
   char texto[96];
   if (estado.modo_fornecedor) {
-    const ProcessFiscalCmdFn processa = ProcessFiscalCmd(estado.fornecedor);
+    SULVANIR_ProcessFiscalCmd_fn* const processa = ProcessFiscalCmd(estado.fornecedor);
     if (processa == nullptr) return -1;
     int lidos = kTrecho;
     const int retorno = processa(nullptr, 0, reinterpret_cast<char*>(estado.resposta), &lidos,
                                  coleta.timeout_fornecedor, coleta.flag_fornecedor);
-    if (lidos < 0 || retorno == kFornecedorNadaRecebido || retorno == kFornecedorFalha || retorno == kFornecedorFalha2)
+    if (lidos < 0 || retorno == SULVANIR_NADA_RECEBIDO || FalhaDeComunicacao(retorno))
       lidos = 0;
     if (lidos > kTrecho) lidos = kTrecho;
     if (lidos > 0) {
@@ -46,7 +46,7 @@ int RecebeTrecho(const Coleta& coleta) {
                     retorno, lidos);
       RegistraSeAtivo("RX", texto, 0);
     }
-    return (retorno == kFornecedorFalha || retorno == kFornecedorFalha2) ? -1 : lidos;
+    return FalhaDeComunicacao(retorno) ? -1 : lidos;
   }
   if (!estado.linha.TemDados(kFilaRecepcao)) return 0;
   int lidos = 0;

@@ -4,16 +4,18 @@
 
 namespace plenvo {
 
-ProcessFiscalCmdFn ProcessFiscalCmd(compat::ModuleHandle fornecedor) {
-  return fornecedor != nullptr ? compat::resolve<ProcessFiscalCmdFn>(fornecedor, "ProcessFiscalCmd") : nullptr;
+SULVANIR_ProcessFiscalCmd_fn* ProcessFiscalCmd(compat::ModuleHandle fornecedor) {
+  return fornecedor != nullptr ? compat::resolve<SULVANIR_ProcessFiscalCmd_fn*>(fornecedor, "ProcessFiscalCmd")
+                               : nullptr;
 }
 
-FiscalConnectionFn FiscalConnection(compat::ModuleHandle fornecedor) {
-  return fornecedor != nullptr ? compat::resolve<FiscalConnectionFn>(fornecedor, "FiscalConnection") : nullptr;
+SULVANIR_FiscalConnection_fn* FiscalConnection(compat::ModuleHandle fornecedor) {
+  return fornecedor != nullptr ? compat::resolve<SULVANIR_FiscalConnection_fn*>(fornecedor, "FiscalConnection")
+                               : nullptr;
 }
 
-FechaPortaFn FechaPorta(compat::ModuleHandle fornecedor) {
-  return fornecedor != nullptr ? compat::resolve<FechaPortaFn>(fornecedor, "FechaPorta") : nullptr;
+SULVANIR_FechaPorta_fn* FechaPorta(compat::ModuleHandle fornecedor) {
+  return fornecedor != nullptr ? compat::resolve<SULVANIR_FechaPorta_fn*>(fornecedor, "FechaPorta") : nullptr;
 }
 
 compat::ModuleHandle CarregaFornecedor() {

@@ -25,7 +25,7 @@ Desfecho Exito(const LinhaTabela& linha, int recebidos) {
 
 Desfecho TrocaFornecedor(const LinhaTabela& linha, int tamanho_tx, int timeout) {
   Estado& estado = Plenvo();
-  const ProcessFiscalCmdFn processa = ProcessFiscalCmd(estado.fornecedor);
+  SULVANIR_ProcessFiscalCmd_fn* const processa = ProcessFiscalCmd(estado.fornecedor);
   if (processa == nullptr) return {kSemArquivo, false, 0};
   const int flag = (std::strcmp(linha.numero, "16") == 0 && tamanho_tx == 22) ? 1 : 0;
   int recebidos = linha.tamanho_resposta;
@@ -34,8 +34,8 @@ Desfecho TrocaFornecedor(const LinhaTabela& linha, int tamanho_tx, int timeout) 
   if (recebidos < 0) recebidos = 0;
   if (recebidos > kTamanhoResposta - 1) recebidos = kTamanhoResposta - 1;
   estado.resposta[recebidos] = '\0';
-  if (retorno == kFornecedorFalha || retorno == kFornecedorFalha2) return {RegistraErroDll(kErroTransmissao), true, 0};
-  if (retorno == kFornecedorNadaRecebido) return {RegistraErroDll(kRespostaIncompleta), true, 0};
+  if (FalhaDeComunicacao(retorno)) return {RegistraErroDll(kErroTransmissao), true, 0};
+  if (retorno == SULVANIR_NADA_RECEBIDO) return {RegistraErroDll(kRespostaIncompleta), true, 0};
   // A reply shorter than awaited is incomplete, as on the serial line: never read stale bytes.
   if (recebidos < linha.tamanho_resposta) return {RegistraErroDll(kRespostaIncompleta), true, recebidos};
   return Exito(linha, recebidos);

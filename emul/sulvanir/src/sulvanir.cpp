@@ -1,3 +1,7 @@
+// Stand-in for the vendor's fiscal library (contract: interfaces/sulvanir.h). It answers the frames
+// handed to ProcessFiscalCmd as a fiscal printer does, with the serial printer simulator's answers;
+// what it does beyond the contract, and the environment that configures it, is in the stand-in's
+// README.md.
 #include "sulvanir.h"
 
 #include <algorithm>
@@ -13,17 +17,9 @@
 
 #include "serialsim/respondedor.h"
 
-#if defined(__GNUC__) && !defined(_WIN32)
-#define SULVANIR_EXPORTA __attribute__((visibility("default")))
-#else
-#define SULVANIR_EXPORTA  // the .def file names the exports
-#endif
-
 namespace {
 
-constexpr int kConexaoPadrao = 1;
-constexpr int kFalhaComunicacao = -100;
-constexpr int kNadaRecebido = -101;
+constexpr int kConexaoPadrao = SULVANIR_CONEXAO_FORNECEDOR_1;
 
 struct Sessao {
   std::mutex mutex;
@@ -88,15 +84,15 @@ int Entrega(std::string& pendente, char* resposta, int* tamanho_resposta) {
   std::copy(pendente.begin(), pendente.begin() + static_cast<std::ptrdiff_t>(n), resposta);
   pendente.erase(0, n);
   *tamanho_resposta = static_cast<int>(n);
-  return n > 0 ? 0 : kNadaRecebido;
+  return n > 0 ? 0 : SULVANIR_NADA_RECEBIDO;
 }
 
 }  // namespace
 
 extern "C" {
 
-SULVANIR_EXPORTA int SULVANIR_CHAMADA FiscalConnection(const char* dispositivo) {
-  if (!dispositivo) return 0;
+int SULVANIR_CALL FiscalConnection(const char* dispositivo) {
+  if (!dispositivo) return SULVANIR_CONEXAO_RECUSADA;
   Sessao& s = sessao();
   std::lock_guard<std::mutex> trava(s.mutex);
   s.respondedor = NovaImpressora();
@@ -106,9 +102,9 @@ SULVANIR_EXPORTA int SULVANIR_CHAMADA FiscalConnection(const char* dispositivo) 
   return conexao;
 }
 
-SULVANIR_EXPORTA int SULVANIR_CHAMADA ProcessFiscalCmd(const char* quadro, int tamanho, char* resposta,
-                                                       int* tamanho_resposta, int timeout, int /*flag*/) {
-  if (!resposta || !tamanho_resposta || tamanho < 0 || (tamanho > 0 && !quadro)) return kFalhaComunicacao;
+int SULVANIR_CALL ProcessFiscalCmd(const char* quadro, int tamanho, char* resposta, int* tamanho_resposta,
+                                   int timeout, int /*flag*/) {
+  if (!resposta || !tamanho_resposta || tamanho < 0 || (tamanho > 0 && !quadro)) return SULVANIR_FALHA_COMUNICACAO;
   Sessao& s = sessao();
   std::unique_lock<std::mutex> trava(s.mutex);
   // A line made to fail fails every call, the collecting ones too; its frames reach no printer.
@@ -126,18 +122,18 @@ SULVANIR_EXPORTA int SULVANIR_CHAMADA ProcessFiscalCmd(const char* quadro, int t
   if (falha != 0) s.pendente.clear();
   if (s.pendente.empty()) {
     *tamanho_resposta = 0;
-    if (falha != 0 && falha != kNadaRecebido) return falha;
+    if (falha != 0 && falha != SULVANIR_NADA_RECEBIDO) return falha;
     if (tamanho == 0 && timeout > 0) {
       // Nothing more will come; waiting keeps the caller's polling loop from spinning.
       trava.unlock();
       std::this_thread::sleep_for(std::chrono::seconds(1));
     }
-    return falha != 0 ? falha : kNadaRecebido;
+    return falha != 0 ? falha : SULVANIR_NADA_RECEBIDO;
   }
   return Entrega(s.pendente, resposta, tamanho_resposta);
 }
 
-SULVANIR_EXPORTA int SULVANIR_CHAMADA FechaPorta(void) {
+int SULVANIR_CALL FechaPorta(void) {
   Sessao& s = sessao();
   std::lock_guard<std::mutex> trava(s.mutex);
   s.pendente.clear();

@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "sulvanir.h"
 #include "test_support/temp_folder.h"
 
 namespace {
 
-using FiscalConnectionFn = int (*)(const char*);
-using ProcessFiscalCmdFn = int (*)(const char*, int, char*, int*, int, int);
-using FechaPortaFn = int (*)();
+using FiscalConnectionFn = SULVANIR_FiscalConnection_fn*;
+using ProcessFiscalCmdFn = SULVANIR_ProcessFiscalCmd_fn*;
+using FechaPortaFn = SULVANIR_FechaPorta_fn*;
 
 class Sulvanir : public ::testing::Test {
  protected:

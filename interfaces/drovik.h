@@ -1,4 +1,6 @@
 /* DROVIK driver library: the 16 operations through which a program reaches the fiscal printer.
+ * This is the contract every such library honours (DROVIK.DLL on Windows, libdrovik.so elsewhere);
+ * which channels a library opens, and what stands behind them, is the library's own business.
  *
  * Every Quorbal value travels as Windows-1252 text. Text results are zero-terminated texts owned by
  * the library, valid only until the next call on the same handle (the next DROVIK_ExecutaComando
@@ -36,7 +38,7 @@ enum {
   DROVIK_REGISTRADOR_FALHA = -5               /* bad handle or buffer */
 };
 
-/* Channel "Emul" opens the emulated printer. Handle >= 0, or < 0 when the channel cannot be opened. */
+/* Opens a channel named by the library. Handle >= 0, or < 0 when the channel cannot be opened. */
 typedef int32_t DROVIK_CALL DROVIK_IniciaDriver_fn(const char* canal);
 /* Closes the channel. 0, or < 0 for a bad handle. */
 typedef int32_t DROVIK_CALL DROVIK_EncerraDriver_fn(int32_t handle);
