@@ -6,15 +6,15 @@
 #include <cstring>
 #include <optional>
 
-#include "comandos.h"
-#include "contexto.h"
+#include "comandos/comandos.h"
+#include "contexto/contexto.h"
 #include "impressora_emulada.h"
 #include "quorbal/catalogo.h"
 #include "quorbal/erros.h"
-#include "registradores.h"
-#include "relogio.h"
-#include "saida.h"
-#include "validacao.h"
+#include "protocolo/registradores.h"
+#include "fiscal/relogio.h"
+#include "impressao/saida.h"
+#include "protocolo/validacao.h"
 
 namespace ecf {
 

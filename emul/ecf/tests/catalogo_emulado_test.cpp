@@ -5,7 +5,7 @@
 #include <regex>
 #include <sstream>
 
-#include "comandos.h"
+#include "comandos/comandos.h"
 #include "gtest/gtest.h"
 #include "quorbal/catalogo.h"
 #include "quorbal/erros.h"

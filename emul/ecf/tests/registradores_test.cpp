@@ -1,4 +1,4 @@
-#include "registradores.h"
+#include "protocolo/registradores.h"
 
 #include <set>
 

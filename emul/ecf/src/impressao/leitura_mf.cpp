@@ -3,7 +3,7 @@
 #include "impressao/leituras_memoria.h"
 #include "impressao/resumo_impresso.h"
 #include "impressao/texto_impresso.h"
-#include "valores.h"
+#include "protocolo/valores.h"
 
 namespace ecf::impressao {
 

@@ -2,7 +2,7 @@
 // of sales figures every fiscal summary holds.
 #pragma once
 #include "impressao/texto_impresso.h"
-#include "resumo_fiscal.h"
+#include "fiscal/resumo_fiscal.h"
 
 namespace ecf::impressao {
 

@@ -8,8 +8,8 @@
 #include "impressao/leituras_memoria.h"
 #include "impressao/texto_impresso.h"
 #include "memorias/memorias.h"
-#include "relogio.h"
-#include "totais.h"
+#include "fiscal/relogio.h"
+#include "fiscal/totais.h"
 
 namespace ecf {
 

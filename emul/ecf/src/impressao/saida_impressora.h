@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "memorias/memoria_fita_detalhe.h"
-#include "saida.h"
+#include "impressao/saida.h"
 
 namespace ecf {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "memorias/binario.h"
-#include "resumo_fiscal.h"
+#include "fiscal/resumo_fiscal.h"
 
 namespace ecf::memorias {
 
