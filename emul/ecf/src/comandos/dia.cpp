@@ -82,23 +82,21 @@ Falha ExigeDepoisDoUltimoDocumento(const Estado& e, std::int64_t nova, const cha
   return Ok();
 }
 
-Reducao MontaReducao(const Sessao& s, const Totais& dia) {
+RegistroReducao MontaReducao(const Sessao& s, const Totais& dia) {
   const Estado& e = s.estado;
-  Reducao z;
+  RegistroReducao z;
   static_cast<ResumoFiscal&>(z) = dia;
   z.crz = e.contadores.crz + 1;
   z.coo = e.contadores.coo + 1;
   z.cro = e.contadores.cro;
   z.data = s.Hoje();
   z.hora = s.HoraAgora();
-  z.data_movimento = e.data_abertura;
+  z.movimento = e.data_abertura;
   z.gt = e.gt_inicial + dia.venda_bruta;
   z.operacoes_nao_fiscais = dia.OperacoesNaoFiscais();
   for (std::size_t k = 0; k < kTotalAliquotas; ++k) {
-    z.total_aliquota[k] = dia.aliquota[k];
-    z.percentual_aliquota[k] = e.aliquotas[k].definida ? e.aliquotas[k].percentual : 0;
-    z.aliquota_icms[k] = e.aliquotas[k].definida && e.aliquotas[k].icms ? 1 : 0;
-    z.aliquota_definida[k] = e.aliquotas[k].definida ? 1 : 0;
+    const Aliquota& a = e.aliquotas[k];
+    z.aliquotas[k] = {a.definida, a.definida && a.icms, a.definida ? a.percentual : 0, dia.aliquota[k]};
   }
   return z;
 }
@@ -140,7 +138,7 @@ Falha EmiteReducaoZ(Sessao& s) {
   Estado& e = s.estado;
   // The output prints the day the Z closes as it stood before the documents are cleared.
   DiaEncerrado encerrado{CalculaDia(e), e.contadores};
-  Reducao z = MontaReducao(s, encerrado.totais);
+  RegistroReducao z = MontaReducao(s, encerrado.totais);
   encerrado.contadores.coo = z.coo;
   encerrado.contadores.crz = z.crz;
   bool pendente = ReducaoPendente(e, s.Hoje());

@@ -30,11 +30,22 @@ void Visita(A& a, Documento& x) {
   a(x.consumidor_nome); a(x.consumidor_endereco); a(x.itens); a(x.ajuste_subtotal); a(x.pagamentos); a(x.indice);
   a(x.coo_vinculado); a(x.valor); a(x.parcelas); a(x.vias); a(x.operador);
 }
+// The aliquot flags were kept as whole bytes: any byte but zero reads as set.
 template <class A>
-void Visita(A& a, Reducao& x) {
+void VisitaByte(A& a, bool& x) {
+  std::uint8_t byte = x ? 1 : 0;
+  a(byte);
+  x = byte != 0;
+}
+// The aliquots go field by field over the 16 slots.
+template <class A>
+void Visita(A& a, RegistroReducao& x) {
   a(static_cast<ResumoFiscal&>(x));
-  a(x.crz); a(x.coo); a(x.cro); a(x.data); a(x.hora); a(x.data_movimento); a(x.gt); a(x.operacoes_nao_fiscais);
-  a(x.total_aliquota); a(x.percentual_aliquota); a(x.aliquota_icms); a(x.aliquota_definida);
+  a(x.crz); a(x.coo); a(x.cro); a(x.data); a(x.hora); a(x.movimento); a(x.gt); a(x.operacoes_nao_fiscais);
+  for (AliquotaReducao& q : x.aliquotas) a(q.valor);
+  for (AliquotaReducao& q : x.aliquotas) a(q.percentual);
+  for (AliquotaReducao& q : x.aliquotas) VisitaByte(a, q.icms);
+  for (AliquotaReducao& q : x.aliquotas) VisitaByte(a, q.definida);
 }
 template <class A>
 void Visita(A& a, Contadores& x) {

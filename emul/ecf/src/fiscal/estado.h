@@ -7,11 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "fiscal/resumo_fiscal.h"
+#include "fiscal/reducao.h"
 
 namespace ecf {
 
-constexpr int kTotalAliquotas = 16;
 constexpr int kTotalMeiosPagamento = 15;
 constexpr int kTotalDepartamentos = 20;
 constexpr int kTotalNaoFiscais = 15;
@@ -134,22 +133,6 @@ struct Documento {
   std::string operador;
 };
 
-// The figures frozen by a Z reduction: one record of the fiscal memory.
-struct Reducao : ResumoFiscal {
-  std::uint32_t crz = 0;
-  std::uint32_t coo = 0;
-  std::uint32_t cro = 0;
-  std::int32_t data = 0;
-  std::int32_t hora = 0;
-  std::int32_t data_movimento = 0;  // date the day was opened; 0 = Z without movement
-  std::int64_t gt = 0;
-  std::int64_t operacoes_nao_fiscais = 0;
-  std::array<std::int64_t, kTotalAliquotas> total_aliquota{};
-  std::array<std::int32_t, kTotalAliquotas> percentual_aliquota{};
-  std::array<std::uint8_t, kTotalAliquotas> aliquota_icms{};   // 1 = ICMS
-  std::array<std::uint8_t, kTotalAliquotas> aliquota_definida{};
-};
-
 struct Contadores {
   std::uint32_t coo = 0, ccf = 0, gnf = 0, grg = 0, cdc = 0, cfc = 0, cfd = 0, nfc = 0, crz = 0, cro = 1, ncn = 0;
   std::array<std::uint32_t, kTotalNaoFiscais> con{};
@@ -213,8 +196,8 @@ struct Estado {
   std::uint32_t ultimo_cdc_coo = 0;
   std::int32_t reimpressoes_cdc = 0;
 
-  // Fiscal memory: one record per Z.
-  std::vector<Reducao> reducoes;
+  // One record per Z, as the fiscal memory keeps them.
+  std::vector<RegistroReducao> reducoes;
 };
 
 // A fresh printer as a technician hands it to a shop.

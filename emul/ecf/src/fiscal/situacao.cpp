@@ -53,8 +53,8 @@ const char* NomeEstadoFiscal(int codigo) {
   return codigo >= 0 && codigo < 10 ? kNomes[codigo] : "";
 }
 
-const Reducao& UltimaReducao(const Estado& estado) {
-  static const Reducao kVazia;
+const RegistroReducao& UltimaReducao(const Estado& estado) {
+  static const RegistroReducao kVazia;
   return estado.reducoes.empty() ? kVazia : estado.reducoes.back();
 }
 

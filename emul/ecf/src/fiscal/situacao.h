@@ -24,6 +24,6 @@ int CodigoEstadoFiscal(const Estado& estado, std::int32_t hoje);
 const char* NomeEstadoFiscal(int codigo);
 
 // The last fiscal memory record, or an empty one before the first Z.
-const Reducao& UltimaReducao(const Estado& estado);
+const RegistroReducao& UltimaReducao(const Estado& estado);
 
 }  // namespace ecf

@@ -31,7 +31,7 @@ enum class Impresso : std::uint8_t {
   kTextoLivre,          // texto printed inside a managerial report or voucher
   kViaCreditoDebito,    // documento: another copy of the voucher
   kLeituraX,            // documento: the reading
-  kReducaoZ,            // dia_encerrado; the new fiscal memory record is estado.reducoes.back()
+  kReducaoZ,            // dia_encerrado; the Z's record is estado.reducoes.back()
   kLeituraMF,           // documento; parametros: the reading's range
   kLeituraMFD,          // documento; parametros: the reading's range
   kAutenticacao,        // documento: the one authenticated; texto

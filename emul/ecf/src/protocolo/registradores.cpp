@@ -27,7 +27,7 @@ std::size_t U(int i) { return static_cast<std::size_t>(i); }
 std::int32_t Hoje(C c) { return DataDe(c.agora); }
 
 const Documento* Doc(C c) { return DocumentoCorrente(c.estado); }
-const Reducao& Z(C c) { return UltimaReducao(c.estado); }
+const RegistroReducao& Z(C c) { return UltimaReducao(c.estado); }
 
 Falha Faixa(const ValorRegistrador& v, std::int64_t minimo, std::int64_t maximo, const char* nome) {
   if (v.numero < minimo || v.numero > maximo)
@@ -101,11 +101,11 @@ std::vector<DefRegistrador> MontaTabela() {
   for (int k = 0; k < kTotalAliquotas; ++k) {
     std::int8_t fixo = static_cast<std::int8_t>(k);
     t.push_back({kAliquotaICMSReducao[k], TR::kIndicador, 0, 0, fixo, true, false,
-                 [](C c, int i) { return B(Z(c).aliquota_icms[U(i)] != 0); }, nullptr});
+                 [](C c, int i) { return B(Z(c).aliquotas[U(i)].icms); }, nullptr});
     t.push_back({kAliquotaReducao[k], TR::kMoeda, 2, 0, fixo, true, false,
-                 [](C c, int i) { return N(Z(c).percentual_aliquota[U(i)]); }, nullptr});
+                 [](C c, int i) { return N(Z(c).aliquotas[U(i)].percentual); }, nullptr});
     t.push_back({kTotalAliquotaReducao[k], TR::kMoeda, 2, 0, fixo, true, false,
-                 [](C c, int i) { return N(Z(c).total_aliquota[U(i)]); }, nullptr});
+                 [](C c, int i) { return N(Z(c).aliquotas[U(i)].valor); }, nullptr});
   }
 
   const DefRegistrador resto[] = {
@@ -144,11 +144,11 @@ std::vector<DefRegistrador> MontaTabela() {
       INT("CRZ", c.estado.contadores.crz),
       INT("CRZRestantes", c.estado.contadores.crz < kCapacidadeReducoes ? kCapacidadeReducoes - c.estado.contadores.crz : 0),
       TXT("DadosUltimaReducaoZ", [&] {
-        const Reducao& z = Z(c);
+        const RegistroReducao& z = Z(c);
         if (z.crz == 0) return std::string();
         return "CRZ=" + std::to_string(z.crz) + " COO=" + std::to_string(z.coo) + " CRO=" + std::to_string(z.cro) +
                " Data=" + FormataData(z.data) + " Hora=" + FormataHora(z.hora) +
-               " Movimento=" + (z.data_movimento ? FormataData(z.data_movimento) : std::string("sem movimento")) +
+               " Movimento=" + (z.movimento ? FormataData(z.movimento) : std::string("sem movimento")) +
                " GT=" + FormataMoeda(z.gt, 2) + " VendaBruta=" + FormataMoeda(z.venda_bruta, 2);
       }()),
       DAT("Data", Hoje(c)),
