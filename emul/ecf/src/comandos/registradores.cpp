@@ -1,8 +1,8 @@
 // LeInteiro, LeMoeda, LeTexto, LeData, LeHora, LeIndicador and their Escreve... counterparts.
 #include "comandos/comandos.h"
-#include "protocolo/registradores.h"
 #include "fiscal/situacao.h"
 #include "fiscal/totais.h"
+#include "protocolo/registradores.h"
 #include "protocolo/valores.h"
 
 namespace ecf {
@@ -25,8 +25,9 @@ Falha Resolve(const Sessao& s, const char* parametro, TipoRegistrador tipo, Regi
   const std::string& nome = s.par.Texto(parametro);
   if (Falha f = ResolveRegistrador(nome, r)) return f;
   if (r.def->tipo != tipo) {
-    std::string comando = ComandoDoTipo(r.def->tipo);
-    return Erro("ErroProtTipoRegistrador", "Registrador '" + std::string(r.def->nome) + "' é do tipo " +
+    const std::optional<quorbal::Comando> leitura = ComandoDoTipo(r.def->tipo);
+    const std::string comando = leitura ? quorbal::Descritor(*leitura).nome : "";
+    return Erro("ErroProtTipoRegistrador", "Registrador '" + std::string(r.def->nome()) + "' é do tipo " +
                                                NomeTipo(r.def->tipo) +
                                                (comando.empty() ? std::string() : "; use " + comando));
   }
@@ -39,7 +40,7 @@ Falha Le(Sessao& s, const char* parametro, TipoRegistrador tipo, Retorna retorna
   RegistradorResolvido r;
   if (Falha f = Resolve(s, parametro, tipo, r)) return f;
   if (!r.def->leitura)
-    return Erro("ErroProtSomenteEscrita", "Registrador '" + std::string(r.def->nome) + "' só pode ser escrito");
+    return Erro("ErroProtSomenteEscrita", "Registrador '" + std::string(r.def->nome()) + "' só pode ser escrito");
   const ContextoLeitura c(s.estado, s.agora, s.saida, s.ultimo_erro, s.ultimo_erro_nome);
   retorna(*r.def, r.def->le(c, r.indice));
   return Ok();
@@ -49,7 +50,7 @@ Falha Escreve(Sessao& s, const char* parametro, TipoRegistrador tipo, const Valo
   RegistradorResolvido r;
   if (Falha f = Resolve(s, parametro, tipo, r)) return f;
   if (!r.def->escrita || r.def->escreve == nullptr)
-    return Erro("ErroProtSomenteLeitura", "Registrador '" + std::string(r.def->nome) + "' só pode ser lido");
+    return Erro("ErroProtSomenteLeitura", "Registrador '" + std::string(r.def->nome()) + "' só pode ser lido");
   return r.def->escreve(s.estado, s.saida, v);
 }
 
@@ -103,7 +104,7 @@ Falha EscreveMoeda(Sessao& s) {
   std::int64_t valor = s.par.Numero("ValorMonetario");
   std::int64_t escala = Potencia10(4 - r.def->decimais);
   if (valor % escala != 0)
-    return Erro("ErroProtParamValorInvalido", "Registrador '" + std::string(r.def->nome) + "' guarda " +
+    return Erro("ErroProtParamValorInvalido", "Registrador '" + std::string(r.def->nome()) + "' guarda " +
                                                   std::to_string(r.def->decimais) + " casas decimais");
   return Escreve(s, "NomeDadoMonetario", TipoRegistrador::kMoeda, {valor / escala, {}});
 }

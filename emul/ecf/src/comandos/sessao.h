@@ -8,10 +8,11 @@
 
 #include "ecf/impressora.h"
 #include "fiscal/estado.h"
-#include "protocolo/falha.h"
 #include "fiscal/relogio.h"
 #include "impressao/saida.h"
+#include "protocolo/falha.h"
 #include "protocolo/validacao.h"
+#include "quorbal/comandos.h"
 
 namespace ecf {
 
@@ -45,7 +46,17 @@ struct Sessao {
 
 using Manipulador = Falha (*)(Sessao&);
 
-// The handler of a catalogued command (by its catalogue name); nullptr when none.
-Manipulador ManipuladorDe(const char* comando);
+// A command's handler and what the printer does around it.
+struct Manipulacao {
+  Manipulador manipulador;
+  // Only reads: the state needs no copy to put back and the context is not encoded again after it,
+  // which keeps a long series of register readings (an X-reading check reads over two hundred) cheap.
+  bool so_leitura;
+  // Reads a register: does not count as the printer's last error, since the register reader runs
+  // after every command and would otherwise always hide the error it is meant to show.
+  bool le_registrador;
+};
+
+const Manipulacao& ManipulacaoDe(quorbal::Comando comando);
 
 }  // namespace ecf

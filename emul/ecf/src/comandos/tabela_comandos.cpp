@@ -1,93 +1,48 @@
-#include "comandos/comandos.h"
+// The handler table: one entry per catalogued command at its catalogue position, built from the
+// protocol's command list, so a command without a handler (a function of the command's name) does
+// not compile.
+#include <iterator>
 
-#include <cstring>
+#include "comandos/comandos.h"
 
 namespace ecf {
 
 namespace {
 
-struct Entrada {
-  const char* nome;
-  Manipulador manipulador;
-};
+using quorbal::Comando;
 
-const Entrada kManipuladores[] = {
-    {"AbreCreditoDebito", AbreCreditoDebito},
-    {"AbreCupomFiscal", AbreCupomFiscal},
-    {"AbreCupomNaoFiscal", AbreCupomNaoFiscal},
-    {"AbreGaveta", AbreGaveta},
-    {"AbreGerencial", AbreGerencial},
-    {"AcertaHorarioVerao", AcertaHorarioVerao},
-    {"AcresceItemFiscal", AcresceItemFiscal},
-    {"AcresceItemNaoFiscal", AcresceItemNaoFiscal},
-    {"AcresceSubtotal", AcresceSubtotal},
-    {"AvancaPapel", AvancaPapel},
-    {"CancelaCupom", CancelaCupom},
-    {"CancelaItemFiscal", CancelaItemFiscal},
-    {"CancelaItemNaoFiscal", CancelaItemNaoFiscal},
-    {"ChancelaCheque", ChancelaCheque},
-    {"CortaPapel", CortaPapel},
-    {"CruzaCheque", CruzaCheque},
-    {"DefineAliquota", DefineAliquota},
-    {"DefineDadosCabecalho", DefineDadosCabecalho},
-    {"DefineDepartamento", DefineDepartamento},
-    {"DefineGerencial", DefineGerencial},
-    {"DefineMeioPagamento", DefineMeioPagamento},
-    {"DefineNaoFiscal", DefineNaoFiscal},
-    {"DefineProprietario", DefineProprietario},
-    {"EmiteItemNaoFiscal", EmiteItemNaoFiscal},
-    {"EmiteLeituraFitaDetalhe", EmiteLeituraFitaDetalhe},
-    {"EmiteLeituraMF", EmiteLeituraMF},
-    {"EmiteLeituraX", EmiteLeituraX},
-    {"EmiteReducaoZ", EmiteReducaoZ},
-    {"EmiteViaCreditoDebito", EmiteViaCreditoDebito},
-    {"EncerraDocumento", EncerraDocumento},
-    {"EscreveData", EscreveData},
-    {"EscreveHora", EscreveHora},
-    {"EscreveIndicador", EscreveIndicador},
-    {"EscreveInteiro", EscreveInteiro},
-    {"EscreveMoeda", EscreveMoeda},
-    {"EscreveTexto", EscreveTexto},
-    {"EstornaCreditoDebito", EstornaCreditoDebito},
-    {"EstornaMeioPagamento", EstornaMeioPagamento},
-    {"ExcluiAliquota", ExcluiAliquota},
-    {"ExcluiDepartamento", ExcluiDepartamento},
-    {"ExcluiGerencial", ExcluiGerencial},
-    {"ExcluiMeioPagamento", ExcluiMeioPagamento},
-    {"ExcluiNaoFiscal", ExcluiNaoFiscal},
-    {"ExpulsaDocumento", ExpulsaDocumento},
-    {"IdentificaConsumidor", IdentificaConsumidor},
-    {"ImprimeAutenticacao", ImprimeAutenticacao},
-    {"ImprimeCheque", ImprimeCheque},
-    {"ImprimeCupomAdicional", ImprimeCupomAdicional},
-    {"ImprimeDadosDepartamento", ImprimeDadosDepartamento},
-    {"ImprimeTexto", ImprimeTexto},
-    {"IniciaFitaDetalhe", IniciaFitaDetalhe},
-    {"LeAliquota", LeAliquota},
-    {"LeData", LeData},
-    {"LeDepartamento", LeDepartamento},
-    {"LeGerencial", LeGerencial},
-    {"LeHora", LeHora},
-    {"LeImpressao", LeImpressao},
-    {"LeIndicador", LeIndicador},
-    {"LeInteiro", LeInteiro},
-    {"LeMeioPagamento", LeMeioPagamento},
-    {"LeMoeda", LeMoeda},
-    {"LeNaoFiscal", LeNaoFiscal},
-    {"LeTexto", LeTexto},
-    {"PagaCupom", PagaCupom},
-    {"ProgramaRelogio", ProgramaRelogio},
-    {"ReimprimeViaCreditoDebito", ReimprimeViaCreditoDebito},
-    {"ReinicializaEquipamento", ReinicializaEquipamento},
-    {"VendeItem", VendeItem},
+constexpr bool LeRegistrador(Comando c) {
+  switch (c) {
+    case Comando::LeInteiro:
+    case Comando::LeMoeda:
+    case Comando::LeTexto:
+    case Comando::LeData:
+    case Comando::LeHora:
+    case Comando::LeIndicador: return true;
+    default: return false;
+  }
+}
+
+constexpr bool SoLeitura(Comando c) {
+  switch (c) {
+    case Comando::LeAliquota:
+    case Comando::LeMeioPagamento:
+    case Comando::LeDepartamento:
+    case Comando::LeNaoFiscal:
+    case Comando::LeGerencial: return true;
+    default: return LeRegistrador(c);
+  }
+}
+
+constexpr Manipulacao kManipuladores[] = {
+#define ECF_MANIPULACAO(nome) {nome, SoLeitura(Comando::nome), LeRegistrador(Comando::nome)},
+    QUORBAL_COMANDOS(ECF_MANIPULACAO)
+#undef ECF_MANIPULACAO
 };
+static_assert(std::size(kManipuladores) == quorbal::kTotalComandos);
 
 }  // namespace
 
-Manipulador ManipuladorDe(const char* comando) {
-  for (const Entrada& e : kManipuladores)
-    if (std::strcmp(e.nome, comando) == 0) return e.manipulador;
-  return nullptr;
-}
+const Manipulacao& ManipulacaoDe(Comando comando) { return kManipuladores[quorbal::Posicao(comando)]; }
 
 }  // namespace ecf

@@ -5,8 +5,8 @@
 
 #include "comandos/comandos.h"
 #include "comandos/documento.h"
-#include "fiscal/situacao.h"
 #include "comandos/tabelas.h"
+#include "fiscal/situacao.h"
 #include "fiscal/totais.h"
 #include "protocolo/valores.h"
 

@@ -5,9 +5,9 @@
 #include <iterator>
 #include <system_error>
 
-#include "contexto/crc32.h"
-#include "contexto/codificacao_estado.h"
 #include "contexto/codificacao.h"
+#include "contexto/codificacao_estado.h"
+#include "contexto/crc32.h"
 
 namespace ecf {
 

@@ -1,8 +1,8 @@
 // The lines the day readings (X, Z) and the fiscal-memory reading share, printed from the one set
 // of sales figures every fiscal summary holds.
 #pragma once
-#include "impressao/texto_impresso.h"
 #include "fiscal/resumo_fiscal.h"
+#include "impressao/texto_impresso.h"
 
 namespace ecf::impressao {
 

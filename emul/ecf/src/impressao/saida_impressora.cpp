@@ -2,14 +2,14 @@
 
 #include <cctype>
 
+#include "fiscal/relogio.h"
+#include "fiscal/totais.h"
 #include "impressao/armazem_impressao.h"
 #include "impressao/bobina.h"
 #include "impressao/documentos.h"
 #include "impressao/leituras_memoria.h"
 #include "impressao/texto_impresso.h"
 #include "memorias/memorias.h"
-#include "fiscal/relogio.h"
-#include "fiscal/totais.h"
 
 namespace ecf {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "memorias/memoria_fita_detalhe.h"
 #include "impressao/saida.h"
+#include "memorias/memoria_fita_detalhe.h"
 
 namespace ecf {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "contexto/crc32.h"
 #include "contexto/codificacao.h"
+#include "contexto/crc32.h"
 
 namespace ecf::memorias {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "memorias/binario.h"
 #include "fiscal/reducao.h"
+#include "memorias/binario.h"
 
 namespace ecf::memorias {
 

@@ -8,8 +8,10 @@
 
 #include "ecf/impressora.h"
 #include "fiscal/estado.h"
-#include "protocolo/falha.h"
 #include "fiscal/totais.h"
+#include "protocolo/falha.h"
+#include "quorbal/comandos.h"
+#include "quorbal/registradores.h"
 
 namespace ecf {
 
@@ -45,7 +47,7 @@ class ContextoLeitura {
 };
 
 struct DefRegistrador {
-  const char* nome;
+  quorbal::Registrador registrador;
   TipoRegistrador tipo;
   std::uint8_t decimais;  // money
   std::uint8_t indices;   // 0 = plain register, n = name[0] .. name[n-1]
@@ -54,6 +56,8 @@ struct DefRegistrador {
   bool escrita;
   ValorRegistrador (*le)(const ContextoLeitura&, int indice);
   Falha (*escreve)(Estado&, Saida&, const ValorRegistrador&);
+
+  const char* nome() const { return quorbal::kNomesRegistradores[quorbal::Indice(registrador)]; }
 };
 
 // A register name resolved: the entry and the index (0 for plain registers).
@@ -69,15 +73,12 @@ Falha ResolveRegistrador(std::string_view nome, RegistradorResolvido& resolvido)
 // Only the entry (index not checked): for the reading-command look-up.
 const DefRegistrador* ProcuraRegistrador(std::string_view nome);
 
-int TotalRegistradores();
-const DefRegistrador& Registrador(int i);
-
-// The reading command of a register type ("" when no command reads it).
-const char* ComandoDoTipo(TipoRegistrador tipo);
+// The reading command of a register type; none for the binary type.
+std::optional<quorbal::Comando> ComandoDoTipo(TipoRegistrador tipo);
 
 // The reading command for a register of that type, checked against the catalogue: -4 when no
 // command reads that type, -2 when the command has no parameter, -3 when its first parameter is
 // not a "Nome..." one.
-LeituraRegistrador ResolveComandoLeitura(const char* comando, std::string& nome_comando);
+LeituraRegistrador ResolveComandoLeitura(std::optional<quorbal::Comando> comando, std::string& nome_comando);
 
 }  // namespace ecf
