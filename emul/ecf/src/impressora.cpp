@@ -3,42 +3,21 @@
 // the context file whenever the state changed.
 #include "ecf/impressora.h"
 
-#include <cstring>
 #include <optional>
 
-#include "comandos.h"
-#include "contexto.h"
+#include "comandos/comandos.h"
+#include "contexto/contexto.h"
+#include "fiscal/relogio.h"
+#include "impressao/saida.h"
 #include "impressora_emulada.h"
+#include "protocolo/registradores.h"
+#include "protocolo/validacao.h"
 #include "quorbal/catalogo.h"
 #include "quorbal/erros.h"
-#include "registradores.h"
-#include "relogio.h"
-#include "saida.h"
-#include "validacao.h"
 
 namespace ecf {
 
 namespace {
-
-// Reading a register does not count as the printer's last error: the register reader runs after
-// every command and would otherwise always hide the error it is meant to show.
-bool LeituraDeRegistrador(const char* comando) {
-  static const char* const kLeituras[] = {"LeInteiro", "LeMoeda", "LeTexto", "LeData", "LeHora", "LeIndicador"};
-  for (const char* nome : kLeituras)
-    if (std::strcmp(nome, comando) == 0) return true;
-  return false;
-}
-
-// Commands that only read: the context is not encoded again after them, which keeps a long
-// series of register readings (an X-reading check reads over two hundred) cheap.
-bool SoLeitura(const char* comando) {
-  static const char* const kTabelas[] = {"LeAliquota", "LeMeioPagamento", "LeDepartamento", "LeNaoFiscal",
-                                         "LeGerencial"};
-  if (LeituraDeRegistrador(comando)) return true;
-  for (const char* nome : kTabelas)
-    if (std::strcmp(nome, comando) == 0) return true;
-  return false;
-}
 
 class ImpressoraEmulada final : public Impressora {
  public:
@@ -65,9 +44,9 @@ class ImpressoraEmulada final : public Impressora {
     if (indice < 0) {
       falha = Erro("ErroProtComandoInexistente", "Comando '" + comando + "' não existe");
     } else {
-      const quorbal::DescritorComando& descritor = quorbal::kCatalogo[indice];
-      falha = Executa(descritor, parametros, resposta);
-      if (!LeituraDeRegistrador(descritor.nome)) {
+      const auto comando_catalogado = static_cast<quorbal::Comando>(indice);
+      falha = Executa(comando_catalogado, parametros, resposta);
+      if (!ManipulacaoDe(comando_catalogado).le_registrador) {
         ultimo_erro_ = falha;
         ultimo_erro_nome_ = quorbal::NomeErro(falha.codigo);
       }
@@ -88,21 +67,18 @@ class ImpressoraEmulada final : public Impressora {
   std::string ArquivoContexto() const override { return arquivo_.Caminho(); }
 
  private:
-  Falha Executa(const quorbal::DescritorComando& descritor, const std::vector<Item>& itens, Resposta& resposta) {
+  Falha Executa(quorbal::Comando comando, const std::vector<Item>& itens, Resposta& resposta) {
     Parametros parametros;
-    if (Falha f = Valida(descritor, itens, parametros)) return f;
-    Manipulador manipulador = ManipuladorDe(descritor.nome);
-    if (manipulador == nullptr)
-      return Erro("ErroPrintCapacidadeInexistente",
-                  "Comando '" + std::string(descritor.nome) + "' não disponível neste emulador");
+    if (Falha f = Valida(quorbal::Descritor(comando), itens, parametros)) return f;
+    const Manipulacao& manipulacao = ManipulacaoDe(comando);
 
     // A reading changes nothing: it needs no copy of the state to put back.
-    const bool so_leitura = SoLeitura(descritor.nome);
+    const bool so_leitura = manipulacao.so_leitura;
     std::optional<Estado> antes;
     if (!so_leitura) antes = estado_;
     Sessao sessao{estado_, parametros, *saida_, AgoraHospedeiro() + estado_.desvio_relogio, ultimo_erro_,
                   ultimo_erro_nome_, {}, {}};
-    if (Falha f = manipulador(sessao)) {
+    if (Falha f = manipulacao.manipulador(sessao)) {
       if (antes) estado_ = std::move(*antes);
       return f;
     }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ecf/impressora.h"
-#include "saida.h"
+#include "impressao/saida.h"
 
 namespace ecf {
 

@@ -1,22 +1,15 @@
-// The emulator against the protocol's vocabulary: a handler for every catalogued command, and
-// only error names that exist in the protocol table.
+// The emulator against the protocol's vocabulary: only error names that exist in the protocol
+// table. (A handler for every catalogued command is checked when the handler table compiles.)
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
 
-#include "comandos.h"
 #include "gtest/gtest.h"
-#include "quorbal/catalogo.h"
 #include "quorbal/erros.h"
 
 namespace ecf {
 namespace {
-
-TEST(CatalogoEmulado, TodoComandoTemManipulador) {
-  for (const quorbal::DescritorComando& c : quorbal::kCatalogo) EXPECT_NE(ManipuladorDe(c.nome), nullptr) << c.nome;
-  EXPECT_EQ(ManipuladorDe("NaoExiste"), nullptr);
-}
 
 TEST(CatalogoEmulado, NomesDeErroExistemNaTabela) {
   int achados = 0;

@@ -1,5 +1,5 @@
 // The context file: same state, same bytes; damage repaired byte for byte from the emulator's copy.
-#include "contexto.h"
+#include "contexto/contexto.h"
 
 #include <filesystem>
 

@@ -199,7 +199,7 @@ memorias::MemoriaFiscal MemoriaComTresReducoes() {
   mf.Inicializa("EMUL000001", "VARDEX II", 20031201, 0);
   mf.GravaProprietario({1, 0, 20031201, 0, "12.345.678/0001-90", "123.456.789.110", "98765"});
   for (std::uint32_t crz = 1; crz <= 3; ++crz) {
-    memorias::RegistroReducao r;
+    RegistroReducao r;
     r.crz = crz;
     r.cro = 1;
     r.coo = crz * 10;
@@ -209,7 +209,7 @@ memorias::MemoriaFiscal MemoriaComTresReducoes() {
     r.venda_bruta = 10000 * crz;
     r.descontos = 1000 * crz;
     r.gt = 10000 * crz * (crz + 1) / 2;
-    r.aliquotas = {{0, true, 1800, 9000 * static_cast<std::int64_t>(crz), 0}};
+    r.aliquotas[0] = {true, true, 1800, 9000 * static_cast<std::int64_t>(crz)};
     mf.GravaReducao(r);
   }
   return mf;

@@ -20,7 +20,6 @@ RegistroReducao Reducao(std::uint32_t crz, std::int32_t movimento) {
   r.cancelamentos_issqn = 200;
   r.descontos = 600;
   r.acrescimos = 100;
-  r.issqn = 2000;
   r.substituicao_icms = 1;
   r.isento_icms = 2;
   r.nao_tributado_icms = 3;
@@ -28,7 +27,8 @@ RegistroReducao Reducao(std::uint32_t crz, std::int32_t movimento) {
   r.isento_issqn = 5;
   r.nao_tributado_issqn = 6;
   r.operacoes_nao_fiscais = -700;
-  r.aliquotas = {{0, true, 1800, 7000, 0}, {15, false, 500, 2000, 0}};
+  r.aliquotas[0] = {true, true, 1800, 7000};
+  r.aliquotas[15] = {true, false, 500, 2000};
   return r;
 }
 
@@ -66,11 +66,15 @@ TEST(MemoriaFiscal, RegistrosVoltamComoForamGravados) {
   EXPECT_EQ(r.isento_icms, o.isento_icms);
   EXPECT_EQ(r.nao_tributado_issqn, o.nao_tributado_issqn);
   EXPECT_EQ(r.operacoes_nao_fiscais, -700);
-  ASSERT_EQ(r.aliquotas.size(), 2u);
-  EXPECT_EQ(r.aliquotas[1].indice, 15u);
-  EXPECT_FALSE(r.aliquotas[1].icms);
-  EXPECT_EQ(r.aliquotas[1].percentual, 500);
-  EXPECT_EQ(r.aliquotas[1].valor, 2000);
+  for (std::size_t k = 1; k < 15; ++k) EXPECT_FALSE(r.aliquotas[k].definida) << k;
+  ASSERT_TRUE(r.aliquotas[0].definida);
+  EXPECT_TRUE(r.aliquotas[0].icms);
+  EXPECT_EQ(r.aliquotas[0].valor, 7000);
+  ASSERT_TRUE(r.aliquotas[15].definida);
+  EXPECT_FALSE(r.aliquotas[15].icms);
+  EXPECT_EQ(r.aliquotas[15].percentual, 500);
+  EXPECT_EQ(r.aliquotas[15].valor, 2000);
+  EXPECT_EQ(r.VendasISSQN(), 4 + 5 + 6 + 2000);
   ASSERT_EQ(lida.Proprietarios().size(), 1u);
   EXPECT_EQ(lida.Proprietarios()[0].cnpj, "12.345.678/0001-90");
   EXPECT_EQ(lida.Proprietarios()[0].inscricao_municipal, "456");

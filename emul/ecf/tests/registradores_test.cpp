@@ -1,6 +1,4 @@
-#include "registradores.h"
-
-#include <set>
+#include "protocolo/registradores.h"
 
 #include "apoio.h"
 #include "quorbal/catalogo.h"
@@ -9,24 +7,15 @@
 namespace ecf::teste {
 namespace {
 
-TEST(TabelaRegistradores, TemExatamenteOsNomesDoProtocolo) {
-  std::set<std::string> tabela;
-  for (int i = 0; i < TotalRegistradores(); ++i) EXPECT_TRUE(tabela.insert(Registrador(i).nome).second) << Registrador(i).nome;
-  std::set<std::string> protocolo(quorbal::kNomesRegistradores, quorbal::kNomesRegistradores + quorbal::kTotalRegistradores);
-  EXPECT_EQ(tabela, protocolo);
-  EXPECT_EQ(TotalRegistradores(), 205);
-}
-
 TEST(TabelaRegistradores, ComandoDeLeituraConfereComOCatalogo) {
   std::string comando;
-  EXPECT_EQ(ResolveComandoLeitura("LeMoeda", comando), LeituraRegistrador::kComando);
+  EXPECT_EQ(ResolveComandoLeitura(quorbal::Comando::LeMoeda, comando), LeituraRegistrador::kComando);
   EXPECT_EQ(comando, "LeMoeda");
   // Synthetic cases for the refusals no real register reaches: a type without a reading command,
   // a command without parameters, a command whose first parameter is not a name.
   EXPECT_EQ(ResolveComandoLeitura(ComandoDoTipo(TipoRegistrador::kBinario), comando), LeituraRegistrador::kTipoIncompativel);
-  EXPECT_EQ(ResolveComandoLeitura("ComandoQueNaoExiste", comando), LeituraRegistrador::kTipoIncompativel);
-  EXPECT_EQ(ResolveComandoLeitura("LeImpressao", comando), LeituraRegistrador::kSemParametro);
-  EXPECT_EQ(ResolveComandoLeitura("LeAliquota", comando), LeituraRegistrador::kSemParametroNome);
+  EXPECT_EQ(ResolveComandoLeitura(quorbal::Comando::LeImpressao, comando), LeituraRegistrador::kSemParametro);
+  EXPECT_EQ(ResolveComandoLeitura(quorbal::Comando::LeAliquota, comando), LeituraRegistrador::kSemParametroNome);
 }
 
 using Registradores = Bancada;

@@ -3,7 +3,7 @@
 // a full detail memory refuses new documents.
 #include <filesystem>
 
-#include "contexto.h"
+#include "contexto/contexto.h"
 #include "impressao/saida_impressora.h"
 #include "impressora_emulada.h"
 #include "saida_apoio.h"

@@ -1,4 +1,4 @@
-#include "valores.h"
+#include "protocolo/valores.h"
 
 #include "gtest/gtest.h"
 

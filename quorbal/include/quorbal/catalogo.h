@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "quorbal/comandos.h"
+
 namespace quorbal {
 
 // Type codes, as passed to DROVIK_AdicionaParam.
@@ -46,8 +48,10 @@ struct DescritorComando {
   const DescritorCampo* parametros;
 };
 
-constexpr int kTotalComandos = 68;
+static_assert(kTotalComandos == 68);
 extern const DescritorComando kCatalogo[kTotalComandos];
+
+inline const DescritorComando& Descritor(Comando comando) { return kCatalogo[Posicao(comando)]; }
 
 // Index of the command whose whole name equals nome ignoring letter case; -1 when absent.
 int ProcuraComando(std::string_view nome);

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "serial.h"
+#include "contexto/codificacao.h"
 
 namespace ecf::impressao {
 

@@ -1,7 +1,7 @@
 // Top and bottom of every document.
 #include "impressao/documentos.h"
 #include "impressao/texto_impresso.h"
-#include "valores.h"
+#include "protocolo/valores.h"
 
 namespace ecf::impressao {
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "memorias/memoria_fiscal.h"
+#include "fiscal/resumo_fiscal.h"
 
 namespace ecf::impressao {
 
@@ -138,7 +138,14 @@ std::string FormataCruzamento(const std::vector<std::string>& linhas);
 
 // ---- Readings ----
 
-using memorias::TotalAliquota;
+// One aliquot's sales of the day or of a period, with its tax when the reading shows it.
+struct TotalAliquota {
+  unsigned indice = 0;          // slot 0..15
+  bool icms = true;             // false: ISSQN
+  std::int32_t percentual = 0;  // hundredths of a percent (1800 = 18,00 %)
+  std::int64_t valor = 0;       // cents
+  std::int64_t imposto = 0;     // cents; shown by the X and Z readings, not kept in the fiscal memory
+};
 
 // A named partial total: means of payment, non-fiscal totaliser (CON), managerial report (CER),
 // department (with quantity).

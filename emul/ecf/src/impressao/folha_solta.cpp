@@ -2,7 +2,7 @@
 #include "impressao/documentos.h"
 #include "impressao/extenso.h"
 #include "impressao/texto_impresso.h"
-#include "valores.h"
+#include "protocolo/valores.h"
 
 namespace ecf::impressao {
 

@@ -3,13 +3,19 @@
 #include "impressao/leituras_memoria.h"
 #include "impressao/resumo_impresso.h"
 #include "impressao/texto_impresso.h"
-#include "valores.h"
+#include "protocolo/valores.h"
 
 namespace ecf::impressao {
 
 namespace {
 
-using memorias::RegistroReducao;
+// The figures a fiscal-memory reading shows for one Z or for the sum of several. An aliquot slot
+// redefined between reductions shows one line per definition.
+struct TotalReducoes : ResumoFiscal {
+  std::int64_t issqn = 0;
+  std::int64_t operacoes_nao_fiscais = 0;
+  std::vector<TotalAliquota> aliquotas;
+};
 
 void Faixa(TextoImpresso& t, const FaixaMF& f) {
   if (f.por_data) {
@@ -27,38 +33,40 @@ void Proprietarios(TextoImpresso& t, const memorias::MemoriaFiscal& memoria) {
   }
 }
 
+// The period's totals: amounts added up, aliquots matched by slot, kind and percentage.
+TotalReducoes Soma(const RegistroReducao* inicio, const RegistroReducao* fim) {
+  TotalReducoes s;
+  for (const RegistroReducao* r = inicio; r != fim; ++r) {
+    s.Soma(*r);
+    s.issqn += r->VendasISSQN();
+    s.operacoes_nao_fiscais += r->operacoes_nao_fiscais;
+    for (std::size_t k = 0; k < kTotalAliquotas; ++k) {
+      const AliquotaReducao& a = r->aliquotas[k];
+      if (!a.definida) continue;
+      bool somada = false;
+      for (TotalAliquota& b : s.aliquotas) {
+        if (b.indice == k && b.icms == a.icms && b.percentual == a.percentual) {
+          b.valor += a.valor;
+          somada = true;
+        }
+      }
+      if (!somada) s.aliquotas.push_back({static_cast<unsigned>(k), a.icms, a.percentual, a.valor, 0});
+    }
+  }
+  return s;
+}
+
 // Sales figures of one Z, or of the sum of several.
-void Valores(TextoImpresso& t, const RegistroReducao& r) {
+void Valores(TextoImpresso& t, const TotalReducoes& r) {
   t.Colunas("VENDA BRUTA", Valor(r.venda_bruta));
   ImprimeDeducoes(t, r);
   t.Colunas("VENDA LÍQUIDA", Valor(r.VendaLiquida()));
-  for (const memorias::TotalAliquota& a : r.aliquotas)
+  for (const TotalAliquota& a : r.aliquotas)
     t.Colunas(Numero(a.indice, 2) + " " + Situacao(a.icms, a.percentual), Valor(a.valor));
   ImprimeForaDasAliquotas(t, r, true);
   t.Colunas("VENDAS ISSQN", Valor(r.issqn));
   ImprimeForaDasAliquotas(t, r, false);
   t.Colunas("OPERAÇÕES NÃO FISCAIS", Valor(r.operacoes_nao_fiscais));
-}
-
-// The period's totals: amounts added up, aliquots matched by slot, percentage and tax.
-RegistroReducao Soma(const std::vector<RegistroReducao>& reducoes) {
-  RegistroReducao s;
-  for (const RegistroReducao& r : reducoes) {
-    s.Soma(r);
-    s.issqn += r.issqn;
-    s.operacoes_nao_fiscais += r.operacoes_nao_fiscais;
-    for (const memorias::TotalAliquota& a : r.aliquotas) {
-      bool somada = false;
-      for (memorias::TotalAliquota& b : s.aliquotas) {
-        if (b.indice == a.indice && b.icms == a.icms && b.percentual == a.percentual) {
-          b.valor += a.valor;
-          somada = true;
-        }
-      }
-      if (!somada) s.aliquotas.push_back(a);
-    }
-  }
-  return s;
 }
 
 }  // namespace
@@ -89,13 +97,13 @@ std::string FormataLeituraMF(const Estabelecimento& estabelecimento, const Insta
               FormataData(r.movimento), true);
     t.Colunas("EMITIDA EM", FormataData(r.data) + " " + FormataHora(r.hora));
     t.Colunas("GRANDE TOTAL", Valor(r.gt));
-    Valores(t, r);
+    Valores(t, Soma(&r, &r + 1));
     t.Separador();
   }
   if (!reducoes.empty()) {
     t.Secao("TOTAL DO PERÍODO");
     t.Colunas("REDUÇÕES NO PERÍODO", std::to_string(reducoes.size()));
-    Valores(t, Soma(reducoes));
+    Valores(t, Soma(reducoes.data(), reducoes.data() + reducoes.size()));
     t.Colunas("GRANDE TOTAL FINAL", Valor(reducoes.back().gt), true);
   }
   t.Acrescenta(FormataRodape(estabelecimento, rodape));

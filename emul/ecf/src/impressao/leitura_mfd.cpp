@@ -1,7 +1,7 @@
 // Detail-tape reading: the stored documents of the range, each exactly as it was printed.
 #include "impressao/leituras_memoria.h"
 #include "impressao/texto_impresso.h"
-#include "valores.h"
+#include "protocolo/valores.h"
 
 namespace ecf::impressao {
 

@@ -2,7 +2,7 @@
 #include "impressao/documentos.h"
 #include "impressao/resumo_impresso.h"
 #include "impressao/texto_impresso.h"
-#include "valores.h"
+#include "protocolo/valores.h"
 
 namespace ecf::impressao {
 

@@ -27,7 +27,7 @@ struct FaixaMFD {
   char tipo = 0;                                  // a TipoDocumento letter; 0: every kind
 };
 
-std::vector<memorias::RegistroReducao> SelecionaReducoes(const memorias::MemoriaFiscal& memoria, const FaixaMF& faixa);
+std::vector<RegistroReducao> SelecionaReducoes(const memorias::MemoriaFiscal& memoria, const FaixaMF& faixa);
 std::vector<memorias::DocumentoGravado> SelecionaDocumentos(const memorias::MemoriaFitaDetalhe& memoria,
                                                            const FaixaMFD& faixa);
 

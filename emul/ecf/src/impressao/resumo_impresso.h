@@ -1,8 +1,8 @@
 // The lines the day readings (X, Z) and the fiscal-memory reading share, printed from the one set
 // of sales figures every fiscal summary holds.
 #pragma once
+#include "fiscal/resumo_fiscal.h"
 #include "impressao/texto_impresso.h"
-#include "resumo_fiscal.h"
 
 namespace ecf::impressao {
 

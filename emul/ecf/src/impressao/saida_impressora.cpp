@@ -2,14 +2,14 @@
 
 #include <cctype>
 
+#include "fiscal/relogio.h"
+#include "fiscal/totais.h"
 #include "impressao/armazem_impressao.h"
 #include "impressao/bobina.h"
 #include "impressao/documentos.h"
 #include "impressao/leituras_memoria.h"
 #include "impressao/texto_impresso.h"
 #include "memorias/memorias.h"
-#include "relogio.h"
-#include "totais.h"
 
 namespace ecf {
 
@@ -130,27 +130,6 @@ std::string Situacao(const Estado& e, std::int32_t tributo) {
   return impressao::Situacao(a.icms, a.percentual);
 }
 
-// The fiscal-memory record of a Z: the core's own figures.
-memorias::RegistroReducao RegistroDe(const Reducao& z) {
-  memorias::RegistroReducao r;
-  static_cast<ResumoFiscal&>(r) = z;
-  r.crz = z.crz;
-  r.cro = z.cro;
-  r.coo = z.coo;
-  r.movimento = z.data_movimento;
-  r.data = z.data;
-  r.hora = z.hora;
-  r.gt = z.gt;
-  r.issqn = z.substituicao_issqn + z.isento_issqn + z.nao_tributado_issqn;
-  r.operacoes_nao_fiscais = z.operacoes_nao_fiscais;
-  for (std::size_t k = 0; k < kTotalAliquotas; ++k) {
-    if (!z.aliquota_definida[k]) continue;
-    r.aliquotas.push_back({static_cast<unsigned>(k), z.aliquota_icms[k] != 0, z.percentual_aliquota[k], z.total_aliquota[k], 0});
-    if (!z.aliquota_icms[k]) r.issqn += z.total_aliquota[k];
-  }
-  return r;
-}
-
 // The document an event speaks of, or nullptr.
 const Documento* DocumentoDo(const Estado& e, const Evento& ev) {
   return ev.documento >= 0 && static_cast<std::size_t>(ev.documento) < e.documentos.size()
@@ -226,7 +205,7 @@ class SaidaImpressora final : public Saida {
                             donos.back().inscricao_municipal != e.im))
       mudou |= mf.GravaProprietario({e.contadores.proprietarios, e.contadores.crz, hoje, 0, e.cnpj, e.ie, e.im});
     for (std::size_t i = mf.Reducoes().size(); i < e.reducoes.size(); ++i)
-      if (!(mudou |= mf.GravaReducao(RegistroDe(e.reducoes[i])))) break;
+      if (!(mudou |= mf.GravaReducao(e.reducoes[i]))) break;
     memorias::MemoriaFitaDetalhe& mfd = memorias_.FitaDetalhe();
     if (!e.numero_serie_mfd.empty() && mfd.Identificacao().numero_serie_mfd != e.numero_serie_mfd) {
       // A new detail memory takes the place of the one in use.
@@ -561,10 +540,10 @@ void SaidaImpressora::ImprimeLeitura(const Estado& e, const Evento& ev) {
 
 void SaidaImpressora::ImprimeReducaoZ(const Estado& e, const Evento& ev) {
   if (e.reducoes.empty() || !ev.dia_encerrado) return;
-  const Reducao& z = e.reducoes.back();
+  const RegistroReducao& z = e.reducoes.back();
   // The day as the core handed it over before clearing it; the Z's own numbers from its record.
   impressao::TotaisDia dia = TotaisDoDia(e, ev.dia_encerrado->totais, ev.dia_encerrado->contadores);
-  dia.movimento = z.data_movimento;
+  dia.movimento = z.movimento;
   dia.gt = z.gt;
   impressao::Rodape rodape;
   rodape.emissao = {z.data, z.hora};

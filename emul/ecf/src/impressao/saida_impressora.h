@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "impressao/saida.h"
 #include "memorias/memoria_fita_detalhe.h"
-#include "saida.h"
 
 namespace ecf {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "crc32.h"
-#include "serial.h"
+#include "contexto/codificacao.h"
+#include "contexto/crc32.h"
 
 namespace ecf::memorias {
 

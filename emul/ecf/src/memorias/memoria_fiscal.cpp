@@ -17,22 +17,28 @@ std::string Fecha(Escritor& e) {
 std::string ImagemReducao(const RegistroReducao& r) {
   Escritor e;
   e.Inteiro(kMarcaReducao, 1);
-  const std::size_t total = r.aliquotas.size() < kMaximoAliquotas ? r.aliquotas.size() : kMaximoAliquotas;
-  e.Inteiro(total, 1);
+  // The defined aliquots, in slot order, then empty entries up to 16.
+  std::vector<std::size_t> definidas;
+  for (std::size_t k = 0; k < kTotalAliquotas; ++k)
+    if (r.aliquotas[k].definida) definidas.push_back(k);
+  e.Inteiro(definidas.size(), 1);
   e.Inteiro(r.crz, 2);
   e.Inteiro(r.cro, 2);
   e.Inteiro(r.coo, 4);
   EscreveDataHora(e, r.movimento, 0);
   EscreveDataHora(e, r.data, r.hora);
-  // The net sale is recorded as it stood, for readers of the image; it is not read back.
+  // The net sale and the ISSQN sales are recorded as they stood, for readers of the image; they
+  // are not read back.
   for (std::int64_t v : {r.gt, r.venda_bruta, r.VendaLiquida(), r.cancelamentos_icms, r.cancelamentos_issqn,
-                         r.descontos, r.acrescimos, r.issqn, r.substituicao_icms, r.isento_icms,
+                         r.descontos, r.acrescimos, r.VendasISSQN(), r.substituicao_icms, r.isento_icms,
                          r.nao_tributado_icms, r.substituicao_issqn, r.isento_issqn, r.nao_tributado_issqn,
                          r.operacoes_nao_fiscais})
     e.Inteiro(static_cast<std::uint64_t>(v), 8);
-  for (std::size_t i = 0; i < kMaximoAliquotas; ++i) {
-    const TotalAliquota a = i < total ? r.aliquotas[i] : TotalAliquota{};
-    e.Inteiro(a.indice, 1);
+  for (std::size_t i = 0; i < kTotalAliquotas; ++i) {
+    const std::size_t k = i < definidas.size() ? definidas[i] : 0;
+    const AliquotaReducao vazia{false, true, 0, 0};
+    const AliquotaReducao& a = i < definidas.size() ? r.aliquotas[k] : vazia;
+    e.Inteiro(k, 1);
     e.Inteiro(a.icms ? 1 : 0, 1);
     e.Inteiro(static_cast<std::uint64_t>(a.percentual), 2);
     e.Inteiro(static_cast<std::uint64_t>(a.valor), 8);
@@ -50,21 +56,26 @@ RegistroReducao LeReducao(Leitor& l) {
   std::int32_t sem_hora = 0;
   LeDataHora(l, r.movimento, sem_hora);
   LeDataHora(l, r.data, r.hora);
-  std::int64_t venda_liquida = 0;
+  std::int64_t venda_liquida = 0, issqn = 0;
   for (std::int64_t* v : {&r.gt, &r.venda_bruta, &venda_liquida, &r.cancelamentos_icms, &r.cancelamentos_issqn,
-                          &r.descontos, &r.acrescimos, &r.issqn, &r.substituicao_icms, &r.isento_icms,
+                          &r.descontos, &r.acrescimos, &issqn, &r.substituicao_icms, &r.isento_icms,
                           &r.nao_tributado_icms, &r.substituicao_issqn, &r.isento_issqn, &r.nao_tributado_issqn,
                           &r.operacoes_nao_fiscais})
     *v = static_cast<std::int64_t>(l.Inteiro(8));
-  for (std::size_t i = 0; i < kMaximoAliquotas; ++i) {
-    TotalAliquota a;
-    a.indice = static_cast<unsigned>(l.Inteiro(1));
+  bool intacto = total <= kTotalAliquotas;
+  for (std::size_t i = 0; i < kTotalAliquotas; ++i) {
+    const auto k = static_cast<std::size_t>(l.Inteiro(1));
+    AliquotaReducao a;
+    a.definida = true;
     a.icms = l.Inteiro(1) != 0;
     a.percentual = static_cast<std::int32_t>(l.Inteiro(2));
     a.valor = static_cast<std::int64_t>(l.Inteiro(8));
-    if (i < total) r.aliquotas.push_back(a);
+    if (i >= total) continue;
+    // Each slot at most once, and only the 16 there are.
+    if (k >= kTotalAliquotas || r.aliquotas[k].definida) intacto = false;
+    else r.aliquotas[k] = a;
   }
-  if (total > kMaximoAliquotas) l.Pula(~std::uint64_t{0});
+  if (!intacto) l.Pula(~std::uint64_t{0});
   return r;
 }
 

@@ -7,34 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "fiscal/reducao.h"
 #include "memorias/binario.h"
-#include "resumo_fiscal.h"
 
 namespace ecf::memorias {
-
-constexpr int kMaximoAliquotas = 16;
-
-// One aliquot's sales of the day.
-struct TotalAliquota {
-  unsigned indice = 0;          // slot 0..15
-  bool icms = true;             // false: ISSQN
-  std::int32_t percentual = 0;  // hundredths of a percent (1800 = 18,00 %)
-  std::int64_t valor = 0;       // cents
-  std::int64_t imposto = 0;     // cents; shown by the X and Z readings, not kept in the fiscal memory
-};
-
-struct RegistroReducao : ResumoFiscal {
-  std::uint32_t crz = 0;
-  std::uint32_t cro = 0;
-  std::uint32_t coo = 0;            // COO of the Z itself
-  std::int32_t movimento = 0;       // day whose sales the Z closed (yyyymmdd; 0 = no sales)
-  std::int32_t data = 0;            // when the Z was issued: yyyymmdd
-  std::int32_t hora = 0;            // and seconds of the day
-  std::int64_t gt = 0;              // grand total after the day
-  std::int64_t issqn = 0;           // sales under ISSQN
-  std::int64_t operacoes_nao_fiscais = 0;
-  std::vector<TotalAliquota> aliquotas;  // at most 16
-};
 
 struct RegistroProprietario {
   std::uint32_t numero = 0;  // 1 for the first owner

@@ -1,0 +1,150 @@
+#include "contexto/contexto.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "contexto/codificacao.h"
+#include "contexto/codificacao_estado.h"
+#include "contexto/crc32.h"
+
+namespace ecf {
+
+namespace {
+
+constexpr char kMagico[4] = {'R', 'A', 'S', 'C'};
+constexpr std::size_t kCabecalho = 12;  // magic, version, reserved, payload length
+constexpr std::size_t kRodape = 4;      // CRC
+
+constexpr std::size_t kCabecalhoSecao = 8;  // mark, length
+
+void AcrescentaSecao(Escritor& destino, const char (&marca)[5], const std::string& conteudo) {
+  destino.bytes().append(marca, 4);
+  destino.Inteiro(conteudo.size(), 4);
+  destino.bytes() += conteudo;
+}
+
+bool LeArquivo(const std::string& caminho, std::string& bytes) {
+  std::ifstream f(std::filesystem::path(caminho), std::ios::binary);
+  if (!f) return false;
+  bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+  return !f.bad();
+}
+
+bool GravaAtomico(const std::string& temporario, const std::string& destino, const std::string& bytes) {
+  {
+    std::ofstream f(std::filesystem::path(temporario), std::ios::binary | std::ios::trunc);
+    if (!f) return false;
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    f.flush();
+    if (!f) return false;
+  }
+  std::error_code erro;
+  std::filesystem::rename(temporario, destino, erro);
+  if (erro) {
+    std::filesystem::remove(temporario, erro);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string CodificaEstado(const Estado& estado) {
+  Escritor bytes;
+  Visita(bytes, const_cast<Estado&>(estado));  // the writer only reads the fields
+  return std::move(bytes.bytes());
+}
+
+std::string CodificaContexto(const Estado& estado, const std::string& saida) {
+  return MontaContexto(CodificaEstado(estado), saida);
+}
+
+std::string MontaContexto(const std::string& estado, const std::string& saida) {
+  const std::size_t carga = 2 * kCabecalhoSecao + estado.size() + saida.size();
+  Escritor arquivo;
+  arquivo.bytes().reserve(kCabecalho + carga + kRodape);
+  arquivo.bytes().append(kMagico, 4);
+  arquivo.Inteiro(kVersaoContexto, 2);
+  arquivo.Inteiro(0, 2);
+  arquivo.Inteiro(carga, 4);
+  AcrescentaSecao(arquivo, "ESTD", estado);
+  AcrescentaSecao(arquivo, "SAID", saida);
+  arquivo.Inteiro(Crc32(arquivo.bytes().data(), arquivo.bytes().size()), 4);
+  return std::move(arquivo.bytes());
+}
+
+bool DecodificaContexto(const std::string& bytes, Estado& estado, std::string& saida) {
+  if (bytes.size() < kCabecalho + kRodape || bytes.compare(0, 4, kMagico, 4) != 0) return false;
+  Leitor cabecalho(bytes, 4, kCabecalho);
+  std::uint64_t versao = cabecalho.Inteiro(2);
+  cabecalho.Inteiro(2);
+  std::uint64_t tamanho = cabecalho.Inteiro(4);
+  if (versao != kVersaoContexto || tamanho != bytes.size() - kCabecalho - kRodape) return false;
+  std::size_t fim_carga = kCabecalho + tamanho;
+  Leitor rodape(bytes, fim_carga, bytes.size());
+  if (rodape.Inteiro(4) != Crc32(bytes.data(), fim_carga)) return false;
+
+  Estado lido;
+  std::string saida_lida;
+  bool tem_estado = false;
+  Leitor secoes(bytes, kCabecalho, fim_carga);
+  while (!secoes.NoFim()) {
+    std::string marca(4, '\0');
+    for (char& c : marca) c = static_cast<char>(secoes.Inteiro(1));
+    std::uint64_t tamanho_secao = secoes.Inteiro(4);
+    std::size_t inicio = secoes.Posicao();
+    if (!secoes.Pula(tamanho_secao)) return false;
+    std::size_t fim = inicio + static_cast<std::size_t>(tamanho_secao);
+    if (marca == "ESTD") {
+      Leitor campos(bytes, inicio, fim);
+      Visita(campos, lido);
+      if (!campos.ok() || !campos.NoFim()) return false;
+      tem_estado = true;
+    } else if (marca == "SAID") {
+      saida_lida.assign(bytes, inicio, fim - inicio);
+    }
+    // Unknown sections are skipped: they belong to a newer emulator of the same version.
+  }
+  if (!tem_estado) return false;
+  estado = std::move(lido);
+  saida = std::move(saida_lida);
+  return true;
+}
+
+ArquivoDeContexto::ArquivoDeContexto(const std::string& pasta, int numero) : pasta_(pasta) {
+  std::filesystem::path base = pasta.empty() ? std::filesystem::path(".") : std::filesystem::path(pasta);
+  std::string n = std::to_string(numero);
+  caminho_ = (base / ("rasc" + n + ".bin")).string();
+  copia_ = (base / (".rasc" + n + ".good")).string();
+  temporario_ = (base / (".rasc" + n + ".tmp")).string();
+}
+
+ArquivoDeContexto::Origem ArquivoDeContexto::Carrega(std::string& bytes, Estado& estado, std::string& saida) {
+  std::string lidos;
+  bool existe = LeArquivo(caminho_, lidos);
+  if (existe && DecodificaContexto(lidos, estado, saida)) {
+    bytes = std::move(lidos);
+    return Origem::kArquivo;
+  }
+  std::string copia;
+  if (LeArquivo(copia_, copia) && DecodificaContexto(copia, estado, saida)) {
+    bytes = std::move(copia);
+    GravaAtomico(temporario_, caminho_, bytes);
+    return Origem::kCopia;
+  }
+  if (existe) {
+    // Nothing to restore from: keep the damaged file for inspection instead of overwriting it.
+    std::error_code erro;
+    std::filesystem::rename(caminho_, caminho_ + ".avariado", erro);
+  }
+  bytes.clear();
+  return Origem::kNovo;
+}
+
+bool ArquivoDeContexto::Grava(const std::string& bytes) {
+  return GravaAtomico(temporario_, caminho_, bytes) && GravaAtomico(temporario_, copia_, bytes);
+}
+
+}  // namespace ecf

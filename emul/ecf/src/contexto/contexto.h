@@ -1,0 +1,44 @@
+// The context file rasc<n>.bin: the printer's whole state with a version and a CRC, and the
+// emulator's own copy of the last good file, kept under a name that does not match rasc*.bin, from
+// which a damaged context file is rewritten byte for byte.
+#pragma once
+#include <string>
+
+#include "fiscal/estado.h"
+
+namespace ecf {
+
+constexpr std::uint16_t kVersaoContexto = 2;
+
+// File bytes for a state and the output's own part; the same state always gives the same bytes.
+std::string CodificaContexto(const Estado& estado, const std::string& saida);
+// The same in two steps: the fiscal state's bytes (cheap to compare after a command), then the file.
+std::string CodificaEstado(const Estado& estado);
+std::string MontaContexto(const std::string& estado, const std::string& saida);
+// false when the bytes are not an intact context of this version.
+bool DecodificaContexto(const std::string& bytes, Estado& estado, std::string& saida);
+
+class ArquivoDeContexto {
+ public:
+  ArquivoDeContexto(const std::string& pasta, int numero);
+
+  const std::string& Caminho() const { return caminho_; }
+  const std::string& CaminhoCopia() const { return copia_; }
+
+  enum class Origem { kNovo, kArquivo, kCopia };
+  // Finds the last good context: the file itself, or, when it is damaged or missing, the copy,
+  // which is then written back under the context name. A damaged file with no good copy is kept
+  // aside as rasc<n>.bin.avariado. kNovo: no good context anywhere (bytes left empty).
+  Origem Carrega(std::string& bytes, Estado& estado, std::string& saida);
+
+  // Writes the context file and then the copy, each through a temporary file and a rename.
+  bool Grava(const std::string& bytes);
+
+ private:
+  std::string pasta_;
+  std::string caminho_;
+  std::string copia_;
+  std::string temporario_;
+};
+
+}  // namespace ecf
