@@ -11,15 +11,13 @@
 
 namespace tarnel {
 
-const char kFitaDetalhe[] = "EmiteLeituraFitaDetalhe";
-const char kLeituraMF[] = "EmiteLeituraMF";
-const char kLeituraX[] = "EmiteLeituraX";
-const char kLeImpressao[] = "LeImpressao";
-
 namespace {
 
-bool EhLeituraComDestino(const std::string& comando) {
-  return comando == kFitaDetalhe || comando == kLeituraMF || comando == kLeituraX;
+bool EhLeituraComDestino(int indice) {
+  using quorbal::Comando;
+  using quorbal::Posicao;
+  return indice == Posicao(Comando::EmiteLeituraFitaDetalhe) || indice == Posicao(Comando::EmiteLeituraMF) ||
+         indice == Posicao(Comando::EmiteLeituraX);
 }
 
 bool EhDestinoHost(const std::string& texto) {
@@ -83,7 +81,7 @@ bool Executa(TfrmMain& frm, int indice, const std::string& nome, const Parametro
   // Without the library nothing can be sent: as when the library reports nothing done.
   if (!frm.ModuloDriver) return false;
   Driver& driver = *frm.ModuloDriver;
-  const bool leitura = EhLeituraComDestino(nome);
+  const bool leitura = EhLeituraComDestino(indice);
 
   // 2. Parameters, unless only the last reply is asked for.
   bool para_host = false;

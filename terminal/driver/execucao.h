@@ -10,12 +10,6 @@
 
 namespace tarnel {
 
-// Commands the path and its follow-ups treat apart.
-extern const char kFitaDetalhe[];
-extern const char kLeituraMF[];
-extern const char kLeituraX[];
-extern const char kLeImpressao[];
-
 // Runs the path for the selected command ("E&xecuta Comando"). False when nothing was done: no
 // library loaded, or the library reported nothing to do; then no field or state changes.
 bool ExecutaComandoSelecionado(TfrmMain& frm);

@@ -2,13 +2,12 @@
 // command but LeImpressao, which is the first copy's own, and not within a register reading, whose
 // command is not the user's.
 #pragma once
-#include "driver/execucao.h"
 #include "window/eventos.h"
 
 namespace tarnel {
 
 inline bool AdmiteSeguimento(const ComandoExecutado& comando) {
-  return comando.nome != kLeImpressao && !comando.lendo_registrador;
+  return !comando.Eh(quorbal::Comando::LeImpressao) && !comando.lendo_registrador;
 }
 
 }  // namespace tarnel

@@ -2,14 +2,14 @@
 
 #include <utility>
 
-#include "driver/execucao.h"
 #include "driver/seguimento.h"
 
 namespace tarnel {
 
 bool CapturaPrimeiraViaApos(const ComandoExecutado& comando) {
   const bool memoria_para_host =
-      comando.para_host && (comando.nome == kFitaDetalhe || comando.nome == kLeituraMF);
+      comando.para_host &&
+      (comando.Eh(quorbal::Comando::EmiteLeituraFitaDetalhe) || comando.Eh(quorbal::Comando::EmiteLeituraMF));
   return AdmiteSeguimento(comando) && comando.codigo_erro == 0 && !memoria_para_host;
 }
 

@@ -1,13 +1,13 @@
 // The commands mirrored into the spreadsheet after success, in the order the workbook knows them.
 #pragma once
-#include <string_view>
+#include "quorbal/comandos.h"
 
 namespace tarnel {
 
 constexpr int kTotalComandosEspelhados = 21;
-extern const char* const kComandosEspelhados[kTotalComandosEspelhados];
+extern const quorbal::Comando kComandosEspelhados[kTotalComandosEspelhados];
 
-// Position of the command in the list (first match), -1 when it is not mirrored.
-int PosicaoEspelhado(std::string_view comando);
+// Position of the catalogue entry in the list, -1 when it is not mirrored (or outside the catalogue).
+int PosicaoEspelhado(int indice_catalogo);
 
 }  // namespace tarnel

@@ -9,7 +9,7 @@ namespace tarnel {
 void EspelhaAposComando(TfrmMain& frm, std::function<void(int comando, int posicao)> EspelhaComando) {
   frm.AposComando.Observa([&frm, espelha = std::move(EspelhaComando)](const ComandoExecutado& comando) {
     if (comando.codigo_erro != 0 || !frm.PlanilhaConectada) return;
-    const int posicao = PosicaoEspelhado(comando.nome);
+    const int posicao = PosicaoEspelhado(comando.indice);
     if (posicao >= 0) espelha(comando.indice, posicao);
   });
 }

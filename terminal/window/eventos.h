@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "quorbal/comandos.h"
+
 namespace tarnel {
 
 // A command the library carried out, with its reply taken into the fields.
@@ -13,6 +15,8 @@ struct ComandoExecutado {
   std::int32_t codigo_erro = 0;  // CodigoErro after the reply
   bool para_host = false;        // a reading with a destination, sent with Destino "S" (to the host)
   bool lendo_registrador = false;  // ran as the register reading's own command
+
+  bool Eh(quorbal::Comando comando) const { return indice == quorbal::Posicao(comando); }
 };
 
 // The Connect toggle opened or closed the channel.
