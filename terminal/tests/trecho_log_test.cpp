@@ -12,7 +12,7 @@ namespace {
 
 using test_support::TempFolder;
 
-class TrechoLogTeste : public ::testing::Test {
+class TrechoDoLog : public ::testing::Test {
  protected:
   void Escreve(const std::string& conteudo, bool acrescenta = false) {
     std::ofstream(caminho, std::ios::binary | (acrescenta ? std::ios::app : std::ios::trunc)) << conteudo;
@@ -21,14 +21,14 @@ class TrechoLogTeste : public ::testing::Test {
   const std::string caminho = pasta.file("log.RMT");
 };
 
-TEST_F(TrechoLogTeste, SizeBeforeIsMinusOneForAMissingFile) {
+TEST_F(TrechoDoLog, SizeBeforeIsMinusOneForAMissingFile) {
   EXPECT_EQ(TamanhoLog(caminho), -1);
   EXPECT_EQ(TamanhoLog(""), -1);
   Escreve("12345");
   EXPECT_EQ(TamanhoLog(caminho), 5);
 }
 
-TEST_F(TrechoLogTeste, AppendedLinesWithoutTheFinalLineEnd) {
+TEST_F(TrechoDoLog, AppendedLinesWithoutTheFinalLineEnd) {
   Escreve("; cabecalho\r\n");
   Escreve("a -> b\r\nc <- d\r\n", true);
   EXPECT_EQ(TrechoLog(caminho, 13), "a -> b\r\nc <- d");
@@ -36,14 +36,14 @@ TEST_F(TrechoLogTeste, AppendedLinesWithoutTheFinalLineEnd) {
   EXPECT_EQ(TrechoLog(caminho, 40), "") << "shrunk";
 }
 
-TEST_F(TrechoLogTeste, MissingOrEmptyBeforeGivesTheErrorText) {
+TEST_F(TrechoDoLog, MissingOrEmptyBeforeGivesTheErrorText) {
   EXPECT_EQ(TrechoLog(caminho, -1), "") << "still missing: nothing to say";
   Escreve("linha\r\n");
   EXPECT_EQ(TrechoLog(caminho, -1), "Erro ao acessar arquivo de log " + caminho);
   EXPECT_EQ(TrechoLog(caminho, 0), "Erro ao acessar arquivo de log " + caminho);
 }
 
-TEST_F(TrechoLogTeste, MoreThan4200BytesAreCutTo4196) {
+TEST_F(TrechoDoLog, MoreThan4200BytesAreCutTo4196) {
   Escreve("x");
   Escreve(std::string(4200, 'a') + "\r\n", true);
   EXPECT_EQ(TrechoLog(caminho, 1), std::string(4200, 'a'));

@@ -76,7 +76,7 @@ TEST(ArmazemImpressao, OQueFaltaLerSobreviveAoContexto) {
   EXPECT_EQ(intacto.LeImpressao(), "x");
 }
 
-class BobinaTest : public ::testing::Test {
+class BobinaDoEcf : public ::testing::Test {
  protected:
   void SetUp() override { fita.Inicializa({"MFD0000001", "EMUL000001", "12345678000190", 20031201, 0}); }
   ArmazemImpressao armazem;
@@ -84,7 +84,7 @@ class BobinaTest : public ::testing::Test {
   Bobina bobina{armazem, fita};
 };
 
-TEST_F(BobinaTest, DocumentoVaiAoArmazemEAMemoriaDeFitaDetalhe) {
+TEST_F(BobinaDoEcf, DocumentoVaiAoArmazemEAMemoriaDeFitaDetalhe) {
   ASSERT_TRUE(bobina.IniciaDocumento({7, memorias::TipoDocumento::kCupomFiscal, 1, 20031208, 3600}, "cab\x1B*"));
   ASSERT_TRUE(bobina.Imprime("item\x1B*"));
   ASSERT_TRUE(bobina.EncerraDocumento("fim\x1B*"));
@@ -96,13 +96,13 @@ TEST_F(BobinaTest, DocumentoVaiAoArmazemEAMemoriaDeFitaDetalhe) {
   EXPECT_TRUE(docs[0].encerrado);
 }
 
-TEST_F(BobinaTest, LeituraAoHostNaoEImpressaNemGravada) {
+TEST_F(BobinaDoEcf, LeituraAoHostNaoEImpressaNemGravada) {
   bobina.EntregaAoHost("leitura\x1B*");
   EXPECT_TRUE(fita.Documentos().empty());
   EXPECT_EQ(armazem.LeImpressao(), "leitura\x1B*");
 }
 
-TEST_F(BobinaTest, SemMemoriaDeFitaDetalheNadaEImpresso) {
+TEST_F(BobinaDoEcf, SemMemoriaDeFitaDetalheNadaEImpresso) {
   memorias::MemoriaFitaDetalhe vazia;
   ArmazemImpressao outro;
   Bobina sem_mfd{outro, vazia};

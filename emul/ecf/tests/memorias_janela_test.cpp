@@ -32,7 +32,7 @@ std::string LeComoOTerminal(Memorias& m, std::uint32_t endereco, std::size_t qua
   return lido;
 }
 
-class JanelaTest : public ::testing::Test {
+class JanelaDeMemoria : public ::testing::Test {
  protected:
   void SetUp() override {
     m.Fiscal().Inicializa("EMUL000001", "VARDEX II", 20031201, 0);
@@ -52,7 +52,7 @@ class JanelaTest : public ::testing::Test {
   Memorias m{"01.00.00"};
 };
 
-TEST_F(JanelaTest, SoftwareBasicoTemCabecalhoTamanhoECrc) {
+TEST_F(JanelaDeMemoria, SoftwareBasicoTemCabecalhoTamanhoECrc) {
   EXPECT_EQ(m.TamanhoSoftwareBasico(), SoftwareBasico::kTamanho);
   int leituras = 0;
   const std::string imagem = LeComoOTerminal(m, 0, m.TamanhoSoftwareBasico(), &leituras);
@@ -69,7 +69,7 @@ TEST_F(JanelaTest, SoftwareBasicoTemCabecalhoTamanhoECrc) {
   EXPECT_EQ(m.LeSoftwareBasico().texto, m.LeSoftwareBasico().texto);
 }
 
-TEST_F(JanelaTest, LeituraParaNoFimDaArea) {
+TEST_F(JanelaDeMemoria, LeituraParaNoFimDaArea) {
   m.DefineEnderecoSoftwareBasico(SoftwareBasico::kTamanho - 10);
   EXPECT_EQ(m.LeSoftwareBasico().texto.size(), 20u);
   m.DefineEnderecoSoftwareBasico(SoftwareBasico::kTamanho);
@@ -82,7 +82,7 @@ TEST_F(JanelaTest, LeituraParaNoFimDaArea) {
   EXPECT_EQ(Hexadecimal("\x0A\x1B\xFF"), "0A1BFF");
 }
 
-TEST_F(JanelaTest, MapaDosCartuchosCoerenteComAsMemorias) {
+TEST_F(JanelaDeMemoria, MapaDosCartuchosCoerenteComAsMemorias) {
   const std::string contagens = LeComoOTerminal(m, 0x10000000, 4);
   EXPECT_EQ(LeU16(contagens.data()), 1u);
   EXPECT_EQ(LeU16(contagens.data() + 2), 0u);
@@ -130,7 +130,7 @@ TEST(Janela, CartuchoNaoInicializado) {
   EXPECT_EQ(info[782], 0);
 }
 
-TEST_F(JanelaTest, ContextoGuardaAsDuasMemorias) {
+TEST_F(JanelaDeMemoria, ContextoGuardaAsDuasMemorias) {
   Escritor e;
   m.Serializa(e);
   Memorias lida{"01.00.00"};
