@@ -172,7 +172,8 @@ const char* TextoFalha(FalhaLeitura falha) {
     case FalhaLeitura::kAspasAbertas: return "aspas abertas e não fechadas";
     case FalhaLeitura::kBarraNoFim: return "barra invertida no fim do texto";
     case FalhaLeitura::kCerquilhaAberta: return "\"#\" aberto e não fechado";
-    case FalhaLeitura::kDataHoraInvalida: return "data ou hora entre \"#\" vazia ou com algo além de algarismos, \"/\" e \":\"";
+    case FalhaLeitura::kDataHoraInvalida:
+      return "data ou hora entre \"#\" vazia ou com algo além de algarismos, \"/\" e \":\"";
     case FalhaLeitura::kFaltaSeparador: return "falta um branco (ou o \";\" final) depois do valor";
   }
   return "";
