@@ -1,9 +1,9 @@
 # Two entry points for a fresh Debian machine:
 #   make run   - Tarnel on the emulated printer
 #   make test  - the whole test suite
-# Other targets: build, asan, mingw32, mingw64, clean.
+# Other targets: build, asan, mingw32, mingw64, fuzz, clean.
 
-.PHONY: deps configure build run test asan mingw32 mingw64 cross clean
+.PHONY: deps configure build run test asan mingw32 mingw64 cross fuzz clean
 
 CMAKE ?= cmake
 CTEST ?= ctest
@@ -38,5 +38,20 @@ mingw64: deps
 
 cross: mingw32 mingw64
 
+# Runs each fuzzer for FUZZ_SECONDS; what it learns stays in build-fuzz/corpus/, a crashing input
+# lands in build-fuzz/ (reproduce it with build-fuzz/bin/<fuzzer> <file>).
+FUZZ_SECONDS ?= 120
+FUZZERS = registro_fuzz
+
+fuzz:
+	@scripts/install-deps.sh fuzz
+	@$(CMAKE) --preset fuzz >/dev/null
+	@$(CMAKE) --build --preset fuzz
+	@for f in $(FUZZERS); do \
+	  mkdir -p build-fuzz/corpus/$$f && \
+	  build-fuzz/bin/$$f -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build-fuzz/ \
+	    build-fuzz/corpus/$$f fuzz/corpus/$$f || exit 1; \
+	done
+
 clean:
-	rm -rf build build-asan build-mingw32 build-mingw64
+	rm -rf build build-asan build-mingw32 build-mingw64 build-fuzz

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs exactly what the build, the tests and the cross-builds need on Debian 12.
+# Installs exactly what the build, the tests and the cross-builds need on Debian 12; with the
+# argument "fuzz", also clang and its libFuzzer runtime for `make fuzz`.
 # Idempotent: silent and quick when everything is already there.
 set -e
 
@@ -21,6 +22,9 @@ binutils-mingw-w64-x86-64
 mingw-w64-tools
 libz-mingw-w64-dev
 "
+if [ "$1" = fuzz ]; then
+  PACKAGES="$PACKAGES clang-14 libclang-rt-14-dev"
+fi
 
 missing=""
 for p in $PACKAGES; do

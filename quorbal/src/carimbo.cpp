@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "quorbal/registro.h"
+
 namespace quorbal {
 
 std::string FormataCarimbo(const compat::LocalTime& t) {
@@ -9,10 +11,6 @@ std::string FormataCarimbo(const compat::LocalTime& t) {
   std::snprintf(texto, sizeof texto, "%02d/%02d/%04d %02d:%02d:%02d.%03d", t.day, t.month, t.year, t.hour, t.minute,
                 t.second, t.millisecond);
   return texto;
-}
-
-std::string ComporRegistro(const std::string& cabeca, const std::string& itens) {
-  return "{0;" + cabeca + ";" + itens + ";}";
 }
 
 std::string ComporLinhaComando(const compat::LocalTime& t, const std::string& comando, const std::string& parametros) {

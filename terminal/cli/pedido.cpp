@@ -2,13 +2,13 @@
 
 namespace tarnel::cli {
 
-bool LeParametro(const std::string& argumento, Parametro& parametro, std::string& erro) {
+bool LeParametro(const std::string& argumento, quorbal::Item& parametro, std::string& erro) {
   const std::size_t igual = argumento.find('=');
   if (igual == std::string::npos || igual == 0) {
     erro = "Parâmetro fora da forma NOME=VALOR: " + argumento;
     return false;
   }
-  parametro = {argumento.substr(0, igual), argumento.substr(igual + 1)};
+  parametro = {argumento.substr(0, igual), argumento.substr(igual + 1), quorbal::kString};
   return true;
 }
 
@@ -43,7 +43,7 @@ bool LePedido(const std::vector<std::string>& argumentos, FormaPedido forma, Ped
     return false;
   }
   for (; i < argumentos.size(); ++i) {
-    Parametro parametro;
+    quorbal::Item parametro;
     if (!LeParametro(argumentos[i], parametro, erro)) return false;
     pedido.parametros.push_back(std::move(parametro));
   }

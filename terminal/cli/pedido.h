@@ -2,19 +2,18 @@
 // for exec the NAME=VALUE parameters.
 #pragma once
 #include <string>
-#include <utility>
 #include <vector>
 
-namespace tarnel::cli {
+#include "quorbal/registro.h"
 
-using Parametro = std::pair<std::string, std::string>;  // name, text as typed
+namespace tarnel::cli {
 
 struct Pedido {
   std::string canal = "Emul";
   bool com_log = false;
   std::string log;
   std::string nome;
-  std::vector<Parametro> parametros;  // in the order given
+  std::vector<quorbal::Item> parametros;  // in the order given, texts as typed
 };
 
 // What follows the options.
@@ -28,7 +27,8 @@ enum class FormaPedido {
 // error.
 bool LePedido(const std::vector<std::string>& argumentos, FormaPedido forma, Pedido& pedido, std::string& erro);
 
-// Splits one NAME=VALUE argument at its first "="; false with a message when it has no name.
-bool LeParametro(const std::string& argumento, Parametro& parametro, std::string& erro);
+// Splits one NAME=VALUE argument at its first "=" into a text item; false with a message when it
+// has no name.
+bool LeParametro(const std::string& argumento, quorbal::Item& parametro, std::string& erro);
 
 }  // namespace tarnel::cli

@@ -18,16 +18,16 @@ bool SessaoCli::Conecta(const Pedido& pedido) {
   return true;
 }
 
-bool PreencheParametros(TfrmMain& frm, int comando, const std::vector<Parametro>& parametros, std::string& erro) {
+bool PreencheParametros(TfrmMain& frm, int comando, const std::vector<quorbal::Item>& parametros, std::string& erro) {
   const quorbal::DescritorComando& descritor = quorbal::kCatalogo[comando];
   // Every name is checked before any field changes, so a mistyped line leaves the fields as they were.
-  for (const auto& [nome, valor] : parametros) {
-    if (quorbal::ProcuraCampo(descritor.parametros, descritor.total_parametros, nome) < 0) {
-      erro = "O comando " + frm.lbComandosItems[comando] + " não tem o parâmetro " + nome;
+  for (const quorbal::Item& parametro : parametros) {
+    if (quorbal::ProcuraCampo(descritor.parametros, descritor.total_parametros, parametro.nome) < 0) {
+      erro = "O comando " + frm.lbComandosItems[comando] + " não tem o parâmetro " + parametro.nome;
       return false;
     }
   }
-  for (const auto& [nome, valor] : parametros) frm.DefineParametro(comando, nome, valor);
+  for (const quorbal::Item& parametro : parametros) frm.DefineParametro(comando, parametro.nome, parametro.valor);
   return true;
 }
 

@@ -30,7 +30,7 @@ class SessaoCli {
 // Types the texts into the parameter fields of catalogue entry comando, as a person would; the
 // other fields keep their texts. False with a message, and no field touched, when the command has
 // no parameter of one of the names.
-bool PreencheParametros(TfrmMain& frm, int comando, const std::vector<Parametro>& parametros, std::string& erro);
+bool PreencheParametros(TfrmMain& frm, int comando, const std::vector<quorbal::Item>& parametros, std::string& erro);
 
 // The messages for a command the library did not carry out and a register it did not read.
 std::string MensagemNaoExecutado(const std::string& comando);

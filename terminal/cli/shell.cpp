@@ -129,9 +129,9 @@ void SessaoShell::ExecutaComando(const std::string& nome, const Argumentos& argu
     Diz("Falta o nome do comando no início da linha.");
     return;
   }
-  std::vector<Parametro> parametros;
+  ParametrosAvulsos parametros;
   for (const std::string& argumento : argumentos) {
-    Parametro parametro;
+    quorbal::Item parametro;
     std::string erro;
     if (!LeParametro(argumento, parametro, erro)) {
       Diz(erro);

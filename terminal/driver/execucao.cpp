@@ -39,12 +39,12 @@ std::string EnviaParametros(TfrmMain& frm, int indice, bool leitura, bool& para_
   return driver.ListaParams(frm.HandleDriver);
 }
 
-// Step 2 for a name outside the catalogue: no fields, so the texts go as given, typed as texts.
+// Step 2 for a name outside the catalogue: no fields, so the texts go as given, with their types.
 std::string EnviaParametrosAvulsos(TfrmMain& frm, const ParametrosAvulsos& parametros) {
   Driver& driver = *frm.ModuloDriver;
   driver.LimpaParams(frm.HandleDriver);
-  for (const auto& [nome, texto] : parametros)
-    if (!texto.empty()) driver.AdicionaParam(frm.HandleDriver, nome, texto, quorbal::kString);
+  for (const quorbal::Item& item : parametros)
+    if (!item.valor.empty()) driver.AdicionaParam(frm.HandleDriver, item.nome, item.valor, item.tipo);
   return driver.ListaParams(frm.HandleDriver);
 }
 

@@ -3,9 +3,9 @@
 // error and return fields, and tells the model's AposComando observers what was done.
 #pragma once
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "quorbal/registro.h"
 #include "window/mainfrm.h"
 
 namespace tarnel {
@@ -14,12 +14,12 @@ namespace tarnel {
 // library loaded, or the library reported nothing to do; then no field or state changes.
 bool ExecutaComandoSelecionado(TfrmMain& frm);
 
-// Parameter names and texts, in the order given.
-using ParametrosAvulsos = std::vector<std::pair<std::string, std::string>>;
+// Parameter names, texts and type codes, in the order given.
+using ParametrosAvulsos = std::vector<quorbal::Item>;
 
 // The same path for a command name the catalogue does not hold (tarnel-cli's shell sends what the
 // technician typed, and the printer answers with its own refusal). Non-empty texts are sent as typed
-// with the text type code; there are no return fields to fill.
+// with their type codes; there are no return fields to fill.
 bool ExecutaComandoAvulso(TfrmMain& frm, const std::string& nome, const ParametrosAvulsos& parametros);
 
 // "Último &Retorno": the path in last-reply mode, asking the library for its last reply again.

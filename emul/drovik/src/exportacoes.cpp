@@ -134,7 +134,7 @@ std::int32_t DROVIK_CALL DROVIK_Retorno(std::int32_t handle, std::int32_t indice
   if (!s) return kHandleInvalido;
   const auto& retornos = s->ListaRetornos();
   if (indice < 1 || static_cast<std::size_t>(indice) > retornos.size()) return kArgumentoInvalido;
-  const ecf::Item& item = retornos[static_cast<std::size_t>(indice) - 1];
+  const quorbal::Item& item = retornos[static_cast<std::size_t>(indice) - 1];
   CopiaParaBuffer(item.nome, nome, tamanho_nome);
   CopiaParaBuffer(item.valor, valor, tamanho_valor);
   return item.tipo;

@@ -4,17 +4,18 @@
 #include "ecf/registro.h"
 #include "quorbal/carimbo.h"
 #include "quorbal/catalogo.h"
+#include "quorbal/registro.h"
 
 namespace drovik {
 
 bool Sessao::AdicionaParam(const std::string& nome, const std::string& valor, std::int32_t tipo) {
   if (tipo < 0 || tipo >= quorbal::kTotalTipos) return false;
-  parametros_.push_back(ecf::Item{nome, valor, static_cast<std::uint8_t>(tipo)});
+  parametros_.push_back(quorbal::Item{nome, valor, static_cast<std::uint8_t>(tipo)});
   return true;
 }
 
 const std::string& Sessao::ListaParams() {
-  lista_params_ = ecf::FormataItens(parametros_);
+  lista_params_ = quorbal::FormataItens(parametros_);
   return lista_params_;
 }
 
@@ -24,7 +25,7 @@ std::int32_t Sessao::ExecutaComando(const std::string& comando, const LogComando
   log.EscreveLinha(quorbal::ComporLinhaComando(compat::local_now(), comando, ListaParams()));
   resposta_ = impressora_->Executa(comando, parametros_);
   tem_resposta_ = true;
-  retornos_ = ecf::FormataItens(resposta_.retornos);
+  retornos_ = quorbal::FormataItens(resposta_.retornos);
   log.EscreveLinha(quorbal::ComporLinhaResposta(compat::local_now(), std::to_string(resposta_.codigo_erro),
                                                 ecf::ItensResposta(resposta_)));
   return 1;

@@ -7,6 +7,7 @@
 
 #include "ecf/impressora.h"
 #include "log_comandos.h"
+#include "quorbal/registro.h"
 
 namespace drovik {
 
@@ -28,7 +29,7 @@ class Sessao {
   const std::string& NomeErro() const { return resposta_.nome_erro; }
   const std::string& Circunstancia() const { return resposta_.circunstancia; }
   const std::string& Retornos() const { return retornos_; }
-  const std::vector<ecf::Item>& ListaRetornos() const { return resposta_.retornos; }
+  const std::vector<quorbal::Item>& ListaRetornos() const { return resposta_.retornos; }
 
   ecf::LeituraRegistrador ComandoDeLeitura(const std::string& registrador, std::string& comando) const {
     return impressora_->ComandoDeLeitura(registrador, comando);
@@ -36,7 +37,7 @@ class Sessao {
 
  private:
   std::shared_ptr<ecf::Impressora> impressora_;
-  std::vector<ecf::Item> parametros_;
+  std::vector<quorbal::Item> parametros_;
   std::int32_t timeout_ = 5;  // kept for the protocol; the emulated printer answers at once
   bool tem_resposta_ = false;
   ecf::Resposta resposta_;

@@ -118,8 +118,8 @@ TEST_F(Saida, PedacosAtravessamORegistroDeRespostaIntactos) {
   const Resposta r = Ok("LeImpressao");
   const std::string pedaco = Retorno(r, "TextoImpressao");
   ASSERT_NE(pedaco.find('\x1B'), std::string::npos);
-  Registro lido;
-  ASSERT_TRUE(LeRegistro(FormataResposta(r), lido));
+  quorbal::Registro lido;
+  ASSERT_TRUE(quorbal::LeRegistro(FormataResposta(r), lido));
   ASSERT_EQ(lido.itens.size(), 1u);
   EXPECT_EQ(lido.itens[0].nome, "TextoImpressao");
   EXPECT_EQ(lido.itens[0].valor, pedaco);

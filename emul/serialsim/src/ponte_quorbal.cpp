@@ -2,6 +2,7 @@
 
 #include "ecf/impressora.h"
 #include "ecf/registro.h"
+#include "quorbal/registro.h"
 
 namespace serialsim {
 
@@ -13,8 +14,8 @@ PonteQuorbal::PonteQuorbal(std::string pasta) : pasta_(std::move(pasta)) {}
 PonteQuorbal::~PonteQuorbal() = default;
 
 bool PonteQuorbal::Responde(const std::string& texto, std::string& resposta) {
-  ecf::Registro registro;
-  if (!ecf::LeRegistro(texto, registro)) return false;
+  quorbal::Registro registro;
+  if (!quorbal::LeRegistro(texto, registro)) return false;
   if (!impressora_) {
     // Opened at the first command so that a printer never asked for leaves no context file.
     std::unique_ptr<ecf::Impressora> aberta = ecf::Impressora::Abre(pasta_);

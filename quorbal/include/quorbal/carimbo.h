@@ -8,10 +8,7 @@ namespace quorbal {
 
 std::string FormataCarimbo(const compat::LocalTime& t);
 
-// Transcript record "{0;" + head + ";" + items + ";}".
-std::string ComporRegistro(const std::string& cabeca, const std::string& itens);
-
-// A whole command or reply line: time stamp, " -> " or " <- ", record.
+// A whole command or reply line: time stamp, " -> " or " <- ", record (ComporRegistro).
 std::string ComporLinhaComando(const compat::LocalTime& t, const std::string& comando, const std::string& parametros);
 std::string ComporLinhaResposta(const compat::LocalTime& t, const std::string& codigo, const std::string& itens);
 

@@ -9,14 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "quorbal/registro.h"
+
 namespace ecf {
 
-// One named value as it travels: text plus the protocol type code (0..10).
-struct Item {
-  std::string nome;
-  std::string valor;
-  std::uint8_t tipo = 7;
-};
+// The protocol's named value; the emulator's commands and replies carry these.
+using Item = quorbal::Item;
 
 struct Resposta {
   std::int32_t codigo_erro = 0;  // 0 = success
