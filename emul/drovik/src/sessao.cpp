@@ -1,7 +1,7 @@
 #include "sessao.h"
 
 #include "compat/clock.h"
-#include "ecf/registro.h"
+#include "ecf/resposta.h"
 #include "quorbal/carimbo.h"
 #include "quorbal/catalogo.h"
 #include "quorbal/registro.h"

@@ -1,6 +1,6 @@
 // The printer's output through its commands: LeImpressao, readings to the host, the detail and
 // fiscal memory readings, the memory window registers, and all of it surviving the context file.
-#include "ecf/registro.h"
+#include "ecf/resposta.h"
 #include "filtro_impressao.h"
 #include "saida_apoio.h"
 

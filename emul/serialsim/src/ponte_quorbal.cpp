@@ -1,7 +1,7 @@
 #include "ponte_quorbal.h"
 
 #include "ecf/impressora.h"
-#include "ecf/registro.h"
+#include "ecf/resposta.h"
 #include "quorbal/registro.h"
 
 namespace serialsim {

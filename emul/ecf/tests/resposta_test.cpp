@@ -1,4 +1,4 @@
-#include "ecf/registro.h"
+#include "ecf/resposta.h"
 
 #include "gtest/gtest.h"
 
