@@ -24,14 +24,18 @@ class ImpressoraEmulada final : public Impressora {
   ImpressoraEmulada(ArquivoDeContexto arquivo, Estado estado, std::unique_ptr<Saida> saida)
       : arquivo_(std::move(arquivo)), estado_(std::move(estado)), saida_(std::move(saida)) {}
 
-  // Opening: the memories follow the state, and the context file is written back as it was read
-  // (a damaged one restored byte for byte), or encoded anew when there was none or the output
-  // had to bring its memories in line.
+  // Opening: the memories follow the state. The context file was left as it was read (a damaged
+  // one already restored byte for byte); it is written only when there was none or the output had
+  // to bring its memories in line.
   bool Inicia(std::string lidos) {
     saida_->Registra(estado_, {});
     estado_gravado_ = CodificaEstado(estado_);
     revisao_gravada_ = saida_->Revisao();
-    if (lidos.empty() || revisao_gravada_ != 0) lidos = MontaContexto(estado_gravado_, saida_->Grava());
+    if (!lidos.empty() && revisao_gravada_ == 0) {
+      gravado_ = std::move(lidos);
+      return true;
+    }
+    lidos = MontaContexto(estado_gravado_, saida_->Grava());
     if (!arquivo_.Grava(lidos)) return false;
     gravado_ = std::move(lidos);
     return true;

@@ -1,10 +1,9 @@
 #include "contexto/contexto.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
+#include "contexto/arquivos.h"
 #include "contexto/codificacao.h"
 #include "contexto/codificacao_estado.h"
 #include "contexto/crc32.h"
@@ -23,30 +22,6 @@ void AcrescentaSecao(Escritor& destino, const char (&marca)[5], const std::strin
   destino.bytes().append(marca, 4);
   destino.Inteiro(conteudo.size(), 4);
   destino.bytes() += conteudo;
-}
-
-bool LeArquivo(const std::string& caminho, std::string& bytes) {
-  std::ifstream f(std::filesystem::path(caminho), std::ios::binary);
-  if (!f) return false;
-  bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-  return !f.bad();
-}
-
-bool GravaAtomico(const std::string& temporario, const std::string& destino, const std::string& bytes) {
-  {
-    std::ofstream f(std::filesystem::path(temporario), std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    f.flush();
-    if (!f) return false;
-  }
-  std::error_code erro;
-  std::filesystem::rename(temporario, destino, erro);
-  if (erro) {
-    std::filesystem::remove(temporario, erro);
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -124,12 +99,17 @@ ArquivoDeContexto::ArquivoDeContexto(const std::string& pasta, int numero) : pas
 ArquivoDeContexto::Origem ArquivoDeContexto::Carrega(std::string& bytes, Estado& estado, std::string& saida) {
   std::string lidos;
   bool existe = LeArquivo(caminho_, lidos);
+  std::string copia;
+  const bool tem_copia = LeArquivo(copia_, copia);
   if (existe && DecodificaContexto(lidos, estado, saida)) {
+    // Intact: nothing to write but a copy left behind by a save cut short, and the file's time,
+    // so that the printer just opened holds the newest rasc*.bin.
+    if (!tem_copia || copia != lidos) GravaAtomico(temporario_, copia_, lidos);
+    Toca(caminho_);
     bytes = std::move(lidos);
     return Origem::kArquivo;
   }
-  std::string copia;
-  if (LeArquivo(copia_, copia) && DecodificaContexto(copia, estado, saida)) {
+  if (tem_copia && DecodificaContexto(copia, estado, saida)) {
     bytes = std::move(copia);
     GravaAtomico(temporario_, caminho_, bytes);
     return Origem::kCopia;

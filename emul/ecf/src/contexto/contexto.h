@@ -26,9 +26,10 @@ class ArquivoDeContexto {
   const std::string& CaminhoCopia() const { return copia_; }
 
   enum class Origem { kNovo, kArquivo, kCopia };
-  // Finds the last good context: the file itself, or, when it is damaged or missing, the copy,
-  // which is then written back under the context name. A damaged file with no good copy is kept
-  // aside as rasc<n>.bin.avariado. kNovo: no good context anywhere (bytes left empty).
+  // Finds the last good context: the file itself (then only touched, and the copy brought in line
+  // with it), or, when it is damaged or missing, the copy, which is then written back under the
+  // context name. A damaged file with no good copy is kept aside as rasc<n>.bin.avariado. kNovo:
+  // no good context anywhere (bytes left empty).
   Origem Carrega(std::string& bytes, Estado& estado, std::string& saida);
 
   // Writes the context file and then the copy, each through a temporary file and a rename.

@@ -1,0 +1,124 @@
+// Saves cut short: a crash at any write step of a command leaves a printer that reopens in the
+// state before the command or after it, never a mix of the two.
+#include <functional>
+#include <stdexcept>
+
+#include "contexto/arquivos.h"
+#include "saida_apoio.h"
+
+namespace ecf::teste {
+namespace {
+
+struct Queda : std::runtime_error {
+  Queda() : std::runtime_error("queda simulada") {}
+};
+
+// What a reopened printer shows: its context file and copy, the print data still to fetch and a
+// detail-memory reading of everything recorded.
+struct Retrato {
+  std::string contexto, copia, pendente, mfd;
+  bool operator==(const Retrato& o) const {
+    return contexto == o.contexto && copia == o.copia && pendente == o.pendente && mfd == o.mfd;
+  }
+};
+
+class Gravacao : public Saida {
+ protected:
+  using Passo = std::function<void()>;
+
+  void TearDown() override { DefineFalhaSimulada({}); }
+
+  void AbreEm(const PastaTemporaria& pasta) {
+    impressora_.reset();
+    impressora_ = Impressora::Abre(pasta.caminho(), 0);
+    ASSERT_NE(impressora_, nullptr);
+  }
+
+  Retrato Retrata(const PastaTemporaria& pasta) {
+    AbreEm(pasta);
+    Retrato r{Contexto(), LeBytes(pasta.arquivo(".rasc0.good")), Impressao(), {}};
+    // Refused while a coupon is open: the refusal is what is compared then.
+    r.mfd = Exec("EmiteLeituraFitaDetalhe", {{"Destino", "S"}, {"COOInicial", "1"}, {"COOFinal", "999999"}}).nome_erro;
+    r.mfd += Impressao();
+    return r;
+  }
+
+  // The command run with a crash at write step `etapa` (from 0); false when it finished first.
+  bool ExecutaComQueda(const Passo& comando, int etapa) {
+    int passos = 0;
+    DefineFalhaSimulada([&](EtapaGravacao) {
+      if (passos++ == etapa) throw Queda();
+    });
+    bool caiu = false;
+    try {
+      comando();
+    } catch (const Queda&) {
+      caiu = true;
+    }
+    DefineFalhaSimulada({});
+    impressora_.reset();  // the process is gone: nothing more is written
+    return caiu;
+  }
+
+  void VerificaQuedas(const Passo& prepara, const Passo& comando) {
+    PastaTemporaria pasta_antes, pasta_depois;
+    AbreEm(pasta_antes);
+    prepara();
+    const Retrato antes = Retrata(pasta_antes);
+    AbreEm(pasta_depois);
+    prepara();
+    comando();
+    const Retrato depois = Retrata(pasta_depois);
+    ASSERT_FALSE(antes == depois);
+
+    int etapa = 0;
+    for (;; ++etapa) {
+      PastaTemporaria pasta;
+      AbreEm(pasta);
+      prepara();
+      if (!ExecutaComQueda(comando, etapa)) break;
+      const Retrato reaberto = Retrata(pasta);
+      EXPECT_TRUE(reaberto == antes || reaberto == depois) << "queda na etapa " << etapa;
+    }
+    EXPECT_GE(etapa, 4) << "a command that changes the state writes the context and its copy";
+  }
+};
+
+TEST_F(Gravacao, QuedaEmQualquerEtapaDeixaOAntesOuODepois) {
+  const Passo abre_cupom = [this] {
+    Ok("AbreCupomFiscal");
+    Impressao();
+  };
+  const Passo vende = [this] {
+    Ok("VendeItem", {{"CodProduto", "001"}, {"NomeProduto", "Arroz"}, {"Quantidade", "2"},
+                       {"PrecoUnitario", "10,50"}, {"CodAliquota", "0"}});
+  };
+  const Passo cupons = [this] {
+    for (int i = 0; i < 3; ++i) Cupom();
+    Impressao();
+  };
+  const struct {
+    const char* nome;
+    Passo prepara, comando;
+  } casos[] = {
+      {"VendeItem", abre_cupom, vende},
+      {"EncerraDocumento",
+       [&, this] {
+         abre_cupom();
+         for (int i = 0; i < 8; ++i) vende();
+         Ok("PagaCupom", {{"NomeMeioPagamento", "Dinheiro"}, {"Valor", "200"}});
+       },
+       [this] { Ok("EncerraDocumento", {{"TextoPromocional", "Volte sempre"}}); }},
+      {"EmiteReducaoZ", cupons, [this] { Ok("EmiteReducaoZ"); }},
+      {"LeImpressao de uma leitura", [&, this] { cupons(); Ok("EmiteLeituraFitaDetalhe", {{"Destino", "S"}, {"COOInicial", "1"}, {"COOFinal", "999999"}}); },
+       [this] { Ok("LeImpressao"); }},
+      {"IniciaFitaDetalhe", [&, this] { cupons(); Ok("EmiteReducaoZ"); Impressao(); }, [this] { Ok("IniciaFitaDetalhe", {{"NumSerie", "MFD0000002"}}); }},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    VerificaQuedas(caso.prepara, caso.comando);
+  }
+}
+
+}  // namespace
+}  // namespace ecf::teste
