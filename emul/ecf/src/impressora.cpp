@@ -35,10 +35,7 @@ class ImpressoraEmulada final : public Impressora {
       gravado_ = std::move(lidos);
       return true;
     }
-    lidos = MontaContexto(estado_gravado_, saida_->Grava());
-    if (!arquivo_.Grava(lidos)) return false;
-    gravado_ = std::move(lidos);
-    return true;
+    return Grava(estado_gravado_);
   }
 
   Resposta Executa(const std::string& comando, const std::vector<Item>& parametros) override {
@@ -102,11 +99,19 @@ class ImpressoraEmulada final : public Impressora {
   bool GravaSeMudou() {
     std::string estado = CodificaEstado(estado_);
     if (estado == estado_gravado_ && saida_->Revisao() == revisao_gravada_) return true;
+    if (!Grava(estado)) return false;
+    estado_gravado_ = std::move(estado);
+    revisao_gravada_ = saida_->Revisao();
+    return true;
+  }
+
+  // What grew goes to its files first, then the context that commits it (and its copy).
+  bool Grava(const std::string& estado) {
+    if (!saida_->AcrescentaArquivos()) return false;
     std::string bytes = MontaContexto(estado, saida_->Grava());
     if (bytes != gravado_ && !arquivo_.Grava(bytes)) return false;
     gravado_ = std::move(bytes);
-    estado_gravado_ = std::move(estado);
-    revisao_gravada_ = saida_->Revisao();
+    saida_->ContextoGravado();
     return true;
   }
 
@@ -127,13 +132,19 @@ std::unique_ptr<Impressora> AbreImpressora(const std::string& pasta, int numero,
   Estado estado;
   std::string bytes_saida;
   std::string bytes;
-  std::unique_ptr<Saida> saida = cria_saida();
+  const auto nova_saida = [&] {
+    std::unique_ptr<Saida> saida = cria_saida();
+    saida->Associa(arquivo.BaseArquivos());
+    return saida;
+  };
+  std::unique_ptr<Saida> saida = nova_saida();
   if (arquivo.Carrega(bytes, estado, bytes_saida) == ArquivoDeContexto::Origem::kNovo) {
     estado = EstadoInicial();
     estado.inicio_operacao = AgoraHospedeiro();
   } else if (!saida->Carrega(bytes_saida)) {
-    // The output's part is unreadable: keep the fiscal state, start the output afresh.
-    saida = cria_saida();
+    // The output's part is unreadable, or its files do not hold what it committed: keep the
+    // fiscal state, start the output afresh.
+    saida = nova_saida();
     bytes.clear();
   }
   auto impressora = std::make_unique<ImpressoraEmulada>(std::move(arquivo), std::move(estado), std::move(saida));

@@ -56,7 +56,7 @@ bool DecodificaContexto(const std::string& bytes, Estado& estado, std::string& s
   std::uint64_t versao = cabecalho.Inteiro(2);
   cabecalho.Inteiro(2);
   std::uint64_t tamanho = cabecalho.Inteiro(4);
-  if (versao != kVersaoContexto || tamanho != bytes.size() - kCabecalho - kRodape) return false;
+  if ((versao != kVersaoContexto && versao != kVersaoContextoAnterior) || tamanho != bytes.size() - kCabecalho - kRodape) return false;
   std::size_t fim_carga = kCabecalho + tamanho;
   Leitor rodape(bytes, fim_carga, bytes.size());
   if (rodape.Inteiro(4) != Crc32(bytes.data(), fim_carga)) return false;
@@ -91,7 +91,8 @@ bool DecodificaContexto(const std::string& bytes, Estado& estado, std::string& s
 ArquivoDeContexto::ArquivoDeContexto(const std::string& pasta, int numero) : pasta_(pasta) {
   std::filesystem::path base = pasta.empty() ? std::filesystem::path(".") : std::filesystem::path(pasta);
   std::string n = std::to_string(numero);
-  caminho_ = (base / ("rasc" + n + ".bin")).string();
+  base_ = (base / ("rasc" + n)).string();
+  caminho_ = base_ + ".bin";
   copia_ = (base / (".rasc" + n + ".good")).string();
   temporario_ = (base / (".rasc" + n + ".tmp")).string();
 }

@@ -8,7 +8,9 @@
 
 namespace ecf {
 
-constexpr std::uint16_t kVersaoContexto = 2;
+// Version 3 keeps the memories in their own files; version 2 files (memories inside) are read.
+constexpr std::uint16_t kVersaoContexto = 3;
+constexpr std::uint16_t kVersaoContextoAnterior = 2;
 
 // File bytes for a state and the output's own part; the same state always gives the same bytes.
 std::string CodificaContexto(const Estado& estado, const std::string& saida);
@@ -24,6 +26,8 @@ class ArquivoDeContexto {
 
   const std::string& Caminho() const { return caminho_; }
   const std::string& CaminhoCopia() const { return copia_; }
+  // pasta/rasc<n>: what the files beside the context are named from.
+  const std::string& BaseArquivos() const { return base_; }
 
   enum class Origem { kNovo, kArquivo, kCopia };
   // Finds the last good context: the file itself (then only touched, and the copy brought in line
@@ -37,6 +41,7 @@ class ArquivoDeContexto {
 
  private:
   std::string pasta_;
+  std::string base_;
   std::string caminho_;
   std::string copia_;
   std::string temporario_;

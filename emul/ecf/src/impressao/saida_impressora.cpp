@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "contexto/arquivo_crescente.h"
 #include "fiscal/relogio.h"
 #include "fiscal/totais.h"
 #include "impressao/armazem_impressao.h"
@@ -22,7 +23,8 @@ using memorias::TipoDocumento;  // the kind recorded in the detail memory
 constexpr char kModelo[] = "ECF EMULADO";
 constexpr char kMarca[] = "EMULADOR";
 constexpr char kVersao[] = "01.00.00";
-constexpr std::uint8_t kVersaoSaida = 2;
+constexpr std::uint8_t kVersaoSaida = 3;
+constexpr std::uint8_t kVersaoMemoriasNoContexto = 2;  // the previous layout: memories inline
 constexpr int kLinhasAteGuilhotina = 5;  // the last printed line passes the cutter before the cut
 
 impressao::Estabelecimento Loja(const Estado& e) {
@@ -163,25 +165,62 @@ class SaidaImpressora final : public Saida {
     return static_cast<std::uint64_t>(memorias_.FitaDetalhe().PaginasArea()) * memorias::MemoriaFitaDetalhe::kDadosPagina;
   }
 
+  void Associa(const std::string& base) override {
+    arquivo_mf_ = ArquivoCrescente(base, ".mf");
+    arquivo_mfd_ = ArquivoCrescente(base, ".mfd");
+  }
+
+  bool AcrescentaArquivos() override {
+    const std::string& mf = memorias_.Fiscal().Imagem();
+    if (!arquivo_mf_.Acrescenta(std::string_view(mf).substr(arquivo_mf_.Confirmados()))) return false;
+    memorias::MemoriaFitaDetalhe& mfd = memorias_.FitaDetalhe();
+    const auto gravadas = static_cast<std::uint32_t>(arquivo_mfd_.Confirmados() / kPagina);
+    const std::uint32_t completas = mfd.PaginasCompletas();
+    if (completas > gravadas && !arquivo_mfd_.Acrescenta(mfd.Trecho(gravadas, completas))) return false;
+    if (arquivo_mfd_.Guardado()) mfd.Entrega(completas, FontePaginas());
+    return true;
+  }
+
   std::string Grava() const override {
     Escritor e;
     e.Inteiro(kVersaoSaida, 1);
     e.Inteiro(linhas_, 4);
     armazem_.Serializa(e);
-    memorias_.Serializa(e);
+    arquivo_mf_.Serializa(e);
+    arquivo_mfd_.Serializa(e);
+    memorias_.FitaDetalhe().SerializaResumo(e);
     return std::move(e.bytes());
+  }
+
+  void ContextoGravado() override {
+    arquivo_mf_.Descarta();
+    arquivo_mfd_.Descarta();
   }
 
   bool Carrega(const std::string& bytes) override {
     if (bytes.empty()) return true;  // a context from before any output was kept
     Leitor l(bytes, 0, bytes.size());
-    if (l.Inteiro(1) != kVersaoSaida) return false;
+    const std::uint64_t versao = l.Inteiro(1);
+    if (versao == kVersaoMemoriasNoContexto) return CarregaComMemorias(l);
     const auto linhas = static_cast<std::uint32_t>(l.Inteiro(4));
     impressao::ArmazemImpressao armazem;
+    ArquivoCrescente mf = arquivo_mf_, mfd = arquivo_mfd_;
     memorias::Memorias memorias(kVersao);
-    if (!l.ok() || !armazem.Desserializa(l) || !memorias.Desserializa(l) || !l.NoFim()) return false;
+    std::string imagem_mf;
+    const bool ok = versao == kVersaoSaida && l.ok() && armazem.Desserializa(l) && mf.Desserializa(l) &&
+                    mfd.Desserializa(l) && memorias.FitaDetalhe().DesserializaResumo(l, FontePaginas()) && l.NoFim() &&
+                    mfd.Confirmados() == memorias.FitaDetalhe().PaginasCompletas() * std::uint64_t{kPagina} &&
+                    mf.Ajusta() && mfd.Ajusta() && mf.Le(0, static_cast<std::size_t>(mf.Confirmados()), imagem_mf) &&
+                    memorias.Fiscal().CarregaImagem(imagem_mf);
+    if (!ok) {
+      mf.PoeDeLado();
+      mfd.PoeDeLado();
+      return false;
+    }
     linhas_ = linhas;
     armazem_ = std::move(armazem);
+    arquivo_mf_ = std::move(mf);
+    arquivo_mfd_ = std::move(mfd);
     memorias_ = std::move(memorias);
     return true;
   }
@@ -189,6 +228,29 @@ class SaidaImpressora final : public Saida {
   std::uint64_t Revisao() const override { return revisao_; }
 
  private:
+  static constexpr std::uint32_t kPagina = memorias::MemoriaFitaDetalhe::kTamanhoPagina;
+
+  // The detail memory's handed-over pages are read back from its file.
+  memorias::MemoriaFitaDetalhe::FontePaginas FontePaginas() {
+    return [this](std::uint32_t paginas, std::string& bytes) {
+      return arquivo_mfd_.Le(0, static_cast<std::size_t>(paginas) * kPagina, bytes);
+    };
+  }
+
+  // The previous layout: both memories inside the context. They go whole to their files at the
+  // next save.
+  bool CarregaComMemorias(Leitor& l) {
+    const auto linhas = static_cast<std::uint32_t>(l.Inteiro(4));
+    impressao::ArmazemImpressao armazem;
+    memorias::Memorias memorias(kVersao);
+    if (!l.ok() || !armazem.Desserializa(l) || !memorias.Desserializa(l) || !l.NoFim()) return false;
+    linhas_ = linhas;
+    armazem_ = std::move(armazem);
+    memorias_ = std::move(memorias);
+    ++revisao_;
+    return true;
+  }
+
   // Brings the memories in line with the state: fiscal memory header, owners and Z records, and the
   // detail memory of the serial number in force. Answers whether anything was written.
   bool Sincroniza(const Estado& e) {
@@ -210,6 +272,7 @@ class SaidaImpressora final : public Saida {
     if (!e.numero_serie_mfd.empty() && mfd.Identificacao().numero_serie_mfd != e.numero_serie_mfd) {
       // A new detail memory takes the place of the one in use.
       mfd = memorias::MemoriaFitaDetalhe();
+      arquivo_mfd_.Recomeca();
       mfd.Inicializa({e.numero_serie_mfd, e.numero_serie, e.cnpj, hoje, 0}, paginas_mfd_);
       mudou = true;
     }
@@ -318,6 +381,8 @@ class SaidaImpressora final : public Saida {
   std::uint32_t paginas_mfd_;  // size of each new detail memory
   memorias::Memorias memorias_{kVersao};
   impressao::ArmazemImpressao armazem_;
+  ArquivoCrescente arquivo_mf_{"", ""};
+  ArquivoCrescente arquivo_mfd_{"", ""};
   std::uint32_t linhas_ = 0;
   std::uint64_t revisao_ = 0;
 };
