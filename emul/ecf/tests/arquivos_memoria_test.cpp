@@ -104,6 +104,25 @@ TEST_F(ArquivosDeMemoria, ArquivoMaisCurtoQueOConfirmadoGuardadoDeLado) {
   EXPECT_NE(LeituraMFD().find("Arroz"), std::string::npos);
 }
 
+TEST_F(ArquivosDeMemoria, LeituraLongaAoHospedeiroFicaNoSeuArquivoEContinuaDepoisDeReaberta) {
+  for (int i = 0; i < 40; ++i) Cupom();
+  Impressao();
+  const std::size_t antes = Contexto().size();
+  Ok("EmiteLeituraFitaDetalhe", {{"Destino", "S"}, {"COOInicial", "1"}, {"COOFinal", "999999"}});
+  const std::string carretel = pasta_.arquivo("rasc0-0.imp");
+  const std::string leitura = LeBytes(carretel);
+  ASSERT_GT(leitura.size(), 3 * 4000u);
+  EXPECT_LT(Contexto().size(), antes + 200);  // the context keeps where the reading stands, not its text
+  std::string recebido = Retorno(Ok("LeImpressao"), "TextoImpressao");
+  Abre();
+  recebido += Impressao();
+  EXPECT_EQ(recebido, leitura);
+  EXPECT_TRUE(TemLinha(leitura, Par("DOCUMENTOS REPRODUZIDOS", "40")));
+  // All fetched: the next document's save removes the file.
+  Cupom();
+  EXPECT_FALSE(std::filesystem::exists(carretel));
+}
+
 TEST_F(ArquivosDeMemoria, ContextoDoLeiauteAnteriorConvertidoAoAbrir) {
   impressora_.reset();
   const std::string antigo = LeBytes(std::string(ECF_DADOS_TESTE) + "/contexto_versao2.bin");

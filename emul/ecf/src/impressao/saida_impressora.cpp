@@ -166,11 +166,14 @@ class SaidaImpressora final : public Saida {
   }
 
   void Associa(const std::string& base) override {
+    base_ = base;
+    armazem_.Associa(base);
     arquivo_mf_ = ArquivoCrescente(base, ".mf");
     arquivo_mfd_ = ArquivoCrescente(base, ".mfd");
   }
 
   bool AcrescentaArquivos() override {
+    if (!armazem_.AcrescentaArquivo()) return false;
     const std::string& mf = memorias_.Fiscal().Imagem();
     if (!arquivo_mf_.Acrescenta(std::string_view(mf).substr(arquivo_mf_.Confirmados()))) return false;
     memorias::MemoriaFitaDetalhe& mfd = memorias_.FitaDetalhe();
@@ -185,7 +188,7 @@ class SaidaImpressora final : public Saida {
     Escritor e;
     e.Inteiro(kVersaoSaida, 1);
     e.Inteiro(linhas_, 4);
-    armazem_.Serializa(e);
+    armazem_.SerializaResumo(e);
     arquivo_mf_.Serializa(e);
     arquivo_mfd_.Serializa(e);
     memorias_.FitaDetalhe().SerializaResumo(e);
@@ -193,6 +196,7 @@ class SaidaImpressora final : public Saida {
   }
 
   void ContextoGravado() override {
+    armazem_.ContextoGravado();
     arquivo_mf_.Descarta();
     arquivo_mfd_.Descarta();
   }
@@ -204,15 +208,17 @@ class SaidaImpressora final : public Saida {
     if (versao == kVersaoMemoriasNoContexto) return CarregaComMemorias(l);
     const auto linhas = static_cast<std::uint32_t>(l.Inteiro(4));
     impressao::ArmazemImpressao armazem;
+    armazem.Associa(base_);
     ArquivoCrescente mf = arquivo_mf_, mfd = arquivo_mfd_;
     memorias::Memorias memorias(kVersao);
     std::string imagem_mf;
-    const bool ok = versao == kVersaoSaida && l.ok() && armazem.Desserializa(l) && mf.Desserializa(l) &&
+    const bool ok = versao == kVersaoSaida && l.ok() && armazem.DesserializaResumo(l) && mf.Desserializa(l) &&
                     mfd.Desserializa(l) && memorias.FitaDetalhe().DesserializaResumo(l, FontePaginas()) && l.NoFim() &&
                     mfd.Confirmados() == memorias.FitaDetalhe().PaginasCompletas() * std::uint64_t{kPagina} &&
                     mf.Ajusta() && mfd.Ajusta() && mf.Le(0, static_cast<std::size_t>(mf.Confirmados()), imagem_mf) &&
                     memorias.Fiscal().CarregaImagem(imagem_mf);
     if (!ok) {
+      armazem.PoeDeLado();
       mf.PoeDeLado();
       mfd.PoeDeLado();
       return false;
@@ -242,6 +248,7 @@ class SaidaImpressora final : public Saida {
   bool CarregaComMemorias(Leitor& l) {
     const auto linhas = static_cast<std::uint32_t>(l.Inteiro(4));
     impressao::ArmazemImpressao armazem;
+    armazem.Associa(base_);
     memorias::Memorias memorias(kVersao);
     if (!l.ok() || !armazem.Desserializa(l) || !memorias.Desserializa(l) || !l.NoFim()) return false;
     linhas_ = linhas;
@@ -380,6 +387,7 @@ class SaidaImpressora final : public Saida {
 
   std::uint32_t paginas_mfd_;  // size of each new detail memory
   memorias::Memorias memorias_{kVersao};
+  std::string base_;  // the files' names start with it
   impressao::ArmazemImpressao armazem_;
   ArquivoCrescente arquivo_mf_{"", ""};
   ArquivoCrescente arquivo_mfd_{"", ""};
