@@ -133,14 +133,15 @@ TEST_F(ArquivosDeMemoria, ContextoDoLeiauteAnteriorConvertidoAoAbrir) {
   const std::string convertido = Contexto();
   EXPECT_EQ(convertido.substr(0, 6), std::string("RASC\x03\x00", 6));
   EXPECT_LT(convertido.size(), antigo.size());
-  EXPECT_EQ(LeBytes(pasta_.arquivo(".rasc0.good")), convertido);
   EXPECT_EQ(LeBytes(Mfd()).size() % 528, 0u);
   EXPECT_FALSE(LeBytes(Mf()).empty());
   // The state as it was: a coupon open with one item, one Z in the fiscal memory.
   EXPECT_EQ(Inteiro("COO"), "5");
   EXPECT_EQ(Inteiro("CRZ"), "1");
   EXPECT_EQ(Moeda("TotalDocBruto"), "8,25");
-  // Opened again, nothing more to convert.
+  // Closed, its copy is the new context; opened again, nothing more to convert.
+  impressora_.reset();
+  EXPECT_EQ(LeBytes(pasta_.arquivo(".rasc0.good")), convertido);
   Abre();
   EXPECT_EQ(Contexto(), convertido);
   Ok("CancelaCupom");

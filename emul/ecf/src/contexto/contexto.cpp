@@ -124,8 +124,8 @@ ArquivoDeContexto::Origem ArquivoDeContexto::Carrega(std::string& bytes, Estado&
   return Origem::kNovo;
 }
 
-bool ArquivoDeContexto::Grava(const std::string& bytes) {
-  return GravaAtomico(temporario_, caminho_, bytes) && GravaAtomico(temporario_, copia_, bytes);
-}
+bool ArquivoDeContexto::Grava(const std::string& bytes) { return GravaAtomico(temporario_, caminho_, bytes); }
+
+bool ArquivoDeContexto::GuardaCopia(const std::string& bytes) { return GravaAtomico(temporario_, copia_, bytes); }
 
 }  // namespace ecf

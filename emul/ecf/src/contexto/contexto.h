@@ -36,8 +36,14 @@ class ArquivoDeContexto {
   // no good context anywhere (bytes left empty).
   Origem Carrega(std::string& bytes, Estado& estado, std::string& saida);
 
-  // Writes the context file and then the copy, each through a temporary file and a rename.
+  // Writes the context file through a temporary file and a rename: a crash leaves the old file
+  // or the new one, never a damaged one.
   bool Grava(const std::string& bytes);
+  // The copy is needed only when the file gets damaged from outside, which happens while the
+  // printer is closed (the context check of a command-file replay damages it between a close and
+  // an open): it is written when the printer closes, and brought in line on opening after a
+  // crash.
+  bool GuardaCopia(const std::string& bytes);
 
  private:
   std::string pasta_;

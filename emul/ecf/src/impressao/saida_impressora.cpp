@@ -10,6 +10,7 @@
 #include "impressao/documentos.h"
 #include "impressao/leituras_memoria.h"
 #include "impressao/texto_impresso.h"
+#include "memorias/capacidade_mfd.h"
 #include "memorias/memorias.h"
 
 namespace ecf {
@@ -630,6 +631,6 @@ std::unique_ptr<Saida> CriaSaidaImpressora(std::uint32_t paginas_mfd) {
   return std::make_unique<SaidaImpressora>(paginas_mfd);
 }
 
-std::unique_ptr<Saida> CriaSaida() { return CriaSaidaImpressora(); }
+std::unique_ptr<Saida> CriaSaida() { return CriaSaidaImpressora(memorias::PaginasMFDConfiguradas()); }
 
 }  // namespace ecf
