@@ -160,6 +160,8 @@ std::unique_ptr<Impressora> AbreImpressora(const std::string& pasta, int numero,
     saida = nova_saida();
     bytes.clear();
   }
+  // A context of the previous layout kept every Z: the fiscal memory holds them, the state the last.
+  if (estado.reducoes.size() > 1) estado.reducoes.erase(estado.reducoes.begin(), estado.reducoes.end() - 1);
   auto impressora = std::make_unique<ImpressoraEmulada>(std::move(arquivo), std::move(estado), std::move(saida));
   if (!impressora->Inicia(std::move(bytes))) return nullptr;
   return impressora;

@@ -274,8 +274,13 @@ class SaidaImpressora final : public Saida {
     if (!e.cnpj.empty() && (donos.empty() || donos.back().cnpj != e.cnpj || donos.back().inscricao_estadual != e.ie ||
                             donos.back().inscricao_municipal != e.im))
       mudou |= mf.GravaProprietario({e.contadores.proprietarios, e.contadores.crz, hoje, 0, e.cnpj, e.ie, e.im});
-    for (std::size_t i = mf.Reducoes().size(); i < e.reducoes.size(); ++i)
-      if (!(mudou |= mf.GravaReducao(e.reducoes[i]))) break;
+    // The state keeps the last Z (a context of the previous layout, all of them): those the fiscal
+    // memory has not recorded yet go there, in order.
+    for (const RegistroReducao& z : e.reducoes)
+      if (mf.Reducoes().empty() || z.crz > mf.Reducoes().back().crz) {
+        if (!mf.GravaReducao(z)) break;
+        mudou = true;
+      }
     memorias::MemoriaFitaDetalhe& mfd = memorias_.FitaDetalhe();
     if (!e.numero_serie_mfd.empty() && mfd.Identificacao().numero_serie_mfd != e.numero_serie_mfd) {
       // A new detail memory takes the place of the one in use.
