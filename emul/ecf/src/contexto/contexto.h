@@ -1,6 +1,7 @@
-// The context file rasc<n>.bin: the printer's whole state with a version and a CRC, and the
-// emulator's own copy of the last good file, kept under a name that does not match rasc*.bin, from
-// which a damaged context file is rewritten byte for byte.
+// The context file rasc<n>.bin: the printer's state with a version and a CRC (what grows, the
+// memories, lives in files beside it that the output's part names), and the emulator's own copy of
+// the last good file, kept under a name that does not match rasc*.bin, from which a damaged context
+// file is rewritten byte for byte.
 #pragma once
 #include <string>
 
