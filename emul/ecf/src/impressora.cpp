@@ -23,18 +23,28 @@ class ImpressoraEmulada final : public Impressora {
  public:
   ImpressoraEmulada(ArquivoDeContexto arquivo, Estado estado, std::unique_ptr<Saida> saida)
       : arquivo_(std::move(arquivo)), estado_(std::move(estado)), saida_(std::move(saida)) {}
+  // Closing leaves the copy equal to the context file; a close cut short leaves it behind, and the
+  // next opening brings it in line.
+  ~ImpressoraEmulada() override {
+    try {
+      if (!copia_em_dia_) arquivo_.GuardaCopia(gravado_);
+    } catch (...) {
+    }
+  }
 
-  // Opening: the memories follow the state, and the context file is written back as it was read
-  // (a damaged one restored byte for byte), or encoded anew when there was none or the output
-  // had to bring its memories in line.
+  // Opening: the memories follow the state. The context file was left as it was read (a damaged
+  // one already restored byte for byte); it is written only when there was none or the output had
+  // to bring its memories in line.
   bool Inicia(std::string lidos) {
     saida_->Registra(estado_, {});
     estado_gravado_ = CodificaEstado(estado_);
     revisao_gravada_ = saida_->Revisao();
-    if (lidos.empty() || revisao_gravada_ != 0) lidos = MontaContexto(estado_gravado_, saida_->Grava());
-    if (!arquivo_.Grava(lidos)) return false;
-    gravado_ = std::move(lidos);
-    return true;
+    if (!lidos.empty() && revisao_gravada_ == 0) {
+      gravado_ = std::move(lidos);
+      copia_em_dia_ = true;  // the opening brought it in line
+      return true;
+    }
+    return Grava(estado_gravado_);
   }
 
   Resposta Executa(const std::string& comando, const std::vector<Item>& parametros) override {
@@ -75,7 +85,7 @@ class ImpressoraEmulada final : public Impressora {
     // A reading changes nothing: it needs no copy of the state to put back.
     const bool so_leitura = manipulacao.so_leitura;
     std::optional<Estado> antes;
-    if (!so_leitura) antes = estado_;
+    if (!so_leitura && !manipulacao.so_saida) antes = estado_;
     Sessao sessao{estado_, parametros, *saida_, AgoraHospedeiro() + estado_.desvio_relogio, ultimo_erro_,
                   ultimo_erro_nome_, {}, {}};
     if (Falha f = manipulacao.manipulador(sessao)) {
@@ -85,24 +95,35 @@ class ImpressoraEmulada final : public Impressora {
     resposta.retornos = std::move(sessao.retornos);
     if (so_leitura) return Ok();
     saida_->Registra(estado_, sessao.eventos);
-    if (!GravaSeMudou())
+    if (!GravaSeMudou(manipulacao.so_saida))
       return Erro("ErroContextDrvrEscrita", "Comando executado, mas o arquivo de contexto '" + arquivo_.Caminho() +
                                                 "' não pôde ser gravado");
     return Ok();
   }
 
   // Rewrites the context file when the state or the output's part changed. The fiscal state is
-  // encoded to compare (it is small); the output's part, which holds the detail memory, only
-  // when its revision moved, so commands that change neither (the memory window's address) cost
-  // no encoding of the memories and no write.
-  bool GravaSeMudou() {
-    std::string estado = CodificaEstado(estado_);
+  // encoded to compare, unless the command touches the output alone; the output's part only when
+  // its revision moved, so commands that change neither (the memory window's address, the drawer)
+  // cost no write.
+  bool GravaSeMudou(bool estado_intacto) {
+    std::string estado = estado_intacto ? estado_gravado_ : CodificaEstado(estado_);
     if (estado == estado_gravado_ && saida_->Revisao() == revisao_gravada_) return true;
-    std::string bytes = MontaContexto(estado, saida_->Grava());
-    if (bytes != gravado_ && !arquivo_.Grava(bytes)) return false;
-    gravado_ = std::move(bytes);
+    if (!Grava(estado)) return false;
     estado_gravado_ = std::move(estado);
     revisao_gravada_ = saida_->Revisao();
+    return true;
+  }
+
+  // What grew goes to its files first, then the context that commits it (and its copy).
+  bool Grava(const std::string& estado) {
+    if (!saida_->AcrescentaArquivos()) return false;
+    std::string bytes = MontaContexto(estado, saida_->Grava());
+    if (bytes != gravado_) {
+      if (!arquivo_.Grava(bytes)) return false;
+      copia_em_dia_ = false;
+    }
+    gravado_ = std::move(bytes);
+    saida_->ContextoGravado();
     return true;
   }
 
@@ -110,6 +131,7 @@ class ImpressoraEmulada final : public Impressora {
   Estado estado_;
   std::unique_ptr<Saida> saida_;
   std::string gravado_;          // the context file's bytes as last written
+  bool copia_em_dia_ = false;    // the copy holds them too
   std::string estado_gravado_;   // the fiscal state's part of them
   std::uint64_t revisao_gravada_ = 0;
   Falha ultimo_erro_;
@@ -123,15 +145,23 @@ std::unique_ptr<Impressora> AbreImpressora(const std::string& pasta, int numero,
   Estado estado;
   std::string bytes_saida;
   std::string bytes;
-  std::unique_ptr<Saida> saida = cria_saida();
+  const auto nova_saida = [&] {
+    std::unique_ptr<Saida> saida = cria_saida();
+    saida->Associa(arquivo.BaseArquivos());
+    return saida;
+  };
+  std::unique_ptr<Saida> saida = nova_saida();
   if (arquivo.Carrega(bytes, estado, bytes_saida) == ArquivoDeContexto::Origem::kNovo) {
     estado = EstadoInicial();
     estado.inicio_operacao = AgoraHospedeiro();
   } else if (!saida->Carrega(bytes_saida)) {
-    // The output's part is unreadable: keep the fiscal state, start the output afresh.
-    saida = cria_saida();
+    // The output's part is unreadable, or its files do not hold what it committed: keep the
+    // fiscal state, start the output afresh.
+    saida = nova_saida();
     bytes.clear();
   }
+  // A context of the previous layout kept every Z: the fiscal memory holds them, the state the last.
+  if (estado.reducoes.size() > 1) estado.reducoes.erase(estado.reducoes.begin(), estado.reducoes.end() - 1);
   auto impressora = std::make_unique<ImpressoraEmulada>(std::move(arquivo), std::move(estado), std::move(saida));
   if (!impressora->Inicia(std::move(bytes))) return nullptr;
   return impressora;

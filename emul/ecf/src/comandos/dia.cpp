@@ -158,7 +158,7 @@ Falha EmiteReducaoZ(Sessao& s) {
   e.data_ultima_z = pendente ? e.data_abertura : s.Hoje();
   e.data_abertura = 0;
   e.documentos.clear();
-  e.reducoes.push_back(z);
+  e.reducoes = {z};
   s.Emite(Impresso::kReducaoZ, -1).dia_encerrado = std::move(encerrado);
   return Ok();
 }

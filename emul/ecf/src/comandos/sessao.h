@@ -55,6 +55,10 @@ struct Manipulacao {
   // Reads a register: does not count as the printer's last error, since the register reader runs
   // after every command and would otherwise always hide the error it is meant to show.
   bool le_registrador;
+  // Changes the output alone (LeImpressao moves through the print data): the fiscal state needs no
+  // copy and is not encoded again, so fetching a long reading costs the same per piece however
+  // large the state.
+  bool so_saida;
 };
 
 const Manipulacao& ManipulacaoDe(quorbal::Comando comando);

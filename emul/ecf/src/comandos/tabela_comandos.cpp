@@ -34,8 +34,10 @@ constexpr bool SoLeitura(Comando c) {
   }
 }
 
+constexpr bool SoSaida(Comando c) { return c == Comando::LeImpressao; }
+
 constexpr Manipulacao kManipuladores[] = {
-#define ECF_MANIPULACAO(nome) {nome, SoLeitura(Comando::nome), LeRegistrador(Comando::nome)},
+#define ECF_MANIPULACAO(nome) {nome, SoLeitura(Comando::nome), LeRegistrador(Comando::nome), SoSaida(Comando::nome)},
     QUORBAL_COMANDOS(ECF_MANIPULACAO)
 #undef ECF_MANIPULACAO
 };

@@ -1,10 +1,9 @@
 #include "contexto/contexto.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
+#include "contexto/arquivos.h"
 #include "contexto/codificacao.h"
 #include "contexto/codificacao_estado.h"
 #include "contexto/crc32.h"
@@ -23,30 +22,6 @@ void AcrescentaSecao(Escritor& destino, const char (&marca)[5], const std::strin
   destino.bytes().append(marca, 4);
   destino.Inteiro(conteudo.size(), 4);
   destino.bytes() += conteudo;
-}
-
-bool LeArquivo(const std::string& caminho, std::string& bytes) {
-  std::ifstream f(std::filesystem::path(caminho), std::ios::binary);
-  if (!f) return false;
-  bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-  return !f.bad();
-}
-
-bool GravaAtomico(const std::string& temporario, const std::string& destino, const std::string& bytes) {
-  {
-    std::ofstream f(std::filesystem::path(temporario), std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    f.flush();
-    if (!f) return false;
-  }
-  std::error_code erro;
-  std::filesystem::rename(temporario, destino, erro);
-  if (erro) {
-    std::filesystem::remove(temporario, erro);
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -81,7 +56,7 @@ bool DecodificaContexto(const std::string& bytes, Estado& estado, std::string& s
   std::uint64_t versao = cabecalho.Inteiro(2);
   cabecalho.Inteiro(2);
   std::uint64_t tamanho = cabecalho.Inteiro(4);
-  if (versao != kVersaoContexto || tamanho != bytes.size() - kCabecalho - kRodape) return false;
+  if ((versao != kVersaoContexto && versao != kVersaoContextoAnterior) || tamanho != bytes.size() - kCabecalho - kRodape) return false;
   std::size_t fim_carga = kCabecalho + tamanho;
   Leitor rodape(bytes, fim_carga, bytes.size());
   if (rodape.Inteiro(4) != Crc32(bytes.data(), fim_carga)) return false;
@@ -116,7 +91,8 @@ bool DecodificaContexto(const std::string& bytes, Estado& estado, std::string& s
 ArquivoDeContexto::ArquivoDeContexto(const std::string& pasta, int numero) : pasta_(pasta) {
   std::filesystem::path base = pasta.empty() ? std::filesystem::path(".") : std::filesystem::path(pasta);
   std::string n = std::to_string(numero);
-  caminho_ = (base / ("rasc" + n + ".bin")).string();
+  base_ = (base / ("rasc" + n)).string();
+  caminho_ = base_ + ".bin";
   copia_ = (base / (".rasc" + n + ".good")).string();
   temporario_ = (base / (".rasc" + n + ".tmp")).string();
 }
@@ -124,12 +100,17 @@ ArquivoDeContexto::ArquivoDeContexto(const std::string& pasta, int numero) : pas
 ArquivoDeContexto::Origem ArquivoDeContexto::Carrega(std::string& bytes, Estado& estado, std::string& saida) {
   std::string lidos;
   bool existe = LeArquivo(caminho_, lidos);
+  std::string copia;
+  const bool tem_copia = LeArquivo(copia_, copia);
   if (existe && DecodificaContexto(lidos, estado, saida)) {
+    // Intact: nothing to write but a copy left behind by a save cut short, and the file's time,
+    // so that the printer just opened holds the newest rasc*.bin.
+    if (!tem_copia || copia != lidos) GravaAtomico(temporario_, copia_, lidos);
+    Toca(caminho_);
     bytes = std::move(lidos);
     return Origem::kArquivo;
   }
-  std::string copia;
-  if (LeArquivo(copia_, copia) && DecodificaContexto(copia, estado, saida)) {
+  if (tem_copia && DecodificaContexto(copia, estado, saida)) {
     bytes = std::move(copia);
     GravaAtomico(temporario_, caminho_, bytes);
     return Origem::kCopia;
@@ -143,8 +124,8 @@ ArquivoDeContexto::Origem ArquivoDeContexto::Carrega(std::string& bytes, Estado&
   return Origem::kNovo;
 }
 
-bool ArquivoDeContexto::Grava(const std::string& bytes) {
-  return GravaAtomico(temporario_, caminho_, bytes) && GravaAtomico(temporario_, copia_, bytes);
-}
+bool ArquivoDeContexto::Grava(const std::string& bytes) { return GravaAtomico(temporario_, caminho_, bytes); }
+
+bool ArquivoDeContexto::GuardaCopia(const std::string& bytes) { return GravaAtomico(temporario_, copia_, bytes); }
 
 }  // namespace ecf

@@ -1,4 +1,4 @@
-// CRC-32 (IEEE 802.3 polynomial, reflected), as zip and PNG compute it.
+// CRC-32 (IEEE 802.3 polynomial, reflected), as zip and PNG compute it: zlib's.
 #pragma once
 #include <cstddef>
 #include <cstdint>

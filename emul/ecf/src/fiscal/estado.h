@@ -196,7 +196,8 @@ struct Estado {
   std::uint32_t ultimo_cdc_coo = 0;
   std::int32_t reimpressoes_cdc = 0;
 
-  // One record per Z, as the fiscal memory keeps them.
+  // The last Z's record (none before the first Z). Every Z is in the fiscal memory, which grows
+  // in its own file; the state, rewritten at every command, keeps only what the registers read.
   std::vector<RegistroReducao> reducoes;
 };
 

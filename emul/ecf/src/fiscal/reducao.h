@@ -1,5 +1,5 @@
 // The record a Z reduction freezes: the day's sales figures, the counters and clock of the Z, and
-// each programmable aliquot as it stood. The fiscal core keeps one per Z for the ...Reducao
+// each programmable aliquot as it stood. The fiscal core keeps the last one for the ...Reducao
 // registers, and the fiscal memory writes and reads back the same record in its image.
 #pragma once
 #include <array>

@@ -2,11 +2,17 @@
 // characters and answers an empty text once everything was fetched. Each new document replaces what
 // was not fetched of the previous ones, so the store holds "the last printed data" and never grows
 // without bound; a reading sent to the host instead of the paper replaces the store the same way.
+//
+// A long text (a memory reading for the host) does not stay in the context: once associated with
+// a file, the store spools it there at the next save, once, and the context keeps only how far it
+// was read, so every piece costs the same however long the text.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "contexto/arquivo_crescente.h"
 #include "contexto/codificacao.h"
 
 namespace ecf::impressao {
@@ -14,6 +20,8 @@ namespace ecf::impressao {
 class ArmazemImpressao {
  public:
   static constexpr std::size_t kTamanhoPedaco = 4000;
+  // Pending text beyond this goes to the file at the next save.
+  static constexpr std::size_t kMaximoNoContexto = 16 * 1024;
 
   void NovoDocumento();
   void Acrescenta(std::string_view impresso) { texto_.append(impresso.data(), impresso.size()); }
@@ -21,14 +29,30 @@ class ArmazemImpressao {
 
   // Next piece for LeImpressao; empty when all was fetched.
   std::string LeImpressao();
-  std::size_t Pendente() const { return texto_.size() - lido_; }
+  std::size_t Pendente() const { return static_cast<std::size_t>(no_arquivo_ + texto_.size() - lido_); }
 
+  // The text not yet fetched, whole, inside the context (the previous layout).
   void Serializa(Escritor& saida) const;
   bool Desserializa(Leitor& entrada);  // false (nothing changed) when damaged
 
+  // With a file: base-<generation>.imp beside the context.
+  void Associa(const std::string& base) { arquivo_ = ArquivoCrescente(base, ".imp"); }
+  // At a save: a long pending text goes to the file; false when it could not be written.
+  bool AcrescentaArquivo();
+  void ContextoGravado() { arquivo_.Descarta(); }
+  // For the context: the file's generation and committed length, how far it was read, and the
+  // text held here.
+  void SerializaResumo(Escritor& saida) const;
+  // The same read back; the file is checked as its generation and length say (an uncommitted
+  // tail cut). false (nothing changed) when damaged.
+  bool DesserializaResumo(Leitor& entrada);
+  void PoeDeLado() const { arquivo_.PoeDeLado(); }
+
  private:
-  std::string texto_;
-  std::size_t lido_ = 0;
+  std::string texto_;            // the text after the bytes in the file
+  std::uint64_t no_arquivo_ = 0;  // bytes of the text in the file (its committed length)
+  std::uint64_t lido_ = 0;        // bytes of the text fetched, from its start
+  ArquivoCrescente arquivo_{"", ""};
 };
 
 }  // namespace ecf::impressao

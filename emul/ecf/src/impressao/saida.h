@@ -98,11 +98,25 @@ class Saida {
   }
   bool MFDEsgotada() const { return BytesMFDLivres() < kReservaMFD; }
 
-  // The part of the context file this output keeps (memories, undelivered print data), and a
-  // number that changes whenever that part may have changed, so the printer encodes it only then.
+  // What grows (the memories, a long reading for the host) lives in files beside the context
+  // file, named from `base` (the context file's path without ".bin"). Called once, before Carrega.
+  virtual void Associa(const std::string& base) = 0;
+
+  // Saving, in this order: the files get what grew since the last save (appended, never
+  // rewritten); the output's part of the context (what changes: counters, the open page, how much
+  // of each file is committed) is encoded; once the context is written, files of a replaced
+  // generation go. A number that changes whenever that part may have changed lets the printer
+  // encode it only then.
+  virtual bool AcrescentaArquivos() = 0;
   virtual std::string Grava() const = 0;
-  virtual bool Carrega(const std::string& bytes) = 0;
+  virtual void ContextoGravado() = 0;
   virtual std::uint64_t Revisao() const = 0;
+
+  // The output's part as read from the context, with its files: an uncommitted tail is cut off.
+  // false when the part or the files it names cannot be used; files then kept aside as
+  // <name>.avariado, so that a fresh start overwrites nothing. A part from the previous layout
+  // (memories inside the context) is read and counts as changed, so it is saved in the new one.
+  virtual bool Carrega(const std::string& bytes) = 0;
 };
 
 // The output every opened printer gets: paper, print data, fiscal and detail memories.

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "contexto/arquivo_crescente.h"
 #include "fiscal/relogio.h"
 #include "fiscal/totais.h"
 #include "impressao/armazem_impressao.h"
@@ -9,6 +10,7 @@
 #include "impressao/documentos.h"
 #include "impressao/leituras_memoria.h"
 #include "impressao/texto_impresso.h"
+#include "memorias/capacidade_mfd.h"
 #include "memorias/memorias.h"
 
 namespace ecf {
@@ -22,7 +24,8 @@ using memorias::TipoDocumento;  // the kind recorded in the detail memory
 constexpr char kModelo[] = "ECF EMULADO";
 constexpr char kMarca[] = "EMULADOR";
 constexpr char kVersao[] = "01.00.00";
-constexpr std::uint8_t kVersaoSaida = 2;
+constexpr std::uint8_t kVersaoSaida = 3;
+constexpr std::uint8_t kVersaoMemoriasNoContexto = 2;  // the previous layout: memories inline
 constexpr int kLinhasAteGuilhotina = 5;  // the last printed line passes the cutter before the cut
 
 impressao::Estabelecimento Loja(const Estado& e) {
@@ -163,25 +166,68 @@ class SaidaImpressora final : public Saida {
     return static_cast<std::uint64_t>(memorias_.FitaDetalhe().PaginasArea()) * memorias::MemoriaFitaDetalhe::kDadosPagina;
   }
 
+  void Associa(const std::string& base) override {
+    base_ = base;
+    armazem_.Associa(base);
+    arquivo_mf_ = ArquivoCrescente(base, ".mf");
+    arquivo_mfd_ = ArquivoCrescente(base, ".mfd");
+  }
+
+  bool AcrescentaArquivos() override {
+    if (!armazem_.AcrescentaArquivo()) return false;
+    const std::string& mf = memorias_.Fiscal().Imagem();
+    if (!arquivo_mf_.Acrescenta(std::string_view(mf).substr(arquivo_mf_.Confirmados()))) return false;
+    memorias::MemoriaFitaDetalhe& mfd = memorias_.FitaDetalhe();
+    const auto gravadas = static_cast<std::uint32_t>(arquivo_mfd_.Confirmados() / kPagina);
+    const std::uint32_t completas = mfd.PaginasCompletas();
+    if (completas > gravadas && !arquivo_mfd_.Acrescenta(mfd.Trecho(gravadas, completas))) return false;
+    if (arquivo_mfd_.Guardado()) mfd.Entrega(completas, FontePaginas());
+    return true;
+  }
+
   std::string Grava() const override {
     Escritor e;
     e.Inteiro(kVersaoSaida, 1);
     e.Inteiro(linhas_, 4);
-    armazem_.Serializa(e);
-    memorias_.Serializa(e);
+    armazem_.SerializaResumo(e);
+    arquivo_mf_.Serializa(e);
+    arquivo_mfd_.Serializa(e);
+    memorias_.FitaDetalhe().SerializaResumo(e);
     return std::move(e.bytes());
+  }
+
+  void ContextoGravado() override {
+    armazem_.ContextoGravado();
+    arquivo_mf_.Descarta();
+    arquivo_mfd_.Descarta();
   }
 
   bool Carrega(const std::string& bytes) override {
     if (bytes.empty()) return true;  // a context from before any output was kept
     Leitor l(bytes, 0, bytes.size());
-    if (l.Inteiro(1) != kVersaoSaida) return false;
+    const std::uint64_t versao = l.Inteiro(1);
+    if (versao == kVersaoMemoriasNoContexto) return CarregaComMemorias(l);
     const auto linhas = static_cast<std::uint32_t>(l.Inteiro(4));
     impressao::ArmazemImpressao armazem;
+    armazem.Associa(base_);
+    ArquivoCrescente mf = arquivo_mf_, mfd = arquivo_mfd_;
     memorias::Memorias memorias(kVersao);
-    if (!l.ok() || !armazem.Desserializa(l) || !memorias.Desserializa(l) || !l.NoFim()) return false;
+    std::string imagem_mf;
+    const bool ok = versao == kVersaoSaida && l.ok() && armazem.DesserializaResumo(l) && mf.Desserializa(l) &&
+                    mfd.Desserializa(l) && memorias.FitaDetalhe().DesserializaResumo(l, FontePaginas()) && l.NoFim() &&
+                    mfd.Confirmados() == memorias.FitaDetalhe().PaginasCompletas() * std::uint64_t{kPagina} &&
+                    mf.Ajusta() && mfd.Ajusta() && mf.Le(0, static_cast<std::size_t>(mf.Confirmados()), imagem_mf) &&
+                    memorias.Fiscal().CarregaImagem(imagem_mf);
+    if (!ok) {
+      armazem.PoeDeLado();
+      mf.PoeDeLado();
+      mfd.PoeDeLado();
+      return false;
+    }
     linhas_ = linhas;
     armazem_ = std::move(armazem);
+    arquivo_mf_ = std::move(mf);
+    arquivo_mfd_ = std::move(mfd);
     memorias_ = std::move(memorias);
     return true;
   }
@@ -189,6 +235,30 @@ class SaidaImpressora final : public Saida {
   std::uint64_t Revisao() const override { return revisao_; }
 
  private:
+  static constexpr std::uint32_t kPagina = memorias::MemoriaFitaDetalhe::kTamanhoPagina;
+
+  // The detail memory's handed-over pages are read back from its file.
+  memorias::MemoriaFitaDetalhe::FontePaginas FontePaginas() {
+    return [this](std::uint32_t paginas, std::string& bytes) {
+      return arquivo_mfd_.Le(0, static_cast<std::size_t>(paginas) * kPagina, bytes);
+    };
+  }
+
+  // The previous layout: both memories inside the context. They go whole to their files at the
+  // next save.
+  bool CarregaComMemorias(Leitor& l) {
+    const auto linhas = static_cast<std::uint32_t>(l.Inteiro(4));
+    impressao::ArmazemImpressao armazem;
+    armazem.Associa(base_);
+    memorias::Memorias memorias(kVersao);
+    if (!l.ok() || !armazem.Desserializa(l) || !memorias.Desserializa(l) || !l.NoFim()) return false;
+    linhas_ = linhas;
+    armazem_ = std::move(armazem);
+    memorias_ = std::move(memorias);
+    ++revisao_;
+    return true;
+  }
+
   // Brings the memories in line with the state: fiscal memory header, owners and Z records, and the
   // detail memory of the serial number in force. Answers whether anything was written.
   bool Sincroniza(const Estado& e) {
@@ -204,12 +274,18 @@ class SaidaImpressora final : public Saida {
     if (!e.cnpj.empty() && (donos.empty() || donos.back().cnpj != e.cnpj || donos.back().inscricao_estadual != e.ie ||
                             donos.back().inscricao_municipal != e.im))
       mudou |= mf.GravaProprietario({e.contadores.proprietarios, e.contadores.crz, hoje, 0, e.cnpj, e.ie, e.im});
-    for (std::size_t i = mf.Reducoes().size(); i < e.reducoes.size(); ++i)
-      if (!(mudou |= mf.GravaReducao(e.reducoes[i]))) break;
+    // The state keeps the last Z (a context of the previous layout, all of them): those the fiscal
+    // memory has not recorded yet go there, in order.
+    for (const RegistroReducao& z : e.reducoes)
+      if (mf.Reducoes().empty() || z.crz > mf.Reducoes().back().crz) {
+        if (!mf.GravaReducao(z)) break;
+        mudou = true;
+      }
     memorias::MemoriaFitaDetalhe& mfd = memorias_.FitaDetalhe();
     if (!e.numero_serie_mfd.empty() && mfd.Identificacao().numero_serie_mfd != e.numero_serie_mfd) {
       // A new detail memory takes the place of the one in use.
       mfd = memorias::MemoriaFitaDetalhe();
+      arquivo_mfd_.Recomeca();
       mfd.Inicializa({e.numero_serie_mfd, e.numero_serie, e.cnpj, hoje, 0}, paginas_mfd_);
       mudou = true;
     }
@@ -317,7 +393,10 @@ class SaidaImpressora final : public Saida {
 
   std::uint32_t paginas_mfd_;  // size of each new detail memory
   memorias::Memorias memorias_{kVersao};
+  std::string base_;  // the files' names start with it
   impressao::ArmazemImpressao armazem_;
+  ArquivoCrescente arquivo_mf_{"", ""};
+  ArquivoCrescente arquivo_mfd_{"", ""};
   std::uint32_t linhas_ = 0;
   std::uint64_t revisao_ = 0;
 };
@@ -557,6 +636,6 @@ std::unique_ptr<Saida> CriaSaidaImpressora(std::uint32_t paginas_mfd) {
   return std::make_unique<SaidaImpressora>(paginas_mfd);
 }
 
-std::unique_ptr<Saida> CriaSaida() { return CriaSaidaImpressora(); }
+std::unique_ptr<Saida> CriaSaida() { return CriaSaidaImpressora(memorias::PaginasMFDConfiguradas()); }
 
 }  // namespace ecf

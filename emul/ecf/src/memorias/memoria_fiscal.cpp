@@ -184,7 +184,10 @@ void MemoriaFiscal::Serializa(Escritor& saida) const { EscreveBloco(saida, image
 
 bool MemoriaFiscal::Desserializa(Leitor& entrada) {
   const std::string imagem = LeBloco(entrada, kTamanhoArea);
-  if (!entrada.ok()) return false;
+  return entrada.ok() && CarregaImagem(imagem);
+}
+
+bool MemoriaFiscal::CarregaImagem(const std::string& imagem) {
   MemoriaFiscal lida;
   if (!lida.Anexa(imagem)) return false;
   *this = std::move(lida);

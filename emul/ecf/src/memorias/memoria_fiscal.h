@@ -52,6 +52,8 @@ class MemoriaFiscal {
   void Serializa(Escritor& saida) const;
   // Rebuilds the memory from its image; false (memory left as it was) when the image is damaged.
   bool Desserializa(Leitor& entrada);
+  // The same from the image alone (as its own file keeps it).
+  bool CarregaImagem(const std::string& imagem);
 
  private:
   bool Anexa(const std::string& novos);

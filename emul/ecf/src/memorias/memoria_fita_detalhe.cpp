@@ -63,16 +63,102 @@ bool LeFluxo(const std::string& fluxo, std::vector<DocumentoGravado>* documentos
 }  // namespace
 
 std::string_view MemoriaFitaDetalhe::PaginaCabecalho() const {
-  return std::string_view(paginas_).substr(0, paginas_.empty() ? 0 : kTamanhoPagina);
+  const std::string& paginas = Paginas();
+  return std::string_view(paginas).substr(0, paginas.empty() ? 0 : kTamanhoPagina);
+}
+
+namespace {
+bool PaginaIntacta(const char* p, std::size_t numero) {
+  return LeU32(p + kNumero) == numero && LeU16(p + kUsados) <= MemoriaFitaDetalhe::kDadosPagina &&
+         LeU32(p + kCrc) == Crc(std::string_view(p, kCrc));
+}
+}  // namespace
+
+const std::string& MemoriaFitaDetalhe::Paginas() const {
+  CarregaTudo();
+  return paginas_;
+}
+
+// Pages the source cannot give back read as erased ones, so that every page keeps its place; the
+// readings stop at the first page that fails its check.
+bool MemoriaFitaDetalhe::CarregaTudo() const {
+  if (base_ == 0) return true;
+  std::string inicio;
+  const std::size_t tamanho = static_cast<std::size_t>(base_) * kTamanhoPagina;
+  const bool ok = fonte_ && fonte_(base_, inicio) && inicio.size() == tamanho;
+  inicio.resize(tamanho, '\xFF');
+  paginas_.insert(0, inicio);
+  base_ = 0;
+  return ok;
+}
+
+std::uint32_t MemoriaFitaDetalhe::PaginasCompletas() const {
+  if (!Inicializada()) return 0;
+  return dados_usados_ % kDadosPagina == 0 ? PaginasUsadas() : PaginasUsadas() - 1;
+}
+
+std::string MemoriaFitaDetalhe::Trecho(std::uint32_t primeira, std::uint32_t ultima) const {
+  if (primeira < base_) CarregaTudo();
+  return paginas_.substr(static_cast<std::size_t>(primeira - base_) * kTamanhoPagina,
+                         static_cast<std::size_t>(ultima - primeira) * kTamanhoPagina);
+}
+
+void MemoriaFitaDetalhe::Entrega(std::uint32_t paginas, FontePaginas fonte) {
+  if (paginas < base_ || paginas > PaginasUsadas()) return;
+  paginas_.erase(0, static_cast<std::size_t>(paginas - base_) * kTamanhoPagina);
+  base_ = paginas;
+  fonte_ = std::move(fonte);
+}
+
+void MemoriaFitaDetalhe::SerializaResumo(Escritor& saida) const {
+  saida.Inteiro(paginas_area_, 4);
+  saida(const_cast<IdentificacaoMFD&>(identificacao_).numero_serie_mfd);
+  saida(const_cast<IdentificacaoMFD&>(identificacao_).numero_serie_ecf);
+  saida(const_cast<IdentificacaoMFD&>(identificacao_).cnpj);
+  EscreveDataHora(saida, identificacao_.data, identificacao_.hora);
+  saida.Inteiro(dados_usados_, 8);
+  saida.Inteiro(documento_aberto_ ? 1 : 0, 1);
+  saida.Inteiro(ultimo_coo_, 4);
+  saida.Inteiro(base_, 4);
+  EscreveBloco(saida, paginas_);
+}
+
+bool MemoriaFitaDetalhe::DesserializaResumo(Leitor& entrada, FontePaginas fonte) {
+  MemoriaFitaDetalhe lida;
+  lida.paginas_area_ = static_cast<std::uint32_t>(entrada.Inteiro(4));
+  entrada(lida.identificacao_.numero_serie_mfd);
+  entrada(lida.identificacao_.numero_serie_ecf);
+  entrada(lida.identificacao_.cnpj);
+  LeDataHora(entrada, lida.identificacao_.data, lida.identificacao_.hora);
+  lida.dados_usados_ = entrada.Inteiro(8);
+  const std::uint64_t aberto = entrada.Inteiro(1);
+  lida.ultimo_coo_ = static_cast<std::uint32_t>(entrada.Inteiro(4));
+  lida.base_ = static_cast<std::uint32_t>(entrada.Inteiro(4));
+  lida.paginas_ = LeBloco(entrada, 2 * kTamanhoPagina);
+  if (!entrada.ok() || aberto > 1 || lida.paginas_.size() % kTamanhoPagina != 0) return false;
+  lida.documento_aberto_ = aberto == 1;
+  // The pages held must be the last ones, intact, and as many as the bytes recorded need.
+  const std::uint64_t total = lida.PaginasUsadas();
+  if (total == 0) {
+    if (lida.dados_usados_ != 0 || lida.documento_aberto_) return false;
+  } else if (lida.paginas_area_ < kMinimoPaginas || lida.paginas_area_ > kMaximoPaginas ||
+             total > lida.paginas_area_ || total != 1 + (lida.dados_usados_ + kDadosPagina - 1) / kDadosPagina) {
+    return false;
+  }
+  for (std::size_t i = 0; i < lida.paginas_.size() / kTamanhoPagina; ++i)
+    if (!PaginaIntacta(lida.paginas_.data() + i * kTamanhoPagina, lida.base_ + i)) return false;
+  lida.fonte_ = std::move(fonte);
+  *this = std::move(lida);
+  return true;
 }
 
 void MemoriaFitaDetalhe::FechaPagina(std::size_t pagina) {
-  char* p = paginas_.data() + pagina * kTamanhoPagina;
+  char* p = paginas_.data() + (pagina - base_) * kTamanhoPagina;
   GravaU32(p + kCrc, Crc(std::string_view(p, kCrc)));
 }
 
 bool MemoriaFitaDetalhe::Inicializa(const IdentificacaoMFD& identificacao, std::uint32_t paginas_area) {
-  if (Inicializada() || paginas_area < kMinimoPaginas || paginas_area > kPaginasArea) return false;
+  if (Inicializada() || paginas_area < kMinimoPaginas || paginas_area > kMaximoPaginas) return false;
   Escritor e;
   EscreveTextoFixo(e, kMagica, 8);
   EscreveTextoFixo(e, identificacao.numero_serie_mfd, 20);
@@ -88,6 +174,8 @@ bool MemoriaFitaDetalhe::Inicializa(const IdentificacaoMFD& identificacao, std::
   GravaU16(&pagina[kFlags], kPaginaCabecalho);
   GravaU32(&pagina[kPrimeiroCOO], 0);
   paginas_ = pagina;
+  base_ = 0;
+  fonte_ = {};
   FechaPagina(0);
   paginas_area_ = paginas_area;
   identificacao_ = identificacao;
@@ -113,7 +201,7 @@ void MemoriaFitaDetalhe::Escreve(std::string_view bytes, const std::uint32_t* co
   for (char b : bytes) {
     const std::size_t pagina = 1 + dados_usados_ / kDadosPagina;
     const std::size_t deslocamento = dados_usados_ % kDadosPagina;
-    if (pagina * kTamanhoPagina >= paginas_.size()) {
+    if ((pagina - base_) * kTamanhoPagina >= paginas_.size()) {
       std::string nova(kTamanhoPagina, '\xFF');
       GravaU32(&nova[kNumero], static_cast<std::uint32_t>(pagina));
       GravaU16(&nova[kUsados], 0);
@@ -121,7 +209,7 @@ void MemoriaFitaDetalhe::Escreve(std::string_view bytes, const std::uint32_t* co
       GravaU32(&nova[kPrimeiroCOO], 0);
       paginas_ += nova;
     }
-    char* p = paginas_.data() + pagina * kTamanhoPagina;
+    char* p = paginas_.data() + (pagina - base_) * kTamanhoPagina;
     p[deslocamento] = b;
     GravaU16(p + kUsados, static_cast<std::uint16_t>(deslocamento + 1));
     if (primeiro && coo_inicio && (LeU16(p + kFlags) & kPaginaComInicio) == 0) {
@@ -172,9 +260,11 @@ bool MemoriaFitaDetalhe::EncerraDocumento() {
 }
 
 std::vector<DocumentoGravado> MemoriaFitaDetalhe::Documentos() const {
+  const std::string& paginas = Paginas();
   std::string fluxo;
   for (std::size_t pagina = 1; pagina < PaginasUsadas(); ++pagina) {
-    const char* p = paginas_.data() + pagina * kTamanhoPagina;
+    const char* p = paginas.data() + pagina * kTamanhoPagina;
+    if (!PaginaIntacta(p, pagina)) break;
     fluxo.append(p, LeU16(p + kUsados));
   }
   std::vector<DocumentoGravado> documentos;
@@ -184,10 +274,10 @@ std::vector<DocumentoGravado> MemoriaFitaDetalhe::Documentos() const {
   return documentos;
 }
 
-void MemoriaFitaDetalhe::Serializa(Escritor& saida) const { EscreveBloco(saida, paginas_); }
+void MemoriaFitaDetalhe::Serializa(Escritor& saida) const { EscreveBloco(saida, Paginas()); }
 
 bool MemoriaFitaDetalhe::Desserializa(Leitor& entrada) {
-  const std::string paginas = LeBloco(entrada, static_cast<std::size_t>(kPaginasArea) * kTamanhoPagina);
+  const std::string paginas = LeBloco(entrada, static_cast<std::size_t>(kMaximoPaginas) * kTamanhoPagina);
   if (!entrada.ok() || paginas.size() % kTamanhoPagina != 0) return false;
   if (paginas.empty()) {
     *this = MemoriaFitaDetalhe();
@@ -198,8 +288,7 @@ bool MemoriaFitaDetalhe::Desserializa(Leitor& entrada) {
   for (std::size_t pagina = 0; pagina < total; ++pagina) {
     const char* p = paginas.data() + pagina * kTamanhoPagina;
     const std::uint16_t usados = LeU16(p + kUsados);
-    if (LeU32(p + kNumero) != pagina || usados > kDadosPagina || LeU32(p + kCrc) != Crc(std::string_view(p, kCrc)))
-      return false;
+    if (!PaginaIntacta(p, pagina)) return false;
     // Only the last page may be partly filled.
     if (pagina > 0 && pagina + 1 < total && usados != kDadosPagina) return false;
     if (pagina > 0) fluxo.append(p, usados);
@@ -212,12 +301,14 @@ bool MemoriaFitaDetalhe::Desserializa(Leitor& entrada) {
   identificacao.cnpj = LeTextoFixo(cabecalho, 20);
   LeDataHora(cabecalho, identificacao.data, identificacao.hora);
   const auto paginas_area = static_cast<std::uint32_t>(cabecalho.Inteiro(4));
-  if (!cabecalho.ok() || paginas_area < kMinimoPaginas || paginas_area > kPaginasArea || total > paginas_area)
+  if (!cabecalho.ok() || paginas_area < kMinimoPaginas || paginas_area > kMaximoPaginas || total > paginas_area)
     return false;
   bool aberto = false;
   std::uint32_t ultimo = 0;
   if (!LeFluxo(fluxo, nullptr, aberto, ultimo)) return false;
   paginas_ = paginas;
+  base_ = 0;
+  fonte_ = {};
   paginas_area_ = paginas_area;
   identificacao_ = identificacao;
   dados_usados_ = fluxo.size();

@@ -9,6 +9,7 @@
 // map both read these pages, so a reading reproduces exactly what was printed.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,10 +61,16 @@ class MemoriaFitaDetalhe {
   static constexpr std::size_t kTamanhoPagina = 528;
   static constexpr std::uint32_t kPaginasArea = 8192;  // 4 MiB of data: a cartridge's usual size
   static constexpr std::uint32_t kMinimoPaginas = 2;   // the header page and one of data
+  // The largest cartridge: its pages fill the 256 MiB the memory window gives each cartridge's
+  // detail-memory area (about 248 MiB of data).
+  static constexpr std::uint32_t kMaximoPaginas = 0x10000000u / kTamanhoPagina;
 
-  bool Inicializada() const { return !paginas_.empty(); }
+  // Where pages handed over by Entrega are kept: answers the first `paginas` pages.
+  using FontePaginas = std::function<bool(std::uint32_t paginas, std::string& bytes)>;
+
+  bool Inicializada() const { return PaginasUsadas() > 0; }
   // Writes the header page, which records the area's size in pages (kMinimoPaginas to
-  // kPaginasArea); false (nothing changes) when the memory was already initialised or the size
+  // kMaximoPaginas); false (nothing changes) when the memory was already initialised or the size
   // is out of range.
   bool Inicializa(const IdentificacaoMFD& identificacao, std::uint32_t paginas_area = kPaginasArea);
   std::uint32_t PaginasArea() const { return paginas_area_; }
@@ -78,9 +85,9 @@ class MemoriaFitaDetalhe {
   // Room for this many more text bytes in one Grava (record overhead already counted).
   std::uint64_t BytesLivres() const;
   bool Esgotada() const { return BytesLivres() == 0; }
-  std::uint32_t PaginasUsadas() const { return static_cast<std::uint32_t>(paginas_.size() / kTamanhoPagina); }
-  // The used pages, page 0 first, kTamanhoPagina bytes each.
-  const std::string& Paginas() const { return paginas_; }
+  std::uint32_t PaginasUsadas() const { return base_ + static_cast<std::uint32_t>(paginas_.size() / kTamanhoPagina); }
+  // The used pages, page 0 first, kTamanhoPagina bytes each (pages handed over are read back).
+  const std::string& Paginas() const;
   std::string_view PaginaCabecalho() const;
   const IdentificacaoMFD& Identificacao() const { return identificacao_; }
   std::uint32_t UltimoCOO() const { return ultimo_coo_; }
@@ -92,13 +99,30 @@ class MemoriaFitaDetalhe {
   // Rebuilds the memory from its pages; false (memory left as it was) when they are damaged.
   bool Desserializa(Leitor& entrada);
 
+  // Pages that will not change any more: the header page and every full one.
+  std::uint32_t PaginasCompletas() const;
+  // Bytes of the pages [primeira, ultima) (within the used ones).
+  std::string Trecho(std::uint32_t primeira, std::uint32_t ultima) const;
+  // The first `paginas` pages (complete ones) are kept by `fonte` from now on: they leave memory
+  // and are read back when a reader needs them, so recording costs the same at any size.
+  void Entrega(std::uint32_t paginas, FontePaginas fonte);
+  // What the memory is without the pages handed over: its figures and the pages still held.
+  void SerializaResumo(Escritor& saida) const;
+  // The same read back with the source of the pages it names; false (memory left as it was) when
+  // damaged.
+  bool DesserializaResumo(Leitor& entrada, FontePaginas fonte);
+
  private:
   // coo_inicio: the COO of a document whose start record begins with these bytes.
   void Escreve(std::string_view bytes, const std::uint32_t* coo_inicio);
   void FechaPagina(std::size_t pagina);
   std::uint64_t BytesDadosLivres() const;
 
-  std::string paginas_;
+  bool CarregaTudo() const;
+
+  mutable std::string paginas_;  // pages [base_, PaginasUsadas())
+  mutable std::uint32_t base_ = 0;
+  FontePaginas fonte_;           // pages [0, base_)
   std::uint32_t paginas_area_ = kPaginasArea;
   std::uint64_t dados_usados_ = 0;  // stream bytes written after the header page
   bool documento_aberto_ = false;

@@ -1,9 +1,25 @@
 #include "memorias/memorias.h"
 
+#include <map>
+#include <mutex>
+
 namespace ecf::memorias {
 
-Memorias::Memorias(std::string_view versao_software_basico)
-    : software_(std::make_shared<const SoftwareBasico>(versao_software_basico)) {}
+namespace {
+
+// The image is the same for every printer of a version: made once, not at every opening.
+std::shared_ptr<const SoftwareBasico> SoftwareDaVersao(std::string_view versao) {
+  static std::mutex trava;
+  static std::map<std::string, std::shared_ptr<const SoftwareBasico>, std::less<>> feitos;
+  std::lock_guard<std::mutex> guarda(trava);
+  auto achado = feitos.find(versao);
+  if (achado == feitos.end()) achado = feitos.emplace(std::string(versao), std::make_shared<const SoftwareBasico>(versao)).first;
+  return achado->second;
+}
+
+}  // namespace
+
+Memorias::Memorias(std::string_view versao_software_basico) : software_(SoftwareDaVersao(versao_software_basico)) {}
 
 TextoMemoria Memorias::LeSoftwareBasico() const {
   const LeituraMemoria leitura = Janela().Le(endereco_);

@@ -1,0 +1,97 @@
+#include "contexto/arquivos.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+#include <utility>
+
+namespace ecf {
+
+namespace {
+
+std::function<void(EtapaGravacao)>& Falha() {
+  static std::function<void(EtapaGravacao)> falha;
+  return falha;
+}
+
+void Etapa(EtapaGravacao etapa) {
+  if (Falha()) Falha()(etapa);
+}
+
+// Writes the bytes in two halves with the hook between them, so a simulated crash leaves half.
+bool EscreveEmDuasMetades(std::ostream& f, std::string_view bytes, EtapaGravacao etapa) {
+  const std::size_t metade = bytes.size() / 2;
+  f.write(bytes.data(), static_cast<std::streamsize>(metade));
+  f.flush();
+  Etapa(etapa);
+  f.write(bytes.data() + metade, static_cast<std::streamsize>(bytes.size() - metade));
+  f.flush();
+  return static_cast<bool>(f);
+}
+
+}  // namespace
+
+void DefineFalhaSimulada(std::function<void(EtapaGravacao)> falha) { Falha() = std::move(falha); }
+
+bool LeArquivo(const std::string& caminho, std::string& bytes) {
+  std::ifstream f(std::filesystem::path(caminho), std::ios::binary | std::ios::ate);
+  if (!f) return false;
+  const std::streamoff tamanho = f.tellg();
+  if (tamanho < 0) return false;
+  bytes.resize(static_cast<std::size_t>(tamanho));
+  f.seekg(0);
+  f.read(bytes.data(), tamanho);
+  return f.gcount() == tamanho;
+}
+
+bool LeTrecho(const std::string& caminho, std::uint64_t inicio, std::size_t tamanho, std::string& bytes) {
+  std::ifstream f(std::filesystem::path(caminho), std::ios::binary);
+  if (!f || !f.seekg(static_cast<std::streamoff>(inicio))) return false;
+  bytes.resize(tamanho);
+  f.read(bytes.data(), static_cast<std::streamsize>(tamanho));
+  bytes.resize(static_cast<std::size_t>(f.gcount()));
+  return true;
+}
+
+std::optional<std::uint64_t> TamanhoArquivo(const std::string& caminho) {
+  std::error_code erro;
+  const std::uintmax_t tamanho = std::filesystem::file_size(caminho, erro);
+  if (erro) return std::nullopt;
+  return static_cast<std::uint64_t>(tamanho);
+}
+
+bool GravaAtomico(const std::string& temporario, const std::string& destino, std::string_view bytes) {
+  {
+    std::ofstream f(std::filesystem::path(temporario), std::ios::binary | std::ios::trunc);
+    if (!f || !EscreveEmDuasMetades(f, bytes, EtapaGravacao::kTemporario)) return false;
+  }
+  Etapa(EtapaGravacao::kRenomeia);
+  std::error_code erro;
+  std::filesystem::rename(temporario, destino, erro);
+  if (erro) {
+    std::filesystem::remove(temporario, erro);
+    return false;
+  }
+  return true;
+}
+
+bool GravaAPartirDe(const std::string& caminho, std::uint64_t inicio, std::string_view bytes) {
+  const std::optional<std::uint64_t> tamanho = TamanhoArquivo(caminho);
+  if (tamanho.value_or(0) < inicio) return false;  // a hole would stand for committed bytes
+  if (tamanho && *tamanho > inicio && !Trunca(caminho, inicio)) return false;
+  std::ofstream f(std::filesystem::path(caminho), std::ios::binary | std::ios::app);
+  return f && EscreveEmDuasMetades(f, bytes, EtapaGravacao::kAnexo);
+}
+
+bool Trunca(const std::string& caminho, std::uint64_t tamanho) {
+  std::error_code erro;
+  std::filesystem::resize_file(caminho, tamanho, erro);
+  return !erro;
+}
+
+void Toca(const std::string& caminho) {
+  std::error_code erro;
+  std::filesystem::last_write_time(caminho, std::filesystem::file_time_type::clock::now(), erro);
+}
+
+}  // namespace ecf
