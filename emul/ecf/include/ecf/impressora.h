@@ -1,7 +1,7 @@
 // The emulated fiscal printer: receives named-parameter commands as texts, validates them against
 // the protocol catalogue, acts on its fiscal state and answers with an error or named returns.
-// Its whole state lives in a context file rasc<n>.bin in a folder, rewritten after every command
-// that changes it. Used by the driver-library stand-in (channel "Emul"), the vendor-library
+// Its state lives in a folder: the context file rasc<n>.bin (fiscal state, written after every command
+// that changes it) and the memories' append-only files beside it (see emul/ecf/README.md). Used by the driver-library stand-in (channel "Emul"), the vendor-library
 // stand-in and the serial printer simulator.
 #pragma once
 #include <cstdint>
