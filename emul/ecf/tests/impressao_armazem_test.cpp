@@ -1,8 +1,10 @@
 // What LeImpressao hands out, and the paper path that feeds it and the detail memory.
 #include <gtest/gtest.h>
 
+#include "contexto/arquivos.h"
 #include "impressao/armazem_impressao.h"
 #include "impressao/bobina.h"
+#include "test_support/temp_folder.h"
 
 namespace ecf::impressao {
 namespace {
@@ -74,6 +76,64 @@ TEST(ArmazemImpressao, OQueFaltaLerSobreviveAoContexto) {
   intacto.Acrescenta("x");
   EXPECT_FALSE(intacto.Desserializa(danificado));
   EXPECT_EQ(intacto.LeImpressao(), "x");
+}
+
+std::string Resumo(const ArmazemImpressao& armazem) {
+  Escritor e;
+  armazem.SerializaResumo(e);
+  return e.bytes();
+}
+
+std::string Arquivo(const std::string& caminho) {
+  std::string bytes;
+  LeTrecho(caminho, 0, static_cast<std::size_t>(TamanhoArquivo(caminho).value_or(0)), bytes);
+  return bytes;
+}
+
+// A long reading composed piece by piece reaches the file before the save; after the save the
+// context and the file are those of the same text given whole, and until then the bytes written
+// are a tail the previous context does not own.
+TEST(ArmazemImpressao, TextoEmTrechosFicaComoOTextoInteiro) {
+  test_support::TempFolder pasta("armazem");
+  const std::string texto = TextoLongo(ArmazemImpressao::kTrechoArquivo + 100000);
+  ArmazemImpressao inteiro;
+  inteiro.Associa(pasta.file("inteiro"));
+  inteiro.SubstituiPor(texto);
+  ASSERT_TRUE(inteiro.AcrescentaArquivo());
+
+  ArmazemImpressao em_trechos;
+  em_trechos.Associa(pasta.file("trechos"));
+  em_trechos.SubstituiPor("anterior\x1B*");
+  const std::string contexto_anterior = Resumo(em_trechos);
+  em_trechos.NovoDocumento();
+  for (std::size_t i = 0; i < texto.size(); i += 1000) em_trechos.AcrescentaEmTrechos(texto.substr(i, 1000));
+  const std::string caminho = pasta.file("trechos") + "-0.imp";
+  // Once, when kTrechoArquivo bytes had gathered: after 525 pieces of 1000; the rest waits.
+  EXPECT_EQ(Arquivo(caminho), texto.substr(0, 525000));
+  ASSERT_TRUE(em_trechos.AcrescentaArquivo());
+  EXPECT_EQ(Resumo(em_trechos), Resumo(inteiro));
+  EXPECT_EQ(Arquivo(caminho), texto);
+  EXPECT_EQ(Arquivo(caminho), Arquivo(pasta.file("inteiro") + "-0.imp"));
+
+  // The save cut short before the context was written: the previous one still holds its text.
+  ArmazemImpressao reaberto;
+  reaberto.Associa(pasta.file("trechos"));
+  Leitor l(contexto_anterior, 0, contexto_anterior.size());
+  ASSERT_TRUE(reaberto.DesserializaResumo(l));
+  EXPECT_EQ(reaberto.LeImpressao(), "anterior\x1B*");
+  EXPECT_EQ(Arquivo(caminho), "");
+}
+
+// Without a file the text stays whole in memory, and LeImpressao hands it out the same.
+TEST(ArmazemImpressao, TextoEmTrechosSemArquivo) {
+  const std::string texto = TextoLongo(ArmazemImpressao::kTrechoArquivo + 4001);
+  ArmazemImpressao armazem;
+  armazem.NovoDocumento();
+  for (std::size_t i = 0; i < texto.size(); i += 3000) armazem.AcrescentaEmTrechos(texto.substr(i, 3000));
+  EXPECT_TRUE(armazem.AcrescentaArquivo());
+  std::string lido;
+  for (std::string p = armazem.LeImpressao(); !p.empty(); p = armazem.LeImpressao()) lido += p;
+  EXPECT_EQ(lido, texto);
 }
 
 class BobinaDoEcf : public ::testing::Test {

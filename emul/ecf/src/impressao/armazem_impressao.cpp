@@ -11,6 +11,7 @@ constexpr std::size_t kMaximoSerializado = 64u << 20;
 void ArmazemImpressao::NovoDocumento() {
   texto_.clear();
   lido_ = 0;
+  despejo_falhou_ = false;
   if (no_arquivo_ > 0) {
     // The file keeps the old text until a context without it is written.
     arquivo_.Recomeca();
@@ -50,8 +51,19 @@ bool ArmazemImpressao::Desserializa(Leitor& entrada) {
   return true;
 }
 
+void ArmazemImpressao::AcrescentaEmTrechos(std::string_view parte) {
+  Acrescenta(parte);
+  const std::size_t ja_lidos = no_arquivo_ == 0 ? static_cast<std::size_t>(lido_) : 0;
+  if (arquivo_.Guardado() && !despejo_falhou_ && texto_.size() - ja_lidos >= kTrechoArquivo)
+    despejo_falhou_ = !Despeja();
+}
+
 bool ArmazemImpressao::AcrescentaArquivo() {
   if (!arquivo_.Guardado() || (no_arquivo_ == 0 && Pendente() <= kMaximoNoContexto)) return true;
+  return Despeja();
+}
+
+bool ArmazemImpressao::Despeja() {
   if (no_arquivo_ == 0) {
     // Spooling starts: what was fetched already is not kept.
     texto_.erase(0, static_cast<std::size_t>(lido_));

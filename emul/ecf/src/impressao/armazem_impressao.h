@@ -22,10 +22,17 @@ class ArmazemImpressao {
   static constexpr std::size_t kTamanhoPedaco = 4000;
   // Pending text beyond this goes to the file at the next save.
   static constexpr std::size_t kMaximoNoContexto = 16 * 1024;
+  // Larger than kMaximoNoContexto: a text sent early to the file is one the save would send too.
+  static constexpr std::size_t kTrechoArquivo = 512 * 1024;
 
   void NovoDocumento();
   void Acrescenta(std::string_view impresso) { texto_.append(impresso.data(), impresso.size()); }
   void SubstituiPor(std::string texto);
+  // A long text composed piece by piece (a reading for the host, after NovoDocumento): with a
+  // file, every kTrechoArquivo bytes go to it at once, beyond its committed length, so the text
+  // never sits whole in memory. Those bytes stay an uncommitted tail until the save writes the
+  // context, exactly as a text spooled by the save itself.
+  void AcrescentaEmTrechos(std::string_view parte);
 
   // Next piece for LeImpressao; empty when all was fetched.
   std::string LeImpressao();
@@ -49,10 +56,13 @@ class ArmazemImpressao {
   void PoeDeLado() const { arquivo_.PoeDeLado(); }
 
  private:
+  bool Despeja();  // the pending text to the file
+
   std::string texto_;            // the text after the bytes in the file
   std::uint64_t no_arquivo_ = 0;  // bytes of the text in the file (its committed length)
   std::uint64_t lido_ = 0;        // bytes of the text fetched, from its start
   ArquivoCrescente arquivo_{"", ""};
+  bool despejo_falhou_ = false;  // the file refused a piece: the rest waits for the save
 };
 
 }  // namespace ecf::impressao

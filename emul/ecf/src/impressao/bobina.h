@@ -21,6 +21,9 @@ class Bobina {
   bool EncerraDocumento(std::string_view texto);
   // A reading sent to the host: not printed, not recorded, only handed out through LeImpressao.
   void EntregaAoHost(std::string texto) { armazem_.SubstituiPor(std::move(texto)); }
+  // The same composed piece by piece: Recomeca, then each piece in order.
+  void RecomecaEntregaAoHost() { armazem_.NovoDocumento(); }
+  void ContinuaEntregaAoHost(std::string_view parte) { armazem_.AcrescentaEmTrechos(parte); }
 
  private:
   ArmazemImpressao& armazem_;

@@ -5,25 +5,28 @@
 
 namespace ecf::impressao {
 
+namespace {
+bool NaFaixa(const memorias::CabecalhoDocumento& c, const FaixaMFD& faixa) {
+  const bool na_faixa = faixa.por_data ? c.data >= faixa.data_inicial && c.data <= faixa.data_final
+                                       : c.coo >= faixa.coo_inicial && c.coo <= faixa.coo_final;
+  if (!na_faixa) return false;
+  if (faixa.proprietario >= 0 && c.proprietario != faixa.proprietario) return false;
+  return faixa.tipo == 0 || static_cast<char>(c.tipo) == faixa.tipo;
+}
+}  // namespace
+
 std::vector<memorias::DocumentoGravado> SelecionaDocumentos(const memorias::MemoriaFitaDetalhe& memoria,
                                                            const FaixaMFD& faixa) {
   std::vector<memorias::DocumentoGravado> selecao;
-  for (memorias::DocumentoGravado& d : memoria.Documentos()) {
-    const memorias::CabecalhoDocumento& c = d.cabecalho;
-    const bool na_faixa = faixa.por_data ? c.data >= faixa.data_inicial && c.data <= faixa.data_final
-                                         : c.coo >= faixa.coo_inicial && c.coo <= faixa.coo_final;
-    if (!na_faixa) continue;
-    if (faixa.proprietario >= 0 && c.proprietario != faixa.proprietario) continue;
-    if (faixa.tipo != 0 && static_cast<char>(c.tipo) != faixa.tipo) continue;
-    selecao.push_back(std::move(d));
-  }
+  memoria.PercorreDocumentos([&](memorias::DocumentoGravado&& d) {
+    if (NaFaixa(d.cabecalho, faixa)) selecao.push_back(std::move(d));
+  });
   return selecao;
 }
 
-std::string FormataLeituraMFD(const Estabelecimento& estabelecimento, const Instante& emissao, std::uint32_t coo,
-                              const memorias::MemoriaFitaDetalhe& memoria, const FaixaMFD& faixa,
-                              const Rodape& rodape) {
-  const std::vector<memorias::DocumentoGravado> documentos = SelecionaDocumentos(memoria, faixa);
+void ComponheLeituraMFD(const Estabelecimento& estabelecimento, const Instante& emissao, std::uint32_t coo,
+                        const memorias::MemoriaFitaDetalhe& memoria, const FaixaMFD& faixa, const Rodape& rodape,
+                        const DestinoTexto& destino) {
   TextoImpresso t;
   t.Acrescenta(FormataCabecalho(estabelecimento, emissao, coo));
   t.Centro("LEITURA DA MEMÓRIA DE FITA-DETALHE", true);
@@ -35,12 +38,28 @@ std::string FormataLeituraMFD(const Estabelecimento& estabelecimento, const Inst
   if (faixa.tipo != 0) t.Linha(std::string("TIPO DE DOCUMENTO: ") + faixa.tipo);
   t.Linha("MFD: " + memoria.Identificacao().numero_serie_mfd);
   t.Separador('=');
-  if (documentos.empty()) t.Centro("NÃO HÁ DOCUMENTOS NO PERÍODO");
-  for (const memorias::DocumentoGravado& d : documentos) t.Acrescenta(d.texto);
-  t.Separador('=');
-  t.Colunas("DOCUMENTOS REPRODUZIDOS", std::to_string(documentos.size()));
-  t.Acrescenta(FormataRodape(estabelecimento, rodape));
-  return t.Extrai();
+  destino(t.Extrai());
+  std::size_t reproduzidos = 0;
+  memoria.PercorreDocumentos([&](memorias::DocumentoGravado&& d) {
+    if (!NaFaixa(d.cabecalho, faixa)) return;
+    destino(d.texto);
+    ++reproduzidos;
+  });
+  TextoImpresso fim;
+  if (reproduzidos == 0) fim.Centro("NÃO HÁ DOCUMENTOS NO PERÍODO");  // no document follows it
+  fim.Separador('=');
+  fim.Colunas("DOCUMENTOS REPRODUZIDOS", std::to_string(reproduzidos));
+  fim.Acrescenta(FormataRodape(estabelecimento, rodape));
+  destino(fim.Texto());
+}
+
+std::string FormataLeituraMFD(const Estabelecimento& estabelecimento, const Instante& emissao, std::uint32_t coo,
+                              const memorias::MemoriaFitaDetalhe& memoria, const FaixaMFD& faixa,
+                              const Rodape& rodape) {
+  std::string texto;
+  ComponheLeituraMFD(estabelecimento, emissao, coo, memoria, faixa, rodape,
+                     [&texto](std::string_view parte) { texto.append(parte.data(), parte.size()); });
+  return texto;
 }
 
 }  // namespace ecf::impressao

@@ -3,7 +3,9 @@
 // owner or one kind of document) that reproduces the stored documents byte for byte.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "impressao/documentos.h"
@@ -37,5 +39,11 @@ std::string FormataLeituraMF(const Estabelecimento& estabelecimento, const Insta
 std::string FormataLeituraMFD(const Estabelecimento& estabelecimento, const Instante& emissao, std::uint32_t coo,
                               const memorias::MemoriaFitaDetalhe& memoria, const FaixaMFD& faixa,
                               const Rodape& rodape);
+// The same handed to `destino` as it is made: the header, each document of the range, the footer,
+// so a reading of the whole memory never sits whole in memory.
+using DestinoTexto = std::function<void(std::string_view parte)>;
+void ComponheLeituraMFD(const Estabelecimento& estabelecimento, const Instante& emissao, std::uint32_t coo,
+                        const memorias::MemoriaFitaDetalhe& memoria, const FaixaMFD& faixa, const Rodape& rodape,
+                        const DestinoTexto& destino);
 
 }  // namespace ecf::impressao

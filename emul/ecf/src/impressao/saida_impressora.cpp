@@ -239,8 +239,8 @@ class SaidaImpressora final : public Saida {
 
   // The detail memory's handed-over pages are read back from its file.
   memorias::MemoriaFitaDetalhe::FontePaginas FontePaginas() {
-    return [this](std::uint32_t paginas, std::string& bytes) {
-      return arquivo_mfd_.Le(0, static_cast<std::size_t>(paginas) * kPagina, bytes);
+    return [this](std::uint32_t primeira, std::uint32_t paginas, std::string& bytes) {
+      return arquivo_mfd_.Le(std::uint64_t{primeira} * kPagina, static_cast<std::size_t>(paginas) * kPagina, bytes);
     };
   }
 
@@ -608,6 +608,14 @@ void SaidaImpressora::ImprimeLeitura(const Estado& e, const Evento& ev) {
     faixa.proprietario = p.Numero("Proprietario", -1);
     const std::string& tipo = p.Texto("TipoDocumento");
     if (!tipo.empty()) faixa.tipo = static_cast<char>(std::toupper(static_cast<unsigned char>(tipo[0])));
+    if (ev.para_host) {
+      // Straight into the store, document by document: the whole memory's reading is never held.
+      Bobina papel = Papel();
+      papel.RecomecaEntregaAoHost();
+      impressao::ComponheLeituraMFD(Loja(e), agora, coo, memorias_.FitaDetalhe(), faixa, rodape,
+                                    [&papel](std::string_view parte) { papel.ContinuaEntregaAoHost(parte); });
+      return;
+    }
     texto = impressao::FormataLeituraMFD(Loja(e), agora, coo, memorias_.FitaDetalhe(), faixa, rodape);
   }
   if (ev.para_host) {

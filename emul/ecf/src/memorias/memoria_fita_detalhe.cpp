@@ -1,5 +1,8 @@
 #include "memorias/memoria_fita_detalhe.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace ecf::memorias {
 
 namespace {
@@ -25,40 +28,88 @@ std::uint64_t CustoTexto(std::size_t tamanho) {
   return tamanho + 3 * trechos;
 }
 
-// Walks a record stream; false when it is not well formed.
-bool LeFluxo(const std::string& fluxo, std::vector<DocumentoGravado>* documentos, bool& aberto,
-             std::uint32_t& ultimo_coo) {
-  aberto = false;
-  Leitor l(fluxo, 0, fluxo.size());
-  while (!l.NoFim()) {
-    const auto marca = static_cast<std::uint8_t>(l.Inteiro(1));
-    if (marca == kInicio) {
-      if (aberto) return false;
-      DocumentoGravado d;
-      d.cabecalho.coo = static_cast<std::uint32_t>(l.Inteiro(4));
-      d.cabecalho.tipo = static_cast<TipoDocumento>(l.Inteiro(1));
-      d.cabecalho.proprietario = static_cast<std::uint32_t>(l.Inteiro(1));
-      LeDataHora(l, d.cabecalho.data, d.cabecalho.hora);
-      ultimo_coo = d.cabecalho.coo;
-      aberto = true;
-      if (documentos) documentos->push_back(std::move(d));
-    } else if (marca == kTexto) {
-      if (!aberto) return false;
-      const auto n = static_cast<std::size_t>(l.Inteiro(2));
-      const std::size_t posicao = l.Posicao();
-      if (!l.Pula(n)) return false;
-      if (documentos) documentos->back().texto.append(fluxo, posicao, n);
-    } else if (marca == kFim) {
-      if (!aberto) return false;
-      aberto = false;
-      if (documentos) documentos->back().encerrado = true;
-    } else {
-      return false;
-    }
-    if (!l.ok()) return false;
+// Walks a record stream that arrives in pieces (a page's bytes at a time): a record split between
+// pieces waits for the rest, so only one record is ever held. Stops at the first fault; the
+// documents met until then (the last one perhaps unfinished) are handed over all the same.
+class PercursoFluxo {
+ public:
+  explicit PercursoFluxo(const MemoriaFitaDetalhe::VisitaDocumento* visita) : visita_(visita) {}
+
+  // false once the stream is found not well formed.
+  bool Acrescenta(std::string_view bytes) {
+    if (!ok_) return false;
+    pendente_.append(bytes.data(), bytes.size());
+    return Percorre(false);
   }
-  return true;
-}
+  // The end of the stream (a record cut short there is a fault); hands over the last document.
+  bool Termina() {
+    if (ok_) Percorre(true);
+    EntregaAtual();
+    return ok_;
+  }
+  bool Aberto() const { return aberto_; }
+  std::uint32_t UltimoCOO() const { return ultimo_coo_; }
+
+ private:
+  // Whether the record starting with `marca` is whole in `resta` bytes (an unknown mark is a fault
+  // found at once).
+  bool Completo(std::size_t inicio, std::size_t resta) const {
+    const auto marca = static_cast<std::uint8_t>(pendente_[inicio]);
+    if (marca == kInicio) return resta >= kTamanhoInicio;
+    if (marca != kTexto) return true;
+    return resta >= 3 && resta - 3 >= LeU16(pendente_.data() + inicio + 1);
+  }
+
+  bool Percorre(bool fim) {
+    Leitor l(pendente_, 0, pendente_.size());
+    std::size_t consumidos = 0;
+    while (!l.NoFim()) {
+      if (!fim && !Completo(l.Posicao(), pendente_.size() - l.Posicao())) break;
+      const auto marca = static_cast<std::uint8_t>(l.Inteiro(1));
+      if (marca == kInicio) {
+        if (aberto_) return Falha();
+        DocumentoGravado d;
+        d.cabecalho.coo = static_cast<std::uint32_t>(l.Inteiro(4));
+        d.cabecalho.tipo = static_cast<TipoDocumento>(l.Inteiro(1));
+        d.cabecalho.proprietario = static_cast<std::uint32_t>(l.Inteiro(1));
+        LeDataHora(l, d.cabecalho.data, d.cabecalho.hora);
+        ultimo_coo_ = d.cabecalho.coo;
+        aberto_ = true;
+        EntregaAtual();
+        if (visita_) atual_ = std::move(d);
+      } else if (marca == kTexto) {
+        if (!aberto_) return Falha();
+        const auto n = static_cast<std::size_t>(l.Inteiro(2));
+        const std::size_t posicao = l.Posicao();
+        if (!l.Pula(n)) return Falha();
+        if (atual_) atual_->texto.append(pendente_, posicao, n);
+      } else if (marca == kFim) {
+        if (!aberto_) return Falha();
+        aberto_ = false;
+        if (atual_) atual_->encerrado = true;
+      } else {
+        return Falha();
+      }
+      if (!l.ok()) return Falha();
+      consumidos = l.Posicao();
+    }
+    pendente_.erase(0, consumidos);
+    return true;
+  }
+
+  bool Falha() { return ok_ = false; }
+  void EntregaAtual() {
+    if (atual_ && visita_) (*visita_)(std::move(*atual_));
+    atual_.reset();
+  }
+
+  const MemoriaFitaDetalhe::VisitaDocumento* visita_;
+  std::string pendente_;  // bytes of the records not yet whole
+  std::optional<DocumentoGravado> atual_;
+  bool ok_ = true;
+  bool aberto_ = false;
+  std::uint32_t ultimo_coo_ = 0;
+};
 
 }  // namespace
 
@@ -85,7 +136,7 @@ bool MemoriaFitaDetalhe::CarregaTudo() const {
   if (base_ == 0) return true;
   std::string inicio;
   const std::size_t tamanho = static_cast<std::size_t>(base_) * kTamanhoPagina;
-  const bool ok = fonte_ && fonte_(base_, inicio) && inicio.size() == tamanho;
+  const bool ok = fonte_ && fonte_(0, base_, inicio) && inicio.size() == tamanho;
   inicio.resize(tamanho, '\xFF');
   paginas_.insert(0, inicio);
   base_ = 0;
@@ -260,18 +311,39 @@ bool MemoriaFitaDetalhe::EncerraDocumento() {
 }
 
 std::vector<DocumentoGravado> MemoriaFitaDetalhe::Documentos() const {
-  const std::string& paginas = Paginas();
-  std::string fluxo;
-  for (std::size_t pagina = 1; pagina < PaginasUsadas(); ++pagina) {
-    const char* p = paginas.data() + pagina * kTamanhoPagina;
-    if (!PaginaIntacta(p, pagina)) break;
-    fluxo.append(p, LeU16(p + kUsados));
-  }
   std::vector<DocumentoGravado> documentos;
-  bool aberto = false;
-  std::uint32_t ultimo = 0;
-  LeFluxo(fluxo, &documentos, aberto, ultimo);
+  PercorreDocumentos([&documentos](DocumentoGravado&& d) { documentos.push_back(std::move(d)); });
   return documentos;
+}
+
+// Pages the source cannot give back read as erased ones, as in CarregaTudo.
+std::string_view MemoriaFitaDetalhe::Bloco(std::uint32_t primeira, std::uint32_t ultima, std::string& lidas) const {
+  const std::size_t tamanho = static_cast<std::size_t>(ultima - primeira) * kTamanhoPagina;
+  if (primeira >= base_)
+    return std::string_view(paginas_).substr(static_cast<std::size_t>(primeira - base_) * kTamanhoPagina, tamanho);
+  lidas.clear();
+  if (fonte_) fonte_(primeira, ultima - primeira, lidas);
+  lidas.resize(tamanho, '\xFF');
+  return lidas;
+}
+
+void MemoriaFitaDetalhe::PercorreDocumentos(const VisitaDocumento& visita) const {
+  constexpr std::uint32_t kPaginasPorLeitura = 1024;  // 528 KB read at a time: few opens, bounded memory
+  PercursoFluxo percurso(&visita);
+  std::string lidas;
+  const std::uint32_t total = PaginasUsadas();
+  bool segue = true;
+  for (std::uint32_t primeira = 1; segue && primeira < total;) {
+    std::uint32_t ultima = std::min(total, primeira + kPaginasPorLeitura);
+    if (primeira < base_) ultima = std::min(ultima, base_);
+    const std::string_view bloco = Bloco(primeira, ultima, lidas);
+    for (std::uint32_t pagina = primeira; segue && pagina < ultima; ++pagina) {
+      const char* p = bloco.data() + static_cast<std::size_t>(pagina - primeira) * kTamanhoPagina;
+      segue = PaginaIntacta(p, pagina) && percurso.Acrescenta(std::string_view(p, LeU16(p + kUsados)));
+    }
+    primeira = ultima;
+  }
+  percurso.Termina();
 }
 
 void MemoriaFitaDetalhe::Serializa(Escritor& saida) const { EscreveBloco(saida, Paginas()); }
@@ -303,17 +375,16 @@ bool MemoriaFitaDetalhe::Desserializa(Leitor& entrada) {
   const auto paginas_area = static_cast<std::uint32_t>(cabecalho.Inteiro(4));
   if (!cabecalho.ok() || paginas_area < kMinimoPaginas || paginas_area > kMaximoPaginas || total > paginas_area)
     return false;
-  bool aberto = false;
-  std::uint32_t ultimo = 0;
-  if (!LeFluxo(fluxo, nullptr, aberto, ultimo)) return false;
+  PercursoFluxo percurso(nullptr);
+  if (!percurso.Acrescenta(fluxo) || !percurso.Termina()) return false;
   paginas_ = paginas;
   base_ = 0;
   fonte_ = {};
   paginas_area_ = paginas_area;
   identificacao_ = identificacao;
   dados_usados_ = fluxo.size();
-  documento_aberto_ = aberto;
-  ultimo_coo_ = ultimo;
+  documento_aberto_ = percurso.Aberto();
+  ultimo_coo_ = percurso.UltimoCOO();
   return true;
 }
 

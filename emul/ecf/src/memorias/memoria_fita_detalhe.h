@@ -65,8 +65,9 @@ class MemoriaFitaDetalhe {
   // detail-memory area (about 248 MiB of data).
   static constexpr std::uint32_t kMaximoPaginas = 0x10000000u / kTamanhoPagina;
 
-  // Where pages handed over by Entrega are kept: answers the first `paginas` pages.
-  using FontePaginas = std::function<bool(std::uint32_t paginas, std::string& bytes)>;
+  // Where pages handed over by Entrega are kept: answers `paginas` pages from page `primeira` on.
+  using FontePaginas = std::function<bool(std::uint32_t primeira, std::uint32_t paginas, std::string& bytes)>;
+  using VisitaDocumento = std::function<void(DocumentoGravado&& documento)>;
 
   bool Inicializada() const { return PaginasUsadas() > 0; }
   // Writes the header page, which records the area's size in pages (kMinimoPaginas to
@@ -94,6 +95,9 @@ class MemoriaFitaDetalhe {
 
   // Documents rebuilt from the pages, in the order they were printed.
   std::vector<DocumentoGravado> Documentos() const;
+  // The same handed to `visita` one at a time, the pages read a few at a time (handed-over ones
+  // are not loaded for good): a reading of the whole memory holds one document, not all of them.
+  void PercorreDocumentos(const VisitaDocumento& visita) const;
 
   void Serializa(Escritor& saida) const;
   // Rebuilds the memory from its pages; false (memory left as it was) when they are damaged.
@@ -119,6 +123,9 @@ class MemoriaFitaDetalhe {
   std::uint64_t BytesDadosLivres() const;
 
   bool CarregaTudo() const;
+  // Bytes of the pages [primeira, ultima), all handed over or all held; `lidas` keeps them when
+  // they come from the source.
+  std::string_view Bloco(std::uint32_t primeira, std::uint32_t ultima, std::string& lidas) const;
 
   mutable std::string paginas_;  // pages [base_, PaginasUsadas())
   mutable std::uint32_t base_ = 0;
