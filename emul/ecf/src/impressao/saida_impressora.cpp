@@ -510,14 +510,22 @@ void SaidaImpressora::Imprime(const Estado& e, const Evento& ev) {
     case Impresso::kCupomAdicional:
       if (!d) break;
       // A copy of the last coupon as the detail memory keeps it; it is no new document.
-      for (const memorias::DocumentoGravado& g : memorias_.FitaDetalhe().Documentos())
-        if (g.cabecalho.coo == d->coo && g.cabecalho.tipo == TipoDocumento::kCupomFiscal) {
+      // Walked one document at a time (the memory is never decoded whole for one coupon); printed
+      // after the walk, as printing adds to the memory being walked.
+      {
+        std::vector<std::string> copias;
+        memorias_.FitaDetalhe().PercorreDocumentos([&](memorias::DocumentoGravado&& g) {
+          if (g.cabecalho.coo == d->coo && g.cabecalho.tipo == TipoDocumento::kCupomFiscal)
+            copias.push_back(std::move(g.texto));
+        });
+        for (const std::string& copia : copias) {
           impressao::TextoImpresso t;
           t.LinhaEmBranco();
           t.Centro("CUPOM ADICIONAL", true);
-          t.Acrescenta(g.texto);
+          t.Acrescenta(copia);
           ImprimeAvulso(t.Texto());
         }
+      }
       break;
     case Impresso::kDadosDepartamento: {
       impressao::TextoImpresso t;
