@@ -21,6 +21,10 @@ binutils-mingw-w64-i686
 binutils-mingw-w64-x86-64
 mingw-w64-tools
 libz-mingw-w64-dev
+qt6-base-dev
+qt6-svg-dev
+qt6-qpa-plugins
+fonts-dejavu-core
 "
 if [ "$1" = fuzz ]; then
   PACKAGES="$PACKAGES clang-14 libclang-rt-14-dev"

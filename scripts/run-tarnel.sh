@@ -16,10 +16,15 @@ else
   exit 2
 fi
 
-if [ -x "$bin/tarnel" ]; then
+# The window needs a desktop: on a machine without one (no X11 or Wayland display) say so and use
+# the shell instead.
+tem_tela() { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]; }
+
+if [ -x "$bin/tarnel" ] && tem_tela; then
   programa="$bin/tarnel"
 elif [ -x "$bin/tarnel-cli" ]; then
   programa="$bin/tarnel-cli"
+  [ -x "$bin/tarnel" ] && echo "Sem tela gráfica (DISPLAY e WAYLAND_DISPLAY vazios): abrindo tarnel-cli shell no lugar da janela."
 else
   echo "run-tarnel: build/bin/tarnel-cli não existe; construa antes com make build (ou use make run)" >&2
   exit 2

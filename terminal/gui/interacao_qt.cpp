@@ -1,0 +1,79 @@
+#include "interacao_qt.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "texto_qt.h"
+
+namespace tarnel::gui {
+namespace {
+
+QMessageBox::Icon IconeQt(Icone icone) {
+  switch (icone) {
+    case Icone::Informacao: return QMessageBox::Information;
+    case Icone::Aviso: return QMessageBox::Warning;
+    case Icone::Erro: return QMessageBox::Critical;
+    case Icone::Pergunta: return QMessageBox::Question;
+    case Icone::Nenhum: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton BotaoQt(Resposta resposta) {
+  switch (resposta) {
+    case Resposta::Sim: return QMessageBox::Yes;
+    case Resposta::Nao: return QMessageBox::No;
+    case Resposta::Cancela: break;
+  }
+  return QMessageBox::Cancel;
+}
+
+}  // namespace
+
+void InteracaoQt::Mensagem(const std::string& texto, Icone icone) {
+  QMessageBox caixa(IconeQt(icone), QApplication::applicationDisplayName(), QTexto(texto), QMessageBox::Ok, pai_);
+  caixa.exec();
+}
+
+Resposta InteracaoQt::Pergunta(const std::string& texto, Icone icone, bool com_cancela, Resposta padrao) {
+  QMessageBox::StandardButtons botoes = QMessageBox::Yes | QMessageBox::No;
+  if (com_cancela) botoes |= QMessageBox::Cancel;
+  QMessageBox caixa(IconeQt(icone), QApplication::applicationDisplayName(), QTexto(texto), botoes, pai_);
+  caixa.setDefaultButton(BotaoQt(padrao));
+  switch (caixa.exec()) {
+    case QMessageBox::Yes: return Resposta::Sim;
+    case QMessageBox::No: return Resposta::Nao;
+    default: return Resposta::Cancela;  // Cancel, or the box closed with Escape
+  }
+}
+
+QString FiltroQt(const std::string& filtro) {
+  // Pairs of description and pattern; Qt shows the description, which already names the pattern.
+  const QStringList partes = QTexto(filtro).split(u'|');
+  QStringList filtros;
+  for (int i = 0; i + 1 < partes.size(); i += 2) {
+    QString descricao = partes[i];
+    if (!descricao.contains(u'(')) descricao += QStringLiteral(" (") + partes[i + 1] + u')';
+    filtros << descricao;
+  }
+  return filtros.join(u";;");
+}
+
+bool InteracaoQt::EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) {
+  QFileDialog dialogo(pai_, QTexto(pedido.titulo), QString(), FiltroQt(pedido.filtro));
+  dialogo.setAcceptMode(pedido.salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialogo.setFileMode(pedido.salvar ? QFileDialog::AnyFile
+                                    : (pedido.varios ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile));
+  if (!pedido.extensao_padrao.empty()) dialogo.setDefaultSuffix(QTexto(pedido.extensao_padrao));
+  if (!pedido.nome_inicial.empty()) dialogo.selectFile(QTexto(pedido.nome_inicial));
+  if (dialogo.exec() != QDialog::Accepted) return false;
+  escolhidos.clear();
+  for (const QString& arquivo : dialogo.selectedFiles()) escolhidos.push_back(TextoCore(arquivo));
+  return !escolhidos.empty();
+}
+
+void InteracaoQt::ProcessaEventos() { QApplication::processEvents(); }
+
+}  // namespace tarnel::gui

@@ -1,0 +1,144 @@
+// The tool bar's three bands: connection, command file, register reader.
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "driver/conexao.h"
+#include "main/janela_principal.h"
+#include "registers/le_registrador.h"
+#include "registers/leitura_registrador.h"
+#include "texto_qt.h"
+
+namespace tarnel::gui {
+
+namespace {
+
+QToolBar* Faixa(QMainWindow* janela, const QString& nome) {
+  auto* faixa = new QToolBar(nome, janela);
+  faixa->setObjectName(nome);
+  faixa->setIconSize(QSize(20, 20));
+  faixa->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  janela->addToolBar(Qt::TopToolBarArea, faixa);
+  return faixa;
+}
+
+QToolButton* Botao(QToolBar* faixa, QAction* acao, const QString& nome) {
+  faixa->addAction(acao);
+  auto* botao = qobject_cast<QToolButton*>(faixa->widgetForAction(acao));
+  botao->setObjectName(nome);
+  botao->setAutoRaise(true);
+  return botao;
+}
+
+}  // namespace
+
+void JanelaPrincipal::CriaBarraFerramentas() {
+  // Connection.
+  QToolBar* conexao = Faixa(this, QStringLiteral("FaixaConexao"));
+  auto* rotulo_canal = new QLabel(QStringLiteral("Ca&nal:"));
+  cbCanalECF = new QComboBox;
+  cbCanalECF->setObjectName(QStringLiteral("cbCanalECF"));
+  cbCanalECF->setEditable(true);
+  cbCanalECF->setInsertPolicy(QComboBox::NoInsert);
+  for (const std::string& canal : frm_.cbCanalECFItems) cbCanalECF->addItem(QTexto(canal));
+  cbCanalECF->setEditText(QTexto(frm_.cbCanalECF));
+  cbCanalECF->setMinimumContentsLength(6);
+  rotulo_canal->setBuddy(cbCanalECF);
+  conexao->addWidget(rotulo_canal);
+  conexao->addWidget(cbCanalECF);
+  btConectar = Botao(conexao, acConnect, QStringLiteral("btConectar"));
+  // Every change of the text, typed or picked, reaches the model (which reconnects while connected).
+  connect(cbCanalECF, &QComboBox::editTextChanged, this, [this](const QString& texto) {
+    cbCanalECFChange(frm_, TextoCore(texto));
+    MostraConexao();
+  });
+
+  // Command file.
+  QToolBar* arquivo = Faixa(this, QStringLiteral("FaixaArquivoComandos"));
+  Botao(arquivo, acGravaComandos, QStringLiteral("btGravaComandos"));
+  Botao(arquivo, acParaGravacao, QStringLiteral("btParaGravacao"));
+  Botao(arquivo, acExecutaArquivoComandos, QStringLiteral("btExecutaArquivoComandos"));
+  cbNomeArquivo = new QComboBox;
+  cbNomeArquivo->setObjectName(QStringLiteral("cbNomeArquivo"));
+  cbNomeArquivo->setEditable(true);
+  cbNomeArquivo->setMinimumContentsLength(14);
+  cbNomeArquivo->setToolTip(QStringLiteral("Nome do Arquivo de Registro de Comandos"));
+  cbNomeArquivo->setEnabled(false);  // choosing and editing the command file is not in this version
+  arquivo->addWidget(cbNomeArquivo);
+  Botao(arquivo, acSelecionaArquivoComandos, QStringLiteral("SpeedButton1"));
+
+  // Register reader.
+  QToolBar* registrador = Faixa(this, QStringLiteral("FaixaRegistrador"));
+  btLeRegistradorAutomatico = Botao(registrador, acLeRegistrador, QStringLiteral("btLeRegistradorAutomatico"));
+  cbNomeRegistrador = new QComboBox;
+  cbNomeRegistrador->setObjectName(QStringLiteral("cbNomeRegistrador"));
+  cbNomeRegistrador->setEditable(true);
+  cbNomeRegistrador->setInsertPolicy(QComboBox::NoInsert);
+  cbNomeRegistrador->setMaxVisibleItems(24);
+  cbNomeRegistrador->setMinimumContentsLength(16);
+  for (const std::string& nome : frm_.cbNomeRegistradorItems) cbNomeRegistrador->addItem(QTexto(nome));
+  ebIndiceRegistrador = new QLineEdit;
+  ebIndiceRegistrador->setObjectName(QStringLiteral("ebIndiceRegistrador"));
+  ebIndiceRegistrador->setToolTip(QStringLiteral("Índice do registrador"));
+  ebIndiceRegistrador->setMaxLength(3);
+  ebIndiceRegistrador->setFixedWidth(ebIndiceRegistrador->fontMetrics().horizontalAdvance(u'0') * 4 + 12);
+  lbValorRegistrador = new QLabel;
+  lbValorRegistrador->setObjectName(QStringLiteral("lbValorRegistrador"));
+  lbValorRegistrador->setAutoFillBackground(true);
+  lbValorRegistrador->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  lbValorRegistrador->setMinimumWidth(120);
+  auto* divisor = new QSplitter(Qt::Horizontal);
+  divisor->setHandleWidth(3);
+  divisor->setChildrenCollapsible(false);
+  auto* caixa = new QWidget;
+  auto* disposicao = new QHBoxLayout(caixa);
+  disposicao->setContentsMargins(0, 0, 0, 0);
+  disposicao->setSpacing(2);
+  disposicao->addWidget(cbNomeRegistrador);
+  disposicao->addWidget(ebIndiceRegistrador);
+  divisor->addWidget(caixa);
+  divisor->addWidget(lbValorRegistrador);
+  divisor->setStretchFactor(1, 1);
+  registrador->addWidget(divisor);
+
+  connect(cbNomeRegistrador, &QComboBox::currentIndexChanged, this, [this](int indice) {
+    frm_.cbNomeRegistradorItemIndex = indice;
+  });
+  connect(cbNomeRegistrador, &QComboBox::editTextChanged, this, [this](const QString& texto) {
+    cbNomeRegistradorChange(frm_, TextoCore(texto));
+    MostraRegistrador();
+  });
+  connect(ebIndiceRegistrador, &QLineEdit::textEdited, this, [this](const QString& texto) {
+    frm_.IndiceRegistrador = TextoCore(texto);
+    cbNomeRegistradorChange(frm_, frm_.cbNomeRegistrador);
+    MostraRegistrador();
+  });
+}
+
+void JanelaPrincipal::MostraRegistrador() {
+  acoes_.Atualiza();
+  if (cbNomeRegistrador->currentIndex() != frm_.cbNomeRegistradorItemIndex ||
+      cbNomeRegistrador->currentText() != QTexto(frm_.cbNomeRegistrador)) {
+    const QSignalBlocker bloqueio(cbNomeRegistrador);
+    cbNomeRegistrador->setCurrentIndex(frm_.cbNomeRegistradorItemIndex);
+    cbNomeRegistrador->setEditText(QTexto(frm_.cbNomeRegistrador));
+  }
+  ebIndiceRegistrador->setVisible(RegistradorIndexado(frm_.cbNomeRegistrador));
+  if (ebIndiceRegistrador->text() != QTexto(frm_.IndiceRegistrador))
+    ebIndiceRegistrador->setText(QTexto(frm_.IndiceRegistrador));
+  btLeRegistradorAutomatico->setToolTip(QTexto(frm_.btLeRegistradorAutomaticoHint));
+  // Error look: yellow text on red, as the reader's refusals and printer errors show.
+  QPalette paleta = palette();
+  if (frm_.lbValorRegistrador.erro) {
+    paleta.setColor(QPalette::Window, QColor(0xff, 0x00, 0x00));
+    paleta.setColor(QPalette::WindowText, QColor(0xff, 0xff, 0x00));
+  }
+  lbValorRegistrador->setPalette(paleta);
+  lbValorRegistrador->setText(QTexto(frm_.lbValorRegistrador.texto));
+}
+
+}  // namespace tarnel::gui

@@ -1,0 +1,178 @@
+#include "main/janela_principal.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QToolButton>
+
+#include "dialogs/erros_dialogo.h"
+#include "dialogs/sobre_dialogo.h"
+#include "dialogs/timeout_dialogo.h"
+#include "driver/conexao.h"
+#include "driver/execucao.h"
+#include "imagens/lista_imagens.h"
+#include "texto_qt.h"
+#include "widgets/area_dados.h"
+#include "widgets/doca_bobina.h"
+#include "widgets/lista_comandos.h"
+#include "widgets/painel_erros.h"
+#include "widgets/terminal_texto.h"
+
+namespace tarnel::gui {
+
+namespace {
+// Design geometry of the window's parts.
+constexpr int kLarguraDesenho = 800;
+constexpr int kAlturaDesenho = 510;
+constexpr int kEspessuraDivisor = 3;
+}  // namespace
+
+JanelaPrincipal::JanelaPrincipal(TfrmMain& frm) : frm_(frm) {
+  setObjectName(QStringLiteral("frmMain"));
+  // The design's 8-point font: the catalogue's widths are measured in it.
+  QFont fonte = font();
+  fonte.setPointSize(8);
+  setFont(fonte);
+  setWindowIcon(ImagemPrograma());
+  setWindowTitle(QTexto(frm_.Caption));
+  resize(kLarguraDesenho, kAlturaDesenho);
+
+  CriaAcoes();
+  CriaMenus();
+  CriaBarraFerramentas();
+  CriaAreaCentral();
+  frm_.Observa([this](Alteracao alteracao) { Observa(alteracao); });
+  MostraConexao();
+  MostraRegistrador();
+  MostraArquivoComandos();
+}
+
+void JanelaPrincipal::CriaAreaCentral() {
+  lbComandos = new ListaComandos(this);
+  QStringList nomes;
+  for (const std::string& nome : frm_.lbComandosItems) nomes << QTexto(nome);
+  lbComandos->Preenche(nomes);
+  lbComandos->setCurrentRow(frm_.lbComandosItemIndex);
+
+  PainelDados = new AreaDados(frm_, this);
+  Terminal = new TerminalTexto(this);
+  Bobina = new DocaBobina(frm_, this);
+
+  divisorVertical = new QSplitter(Qt::Horizontal);
+  divisorVertical->addWidget(lbComandos);
+  divisorVertical->addWidget(PainelDados);
+  divisorVertical->setStretchFactor(1, 1);
+  divisorHorizontal = new QSplitter(Qt::Vertical);
+  divisorHorizontal->addWidget(divisorVertical);
+  // The paper roll of the emulated printer sits beside the transcript.
+  auto* inferior = new QSplitter(Qt::Horizontal);
+  inferior->addWidget(Terminal);
+  inferior->addWidget(Bobina);
+  inferior->setStretchFactor(0, 1);
+  divisorHorizontal->addWidget(inferior);
+  divisorHorizontal->setStretchFactor(0, 1);
+  for (QSplitter* divisor : {divisorVertical, divisorHorizontal, inferior}) {
+    divisor->setHandleWidth(kEspessuraDivisor);
+    divisor->setOpaqueResize(true);
+    divisor->setChildrenCollapsible(false);
+  }
+  setCentralWidget(divisorHorizontal);
+  AplicaGeometria();
+
+  connect(lbComandos, &QListWidget::currentRowChanged, this, [this](int linha) { frm_.SelecionaComando(linha); });
+  connect(lbComandos, &QListWidget::itemDoubleClicked, this, [this] {
+    if (frm_.btExecutaEnabled) Executa();
+  });
+  // pumnBanco, the data area's context menu: the bank layouts for the cheque command.
+  PainelDados->addAction(Acoes::Simples(this, QStringLiteral("Bancos..."), -1, false));
+  PainelDados->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+  PainelErros* erros = PainelDados->painelErros();
+  connect(erros->btExecuta, &QPushButton::clicked, this, [this] { Executa(); });
+  connect(erros->btLimpaPars, &QPushButton::clicked, this, [this] { frm_.btLimpaParsClick(); });
+}
+
+void JanelaPrincipal::CriaDialogos(const std::string& titulo) {
+  frmTimeout = new TimeoutDialogo(timeout_, this);
+  frmErros = new ErrosDialogo(erros_, this);
+  about_ = std::make_unique<TfrmAbout>(titulo);
+  frmAbout = new SobreDialogo(*about_, this);
+  connect(acDefineTimeout, &QAction::triggered, this, [this] { frmTimeout->Mostra(frm_); });
+  connect(acSobre, &QAction::triggered, frmAbout, &QDialog::exec);
+}
+
+void JanelaPrincipal::AplicaGeometria() {
+  const GeometriaJanela& g = frm_.Geometria;
+  setGeometry(g.esquerda, g.topo, g.largura, g.altura);
+  if (g.estado == 2) setWindowState(Qt::WindowMaximized);
+  else if (g.estado == 1) setWindowState(Qt::WindowMinimized);
+  if (divisorVertical) divisorVertical->setSizes({frm_.LarguraComandos, std::max(1, g.largura - frm_.LarguraComandos)});
+  if (divisorHorizontal)
+    divisorHorizontal->setSizes({std::max(1, g.altura - frm_.TamanhoTerminal), frm_.TamanhoTerminal});
+}
+
+void JanelaPrincipal::GuardaGeometria() {
+  GeometriaJanela& g = frm_.Geometria;
+  g.estado = isMaximized() ? 2 : (isMinimized() ? 1 : 0);
+  const QRect normal = (isMaximized() || isMinimized()) ? normalGeometry() : geometry();
+  g.esquerda = normal.x();
+  g.topo = normal.y();
+  g.largura = normal.width();
+  g.altura = normal.height();
+  frm_.TamanhoTerminal = Terminal->height();
+  frm_.LarguraComandos = lbComandos->width();
+}
+
+void JanelaPrincipal::MostraArquivoComandos() {
+  const QSignalBlocker bloqueio(cbNomeArquivo);
+  cbNomeArquivo->clear();
+  for (const std::string& nome : frm_.cbNomeArquivoItems) cbNomeArquivo->addItem(QTexto(nome));
+  cbNomeArquivo->setCurrentIndex(frm_.cbNomeArquivoItemIndex);
+  cbNomeArquivo->setEditText(QTexto(frm_.cbNomeArquivo));
+  cbNomeArquivo->setToolTip(QTexto(frm_.ArquivoComandos));
+}
+
+void JanelaPrincipal::Executa() { ExecutaComandoSelecionado(frm_); }
+
+void JanelaPrincipal::MostraConexao() {
+  acoes_.Atualiza();
+  PainelDados->painelErros()->btExecuta->setEnabled(frm_.btExecutaEnabled);
+  const QString canal = QTexto(frm_.cbCanalECF);
+  if (cbCanalECF->currentText() != canal) {
+    const QSignalBlocker bloqueio(cbCanalECF);
+    cbCanalECF->setEditText(canal);
+  }
+  Bobina->AcompanhaCanal();
+}
+
+void JanelaPrincipal::Observa(Alteracao alteracao) {
+  switch (alteracao) {
+    case Alteracao::Selecao:
+      if (lbComandos->currentRow() != frm_.lbComandosItemIndex) {
+        const QSignalBlocker bloqueio(lbComandos);
+        lbComandos->setCurrentRow(frm_.lbComandosItemIndex);
+      }
+      PainelDados->MostraSelecao();
+      break;
+    case Alteracao::CamposComando: PainelDados->MostraCampos(); break;
+    case Alteracao::CamposErro: PainelDados->MostraErro(); break;
+    case Alteracao::Terminal: Terminal->Mostra(frm_.Terminal.Texto()); break;
+    case Alteracao::Conexao: MostraConexao(); break;
+    case Alteracao::FocoLista: lbComandos->setFocus(); break;
+    case Alteracao::Acoes: acoes_.Atualiza(); break;
+    case Alteracao::Registrador: MostraRegistrador(); break;
+    case Alteracao::Caption: setWindowTitle(QTexto(frm_.Caption)); break;
+    case Alteracao::ArquivoComandos: MostraArquivoComandos(); break;
+    case Alteracao::Geometria: AplicaGeometria(); break;
+  }
+}
+
+void JanelaPrincipal::closeEvent(QCloseEvent* evento) {
+  GuardaGeometria();
+  QMainWindow::closeEvent(evento);
+}
+
+}  // namespace tarnel::gui

@@ -1,0 +1,96 @@
+// TfrmMain's window: menus, the tool bar's three bands, lbComandos, the data area, the transcript.
+// It only translates: widget events call the model, model changes refresh the widgets.
+#pragma once
+#include <QMainWindow>
+#include <memory>
+
+#include "main/acoes.h"
+#include "window/aboutfrm.h"
+#include "window/mainfrm.h"
+#include "window/mostraerros.h"
+#include "window/timeoutfrm.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSplitter;
+class QToolBar;
+class QToolButton;
+
+namespace tarnel::gui {
+
+class AreaDados;
+class DocaBobina;
+class ErrosDialogo;
+class SobreDialogo;
+class TimeoutDialogo;
+class ListaComandos;
+class TerminalTexto;
+
+class JanelaPrincipal : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit JanelaPrincipal(TfrmMain& frm);
+
+  // The parts tests and the start-up reach.
+  ListaComandos* lbComandos = nullptr;
+  AreaDados* PainelDados = nullptr;
+  TerminalTexto* Terminal = nullptr;
+  DocaBobina* Bobina = nullptr;  // the emulated printer's paper
+  QSplitter* divisorVertical = nullptr;    // between lbComandos and the data area
+  QSplitter* divisorHorizontal = nullptr;  // above the transcript
+  QComboBox* cbCanalECF = nullptr;
+  QToolButton* btConectar = nullptr;
+  QComboBox* cbNomeArquivo = nullptr;
+  QComboBox* cbNomeRegistrador = nullptr;
+  QLineEdit* ebIndiceRegistrador = nullptr;
+  QLabel* lbValorRegistrador = nullptr;
+  QToolButton* btLeRegistradorAutomatico = nullptr;
+
+  QAction* acConnect = nullptr;
+  QAction* acSelecionaArquivoComandos = nullptr;
+  QAction* acGravaComandos = nullptr;
+  QAction* acParaGravacao = nullptr;
+  QAction* acExecutaArquivoComandos = nullptr;
+  QAction* acLeRegistrador = nullptr;
+  QAction* acSair = nullptr;
+  QAction* acDefineTimeout = nullptr;
+  QAction* acUltimoRetorno = nullptr;
+  QAction* acSobre = nullptr;
+
+  // The dialogs, made once after the main window, in the program's order; the about box reads the
+  // reseller's file as it is made. titulo: the application title.
+  void CriaDialogos(const std::string& titulo);
+  TimeoutDialogo* frmTimeout = nullptr;
+  ErrosDialogo* frmErros = nullptr;
+  SobreDialogo* frmAbout = nullptr;
+
+  // Applies the model's geometry (after the settings were read) and takes it back (before they are
+  // written).
+  void AplicaGeometria();
+  void GuardaGeometria();
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+
+ private:
+  void CriaAcoes();
+  void CriaMenus();
+  void CriaBarraFerramentas();
+  void CriaAreaCentral();
+  void Observa(Alteracao alteracao);
+  void MostraConexao();
+  void MostraRegistrador();
+  void MostraArquivoComandos();
+  void Executa();
+
+  TfrmMain& frm_;
+  Acoes acoes_;
+  TfrmTimeout timeout_;
+  TfrmErros erros_;
+  std::unique_ptr<TfrmAbout> about_;
+  QMenu* menuComandos_ = nullptr;
+};
+
+}  // namespace tarnel::gui

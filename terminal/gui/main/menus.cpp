@@ -1,0 +1,91 @@
+// The actions and the menu bar of TfrmMain.
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "driver/conexao.h"
+#include "driver/execucao.h"
+#include "main/janela_principal.h"
+#include "registers/le_registrador.h"
+#include "registers/leitura_registrador.h"
+
+namespace tarnel::gui {
+
+void JanelaPrincipal::CriaAcoes() {
+  using Tipo = Acoes::Tipo;
+  acConnect = acoes_.Vincula(new QAction(this), frm_.Connect, Tipo::Alterna);
+  acConnect->setObjectName(QStringLiteral("Connect"));
+  connect(acConnect, &QAction::triggered, this, [this] {
+    ConnectExecute(frm_);
+    MostraConexao();  // the action shows the model's state, whatever the click did to it
+  });
+  constexpr bool kNaoDisponivel = false;  // the entry's feature is not in this version
+  acSelecionaArquivoComandos =
+      acoes_.Vincula(new QAction(this), frm_.SelecionaArquivoComandos, Tipo::Comum, kNaoDisponivel);
+  acGravaComandos = acoes_.Vincula(new QAction(this), frm_.GravaComandos, Tipo::Alterna, kNaoDisponivel);
+  acParaGravacao = acoes_.Vincula(new QAction(this), frm_.ParaGravacao, Tipo::Comum, kNaoDisponivel);
+  acExecutaArquivoComandos =
+      acoes_.Vincula(new QAction(this), frm_.ExecutaArquivoComandos, Tipo::Comum, kNaoDisponivel);
+  acLeRegistrador = acoes_.Vincula(new QAction(this), frm_.LeRegistrador, Tipo::Alterna);
+  connect(acLeRegistrador, &QAction::triggered, this, [this] {
+    btLeRegistradorAutomaticoClick(frm_);
+    acoes_.Atualiza();
+  });
+  acSair = Acoes::Simples(this, QStringLiteral("&Sair"), 9);
+  connect(acSair, &QAction::triggered, this, &QWidget::close);
+  acDefineTimeout = Acoes::Simples(this, QStringLiteral("Define &Timeout"));
+  acUltimoRetorno = Acoes::Simples(this, QStringLiteral("Último &Retorno"));
+  connect(acUltimoRetorno, &QAction::triggered, this, [this] { ExecutaUltimoRetorno(frm_); });
+  acSobre = Acoes::Simples(this, QStringLiteral("&Sobre..."));
+}
+
+void JanelaPrincipal::CriaMenus() {
+  using Tipo = Acoes::Tipo;
+  constexpr bool kNaoDisponivel = false;  // the entry's feature is not in this version
+
+  QMenu* arquivo = menuBar()->addMenu(QStringLiteral("&Arquivo"));
+  arquivo->setToolTipsVisible(true);
+  arquivo->addAction(acConnect);
+  arquivo->addSeparator();
+  arquivo->addAction(acSelecionaArquivoComandos);
+  arquivo->addAction(acGravaComandos);
+  arquivo->addAction(acExecutaArquivoComandos);
+  arquivo->addAction(Acoes::Simples(this, QStringLiteral("Grava &Primeira Via"), -1, kNaoDisponivel));
+  arquivo->addSeparator();
+  arquivo->addAction(acSair);
+
+  // The Editar menu shows some actions under shorter captions of its own.
+  QMenu* editar = menuBar()->addMenu(QStringLiteral("&Editar"));
+  editar->setToolTipsVisible(true);
+  editar->addAction(acoes_.Vincula(new QAction(this), frm_.ConexaoExcel, Tipo::Alterna, kNaoDisponivel,
+                                   QStringLiteral("&Conexão Excel")));
+  editar->addSeparator();
+  editar->addAction(acoes_.Vincula(new QAction(this), frm_.ConfiguraTotalizadores, Tipo::Comum, kNaoDisponivel));
+  editar->addAction(acoes_.Vincula(new QAction(this), frm_.ObtemLeituraX, Tipo::Comum, kNaoDisponivel,
+                                   QStringLiteral("&Grava Leitura X")));
+  editar->addAction(acoes_.Vincula(new QAction(this), frm_.ConfereLeituraX, Tipo::Comum, kNaoDisponivel,
+                                   QStringLiteral("Confere &Leitura X")));
+
+  menuComandos_ = menuBar()->addMenu(QStringLiteral("Co&mandos"));
+  menuComandos_->setToolTipsVisible(true);
+  menuComandos_->addAction(acDefineTimeout);
+  menuComandos_->addAction(acUltimoRetorno);
+  menuComandos_->addSeparator();
+  menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura &MF para Arquivo"), 7, kNaoDisponivel));
+  menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura MF&D para Arquivo"), 8, kNaoDisponivel));
+  QAction* mfd_binaria = acoes_.Vincula(new QAction(this), frm_.LeituraMFDBinaria, Tipo::Comum, kNaoDisponivel);
+  mfd_binaria->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_M));
+  menuComandos_->addAction(mfd_binaria);
+  menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura &X para Arquivo"), -1, kNaoDisponivel));
+  menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura do &Software Básico"), -1, kNaoDisponivel));
+  // The menu's own shortcut opens it.
+  auto* atalho = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
+  connect(atalho, &QShortcut::activated, this, [this] {
+    menuBar()->setActiveAction(menuComandos_->menuAction());
+  });
+
+  QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
+  ajuda->addAction(acSobre);
+}
+
+}  // namespace tarnel::gui

@@ -1,0 +1,224 @@
+// The real Qt window over the model, on the emulated printer of the driver stand-in.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "apoio/interacao_roteirizada.h"
+#include "main/janela_principal.h"
+#include "quorbal/catalogo.h"
+#include "test_support/temp_folder.h"
+#include "texto_qt.h"
+#include "widgets/area_dados.h"
+#include "widgets/lista_comandos.h"
+#include "widgets/painel_campos.h"
+#include "widgets/painel_erros.h"
+#include "widgets/terminal_texto.h"
+
+namespace tarnel::gui {
+namespace {
+
+using test_support::TempFolder;
+
+int Indice(const char* nome) { return quorbal::ProcuraComando(nome); }
+
+// A control of a command's panels by its field name (several commands share field names).
+template <class Controle>
+Controle* Campo(const JanelaPrincipal& janela, const char* comando, const char* campo) {
+  const int indice = Indice(comando);
+  for (PainelCampos* painel : {janela.PainelDados->PainelParametros(indice), janela.PainelDados->PainelRetornos(indice)})
+    if (painel)
+      if (auto* controle = painel->findChild<Controle*>(QString::fromLatin1(campo))) return controle;
+  return nullptr;
+}
+
+class JanelaTest : public ::testing::Test {
+ protected:
+  JanelaTest() : pasta_("tarnel-gui", TempFolder::enter | TempFolder::user_folders) {
+    pasta_.set_env("TARNEL_DROVIK", DROVIK_ARQUIVO);
+  }
+
+  // A window as the program makes it, shown at its design size.
+  std::unique_ptr<JanelaPrincipal> AbreJanela() {
+    auto janela = std::make_unique<JanelaPrincipal>(frm_);
+    janela->show();
+    QApplication::processEvents();
+    return janela;
+  }
+
+  void Seleciona(JanelaPrincipal& janela, const char* nome) {
+    janela.lbComandos->setCurrentRow(Indice(nome));
+    QApplication::processEvents();
+  }
+
+  TempFolder pasta_;
+  teste::InteracaoRoteirizada interacao_;
+  TfrmMain frm_{interacao_};
+};
+
+TEST_F(JanelaTest, ListsTheWholeCatalogueAndShowsOnlyTheFirstCommandsPanels) {
+  auto janela = AbreJanela();
+  ASSERT_EQ(janela->lbComandos->count(), quorbal::kTotalComandos);
+  EXPECT_EQ(janela->lbComandos->item(0)->text(), QStringLiteral("AbreCreditoDebito"));
+  EXPECT_EQ(janela->lbComandos->item(quorbal::kTotalComandos - 1)->text(), QStringLiteral("VendeItem"));
+  int visiveis = 0;
+  for (int c = 0; c < quorbal::kTotalComandos; ++c) {
+    for (PainelCampos* painel : {janela->PainelDados->PainelParametros(c), janela->PainelDados->PainelRetornos(c)})
+      if (painel && painel->isVisible()) {
+        ++visiveis;
+        EXPECT_EQ(c, 0);
+      }
+  }
+  EXPECT_EQ(visiveis, 1);  // AbreCreditoDebito has parameters and no returns
+  EXPECT_FALSE(janela->PainelDados->painelErros()->btExecuta->isEnabled());
+}
+
+TEST_F(JanelaTest, ChequeCommandShowsEveryFieldWithLengthsAndOptionalColour) {
+  auto janela = AbreJanela();
+  Seleciona(*janela, "ImprimeCheque");
+  const int cheque = Indice("ImprimeCheque");
+  PainelCampos* painel = janela->PainelDados->PainelParametros(cheque);
+  ASSERT_NE(painel, nullptr);
+  EXPECT_TRUE(painel->isVisible());
+  EXPECT_EQ(janela->PainelDados->PainelRetornos(cheque), nullptr);
+  const quorbal::DescritorComando& d = quorbal::kCatalogo[cheque];
+  ASSERT_EQ(painel->Total(), static_cast<int>(d.total_parametros));
+  const QColor normal = painel->Controle(0)->palette().color(QPalette::Base);  // Cidade is mandatory
+  for (int i = 0; i < painel->Total(); ++i) {
+    auto* linha = qobject_cast<QLineEdit*>(painel->Controle(i));
+    ASSERT_NE(linha, nullptr) << d.parametros[i].nome;
+    EXPECT_EQ(linha->objectName(), QString::fromLatin1(d.parametros[i].nome));
+    const bool opcional = linha->palette().color(QPalette::Base) != normal;
+    EXPECT_EQ(opcional, d.parametros[i].obrigatorio == 0) << d.parametros[i].nome;
+  }
+  auto* favorecido = Campo<QLineEdit>(*janela, "ImprimeCheque", "Favorecido");
+  ASSERT_NE(favorecido, nullptr);
+  EXPECT_EQ(favorecido->maxLength(), 45);
+}
+
+TEST_F(JanelaTest, PrintReadingHasOneWideReturnFillingTheArea) {
+  auto janela = AbreJanela();
+  Seleciona(*janela, "LeImpressao");
+  const int indice = Indice("LeImpressao");
+  EXPECT_EQ(janela->PainelDados->PainelParametros(indice), nullptr);
+  PainelCampos* retornos = janela->PainelDados->PainelRetornos(indice);
+  ASSERT_NE(retornos, nullptr);
+  ASSERT_TRUE(retornos->isVisible());
+  ASSERT_EQ(retornos->Total(), 1);
+  auto* caixa = qobject_cast<QPlainTextEdit*>(retornos->Controle(0));
+  ASSERT_NE(caixa, nullptr);
+  // Right-aligned: it reaches the panel's right edge and takes its whole height.
+  const QRect area = retornos->viewport()->rect();
+  EXPECT_EQ(caixa->geometry().right(), area.right());
+  EXPECT_EQ(caixa->height(), area.height());
+  EXPECT_GT(caixa->geometry().left(), retornos->LarguraRotulos());
+  EXPECT_GT(caixa->width(), area.width() / 2);
+}
+
+TEST_F(JanelaTest, FieldsNarrowWithTheWindowAndWidenBackToTheirNaturalWidth) {
+  auto janela = AbreJanela();
+  Seleciona(*janela, "VendeItem");
+  PainelCampos* painel = janela->PainelDados->PainelParametros(Indice("VendeItem"));
+  ASSERT_NE(painel, nullptr);
+  // NomeProduto (200 characters) is wider than the area; Unidade (2, shown as 3) never is.
+  auto* produto = Campo<QLineEdit>(*janela, "VendeItem", "NomeProduto");
+  auto* unidade = Campo<QLineEdit>(*janela, "VendeItem", "Unidade");
+  ASSERT_TRUE(produto && unidade);
+  const int natural_unidade = unidade->width();
+  janela->resize(1200, 510);
+  QApplication::processEvents();
+  const int largo = produto->width();
+  janela->resize(600, 510);
+  QApplication::processEvents();
+  const int estreito = produto->width();
+  EXPECT_LT(estreito, largo);
+  EXPECT_LE(produto->geometry().right(), painel->viewport()->width());
+  janela->resize(1200, 510);
+  QApplication::processEvents();
+  EXPECT_EQ(produto->width(), largo);
+  EXPECT_EQ(unidade->width(), natural_unidade);
+  int indice_unidade = -1;
+  for (int i = 0; i < painel->Total(); ++i)
+    if (painel->Controle(i) == unidade) indice_unidade = i;
+  EXPECT_EQ(unidade->width(), painel->LarguraNatural(indice_unidade));
+}
+
+TEST_F(JanelaTest, TypedParametersReachTheModelAndClearingEmptiesThem) {
+  auto janela = AbreJanela();
+  Seleciona(*janela, "LeTexto");
+  auto* nome = Campo<QLineEdit>(*janela, "LeTexto", "NomeTexto");
+  ASSERT_NE(nome, nullptr);
+  nome->setFocus();
+  nome->insert(QStringLiteral("Razão"));
+  emit nome->textEdited(nome->text());
+  const int indice = Indice("LeTexto");
+  EXPECT_EQ(frm_.Campos[indice].parametros[0], "Raz\xE3o");  // Windows-1252 in the model
+  janela->PainelDados->painelErros()->btLimpaPars->click();
+  EXPECT_TRUE(frm_.Campos[indice].parametros[0].empty());
+  EXPECT_TRUE(nome->text().isEmpty());
+}
+
+TEST_F(JanelaTest, ExecutingOnTheEmulatedPrinterFillsErrorFieldsReturnsAndTranscript) {
+  auto janela = AbreJanela();
+  janela->acConnect->trigger();
+  ASSERT_TRUE(frm_.Connect.Checked) << (interacao_.mensagens.empty() ? "" : interacao_.mensagens[0]);
+  PainelErros* erros = janela->PainelDados->painelErros();
+  EXPECT_TRUE(erros->btExecuta->isEnabled());
+  EXPECT_TRUE(janela->btConectar->isChecked());
+
+  // A register the printer knows: its value comes back in the return field.
+  Seleciona(*janela, "LeData");
+  auto* nome = Campo<QLineEdit>(*janela, "LeData", "NomeData");
+  ASSERT_NE(nome, nullptr);
+  nome->setText(QStringLiteral("Data"));
+  emit nome->textEdited(nome->text());
+  erros->btExecuta->click();
+  QApplication::processEvents();
+  EXPECT_EQ(erros->ebNomeErro->text(), QTexto(frm_.ebNomeErro));
+  EXPECT_EQ(frm_.CodigoErro, 0);
+  auto* valor = Campo<QLineEdit>(*janela, "LeData", "ValorData");
+  ASSERT_NE(valor, nullptr);
+  EXPECT_EQ(valor->text().size(), 10);  // dd/mm/yyyy
+  EXPECT_EQ(valor->text(), QTexto(frm_.Campos[Indice("LeData")].retornos[0]));
+  const QString transcricao = janela->Terminal->toPlainText();
+  EXPECT_TRUE(transcricao.contains(QStringLiteral(" -> {0;LeData;NomeData=Data;}")))
+      << transcricao.toStdString();
+
+  // A payment with no coupon open: the printer's refusal shows in the error fields.
+  Seleciona(*janela, "PagaCupom");
+  auto* pago = Campo<QLineEdit>(*janela, "PagaCupom", "Valor");
+  ASSERT_NE(pago, nullptr);
+  pago->setText(QStringLiteral("1,00"));
+  emit pago->textEdited(pago->text());
+  erros->btExecuta->click();
+  QApplication::processEvents();
+  EXPECT_NE(frm_.CodigoErro, 0);
+  EXPECT_FALSE(erros->ebNomeErro->text().isEmpty());
+  EXPECT_EQ(erros->ebNomeErro->text(), QTexto(frm_.ebNomeErro));
+  EXPECT_EQ(erros->ebCircunstancia->text(), QTexto(frm_.ebCircunstancia));
+  EXPECT_TRUE(janela->Terminal->toPlainText().contains(QStringLiteral(" <- {0;") + QString::number(frm_.CodigoErro)));
+
+  janela->acConnect->trigger();
+  EXPECT_FALSE(erros->btExecuta->isEnabled());
+  EXPECT_FALSE(janela->btConectar->isChecked());
+}
+
+TEST_F(JanelaTest, ChangingTheChannelWhileConnectedReconnectsOnTheTypedText) {
+  auto janela = AbreJanela();
+  janela->acConnect->trigger();
+  ASSERT_TRUE(frm_.Connect.Checked);
+  janela->cbCanalECF->setEditText(QStringLiteral("COM9"));
+  QApplication::processEvents();
+  EXPECT_EQ(frm_.cbCanalECF, "COM9");
+  // The emulated library refuses a channel it has not: the reconnection fails and says so.
+  EXPECT_FALSE(frm_.Connect.Checked);
+  ASSERT_FALSE(interacao_.mensagens.empty());
+  EXPECT_EQ(interacao_.mensagens.back(), "Canal COM9 n\xE3o pode ser aberto pela DLL.");
+}
+
+}  // namespace
+}  // namespace tarnel::gui
