@@ -1,19 +1,34 @@
-#include "scripts/grava_eventos_conexao.h"
-
-#include <utility>
+#include "scripts/grava_eventos.h"
 
 #include "compat/clock.h"
+#include "scripts/arquivo_comandos.h"
 #include "scripts/linha_evento.h"
 
 namespace tarnel {
 
-void GravaEventosConexao(TfrmMain& frm, std::function<void(const std::string& linha)> AcrescentaLinhaArquivoComandos) {
-  frm.AposConexao.Observa([&frm, acrescenta = std::move(AcrescentaLinhaArquivoComandos)](const EventoConexao& evento) {
+namespace {
+
+void GravaEvento(TfrmMain& frm, const std::string& evento) {
+  AcrescentaLinhaArquivoComandos(frm, ComporLinhaEvento(compat::local_now(), evento));
+}
+
+}  // namespace
+
+void GravaEventosConexao(TfrmMain& frm) {
+  frm.AposConexao.Observa([&frm](const EventoConexao& evento) {
     if (!frm.GravandoComandos) return;
     if (evento.tipo == EventoConexao::Tipo::Aberta)
-      acrescenta(ComporLinhaEvento(compat::local_now(), "Nova conexão com o ECF da porta " + evento.canal));
+      GravaEvento(frm, "Nova conexão com o ECF da porta " + evento.canal);
     else if (!evento.iniciando)
-      acrescenta(ComporLinhaEvento(compat::local_now(), "Desconexão com o ECF da porta " + evento.canal));
+      GravaEvento(frm, "Desconexão com o ECF da porta " + evento.canal);
+  });
+}
+
+void GravaEventosLeituraAutomatica(TfrmMain& frm) {
+  frm.AposLeituraAutomatica.Observa([&frm](const EventoLeituraAutomatica& evento) {
+    if (!frm.GravandoComandos || evento.iniciando) return;
+    GravaEvento(frm, evento.ligada ? "Leitura de Registrador Automático ligado"
+                                   : "Leitura de Registrador Automático desligado");
   });
 }
 
