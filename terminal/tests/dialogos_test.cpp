@@ -71,20 +71,26 @@ TEST(TfrmTimeout, CancelAfterEditingLeavesTheTimeoutAndOkStoresTheField) {
 TEST(TfrmMain, AccentedTextsOfTheDesignAreWindows1252) {
   teste::InteracaoRoteirizada interacao;
   const TfrmMain frm(interacao);
-  EXPECT_EQ(frm.Caption, "Vavizuru vo Ruzeduvi KVT Vardex II");
-  EXPECT_EQ(frm.GravaComandos.Hint, "Inicia/Interrompe Grava\xE7\xE3o do Arquivo de Registro de Comandos");
-  EXPECT_EQ(frm.ParaGravacao.Caption, "&P\xE1ra Grava\xE7\xE3o de Comandos");
-  EXPECT_EQ(frm.ParaGravacao.Hint, "P\xE1ra Grava\xE7\xE3o de Arquivo do Registro de Comandos");
-  EXPECT_EQ(frm.LeRegistrador.Caption, "&Leitura Autom\xE1tica de Registrador");
-  EXPECT_EQ(frm.LeRegistrador.Hint, "Ativa/Desativa Leitura Autom\xE1tica de Registrador");
-  EXPECT_EQ(frm.ConexaoExcel.Caption, "Conex\xE3o com o Excel");
-  EXPECT_EQ(frm.ConexaoExcel.Hint, "Conex\xE3o Excel");
-  EXPECT_EQ(frm.ObtemLeituraX.Caption, "Obt\xE9m os dados da Leitura X e armazena na planilha");
-  EXPECT_EQ(frm.ConfiguraTotalizadores.Hint, "Configura as al\xEDquotas na planilha");
-  EXPECT_EQ(frm.LeImpressao.Caption, "Leitura da Impress\xE3o do ECF");
-  EXPECT_EQ(frm.LeImpressao.Hint, "L\xEA os \xFAltimos dados impressos no ECF");
-  EXPECT_EQ(frm.LeituraMFDBinaria.Caption, "Leitura Bin\xE1ria da MFD");
-  EXPECT_EQ(frm.LeituraMFDBinaria.ShortCut, "Ctrl+Alt+M");
+  const struct {
+    const std::string& texto;
+    const char* bytes;
+  } casos[] = {
+      {frm.Caption, "Vavizuru vo Ruzeduvi KVT Vardex II"},
+      {frm.GravaComandos.Hint, "Inicia/Interrompe Grava\xE7\xE3o do Arquivo de Registro de Comandos"},
+      {frm.ParaGravacao.Caption, "&P\xE1ra Grava\xE7\xE3o de Comandos"},
+      {frm.ParaGravacao.Hint, "P\xE1ra Grava\xE7\xE3o de Arquivo do Registro de Comandos"},
+      {frm.LeRegistrador.Caption, "&Leitura Autom\xE1tica de Registrador"},
+      {frm.LeRegistrador.Hint, "Ativa/Desativa Leitura Autom\xE1tica de Registrador"},
+      {frm.ConexaoExcel.Caption, "Conex\xE3o com o Excel"},
+      {frm.ConexaoExcel.Hint, "Conex\xE3o Excel"},
+      {frm.ObtemLeituraX.Caption, "Obt\xE9m os dados da Leitura X e armazena na planilha"},
+      {frm.ConfiguraTotalizadores.Hint, "Configura as al\xEDquotas na planilha"},
+      {frm.LeImpressao.Caption, "Leitura da Impress\xE3o do ECF"},
+      {frm.LeImpressao.Hint, "L\xEA os \xFAltimos dados impressos no ECF"},
+      {frm.LeituraMFDBinaria.Caption, "Leitura Bin\xE1ria da MFD"},
+      {frm.LeituraMFDBinaria.ShortCut, "Ctrl+Alt+M"},
+  };
+  for (const auto& caso : casos) EXPECT_EQ(caso.texto, caso.bytes);
   EXPECT_EQ(frm.cbNomeRegistradorItems.size(), 205u);
   EXPECT_EQ(frm.cbNomeRegistradorItems.front(), "Aliquota00ICMSReducao");
   EXPECT_EQ(frm.cbNomeRegistradorItems.back(), "VersaoSW");
