@@ -4,7 +4,8 @@
 # not see. Usage: check-layers.sh BUILD_DIR SOURCE_DIR
 #
 #   terminal/            nothing of emul/ (the stand-ins are reached only through the loaded library)
-#   terminal/window/     nothing of the layers above the model (driver/, cli/, gui/ and the subsystems)
+#   terminal/window/     nothing of the layers above the model (driver/, cli/, gui/, inicio/ and the subsystems)
+#   terminal/driver/ and the subsystems: nothing of inicio/, the start-up above them
 #   ecflib/              nothing of terminal/, emul/ or quorbal/ (Plenvo sees only compat/ and interfaces/);
 #                        its tests may run the serial printer simulator in-process
 set -eu
@@ -27,7 +28,8 @@ ninja -C "$build" -t deps | awk -v fontes="$fontes/" -v build="$(cd "$build" && 
   }
   function proibido(fonte, dep) {
     if (fonte ~ /^terminal\// && dep ~ /^emul\//) return 1
-    if (fonte ~ /^terminal\/window\// && dep ~ /^terminal\/(driver|cli|gui|scripts|spreadsheet|readings|cheques)\//) return 1
+    if (fonte ~ /^terminal\/window\// && dep ~ /^terminal\/(driver|cli|gui|inicio|registers|scripts|spreadsheet|readings|cheques)\//) return 1
+    if (fonte ~ /^terminal\/(driver|registers|scripts|spreadsheet|readings|cheques)\// && dep ~ /^terminal\/inicio\//) return 1
     if (fonte ~ /^ecflib\// && dep ~ /^(terminal|emul|quorbal)\//)
       return !(fonte ~ /^ecflib\/tests\// && dep ~ /^emul\/serialsim\//)
     return 0

@@ -1,6 +1,6 @@
 #include "quorbal/catalogo.h"
 
-#include <cctype>
+#include "igual_sem_caixa.h"
 
 namespace quorbal {
 
@@ -489,14 +489,8 @@ const char* NomeTipo(int tipo) {
 }
 
 int ProcuraComando(std::string_view nome) {
-  for (int i = 0; i < kTotalComandos; ++i) {
-    std::string_view candidato = kCatalogo[i].nome;
-    if (candidato.size() != nome.size()) continue;
-    bool igual = true;
-    for (std::size_t k = 0; k < nome.size() && igual; ++k)
-      igual = std::tolower(static_cast<unsigned char>(candidato[k])) == std::tolower(static_cast<unsigned char>(nome[k]));
-    if (igual) return i;
-  }
+  for (int i = 0; i < kTotalComandos; ++i)
+    if (IgualSemCaixa(kCatalogo[i].nome, nome)) return i;
   return -1;
 }
 

@@ -2,6 +2,7 @@
 
 #include "driver/execucao.h"
 #include "quorbal/catalogo.h"
+#include "quorbal/registradores.h"
 
 namespace tarnel {
 
@@ -13,6 +14,11 @@ std::string MensagemRecusaRegistrador(std::int32_t resultado) {
     case -4: return "Não existe comando compatível com a leitura do tipo deste registrador!";
     default: return std::string();
   }
+}
+
+bool RegistradorIndexado(const std::string& nome) {
+  const int indice = quorbal::ProcuraRegistrador(nome);
+  return indice >= 0 && quorbal::Indexado(static_cast<quorbal::Registrador>(indice));
 }
 
 std::optional<ValorRegistrador> LeValorRegistrador(TfrmMain& frm, const std::string& registrador) {
@@ -36,13 +42,13 @@ std::optional<ValorRegistrador> LeValorRegistrador(TfrmMain& frm, const std::str
   if (!frm.btExecutaEnabled) return std::nullopt;
 
   frm.LendoRegistrador = true;
-  const bool feito = ExecutaComandoSelecionado(frm);
+  ExecutaComandoSelecionado(frm);
   frm.LendoRegistrador = false;
 
-  // A command the library did not carry out leaves an empty label.
+  // The error code as the path left it: the reading's own, or, when the library carried nothing out,
+  // still the user's, which then shows in the error look as any other.
   ValorRegistrador valor;
-  if (!feito) {
-  } else if (frm.CodigoErro != 0) {
+  if (frm.CodigoErro != 0) {
     valor = {"Erro=" + frm.ebNomeErro + " Circunstancia=" + frm.ebCircunstancia, true};
   } else if (!frm.Campos[indice].retornos.empty()) {
     valor = {frm.Campos[indice].retornos[0], false};

@@ -9,14 +9,12 @@
 
 namespace tarnel {
 
-// What lbValorRegistrador shows: a text, with the error look (red on yellow) or the normal one.
-struct ValorRegistrador {
-  std::string texto;
-  bool erro = false;
-};
-
 // Texts for the library's refusals -1..-4; empty for any other value.
 std::string MensagemRecusaRegistrador(std::int32_t resultado);
+
+// Whether the register of that name is read as name[index] (CER[0], TotalDiaValorAliquota[3]); false
+// for a name the protocol does not list.
+bool RegistradorIndexado(const std::string& nome);
 
 // Runs the reading. Nothing (no new label) when the library is not loaded, or when there is no
 // connection: then the reading command stays selected with the register name filled in.

@@ -8,8 +8,10 @@
 #include "apoio/driver_roteirizado.h"
 #include "apoio/interacao_roteirizada.h"
 #include "driver/conexao.h"
-#include "scripts/grava_eventos_conexao.h"
+#include "scripts/grava_eventos.h"
 #include "test_support/fixed_clock.h"
+#include "test_support/temp_folder.h"
+#include "apoio/linhas_arquivo.h"
 #include "window/mainfrm.h"
 
 namespace tarnel {
@@ -30,8 +32,12 @@ class Conexao : public ::testing::Test {
       driver = d.get();
       return d;
     };
-    GravaEventosConexao(frm, [this](const std::string& linha) { arquivo.push_back(linha); });
+    frm.ArquivoComandos = pasta.file("Comandos.RMT");
+    GravaEventosConexao(frm);
   }
+
+  // The event lines the command file holds, after its header.
+  Textos Arquivo() const { return teste::LinhasDeEvento(frm.ArquivoComandos); }
 
   test_support::FixedClock relogio{test_support::moment(2024, 3, 5, 9, 8, 7, 6)};
   InteracaoRoteirizada interacao;
@@ -40,7 +46,7 @@ class Conexao : public ::testing::Test {
   bool biblioteca_existe = true;
   std::int32_t handle = 4;
   int carregamentos = 0;
-  Textos arquivo;
+  test_support::TempFolder pasta{"tarnel-conexao"};
 };
 
 TEST_F(Conexao, StartsDisconnectedWithTheDesignCaption) {
@@ -94,8 +100,8 @@ TEST_F(Conexao, ConnectAndDisconnectChangeTheLookAndWriteEventLines) {
   EXPECT_EQ(frm.Connect.ImageIndex, 1);
   EXPECT_EQ(driver->chamadas, (Textos{"IniciaDriver Emul", "EncerraDriver 4"}));
   // The closed connection's channel is written, then the box's text becomes the last channel.
-  EXPECT_EQ(arquivo, (Textos{"; 05/03/2024 09:08:07.006 - Nova conexão com o ECF da porta Emul",
-                             "; 05/03/2024 09:08:07.006 - Desconexão com o ECF da porta Emul"}));
+  EXPECT_EQ(Arquivo(), (Textos{"; 05/03/2024 09:08:07.006 - Nova conexão com o ECF da porta Emul",
+                               "; 05/03/2024 09:08:07.006 - Desconexão com o ECF da porta Emul"}));
   EXPECT_EQ(frm.CanalConectado, "COM2");
   EXPECT_EQ(carregamentos, 1) << "the library stays loaded across connections";
 }
@@ -103,12 +109,12 @@ TEST_F(Conexao, ConnectAndDisconnectChangeTheLookAndWriteEventLines) {
 TEST_F(Conexao, DuringStartUpDisconnectingNeitherClosesNorWrites) {
   frm.GravandoComandos = true;
   ConnectExecute(frm);
-  arquivo.clear();
+  const Textos antes = Arquivo();
   frm.Iniciando = true;
   ConnectExecute(frm);
   EXPECT_FALSE(Conectado(frm));
   EXPECT_EQ(driver->chamadas, (Textos{"IniciaDriver Emul"}));
-  EXPECT_TRUE(arquivo.empty());
+  EXPECT_EQ(Arquivo(), antes);
 }
 
 TEST_F(Conexao, LastChannelFollowsTheBoxOnlyOnARecordedDisconnectionOutsideStartUp) {
@@ -140,7 +146,7 @@ TEST_F(Conexao, ChannelChangeReconnectsOnlyWhileConnected) {
   EXPECT_EQ(driver->chamadas, (Textos{"IniciaDriver COM1", "EncerraDriver 4", "IniciaDriver COM3"}));
   EXPECT_TRUE(Conectado(frm));
   EXPECT_EQ(frm.CanalConectado, "COM3");
-  EXPECT_TRUE(arquivo.empty()) << "nothing is written while not recording";
+  EXPECT_TRUE(Arquivo().empty()) << "nothing is written while not recording";
 }
 
 TEST_F(Conexao, ReleasingClosesTheChannelAndUnloads) {

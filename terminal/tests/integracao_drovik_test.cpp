@@ -12,6 +12,9 @@
 #include "driver/conexao.h"
 #include "driver/execucao.h"
 #include "quorbal/catalogo.h"
+#include "quorbal/registradores.h"
+#include "registers/le_registrador.h"
+#include "registers/leitura_registrador.h"
 #include "test_support/patterns.h"
 #include "test_support/temp_folder.h"
 #include "window/mainfrm.h"
@@ -129,6 +132,26 @@ TEST_F(Integracao, ComposedLinesEqualTheLibrarysLoggedLines) {
   Executa("AbreGaveta", {valor_recusado});
   ASSERT_EQ("; cabecalho\r\n" + frm.Terminal.Texto(), read_bytes(log)) << "the transcript is the logged excerpt";
   EXPECT_EQ(SemCarimbos(frm.Terminal.Linhas()), compostas);
+}
+
+// Each indexed register reads a value with the index field, and is refused by the printer without it.
+TEST_F(Integracao, IndexedRegistersReadWithTheirIndex) {
+  frm.LeRegistrador.Checked = true;
+  frm.IndiceRegistrador = "0";
+  int indexados = 0;
+  for (int r = 0; r < quorbal::kTotalRegistradores; ++r) {
+    const std::string nome = quorbal::kNomesRegistradores[r];
+    if (!RegistradorIndexado(nome)) continue;
+    ++indexados;
+    cbNomeRegistradorChange(frm, nome);
+    EXPECT_FALSE(frm.lbValorRegistrador.erro) << nome << ": " << frm.lbValorRegistrador.texto;
+    EXPECT_FALSE(frm.lbValorRegistrador.texto.empty()) << nome;
+    const auto sem_indice = LeValorRegistrador(frm, nome);
+    ASSERT_TRUE(sem_indice.has_value()) << nome;
+    EXPECT_TRUE(sem_indice->erro) << nome;
+    EXPECT_EQ(sem_indice->texto.rfind("Erro=ErroProtIndiceRegistrador ", 0), 0u) << sem_indice->texto;
+  }
+  EXPECT_EQ(indexados, 11);
 }
 
 }  // namespace

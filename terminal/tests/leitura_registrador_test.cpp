@@ -90,6 +90,21 @@ TEST_F(LeituraRegistrador, PrinterErrorGoesToTheLabelNotToTheUsersFields) {
   EsperaUsuarioIntacto();
 }
 
+TEST_F(LeituraRegistrador, ACommandTheLibraryDidNotCarryOutShowsTheErrorCodeStillHeld) {
+  driver->resultado_registrador = 0;
+  driver->comando_registrador = "LeInteiro";
+  driver->resultado_executa = 0;
+  const auto valor = LeValorRegistrador(frm, "COO");
+  ASSERT_TRUE(valor.has_value());
+  EXPECT_EQ(valor->texto, "Erro= Circunstancia=");
+  EXPECT_TRUE(valor->erro);
+  EsperaUsuarioIntacto();
+
+  frm.CodigoErro = 0;
+  EXPECT_EQ(LeValorRegistrador(frm, "COO")->texto, "");
+  EXPECT_FALSE(LeValorRegistrador(frm, "COO")->erro);
+}
+
 TEST_F(LeituraRegistrador, WithoutConnectionTheReadingCommandStaysSelectedAndFilled) {
   frm.btExecutaEnabled = false;
   driver->resultado_registrador = 0;

@@ -10,6 +10,7 @@ struct Acao {
   int ImageIndex = -1;
   bool Checked = false;
   bool Enabled = true;
+  std::string ShortCut;  // e.g. "Ctrl+Alt+M"; empty for none
 };
 
 }  // namespace tarnel

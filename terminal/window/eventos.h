@@ -1,5 +1,6 @@
-// Events the driver layer raises on the model; features above it (mirroring, register reading, first
-// copy, the command file's recorder) observe them and decide by themselves whether to act.
+// Events the driver layer and the register reader raise on the model; features above them (mirroring,
+// register reading, first copy, the command file's recorder) observe them and decide by themselves
+// whether to act.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -24,6 +25,12 @@ struct EventoConexao {
   enum class Tipo { Aberta, Fechada };
   Tipo tipo = Tipo::Aberta;
   std::string canal;       // CanalConectado: the channel opened, or the one being closed
+  bool iniciando = false;  // Iniciando was set (start-up)
+};
+
+// The register button switched automatic reading on or off.
+struct EventoLeituraAutomatica {
+  bool ligada = false;
   bool iniciando = false;  // Iniciando was set (start-up)
 };
 

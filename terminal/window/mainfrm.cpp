@@ -1,6 +1,7 @@
 #include "window/mainfrm.h"
 
 #include "quorbal/catalogo.h"
+#include "quorbal/registradores.h"
 
 namespace tarnel {
 
@@ -15,7 +16,32 @@ TfrmMain::TfrmMain(Interacao& i) : interacao(i) {
   }
   cbCanalECFItems = {"Emul", "USB", "COM1", "COM2", "COM3", "COM4"};
   cbCanalECF = "Emul";
-  Connect = Acao{"&Conectar com o ECF", "Conectar-se com o ECF", 1, false, true};
+  cbNomeRegistradorItems.assign(quorbal::kNomesRegistradores,
+                                quorbal::kNomesRegistradores + quorbal::kTotalRegistradores);
+  AcoesDeProjeto();
+  btLeRegistradorAutomaticoHint = LeRegistrador.Hint;
+}
+
+// The actions as the window is designed: caption, hint, image, checked, enabled, shortcut.
+void TfrmMain::AcoesDeProjeto() {
+  Connect = {"&Conectar com o ECF", "Conectar-se com o ECF", 1, false, true, ""};
+  Resize = {"Resize", "", -1, false, true, ""};
+  SelecionaArquivoComandos = {"Seleciona Arquivo de &Comandos", "Seleciona Arquivo de Comandos", 5, false, false, ""};
+  GravaComandos = {"&Grava Arquivo de Comandos", "Inicia/Interrompe Gravação do Arquivo de Registro de Comandos", 2,
+                   true, true, ""};
+  ParaGravacao = {"&Pára Gravação de Comandos", "Pára Gravação de Arquivo do Registro de Comandos", 3, false, true, ""};
+  ExecutaArquivoComandos = {"&Executa Arquivo de Comandos", "Executa Arquivo de Registro de Comandos", 4, false, false,
+                            ""};
+  LeRegistrador = {"&Leitura Automática de Registrador", "Ativa/Desativa Leitura Automática de Registrador", 6, false,
+                   true, ""};
+  ConexaoExcel = {"Conexão com o Excel", "Conexão Excel", -1, false, true, ""};
+  ObtemLeituraX = {"Obtém os dados da Leitura X e armazena na planilha", "Armazena os dados da LX na planilha do Excel",
+                   -1, false, true, ""};
+  ConfereLeituraX = {"Confere a Leitura X do ECF com os dados calculados na planilha",
+                     "Confere a Leitura X do ECF com os dados calculados na planilha", -1, false, true, ""};
+  ConfiguraTotalizadores = {"Configura Totalizadores", "Configura as alíquotas na planilha", -1, false, true, ""};
+  LeImpressao = {"Leitura da Impressão do ECF", "Lê os últimos dados impressos no ECF", -1, false, true, ""};
+  LeituraMFDBinaria = {"Leitura Binária da MFD", "", -1, false, true, "Ctrl+Alt+M"};
 }
 
 void TfrmMain::SelecionaComando(int indice) {

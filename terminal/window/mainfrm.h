@@ -19,12 +19,32 @@ namespace tarnel {
 
 // What changed, for the window to refresh.
 enum class Alteracao {
-  Selecao,        // lbComandos selection and the panels shown
-  CamposComando,  // parameter or return texts
-  CamposErro,     // ebNomeErro, ebCircunstancia
-  Terminal,       // transcript
-  Conexao,        // Connect action, btExecuta, cbCanalECF
-  FocoLista,      // keyboard focus back to lbComandos
+  Selecao,          // lbComandos selection and the panels shown
+  CamposComando,    // parameter or return texts
+  CamposErro,       // ebNomeErro, ebCircunstancia
+  Terminal,         // transcript
+  Conexao,          // Connect action, btExecuta, cbCanalECF
+  FocoLista,        // keyboard focus back to lbComandos
+  Acoes,            // the other actions' caption, hint, image, checked or enabled state
+  Registrador,      // cbNomeRegistrador, IndiceRegistrador, lbValorRegistrador, btLeRegistradorAutomatico
+  Caption,          // the window caption
+  ArquivoComandos,  // cbNomeArquivo (items, text, enabled) and the command file's path
+  Geometria,        // window state and size, transcript height, command list width
+};
+
+// The window's place on the screen, as saved between runs.
+struct GeometriaJanela {
+  int estado = 0;  // 0 normal, 1 minimised, 2 maximised
+  int largura = 800;
+  int altura = 510;
+  int topo = 19;
+  int esquerda = 0;
+};
+
+// What lbValorRegistrador shows: a text, with the error look (yellow on red) or the normal one.
+struct ValorRegistrador {
+  std::string texto;
+  bool erro = false;
 };
 
 // Texts of one command's parameter and return controls, in catalogue order.
@@ -49,11 +69,47 @@ class TfrmMain {
   std::string ebCircunstancia;
   PainelTerminal Terminal;
 
+  std::string Caption = "Vavizuru vo Ruzeduvi KVT Vardex II";
+  GeometriaJanela Geometria;
+  int TamanhoTerminal = 48;   // height of the transcript pane
+  int LarguraComandos = 305;  // width of lbComandos
+
   // Connection controls.
   std::vector<std::string> cbCanalECFItems;
   std::string cbCanalECF;
   Acao Connect;
   bool btExecutaEnabled = false;
+
+  // The other actions, shared by menu items and tool buttons.
+  Acao Resize;
+  Acao SelecionaArquivoComandos;
+  Acao GravaComandos;  // checked while recording
+  Acao ParaGravacao;
+  Acao ExecutaArquivoComandos;
+  Acao LeRegistrador;  // checked while automatic register reading is on
+  Acao ConexaoExcel;
+  Acao ObtemLeituraX;
+  Acao ConfereLeituraX;
+  Acao ConfiguraTotalizadores;
+  Acao LeImpressao;
+  Acao LeituraMFDBinaria;
+
+  // The command file: the box of base names and the full path of the current file.
+  std::vector<std::string> cbNomeArquivoItems;
+  int cbNomeArquivoItemIndex = -1;
+  std::string cbNomeArquivo;
+  bool cbNomeArquivoEnabled = true;
+  std::string ArquivoComandos = "Comandos.RMT";
+
+  // The register reader. cbNomeRegistradorItemIndex is the saved selection (-1 none); the box's text
+  // is what is read, with "[" IndiceRegistrador "]" after the name of an indexed register.
+  std::vector<std::string> cbNomeRegistradorItems;
+  int cbNomeRegistradorItemIndex = -1;
+  std::string cbNomeRegistrador;
+  std::string IndiceRegistrador = "0";
+  ValorRegistrador lbValorRegistrador;
+  std::string btLeRegistradorAutomaticoHint;
+  bool btLeRegistradorAutomaticoDown = false;
 
   // Shared state.
   std::int32_t HandleDriver = -1;
@@ -72,6 +128,8 @@ class TfrmMain {
   // carried out, and after the Connect toggle opened or closed the channel.
   Observadores<ComandoExecutado> AposComando;
   Observadores<EventoConexao> AposConexao;
+  // After the register button switched automatic reading on or off.
+  Observadores<EventoLeituraAutomatica> AposLeituraAutomatica;
 
   // Loads the driver library; the real DROVIK library unless replaced (tests).
   std::function<std::unique_ptr<Driver>()> CarregaDriver;
@@ -97,6 +155,8 @@ class TfrmMain {
   void Notifica(Alteracao alteracao) const { alteracoes_.Notifica(alteracao); }
 
  private:
+  void AcoesDeProjeto();
+
   Observadores<Alteracao> alteracoes_;
 };
 

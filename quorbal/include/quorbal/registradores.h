@@ -1,12 +1,15 @@
 // The printer's named registers, in the order the register box lists them. This list is the one
 // place their names are written: kNomesRegistradores takes them from it, and code elsewhere names
 // a register by its enumerator (quorbal::Registrador::COO), whose value is its index there.
+// XI marks the indexed registers, read as name[index] (CER[3], TotalDiaValorAliquota[0]): the
+// printer refuses their bare name.
 #pragma once
 #include <cstdint>
+#include <string_view>
 
 namespace quorbal {
 
-#define QUORBAL_REGISTRADORES(X)          \
+#define QUORBAL_REGISTRADORES(X, XI)      \
   X(Aliquota00ICMSReducao)                \
   X(Aliquota00Reducao)                    \
   X(Aliquota01ICMSReducao)                \
@@ -44,7 +47,7 @@ namespace quorbal {
   X(CancelamentosISSQNReducao)            \
   X(CCF)                                  \
   X(CDC)                                  \
-  X(CER)                                  \
+  XI(CER)                                 \
   X(CFC)                                  \
   X(CFD)                                  \
   X(Cliche)                               \
@@ -54,7 +57,7 @@ namespace quorbal {
   X(CMC7Documento)                        \
   X(CMC7Memoria)                          \
   X(CNPJ)                                 \
-  X(CON)                                  \
+  XI(CON)                                 \
   X(ContadorDocUltimoItemVendido)         \
   X(ContadorProprietarios)                \
   X(ContadorReinicioReducao)              \
@@ -162,31 +165,31 @@ namespace quorbal {
   X(TotalDiaDescontosItens)               \
   X(TotalDiaDescontosNaoFiscais)          \
   X(TotalDiaDinheiro)                     \
-  X(TotalDiaImpostoAliquota)              \
+  XI(TotalDiaImpostoAliquota)             \
   X(TotalDiaImpostoICMS)                  \
   X(TotalDiaImpostoISSQN)                 \
   X(TotalDiaIsencaoICMS)                  \
   X(TotalDiaIsencaoISSQN)                 \
   X(TotalDiaISSQN)                        \
-  X(TotalDiaMeioPagamento)                \
-  X(TotalDiaNaoFiscal)                    \
+  XI(TotalDiaMeioPagamento)               \
+  XI(TotalDiaNaoFiscal)                   \
   X(TotalDiaNaoTributadoICMS)             \
   X(TotalDiaNaoTributadoISSQN)            \
   X(TotalDiaOperacoesNaoFiscais)          \
-  X(TotalDiaQuantidadeVendasDepartamento) \
+  XI(TotalDiaQuantidadeVendasDepartamento)\
   X(TotalDiaSubstituicaoTributariaICMS)   \
   X(TotalDiaSubstituicaoTributariaISSQN)  \
   X(TotalDiaTroco)                        \
-  X(TotalDiaValorAliquota)                \
+  XI(TotalDiaValorAliquota)               \
   X(TotalDiaValorEmCaixa)                 \
   X(TotalDiaValorRecebido)                \
   X(TotalDiaValorTributadoICMS)           \
   X(TotalDiaValorTributadoISSQN)          \
-  X(TotalDiaValorVendasDepartamento)      \
+  XI(TotalDiaValorVendasDepartamento)     \
   X(TotalDiaVendaBruta)                   \
   X(TotalDiaVendaLiquida)                 \
   X(TotalDocAcrescimos)                   \
-  X(TotalDocAliquota)                     \
+  XI(TotalDocAliquota)                    \
   X(TotalDocBruto)                        \
   X(TotalDocCancelamentoICMS)             \
   X(TotalDocCancelamentoISSQN)            \
@@ -197,8 +200,8 @@ namespace quorbal {
   X(TotalDocIsencaoISSQN)                 \
   X(TotalDocISSQN)                        \
   X(TotalDocLiquido)                      \
-  X(TotalDocMeioPagamento)                \
-  X(TotalDocNaoFiscal)                    \
+  XI(TotalDocMeioPagamento)               \
+  XI(TotalDocNaoFiscal)                   \
   X(TotalDocNaoTributadoICMS)             \
   X(TotalDocNaoTributadoISSQN)            \
   X(TotalDocSubstituicaoTributariaICMS)   \
@@ -215,12 +218,12 @@ namespace quorbal {
 
 enum class Registrador : std::uint8_t {
 #define QUORBAL_ENUMERADOR(nome) nome,
-  QUORBAL_REGISTRADORES(QUORBAL_ENUMERADOR)
+  QUORBAL_REGISTRADORES(QUORBAL_ENUMERADOR, QUORBAL_ENUMERADOR)
 #undef QUORBAL_ENUMERADOR
 };
 
 #define QUORBAL_UM(nome) +1
-constexpr int kTotalRegistradores = 0 QUORBAL_REGISTRADORES(QUORBAL_UM);
+constexpr int kTotalRegistradores = 0 QUORBAL_REGISTRADORES(QUORBAL_UM, QUORBAL_UM);
 #undef QUORBAL_UM
 static_assert(kTotalRegistradores == 205);
 
@@ -228,5 +231,20 @@ extern const char* const kNomesRegistradores[kTotalRegistradores];
 
 // The register's index in kNomesRegistradores.
 constexpr int Indice(Registrador r) { return static_cast<int>(r); }
+
+// Whether the register is read as name[index].
+constexpr bool Indexado(Registrador r) {
+  constexpr bool kIndexados[] = {
+#define QUORBAL_SIMPLES(nome) false,
+#define QUORBAL_INDEXADO(nome) true,
+      QUORBAL_REGISTRADORES(QUORBAL_SIMPLES, QUORBAL_INDEXADO)
+#undef QUORBAL_SIMPLES
+#undef QUORBAL_INDEXADO
+  };
+  return kIndexados[Indice(r)];
+}
+
+// The register of that name (whole name, letter case ignored); -1 when there is none.
+int ProcuraRegistrador(std::string_view nome);
 
 }  // namespace quorbal

@@ -310,6 +310,13 @@ constexpr bool TabelaNaOrdemDoProtocolo() {
 static_assert(std::size(kTabela) == quorbal::kTotalRegistradores && TabelaNaOrdemDoProtocolo(),
               "one entry per register of quorbal's list, in its order");
 
+constexpr bool IndicesComoNoProtocolo() {
+  for (const DefRegistrador& def : kTabela)
+    if ((def.indices > 0) != quorbal::Indexado(def.registrador)) return false;
+  return true;
+}
+static_assert(IndicesComoNoProtocolo(), "indexed exactly where quorbal's list marks the register indexed");
+
 bool IgualSemCaixa(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)

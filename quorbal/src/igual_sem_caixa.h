@@ -1,0 +1,15 @@
+// Names of the protocol (commands, registers) compare as whole names with letter case ignored.
+#pragma once
+#include <cctype>
+#include <string_view>
+
+namespace quorbal {
+
+inline bool IgualSemCaixa(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t k = 0; k < a.size(); ++k)
+    if (std::tolower(static_cast<unsigned char>(a[k])) != std::tolower(static_cast<unsigned char>(b[k]))) return false;
+  return true;
+}
+
+}  // namespace quorbal
