@@ -120,7 +120,7 @@ void JanelaPrincipal::CriaBarraFerramentas() {
 }
 
 void JanelaPrincipal::MostraRegistrador() {
-  acoes_.Atualiza();
+  AtualizaAcoes();
   if (cbNomeRegistrador->currentIndex() != frm_.cbNomeRegistradorItemIndex ||
       cbNomeRegistrador->currentText() != QTexto(frm_.cbNomeRegistrador)) {
     const QSignalBlocker bloqueio(cbNomeRegistrador);
@@ -130,7 +130,6 @@ void JanelaPrincipal::MostraRegistrador() {
   ebIndiceRegistrador->setVisible(RegistradorIndexado(frm_.cbNomeRegistrador));
   if (ebIndiceRegistrador->text() != QTexto(frm_.IndiceRegistrador))
     ebIndiceRegistrador->setText(QTexto(frm_.IndiceRegistrador));
-  btLeRegistradorAutomatico->setToolTip(QTexto(frm_.btLeRegistradorAutomaticoHint));
   // Error look: yellow text on red, as the reader's refusals and printer errors show.
   QPalette paleta = palette();
   if (frm_.lbValorRegistrador.erro) {

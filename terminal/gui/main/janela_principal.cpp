@@ -137,8 +137,15 @@ void JanelaPrincipal::MostraArquivoComandos() {
 
 void JanelaPrincipal::Executa() { ExecutaComandoSelecionado(frm_); }
 
-void JanelaPrincipal::MostraConexao() {
+void JanelaPrincipal::AtualizaAcoes() {
   acoes_.Atualiza();
+  // The register button's hint is its own (it tells what a click does), not its action's.
+  if (btLeRegistradorAutomatico && !frm_.btLeRegistradorAutomaticoHint.empty())
+    btLeRegistradorAutomatico->setToolTip(QTexto(frm_.btLeRegistradorAutomaticoHint));
+}
+
+void JanelaPrincipal::MostraConexao() {
+  AtualizaAcoes();
   PainelDados->painelErros()->btExecuta->setEnabled(frm_.btExecutaEnabled);
   const QString canal = QTexto(frm_.cbCanalECF);
   if (cbCanalECF->currentText() != canal) {
@@ -162,7 +169,7 @@ void JanelaPrincipal::Observa(Alteracao alteracao) {
     case Alteracao::Terminal: Terminal->Mostra(frm_.Terminal.Texto()); break;
     case Alteracao::Conexao: MostraConexao(); break;
     case Alteracao::FocoLista: lbComandos->setFocus(); break;
-    case Alteracao::Acoes: acoes_.Atualiza(); break;
+    case Alteracao::Acoes: AtualizaAcoes(); break;
     case Alteracao::Registrador: MostraRegistrador(); break;
     case Alteracao::Caption: setWindowTitle(QTexto(frm_.Caption)); break;
     case Alteracao::ArquivoComandos: MostraArquivoComandos(); break;

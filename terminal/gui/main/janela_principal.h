@@ -80,6 +80,7 @@ class JanelaPrincipal : public QMainWindow {
   void CriaBarraFerramentas();
   void CriaAreaCentral();
   void Observa(Alteracao alteracao);
+  void AtualizaAcoes();
   void MostraConexao();
   void MostraRegistrador();
   void MostraArquivoComandos();

@@ -29,7 +29,7 @@ void JanelaPrincipal::CriaAcoes() {
   acLeRegistrador = acoes_.Vincula(new QAction(this), frm_.LeRegistrador, Tipo::Alterna);
   connect(acLeRegistrador, &QAction::triggered, this, [this] {
     btLeRegistradorAutomaticoClick(frm_);
-    acoes_.Atualiza();
+    MostraRegistrador();
   });
   acSair = Acoes::Simples(this, QStringLiteral("&Sair"), 9);
   connect(acSair, &QAction::triggered, this, &QWidget::close);

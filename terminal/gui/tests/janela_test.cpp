@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "apoio/interacao_roteirizada.h"
+#include "inicio/inicia_tfrmmain.h"
 #include "main/janela_principal.h"
 #include "quorbal/catalogo.h"
 #include "test_support/temp_folder.h"
@@ -42,12 +43,20 @@ class JanelaTest : public ::testing::Test {
     pasta_.set_env("TARNEL_DROVIK", DROVIK_ARQUIVO);
   }
 
-  // A window as the program makes it, shown at its design size.
-  std::unique_ptr<JanelaPrincipal> AbreJanela() {
-    auto janela = std::make_unique<JanelaPrincipal>(frm_);
-    janela->show();
+  ~JanelaTest() override {
+    if (iniciado_) EncerraTfrmMain(frm_);
+  }
+
+  // A window as the program makes it, after the start-up of a first run, shown at the design size.
+  // The window observes the model, so it outlives the exit sequence.
+  JanelaPrincipal* AbreJanela() {
+    janela_ = std::make_unique<JanelaPrincipal>(frm_);
+    IniciaTfrmMain(frm_);
+    iniciado_ = true;
+    janela_->AplicaGeometria();
+    janela_->show();
     QApplication::processEvents();
-    return janela;
+    return janela_.get();
   }
 
   void Seleciona(JanelaPrincipal& janela, const char* nome) {
@@ -58,6 +67,8 @@ class JanelaTest : public ::testing::Test {
   TempFolder pasta_;
   teste::InteracaoRoteirizada interacao_;
   TfrmMain frm_{interacao_};
+  std::unique_ptr<JanelaPrincipal> janela_;
+  bool iniciado_ = false;
 };
 
 TEST_F(JanelaTest, ListsTheWholeCatalogueAndShowsOnlyTheFirstCommandsPanels) {
