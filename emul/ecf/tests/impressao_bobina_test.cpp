@@ -99,14 +99,11 @@ TEST(ArquivoBobina, LinhasDosDadosDeImpressao) {
 }
 
 TEST(ArquivoBobina, SemCaminhoNaoHaArquivo) {
-  PastaTemporaria pasta;
-  const auto antes = std::filesystem::current_path();
-  std::filesystem::current_path(pasta.caminho());
+  const test_support::TempFolder pasta("ecf-test", test_support::TempFolder::enter);
   impressao::ArquivoBobina rolo;
   rolo.Imprime("texto\x1B*");
   rolo.Descarrega();
-  EXPECT_TRUE(std::filesystem::is_empty(pasta.caminho()));
-  std::filesystem::current_path(antes);
+  EXPECT_TRUE(std::filesystem::is_empty(pasta.path()));
 }
 
 }  // namespace
