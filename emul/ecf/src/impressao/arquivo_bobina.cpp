@@ -50,9 +50,11 @@ void ArquivoBobina::EncerraLinha() {
 
 void ArquivoBobina::Descarrega() {
   if (a_gravar_.empty()) return;
-  {
+  try {
     std::ofstream f(std::filesystem::path(caminho_), std::ios::binary | std::ios::app);
     f.write(a_gravar_.data(), static_cast<std::streamsize>(a_gravar_.size()));
+  } catch (...) {
+    // A path the system cannot take is one more roll that cannot be written.
   }
   // Written or not, the lines are gone: a roll that cannot be written does not grow in memory.
   a_gravar_.clear();
