@@ -98,13 +98,5 @@ TEST(ArquivoBobina, LinhasDosDadosDeImpressao) {
   }
 }
 
-TEST(ArquivoBobina, SemCaminhoNaoHaArquivo) {
-  const test_support::TempFolder pasta("ecf-test", test_support::TempFolder::enter);
-  impressao::ArquivoBobina rolo;
-  rolo.Imprime("texto\x1B*");
-  rolo.Descarrega();
-  EXPECT_TRUE(std::filesystem::is_empty(pasta.path()));
-}
-
 }  // namespace
 }  // namespace ecf::teste
