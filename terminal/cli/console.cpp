@@ -7,6 +7,7 @@
 #include <stdio.h>
 #include <windows.h>
 #else
+#include <stdio.h>
 #include <unistd.h>
 #endif
 
@@ -16,6 +17,10 @@ void PreparaConsole() {
 #ifdef _WIN32
   SetConsoleOutputCP(CP_UTF8);
   SetConsoleCP(CP_UTF8);
+  // Terminal attributes (bold on the paper roll) as escape sequences, as everywhere else.
+  const HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
+  DWORD modo = 0;
+  if (GetConsoleMode(console, &modo)) SetConsoleMode(console, modo | 0x0004 /* ENABLE_VIRTUAL_TERMINAL_PROCESSING */);
 #endif
 }
 
@@ -30,13 +35,18 @@ std::string ArgumentoCp1252(const char* argumento) {
 
 std::string EntradaCp1252(const std::string& linha_utf8) { return compat::utf8_to_cp1252(linha_utf8); }
 
-bool EntradaInterativa() {
+namespace {
+bool EhTerminal(FILE* arquivo) {
 #ifdef _WIN32
-  return _isatty(_fileno(stdin)) != 0;
+  return _isatty(_fileno(arquivo)) != 0;
 #else
-  return isatty(STDIN_FILENO) == 1;
+  return isatty(fileno(arquivo)) == 1;
 #endif
 }
+}  // namespace
+
+bool EntradaInterativa() { return EhTerminal(stdin); }
+bool SaidaInterativa() { return EhTerminal(stdout); }
 
 void EscreveLinha(std::ostream& saida, const std::string& texto_cp1252) {
   saida << compat::cp1252_to_utf8(texto_cp1252) << '\n';

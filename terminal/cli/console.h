@@ -16,6 +16,8 @@ std::string EntradaCp1252(const std::string& linha_utf8);
 
 // True when standard input is a terminal (a person typing), false for a pipe or a file.
 bool EntradaInterativa();
+// The same for standard output: a terminal shows attributes, a pipe or a file gets plain text.
+bool SaidaInterativa();
 
 // Writes a Windows-1252 text and a line end to a console stream.
 void EscreveLinha(std::ostream& saida, const std::string& texto_cp1252);

@@ -15,6 +15,7 @@ const char kAjuda[] =
     "Uso: tarnel-cli exec [--canal CANAL] [--log ARQUIVO] COMANDO [NOME=VALOR ...]\n"
     "     tarnel-cli registrador [--canal CANAL] [--log ARQUIVO] REGISTRADOR\n"
     "     tarnel-cli shell [--canal CANAL] [--log ARQUIVO]\n"
+    "     tarnel-cli bobina [--seguir]\n"
     "     tarnel-cli --help\n"
     "\n"
     "exec executa um comando Quorbal na impressora fiscal pela biblioteca DROVIK, pelo mesmo\n"
@@ -47,6 +48,13 @@ const char kAjuda[] =
     "(ou recusou o registrador), 2 para erro de uso, biblioteca que não carrega ou canal que\n"
     "não abre. O shell termina com 0 em sair ou no fim da entrada, e com 2 quando não conecta.\n"
     "\n"
+    "bobina mostra a bobina de papel da impressora emulada desta pasta (bobina0.txt, o que ela\n"
+    "imprimiu desde que o arquivo foi criado). Num terminal, as linhas em negrito saem em\n"
+    "negrito e as expandidas com as letras espaçadas; num pipe ou arquivo, cada linha leva as\n"
+    "marcas do arquivo: N (negrito) e E (expandido) antes da borda |. Com --seguir continua\n"
+    "mostrando as linhas novas à medida que são impressas, até ser interrompido (Ctrl+C).\n"
+    "Sai com 2 quando a bobina ainda não existe (sem --seguir, que espera por ela).\n"
+    "\n"
     "A biblioteca carregada é libdrovik.so ao lado do programa ou, se não estiver lá, a que a\n"
     "busca do sistema encontrar (DROVIK.DLL no Windows); a variável de ambiente TARNEL_DROVIK\n"
     "indica outro arquivo.\n";
@@ -68,6 +76,14 @@ int main(int argc, char** argv) {
     return kSaidaSucesso;
   }
   const std::string& subcomando = argumentos[0];
+  if (subcomando == "bobina") {
+    const bool seguir = argumentos.size() == 2 && argumentos[1] == "--seguir";
+    if (argumentos.size() > 2 || (argumentos.size() == 2 && !seguir)) {
+      EscreveLinha(std::cerr, "tarnel-cli bobina: argumento inesperado: " + argumentos.back() + " (veja tarnel-cli --help)");
+      return kSaidaFalha;
+    }
+    return Bobina(seguir, SaidaInterativa(), std::cout, std::cerr);
+  }
   FormaPedido forma;
   if (subcomando == "exec") {
     forma = FormaPedido::kComando;

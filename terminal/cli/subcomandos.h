@@ -23,4 +23,10 @@ int Registrador(const Pedido& pedido, std::ostream& saida, std::ostream& mensage
 int Shell(const Pedido& pedido, std::istream& entrada, bool interativo, std::ostream& saida,
           std::ostream& mensagens);
 
+// bobina: prints the paper roll of the emulated printer in the current folder, with the roll
+// file's marks, or as the paper shows it when terminal (bold, double width); with seguir it goes on
+// printing new lines until the program is stopped. A roll that does not exist is an error (status
+// 2) unless it is followed: then its first lines are waited for.
+int Bobina(bool seguir, bool terminal, std::ostream& saida, std::ostream& mensagens);
+
 }  // namespace tarnel::cli

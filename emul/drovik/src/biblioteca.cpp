@@ -1,8 +1,7 @@
 #include "biblioteca.h"
 
-#include <cctype>
-
 #include "compat/path.h"
+#include "quorbal/canal_emulado.h"
 
 namespace drovik {
 
@@ -10,14 +9,6 @@ namespace {
 
 constexpr std::int32_t kCanalInvalido = -1;
 constexpr std::int32_t kImpressoraIndisponivel = -2;
-
-bool EhCanalEmulado(const std::string& canal) {
-  static const char kEmul[] = "emul";
-  if (canal.size() != sizeof kEmul - 1) return false;
-  for (std::size_t i = 0; i < canal.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(canal[i])) != kEmul[i]) return false;
-  return true;
-}
 
 }  // namespace
 
@@ -27,9 +18,9 @@ Biblioteca& Biblioteca::Instancia() {
 }
 
 std::int32_t Biblioteca::Abre(const std::string& canal) {
-  if (!EhCanalEmulado(canal)) return kCanalInvalido;
+  if (!quorbal::EhCanalEmulado(canal)) return kCanalInvalido;
   std::shared_ptr<ecf::Impressora> impressora = emulada_.lock();
-  if (!impressora) impressora = ecf::Impressora::Abre(compat::current_folder(), 0);
+  if (!impressora) impressora = ecf::Impressora::Abre(compat::current_folder(), quorbal::kNumeroImpressoraEmulada);
   if (!impressora) return kImpressoraIndisponivel;
   emulada_ = impressora;
   const std::int32_t handle = proximo_handle_++;

@@ -147,7 +147,7 @@ std::unique_ptr<Impressora> AbreImpressora(const std::string& pasta, int numero,
   std::string bytes;
   const auto nova_saida = [&] {
     std::unique_ptr<Saida> saida = cria_saida();
-    saida->Associa(arquivo.BaseArquivos());
+    saida->Associa(arquivo.BaseArquivos(), arquivo.CaminhoBobina());
     return saida;
   };
   std::unique_ptr<Saida> saida = nova_saida();

@@ -5,6 +5,8 @@
 #include <system_error>
 #include <utility>
 
+#include "compat/file_part.h"
+
 namespace ecf {
 
 namespace {
@@ -45,12 +47,7 @@ bool LeArquivo(const std::string& caminho, std::string& bytes) {
 }
 
 bool LeTrecho(const std::string& caminho, std::uint64_t inicio, std::size_t tamanho, std::string& bytes) {
-  std::ifstream f(std::filesystem::path(caminho), std::ios::binary);
-  if (!f || !f.seekg(static_cast<std::streamoff>(inicio))) return false;
-  bytes.resize(tamanho);
-  f.read(bytes.data(), static_cast<std::streamsize>(tamanho));
-  bytes.resize(static_cast<std::size_t>(f.gcount()));
-  return true;
+  return compat::read_file_part(caminho, inicio, tamanho, bytes);
 }
 
 std::optional<std::uint64_t> TamanhoArquivo(const std::string& caminho) {

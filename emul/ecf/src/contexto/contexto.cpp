@@ -7,6 +7,7 @@
 #include "contexto/codificacao.h"
 #include "contexto/codificacao_estado.h"
 #include "contexto/crc32.h"
+#include "quorbal/bobina.h"
 
 namespace ecf {
 
@@ -95,6 +96,7 @@ ArquivoDeContexto::ArquivoDeContexto(const std::string& pasta, int numero) : pas
   caminho_ = base_ + ".bin";
   copia_ = (base / (".rasc" + n + ".good")).string();
   temporario_ = (base / (".rasc" + n + ".tmp")).string();
+  bobina_ = (base / quorbal::NomeArquivoBobina(numero)).string();
 }
 
 ArquivoDeContexto::Origem ArquivoDeContexto::Carrega(std::string& bytes, Estado& estado, std::string& saida) {

@@ -29,6 +29,8 @@ class ArquivoDeContexto {
   const std::string& CaminhoCopia() const { return copia_; }
   // pasta/rasc<n>: what the files beside the context are named from.
   const std::string& BaseArquivos() const { return base_; }
+  // pasta/bobina<n>.txt: the paper roll (a name that does not match rasc*.bin).
+  const std::string& CaminhoBobina() const { return bobina_; }
 
   enum class Origem { kNovo, kArquivo, kCopia };
   // Finds the last good context: the file itself (then only touched, and the copy brought in line
@@ -52,6 +54,7 @@ class ArquivoDeContexto {
   std::string caminho_;
   std::string copia_;
   std::string temporario_;
+  std::string bobina_;
 };
 
 }  // namespace ecf

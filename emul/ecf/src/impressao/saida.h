@@ -99,8 +99,9 @@ class Saida {
   bool MFDEsgotada() const { return BytesMFDLivres() < kReservaMFD; }
 
   // What grows (the memories, a long reading for the host) lives in files beside the context
-  // file, named from `base` (the context file's path without ".bin"). Called once, before Carrega.
-  virtual void Associa(const std::string& base) = 0;
+  // file, named from `base` (the context file's path without ".bin"); what goes on the paper roll
+  // is appended to the file `bobina` as it is printed. Called once, before Carrega.
+  virtual void Associa(const std::string& base, const std::string& bobina) = 0;
 
   // Saving, in this order: the files get what grew since the last save (appended, never
   // rewritten); the output's part of the context (what changes: counters, the open page, how much

@@ -6,6 +6,7 @@
 #include "fiscal/relogio.h"
 #include "fiscal/totais.h"
 #include "impressao/armazem_impressao.h"
+#include "impressao/arquivo_bobina.h"
 #include "impressao/bobina.h"
 #include "impressao/documentos.h"
 #include "impressao/leituras_memoria.h"
@@ -147,6 +148,7 @@ class SaidaImpressora final : public Saida {
   void Registra(const Estado& estado, const std::vector<Evento>& eventos) override {
     if (Sincroniza(estado) || !eventos.empty()) ++revisao_;
     for (const Evento& ev : eventos) Imprime(estado, ev);
+    rolo_.Descarrega();
   }
 
   std::string ProximoTrechoImpressao() override {
@@ -166,8 +168,9 @@ class SaidaImpressora final : public Saida {
     return static_cast<std::uint64_t>(memorias_.FitaDetalhe().PaginasArea()) * memorias::MemoriaFitaDetalhe::kDadosPagina;
   }
 
-  void Associa(const std::string& base) override {
+  void Associa(const std::string& base, const std::string& bobina) override {
     base_ = base;
+    rolo_.Associa(bobina);
     armazem_.Associa(base);
     arquivo_mf_ = ArquivoCrescente(base, ".mf");
     arquivo_mfd_ = ArquivoCrescente(base, ".mfd");
@@ -363,7 +366,7 @@ class SaidaImpressora final : public Saida {
   void ImprimeAvulso(const std::string& texto) {
     armazem_.NovoDocumento();
     armazem_.Acrescenta(texto);
-    linhas_ += static_cast<std::uint32_t>(impressao::ContaQuebras(texto));
+    NoRolo(texto);
   }
 
   // Printed on a slip, not on the roll, so no roll lines are counted. The detail memory keeps it:
@@ -377,7 +380,13 @@ class SaidaImpressora final : public Saida {
   void Imprimiu(bool ok, const std::string& texto) {
     // The core checks the detail memory before it opens a document; should it still be refused
     // here, the paper is not fed and the line count stays as it was.
-    if (ok) linhas_ += static_cast<std::uint32_t>(impressao::ContaQuebras(texto));
+    if (ok) NoRolo(texto);
+  }
+
+  // What went on the paper roll: counted, and kept in the roll's file.
+  void NoRolo(const std::string& texto) {
+    linhas_ += static_cast<std::uint32_t>(impressao::ContaQuebras(texto));
+    rolo_.Imprime(texto);
   }
 
   void AvancaPapel(std::int64_t linhas) {
@@ -399,6 +408,7 @@ class SaidaImpressora final : public Saida {
   ArquivoCrescente arquivo_mfd_{"", ""};
   std::uint32_t linhas_ = 0;
   std::uint64_t revisao_ = 0;
+  impressao::ArquivoBobina rolo_;
 };
 
 void SaidaImpressora::Imprime(const Estado& e, const Evento& ev) {
