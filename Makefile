@@ -1,9 +1,9 @@
 # Two entry points for a fresh Debian machine:
 #   make run   - Tarnel on the emulated printer
 #   make test  - the whole test suite
-# Other targets: build, asan, mingw32, mingw64, fuzz, clean.
+# Other targets: build, asan, mingw32, mingw64, fuzz, capturas (the README's pictures), clean.
 
-.PHONY: deps configure build run test asan mingw32 mingw64 cross fuzz clean
+.PHONY: deps configure build run test asan mingw32 mingw64 cross fuzz capturas clean
 
 CMAKE ?= cmake
 CTEST ?= ctest
@@ -52,6 +52,16 @@ fuzz:
 	  build-fuzz/bin/$$f -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build-fuzz/ \
 	    build-fuzz/corpus/$$f fuzz/corpus/$$f || exit 1; \
 	done
+
+# The README's pictures of the window, into docs/imagens/: under xvfb-run when it is installed (an X
+# server as on a desktop), otherwise on Qt's offscreen platform.
+capturas: build
+	@$(CMAKE) --build --preset native --target tarnel-capturas
+	@if command -v xvfb-run >/dev/null; then \
+	  xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/tarnel-capturas docs/imagens; \
+	else \
+	  QT_QPA_PLATFORM=offscreen build/bin/tarnel-capturas docs/imagens; \
+	fi
 
 clean:
 	rm -rf build build-asan build-mingw32 build-mingw64 build-fuzz

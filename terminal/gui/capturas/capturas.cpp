@@ -13,32 +13,40 @@
 #include "dialogs/sobre_dialogo.h"
 #include "driver/conexao.h"
 #include "driver/execucao.h"
+#include "inicio/inicia_tfrmmain.h"
+#include "registers/le_registrador.h"
 #include "interacao_qt.h"
 #include "main/janela_principal.h"
+#include "quorbal/comandos.h"
 #include "texto_qt.h"
 #include "widgets/area_dados.h"
 #include "widgets/doca_bobina.h"
 
 namespace {
 
+using quorbal::Comando;
 using tarnel::TfrmMain;
 
-bool Executa(TfrmMain& frm, const std::string& comando, const std::vector<std::pair<std::string, std::string>>& campos) {
-  if (!frm.SelecionaComandoPorNome(comando)) return false;
+using Campos = std::vector<std::pair<std::string, std::string>>;
+
+void Seleciona(TfrmMain& frm, quorbal::Comando comando, const Campos& campos) {
+  frm.SelecionaComando(quorbal::Posicao(comando));
   frm.LimpaCampos(frm.lbComandosItemIndex);
   for (const auto& [nome, valor] : campos) frm.DefineParametro(frm.lbComandosItemIndex, nome, valor);
+}
+
+bool Executa(TfrmMain& frm, quorbal::Comando comando, const Campos& campos) {
+  Seleciona(frm, comando, campos);
   return tarnel::ExecutaComandoSelecionado(frm);
 }
 
-void Seleciona(TfrmMain& frm, const std::string& comando, const std::vector<std::pair<std::string, std::string>>& campos) {
-  frm.SelecionaComandoPorNome(comando);
-  for (const auto& [nome, valor] : campos) frm.DefineParametro(frm.lbComandosItemIndex, nome, valor);
-}
+// Messages go out in the console's encoding (the program's narrow literals are Windows-1252).
+void Erro(const QString& texto) { std::fprintf(stderr, "%s\n", (QStringLiteral("tarnel-capturas: ") + texto).toLocal8Bit().constData()); }
 
 bool Salva(QWidget& janela, const QString& arquivo) {
   QApplication::processEvents();
   if (!janela.grab().save(arquivo)) {
-    std::fprintf(stderr, "tarnel-capturas: não foi possível gravar %s\n", arquivo.toLocal8Bit().constData());
+    Erro(QStringLiteral("não foi possível gravar ") + arquivo);
     return false;
   }
   std::printf("%s\n", arquivo.toLocal8Bit().constData());
@@ -50,22 +58,27 @@ bool Salva(QWidget& janela, const QString& arquivo) {
 int main(int argc, char** argv) {
   QApplication aplicacao(argc, argv);
   if (argc != 2) {
-    std::fprintf(stderr, "uso: tarnel-capturas PASTA\n");
+    Erro(QStringLiteral("uso: tarnel-capturas PASTA"));
     return 2;
   }
-  const QDir destino(QString::fromLocal8Bit(argv[1]));
+  // Made absolute before the scratch folder becomes the current one.
+  const QDir destino(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
   if (!destino.exists() && !QDir().mkpath(destino.path())) {
-    std::fprintf(stderr, "tarnel-capturas: a pasta %s não pode ser criada\n", argv[1]);
+    Erro(QStringLiteral("a pasta ") + destino.path() + QStringLiteral(" não pode ser criada"));
     return 2;
   }
   // The emulated printer keeps its files in the current folder: a scratch one, fresh each time.
   QTemporaryDir rascunho;
   if (!rascunho.isValid() || !QDir::setCurrent(rascunho.path())) return 2;
 
+  // Settings of a first run, kept in the scratch folder too.
+  qputenv("XDG_CONFIG_HOME", QDir(rascunho.path()).filePath(QStringLiteral("config")).toLocal8Bit());
+
   tarnel::gui::InteracaoQt interacao;
   TfrmMain frm(interacao);
   tarnel::gui::JanelaPrincipal janela(frm);
   interacao.DefinePai(&janela);
+  tarnel::IniciaTfrmMain(frm);
   janela.CriaDialogos("tarnel");
   // Larger than the design size, with a taller transcript, so the paper shows a whole coupon.
   frm.Geometria.largura = 1180;
@@ -76,33 +89,38 @@ int main(int argc, char** argv) {
   frm.cbCanalECF = "Emul";
   tarnel::ConnectExecute(frm);
   if (!tarnel::Conectado(frm)) {
-    std::fprintf(stderr, "tarnel-capturas: a impressora emulada não conectou\n");
+    Erro(QStringLiteral("a impressora emulada não conectou"));
     return 1;
   }
   bool ok = true;
 
   // A coupon on the paper roll.
-  Executa(frm, "AbreCupomFiscal", {{"NomeConsumidor", "Maria da Concei\xE7\xE3o"}});
-  Executa(frm, "VendeItem", {{"CodProduto", "7891234567895"}, {"NomeProduto", "Caf\xE9 torrado 500g"},
+  Executa(frm, Comando::AbreCupomFiscal, {{"NomeConsumidor", "Maria da Concei\xE7\xE3o"}});
+  Executa(frm, Comando::VendeItem, {{"CodProduto", "7891234567895"}, {"NomeProduto", "Caf\xE9 torrado 500g"},
                              {"PrecoUnitario", "12,90"}, {"Quantidade", "2"}, {"CodAliquota", "0"}});
-  Executa(frm, "VendeItem", {{"CodProduto", "7890000000017"}, {"NomeProduto", "P\xE3o de forma"},
+  Executa(frm, Comando::VendeItem, {{"CodProduto", "7890000000017"}, {"NomeProduto", "P\xE3o de forma"},
                              {"PrecoUnitario", "8,49"}, {"Quantidade", "1"}, {"CodAliquota", "0"}});
-  Executa(frm, "PagaCupom", {{"NomeMeioPagamento", "Dinheiro"}, {"Valor", "50"}});
-  Executa(frm, "EncerraDocumento", {{"TextoPromocional", "Obrigado pela prefer\xEAncia!"}});
+  Executa(frm, Comando::PagaCupom, {{"NomeMeioPagamento", "Dinheiro"}, {"Valor", "50"}});
+  Executa(frm, Comando::EncerraDocumento, {{"TextoPromocional", "Obrigado pela prefer\xEAncia!"}});
   ok &= Salva(janela, destino.filePath(QStringLiteral("janela-bobina.png")));
 
+  // The register reader after every command, on the coupon counter.
+  frm.cbNomeRegistradorItemIndex = -1;
+  tarnel::cbNomeRegistradorChange(frm, "COO");
+  tarnel::btLeRegistradorAutomaticoClick(frm);
+
   // A printer refusal in the error fields: paying with no coupon open.
-  Executa(frm, "PagaCupom", {{"Valor", "10,00"}});
+  Executa(frm, Comando::PagaCupom, {{"Valor", "10,00"}});
   ok &= Salva(janela, destino.filePath(QStringLiteral("janela-erro.png")));
 
   // The command with the most parameters, partly filled.
-  Seleciona(frm, "ImprimeCheque", {{"Cidade", "S\xE3o Paulo"}, {"Favorecido", "Distribuidora Ipiranga Ltda."},
+  Seleciona(frm, Comando::ImprimeCheque, {{"Cidade", "S\xE3o Paulo"}, {"Favorecido", "Distribuidora Ipiranga Ltda."},
                                    {"Valor", "1234,56"}, {"HPosValor", "70"}, {"VPosValor", "2"}});
   ok &= Salva(janela, destino.filePath(QStringLiteral("janela-cheque.png")));
 
   // LeImpressao's one wide return: an X reading sent to the host, then read back.
-  Executa(frm, "EmiteLeituraX", {{"Destino", "S"}});
-  Executa(frm, "LeImpressao", {});
+  Executa(frm, Comando::EmiteLeituraX, {{"Destino", "S"}});
+  Executa(frm, Comando::LeImpressao, {});
   ok &= Salva(janela, destino.filePath(QStringLiteral("janela-leimpressao.png")));
 
   // The about box, over the window.
@@ -112,6 +130,6 @@ int main(int argc, char** argv) {
   });
   janela.frmAbout->exec();
 
-  tarnel::LiberaModuloDriver(frm);
+  tarnel::EncerraTfrmMain(frm);
   return ok ? 0 : 1;
 }

@@ -62,6 +62,9 @@ void AreaDados::MostraCampos() {
 void AreaDados::MostraErro() {
   painel_erros_->ebNomeErro->setText(QTexto(frm_.ebNomeErro));
   painel_erros_->ebCircunstancia->setText(QTexto(frm_.ebCircunstancia));
+  // Long texts can be read whole in the hints.
+  painel_erros_->ebNomeErro->setToolTip(painel_erros_->ebNomeErro->text());
+  painel_erros_->ebCircunstancia->setToolTip(painel_erros_->ebCircunstancia->text());
   painel_erros_->ebNomeErro->setCursorPosition(0);
   painel_erros_->ebCircunstancia->setCursorPosition(0);
 }

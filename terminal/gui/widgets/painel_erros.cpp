@@ -31,6 +31,9 @@ PainelErros::PainelErros(QWidget* pai)
     campo->setFocusPolicy(Qt::ClickFocus);
   }
   setFixedHeight(std::max(kAltura, btExecuta->sizeHint().height() + 16));
+  // The design's 140 pixels hold an error name in the design's font; wider fonts get the room that
+  // name needs (about 24 characters).
+  largura_nome_erro_ = std::max(kLarguraNomeErro, ebNomeErro->fontMetrics().averageCharWidth() * 24 + 8);
 }
 
 void PainelErros::resizeEvent(QResizeEvent* evento) {
@@ -49,8 +52,8 @@ void PainelErros::resizeEvent(QResizeEvent* evento) {
   lblErro->adjustSize();
   lblErro->move(x, (height() - lblErro->height()) / 2);
   x += lblErro->width() + 4;
-  ebNomeErro->setGeometry(x, topo_campo, kLarguraNomeErro, altura_campo);
-  x += kLarguraNomeErro + 4;
+  ebNomeErro->setGeometry(x, topo_campo, largura_nome_erro_, altura_campo);
+  x += largura_nome_erro_ + 4;
   ebCircunstancia->move(x, topo_campo);
   // Stretched to the panel's right edge by the resize step.
   if (auto largura = LarguraCircunstancia(width(), x)) ebCircunstancia->resize(*largura, altura_campo);

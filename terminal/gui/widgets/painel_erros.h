@@ -24,6 +24,9 @@ class PainelErros : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* evento) override;
+
+ private:
+  int largura_nome_erro_;
 };
 
 }  // namespace tarnel::gui
