@@ -24,7 +24,6 @@ if [ -x "$bin/tarnel" ] && tem_tela; then
   programa="$bin/tarnel"
 elif [ -x "$bin/tarnel-cli" ]; then
   programa="$bin/tarnel-cli"
-  [ -x "$bin/tarnel" ] && echo "Sem tela gráfica (DISPLAY e WAYLAND_DISPLAY vazios): abrindo tarnel-cli shell no lugar da janela."
 else
   echo "run-tarnel: build/bin/tarnel-cli não existe; construa antes com make build (ou use make run)" >&2
   exit 2
@@ -37,5 +36,10 @@ if [ "$programa" = "$bin/tarnel" ]; then
   echo "Tarnel na impressora emulada; pasta de trabalho: $pasta"
   exec "$programa" "$@"
 fi
-echo "Tarnel sem janela (tarnel-cli shell) na impressora emulada; pasta de trabalho: $pasta; digite ajuda para ver os comandos, sair para terminar."
+if [ -x "$bin/tarnel" ]; then
+  motivo="Sem tela gráfica (DISPLAY e WAYLAND_DISPLAY vazios): Tarnel abre o tarnel-cli shell no lugar da janela"
+else
+  motivo="Tarnel sem janela (tarnel-cli shell)"
+fi
+echo "$motivo, na impressora emulada; pasta de trabalho: $pasta; digite ajuda para ver os comandos, sair para terminar."
 exec "$programa" shell --canal Emul "$@"
