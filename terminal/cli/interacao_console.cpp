@@ -4,9 +4,9 @@
 
 namespace tarnel::cli {
 
-void InteracaoConsole::Mensagem(const std::string& texto, Icone) { EscreveLinha(*mensagens_, texto); }
+void InteracaoConsole::Mensagem(const std::string& texto, Icone, const std::string&) { EscreveLinha(*mensagens_, texto); }
 
-Resposta InteracaoConsole::Pergunta(const std::string& texto, Icone, bool, Resposta padrao) {
+Resposta InteracaoConsole::Pergunta(const std::string& texto, Icone, bool, Resposta padrao, const std::string&) {
   EscreveLinha(*mensagens_, texto);
   return padrao;
 }

@@ -14,8 +14,9 @@ class InteracaoConsole : public Interacao {
   // Where later messages go (the shell keeps them in order with its other output).
   void DirecionaMensagens(std::ostream& mensagens) { mensagens_ = &mensagens; }
 
-  void Mensagem(const std::string& texto, Icone icone) override;
-  Resposta Pergunta(const std::string& texto, Icone icone, bool com_cancela, Resposta padrao) override;
+  void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override;
+  Resposta Pergunta(const std::string& texto, Icone icone, bool com_cancela, Resposta padrao,
+                    const std::string& titulo) override;
   bool EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) override;
   void ProcessaEventos() override {}
 

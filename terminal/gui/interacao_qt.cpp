@@ -30,17 +30,23 @@ QMessageBox::StandardButton BotaoQt(Resposta resposta) {
   return QMessageBox::Cancel;
 }
 
+
+QString Titulo(const std::string& titulo) {
+  return titulo.empty() ? QApplication::applicationDisplayName() : QTexto(titulo);
+}
+
 }  // namespace
 
-void InteracaoQt::Mensagem(const std::string& texto, Icone icone) {
-  QMessageBox caixa(IconeQt(icone), QApplication::applicationDisplayName(), QTexto(texto), QMessageBox::Ok, pai_);
+void InteracaoQt::Mensagem(const std::string& texto, Icone icone, const std::string& titulo) {
+  QMessageBox caixa(IconeQt(icone), Titulo(titulo), QTexto(texto), QMessageBox::Ok, pai_);
   caixa.exec();
 }
 
-Resposta InteracaoQt::Pergunta(const std::string& texto, Icone icone, bool com_cancela, Resposta padrao) {
+Resposta InteracaoQt::Pergunta(const std::string& texto, Icone icone, bool com_cancela, Resposta padrao,
+                               const std::string& titulo) {
   QMessageBox::StandardButtons botoes = QMessageBox::Yes | QMessageBox::No;
   if (com_cancela) botoes |= QMessageBox::Cancel;
-  QMessageBox caixa(IconeQt(icone), QApplication::applicationDisplayName(), QTexto(texto), botoes, pai_);
+  QMessageBox caixa(IconeQt(icone), Titulo(titulo), QTexto(texto), botoes, pai_);
   caixa.setDefaultButton(BotaoQt(padrao));
   switch (caixa.exec()) {
     case QMessageBox::Yes: return Resposta::Sim;

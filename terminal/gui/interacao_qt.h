@@ -12,8 +12,9 @@ class InteracaoQt : public Interacao {
   // The parent of the dialogs; set once the main window exists.
   void DefinePai(QWidget* pai) { pai_ = pai; }
 
-  void Mensagem(const std::string& texto, Icone icone) override;
-  Resposta Pergunta(const std::string& texto, Icone icone, bool com_cancela, Resposta padrao) override;
+  void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override;
+  Resposta Pergunta(const std::string& texto, Icone icone, bool com_cancela, Resposta padrao,
+                    const std::string& titulo) override;
   bool EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) override;
   void ProcessaEventos() override;
 

@@ -1,5 +1,6 @@
 #include "inicio/inicia_tfrmmain.h"
 
+#include "cheques/bancos.h"
 #include "compat/clock.h"
 #include "driver/conexao.h"
 #include "registers/le_registrador.h"
@@ -67,6 +68,7 @@ void IniciaTfrmMain(TfrmMain& frm, ArmazemConfiguracao& armazem) {
   LigaSeguimentos(frm);
   RestauraConfiguracao(frm, armazem);
   RestauraConexao(frm);
+  CarregaBancos(frm);
   RestauraLeituraAutomatica(frm);
   frm.Iniciando = false;
 }

@@ -24,10 +24,11 @@ class Interacao {
  public:
   virtual ~Interacao() = default;
 
-  // A plain message box with one OK button.
-  virtual void Mensagem(const std::string& texto, Icone icone = Icone::Nenhum) = 0;
+  // A plain message box with one OK button; titulo is its caption, the program's name when empty.
+  virtual void Mensagem(const std::string& texto, Icone icone = Icone::Nenhum, const std::string& titulo = "") = 0;
   // A Yes/No question, or Yes/No/Cancel with com_cancela; padrao is the default button.
-  virtual Resposta Pergunta(const std::string& texto, Icone icone, bool com_cancela, Resposta padrao) = 0;
+  virtual Resposta Pergunta(const std::string& texto, Icone icone, bool com_cancela, Resposta padrao,
+                            const std::string& titulo = "") = 0;
   // False when the person cancels; otherwise the chosen files, full paths.
   virtual bool EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) = 0;
   // Lets pending window events through (long loops call it between steps).
@@ -37,8 +38,8 @@ class Interacao {
 // Answers nobody: messages are dropped, questions get their default, file choices are cancelled.
 class InteracaoSilenciosa : public Interacao {
  public:
-  void Mensagem(const std::string&, Icone) override {}
-  Resposta Pergunta(const std::string&, Icone, bool, Resposta padrao) override { return padrao; }
+  void Mensagem(const std::string&, Icone, const std::string&) override {}
+  Resposta Pergunta(const std::string&, Icone, bool, Resposta padrao, const std::string&) override { return padrao; }
   bool EscolheArquivos(const PedidoArquivo&, std::vector<std::string>&) override { return false; }
   void ProcessaEventos() override {}
 };

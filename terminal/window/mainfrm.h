@@ -108,6 +108,11 @@ class TfrmMain {
   std::string cbNomeRegistrador;
   std::string IndiceRegistrador = "0";
   ValorRegistrador lbValorRegistrador;
+
+  // The banks of CHEQUES.INI: display texts ("Banco " + number + " - " + description) and, in the
+  // same order, their section names.
+  std::vector<std::string> ListaBancos;
+  std::vector<std::string> ListaSecoesBancos;
   std::string btLeRegistradorAutomaticoHint;
   bool btLeRegistradorAutomaticoDown = false;
 

@@ -13,13 +13,18 @@ class InteracaoRoteirizada : public Interacao {
  public:
   std::vector<std::string> mensagens;
   std::vector<std::string> perguntas;
+  std::vector<std::string> titulos;  // of messages and questions, in the order asked
   std::deque<Resposta> respostas;
   std::deque<std::vector<std::string>> arquivos;
   int eventos_processados = 0;
 
-  void Mensagem(const std::string& texto, Icone) override { mensagens.push_back(texto); }
-  Resposta Pergunta(const std::string& texto, Icone, bool, Resposta padrao) override {
+  void Mensagem(const std::string& texto, Icone, const std::string& titulo) override {
+    mensagens.push_back(texto);
+    titulos.push_back(titulo);
+  }
+  Resposta Pergunta(const std::string& texto, Icone, bool, Resposta padrao, const std::string& titulo) override {
     perguntas.push_back(texto);
+    titulos.push_back(titulo);
     if (respostas.empty()) return padrao;
     const Resposta r = respostas.front();
     respostas.pop_front();
