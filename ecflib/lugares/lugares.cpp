@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "compat/module.h"
+#include "compat/path.h"
 
 namespace plenvo {
 namespace {
@@ -61,6 +62,15 @@ bool PastaUnidadeC(char* destino, std::size_t tamanho) {
   if (const char* estado = Ambiente("XDG_STATE_HOME")) return Formata(destino, tamanho, "%s/plenvo/c/", estado);
   const char* casa = Ambiente("HOME");
   return Formata(destino, tamanho, "%s/.local/state/plenvo/c/", casa != nullptr ? casa : "/tmp");
+#endif
+}
+
+bool CriaPastaUnidadeC() {
+#ifdef _WIN32
+  return false;
+#else
+  char pasta[4096];
+  return PastaUnidadeC(pasta, sizeof pasta) && compat::make_folders(pasta);
 #endif
 }
 

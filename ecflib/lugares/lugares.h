@@ -16,6 +16,11 @@ namespace plenvo {
 // Folder standing for the root of drive C, with its trailing separator. False when it does not fit.
 bool PastaUnidadeC(char* destino, std::size_t tamanho);
 
+// Creates the folder standing for drive C when it is missing (off Windows: a per-user folder that
+// may not exist yet); true when the folder is there afterwards, so that a failed creation of a
+// file in it is worth retrying. On Windows drive C is there or not: false.
+bool CriaPastaUnidadeC();
+
 // A file in that folder. False when the path does not fit.
 bool CaminhoNaUnidadeC(const char* nome, char* destino, std::size_t tamanho);
 
