@@ -94,6 +94,10 @@ bool CaminhoDoDispositivo(const char* nome, char* destino, std::size_t tamanho) 
 }
 
 std::vector<std::string> CandidatosBibliotecaFornecedor() {
+#ifdef _WIN32
+  // Exactly what integrators know: the system's own search for the DLL's name.
+  return {kBibliotecaFornecedor};
+#else
   if (const char* arquivo = Ambiente("PLENVO_SULVANIR")) return {arquivo};
   std::vector<std::string> candidatos;
   const std::string pasta_biblioteca = PastaDestaBiblioteca();
@@ -103,6 +107,7 @@ std::vector<std::string> CandidatosBibliotecaFornecedor() {
     candidatos.push_back(pasta_programa + kBibliotecaFornecedor);
   candidatos.push_back(kBibliotecaFornecedor);
   return candidatos;
+#endif
 }
 
 }  // namespace plenvo

@@ -3,7 +3,7 @@
 // say; elsewhere each has a configurable stand-in:
 //   drive C      -> $PLENVO_DRIVE_C, else $XDG_STATE_HOME/plenvo/c, else ~/.local/state/plenvo/c
 //   Sulvanir.DLL -> $PLENVO_SULVANIR, else libsulvanir.so next to Plenvo or the program, else the
-//                   system's search
+//                   system's search (on Windows only LoadLibrary's own search for "Sulvanir.DLL")
 //   COMn         -> $PLENVO_COMn, else /dev/ttyS<n-1>; a name starting with "/" is a path as it stands
 // Paths are built into caller buffers: the log writes on every exchange and must not allocate.
 #pragma once
@@ -33,8 +33,10 @@ bool NomeEhCaminho(const char* nome);
 // Files to try, in order, when loading the vendor library.
 std::vector<std::string> CandidatosBibliotecaFornecedor();
 
+#ifndef _WIN32
 // Folder of the module (shared library or program) holding Plenvo's code, with its trailing
 // separator; "" when unknown.
 std::string PastaDestaBiblioteca();
+#endif
 
 }  // namespace plenvo

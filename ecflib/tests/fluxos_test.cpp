@@ -110,6 +110,25 @@ TEST_F(Fluxos, LeECFGravaOArquivoAteOEtx) {
   EXPECT_EQ(ecf_EstadoImpressora(), 33);  // the line was closed at the end
 }
 
+std::size_t Conta(const std::string& texto, const std::string& parte) {
+  std::size_t n = 0;
+  for (auto p = texto.find(parte); p != std::string::npos; p = texto.find(parte, p + 1)) ++n;
+  return n;
+}
+
+TEST_F(Fluxos, PelaSerialLeECFRegistraSoOQuadroEQuorbalTambemOsTrechos) {
+  Inicializa();
+  ecf_LogSerial("1");
+  Configura([](serialsim::Comportamento& c) { c.texto_leitura = "LEITURA X\n"; });
+  ASSERT_EQ(ecf_LeECF("5", "1", "10", "0", Pasta("lx.txt").c_str()), 33);
+  EXPECT_EQ(Conta(Log(), "\r\nTX ["), 1u);
+  EXPECT_EQ(Conta(Log(), "\r\nRX ["), 1u);  // the frame's reply only, not the reading
+  EXPECT_EQ(Log().find("LEITURA X"), std::string::npos);
+  ASSERT_EQ(ecf_Quorbal("{0;LeInteiro;NomeInteiro=\"COO\";}", Pasta("q.txt").c_str()), 33);
+  EXPECT_GE(Conta(Log(), "\r\nRX ["), 3u);  // the first byte, then the rest of the record in chunks
+  EXPECT_NE(Log().find("] - 0;0;ValorInteiro=0;}"), std::string::npos);
+}
+
 TEST_F(Fluxos, LeECFParaDepoisDoSilencio) {
   DefineRelogioDeEspera(SegundosVirtuais, DormeUmSegundo);
   Inicializa();
