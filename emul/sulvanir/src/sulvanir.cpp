@@ -113,10 +113,12 @@ int SULVANIR_CALL FiscalConnection(const char* dispositivo) {
 }
 
 int SULVANIR_CALL ProcessFiscalCmd(const char* quadro, int tamanho, char* resposta, int* tamanho_resposta,
-                                   int timeout, int /*flag*/) {
+                                   int timeout, int flag) {
   if (!resposta || !tamanho_resposta || tamanho < 0 || (tamanho > 0 && !quadro)) return SULVANIR_FALHA_COMUNICACAO;
   Sessao& s = sessao();
   std::unique_lock<std::mutex> trava(s.mutex);
+  Acrescenta("SULVANIR_CHAMADAS", std::to_string(tamanho) + " " + std::to_string(*tamanho_resposta) + " " +
+                                      std::to_string(timeout) + " " + std::to_string(flag) + "\n");
   // A line made to fail fails every call, the collecting ones too; its frames reach no printer.
   int falha = 0;
   if (!LeInteiro(Ambiente("SULVANIR_FALHA"), falha)) falha = 0;
