@@ -184,7 +184,7 @@ TEST_F(ChequesSerial, ListasDeNumeros) {
 
 // Every error result of the layout: the first bad key in the order they are read decides.
 TEST_F(ChequesSerial, CadaChaveComSeuErro) {
-  const std::string longo(80, '7');
+  const std::string mensagem_longa = "10,11,0,1;" + std::string(80, '7');
   const struct {
     Chaves mudancas;
     int cheque;   // ecf_ImprimeCheque
@@ -211,7 +211,7 @@ TEST_F(ChequesSerial, CadaChaveComSeuErro) {
       {{{"Favorecido", "1000,7,0,1"}}, 24, 24},         // four digits for "%03d"
       {{{"Extenso", "10,100,10,6,0,1"}}, 23, 23},       // three for "%02d"
       {{{"Data", "40,50,99999999999999"}}, 27, 27},     // beyond any integer
-      {{{"Mensagem", ("10,11,0,1;" + longo).c_str()}}, 26, 26},  // longer than 79: not read cut short
+      {{{"Mensagem", mensagem_longa.c_str()}}, 26, 26},  // longer than 79: not read cut short
   };
   for (const auto& caso : casos) {
     SCOPED_TRACE(caso.mudancas.begin()->first + "=" +
