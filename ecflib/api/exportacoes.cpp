@@ -1,6 +1,7 @@
 // The 55 exports: each passes its arguments to the operation (operacoes.h) or to the table row.
 #include "plenvo.h"
 
+#include "cheque/cheque.h"
 #include "operacoes.h"
 
 using plenvo::Comando;
@@ -80,9 +81,10 @@ PLENVO_API int PLENVO_CALL ecf_VinculadoTEF(const char* a1, const char* a2, cons
 }
 PLENVO_API int PLENVO_CALL ecf_Autentica(const char* a1) { return ExecutaComando(Comando::kAutentica, {a1}); }
 PLENVO_API int PLENVO_CALL ecf_CupomStub(long numero) { return plenvo::CupomStub(numero); }
-PLENVO_API int PLENVO_CALL ecf_ImprimeCheque(const char*, const char*, const char*, const char*, const char*,
-                                             const char*, const char*, const char*, const char*) {
-  return plenvo::ChequeIndisponivel();
+PLENVO_API int PLENVO_CALL ecf_ImprimeCheque(const char* a1, const char* a2, const char* a3, const char* a4,
+                                             const char* a5, const char* a6, const char* a7, const char* secao,
+                                             const char* arquivo_layout) {
+  return plenvo::ImprimeCheque({a1, a2, a3, a4, a5, a6, a7}, secao, arquivo_layout);
 }
 PLENVO_API int PLENVO_CALL ecf_NovoEstabelecimento(const char* a1, const char* a2, const char* a3) {
   return ExecutaComando(Comando::kNovoEstabelecimento, {a1, a2, a3});
@@ -113,7 +115,7 @@ PLENVO_API int PLENVO_CALL ecf_Rascunho(const char* a1) { return ExecutaComando(
 PLENVO_API int PLENVO_CALL ecf_ContrasteTermico(const char* a1) {
   return ExecutaComando(Comando::kContrasteTermico, {a1});
 }
-PLENVO_API int PLENVO_CALL ecf_LeCMC7(const char*) { return plenvo::ChequeIndisponivel(); }
+PLENVO_API int PLENVO_CALL ecf_LeCMC7(const char* arquivo) { return plenvo::LeCMC7(arquivo); }
 PLENVO_API int PLENVO_CALL ecf_CruzarCheque(const char* a1, const char* a2, const char* a3, const char* a4) {
   return ExecutaComando(Comando::kCruzarCheque, {a1, a2, a3, a4});
 }
@@ -121,11 +123,12 @@ PLENVO_API int PLENVO_CALL ecf_CodigoBarras(const char* a1, const char* a2) {
   return ExecutaComando(Comando::kCodigoBarras, {a1, a2});
 }
 PLENVO_API int PLENVO_CALL ecf_PropagandaEx(const char* a1) { return ExecutaComando(Comando::kPropagandaEx, {a1}); }
-PLENVO_API int PLENVO_CALL ecf_ImprimeCheque2(const char*, const char*, const char*, const char*, const char*,
-                                              const char*, const char*, const char*, const char*, const char*,
-                                              const char*, const char*, const char*, const char*, const char*,
-                                              const char*) {
-  return plenvo::ChequeIndisponivel();
+PLENVO_API int PLENVO_CALL ecf_ImprimeCheque2(const char* a1, const char* a2, const char* a3, const char* a4,
+                                              const char* a5, const char* a6, const char* a7, const char* a8,
+                                              const char* a9, const char* secao, const char* a11, const char* a12,
+                                              const char* a13, const char* a14, const char* a15,
+                                              const char* arquivo_layout) {
+  return plenvo::ImprimeCheque2({a1, a2, a3, a4, a5, a6, a7, a8, a9, secao, a11, a12, a13, a14, a15}, arquivo_layout);
 }
 PLENVO_API int PLENVO_CALL ecf_ChancelarCheque(const char* a1, const char* a2, const char* a3) {
   return ExecutaComando(Comando::kChancelarCheque, {a1, a2, a3});

@@ -72,6 +72,4 @@ int CupomStub(long numero) {
   return Troca(linha, linha.tamanho_tx).resultado;
 }
 
-int ChequeIndisponivel() { return kSemArquivo; }
-
 }  // namespace plenvo

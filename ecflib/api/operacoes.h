@@ -24,7 +24,4 @@ int VersaoDLL(char* texto);
 void LogSerial(const char* ativo);
 int ProximoTimeout(const char* segundos);
 
-// The cheque operations with layout files and the CMC-7 reader are not available yet.
-int ChequeIndisponivel();
-
 }  // namespace plenvo

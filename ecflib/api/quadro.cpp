@@ -27,13 +27,11 @@ void FormataCabecaQuadro(const LinhaTabela& linha) {
   quadro[3] = static_cast<unsigned char>(linha.numero[1]);
 }
 
-int FormataQuadro(const LinhaTabela& linha, const char* const* argumentos, std::size_t quantos) {
-  for (int i = 0; i < linha.quantos_campos; ++i)
-    if (!CampoAceito(linha.campos[i], Argumento(linha.campos[i], argumentos, quantos))) return kGrandeDemais;
-
-  FormataCabecaQuadro(linha);
-  for (int i = 0; i < linha.quantos_campos; ++i) {
-    const Campo& campo = linha.campos[i];
+int EscreveCampos(const Campo* campos, int quantos_campos, const char* const* argumentos, std::size_t quantos) {
+  for (int i = 0; i < quantos_campos; ++i)
+    if (!CampoAceito(campos[i], Argumento(campos[i], argumentos, quantos))) return kGrandeDemais;
+  for (int i = 0; i < quantos_campos; ++i) {
+    const Campo& campo = campos[i];
     unsigned char* destino = Plenvo().quadro + campo.deslocamento;
     const char* argumento = Argumento(campo, argumentos, quantos);
     switch (campo.codificacao) {
@@ -44,6 +42,12 @@ int FormataQuadro(const LinhaTabela& linha, const char* const* argumentos, std::
       case Codificacao::kZero: *destino = '0'; break;
     }
   }
+  return 0;
+}
+
+int FormataQuadro(const LinhaTabela& linha, const char* const* argumentos, std::size_t quantos) {
+  if (const int recusa = EscreveCampos(linha.campos, linha.quantos_campos, argumentos, quantos)) return recusa;
+  FormataCabecaQuadro(linha);
   return 0;
 }
 

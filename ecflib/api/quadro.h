@@ -14,4 +14,8 @@ int FormataQuadro(const LinhaTabela& linha, const char* const* argumentos, std::
 // Only ESC 'f' and the command number.
 void FormataCabecaQuadro(const LinhaTabela& linha);
 
+// Writes the fields into the staging buffer from the arguments; the same refusal as FormataQuadro
+// (checked for every field before any is written). For frames whose fields the table does not hold.
+int EscreveCampos(const Campo* campos, int quantos_campos, const char* const* argumentos, std::size_t quantos);
+
 }  // namespace plenvo

@@ -3,22 +3,7 @@
 namespace plenvo {
 namespace {
 
-constexpr Campo T(int deslocamento, int largura, int argumento) {
-  return {static_cast<std::uint16_t>(deslocamento), Codificacao::kTexto, static_cast<std::uint16_t>(largura),
-          static_cast<std::uint8_t>(argumento)};
-}
-constexpr Campo R(int deslocamento, int largura, int argumento) {
-  return {static_cast<std::uint16_t>(deslocamento), Codificacao::kDireita, static_cast<std::uint16_t>(largura),
-          static_cast<std::uint8_t>(argumento)};
-}
-constexpr Campo N(int deslocamento, int largura, int argumento) {
-  return {static_cast<std::uint16_t>(deslocamento), Codificacao::kNumero, static_cast<std::uint16_t>(largura),
-          static_cast<std::uint8_t>(argumento)};
-}
-constexpr Campo C(int deslocamento, int argumento) {
-  return {static_cast<std::uint16_t>(deslocamento), Codificacao::kCaractere, 1, static_cast<std::uint8_t>(argumento)};
-}
-constexpr Campo Zero(int deslocamento) { return {static_cast<std::uint16_t>(deslocamento), Codificacao::kZero, 1, 0}; }
+using namespace campos;
 
 // In the order of Comando. Layouts of "22", "30", "34", "48", "53", "58" and "60" are written by
 // their operations (see the header).

@@ -23,6 +23,26 @@ struct Campo {
   std::uint8_t argumento;  // 1-based argument number; 0 for the constant
 };
 
+// The fields as the layouts name them: T(offset, n, argument) is Tn from that argument, and so on.
+namespace campos {
+constexpr Campo T(int deslocamento, int largura, int argumento) {
+  return {static_cast<std::uint16_t>(deslocamento), Codificacao::kTexto, static_cast<std::uint16_t>(largura),
+          static_cast<std::uint8_t>(argumento)};
+}
+constexpr Campo R(int deslocamento, int largura, int argumento) {
+  return {static_cast<std::uint16_t>(deslocamento), Codificacao::kDireita, static_cast<std::uint16_t>(largura),
+          static_cast<std::uint8_t>(argumento)};
+}
+constexpr Campo N(int deslocamento, int largura, int argumento) {
+  return {static_cast<std::uint16_t>(deslocamento), Codificacao::kNumero, static_cast<std::uint16_t>(largura),
+          static_cast<std::uint8_t>(argumento)};
+}
+constexpr Campo C(int deslocamento, int argumento) {
+  return {static_cast<std::uint16_t>(deslocamento), Codificacao::kCaractere, 1, static_cast<std::uint8_t>(argumento)};
+}
+constexpr Campo Zero(int deslocamento) { return {static_cast<std::uint16_t>(deslocamento), Codificacao::kZero, 1, 0}; }
+}  // namespace campos
+
 constexpr int kMaximoCampos = 8;
 
 struct LinhaTabela {

@@ -83,15 +83,21 @@ void FechaLinhaSerial() {
   if (!estado.modo_fornecedor && estado.linha.Aberta()) estado.linha.Fecha();
 }
 
+int PreparaEnvio(const LinhaTabela& linha, int tamanho_tx) {
+  Estado& estado = Plenvo();
+  std::memcpy(estado.resposta, estado.quadro, static_cast<std::size_t>(tamanho_tx));
+  RegistraSeAtivo("TX", estado.resposta, static_cast<std::size_t>(tamanho_tx));
+  const int timeout = estado.proximo_timeout != 0 ? estado.proximo_timeout : linha.timeout;
+  estado.proximo_timeout = 0;
+  return timeout;
+}
+
 Desfecho Troca(const LinhaTabela& linha, int tamanho_tx) {
   Estado& estado = Plenvo();
   if (!estado.inicializada) return {kNaoInicializada, false, 0};
   if (!estado.modo_fornecedor && !estado.linha.Abre(estado.dispositivo, kBaud, kLimiteLinha, kLimiteLinha))
     return {FalhaDaLinha(), false, 0};
-  std::memcpy(estado.resposta, estado.quadro, static_cast<std::size_t>(tamanho_tx));
-  RegistraSeAtivo("TX", estado.resposta, static_cast<std::size_t>(tamanho_tx));
-  const int timeout = estado.proximo_timeout != 0 ? estado.proximo_timeout : linha.timeout;
-  estado.proximo_timeout = 0;
+  const int timeout = PreparaEnvio(linha, tamanho_tx);
   return estado.modo_fornecedor ? TrocaFornecedor(linha, tamanho_tx, timeout) : TrocaSerial(linha, tamanho_tx, timeout);
 }
 

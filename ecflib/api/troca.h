@@ -31,6 +31,11 @@ struct Desfecho {
 // time-out, clear-to-send check and close flag.
 Desfecho Troca(const LinhaTabela& linha, int tamanho_tx);
 
+// The start every exchange shares once the line is open: the frame is copied into the reply
+// buffer and logged ("TX"), and the time-out is taken (the one-shot override when set, which is
+// reset, else the row's own).
+int PreparaEnvio(const LinhaTabela& linha, int tamanho_tx);
+
 // Serial line status -> result code.
 int MapeiaErroLinha(int status);
 

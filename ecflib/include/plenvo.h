@@ -15,15 +15,23 @@
  * integer written with leading zeros; "C" fields take the first character. The comment of each
  * function gives its fields, e.g. "T13" or "N2".
  *
- * Where things live off Windows:
- *   PLENVO_DRIVE_C   folder standing for drive C (logs "Mon.log" ...); default
- *                    $XDG_STATE_HOME/plenvo/c or ~/.local/state/plenvo/c
+ * Where things live off Windows (on Windows they are what the names say: c:\, LoadLibrary's own
+ * search for "Sulvanir.DLL", the COM ports; these variables play no part there):
+ *   PLENVO_DRIVE_C   folder standing for drive C (logs "Mon.log" ..., the cheque work file
+ *                    "prt77q.ini"); default $XDG_STATE_HOME/plenvo/c or ~/.local/state/plenvo/c
  *   PLENVO_SULVANIR  the vendor library file; default libsulvanir.so next to Plenvo or the
- *                    program, then the system's search ("Sulvanir.DLL" on Windows)
+ *                    program, then the system's search
  *   PLENVO_COMn      the device that the name "COMn" opens; default /dev/ttyS<n-1>. A device name
  *                    starting with "/" is a path, used as it stands.
  * The "Gerar Log" setting lives in the registry (its file stand-in under $XDG_CONFIG_HOME off
  * Windows): HKEY_LOCAL_MACHINE\Software\KVT Automação Comercial\DLL Vardex 32 bits\V4.03.
+ * A key there that exists but may not be changed (a limited account on Windows) is still read:
+ * the setting an administrator made applies, and only writing it back at ecf_FinalizaDLL fails
+ * (logged as "RegSetValueEx"). Were the key refused outright, such accounts would never get the
+ * log the administrator asked for.
+ *
+ * The log is written through the system's own file calls, one open, write and close per entry,
+ * lines ending CR LF: an exchange allocates no memory, log or not.
  */
 #ifndef PLENVO_H
 #define PLENVO_H
@@ -68,7 +76,15 @@
 #define ECF_ERRO_PARIDADE 18
 #define ECF_TRANSMISSAO_CHEIA 19
 #define ECF_SEM_ARQUIVO 20         /* output file not created; vendor mode without the vendor library */
-/* 21 to 28: cheque layout errors. */
+/* 21 to 28: cheque layout errors (ecf_ImprimeCheque, ecf_ImprimeCheque2). */
+#define ECF_CHEQUE_SEM_SECAO 21     /* the section is not in the layout file (or has no keys) */
+#define ECF_CHEQUE_VALOR 22         /* "Valor" missing or not a valid list */
+#define ECF_CHEQUE_EXTENSO 23
+#define ECF_CHEQUE_FAVORECIDO 24
+#define ECF_CHEQUE_CIDADE 25
+#define ECF_CHEQUE_MENSAGEM 26      /* "Mensagem", "Mensagem2" or "Mensagem3" */
+#define ECF_CHEQUE_DATA 27
+#define ECF_CHEQUE_NUMERO 28        /* "eSpacamento", "ColBanco" or "ColConta" missing or below 1 */
 #define ECF_OUTRO_ERRO_LINHA 29
 
 #ifdef __cplusplus
@@ -169,14 +185,17 @@ PLENVO_API int PLENVO_CALL ecf_Autentica(const char* texto);
 /* ---- Reports and readings ---- */
 
 /* X or Z report ("08"): mode C. With mode '1' and the printer's acceptance it then polls
- * ecf_EstadoImpressora while it answers 10 (first after 15 seconds, then every 3, at most 100
- * times). Returns the report frame's result. */
+ * ecf_EstadoImpressora at once and, while it answers 10, again once more than 15 seconds have
+ * passed since the report, then every time more than 3 seconds have passed (at most 100 polls).
+ * Returns the report frame's result. */
 PLENVO_API int PLENVO_CALL ecf_Relatorio_XZ(const char* modo);
 /* Fiscal memory reading ("16"): mode C, start R8, end R8, kind C. Modes '4' to '7' stream the
  * reading into the file until the printer ends it (ETX) or stays silent for the idle limit (600
  * seconds, or the ecf_ProximoTimeout value); 33 when the file is written, 20 when it cannot be
  * created; when the frame cannot be sent (the line does not open, the write fails) no file is
- * made and that failure's code is returned. Other modes return the frame's result. */
+ * made and that failure's code is returned. Other modes return the frame's result. With the log on,
+ * the chunks the vendor library hands over are logged ("RX"); over the serial line only the frame
+ * and its reply are. */
 PLENVO_API int PLENVO_CALL ecf_LeECF(const char* modo, const char* inicio, const char* fim, const char* tipo,
                                      const char* arquivo);
 /* Ends a non-fiscal report ("45"). */
@@ -235,18 +254,55 @@ PLENVO_API int PLENVO_CALL ecf_CruzarCheque(const char* tipo, const char* linha1
                                             const char* linha3);
 /* Endorses the cheque ("59"): N2, N3, text T18. */
 PLENVO_API int PLENVO_CALL ecf_ChancelarCheque(const char* indice, const char* posicao, const char* texto);
-/* Prints a cheque from a layout file section ("34"). Not available yet in this version: returns 20. */
+/*
+ * Cheques from a layout file: a Windows profile (INI) file with one section per cheque form. The file
+ * is first copied to the work file "C:\prt77q.ini" (a line holding '[' and later ']' is copied from
+ * the '[' on, so "12 [001]" counts as the header [001]), whose keys are then read: lists of numbers
+ * separated by commas, where characters other than digits and commas are ignored and a later run of
+ * digits in the same position replaces the earlier one ("1 2,3,4" reads 2, 3, 4).
+ *   key          ecf_ImprimeCheque short / long   ecf_ImprimeCheque2   result when wrong
+ *   Valor        2 / 4 numbers (4 choose long)    4                    22
+ *   Extenso      4 / 6                            6                    23
+ *   Favorecido   2 / 4                            4                    24
+ *   Cidade       2 / 4                            4                    25
+ *   Mensagem     2 / 4                            4                    26
+ *   Mensagem2/3  -                                4 each               26
+ *   Data         3                                3                    27
+ *   eSpacamento  a number of at least 1           same                 28
+ *   ColBanco     -                                at least 1           28
+ *   ColConta     -                                at least 1           28
+ * Long-form positions go into the frame as "%03d", "%02d", then one digit each; "Extenso" as "%03d",
+ * "%02d", "%03d", "%02d" and two digits; "Data" as three "%03d"; the short form writes every number
+ * as "%02d". "eSpacamento" travels as its first three characters, zero-filled on the left ("2" is
+ * "002"); "ColBanco" and "ColConta" as the integer their first three characters read, "%03d".
+ * A number wider than its place (1000 for "%03d", 10 for a single digit), a value longer than 79
+ * characters, and a list with more or fewer commas or an empty position are all wrong: the key's
+ * result is returned and nothing is sent, rather than a number spilling into the next field or a
+ * value read cut short.
+ * Results: the frame's result; 20 when the layout is not an existing file or the work file cannot be
+ * written; 21 when the section is missing or empty; 22 to 28 for the first wrong key, in the order
+ * above; 7 for a null text (nothing read or sent). The work file is deleted once every key was read,
+ * and kept on 21 to 28 for a look at what was read. The layout is read before the library's state is
+ * looked at: before ecf_InicializaDLL a good layout gives 2.
+ */
+/* "34": valor R14, favorecido T30, cidade T20, mensagem T30, data R6, texto6 T15, texto7 T17, with
+ * the positions of the section; 169 bytes in the short form, 189 in the long one. */
 PLENVO_API int PLENVO_CALL ecf_ImprimeCheque(const char* valor, const char* favorecido, const char* cidade,
                                              const char* mensagem, const char* data, const char* texto6,
                                              const char* texto7, const char* secao, const char* arquivo_layout);
-/* Prints a cheque, second form ("58"). Not available yet in this version: returns 20. */
+/* "58" (361 bytes): texts 1 to 9 as R14, T30, T20, T30, T40, T20, R6, T15, T17; the section is the
+ * 10th argument; texts 11 to 15 as T20, T50, T8, T4, T10. */
 PLENVO_API int PLENVO_CALL ecf_ImprimeCheque2(const char* texto1, const char* texto2, const char* texto3,
                                               const char* texto4, const char* texto5, const char* texto6,
                                               const char* texto7, const char* texto8, const char* texto9,
                                               const char* secao, const char* texto11, const char* texto12,
                                               const char* texto13, const char* texto14, const char* texto15,
                                               const char* arquivo_layout);
-/* Reads the cheque's CMC-7 line into a file ("53"). Not available yet in this version: returns 20. */
+/* Reads the cheque's CMC-7 line ("53"). A printer with a cheque answers STX and the line, which are
+ * written to the file as they came (binary, STX first): 33. A printer without one answers another
+ * byte, which is returned ('!', 33, with no file made). 20 when the file cannot be created (or the
+ * vendor library is missing), 9 and 10 for the vendor library's failures, a line error otherwise.
+ * Over the serial line the line is collected until 2 seconds pass without data. */
 PLENVO_API int PLENVO_CALL ecf_LeCMC7(const char* arquivo);
 
 #ifdef __cplusplus

@@ -1,22 +1,11 @@
 #include "log.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <cstdarg>
+#include <cstdio>
 #include <cstring>
-#include <ctime>
-#include <string>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 #include "arquivo_texto.h"
 #include "compat/clock.h"
-#include "compat/path.h"
 #include "lugares/lugares.h"
 
 namespace plenvo {
@@ -35,43 +24,10 @@ void TextoDaHora(const compat::LocalTime& agora, char* destino, std::size_t tama
                 agora.hour, agora.minute, agora.second, agora.year);
 }
 
-// Day of the month of the file's last write, in local time; 0 when unknown.
-int DiaDaUltimaEscrita(std::FILE* arquivo) {
-  struct stat estado {};
-  if (fstat(fileno(arquivo), &estado) != 0) return 0;
-  const std::time_t instante = estado.st_mtime;
-  std::tm local{};
-#ifdef _WIN32
-  if (localtime_s(&local, &instante) != 0) return 0;
-#else
-  if (localtime_r(&instante, &local) == nullptr) return 0;
-#endif
-  return local.tm_mday;
-}
-
-// The existing file opened for appending, never created.
-std::FILE* AbreExistente(const char* caminho) {
-#ifdef _WIN32
-  const int descritor = _open(caminho, _O_WRONLY | _O_APPEND | _O_TEXT);
-  if (descritor < 0) return nullptr;
-  std::FILE* arquivo = _fdopen(descritor, "a");
-  if (arquivo == nullptr) _close(descritor);
-#else
-  const int descritor = open(caminho, O_WRONLY | O_APPEND | O_CLOEXEC);
-  if (descritor < 0) return nullptr;
-  std::FILE* arquivo = fdopen(descritor, "a");
-  if (arquivo == nullptr) close(descritor);
-#endif
-  return arquivo;
-}
-
-std::FILE* Cria(const char* caminho) {
-  std::FILE* arquivo = CriaArquivoTexto(caminho);
-  if (arquivo == nullptr) {
-    // The per-user folder standing for drive C may not exist yet.
-    compat::make_folders(compat::folder_of(caminho));
-    arquivo = CriaArquivoTexto(caminho);
-  }
+ArquivoLog Cria(const char* caminho) {
+  ArquivoLog arquivo = CriaVazio(caminho);
+  // The per-user folder standing for drive C may not exist yet.
+  if (arquivo == kSemLog && CriaPastaUnidadeC()) arquivo = CriaVazio(caminho);
   return arquivo;
 }
 
@@ -82,20 +38,20 @@ ArquivoLog AbreLog() {
   char nome[8];
   std::snprintf(nome, sizeof nome, "%.3s.log", NomeDoDia(agora.weekday));
   char caminho[4096];
-  if (!CaminhoNaUnidadeC(nome, caminho, sizeof caminho)) return nullptr;
+  if (!CaminhoNaUnidadeC(nome, caminho, sizeof caminho)) return kSemLog;
 
-  std::FILE* arquivo = AbreExistente(caminho);
-  if (arquivo != nullptr) {
+  ArquivoLog arquivo = AbreExistente(caminho);
+  if (arquivo != kSemLog) {
     const int dia = DiaDaUltimaEscrita(arquivo);
     if (dia != 0 && dia != agora.day) {
-      std::fclose(arquivo);
-      std::remove(caminho);
-      arquivo = nullptr;
+      FechaArquivo(arquivo);
+      ApagaArquivo(caminho);
+      arquivo = kSemLog;
     }
   }
-  if (arquivo == nullptr) {
+  if (arquivo == kSemLog) {
     arquivo = Cria(caminho);
-    if (arquivo != nullptr) {
+    if (arquivo != kSemLog) {
       char hora[64];
       TextoDaHora(agora, hora, sizeof hora);
       char cabecalho[96];
@@ -107,13 +63,13 @@ ArquivoLog AbreLog() {
 }
 
 void EscreveLog(ArquivoLog arquivo, const void* texto, std::size_t tamanho) {
-  if (arquivo == nullptr || texto == nullptr) return;
+  if (arquivo == kSemLog || texto == nullptr) return;
   if (tamanho == 0) tamanho = std::strlen(static_cast<const char*>(texto));
-  EscreveModoTexto(arquivo, texto, tamanho);
+  ComCrLf(texto, tamanho, [arquivo](const char* pedaco, std::size_t n) { EscreveBytes(arquivo, pedaco, n); });
 }
 
 void FechaLog(ArquivoLog arquivo) {
-  if (arquivo != nullptr) std::fclose(arquivo);
+  if (arquivo != kSemLog) FechaArquivo(arquivo);
 }
 
 void FormataCabeca(char* destino, std::size_t tamanho, const char* rotulo) {
@@ -125,7 +81,7 @@ void FormataCabeca(char* destino, std::size_t tamanho, const char* rotulo) {
 
 void RegistraEntrada(const char* rotulo, const void* dados, std::size_t tamanho) {
   ArquivoLog arquivo = AbreLog();
-  if (arquivo == nullptr) return;
+  if (arquivo == kSemLog) return;
   char cabeca[96];
   FormataCabeca(cabeca, sizeof cabeca, rotulo);
   EscreveLog(arquivo, cabeca);

@@ -1,17 +1,17 @@
 // The transaction log: one file per weekday ("Sun.log" .. "Sat.log") in the folder standing for
 // drive C, opened for each entry and closed after it. A file last written on another day of the
 // month is replaced (a week has passed); a new file starts with "Inicio LOG: " and the time. Lines
-// end with CR LF on disk: the C runtime adds the CR on Windows (text mode), EscreveLog elsewhere.
+// end with CR LF on disk (EscreveLog writes the CR before each line feed, as text mode does on
+// Windows). Written through the system's file calls (arquivo_log.h): an entry allocates nothing.
 // An entry that cannot be written is skipped silently.
 #pragma once
 #include <cstddef>
-#include <cstdio>
+
+#include "arquivo_log.h"
 
 namespace plenvo {
 
-using ArquivoLog = std::FILE*;  // nullptr: the log could not be opened
-
-ArquivoLog AbreLog();
+ArquivoLog AbreLog();  // kSemLog when it cannot be opened
 // Writes tamanho bytes, or the text up to its NUL when tamanho is 0. Nothing for a failed handle.
 void EscreveLog(ArquivoLog arquivo, const void* texto, std::size_t tamanho = 0);
 void FechaLog(ArquivoLog arquivo);

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "compat/module.h"
+#include "compat/path.h"
 
 namespace plenvo {
 namespace {
@@ -64,6 +65,15 @@ bool PastaUnidadeC(char* destino, std::size_t tamanho) {
 #endif
 }
 
+bool CriaPastaUnidadeC() {
+#ifdef _WIN32
+  return false;
+#else
+  char pasta[4096];
+  return PastaUnidadeC(pasta, sizeof pasta) && compat::make_folders(pasta);
+#endif
+}
+
 bool CaminhoNaUnidadeC(const char* nome, char* destino, std::size_t tamanho) {
   if (!PastaUnidadeC(destino, tamanho)) return false;
   const std::size_t usado = std::strlen(destino);
@@ -84,6 +94,10 @@ bool CaminhoDoDispositivo(const char* nome, char* destino, std::size_t tamanho) 
 }
 
 std::vector<std::string> CandidatosBibliotecaFornecedor() {
+#ifdef _WIN32
+  // Exactly what integrators know: the system's own search for the DLL's name.
+  return {kBibliotecaFornecedor};
+#else
   if (const char* arquivo = Ambiente("PLENVO_SULVANIR")) return {arquivo};
   std::vector<std::string> candidatos;
   const std::string pasta_biblioteca = PastaDestaBiblioteca();
@@ -93,6 +107,7 @@ std::vector<std::string> CandidatosBibliotecaFornecedor() {
     candidatos.push_back(pasta_programa + kBibliotecaFornecedor);
   candidatos.push_back(kBibliotecaFornecedor);
   return candidatos;
+#endif
 }
 
 }  // namespace plenvo

@@ -48,7 +48,8 @@ void AmbientePlenvo::SetUp() {
   pasta_->set_env("PLENVO_DRIVE_C", UnidadeC());
   pasta_->set_env("PLENVO_SULVANIR", Pasta("sem-fornecedor.so"));
   for (const char* variavel : {"SULVANIR_CONEXAO", "SULVANIR_QUADROS", "SULVANIR_FALHA", "SULVANIR_OCUPADO",
-                               "SULVANIR_SEM_ETX", "SULVANIR_CMC7", "PLENVO_COM1"})
+                               "SULVANIR_SEM_ETX", "SULVANIR_CMC7", "SULVANIR_CHAMADAS", "SULVANIR_CHEQUES",
+                               "PLENVO_COM1"})
     pasta_->unset_env(variavel);
   pasta_->set_env("SULVANIR_PASTA", Pasta("emul"));
   std::filesystem::create_directories(UnidadeC());
@@ -75,6 +76,14 @@ void AmbientePlenvo::UsaFornecedor(const std::string& conexao) {
   pasta_->set_env("PLENVO_SULVANIR", SULVANIR_ARQUIVO);
   pasta_->set_env("SULVANIR_CONEXAO", conexao);
   pasta_->set_env("SULVANIR_QUADROS", Pasta("quadros.hex"));
+  pasta_->set_env("SULVANIR_CHAMADAS", Pasta("chamadas.txt"));
+}
+
+std::vector<std::string> AmbientePlenvo::ChamadasDoFornecedor() const {
+  std::vector<std::string> chamadas;
+  std::ifstream entrada(Pasta("chamadas.txt"));
+  for (std::string linha; std::getline(entrada, linha);) chamadas.push_back(linha);
+  return chamadas;
 }
 
 std::vector<std::string> AmbientePlenvo::QuadrosDoFornecedor() const {

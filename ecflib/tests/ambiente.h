@@ -39,6 +39,8 @@ class AmbientePlenvo : public ::testing::Test {
   // Plenvo through the vendor-library stand-in; frames are captured in hex.
   void UsaFornecedor(const std::string& conexao = "1");
   std::vector<std::string> QuadrosDoFornecedor() const;  // raw bytes
+  // ProcessFiscalCmd's calls: "<frame length> <reply room> <time-out> <flag>" each.
+  std::vector<std::string> ChamadasDoFornecedor() const;
 
   std::unique_ptr<test_support::TempFolder> pasta_;  // also restores the environment it changed
 };

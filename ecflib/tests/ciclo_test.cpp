@@ -221,15 +221,5 @@ TEST_F(Recusa, ModoDeRelogioDesconhecidoMandaZeros) {
   EXPECT_EQ(quadros[1], "\x1b" "f22" "9" "00000000" "000000");
 }
 
-TEST_F(Recusa, ChequesAindaNaoDisponiveis) {
-  Inicializa();
-  EXPECT_EQ(ecf_ImprimeCheque("1", "2", "3", "4", "5", "6", "7", "001", Pasta("cheques.ini").c_str()), 20);
-  EXPECT_EQ(ecf_ImprimeCheque2("1", "2", "3", "4", "5", "6", "7", "8", "9", "001", "11", "12", "13", "14", "15",
-                               Pasta("cheques.ini").c_str()),
-            20);
-  EXPECT_EQ(ecf_LeCMC7(Pasta("cmc7.txt").c_str()), 20);
-  EXPECT_TRUE(Quadros().empty());
-}
-
 }  // namespace
 }  // namespace plenvo::teste

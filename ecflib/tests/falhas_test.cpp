@@ -45,6 +45,14 @@ TEST_F(Falhas, DispositivoInexistente) {
   EXPECT_EQ(ecf_EstadoImpressora(), 2);
 }
 
+TEST_F(Falhas, LinhasLivresComContagemNegativaNaoLevaTexto) {
+  Inicializa();
+  ecf_LinhasLivres("-5", "abc");  // the printer refuses the count; the frame is what matters
+  const std::vector<std::string> quadros = Quadros();
+  ASSERT_EQ(quadros.size(), 1u);
+  EXPECT_EQ(quadros[0], "\x1b" "f48" "-05" + std::string(410, '\0'));
+}
+
 TEST_F(Falhas, ImpressoraMudaEsgotaOTempo) {
   Inicializa();
   Configura([](serialsim::Comportamento& c) { c.mudo = true; });

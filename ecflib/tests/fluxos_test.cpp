@@ -110,6 +110,25 @@ TEST_F(Fluxos, LeECFGravaOArquivoAteOEtx) {
   EXPECT_EQ(ecf_EstadoImpressora(), 33);  // the line was closed at the end
 }
 
+std::size_t Conta(const std::string& texto, const std::string& parte) {
+  std::size_t n = 0;
+  for (auto p = texto.find(parte); p != std::string::npos; p = texto.find(parte, p + 1)) ++n;
+  return n;
+}
+
+TEST_F(Fluxos, PelaSerialLeECFRegistraSoOQuadroEQuorbalTambemOsTrechos) {
+  Inicializa();
+  ecf_LogSerial("1");
+  Configura([](serialsim::Comportamento& c) { c.texto_leitura = "LEITURA X\n"; });
+  ASSERT_EQ(ecf_LeECF("5", "1", "10", "0", Pasta("lx.txt").c_str()), 33);
+  EXPECT_EQ(Conta(Log(), "\r\nTX ["), 1u);
+  EXPECT_EQ(Conta(Log(), "\r\nRX ["), 1u);  // the frame's reply only, not the reading
+  EXPECT_EQ(Log().find("LEITURA X"), std::string::npos);
+  ASSERT_EQ(ecf_Quorbal("{0;LeInteiro;NomeInteiro=\"COO\";}", Pasta("q.txt").c_str()), 33);
+  EXPECT_GE(Conta(Log(), "\r\nRX ["), 3u);  // the first byte, then the rest of the record in chunks
+  EXPECT_NE(Log().find("] - 0;0;ValorInteiro=0;}"), std::string::npos);
+}
+
 TEST_F(Fluxos, LeECFParaDepoisDoSilencio) {
   DefineRelogioDeEspera(SegundosVirtuais, DormeUmSegundo);
   Inicializa();
@@ -133,9 +152,11 @@ TEST_F(Fluxos, LeECFSemArquivoDevolve20EOutrosModosNaoGravam) {
   Inicializa();
   EXPECT_EQ(ecf_LeECF("6", "1", "2", "0", Pasta("nao/existe/x.txt").c_str()), 20);
   EXPECT_EQ(ecf_LeECF("6", "1", "2", "0", nullptr), 20);
-  EXPECT_EQ(ecf_LeECF("2", "1", "2", "0", Pasta("y.txt").c_str()), 33);
-  EXPECT_FALSE(Existe(Pasta("y.txt")));
-  EXPECT_EQ(Quadros().size(), 3u);
+  for (const char* modo : {"2", "3", "8"}) {
+    EXPECT_EQ(ecf_LeECF(modo, "1", "2", "0", Pasta("y.txt").c_str()), 33) << modo;
+    EXPECT_FALSE(Existe(Pasta("y.txt"))) << modo;
+  }
+  EXPECT_EQ(Quadros().size(), 5u);
   EXPECT_EQ(ecf_EstadoImpressora(), 33);
 }
 
@@ -150,6 +171,16 @@ TEST_F(Fluxos, QuorbalMandaOTextoEGravaOQueVier) {
   EXPECT_EQ(ecf_Quorbal(comando.c_str(), Pasta("nao/existe/q.txt").c_str()), 20);
   EXPECT_EQ(Quadros().size(), 1u);  // the frame still went
   EXPECT_EQ(ecf_EstadoImpressora(), 33);
+}
+
+TEST_F(Fluxos, QuorbalSemChaveNaPrimeiraRespostaNaoAGrava) {
+  Inicializa();
+  Configura([](serialsim::Comportamento& c) { c.consultas_ocupado = 1; });
+  ASSERT_EQ(ecf_Relatorio_XZ("0"), 33);  // the next frame is answered busy (10)
+  const std::string arquivo = Pasta("q.txt");
+  EXPECT_EQ(ecf_Quorbal("{0;LeInteiro;NomeInteiro=\"COO\";}", arquivo.c_str()), 33);
+  EXPECT_EQ(read_bytes(arquivo), "");
+  EXPECT_TRUE(Existe(arquivo));
 }
 
 TEST_F(Fluxos, QuorbalNoLimiteDoQuadro) {
@@ -182,6 +213,11 @@ class FluxosDoFornecedor : public AmbientePlenvo {
 TEST_F(FluxosDoFornecedor, LeECFRecolheAteOEtx) {
   const std::string arquivo = Pasta("mfd.txt");
   EXPECT_EQ(ecf_LeECF("7", "1", "3", "0", arquivo.c_str()), 33);
+  // The frame and every collecting call carry the flag 1; collecting calls wait 20 s each.
+  const std::vector<std::string> chamadas = ChamadasDoFornecedor();
+  ASSERT_GE(chamadas.size(), 2u);
+  EXPECT_EQ(chamadas[0], "22 1 180 1");
+  for (std::size_t i = 1; i < chamadas.size(); ++i) EXPECT_EQ(chamadas[i], "0 4095 20 1");
   const std::string leitura = read_bytes(arquivo);
   ASSERT_FALSE(leitura.empty());
   EXPECT_EQ(leitura.back(), '\x03');
@@ -204,9 +240,21 @@ TEST_F(FluxosDoFornecedor, FalhaDuranteALeituraDevolve9) {
   EXPECT_EQ(ecf_LeECF("5", "1", "3", "0", Pasta("x.txt").c_str()), 9);
 }
 
+TEST_F(FluxosDoFornecedor, QuorbalComFalhaAoRecolherDevolve9) {
+  for (const char* falha : {"-100", "-102"}) {
+    setenv("SULVANIR_FALHA", falha, 1);
+    EXPECT_EQ(ecf_Quorbal("{0;LeInteiro;}", Pasta("q.txt").c_str()), 9) << falha;
+    EXPECT_EQ(read_bytes(Pasta("q.txt")), "") << falha;
+  }
+}
+
 TEST_F(FluxosDoFornecedor, Quorbal) {
   const std::string comando = "{0;LeInteiro;NomeInteiro=\"COO\";}";
   EXPECT_EQ(ecf_Quorbal(comando.c_str(), Pasta("q.txt").c_str()), 33);
+  const std::vector<std::string> chamadas = ChamadasDoFornecedor();
+  ASSERT_GE(chamadas.size(), 2u);
+  EXPECT_EQ(chamadas[0], "40 1 60 0");
+  for (std::size_t i = 1; i < chamadas.size(); ++i) EXPECT_EQ(chamadas[i], "0 4095 1 0");
   EXPECT_EQ(QuadrosDoFornecedor(), std::vector<std::string>{"\x1b" "f60" "0032" + comando});
   EXPECT_EQ(read_bytes(Pasta("q.txt")), "{0;0;ValorInteiro=0;}");
 }

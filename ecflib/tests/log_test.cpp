@@ -101,10 +101,10 @@ TEST_F(LogDoDia, PastaPadraoSobXdgStateHomeEFalhaSilenciosa) {
   // A folder that cannot exist: the entry is skipped, nothing breaks.
   Grava(Pasta("arquivo"), "");
   setenv("PLENVO_DRIVE_C", (Pasta("arquivo") + "/c").c_str(), 1);
-  EXPECT_EQ(AbreLog(), nullptr);
+  EXPECT_EQ(AbreLog(), kSemLog);
   RegistraEntrada("TX", "x", 1);
-  EscreveLog(nullptr, "x");
-  FechaLog(nullptr);
+  EscreveLog(kSemLog, "x");
+  FechaLog(kSemLog);
 }
 
 constexpr const char* kGrupo = "KVT Automação Comercial";

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "ambiente.h"
+#include "api/estado.h"
 #include "plenvo.h"
+#include "serial/consulta_modem.h"
 #include "serialsim/simulador.h"
 
 namespace plenvo::teste {
@@ -64,6 +67,8 @@ std::vector<CasoQuadro> Casos() {
        Q("22", "0" "15012024" "103000")},
       {"ProgramaRelogioModo1", [] { return ecf_ProgramaRelogio("1", "15012024", "103000"); },
        Q("22", "1" "00000000" "000000")},
+      {"ProgramaRelogioModo2", [] { return ecf_ProgramaRelogio("2", "15012024", "103000"); },
+       Q("22", "2" "00000000" "000000")},
       {"FormaPagamento", [] { return ecf_FormaPagamento("2", "Cartao"); }, Q("23", "02" "Cartao    ")},
       {"CargaNaoVinculado", [] { return ecf_CargaNaoVinculado("4", "Sangria", "S"); },
        Q("24", "04" "Sangria        " "S")},
@@ -88,6 +93,9 @@ std::vector<CasoQuadro> Casos() {
       {"CMC7ToECF", [] { return ecf_CMC7ToECF(); }, Q("47")},
       {"LinhasLivres", [] { return ecf_LinhasLivres("5", "abcdefgh"); },
        Q("48", "005" "abcde" + std::string(405, '\0'))},
+      {"LinhasLivresZero", [] { return ecf_LinhasLivres("0", "abc"); }, Q("48", "000" + std::string(410, '\0'))},
+      {"LinhasLivres410", [] { return ecf_LinhasLivres("410", std::string(420, 'L').c_str()); },
+       Q("48", "410" + std::string(410, 'L'))},
       {"EjetarCheque", [] { return ecf_EjetarCheque(); }, Q("49")},
       {"Vinculado", [] { return ecf_Vinculado("1", "ID", "100", "DOC", "X", kTexto800.c_str(), "1", "2"); },
        Q("50", "01" + Brancos(14) + "ID" "      100" + Brancos(17) + "DOC" "X" + kTexto800 + Brancos(776) + "01" "02")},
@@ -100,6 +108,33 @@ std::vector<CasoQuadro> Casos() {
       {"ChancelarCheque", [] { return ecf_ChancelarCheque("1", "20", "Pago"); },
        Q("59", "01" "020" "Pago" + Brancos(14))},
   };
+}
+
+// The time-out and clear-to-send columns of the export table, by command number.
+struct Colunas {
+  int timeout;
+  bool cts;
+};
+
+Colunas ColunasDe(const std::string& quadro) {
+  static const std::map<std::string, Colunas> colunas = {
+      {"00", {2, false}}, {"01", {5, true}},   {"02", {5, false}},  {"03", {5, true}},   {"04", {5, true}},
+      {"05", {15, true}}, {"06", {15, true}},  {"07", {15, true}},  {"08", {180, true}}, {"09", {15, true}},
+      {"10", {15, true}}, {"11", {15, true}},  {"12", {15, true}},  {"13", {15, true}},  {"14", {15, true}},
+      {"15", {15, true}}, {"16", {180, true}}, {"17", {15, true}},  {"18", {15, true}},  {"19", {15, true}},
+      {"20", {15, true}}, {"22", {5, true}},   {"23", {5, true}},   {"24", {5, true}},   {"25", {15, true}},
+      {"26", {15, true}}, {"27", {60, true}},  {"29", {60, true}},  {"30", {15, true}},  {"35", {15, true}},
+      {"36", {60, true}}, {"39", {15, true}},  {"42", {15, true}},  {"44", {15, true}},  {"45", {15, true}},
+      {"46", {15, true}}, {"47", {15, true}},  {"48", {60, true}},  {"49", {15, true}},  {"50", {60, true}},
+      {"51", {5, true}},  {"52", {5, true}},   {"54", {30, true}},  {"56", {15, true}},  {"57", {15, true}},
+      {"59", {15, true}},
+  };
+  return colunas.at(quadro.substr(2, 2));
+}
+
+int CtsDesligado(int, int* linhas) {
+  *linhas = 0;
+  return 0;
 }
 
 std::string NomeDoCaso(const ::testing::TestParamInfo<CasoQuadro>& info) { return info.param.nome; }
@@ -116,6 +151,16 @@ TEST_P(QuadroSerial, ChegaAoSimuladorByteAByte) {
   ASSERT_EQ(quadros.size(), 1u);
   EXPECT_EQ(quadros[0], GetParam().quadro);
   EXPECT_EQ(quadros[0].size(), GetParam().quadro.size());
+  EXPECT_FALSE(Plenvo().linha.Aberta());  // closed when the operation ends, whatever its row's close flag
+}
+
+TEST_P(QuadroSerial, SemCtsSoSaemOsQueNaoOExigem) {
+  Inicializa();
+  DefineConsultaModem(CtsDesligado);
+  const bool cts = ColunasDe(GetParam().quadro).cts;
+  EXPECT_EQ(GetParam().chamada(), cts ? 8 : 33);
+  EXPECT_EQ(Quadros().size(), cts ? 0u : 1u);
+  EXPECT_FALSE(Plenvo().linha.Aberta());
 }
 
 INSTANTIATE_TEST_SUITE_P(Exportacoes, QuadroSerial, ::testing::ValuesIn(Casos()), NomeDoCaso);
@@ -130,6 +175,13 @@ TEST_P(QuadroFornecedor, ChegaAoFornecedorByteAByte) {
   const std::vector<std::string> quadros = QuadrosDoFornecedor();
   ASSERT_EQ(quadros.size(), 1u);
   EXPECT_EQ(quadros[0], GetParam().quadro);
+  // Frame length, reply room, time-out and flag: 1 only for the 22 bytes of "16".
+  const std::string& quadro = GetParam().quadro;
+  const bool registrador = quadro.substr(2, 2) == "04";
+  const bool leitura = quadro.substr(2, 2) == "16";
+  EXPECT_EQ(ChamadasDoFornecedor(),
+            std::vector<std::string>{std::to_string(quadro.size()) + (registrador ? " 30 " : " 1 ") +
+                                     std::to_string(ColunasDe(quadro).timeout) + (leitura ? " 1" : " 0")});
 }
 
 INSTANTIATE_TEST_SUITE_P(Exportacoes, QuadroFornecedor, ::testing::ValuesIn(Casos()), NomeDoCaso);

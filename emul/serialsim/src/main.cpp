@@ -15,10 +15,11 @@ namespace {
 
 void Uso() {
   std::fprintf(stderr,
-               "usage: serialsim [-v] [folder]\n"
-               "  folder  context folder of the emulated printer (frame 60);\n"
-               "          default: $XDG_STATE_HOME/serialsim or ~/.local/state/serialsim\n"
-               "  -v      print every frame received, in hex, on standard error\n");
+               "usage: serialsim [-v] [-c line] [folder]\n"
+               "  folder   context folder of the emulated printer (frame 60);\n"
+               "           default: $XDG_STATE_HOME/serialsim or ~/.local/state/serialsim\n"
+               "  -v       print every frame received, in hex, and every cheque printed, on standard error\n"
+               "  -c line  the CMC-7 line of the cheque in the printer (frame 53); -c \"\": no cheque\n");
 }
 
 std::string PastaPadrao() {
@@ -33,14 +34,23 @@ void MostraQuadro(const std::string& quadro) {
   std::fputc('\n', stderr);
 }
 
+// The frames and, after them, the cheques they printed.
+void MostraNovidades(serialsim::Respondedor& respondedor) {
+  for (const std::string& quadro : respondedor.RetiraQuadros()) MostraQuadro(quadro);
+  for (const std::string& cheque : respondedor.RetiraCheques()) std::fputs(cheque.c_str(), stderr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   bool detalhado = false;
+  const char* cmc7 = nullptr;
   std::string pasta;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "-v") == 0) {
       detalhado = true;
+    } else if (std::strcmp(argv[i], "-c") == 0 && i + 1 < argc) {
+      cmc7 = argv[++i];
     } else if (argv[i][0] == '-' || !pasta.empty()) {
       Uso();
       return 2;
@@ -65,6 +75,11 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &sinais, nullptr);
 
   serialsim::Simulador simulador(pasta);
+  if (cmc7 != nullptr) {
+    serialsim::Comportamento comportamento = simulador.respondedor().Configuracao();
+    comportamento.linha_cmc7 = cmc7;
+    simulador.respondedor().Configura(comportamento);
+  }
   if (!simulador.Inicia()) {
     std::fprintf(stderr, "serialsim: %s\n", simulador.Erro().c_str());
     return 1;
@@ -76,8 +91,8 @@ int main(int argc, char** argv) {
   if (detalhado) {
     // Show frames as they come, looking for the stop signal in between.
     const timespec intervalo{0, 100 * 1000 * 1000};
-    while ((sinal = sigtimedwait(&sinais, nullptr, &intervalo)) < 0)
-      for (const std::string& quadro : simulador.respondedor().RetiraQuadros()) MostraQuadro(quadro);
+    while ((sinal = sigtimedwait(&sinais, nullptr, &intervalo)) < 0) MostraNovidades(simulador.respondedor());
+    MostraNovidades(simulador.respondedor());
   } else {
     sigwait(&sinais, &sinal);
   }

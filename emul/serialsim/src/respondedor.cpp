@@ -2,6 +2,7 @@
 
 #include <deque>
 
+#include "cheque_impresso.h"
 #include "enquadrador.h"
 #include "ponte_quorbal.h"
 #include "respostas.h"
@@ -17,14 +18,29 @@ struct Respondedor::Estado {
   Comportamento comportamento;
   int ocupado_restante = 0;
   std::deque<std::string> quadros;  // the latest kQuadrosGuardados only: a program serves for days
+  std::deque<std::string> cheques;  // the latest kChequesGuardados
   PonteQuorbal quorbal;
 };
 
 namespace {
 
 constexpr std::size_t kQuadrosGuardados = 10000;
+constexpr std::size_t kChequesGuardados = 1000;
 
 std::string Byte(unsigned char b) { return std::string(1, static_cast<char>(b)); }
+
+void Guarda(std::deque<std::string>& lista, const std::string& item, std::size_t limite) {
+  lista.push_back(item);
+  if (lista.size() > limite) lista.pop_front();
+}
+
+std::vector<std::string> Copia(const std::deque<std::string>& lista) { return {lista.begin(), lista.end()}; }
+
+std::vector<std::string> Retira(std::deque<std::string>& lista) {
+  std::vector<std::string> itens = Copia(lista);
+  lista.clear();
+  return itens;
+}
 
 }  // namespace
 
@@ -45,6 +61,10 @@ std::string Respondedor::Estado::Responde(const Quadro& quadro) {
     case 16:
       if (LeituraEcf(c, quadro.bytes, resposta)) return resposta;
       break;
+    case 34:
+    case 58:
+      if (DescreveCheque(quadro.bytes, resposta)) Guarda(cheques, resposta, kChequesGuardados);
+      break;
     case 53:
       return LeituraCmc7(c);
     case 60:
@@ -64,8 +84,7 @@ std::string Respondedor::Processa(bool silencio) {
   std::string respostas;
   Quadro quadro;
   while (estado_->enquadrador.Proximo(quadro, silencio)) {
-    estado_->quadros.push_back(quadro.bytes);
-    if (estado_->quadros.size() > kQuadrosGuardados) estado_->quadros.pop_front();
+    Guarda(estado_->quadros, quadro.bytes, kQuadrosGuardados);
     std::string resposta = estado_->Responde(quadro);
     Comportamento& c = estado_->comportamento;
     if (c.mudo) continue;
@@ -103,14 +122,22 @@ bool Respondedor::Pendente() const {
 
 std::vector<std::string> Respondedor::Quadros() const {
   std::lock_guard<std::mutex> trava(mutex_);
-  return std::vector<std::string>(estado_->quadros.begin(), estado_->quadros.end());
+  return Copia(estado_->quadros);
 }
 
 std::vector<std::string> Respondedor::RetiraQuadros() {
   std::lock_guard<std::mutex> trava(mutex_);
-  std::vector<std::string> quadros(estado_->quadros.begin(), estado_->quadros.end());
-  estado_->quadros.clear();
-  return quadros;
+  return Retira(estado_->quadros);
+}
+
+std::vector<std::string> Respondedor::Cheques() const {
+  std::lock_guard<std::mutex> trava(mutex_);
+  return Copia(estado_->cheques);
+}
+
+std::vector<std::string> Respondedor::RetiraCheques() {
+  std::lock_guard<std::mutex> trava(mutex_);
+  return Retira(estado_->cheques);
 }
 
 void Respondedor::LimpaQuadros() {

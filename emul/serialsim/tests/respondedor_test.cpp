@@ -35,6 +35,34 @@ TEST(Respondedor, PlainFramesAreAcceptedWithExclamation) {
   EXPECT_EQ(r.Quadros().size(), 47u);
 }
 
+TEST(Respondedor, ChequesArePrintedAsRecords) {
+  Respondedor r("/nonexistent");
+  // The short form of "34": the positions in two digits each, then the texts.
+  const std::string curto = Cabecalho(34) + "0503" "10051006" "1007" "1009" "1011" "405060" "       1234,56" +
+                            "Fulano" + std::string(24, ' ') + std::string(20 + 30 + 6 + 15 + 17, ' ') + "002";
+  ASSERT_EQ(curto.size(), 169u);
+  EXPECT_EQ(r.Responde(curto), kAceitoTexto);
+  std::string longo = QuadroValido(34, "0050301" "010051006201" "0100701" "0100901" "0101101" "040050060");
+  longo.replace(185, 3, "012");
+  EXPECT_EQ(r.Responde(longo), kAceitoTexto);
+  EXPECT_EQ(r.Responde(QuadroValido(58)), kAceitoTexto);
+  const std::vector<std::string> cheques = r.RetiraCheques();
+  ASSERT_EQ(cheques.size(), 3u);
+  EXPECT_EQ(cheques[0],
+            "cheque 34 (169 bytes)\n"
+            "  Valor 05,03\n  Extenso 10,05,10,06\n  Favorecido 10,07\n  Cidade 10,09\n  Mensagem 10,11\n"
+            "  Data 40,50,60\n  eSpacamento 002\n"
+            "  texto 1 \"1234,56\"\n  texto 2 \"Fulano\"\n  texto 3 \"\"\n  texto 4 \"\"\n  texto 5 \"\"\n"
+            "  texto 6 \"\"\n  texto 7 \"\"\n");
+  EXPECT_EQ(cheques[1].substr(0, cheques[1].find("  texto 1")),
+            "cheque 34 (189 bytes)\n  Valor 005,03,0,1\n  Extenso 010,05,100,62,0,1\n  Favorecido 010,07,0,1\n"
+            "  Cidade 010,09,0,1\n  Mensagem 010,11,0,1\n  Data 040,050,060\n  eSpacamento 012\n");
+  EXPECT_EQ(cheques[2].rfind("cheque 58 (361 bytes)\n", 0), 0u);
+  EXPECT_NE(cheques[2].find("  ColConta    \n  texto 1 \"\"\n"), std::string::npos);
+  EXPECT_TRUE(r.Cheques().empty());
+  EXPECT_EQ(r.Quadros().size(), 3u);  // every frame is still logged
+}
+
 TEST(Respondedor, MalformedFramesGetTheMalformedStatus) {
   Respondedor r("/nonexistent");
   EXPECT_EQ(r.Recebe(Cabecalho(21)), kMalformado);

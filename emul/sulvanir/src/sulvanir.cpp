@@ -68,14 +68,24 @@ std::unique_ptr<serialsim::Respondedor> NovaImpressora() {
   return respondedor;
 }
 
-void RegistraQuadro(const std::string& quadro) {
-  const char* arquivo = Ambiente("SULVANIR_QUADROS");
+// Appends text to the file the variable names; nothing when it is unset or empty.
+void Acrescenta(const char* variavel, const std::string& texto) {
+  const char* arquivo = Ambiente(variavel);
   if (!arquivo || !*arquivo) return;
   std::FILE* f = std::fopen(arquivo, "ab");
   if (!f) return;
-  for (unsigned char c : quadro) std::fprintf(f, "%02X", c);
-  std::fputc('\n', f);
+  std::fwrite(texto.data(), 1, texto.size(), f);
   std::fclose(f);
+}
+
+void RegistraQuadro(const std::string& quadro) {
+  std::string hex;
+  char byte[3];
+  for (unsigned char c : quadro) {
+    std::snprintf(byte, sizeof byte, "%02X", c);
+    hex += byte;
+  }
+  Acrescenta("SULVANIR_QUADROS", hex + "\n");
 }
 
 // Hands over what fits; the rest stays for the next collecting call.
@@ -103,10 +113,12 @@ int SULVANIR_CALL FiscalConnection(const char* dispositivo) {
 }
 
 int SULVANIR_CALL ProcessFiscalCmd(const char* quadro, int tamanho, char* resposta, int* tamanho_resposta,
-                                   int timeout, int /*flag*/) {
+                                   int timeout, int flag) {
   if (!resposta || !tamanho_resposta || tamanho < 0 || (tamanho > 0 && !quadro)) return SULVANIR_FALHA_COMUNICACAO;
   Sessao& s = sessao();
   std::unique_lock<std::mutex> trava(s.mutex);
+  Acrescenta("SULVANIR_CHAMADAS", std::to_string(tamanho) + " " + std::to_string(*tamanho_resposta) + " " +
+                                      std::to_string(timeout) + " " + std::to_string(flag) + "\n");
   // A line made to fail fails every call, the collecting ones too; its frames reach no printer.
   int falha = 0;
   if (!LeInteiro(Ambiente("SULVANIR_FALHA"), falha)) falha = 0;
@@ -117,6 +129,7 @@ int SULVANIR_CALL ProcessFiscalCmd(const char* quadro, int tamanho, char* respos
     if (falha == 0) {
       if (!s.respondedor) s.respondedor = NovaImpressora();
       s.pendente = s.respondedor->Responde(bytes);
+      for (const std::string& cheque : s.respondedor->RetiraCheques()) Acrescenta("SULVANIR_CHEQUES", cheque);
     }
   }
   if (falha != 0) s.pendente.clear();

@@ -12,6 +12,8 @@
 //                           report ("08");
 //   "04"                    exactly 30 bytes of register data (see Comportamento::registradores);
 //   "16" modes '4' to '7'   a text stream ended by one ETX (0x03); other modes '!';
+//   "34", "58"              '!', and the cheque is printed: its record (what the positions and
+//                           texts of the frame say) is kept, see Cheques();
 //   "53"                    STX (0x02) followed by the CMC-7 line, or '!' when there is no cheque;
 //   "60"                    the emulated printer's answer record, "{0;<code>;<items>;}".
 #pragma once
@@ -72,6 +74,9 @@ class Respondedor {
   std::vector<std::string> Quadros() const;
   std::vector<std::string> RetiraQuadros();  // the same, taken out of the log at once
   void LimpaQuadros();
+  // Every cheque printed, as readable records (cheque_impresso.h), in order; the latest 1000 kept.
+  std::vector<std::string> Cheques() const;
+  std::vector<std::string> RetiraCheques();
   void Configura(const Comportamento& c);  // also ends a busy period in progress
   Comportamento Configuracao() const;
 

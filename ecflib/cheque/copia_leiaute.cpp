@@ -1,0 +1,50 @@
+#include "copia_leiaute.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "compat/path.h"
+
+namespace plenvo {
+namespace {
+
+constexpr int kPedaco = 120;  // a line is read 119 characters at a time
+
+// One whole line (with its line feed, when it has one), however many pieces it takes: the bracket
+// rule looks at the whole line, so a header far to the right of a long line is still found.
+bool LeLinha(std::FILE* arquivo, std::string& linha) {
+  linha.clear();
+  char pedaco[kPedaco];
+  while (std::fgets(pedaco, sizeof pedaco, arquivo) != nullptr) {
+    linha += pedaco;
+    if (!linha.empty() && linha.back() == '\n') break;
+  }
+  return !linha.empty();
+}
+
+}  // namespace
+
+const char* InicioCopiado(const char* linha) {
+  const char* abre = std::strchr(linha, '[');
+  return (abre != nullptr && std::strchr(abre, ']') != nullptr) ? abre : linha;
+}
+
+CopiaLeiaute CopiaParaTrabalho(const char* leiaute, const char* trabalho) {
+  if (leiaute == nullptr || !compat::file_exists(leiaute)) return CopiaLeiaute::kSemLeiaute;
+  std::FILE* origem = std::fopen(leiaute, "r");
+  if (origem == nullptr) return CopiaLeiaute::kSemLeiaute;
+  std::FILE* destino = std::fopen(trabalho, "w");
+  if (destino == nullptr) {
+    std::fclose(origem);
+    return CopiaLeiaute::kSemTrabalho;
+  }
+  bool escrito = true;
+  std::string linha;
+  while (escrito && LeLinha(origem, linha)) escrito = std::fputs(InicioCopiado(linha.c_str()), destino) >= 0;
+  std::fclose(origem);
+  escrito = std::fclose(destino) == 0 && escrito;
+  return escrito ? CopiaLeiaute::kCopiado : CopiaLeiaute::kSemTrabalho;
+}
+
+}  // namespace plenvo
