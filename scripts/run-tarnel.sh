@@ -30,6 +30,8 @@ else
 fi
 
 mkdir -p "$pasta"
+# The example bank layouts for the cheque command, on the first run only: never over the user's own.
+[ -e "$pasta/CHEQUES.INI" ] || cp "$raiz/examples/CHEQUES.INI" "$pasta/CHEQUES.INI"
 cd "$pasta"
 
 if [ "$programa" = "$bin/tarnel" ]; then

@@ -4,12 +4,17 @@
 // Run it under a display (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
+#include "cheques/selbanco.h"
+#include "dialogs/banco_dialogo.h"
 #include "dialogs/sobre_dialogo.h"
 #include "driver/conexao.h"
 #include "driver/execucao.h"
@@ -113,9 +118,22 @@ int main(int argc, char** argv) {
   Executa(frm, Comando::PagaCupom, {{"Valor", "10,00"}});
   ok &= Salva(janela, destino.filePath(QStringLiteral("janela-erro.png")));
 
-  // The command with the most parameters, partly filled.
+  // The command with the most parameters, its positions from the example's first bank.
   Seleciona(frm, Comando::ImprimeCheque, {{"Cidade", "S\xE3o Paulo"}, {"Favorecido", "Distribuidora Ipiranga Ltda."},
-                                   {"Valor", "1234,56"}, {"HPosValor", "70"}, {"VPosValor", "2"}});
+                                          {"Valor", "1234,56"}, {"Data", "09/12/2026"}});
+  QFile::copy(QStringLiteral(TARNEL_EXEMPLOS "/CHEQUES.INI"), QStringLiteral("CHEQUES.INI"));
+  if (tarnel::BancosClick(frm)) {
+    janela.frmBanco->Mostra();
+    ok &= Salva(*janela.frmBanco, destino.filePath(QStringLiteral("banco.png")));
+    // The confirmation is a modal question: pictured, then answered Yes.
+    QTimer::singleShot(0, [&] {
+      auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!caixa) return;
+      ok &= Salva(*caixa, destino.filePath(QStringLiteral("banco-confirmacao.png")));
+      caixa->button(QMessageBox::Yes)->click();
+    });
+    janela.frmBanco->findChild<QPushButton*>(QStringLiteral("btSelecionar"))->click();
+  }
   ok &= Salva(janela, destino.filePath(QStringLiteral("janela-cheque.png")));
 
   // LeImpressao's one wide return: an X reading sent to the host, then read back.

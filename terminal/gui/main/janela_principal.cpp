@@ -8,6 +8,8 @@
 #include <QSplitter>
 #include <QToolButton>
 
+#include "cheques/selbanco.h"
+#include "dialogs/banco_dialogo.h"
 #include "dialogs/erros_dialogo.h"
 #include "dialogs/sobre_dialogo.h"
 #include "dialogs/timeout_dialogo.h"
@@ -86,8 +88,12 @@ void JanelaPrincipal::CriaAreaCentral() {
   connect(lbComandos, &QListWidget::itemDoubleClicked, this, [this] {
     if (frm_.btExecutaEnabled) Executa();
   });
-  // pumnBanco, the data area's context menu: the bank layouts for the cheque command.
-  PainelDados->addAction(Acoes::Simples(this, QStringLiteral("Bancos..."), -1, false));
+  // pumnBanco, the data area's context menu: the bank layouts for the cheque command, enabled while
+  // that command is selected.
+  acBancos = new QAction(QStringLiteral("Bancos..."), this);
+  acBancos->setObjectName(QStringLiteral("Bancos"));
+  acBancos->setEnabled(BancosHabilitado(frm_));
+  PainelDados->addAction(acBancos);
   PainelDados->setContextMenuPolicy(Qt::ActionsContextMenu);
 
   PainelErros* erros = PainelDados->painelErros();
@@ -100,6 +106,10 @@ void JanelaPrincipal::CriaDialogos(const std::string& titulo) {
   frmErros = new ErrosDialogo(erros_, this);
   about_ = std::make_unique<TfrmAbout>(titulo);
   frmAbout = new SobreDialogo(*about_, this);
+  frmBanco = new BancoDialogo(frm_, this);
+  connect(acBancos, &QAction::triggered, this, [this] {
+    if (BancosClick(frm_)) frmBanco->Mostra();
+  });
   connect(acDefineTimeout, &QAction::triggered, this, [this] { frmTimeout->Mostra(frm_); });
   connect(acSobre, &QAction::triggered, frmAbout, &QDialog::exec);
 }
@@ -163,6 +173,7 @@ void JanelaPrincipal::Observa(Alteracao alteracao) {
         lbComandos->setCurrentRow(frm_.lbComandosItemIndex);
       }
       PainelDados->MostraSelecao();
+      acBancos->setEnabled(BancosHabilitado(frm_));
       break;
     case Alteracao::CamposComando: PainelDados->MostraCampos(); break;
     case Alteracao::CamposErro: PainelDados->MostraErro(); break;

@@ -21,6 +21,7 @@ class QToolButton;
 namespace tarnel::gui {
 
 class AreaDados;
+class BancoDialogo;
 class DocaBobina;
 class ErrosDialogo;
 class SobreDialogo;
@@ -65,6 +66,8 @@ class JanelaPrincipal : public QMainWindow {
   TimeoutDialogo* frmTimeout = nullptr;
   ErrosDialogo* frmErros = nullptr;
   SobreDialogo* frmAbout = nullptr;
+  BancoDialogo* frmBanco = nullptr;
+  QAction* acBancos = nullptr;  // pumnBanco's one entry
 
   // Applies the model's geometry (after the settings were read) and takes it back (before they are
   // written).

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,6 +11,7 @@
 
 #include "apoio/interacao_roteirizada.h"
 #include "inicio/inicia_tfrmmain.h"
+#include "dialogs/banco_dialogo.h"
 #include "main/janela_principal.h"
 #include "quorbal/catalogo.h"
 #include "test_support/temp_folder.h"
@@ -229,6 +231,41 @@ TEST_F(JanelaTest, ChangingTheChannelWhileConnectedReconnectsOnTheTypedText) {
   EXPECT_FALSE(frm_.Connect.Checked);
   ASSERT_FALSE(interacao_.mensagens.empty());
   EXPECT_EQ(interacao_.mensagens.back(), "Canal COM9 n\xE3o pode ser aberto pela DLL.");
+}
+
+TEST_F(JanelaTest, ChoosingABankFillsTheChequePositionsShownInTheFields) {
+  test_support::write_bytes("CHEQUES.INI", "[1]\r\nObservacao=Banco do Brasil\r\nHPosValor=110\r\nVPosValor=2\r\n"
+                                           "[237]\r\nObservacao=Bradesco\r\nHPosValor=108\r\n");
+  auto janela = AbreJanela();
+  janela->CriaDialogos("tarnel");
+  Seleciona(*janela, "VendeItem");
+  EXPECT_FALSE(janela->acBancos->isEnabled());
+  Seleciona(*janela, "ImprimeCheque");
+  ASSERT_TRUE(janela->acBancos->isEnabled());
+  janela->acBancos->trigger();
+  QApplication::processEvents();
+  ASSERT_TRUE(janela->frmBanco->isVisible());
+  EXPECT_FALSE(janela->frmBanco->isModal());
+  ASSERT_EQ(janela->frmBanco->cbBancos->count(), 2);
+  EXPECT_EQ(janela->frmBanco->cbBancos->itemText(1), QStringLiteral("Banco 237 - Bradesco"));
+
+  // The window stays usable: another command is selected before the choice.
+  Seleciona(*janela, "LeData");
+  janela->frmBanco->cbBancos->setCurrentIndex(0);
+  interacao_.respostas = {Resposta::Cancela, Resposta::Sim};
+  auto* selecionar = janela->frmBanco->findChild<QPushButton*>(QStringLiteral("btSelecionar"));
+  ASSERT_NE(selecionar, nullptr);
+  selecionar->click();  // Cancel: the bank window stays
+  EXPECT_TRUE(janela->frmBanco->isVisible());
+  selecionar->click();  // Yes
+  QApplication::processEvents();
+  EXPECT_FALSE(janela->frmBanco->isVisible());
+  EXPECT_EQ(interacao_.titulos.back(), "Banco 1: Banco do Brasil");
+  EXPECT_EQ(Campo<QLineEdit>(*janela, "ImprimeCheque", "HPosValor")->text(), QStringLiteral("110"));
+  EXPECT_EQ(Campo<QLineEdit>(*janela, "ImprimeCheque", "VPosValor")->text(), QStringLiteral("2"));
+  EXPECT_EQ(Campo<QLineEdit>(*janela, "ImprimeCheque", "HPosCidade")->text(), QStringLiteral("-1"));
+  EXPECT_EQ(Campo<QLineEdit>(*janela, "ImprimeCheque", "HPosMsgLinha2")->text(), QString());
+  EXPECT_EQ(janela->lbComandos->currentRow(), Indice("LeData"));
 }
 
 }  // namespace
