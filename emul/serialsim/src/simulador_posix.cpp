@@ -1,13 +1,16 @@
 // The printer behind a POSIX pseudo-terminal. The master side is ours; the host opens the slave.
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <thread>
 
 #include "serialsim/simulador.h"
@@ -30,6 +33,10 @@ struct Simulador::Estado {
   std::string caminho;
   std::string erro;
   std::thread servo;
+  // Held while a step of the serving loop reads, answers and writes, so that an observer never sees
+  // a frame between the line and the answer.
+  std::mutex passo;
+  bool saida_vazia = true;  // everything answered is on the line (under passo)
 };
 
 namespace {
@@ -78,6 +85,7 @@ void Simulador::Estado::Serve() {
       return;
     }
     if (fds[1].revents) return;
+    std::lock_guard<std::mutex> trava(passo);
     if (prontos == 0) saida += respondedor.Silencio();
     if (fds[0].revents & POLLIN) {
       const ssize_t n = read(mestre, bloco, sizeof bloco);
@@ -90,6 +98,7 @@ void Simulador::Estado::Serve() {
       const ssize_t n = write(mestre, saida.data(), saida.size());
       if (n > 0) saida.erase(0, static_cast<std::size_t>(n));
     }
+    saida_vazia = saida.empty();
   }
 }
 
@@ -132,5 +141,21 @@ void Simulador::Para() { estado_->Fecha(); }
 void Simulador::DesligaPar() { estado_->Fecha(); }
 
 Respondedor& Simulador::respondedor() { return estado_->respondedor; }
+
+bool Simulador::EsperaOcioso(int limite_ms) {
+  Estado& e = *estado_;
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(limite_ms);
+  while (true) {
+    {
+      std::lock_guard<std::mutex> trava(e.passo);
+      int por_ler = 0;
+      if (e.mestre < 0) return true;
+      if (ioctl(e.mestre, FIONREAD, &por_ler) == 0 && por_ler == 0 && e.saida_vazia && !e.respondedor.Pendente())
+        return true;
+    }
+    if (std::chrono::steady_clock::now() >= limite) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
 
 }  // namespace serialsim

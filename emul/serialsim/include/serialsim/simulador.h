@@ -21,6 +21,10 @@ class Simulador {
   void Para();                  // stops serving and closes the pseudo-terminal
   void DesligaPar();            // the printer goes away: the host sees I/O errors, the path vanishes
   Respondedor& respondedor();   // thread-safe
+  // Waits until every byte the host sent was answered and every answer is on the line (what the
+  // host did not read stays there until it reads or purges). False when that takes longer than
+  // limite_ms, e.g. an answer larger than the line holds that nobody reads.
+  bool EsperaOcioso(int limite_ms = 5000);
 
  private:
   struct Estado;
