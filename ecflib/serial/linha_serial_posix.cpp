@@ -15,6 +15,7 @@
 #include <linux/serial.h>
 #endif
 
+#include "chamadas_modo.h"
 #include "consulta_modem.h"
 #include "linha_serial.h"
 #include "lugares/lugares.h"
@@ -25,6 +26,9 @@ namespace {
 int ConsultaModemDoSistema(int descritor, int* linhas) { return ioctl(descritor, TIOCMGET, linhas); }
 
 ConsultaModem consulta_modem = ConsultaModemDoSistema;
+
+constexpr ChamadasModo kModoDoSistema{tcgetattr, tcsetattr};
+ChamadasModo chamadas_modo = kModoDoSistema;
 
 speed_t Velocidade(unsigned long baud) {
   switch (baud) {
@@ -69,6 +73,10 @@ void DefineConsultaModem(ConsultaModem consulta) {
   consulta_modem = consulta != nullptr ? consulta : ConsultaModemDoSistema;
 }
 
+void DefineChamadasModo(const ChamadasModo* chamadas) {
+  chamadas_modo = chamadas != nullptr ? *chamadas : kModoDoSistema;
+}
+
 int LinhaSerial::AbreNativo(const char* dispositivo, unsigned long baud) {
   char caminho[PATH_MAX];
   if (!CaminhoDoDispositivo(dispositivo, caminho, sizeof caminho)) return kLinhaErroAbertura;
@@ -81,7 +89,7 @@ int LinhaSerial::AbreNativo(const char* dispositivo, unsigned long baud) {
   }
   termios modo{};
   const speed_t velocidade = Velocidade(baud);
-  if (tcgetattr(descritor, &modo) != 0 || velocidade == B0) {
+  if (chamadas_modo.le(descritor, &modo) != 0 || velocidade == B0) {
     close(descritor);
     return kLinhaErroConfiguracao;
   }
@@ -92,7 +100,7 @@ int LinhaSerial::AbreNativo(const char* dispositivo, unsigned long baud) {
   modo.c_cc[VMIN] = 0;
   modo.c_cc[VTIME] = 0;
   if (cfsetispeed(&modo, velocidade) != 0 || cfsetospeed(&modo, velocidade) != 0 ||
-      tcsetattr(descritor, TCSANOW, &modo) != 0) {
+      chamadas_modo.grava(descritor, TCSANOW, &modo) != 0) {
     close(descritor);
     return kLinhaErroConfiguracao;
   }
@@ -129,12 +137,12 @@ bool LinhaSerial::ConsultaFilas(unsigned* recepcao, unsigned* transmissao, bool*
 bool LinhaSerial::AjustaCts(bool usa_cts) {
   const int descritor = static_cast<int>(manipulador_);
   termios modo{};
-  if (tcgetattr(descritor, &modo) != 0) return false;
+  if (chamadas_modo.le(descritor, &modo) != 0) return false;
   if (usa_cts)
     modo.c_cflag |= CRTSCTS;
   else
     modo.c_cflag &= ~CRTSCTS;
-  return tcsetattr(descritor, TCSANOW, &modo) == 0;
+  return chamadas_modo.grava(descritor, TCSANOW, &modo) == 0;
 }
 
 bool LinhaSerial::EscreveNativo(const void* bytes, int quantidade, int* escritos) {

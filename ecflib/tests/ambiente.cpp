@@ -5,6 +5,7 @@
 
 #include "api/tempo.h"
 #include "plenvo.h"
+#include "serial/chamadas_modo.h"
 #include "serial/consulta_modem.h"
 #include "serialsim/simulador.h"
 
@@ -60,6 +61,7 @@ void AmbientePlenvo::TearDown() {
   ecf_FinalizaDLL();
   compat::set_clock({});
   DefineConsultaModem(nullptr);
+  DefineChamadasModo(nullptr);
   DefineRelogioDeEspera(nullptr, nullptr);
   pasta_.reset();
 }

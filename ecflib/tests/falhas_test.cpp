@@ -2,12 +2,16 @@
 // and a library that still works afterwards.
 #include <sys/ioctl.h>
 
+#include <cerrno>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "ambiente.h"
+#include "api/estado.h"
 #include "compat/registry.h"
 #include "plenvo.h"
+#include "serial/chamadas_modo.h"
 #include "serial/consulta_modem.h"
 #include "serialsim/simulador.h"
 
@@ -17,6 +21,27 @@ namespace {
 int CtsDesligado(int, int* linhas) {
   *linhas = 0;
   return 0;
+}
+
+int RecusaLeitura(int, termios*) {
+  errno = EIO;
+  return -1;
+}
+
+int RecusaGravacao(int, int, const termios*) {
+  errno = EINVAL;
+  return -1;
+}
+
+// How many of this process's descriptors are open on the device (the simulator holds one itself).
+int AbertosNo(const std::string& dispositivo) {
+  const std::filesystem::path alvo = std::filesystem::canonical(dispositivo);
+  int abertos = 0;
+  for (const auto& entrada : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code erro;
+    if (std::filesystem::read_symlink(entrada.path(), erro) == alvo) ++abertos;
+  }
+  return abertos;
 }
 
 class Falhas : public ComSimulador {
@@ -43,6 +68,27 @@ TEST_F(Falhas, DispositivoInexistente) {
   EXPECT_EQ(ecf_InicializaDLL("/dev/plenvo-nao-existe"), 3);
   EXPECT_EQ(FimDoLog(), "\r\nErro DLL [16:30:00 123ms] - 3");
   EXPECT_EQ(ecf_EstadoImpressora(), 2);
+}
+
+TEST_F(Falhas, DispositivoQueRecusaAConfiguracao) {
+  const struct {
+    const char* passo;
+    ChamadasModo chamadas;
+  } casos[] = {{"leitura do modo", {RecusaLeitura, tcsetattr}}, {"gravacao do modo", {tcgetattr, RecusaGravacao}}};
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.passo);
+    const int abertos = AbertosNo(Caminho());
+    DefineChamadasModo(&caso.chamadas);
+    EXPECT_EQ(ecf_InicializaDLL(Caminho().c_str()), 4);
+    EXPECT_EQ(FimDoLog(), "\r\nErro DLL [16:30:00 123ms] - 4");
+    EXPECT_FALSE(Plenvo().linha.Aberta());
+    EXPECT_EQ(AbertosNo(Caminho()), abertos);  // the descriptor it opened is closed again
+    EXPECT_EQ(ecf_EstadoImpressora(), 2);      // not initialised
+    DefineChamadasModo(nullptr);
+    EXPECT_EQ(ecf_InicializaDLL(Caminho().c_str()), 33);
+    EXPECT_EQ(ecf_EstadoImpressora(), 33);
+    EXPECT_EQ(ecf_FinalizaDLL(), 33);
+  }
 }
 
 TEST_F(Falhas, LinhasLivresComContagemNegativaNaoLevaTexto) {
