@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "compat/registry.h"
+#include "compat/registry_faults.h"
 #include "test_support/temp_folder.h"
 
 namespace {
@@ -17,6 +18,7 @@ const char kTarnelKey[] = "Software\\KVT\\Vavizuru vo Ruzeduvi Versão 1.0";
 
 class Registry : public ::testing::Test {
  protected:
+  void TearDown() override { compat::registry_fail_writes(false); }
   std::string hive_file(const char* name) const { return temp_.path() + "/config/kvt-registry/" + name; }
   std::vector<std::string> registry_files() const {
     std::vector<std::string> names;
@@ -214,6 +216,29 @@ TEST_F(Registry, UnreadableHiveIsAccessDenied) {
   RegistryKey key;
   EXPECT_EQ(key.open_or_create(Hive::CurrentUser, "Software\\KVT"), compat::kRegistryAccessDenied);
   EXPECT_TRUE(std::filesystem::is_directory(hive_file("HKEY_CURRENT_USER.reg")));
+}
+
+TEST_F(Registry, FailedWritesLeaveTheHiveAsItWas) {
+  RegistryKey key;
+  ASSERT_EQ(key.open_or_create(Hive::CurrentUser, "Software\\KVT"), compat::kRegistryOk);
+  ASSERT_EQ(key.write_string("Canal", "Emul"), compat::kRegistryOk);
+  const std::string file = hive_file("HKEY_CURRENT_USER.reg");
+  const std::string before = test_support::read_bytes(file);
+  compat::registry_fail_writes(true);
+  RegistryKey other;
+  EXPECT_EQ(key.write_string("Canal", "COM1"), compat::kRegistryAccessDenied);
+  EXPECT_EQ(key.write_int("Largura", 1), compat::kRegistryAccessDenied);
+  EXPECT_EQ(key.delete_value("Canal"), compat::kRegistryAccessDenied);
+  EXPECT_EQ(other.open_or_create(Hive::CurrentUser, "Software\\KVT\\Nova"), compat::kRegistryAccessDenied);
+  EXPECT_FALSE(other.is_open());
+  // What needs no change still works.
+  EXPECT_EQ(other.open_or_create(Hive::CurrentUser, "Software\\KVT"), compat::kRegistryOk);
+  std::string text;
+  EXPECT_EQ(other.read_string("Canal", text), compat::kRegistryOk);
+  EXPECT_EQ(text, "Emul");
+  compat::registry_fail_writes(false);
+  EXPECT_EQ(test_support::read_bytes(file), before);
+  EXPECT_EQ(key.write_string("Canal", "COM1"), compat::kRegistryOk);
 }
 
 TEST_F(Registry, ErrorTextsComeFromTheSystem) {

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "api/tempo.h"
+#include "compat/registry_faults.h"
 #include "plenvo.h"
 #include "serial/chamadas_modo.h"
 #include "serial/consulta_modem.h"
@@ -62,6 +63,7 @@ void AmbientePlenvo::TearDown() {
   compat::set_clock({});
   DefineConsultaModem(nullptr);
   DefineChamadasModo(nullptr);
+  compat::registry_fail_writes(false);
   DefineRelogioDeEspera(nullptr, nullptr);
   pasta_.reset();
 }

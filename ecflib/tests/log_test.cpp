@@ -8,6 +8,7 @@
 
 #include "ambiente.h"
 #include "compat/registry.h"
+#include "compat/registry_faults.h"
 #include "log/log.h"
 #include "log/registro_config.h"
 #include "test_support/fixed_clock.h"
@@ -175,6 +176,44 @@ TEST_F(Registro, RegistroInacessivelRelataEFalha) {
   EXPECT_NE(log.find("]: RegOpenKeyEx Software\r\n"), std::string::npos) << log;
   EXPECT_EQ(ReportaErroRegistro(0, "nada"), 0);
   EXPECT_EQ(SemCabecalho(), log);  // code 0 writes nothing
+}
+
+// Every key or value the registry refuses to write is reported under its own label, and nothing
+// below it is attempted. RegCloseKey has no case here: the file-backed registry keeps nothing open
+// between operations, so closing a key never fails off Windows.
+TEST_F(Registro, EscritaRecusadaRelataOPassoQueFalhou) {
+  const std::string software = "Software";
+  const std::string grupo = software + "\\" + kGrupo;
+  const std::string produto = grupo + "\\" + kProduto;
+  const std::string versao = produto + "\\" + kVersao;
+  const std::string negado = "\r\nErro de Acesso ao Registry [5]: ";
+  const std::string texto_negado = "\r\n" + compat::system_error_text(5);
+  const struct {
+    std::string existente;  // the deepest key already there
+    int modo;
+    std::string log;
+  } casos[] = {
+      {software, kLeRegistro, negado + "RegCreateKeyEx KVT Automação Comercial" + texto_negado},
+      {grupo, kLeRegistro, negado + "RegCreateKeyEx DLL Vardex 32 bits" + texto_negado},
+      {produto, kLeRegistro, negado + "RegCreateKeyEx V4.03" + texto_negado},
+      {versao, kGravaRegistro, negado + "RegSetValueEx [Gerar Log=1]" + texto_negado},
+      {versao, kLeRegistro,
+       "\r\nErro de Acesso ao Registry [2]: RegQueryValueEx [Gerar Log]\r\n" + compat::system_error_text(2) +
+           negado + "RegSetValueEx [Gerar Log=0]" + texto_negado},
+  };
+  const std::string arquivo_colmeia = Pasta("config") + "/kvt-registry/HKEY_LOCAL_MACHINE.reg";
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.log);
+    ASSERT_EQ(compat::RegistryKey().open_or_create(compat::Hive::LocalMachine, caso.existente), 0);
+    const std::string colmeia = read_bytes(arquivo_colmeia);
+    std::filesystem::remove(ArquivoLog());
+    compat::registry_fail_writes(true);
+    char valor[10] = "1";
+    EXPECT_FALSE(RegistroConfig(kGrupo, kProduto, kVersao, "Gerar Log", valor, "0", sizeof valor, caso.modo));
+    compat::registry_fail_writes(false);
+    EXPECT_EQ(SemCabecalho(), caso.log);
+    EXPECT_EQ(read_bytes(arquivo_colmeia), colmeia);
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // then rename) at every change. Key and value names compare ignoring case, as on Windows; texts are
 // stored as the Windows-1252 bytes they are. Each hive has a "Software" key from the start.
 // A hive file that cannot be read or understood is reported as access denied and never rewritten.
+// Tests can make the stand-in refuse every write (compat/registry_faults.h).
 #pragma once
 #include <cstddef>
 #include <cstdint>

@@ -5,8 +5,11 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <atomic>
+
 #include "compat/path.h"
 #include "compat/registry.h"
+#include "compat/registry_faults.h"
 #include "posix/file_io.h"
 #include "posix/registry_hive.h"
 
@@ -54,7 +57,10 @@ long load(Hive hive, detail::HiveData& data) {
   return data.parse(bytes) ? kRegistryOk : kRegistryAccessDenied;
 }
 
+std::atomic<bool> writes_fail{false};
+
 long save(Hive hive, const detail::HiveData& data) {
+  if (writes_fail) return kRegistryAccessDenied;
   return detail::replace_file_atomically(hive_file(hive), data.format()) ? kRegistryOk : kRegistryAccessDenied;
 }
 
@@ -92,6 +98,8 @@ long inspect(void* native, const std::string& name, Read read) {
 }
 
 }  // namespace
+
+void registry_fail_writes(bool on) { writes_fail = on; }
 
 long RegistryKey::open_or_create(Hive hive, const std::string& subkey, bool* created) {
   close();
