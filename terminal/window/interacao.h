@@ -33,6 +33,8 @@ class Interacao {
   virtual bool EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) = 0;
   // Lets pending window events through (long loops call it between steps).
   virtual void ProcessaEventos() = 0;
+  // Brings the program's window to the foreground (after the channel was closed and opened again).
+  virtual void TrazParaFrente() {}
 };
 
 // Answers nobody: messages are dropped, questions get their default, file choices are cancelled.

@@ -128,6 +128,10 @@ class TfrmMain {
   bool LendoRegistrador = false;
   bool PlanilhaConectada = false;
   bool GravandoComandos = false;  // the command file is being recorded; the recorder keeps it
+  // The scripts' current value ("$ArmazenarRetorno" and the directives after it): kept for the life
+  // of the program, across files and runs. TipoValorAtual is a parameter type code (0..10).
+  std::string ValorAtual;
+  int TipoValorAtual = 0;
 
   // Follow-up work attaches here, called in the order attached: after each command the execute path
   // carried out, and after the Connect toggle opened or closed the channel.
