@@ -149,10 +149,12 @@ void JanelaPrincipal::MostraArquivoComandos() {
 }
 
 bool JanelaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
-  // Leaving the file-name box commits its name; opening its own list does not leave it.
-  if (objeto == cbNomeArquivo && evento->type() == QEvent::FocusOut &&
-      static_cast<QFocusEvent*>(evento)->reason() != Qt::PopupFocusReason)
-    cbNomeArquivoExit(frm_);
+  // Leaving the file-name box for another control commits its name; opening its own list, a dialog
+  // or another program's window does not leave it.
+  if (objeto == cbNomeArquivo && evento->type() == QEvent::FocusOut) {
+    const Qt::FocusReason razao = static_cast<QFocusEvent*>(evento)->reason();
+    if (razao != Qt::PopupFocusReason && razao != Qt::ActiveWindowFocusReason) cbNomeArquivoExit(frm_);
+  }
   return QMainWindow::eventFilter(objeto, evento);
 }
 
