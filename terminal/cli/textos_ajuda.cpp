@@ -21,7 +21,11 @@ const char kShell[] =
     "como digitado. Palavras do próprio shell: ajuda (ou help), comandos [COMANDO], registrador\n"
     "NOME, ultimo (Último Retorno), limpa (Limpa Campos), sair (ou quit, ou o fim da entrada).\n"
     "Mostra o prompt só quando a entrada é um terminal; linhas também podem vir de um pipe:\n"
-    "  printf 'AbreGaveta TempoAcionamentoGaveta=100\\nsair\\n' | tarnel-cli shell";
+    "  printf 'AbreGaveta TempoAcionamentoGaveta=100\\nsair\\n' | tarnel-cli shell\n"
+    "Num terminal a linha pode ser editada, as setas trazem as linhas de sessões anteriores\n"
+    "(guardadas em $XDG_STATE_HOME/tarnel_historico ou, sem essa variável, em\n"
+    "~/.tarnel_historico) e a tecla Tab completa nomes de comandos, de parâmetros do comando\n"
+    "da linha e de registradores depois de registrador.";
 
 const char kBobina[] =
     "bobina mostra a bobina de papel da impressora emulada desta pasta (bobina0.txt, o que ela\n"
