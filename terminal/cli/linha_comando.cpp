@@ -222,6 +222,8 @@ Invocacao InterpretaArgumentos(const std::vector<std::string>& argumentos) {
   programa.formatter(std::make_shared<FormatoAjuda>());
   programa.set_help_flag("-h,--help", ajuda::kAjuda);
   programa.require_subcommand(0, 1);
+  // CLI11 would read "/x" as an option on Windows; there it is a path, as everywhere.
+  programa.allow_windows_style_options(false);
   // Leftovers are reported by our messages, not CLI11's.
   programa.allow_extras();
   for (const DescricaoSubcomando& descricao : kSubcomandos)

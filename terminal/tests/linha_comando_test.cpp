@@ -48,6 +48,8 @@ TEST(CommandLine, EachSubcommandGetsItsOptionsAndNames) {
       {{"registrador", "--canal", "COM1", "TotalDiaValorAliquota[3]"}, Subcomando::kRegistrador, "COM1", false, "",
        "TotalDiaValorAliquota[3]", "", false},
       {{"shell", "--log", "S.RMT"}, Subcomando::kShell, "Emul", true, "S.RMT", "", "", false},
+      // A name that starts with a slash is a name on every system.
+      {{"registrador", "/COO"}, Subcomando::kRegistrador, "Emul", false, "", "/COO", "", false},
       {{"bobina"}, Subcomando::kBobina, "Emul", false, "", "", "", false},
       {{"bobina", "--seguir"}, Subcomando::kBobina, "Emul", false, "", "", "", true},
   };
