@@ -243,7 +243,9 @@ Invocacao InterpretaArgumentos(const std::vector<std::string>& argumentos) {
     if (!invocacao.ajuda.empty() && invocacao.ajuda.back() == '\n') invocacao.ajuda.pop_back();
     return invocacao;
   } catch (const CLI::ParseError& e) {
-    invocacao.erro = prefixo() + e.what() + kVejaAjuda;
+    // What our checks do not word themselves (a value given to a flag: --seguir=x), with CLI11's
+    // own account of it.
+    invocacao.erro = prefixo() + "Argumentos não entendidos (" + e.what() + ")" + kVejaAjuda;
     return invocacao;
   }
 

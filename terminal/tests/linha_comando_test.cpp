@@ -94,6 +94,11 @@ TEST(CommandLine, UsageErrorsNameTheSubcommandAndWhatIsWrong) {
     EXPECT_EQ(invocacao.erro, mensagem + " (veja tarnel-cli --help)") << ::testing::PrintToString(argumentos);
     EXPECT_EQ(invocacao.ajuda, "");
   }
+  // What only CLI11 notices is still said in our words, with its account in parentheses.
+  const std::string erro = InterpretaArgumentos({"bobina", "--seguir=x"}).erro;
+  EXPECT_EQ(erro.rfind("tarnel-cli bobina: Argumentos n\xE3o entendidos (", 0), 0u) << erro;
+  EXPECT_NE(erro.find("--seguir"), std::string::npos) << erro;
+  EXPECT_EQ(erro.substr(erro.size() - 26), ") (veja tarnel-cli --help)");
 }
 
 std::vector<std::string> Linhas(const std::string& texto) {
