@@ -15,6 +15,8 @@ libgtest-dev
 libgmock-dev
 libbenchmark-dev
 zlib1g-dev
+libcli11-dev
+libedit-dev
 g++-mingw-w64-i686-posix
 g++-mingw-w64-x86-64-posix
 binutils-mingw-w64-i686

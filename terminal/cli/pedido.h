@@ -1,5 +1,5 @@
-// The arguments of a tarnel-cli subcommand: options first, then a name (command or register), then
-// for exec the NAME=VALUE parameters.
+// What a tarnel-cli subcommand that talks to the printer was asked: the channel, the log file, a
+// name (command or register) and, for exec, the NAME=VALUE parameters.
 #pragma once
 #include <string>
 #include <vector>
@@ -15,17 +15,6 @@ struct Pedido {
   std::string nome;
   std::vector<quorbal::Item> parametros;  // in the order given, texts as typed
 };
-
-// What follows the options.
-enum class FormaPedido {
-  kComando,      // COMMAND [NAME=VALUE ...]
-  kRegistrador,  // REGISTER
-  kSemNome,      // nothing
-};
-
-// Reads the arguments after the subcommand (Windows-1252 texts). False with a message on a usage
-// error.
-bool LePedido(const std::vector<std::string>& argumentos, FormaPedido forma, Pedido& pedido, std::string& erro);
 
 // Splits one NAME=VALUE argument at its first "=" into a text item; false with a message when it
 // has no name.

@@ -8,6 +8,7 @@
 #include "catalogo_cli.h"
 #include "console.h"
 #include "driver/execucao.h"
+#include "leitor_linhas.h"
 #include "mostra.h"
 #include "palavras.h"
 #include "sessao_cli.h"
@@ -71,21 +72,33 @@ struct PalavraShell {
   const char* uso;
   const char* descricao;
   bool (SessaoShell::*acao)(const Argumentos&);
+  ArgumentoPalavra argumento;  // what Tab completes after it
 };
 
 const PalavraShell kPalavras[] = {
-    {"ajuda", "help", "ajuda", "mostra esta lista", &SessaoShell::Ajuda},
+    {"ajuda", "help", "ajuda", "mostra esta lista", &SessaoShell::Ajuda, ArgumentoPalavra::kNenhum},
     {"comandos", nullptr, "comandos [COMANDO]",
      "lista os 68 comandos, ou os parâmetros e retornos de um deles",
-     &SessaoShell::Comandos},
+     &SessaoShell::Comandos, ArgumentoPalavra::kComando},
     {"registrador", nullptr, "registrador NOME",
      "lê um registrador (COO, TotalDiaValorAliquota[3], ...)",
-     &SessaoShell::Registrador},
+     &SessaoShell::Registrador, ArgumentoPalavra::kRegistrador},
     {"ultimo", nullptr, "ultimo", "pede de novo a última resposta da impressora (Último Retorno)",
-     &SessaoShell::Ultimo},
-    {"limpa", nullptr, "limpa", "esvazia os campos do último comando usado (Limpa Campos)", &SessaoShell::Limpa},
-    {"sair", "quit", "sair", "encerra a sessão (o fim da entrada também)", &SessaoShell::Sair},
+     &SessaoShell::Ultimo, ArgumentoPalavra::kNenhum},
+    {"limpa", nullptr, "limpa", "esvazia os campos do último comando usado (Limpa Campos)", &SessaoShell::Limpa,
+     ArgumentoPalavra::kNenhum},
+    {"sair", "quit", "sair", "encerra a sessão (o fim da entrada também)", &SessaoShell::Sair,
+     ArgumentoPalavra::kNenhum},
 };
+
+std::vector<PalavraCompletavel> PalavrasCompletaveis() {
+  std::vector<PalavraCompletavel> palavras;
+  for (const PalavraShell& palavra : kPalavras) {
+    palavras.push_back({palavra.nome, palavra.argumento});
+    if (palavra.sinonimo) palavras.push_back({palavra.sinonimo, palavra.argumento});
+  }
+  return palavras;
+}
 
 const PalavraShell* ProcuraPalavra(const std::string& nome) {
   for (const PalavraShell& palavra : kPalavras)
@@ -232,14 +245,10 @@ int Shell(const Pedido& pedido, std::istream& entrada, bool interativo, std::ost
   SessaoCli sessao(mensagens);
   if (!sessao.Conecta(pedido)) return kSaidaFalha;
   SessaoShell shell(sessao, saida);
+  const std::unique_ptr<LeitorLinhas> leitor =
+      CriaLeitorLinhas(entrada, interativo, saida, kPrompt, PalavrasCompletaveis());
   std::string linha;
-  for (;;) {
-    if (interativo) saida << kPrompt << std::flush;
-    if (!std::getline(entrada, linha)) {
-      if (interativo) saida << '\n';
-      break;
-    }
-    if (!linha.empty() && linha.back() == '\r') linha.pop_back();
+  while (leitor->Le(linha)) {
     const bool continua = shell.Trata(EntradaCp1252(linha));
     saida.flush();
     if (!continua) break;

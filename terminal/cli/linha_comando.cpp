@@ -1,0 +1,271 @@
+#include "linha_comando.h"
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
+#include <set>
+#include <sstream>
+
+#include "textos_ajuda.h"
+
+namespace tarnel::cli {
+
+namespace {
+
+const char kPrograma[] = "tarnel-cli";
+const char kVejaAjuda[] = " (veja tarnel-cli --help)";
+// Where descriptions start in the help's lists of options.
+constexpr std::size_t kColunaDescricao = 19;
+
+// What CLI11 fills while it reads; the parameters are checked afterwards.
+struct Leitura {
+  Invocacao invocacao;
+  std::vector<std::string> parametros;
+};
+
+// The options every subcommand that talks to the printer takes. A missing value is left empty
+// (instead of CLI11 taking the next option as the value) so that it is reported by name.
+void DeclaraConexao(CLI::App& app, Leitura& leitura) {
+  Pedido& pedido = leitura.invocacao.pedido;
+  app.add_option("--canal", pedido.canal, ajuda::kCanal)
+      ->type_name("CANAL")
+      ->expected(0, 1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  app.add_option("--log", pedido.log, ajuda::kLog)
+      ->type_name("ARQUIVO")
+      ->expected(0, 1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
+
+bool VerificaConexao(const CLI::App& app, Leitura& leitura, std::string& erro) {
+  Pedido& pedido = leitura.invocacao.pedido;
+  for (const auto& [opcao, valor] : {std::pair{"--canal", &pedido.canal}, std::pair{"--log", &pedido.log}}) {
+    if (app.count(opcao) > 0 && valor->empty()) {
+      erro = std::string("Falta o valor de ") + opcao;
+      return false;
+    }
+  }
+  pedido.com_log = app.count("--log") > 0;
+  return true;
+}
+
+void DeclaraExec(CLI::App& app, Leitura& leitura) {
+  DeclaraConexao(app, leitura);
+  app.add_option("comando", leitura.invocacao.pedido.nome, ajuda::kComando)->type_name("COMANDO");
+  app.add_option("parametros", leitura.parametros, ajuda::kParametros)->type_name("NOME=VALOR");
+}
+
+bool VerificaExec(const CLI::App& app, Leitura& leitura, std::string& erro) {
+  if (!VerificaConexao(app, leitura, erro)) return false;
+  Pedido& pedido = leitura.invocacao.pedido;
+  if (pedido.nome.empty()) {
+    erro = "Falta o nome do comando";
+    return false;
+  }
+  for (const std::string& texto : leitura.parametros) {
+    quorbal::Item parametro;
+    if (!LeParametro(texto, parametro, erro)) return false;
+    pedido.parametros.push_back(std::move(parametro));
+  }
+  return true;
+}
+
+void DeclaraRegistrador(CLI::App& app, Leitura& leitura) {
+  DeclaraConexao(app, leitura);
+  app.add_option("registrador", leitura.invocacao.pedido.nome, ajuda::kNomeRegistrador)->type_name("REGISTRADOR");
+}
+
+bool VerificaRegistrador(const CLI::App& app, Leitura& leitura, std::string& erro) {
+  if (!VerificaConexao(app, leitura, erro)) return false;
+  if (!leitura.invocacao.pedido.nome.empty()) return true;
+  erro = "Falta o nome do registrador";
+  return false;
+}
+
+void DeclaraBobina(CLI::App& app, Leitura& leitura) {
+  app.add_flag("--seguir", leitura.invocacao.seguir, ajuda::kSeguir);
+}
+
+bool NadaAVerificar(const CLI::App&, Leitura&, std::string&) { return true; }
+
+struct DescricaoSubcomando {
+  const char* nome;
+  Subcomando subcomando;
+  const char* texto;
+  bool carrega_biblioteca;  // its help ends with the exit statuses and the library that is loaded
+  void (*declara)(CLI::App&, Leitura&);
+  // What CLI11 does not check: missing values and names, the form of the parameters.
+  bool (*verifica)(const CLI::App&, Leitura&, std::string&);
+  // The message for an argument it does not take; nullptr: "Opção desconhecida" for what looks
+  // like an option, "Argumento a mais" for anything else.
+  const char* inesperado;
+};
+
+const DescricaoSubcomando kSubcomandos[] = {
+    {"exec", Subcomando::kExec, ajuda::kExec, true, DeclaraExec, VerificaExec, nullptr},
+    {"registrador", Subcomando::kRegistrador, ajuda::kRegistrador, true, DeclaraRegistrador, VerificaRegistrador,
+     nullptr},
+    {"shell", Subcomando::kShell, ajuda::kShell, true, DeclaraConexao, VerificaConexao, nullptr},
+    {"bobina", Subcomando::kBobina, ajuda::kBobina, false, DeclaraBobina, NadaAVerificar, "argumento inesperado"},
+};
+
+const DescricaoSubcomando* ProcuraSubcomando(const std::string& nome) {
+  for (const DescricaoSubcomando& descricao : kSubcomandos)
+    if (nome == descricao.nome) return &descricao;
+  return nullptr;
+}
+
+// --- Help -------------------------------------------------------------------------------------
+
+bool EhAjuda(const CLI::App& app, const CLI::Option* opcao) { return opcao == app.get_help_ptr(); }
+
+// An option as the user writes it: "--canal CANAL", "--seguir", or a name's placeholder "COMANDO".
+std::string Escrita(const CLI::Option& opcao) {
+  if (opcao.get_positional()) return opcao.get_type_name();
+  std::string texto = opcao.get_name(false, true);
+  if (!opcao.get_type_name().empty()) texto += " " + opcao.get_type_name();
+  return texto;
+}
+
+// The subcommand's synopsis, from its options: "[--canal CANAL] [--log ARQUIVO] COMANDO [NOME=VALOR ...]".
+std::string Sinopse(const CLI::App& app) {
+  std::string texto;
+  for (const CLI::Option* opcao : app.get_options()) {
+    if (EhAjuda(app, opcao)) continue;
+    std::string parte = Escrita(*opcao);
+    if (!opcao->get_positional())
+      parte = "[" + parte + "]";
+    else if (opcao->get_expected_max() > 1)
+      parte = "[" + parte + " ...]";
+    texto += (texto.empty() ? "" : " ") + parte;
+  }
+  return texto;
+}
+
+// One line per option, options before names, each description from kColunaDescricao on. Options
+// in ja_descritas are left out (and those listed are added to it); the help option comes last, and
+// only with_ajuda.
+std::string ListaOpcoes(const CLI::App& app, std::set<std::string>& ja_descritas, bool com_ajuda) {
+  std::ostringstream texto;
+  for (const bool nomes : {false, true}) {
+    for (const CLI::Option* opcao : app.get_options()) {
+      if (EhAjuda(app, opcao) || opcao->get_positional() != nomes) continue;
+      if (!ja_descritas.insert(Escrita(*opcao)).second) continue;
+      CLI::detail::format_help(texto, Escrita(*opcao), opcao->get_description(), kColunaDescricao);
+    }
+  }
+  if (com_ajuda && app.get_help_ptr())
+    CLI::detail::format_help(texto, Escrita(*app.get_help_ptr()), app.get_help_ptr()->get_description(),
+                             kColunaDescricao);
+  return texto.str();
+}
+
+std::string Fechamento() { return std::string(ajuda::kCodigosSaida) + "\n\n" + ajuda::kBiblioteca + "\n"; }
+
+// Every subcommand's synopsis, what it does and what its options mean (each option once).
+std::string AjudaGeral(const CLI::App& programa) {
+  std::string texto;
+  for (const DescricaoSubcomando& descricao : kSubcomandos)
+    texto += std::string(texto.empty() ? "Uso: " : "     ") + kPrograma + " " + descricao.nome + " " +
+             Sinopse(*programa.get_subcommand(descricao.nome)) + "\n";
+  texto += std::string("     ") + kPrograma + " SUBCOMANDO --help\n";
+  texto += std::string("     ") + kPrograma + " --help\n";
+  std::set<std::string> ja_descritas;
+  for (const DescricaoSubcomando& descricao : kSubcomandos) {
+    texto += std::string("\n") + descricao.texto + "\n";
+    const std::string opcoes = ListaOpcoes(*programa.get_subcommand(descricao.nome), ja_descritas, false);
+    if (!opcoes.empty()) texto += "\n" + opcoes;
+  }
+  return texto + "\n" + Fechamento();
+}
+
+std::string AjudaSubcomando(const DescricaoSubcomando& descricao, const CLI::App& app, const std::string& nome) {
+  std::set<std::string> nenhuma;
+  std::string texto = "Uso: " + nome + " " + Sinopse(app) + "\n\n" + descricao.texto + "\n\n" +
+                      ListaOpcoes(app, nenhuma, true);
+  if (descricao.carrega_biblioteca) texto += "\n" + Fechamento();
+  return texto;
+}
+
+// CLI11's help layout replaced by ours: the general help for the program, a subcommand's own.
+class FormatoAjuda : public CLI::Formatter {
+ public:
+  std::string make_help(const CLI::App* app, std::string nome, CLI::AppFormatMode) const override {
+    const DescricaoSubcomando* descricao = ProcuraSubcomando(app->get_name());
+    return descricao ? AjudaSubcomando(*descricao, *app, nome) : AjudaGeral(*app);
+  }
+};
+
+// --- Errors -----------------------------------------------------------------------------------
+
+std::string ArgumentoInesperado(const DescricaoSubcomando& descricao, const std::string& argumento) {
+  if (descricao.inesperado) return std::string(descricao.inesperado) + ": " + argumento;
+  return (argumento.size() > 1 && argumento[0] == '-' ? "Opção desconhecida: " : "Argumento a mais: ") + argumento;
+}
+
+// What was left over: the subcommand's, then the program's. CLI11 keeps a "--" it consumed.
+std::vector<std::string> Sobras(const CLI::App& programa, const CLI::App* app) {
+  std::vector<std::string> sobras;
+  for (const CLI::App* origem : {app, &programa}) {
+    if (!origem) continue;
+    for (const std::string& argumento : origem->remaining())
+      if (argumento != "--") sobras.push_back(argumento);
+  }
+  return sobras;
+}
+
+}  // namespace
+
+Invocacao InterpretaArgumentos(const std::vector<std::string>& argumentos) {
+  Leitura leitura;
+  CLI::App programa{"", kPrograma};
+  programa.formatter(std::make_shared<FormatoAjuda>());
+  programa.set_help_flag("-h,--help", ajuda::kAjuda);
+  programa.require_subcommand(0, 1);
+  // CLI11 would read "/x" as an option on Windows; there it is a path, as everywhere.
+  programa.allow_windows_style_options(false);
+  // Leftovers are reported by our messages, not CLI11's.
+  programa.allow_extras();
+  for (const DescricaoSubcomando& descricao : kSubcomandos)
+    descricao.declara(*programa.add_subcommand(descricao.nome, descricao.texto), leitura);
+
+  // CLI11 takes the arguments last first.
+  std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
+  Invocacao& invocacao = leitura.invocacao;
+  const auto prefixo = [&programa] {
+    const std::vector<CLI::App*> escolhidos = programa.get_subcommands();
+    return std::string(kPrograma) + (escolhidos.empty() ? "" : " " + escolhidos.front()->get_name()) + ": ";
+  };
+  try {
+    programa.parse(invertidos);
+  } catch (const CLI::CallForHelp&) {
+    invocacao.ajuda = programa.help();
+    if (!invocacao.ajuda.empty() && invocacao.ajuda.back() == '\n') invocacao.ajuda.pop_back();
+    return invocacao;
+  } catch (const CLI::ParseError& e) {
+    // What our checks do not word themselves (a value given to a flag: --seguir=x), with CLI11's
+    // own account of it.
+    invocacao.erro = prefixo() + "Argumentos não entendidos (" + e.what() + ")" + kVejaAjuda;
+    return invocacao;
+  }
+
+  const std::vector<CLI::App*> escolhidos = programa.get_subcommands();
+  const CLI::App* app = escolhidos.empty() ? nullptr : escolhidos.front();
+  const std::vector<std::string> sobras = Sobras(programa, app);
+  if (!app) {
+    invocacao.erro = std::string(kPrograma) + ": " +
+                     (sobras.empty() ? "falta o subcomando" : "subcomando desconhecido: " + sobras.front()) + kVejaAjuda;
+    return invocacao;
+  }
+  const DescricaoSubcomando& descricao = *ProcuraSubcomando(app->get_name());
+  invocacao.subcomando = descricao.subcomando;
+  std::string erro;
+  if (!sobras.empty())
+    erro = ArgumentoInesperado(descricao, sobras.front());
+  else
+    descricao.verifica(*app, leitura, erro);
+  if (!erro.empty()) invocacao.erro = prefixo() + erro + kVejaAjuda;
+  return invocacao;
+}
+
+}  // namespace tarnel::cli

@@ -1,0 +1,62 @@
+#include "textos_ajuda.h"
+
+namespace tarnel::cli::ajuda {
+
+const char kExec[] =
+    "exec executa um comando Quorbal na impressora fiscal pela biblioteca DROVIK, pelo mesmo\n"
+    "caminho de execução da janela do Tarnel, e mostra o que a janela mostraria: as linhas do\n"
+    "terminal, o nome do erro e a circunstância, e cada retorno do comando como NOME=VALOR.";
+
+const char kRegistrador[] =
+    "registrador lê um dos registradores da impressora como o leitor de registradores da\n"
+    "janela: a biblioteca indica o comando de leitura, que é executado com o nome do\n"
+    "registrador (por exemplo COO ou TotalDiaValorAliquota[3]); mostra as linhas do terminal\n"
+    "e depois \"Valor: \" e o valor, ou \"Erro: \" e o motivo.";
+
+const char kShell[] =
+    "shell abre uma sessão que fica conectada: cada linha da entrada é COMANDO [NOME=VALOR ...],\n"
+    "executada como em exec e com a mesma saída; valores com brancos vão entre aspas duplas\n"
+    "(NomeProduto=\"Arroz 5kg\"), onde \\\" e \\\\ são uma aspa e uma barra. Como na janela, os\n"
+    "campos de cada comando guardam o que foi digitado. Um nome fora do catálogo vai à impressora\n"
+    "como digitado. Palavras do próprio shell: ajuda (ou help), comandos [COMANDO], registrador\n"
+    "NOME, ultimo (Último Retorno), limpa (Limpa Campos), sair (ou quit, ou o fim da entrada).\n"
+    "Mostra o prompt só quando a entrada é um terminal; linhas também podem vir de um pipe:\n"
+    "  printf 'AbreGaveta TempoAcionamentoGaveta=100\\nsair\\n' | tarnel-cli shell\n"
+    "Num terminal a linha pode ser editada, as setas trazem as linhas de sessões anteriores\n"
+    "(guardadas em $XDG_STATE_HOME/tarnel_historico ou, sem essa variável, em\n"
+    "~/.tarnel_historico) e a tecla Tab completa nomes de comandos, de parâmetros do comando\n"
+    "da linha e de registradores depois de registrador.";
+
+const char kBobina[] =
+    "bobina mostra a bobina de papel da impressora emulada desta pasta (bobina0.txt, o que ela\n"
+    "imprimiu desde que o arquivo foi criado). Num terminal, as linhas em negrito saem em\n"
+    "negrito e as expandidas com as letras espaçadas; num pipe ou arquivo, cada linha leva as\n"
+    "marcas do arquivo: N (negrito) e E (expandido) antes da borda |. Com --seguir continua\n"
+    "mostrando as linhas novas à medida que são impressas, até ser interrompido (Ctrl+C).\n"
+    "Sai com 2 quando a bobina ainda não existe (sem --seguir, que espera por ela).";
+
+const char kCanal[] =
+    "canal aberto pela biblioteca (padrão: Emul, a impressora emulada, cujo\n"
+    "arquivo de contexto fica na pasta atual)";
+const char kLog[] =
+    "arquivo de log da biblioteca: ela acrescenta a linha do comando e a da\n"
+    "resposta, e o terminal mostra o que ela gravou";
+const char kComando[] = "nome de um dos 68 comandos do catálogo (sem distinção de maiúsculas)";
+const char kParametros[] =
+    "valor de um parâmetro do comando, enviado como digitado; parâmetros\n"
+    "não informados não são enviados";
+const char kNomeRegistrador[] = "nome de um registrador; os indexados levam o índice entre colchetes";
+const char kSeguir[] = "continua mostrando as linhas novas até ser interrompido";
+const char kAjuda[] = "mostra esta ajuda";
+
+const char kCodigosSaida[] =
+    "Código de saída: 0 quando a impressora aceitou o comando, 1 quando ela informou um erro\n"
+    "(ou recusou o registrador), 2 para erro de uso, biblioteca que não carrega ou canal que\n"
+    "não abre. O shell termina com 0 em sair ou no fim da entrada, e com 2 quando não conecta.";
+
+const char kBiblioteca[] =
+    "A biblioteca carregada é libdrovik.so ao lado do programa ou, se não estiver lá, a que a\n"
+    "busca do sistema encontrar (DROVIK.DLL no Windows); a variável de ambiente TARNEL_DROVIK\n"
+    "indica outro arquivo.";
+
+}  // namespace tarnel::cli::ajuda

@@ -1,0 +1,26 @@
+// The Portuguese texts of tarnel-cli's help, each written once: the general help and each
+// subcommand's help are put together from them (linha_comando.cpp).
+#pragma once
+
+namespace tarnel::cli::ajuda {
+
+// What each subcommand does, one paragraph each.
+extern const char kExec[];
+extern const char kRegistrador[];
+extern const char kShell[];
+extern const char kBobina[];
+
+// What the options and names of the command line mean.
+extern const char kCanal[];
+extern const char kLog[];
+extern const char kComando[];
+extern const char kParametros[];
+extern const char kNomeRegistrador[];
+extern const char kSeguir[];
+extern const char kAjuda[];
+
+// Closing paragraphs: the exit statuses, and which library is loaded.
+extern const char kCodigosSaida[];
+extern const char kBiblioteca[];
+
+}  // namespace tarnel::cli::ajuda

@@ -1,0 +1,93 @@
+// The shell's history file: where it lives, what is kept, and the round trip between sessions.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "historico.h"
+#include "test_support/temp_folder.h"
+
+namespace {
+
+using tarnel::cli::CaminhoHistorico;
+using tarnel::cli::Historico;
+using tarnel::cli::kMaximoHistorico;
+using test_support::read_bytes;
+using test_support::TempFolder;
+using test_support::write_bytes;
+
+TEST(History, LivesInTheStateFolderOrElseInHome) {
+  const std::pair<std::map<std::string, std::string>, std::string> casos[] = {
+      {{{"XDG_STATE_HOME", "/estado"}, {"HOME", "/casa"}}, "/estado/tarnel_historico"},
+      {{{"XDG_STATE_HOME", ""}, {"HOME", "/casa"}}, "/casa/.tarnel_historico"},
+      {{{"HOME", "/casa"}}, "/casa/.tarnel_historico"},
+      {{{"HOME", ""}}, ""},
+      {{}, ""},
+  };
+  for (const auto& [variaveis, caminho] : casos) {
+    EXPECT_EQ(CaminhoHistorico([&variaveis = variaveis](const char* nome) -> const char* {
+                const auto achada = variaveis.find(nome);
+                return achada == variaveis.end() ? nullptr : achada->second.c_str();
+              }),
+              caminho);
+  }
+}
+
+TEST(History, WhatIsTypedComesBackInTheNextSession) {
+  TempFolder pasta("tarnel-test");
+  const std::string caminho = pasta.file("historico");
+  {
+    Historico historico(caminho);
+    EXPECT_TRUE(historico.Linhas().empty());
+    EXPECT_TRUE(historico.Acrescenta("AbreGaveta TempoAcionamentoGaveta=100"));
+    EXPECT_FALSE(historico.Acrescenta("AbreGaveta TempoAcionamentoGaveta=100"));  // a repeat
+    EXPECT_FALSE(historico.Acrescenta(" \t"));
+    EXPECT_FALSE(historico.Acrescenta("duas\nlinhas"));
+    EXPECT_FALSE(historico.Acrescenta("fim\r"));
+    EXPECT_TRUE(historico.Acrescenta(u8"AbreCupomFiscal NomeConsumidor=\"José Conceição\""));
+    EXPECT_TRUE(historico.Acrescenta("AbreGaveta TempoAcionamentoGaveta=100"));
+  }
+  const std::string bytes = u8"AbreGaveta TempoAcionamentoGaveta=100\n"
+                            u8"AbreCupomFiscal NomeConsumidor=\"José Conceição\"\n"
+                            u8"AbreGaveta TempoAcionamentoGaveta=100\n";
+  EXPECT_EQ(read_bytes(caminho), bytes);
+  Historico seguinte(caminho);
+  EXPECT_EQ(seguinte.Linhas(), (std::vector<std::string>{"AbreGaveta TempoAcionamentoGaveta=100",
+                                                         u8"AbreCupomFiscal NomeConsumidor=\"José Conceição\"",
+                                                         "AbreGaveta TempoAcionamentoGaveta=100"}));
+  // The last line of the earlier session counts as the previous one.
+  EXPECT_FALSE(seguinte.Acrescenta("AbreGaveta TempoAcionamentoGaveta=100"));
+  EXPECT_EQ(read_bytes(caminho), bytes);
+}
+
+TEST(History, KeepsTheLatestLinesAndSkipsBlankOnes) {
+  TempFolder pasta("tarnel-test");
+  const std::string caminho = pasta.file("historico");
+  std::string bytes = "\r\n";
+  for (std::size_t i = 0; i < kMaximoHistorico * 2 + 7; ++i) bytes += "linha " + std::to_string(i) + "\r\n\n";
+  write_bytes(caminho, bytes);
+  Historico historico(caminho);
+  ASSERT_EQ(historico.Linhas().size(), kMaximoHistorico);
+  EXPECT_EQ(historico.Linhas().front(), "linha " + std::to_string(kMaximoHistorico + 7));
+  EXPECT_EQ(historico.Linhas().back(), "linha " + std::to_string(kMaximoHistorico * 2 + 6));
+  // The file was rewritten with what is kept.
+  std::string guardado;
+  for (const std::string& linha : historico.Linhas()) guardado += linha + "\n";
+  EXPECT_EQ(read_bytes(caminho), guardado);
+  EXPECT_TRUE(historico.Acrescenta("nova"));
+  EXPECT_EQ(historico.Linhas().size(), kMaximoHistorico);
+  EXPECT_EQ(historico.Linhas().back(), "nova");
+}
+
+TEST(History, AFileThatCannotBeWrittenLosesNothingInTheSession) {
+  TempFolder pasta("tarnel-test");
+  Historico historico(pasta.file("nao-existe/historico"));
+  EXPECT_TRUE(historico.Acrescenta("LeTexto NomeTexto=TextoLivre"));
+  EXPECT_EQ(historico.Linhas(), std::vector<std::string>{"LeTexto NomeTexto=TextoLivre"});
+  Historico sem_arquivo("");
+  EXPECT_TRUE(sem_arquivo.Acrescenta("sair"));
+  EXPECT_EQ(sem_arquivo.Linhas(), std::vector<std::string>{"sair"});
+}
+
+}  // namespace

@@ -1,0 +1,143 @@
+// tarnel-cli's command line read into an invocation: what each subcommand receives, the usage
+// errors as the user reads them, and the help put together from the subcommands' declarations.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "linha_comando.h"
+
+namespace {
+
+using tarnel::cli::Invocacao;
+using tarnel::cli::InterpretaArgumentos;
+using tarnel::cli::Subcomando;
+using Argumentos = std::vector<std::string>;
+
+std::string Parametros(const Invocacao& invocacao) {
+  std::string texto;
+  for (const quorbal::Item& item : invocacao.pedido.parametros) texto += "[" + item.nome + "|" + item.valor + "]";
+  return texto;
+}
+
+TEST(CommandLine, EachSubcommandGetsItsOptionsAndNames) {
+  struct Caso {
+    Argumentos argumentos;
+    Subcomando subcomando;
+    std::string canal;
+    bool com_log;
+    std::string log;
+    std::string nome;
+    std::string parametros;
+    bool seguir;
+  };
+  const Caso casos[] = {
+      {{"exec", "AbreGaveta"}, Subcomando::kExec, "Emul", false, "", "AbreGaveta", "", false},
+      {{"exec", "--canal", "COM1", "--log", "C.RMT", "EscreveTexto", "NomeTexto=a=b", "ValorTexto=", "X=-5"},
+       Subcomando::kExec, "COM1", true, "C.RMT", "EscreveTexto", "[NomeTexto|a=b][ValorTexto|][X|-5]", false},
+      // Options may follow the name, take their value after "=", and the last one given counts.
+      {{"exec", "LeTexto", "--canal=COM2", "NomeTexto=T", "--log=L", "--canal", "COM3"}, Subcomando::kExec, "COM3",
+       true, "L", "LeTexto", "[NomeTexto|T]", false},
+      // After "--" a name that starts with "-" is a name.
+      {{"exec", "--", "-Nome"}, Subcomando::kExec, "Emul", false, "", "-Nome", "", false},
+      // Windows-1252 texts go through untouched.
+      {{"exec", "AbreCupomFiscal", "NomeConsumidor=Jos\xE9 Concei\xE7\xE3o"}, Subcomando::kExec, "Emul", false, "",
+       "AbreCupomFiscal", "[NomeConsumidor|Jos\xE9 Concei\xE7\xE3o]", false},
+      {{"registrador", "--canal", "COM1", "TotalDiaValorAliquota[3]"}, Subcomando::kRegistrador, "COM1", false, "",
+       "TotalDiaValorAliquota[3]", "", false},
+      {{"shell", "--log", "S.RMT"}, Subcomando::kShell, "Emul", true, "S.RMT", "", "", false},
+      // A name that starts with a slash is a name on every system.
+      {{"registrador", "/COO"}, Subcomando::kRegistrador, "Emul", false, "", "/COO", "", false},
+      {{"bobina"}, Subcomando::kBobina, "Emul", false, "", "", "", false},
+      {{"bobina", "--seguir"}, Subcomando::kBobina, "Emul", false, "", "", "", true},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(::testing::PrintToString(caso.argumentos));
+    const Invocacao invocacao = InterpretaArgumentos(caso.argumentos);
+    EXPECT_EQ(invocacao.erro, "");
+    EXPECT_EQ(invocacao.ajuda, "");
+    EXPECT_EQ(invocacao.subcomando, caso.subcomando);
+    EXPECT_EQ(invocacao.pedido.canal, caso.canal);
+    EXPECT_EQ(invocacao.pedido.com_log, caso.com_log);
+    EXPECT_EQ(invocacao.pedido.log, caso.log);
+    EXPECT_EQ(invocacao.pedido.nome, caso.nome);
+    EXPECT_EQ(Parametros(invocacao), caso.parametros);
+    EXPECT_EQ(invocacao.seguir, caso.seguir);
+  }
+}
+
+TEST(CommandLine, UsageErrorsNameTheSubcommandAndWhatIsWrong) {
+  const std::pair<Argumentos, std::string> casos[] = {
+      {{}, "tarnel-cli: falta o subcomando"},
+      {{"listar"}, "tarnel-cli: subcomando desconhecido: listar"},
+      {{"--porta"}, "tarnel-cli: subcomando desconhecido: --porta"},
+      {{"exec"}, "tarnel-cli exec: Falta o nome do comando"},
+      {{"exec", "--canal"}, "tarnel-cli exec: Falta o valor de --canal"},
+      // The next option is not taken for the missing value.
+      {{"exec", "--log", "--canal", "X", "AbreGaveta"}, "tarnel-cli exec: Falta o valor de --log"},
+      {{"exec", "--porta", "x", "AbreGaveta"}, "tarnel-cli exec: Op\xE7\xE3o desconhecida: --porta"},
+      {{"exec", "AbreGaveta", "-t"}, "tarnel-cli exec: Op\xE7\xE3o desconhecida: -t"},
+      {{"exec", "AbreGaveta", "semigual"}, "tarnel-cli exec: Par\xE2metro fora da forma NOME=VALOR: semigual"},
+      {{"exec", "AbreGaveta", "=100"}, "tarnel-cli exec: Par\xE2metro fora da forma NOME=VALOR: =100"},
+      {{"registrador"}, "tarnel-cli registrador: Falta o nome do registrador"},
+      {{"registrador", "COO", "CRZ"}, "tarnel-cli registrador: Argumento a mais: CRZ"},
+      {{"shell", "AbreGaveta"}, "tarnel-cli shell: Argumento a mais: AbreGaveta"},
+      // Another subcommand's name is not a second subcommand.
+      {{"shell", "exec"}, "tarnel-cli shell: Argumento a mais: exec"},
+      {{"bobina", "--seguir", "x"}, "tarnel-cli bobina: argumento inesperado: x"},
+      {{"bobina", "-f"}, "tarnel-cli bobina: argumento inesperado: -f"},
+  };
+  for (const auto& [argumentos, mensagem] : casos) {
+    const Invocacao invocacao = InterpretaArgumentos(argumentos);
+    EXPECT_EQ(invocacao.erro, mensagem + " (veja tarnel-cli --help)") << ::testing::PrintToString(argumentos);
+    EXPECT_EQ(invocacao.ajuda, "");
+  }
+  // What only CLI11 notices is still said in our words, with its account in parentheses.
+  const std::string erro = InterpretaArgumentos({"bobina", "--seguir=x"}).erro;
+  EXPECT_EQ(erro.rfind("tarnel-cli bobina: Argumentos n\xE3o entendidos (", 0), 0u) << erro;
+  EXPECT_NE(erro.find("--seguir"), std::string::npos) << erro;
+  EXPECT_EQ(erro.substr(erro.size() - 26), ") (veja tarnel-cli --help)");
+}
+
+std::vector<std::string> Linhas(const std::string& texto) {
+  std::vector<std::string> linhas;
+  std::istringstream leitura(texto);
+  for (std::string linha; std::getline(leitura, linha);) linhas.push_back(linha);
+  return linhas;
+}
+
+TEST(CommandLine, EachSubcommandHasItsHelpAndTheGeneralHelpHoldsThemAll) {
+  const std::string geral = InterpretaArgumentos({"--help"}).ajuda;
+  EXPECT_EQ(InterpretaArgumentos({"-h"}).ajuda, geral);
+  const std::vector<std::string> linhas_gerais = Linhas(geral);
+  ASSERT_GE(linhas_gerais.size(), 4u);
+  EXPECT_EQ(linhas_gerais[0], "Uso: tarnel-cli exec [--canal CANAL] [--log ARQUIVO] COMANDO [NOME=VALOR ...]");
+  EXPECT_EQ(linhas_gerais[1], "     tarnel-cli registrador [--canal CANAL] [--log ARQUIVO] REGISTRADOR");
+  EXPECT_EQ(linhas_gerais[3], "     tarnel-cli bobina [--seguir]");
+
+  for (const char* subcomando : {"exec", "registrador", "shell", "bobina"}) {
+    SCOPED_TRACE(subcomando);
+    const Invocacao invocacao = InterpretaArgumentos({subcomando, "--help"});
+    EXPECT_EQ(invocacao.erro, "");
+    const std::vector<std::string> linhas = Linhas(invocacao.ajuda);
+    ASSERT_GE(linhas.size(), 3u);
+    // Its synopsis is the general help's line for it.
+    EXPECT_EQ(linhas[0].rfind(std::string("Uso: tarnel-cli ") + subcomando + " ", 0), 0u) << linhas[0];
+    EXPECT_NE(geral.find(linhas[0].substr(4) + "\n"), std::string::npos) << linhas[0];
+    EXPECT_EQ(linhas[1], "");
+    // Every other line, but its own help option, is in the general help.
+    for (std::size_t i = 1; i < linhas.size(); ++i) {
+      if (linhas[i].empty()) continue;
+      if (linhas[i].rfind("  -h,--help", 0) == 0) continue;
+      EXPECT_NE(std::find(linhas_gerais.begin(), linhas_gerais.end(), linhas[i]), linhas_gerais.end()) << linhas[i];
+    }
+  }
+  // A subcommand's help is its own: exec's says nothing of the paper roll.
+  EXPECT_EQ(InterpretaArgumentos({"exec", "--help"}).ajuda.find("bobina"), std::string::npos);
+  // Help wins over a mistake on the same line.
+  EXPECT_EQ(InterpretaArgumentos({"exec", "--porta", "--help"}).erro, "");
+}
+
+}  // namespace
