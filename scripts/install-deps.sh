@@ -44,6 +44,7 @@ echo "install-deps: installing:$missing"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO=sudo
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -q
+# A mirror caught mid-sync fails the update; the lists already on the machine often still do.
+$SUDO apt-get update -q || echo "install-deps: apt-get update failed; installing from the package lists already here"
 # shellcheck disable=SC2086
 $SUDO apt-get install -y -q --no-install-recommends $missing
