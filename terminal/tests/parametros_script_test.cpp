@@ -39,6 +39,7 @@ TEST(ListaParametros, ItensComoGravados) {
       {"A=\"dois  tres\" B=4;}", true, {"A=[dois  tres]", "B=[4]"}},
       {"A=\"a\\\"b\\\\\";}", true, {"A=[a\"b\\]"}},                 // escapes read as the execute path wrote them
       {"A=\"x;}\" B=1;}", true, {"A=[x;}]", "B=[1]"}},
+      {"A=\"um\\r\\ndois\";}", true, {"A=[um\r\ndois]"}},  // line breaks as the record reader reads them
       {"A=\"x\"lixo B=1;}", true, {"A=[x]", "B=[1]"}},             // the rest of the token is skipped
       {"A=#01/02/2003# B=#10:11:12#;}", true, {"A=[01/02/2003]", "B=[10:11:12]"}},
       {"A=#qualquer coisa#;}", true, {"A=[qualquer coisa]"}},
