@@ -12,7 +12,8 @@ namespace tarnel {
 namespace {
 
 // Splits "a<sep>b[<sep>c]" into up to three runs of digits; false for anything else.
-bool LeCampos(const std::string& texto, char separador, int campos[3], int& total) {
+// digitos_ultimo: how many digits the last run had.
+bool LeCampos(const std::string& texto, char separador, int campos[3], int& total, int& digitos_ultimo) {
   total = 0;
   std::size_t i = 0;
   while (i < texto.size() && texto[i] == ' ') ++i;
@@ -23,6 +24,7 @@ bool LeCampos(const std::string& texto, char separador, int campos[3], int& tota
       valor = valor * 10 + (texto[i] - '0');
     if (digitos == 0 || digitos > 4) return false;
     campos[total++] = static_cast<int>(valor);
+    digitos_ultimo = digitos;
     if (i == texto.size()) return true;
     if (texto[i] != separador) return false;
     ++i;
@@ -39,31 +41,35 @@ int DiasNoMes(int ano, int mes) {
 // Day/month/year as the Brazilian regional settings write them; a two-digit year falls in 1950..2049.
 bool LeData(const std::string& texto, int& dia, int& mes, int& ano) {
   int campos[3];
-  int total = 0;
-  if (!LeCampos(texto, '/', campos, total) || total != 3) return false;
+  int total = 0, digitos_ano = 0;
+  if (!LeCampos(texto, '/', campos, total, digitos_ano) || total != 3) return false;
   dia = campos[0];
   mes = campos[1];
   ano = campos[2];
-  if (ano < 100) ano += ano < 50 ? 2000 : 1900;
+  if (digitos_ano <= 2) ano += ano < 50 ? 2000 : 1900;
+  if (ano < 1) return false;
   return mes >= 1 && mes <= 12 && dia >= 1 && dia <= DiasNoMes(ano, mes);
 }
 
 // Hours:minutes, with seconds or without.
 bool LeHora(const std::string& texto, long& segundos) {
   int campos[3] = {0, 0, 0};
-  int total = 0;
-  if (!LeCampos(texto, ':', campos, total) || total < 2) return false;
+  int total = 0, digitos = 0;
+  if (!LeCampos(texto, ':', campos, total, digitos) || total < 2) return false;
   if (campos[0] > 23 || campos[1] > 59 || campos[2] > 59) return false;
   segundos = campos[0] * 3600L + campos[1] * 60L + campos[2];
   return true;
 }
 
-std::string SomaData(int dia, int mes, int ano, std::int64_t dias) {
+// False when the sum leaves the years 1 to 9999, which the date's form cannot write.
+bool SomaData(int dia, int mes, int ano, std::int64_t dias, std::string& resultado) {
   const long long total = compat::days_from_civil(ano, mes, dia) + dias;
+  if (total < compat::days_from_civil(1, 1, 1) || total > compat::days_from_civil(9999, 12, 31)) return false;
   compat::civil_from_days(total, ano, mes, dia);
   char texto[32];
   std::snprintf(texto, sizeof texto, "%02d/%02d/%04d", dia, mes, ano);
-  return texto;
+  resultado = texto;
+  return true;
 }
 
 std::string SomaHora(long segundos, std::int64_t acrescimo) {
@@ -89,9 +95,7 @@ bool AdicionaValorAtual(std::string& valor, int tipo, const std::string& argumen
   switch (tipo) {
     case quorbal::kData: {
       int dia = 0, mes = 0, ano = 0;
-      if (!LeData(valor, dia, mes, ano)) return false;
-      valor = SomaData(dia, mes, ano, LeInteiroInicial32(argumento));
-      return true;
+      return LeData(valor, dia, mes, ano) && SomaData(dia, mes, ano, LeInteiroInicial32(argumento), valor);
     }
     case quorbal::kHora: {
       long segundos = 0;

@@ -7,7 +7,7 @@ namespace tarnel {
 
 // Changes valor (of parameter type code tipo) by argumento. False, valor untouched, when valor
 // cannot be read as the date, time or 64-bit integer its type asks for (or the money's number is
-// none). Types without arithmetic keep their value.
+// none), and when a date would leave the years 1 to 9999. Types without arithmetic keep their value.
 bool AdicionaValorAtual(std::string& valor, int tipo, const std::string& argumento);
 
 }  // namespace tarnel

@@ -100,6 +100,7 @@ TEST(ValorAtual, SomaPeloTipo) {
       {quorbal::kData, "1/3/03", "30", "31/03/2003"},
       {quorbal::kData, "01/01/2003", "x", "01/01/2003"},
       {quorbal::kData, "15/06/2020", "-366", "15/06/2019"},
+      {quorbal::kData, "02/01/0001", "-1", "01/01/0001"},
       {quorbal::kHora, "23:59:30", "45", "00:00:15"},
       {quorbal::kHora, "00:00:10", "-20", "23:59:50"},
       {quorbal::kHora, "9:05", "60", "09:06:00"},
@@ -132,6 +133,9 @@ TEST(ValorAtual, ValorIlegivelFicaComoEstava) {
       {quorbal::kHora, "24:00:00", "1"},  {quorbal::kHora, "12", "1"},         {quorbal::kHora, "12:60", "1"},
       {quorbal::kMoeda, "", "1"},         {quorbal::kMoeda, "1,50", "1"},      {quorbal::kMoeda, "100", "um"},
       {quorbal::kMoeda, "99999999999999999999", "1"},
+      {quorbal::kData, "04/02/200", "-122222"},  // before the year 1
+      {quorbal::kData, "31/12/9999", "1"},
+      {quorbal::kData, "01/01/0000", "1"},
   };
   for (const Caso& c : casos) {
     std::string valor = c.valor;
