@@ -24,8 +24,8 @@ void JanelaPrincipal::CriaAcoes() {
       acoes_.Vincula(new QAction(this), frm_.SelecionaArquivoComandos, Tipo::Comum, kNaoDisponivel);
   acGravaComandos = acoes_.Vincula(new QAction(this), frm_.GravaComandos, Tipo::Alterna, kNaoDisponivel);
   acParaGravacao = acoes_.Vincula(new QAction(this), frm_.ParaGravacao, Tipo::Comum, kNaoDisponivel);
-  acExecutaArquivoComandos =
-      acoes_.Vincula(new QAction(this), frm_.ExecutaArquivoComandos, Tipo::Comum, kNaoDisponivel);
+  acExecutaArquivoComandos = acoes_.Vincula(new QAction(this), frm_.ExecutaArquivoComandos, Tipo::Comum);
+  acExecutaArquivoComandos->setObjectName(QStringLiteral("ExecutaArquivoComandos"));
   acLeRegistrador = acoes_.Vincula(new QAction(this), frm_.LeRegistrador, Tipo::Alterna);
   connect(acLeRegistrador, &QAction::triggered, this, [this] {
     btLeRegistradorAutomaticoClick(frm_);
