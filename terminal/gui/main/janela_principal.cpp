@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "driver/conexao.h"
 #include "driver/execucao.h"
 #include "imagens/lista_imagens.h"
+#include "scripts/gravacao.h"
 #include "texto_qt.h"
 #include "widgets/area_dados.h"
 #include "widgets/doca_bobina.h"
@@ -146,6 +148,17 @@ void JanelaPrincipal::MostraArquivoComandos() {
   cbNomeArquivo->setCurrentIndex(frm_.cbNomeArquivoItemIndex);
   cbNomeArquivo->setEditText(QTexto(frm_.cbNomeArquivo));
   cbNomeArquivo->setToolTip(QTexto(frm_.ArquivoComandos));
+  cbNomeArquivo->setEnabled(frm_.cbNomeArquivoEnabled);
+}
+
+bool JanelaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+  // Leaving the file-name box for another control commits its name; opening its own list, a dialog
+  // or another program's window does not leave it.
+  if (objeto == cbNomeArquivo && evento->type() == QEvent::FocusOut) {
+    const Qt::FocusReason razao = static_cast<QFocusEvent*>(evento)->reason();
+    if (razao != Qt::PopupFocusReason && razao != Qt::ActiveWindowFocusReason) cbNomeArquivoExit(frm_);
+  }
+  return QMainWindow::eventFilter(objeto, evento);
 }
 
 void JanelaPrincipal::Executa() { ExecutaComandoSelecionado(frm_); }
@@ -183,6 +196,7 @@ void JanelaPrincipal::Observa(Alteracao alteracao) {
     case Alteracao::Terminal: Terminal->Mostra(frm_.Terminal.Texto()); break;
     case Alteracao::Conexao: MostraConexao(); break;
     case Alteracao::FocoLista: lbComandos->setFocus(); break;
+    case Alteracao::FocoNomeArquivo: cbNomeArquivo->setFocus(); break;
     case Alteracao::Acoes: AtualizaAcoes(); break;
     case Alteracao::Registrador: MostraRegistrador(); break;
     case Alteracao::Caption: setWindowTitle(QTexto(frm_.Caption)); break;

@@ -80,6 +80,7 @@ class JanelaPrincipal : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
   void CriaAcoes();

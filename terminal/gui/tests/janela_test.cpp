@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QAction>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -269,6 +270,67 @@ TEST_F(JanelaTest, ChoosingABankFillsTheChequePositionsShownInTheFields) {
   EXPECT_EQ(Campo<QLineEdit>(*janela, "ImprimeCheque", "HPosCidade")->text(), QStringLiteral("-1"));
   EXPECT_EQ(Campo<QLineEdit>(*janela, "ImprimeCheque", "HPosMsgLinha2")->text(), QString());
   EXPECT_EQ(janela->lbComandos->currentRow(), Indice("LeData"));
+}
+
+// The command file from the tool bar: stop, name a file in the box, record into it, a blank name.
+TEST_F(JanelaTest, RecordingIsStartedAndStoppedFromTheToolBarIntoTheNamedFile) {
+  auto janela = AbreJanela();
+  auto* grava = janela->findChild<QToolButton*>(QStringLiteral("btGravaComandos"));
+  auto* para = janela->findChild<QToolButton*>(QStringLiteral("btParaGravacao"));
+  ASSERT_NE(grava, nullptr);
+  ASSERT_NE(para, nullptr);
+  const QString gravando = QStringLiteral(" (Gravando)");
+  // A first run records from the start.
+  EXPECT_TRUE(janela->windowTitle().endsWith(gravando));
+  EXPECT_TRUE(grava->isChecked());
+
+  para->click();
+  EXPECT_FALSE(janela->windowTitle().endsWith(gravando));
+  EXPECT_FALSE(grava->isChecked());
+  EXPECT_TRUE(janela->cbNomeArquivo->isEnabled());
+  EXPECT_TRUE(janela->acSelecionaArquivoComandos->isEnabled());
+
+  // A typed name, committed when the box loses the focus.
+  janela->cbNomeArquivo->setEditText(QStringLiteral("teste.txt"));
+  emit janela->cbNomeArquivo->lineEdit()->textEdited(QStringLiteral("teste.txt"));
+  QFocusEvent saida(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(janela->cbNomeArquivo, &saida);
+  EXPECT_EQ(frm_.ArquivoComandos, "teste.txt.RMT");
+  ASSERT_EQ(janela->cbNomeArquivo->count(), 2);
+  EXPECT_EQ(janela->cbNomeArquivo->currentIndex(), 1);
+
+  grava->click();
+  QApplication::processEvents();
+  EXPECT_TRUE(janela->windowTitle().endsWith(gravando));
+  EXPECT_TRUE(grava->isChecked());
+  EXPECT_FALSE(janela->cbNomeArquivo->isEnabled());
+  EXPECT_FALSE(janela->acSelecionaArquivoComandos->isEnabled());
+  EXPECT_NE(test_support::read_bytes(pasta_.file("teste.txt.RMT")).find("Reiniciadas"), std::string::npos);
+
+  grava->click();  // the same button stops
+  EXPECT_FALSE(grava->isChecked());
+  EXPECT_FALSE(janela->windowTitle().endsWith(gravando));
+
+  // A blank name: the button comes up again and the person is told.
+  janela->cbNomeArquivo->setEditText(QStringLiteral("  "));
+  emit janela->cbNomeArquivo->lineEdit()->textEdited(QStringLiteral("  "));
+  grava->click();
+  QApplication::processEvents();
+  EXPECT_FALSE(grava->isChecked());
+  EXPECT_FALSE(frm_.GravandoComandos);
+  EXPECT_EQ(interacao_.mensagens.back(), "Nome de arquivo deve ser informado!");
+}
+
+TEST_F(JanelaTest, ChosenCommandFilesFillTheNameBox) {
+  auto janela = AbreJanela();
+  janela->acParaGravacao->trigger();
+  interacao_.arquivos.push_back({pasta_.file("um.RMT"), pasta_.file("dois.RMT")});
+  janela->acSelecionaArquivoComandos->trigger();
+  ASSERT_EQ(janela->cbNomeArquivo->count(), 2);
+  EXPECT_EQ(janela->cbNomeArquivo->itemText(0), QStringLiteral("dois"));
+  EXPECT_EQ(janela->cbNomeArquivo->itemText(1), QStringLiteral("um"));
+  EXPECT_EQ(janela->cbNomeArquivo->currentText(), QStringLiteral("dois"));
+  EXPECT_EQ(frm_.ArquivoComandos, pasta_.file("dois.RMT"));
 }
 
 }  // namespace
