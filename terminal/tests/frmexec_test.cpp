@@ -3,6 +3,7 @@
 // replaced by a recorder.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -197,6 +198,43 @@ TEST_F(RunDialog, CancelarDuranteAExecucao) {
   dlg.btCancelarClick();
   EXPECT_FALSE(dlg.Aberto);
   EXPECT_EQ(reproduzidos, Textos{"Um"});
+}
+
+}  // namespace
+}  // namespace tarnel
+
+namespace tarnel {
+namespace {
+
+// The real per-file replay: a syntax error in a parameter list ends the run, and the dialog, the log
+// and the file come back as after any run.
+TEST(RunDialogPlayer, ErroDeSintaxeEncerraERestaura) {
+  test_support::TempFolder pasta{"tarnel-frmexec", test_support::TempFolder::user_folders};
+  teste::InteracaoRoteirizada pessoa;
+  teste::ArmazemGravador armazem;
+  TfrmMain frm(pessoa);
+  auto d = std::make_unique<DriverRoteirizado>();
+  DriverRoteirizado* driver = d.get();
+  frm.ModuloDriver = std::move(d);
+  frm.Connect.Checked = true;
+  test_support::write_bytes(pasta.file("Um.RMT"), "09/12/2026 10:11:12.345 -> {0;AbreGaveta;Tempo 1;}\r\n");
+  test_support::write_bytes(pasta.file("Dois.RMT"), "09/12/2026 10:11:12.345 -> {0;ExpulsaDocumento;;}\r\n");
+  frm.ArquivoComandos = pasta.file("Um.RMT");
+  frm.cbNomeArquivoItems = {"Um", "Dois"};
+  frm.cbNomeArquivoItemIndex = 0;
+  frm.cbNomeArquivo = "Um";
+  driver->nome_log = pasta.file("Um.RMT");
+  TfrmExecutaComandos dlg(frm, armazem);
+  dlg.ExecutaArquivoComandosExecute();
+  dlg.grbArquivoExecutar.ItemIndex = TfrmExecutaComandos::kTodosArquivos;
+  dlg.btExecutarClick();
+  EXPECT_EQ(pessoa.mensagens.size(), 1u);
+  for (const std::string& c : driver->chamadas) EXPECT_EQ(c.rfind("ExecutaComando", 0), std::string::npos) << c;
+  EXPECT_EQ(driver->nome_log, "");
+  EXPECT_TRUE(dlg.btExecutar.Enabled);
+  EXPECT_FALSE(dlg.Aberto);
+  EXPECT_EQ(frm.ArquivoComandos, pasta.file("Um.RMT"));
+  EXPECT_EQ(std::remove(pasta.file("Um.RMT").c_str()), 0);
 }
 
 }  // namespace
