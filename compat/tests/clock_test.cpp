@@ -42,4 +42,21 @@ TEST(Clock, WeekdayOfKnownDates) {
   EXPECT_EQ(compat::weekday_of(2024, 0, 1), -1);
 }
 
+TEST(Clock, DaysFromCivilAndBack) {
+  EXPECT_EQ(compat::days_from_civil(1970, 1, 1), 0);
+  EXPECT_EQ(compat::days_from_civil(2003, 3, 1) - compat::days_from_civil(2003, 2, 28), 1);
+  EXPECT_EQ(compat::days_from_civil(2004, 3, 1) - compat::days_from_civil(2004, 2, 28), 2);
+  EXPECT_EQ(compat::days_from_civil(1969, 12, 31), -1);
+  EXPECT_EQ(compat::days_from_civil(2000, 3, 1), 11017);
+  for (long long d = compat::days_from_civil(1899, 12, 25); d < compat::days_from_civil(2101, 1, 5); d += 13) {
+    int y = 0, m = 0, day = 0;
+    compat::civil_from_days(d, y, m, day);
+    EXPECT_EQ(compat::days_from_civil(y, m, day), d);
+    EXPECT_GE(m, 1);
+    EXPECT_LE(m, 12);
+    EXPECT_GE(day, 1);
+    EXPECT_LE(day, 31);
+  }
+}
+
 }  // namespace

@@ -23,4 +23,8 @@ void set_clock(std::function<LocalTime()> clock);
 // Weekday of a Gregorian calendar date (0 = Sunday); -1 for a month outside 1..12.
 int weekday_of(int year, int month, int day);
 
+// Days between 01/01/1970 and a Gregorian calendar date (negative before it), and back.
+long long days_from_civil(int year, int month, int day);
+void civil_from_days(long long days, int& year, int& month, int& day);
+
 }  // namespace compat

@@ -12,6 +12,7 @@
 #include "cheques/selbanco.h"
 #include "dialogs/banco_dialogo.h"
 #include "dialogs/erros_dialogo.h"
+#include "dialogs/executa_dialogo.h"
 #include "dialogs/sobre_dialogo.h"
 #include "dialogs/timeout_dialogo.h"
 #include "driver/conexao.h"
@@ -34,7 +35,7 @@ constexpr int kAlturaDesenho = 510;
 constexpr int kEspessuraDivisor = 3;
 }  // namespace
 
-JanelaPrincipal::JanelaPrincipal(TfrmMain& frm) : frm_(frm) {
+JanelaPrincipal::JanelaPrincipal(TfrmMain& frm) : frm_(frm), executa_(frm, armazem_) {
   setObjectName(QStringLiteral("frmMain"));
   // The design's 8-point font: the catalogue's widths are measured in it.
   QFont fonte = font();
@@ -104,6 +105,7 @@ void JanelaPrincipal::CriaAreaCentral() {
 }
 
 void JanelaPrincipal::CriaDialogos(const std::string& titulo) {
+  frmExecutaComandos = new ExecutaDialogo(executa_, this);
   frmTimeout = new TimeoutDialogo(timeout_, this);
   frmErros = new ErrosDialogo(erros_, this);
   about_ = std::make_unique<TfrmAbout>(titulo);
@@ -112,6 +114,7 @@ void JanelaPrincipal::CriaDialogos(const std::string& titulo) {
   connect(acBancos, &QAction::triggered, this, [this] {
     if (BancosClick(frm_)) frmBanco->Mostra();
   });
+  connect(acExecutaArquivoComandos, &QAction::triggered, frmExecutaComandos, [this] { frmExecutaComandos->Mostra(); });
   connect(acDefineTimeout, &QAction::triggered, this, [this] { frmTimeout->Mostra(frm_); });
   connect(acSobre, &QAction::triggered, frmAbout, &QDialog::exec);
 }

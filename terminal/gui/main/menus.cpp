@@ -20,7 +20,6 @@ void JanelaPrincipal::CriaAcoes() {
     ConnectExecute(frm_);
     MostraConexao();  // the action shows the model's state, whatever the click did to it
   });
-  constexpr bool kNaoDisponivel = false;  // the entry's feature is not in this version
   acSelecionaArquivoComandos = acoes_.Vincula(new QAction(this), frm_.SelecionaArquivoComandos, Tipo::Comum);
   acSelecionaArquivoComandos->setObjectName(QStringLiteral("SelecionaArquivoComandos"));
   connect(acSelecionaArquivoComandos, &QAction::triggered, this, [this] { SelecionaArquivoComandosExecute(frm_); });
@@ -33,8 +32,8 @@ void JanelaPrincipal::CriaAcoes() {
   acParaGravacao = acoes_.Vincula(new QAction(this), frm_.ParaGravacao, Tipo::Comum);
   acParaGravacao->setObjectName(QStringLiteral("ParaGravacao"));
   connect(acParaGravacao, &QAction::triggered, this, [this] { ParaGravacaoExecute(frm_); });
-  acExecutaArquivoComandos =
-      acoes_.Vincula(new QAction(this), frm_.ExecutaArquivoComandos, Tipo::Comum, kNaoDisponivel);
+  acExecutaArquivoComandos = acoes_.Vincula(new QAction(this), frm_.ExecutaArquivoComandos, Tipo::Comum);
+  acExecutaArquivoComandos->setObjectName(QStringLiteral("ExecutaArquivoComandos"));
   acLeRegistrador = acoes_.Vincula(new QAction(this), frm_.LeRegistrador, Tipo::Alterna);
   connect(acLeRegistrador, &QAction::triggered, this, [this] {
     btLeRegistradorAutomaticoClick(frm_);

@@ -8,11 +8,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include "apoio/interacao_roteirizada.h"
 #include "inicio/inicia_tfrmmain.h"
 #include "dialogs/banco_dialogo.h"
+#include "dialogs/executa_dialogo.h"
+#include "scripts/gravacao.h"
 #include "main/janela_principal.h"
 #include "quorbal/catalogo.h"
 #include "test_support/temp_folder.h"
@@ -328,6 +331,34 @@ TEST_F(JanelaTest, ChosenCommandFilesFillTheNameBox) {
   EXPECT_EQ(janela->cbNomeArquivo->itemText(1), QStringLiteral("um"));
   EXPECT_EQ(janela->cbNomeArquivo->currentText(), QStringLiteral("dois"));
   EXPECT_EQ(frm_.ArquivoComandos, pasta_.file("dois.RMT"));
+}
+
+}  // namespace
+}  // namespace tarnel::gui
+
+namespace tarnel::gui {
+namespace {
+
+TEST_F(JanelaTest, ReplayingACommandFileFromTheRunDialogFillsTheTranscript) {
+  auto janela = AbreJanela();
+  janela->CriaDialogos("tarnel");
+  ParaGravacaoExecute(frm_);  // replay is offered only while not recording
+  janela->acConnect->trigger();
+  ASSERT_TRUE(frm_.Connect.Checked);
+  ASSERT_TRUE(janela->acExecutaArquivoComandos->isEnabled());
+  test_support::write_bytes("Roteiro.RMT",
+                            "09/12/2026 10:11:12.345 -> {0;LeData;NomeData=\"Data\";}\r\n"
+                            "09/12/2026 10:11:12.345 -> {0;ledata;NomeData=Data;}\r\n");
+  frm_.cbNomeArquivoItems = {"Roteiro"};
+  frm_.cbNomeArquivoItemIndex = 0;
+  frm_.cbNomeArquivo = "Roteiro";
+  QTimer::singleShot(0, janela->frmExecutaComandos, [&] { janela->frmExecutaComandos->btExecutar->click(); });
+  janela->acExecutaArquivoComandos->trigger();
+  EXPECT_FALSE(janela->frmExecutaComandos->isVisible());
+  const QString transcricao = janela->Terminal->toPlainText();
+  EXPECT_EQ(transcricao.count(QStringLiteral(" -> {0;LeData;NomeData=Data;}")), 2) << transcricao.toStdString();
+  EXPECT_EQ(frm_.CodigoErro, 0);
+  EXPECT_TRUE(interacao_.mensagens.empty());
 }
 
 }  // namespace

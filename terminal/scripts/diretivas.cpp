@@ -1,0 +1,191 @@
+#include "scripts/diretivas.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "quorbal/catalogo.h"
+#include "scripts/erro_script.h"
+#include "scripts/itens_diretiva.h"
+#include "scripts/numeros_script.h"
+#include "scripts/valor_atual.h"
+
+namespace tarnel {
+namespace {
+
+struct EntradaDiretiva;
+
+struct Diretiva {
+  TfrmMain& frm;
+  EstadoScript& estado;
+  const EntradaDiretiva& entrada;
+  const std::string& argumento;
+};
+
+using Tratador = Seguimento (*)(Diretiva&);
+
+struct EntradaDiretiva {
+  const char* palavra;
+  Tratador tratador;
+  // Named number items of the argument: one that is no number ends the run before anything is done.
+  std::array<const char*, 3> numeros = {};
+  bool de_comentario = false;  // acts inside a comment block too
+};
+
+// The switches: one field of the state set or cleared.
+template <bool EstadoScript::*Campo, bool Valor>
+Seguimento Define(Diretiva& d) {
+  d.estado.*Campo = Valor;
+  return Seguimento::Continua;
+}
+
+// A pause asked for also lifts "no pauses".
+template <bool EstadoScript::*Campo>
+Seguimento PausarPor(Diretiva& d) {
+  d.estado.*Campo = true;
+  d.estado.NaoPausar = false;
+  return Seguimento::Continua;
+}
+
+Seguimento NomePasso(Diretiva& d) {
+  d.estado.NomePassoAtual = d.argumento;
+  return Seguimento::Continua;
+}
+Seguimento Pausa(Diretiva& d) {
+  d.frm.interacao.Mensagem(d.argumento, Icone::Informacao, d.estado.PrefixoPasso() + "Pausa");
+  return Seguimento::Continua;
+}
+Seguimento PausarPorErro(Diretiva& d) {
+  PausarPor<&EstadoScript::PausarComErro>(d);
+  d.estado.FiltroErroAtivo = !d.argumento.empty();
+  if (d.estado.FiltroErroAtivo) d.estado.CodigoErroFiltro = LeInteiroInicial32(d.argumento);
+  return Seguimento::Continua;
+}
+Seguimento Parar(Diretiva& d) {
+  d.frm.interacao.Mensagem("Execução interrompida pelo comando $Parar", Icone::Erro,
+                           d.estado.PrefixoPasso() + "Interrompido");
+  return Seguimento::Para;
+}
+Seguimento DefinirValorAtual(Diretiva& d) {
+  d.estado.NomesArmazenados.push_back(d.argumento);
+  d.estado.ValoresArmazenados.emplace_back();
+  return Seguimento::Continua;
+}
+Seguimento ArmazenarRetorno(Diretiva& d) {
+  d.estado.ArmazenamentoPendente = true;
+  d.estado.NomeRetornoArmazenar = d.argumento;
+  d.frm.ValorAtual.clear();
+  return Seguimento::Continua;
+}
+Seguimento AdicionarValorArmazenado(Diretiva& d) {
+  if (AdicionaValorAtual(d.frm.ValorAtual, d.frm.TipoValorAtual, d.argumento)) return Seguimento::Continua;
+  ReportaErroScript(d.frm, d.estado,
+                    std::string("'$") + d.entrada.palavra + "': o valor armazenado '" + d.frm.ValorAtual +
+                        "' não pode ser convertido para " + quorbal::NomeTipo(d.frm.TipoValorAtual) +
+                        ". Execução encerrada.",
+                    Icone::Erro);
+  return Seguimento::Encerra;
+}
+Seguimento DefinirValorArmazenado(Diretiva& d) {
+  d.estado.NomesArmazenados.push_back(d.argumento);
+  d.estado.ValoresArmazenados.push_back(d.frm.ValorAtual);
+  return Seguimento::Continua;
+}
+// The readings to files and the workbook's operations are not part of this version: said as a
+// fault of the script whatever ExibirErrosScript says, and the script goes on.
+Seguimento NaoDisponivel(Diretiva& d) {
+  ReportaErroScript(d.frm, d.estado,
+                    std::string("'$") + d.entrada.palavra + "': operação não disponível nesta versão do Tarnel.",
+                    Icone::Aviso);
+  return Seguimento::Continua;
+}
+
+using E = EstadoScript;
+
+const EntradaDiretiva kDiretivas[] = {
+    {"InicioComentario", Define<&E::EmComentario, true>, {}, true},
+    {"FimComentario", Define<&E::EmComentario, false>, {}, true},
+    {"NomePasso", NomePasso},
+    {"Pausa", Pausa},
+    {"PausarPorErro", PausarPorErro},
+    {"PausarPorSucesso", PausarPor<&E::PausarSemErro>},
+    {"PausarRespostaDiferente", PausarPor<&E::PausarDiferente>},
+    {"NaoPausar", Define<&E::NaoPausar, true>},
+    {"PermitirPausar", Define<&E::NaoPausar, false>},
+    {"NaoPausarPorErro", Define<&E::PausarComErro, false>},
+    {"NaoPausarPorSucesso", Define<&E::PausarSemErro, false>},
+    {"NaoPausarRespostaDiferente", Define<&E::PausarDiferente, false>},
+    {"Parar", Parar},
+    {"DefinirValorAtual", DefinirValorAtual},
+    {"ArmazenarRetorno", ArmazenarRetorno},
+    {"AdicionarValorArmazenado", AdicionarValorArmazenado},
+    {"DefinirValorArmazenado", DefinirValorArmazenado},
+    {"LMF", NaoDisponivel, {"ReducaoInicial", "ReducaoFinal"}},
+    {"LMFD", NaoDisponivel, {"COOInicial", "COOFinal", "Proprietario"}},
+    {"PlanilhaAtiva", NaoDisponivel},
+    {"PlanilhaDesativa", NaoDisponivel},
+    {"PlanilhaCarregaTotalizadores", NaoDisponivel},
+    {"PlanilhaCarregaLX", NaoDisponivel},
+    {"PlanilhaConfereLX", NaoDisponivel},
+    {"PlanilhaCarregaCER", NaoDisponivel},
+    {"PlanilhaConfereCER", NaoDisponivel},
+    {"PlanilhaCarregaContadores", NaoDisponivel},
+    {"PlanilhaConfereContadores", NaoDisponivel},
+    {"PlanilhaZeraContador", NaoDisponivel},
+    {"PlanilhaAcresceContador", NaoDisponivel, {"Incremento"}},
+    {"LSB", NaoDisponivel},
+    {"MostrarErrosScript", Define<&E::ExibirErrosScript, true>},
+    {"NaoMostrarErrosScript", Define<&E::ExibirErrosScript, false>},
+};
+
+bool IgualSemCaixa(const std::string& a, const char* b) {
+  std::size_t i = 0;
+  for (; i < a.size() && b[i]; ++i) {
+    const auto minuscula = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (minuscula(a[i]) != minuscula(b[i])) return false;
+  }
+  return i == a.size() && !b[i];
+}
+
+const EntradaDiretiva* ProcuraDiretiva(const std::string& palavra) {
+  for (const EntradaDiretiva& entrada : kDiretivas)
+    if (IgualSemCaixa(palavra, entrada.palavra)) return &entrada;
+  return nullptr;
+}
+
+bool NumerosValidos(Diretiva& d) {
+  for (const char* nome : d.entrada.numeros) {
+    std::int32_t valor = 0;
+    if (!nome || ItemNumero(d.argumento, nome, valor)) continue;
+    ReportaErroScript(d.frm, d.estado,
+                      std::string("'$") + d.entrada.palavra + "': " + nome +
+                          " não é um número inteiro. Execução encerrada.",
+                      Icone::Erro);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+Seguimento ProcessaDiretiva(TfrmMain& frm, EstadoScript& estado, const std::string& linha) {
+  const std::size_t fim_linha = linha.find_first_of("\r\n");
+  const std::string texto = linha.substr(0, fim_linha);
+  const std::size_t inicio = texto.empty() || texto[0] != '$' ? 0 : 1;
+  const std::size_t fim_palavra = std::min(texto.find(' ', inicio), texto.size());
+  const std::string palavra = texto.substr(inicio, fim_palavra - inicio);
+  const std::size_t inicio_argumento = texto.find_first_not_of(' ', fim_palavra);
+  const std::string argumento = inicio_argumento == std::string::npos ? "" : texto.substr(inicio_argumento);
+
+  const EntradaDiretiva* entrada = ProcuraDiretiva(palavra);
+  if (estado.EmComentario && !(entrada && entrada->de_comentario)) return Seguimento::Continua;
+  if (!entrada) {
+    if (estado.ExibirErrosScript) ReportaErroScript(frm, estado, "'$" + palavra + "' desconhecido.", Icone::Aviso);
+    return Seguimento::Continua;
+  }
+  Diretiva diretiva{frm, estado, *entrada, argumento};
+  if (!NumerosValidos(diretiva)) return Seguimento::Encerra;
+  return entrada->tratador(diretiva);
+}
+
+}  // namespace tarnel
