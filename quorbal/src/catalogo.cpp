@@ -1,6 +1,6 @@
 #include "quorbal/catalogo.h"
 
-#include "igual_sem_caixa.h"
+#include "quorbal/igual_sem_caixa.h"
 
 namespace quorbal {
 

@@ -113,7 +113,7 @@ class Leitor {
       if (c == '"') return true;
       if (c == '\\') {
         if (Fim()) return Falha(FalhaLeitura::kBarraNoFim, pos_ - 1);
-        c = texto_[pos_++];
+        c = CaractereEscapado(texto_[pos_++]);
       }
       item.valor += c;
     }

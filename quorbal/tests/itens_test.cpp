@@ -6,13 +6,15 @@
 
 using namespace quorbal;
 
-TEST(Itens, QuotesWithABackslashBeforeQuotesAndBackslashesOnly) {
+TEST(Itens, QuotesWithABackslashBeforeQuotesBackslashesAndLineBreaks) {
   EXPECT_EQ(EntreAspas(""), "\"\"");
   EXPECT_EQ(EntreAspas("dois nomes"), "\"dois nomes\"");
   EXPECT_EQ(EntreAspas("diz \"oi\""), "\"diz \\\"oi\\\"\"");
   EXPECT_EQ(EntreAspas("c:\\dir\\"), "\"c:\\\\dir\\\\\"");
-  // Other characters, line ends and Windows-1252 accents included, pass unchanged.
-  EXPECT_EQ(EntreAspas("x;y}z#\t\r\n"), "\"x;y}z#\t\r\n\"");
+  // CR and LF become \r and \n, so that a quoted value never breaks its line.
+  EXPECT_EQ(EntreAspas("a\r\nb\n\r"), "\"a\\r\\nb\\n\\r\"");
+  // Other characters, tabs and Windows-1252 accents included, pass unchanged.
+  EXPECT_EQ(EntreAspas("x;y}z#\trn"), "\"x;y}z#\trn\"");
   EXPECT_EQ(EntreAspas("não"), std::string("\"n\xE3o\""));
   EXPECT_EQ(EntreAspas(std::string("a\0b", 3)), std::string("\"a\0b\"", 5));
 }

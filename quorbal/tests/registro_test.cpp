@@ -5,6 +5,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace quorbal;
@@ -79,10 +80,29 @@ TEST(Registro, EveryByteOfAValueSurvivesTheRoundTrip) {
     const char c = static_cast<char>(b);
     for (const std::string& valor : {std::string(1, c), "a" + std::string(1, c) + "b", std::string(2, c)}) {
       Registro r;
-      ASSERT_TRUE(LeRegistro(ComporRegistro("X", FormataItem({"A", valor, kString})), r)) << b;
+      const std::string registro = ComporRegistro("X", FormataItem({"A", valor, kString}));
+      EXPECT_EQ(registro.find_first_of("\r\n"), std::string::npos) << b << ": a record is one line";
+      ASSERT_TRUE(LeRegistro(registro, r)) << b;
       ASSERT_EQ(r.itens.size(), 1u) << b;
       EXPECT_EQ(r.itens[0].valor, valor) << b;
     }
+  }
+}
+
+TEST(Registro, ReadsLineBreakEscapesAndKeepsOtherEscapesLiteral) {
+  const std::pair<const char*, std::string> casos[] = {
+      {R"({0;X;A="a\r\nb";})", "a\r\nb"},
+      {R"({0;X;A="\n\r";})", "\n\r"},
+      {R"({0;X;A="c:\\r";})", "c:\\r"},  // an escaped backslash before r stays a backslash
+      // As files written before the line-break escapes read: the next character is literal.
+      {R"({0;X;A="\t\q\N\R\"";})", "tqNR\""},
+      {"{0;X;A=\"a\r\nb\";}", "a\r\nb"},  // a raw line break between quotes is kept
+  };
+  for (const auto& [texto, valor] : casos) {
+    Registro r;
+    ASSERT_TRUE(LeRegistro(texto, r)) << texto;
+    ASSERT_EQ(r.itens.size(), 1u) << texto;
+    EXPECT_EQ(r.itens[0].valor, valor) << texto;
   }
 }
 

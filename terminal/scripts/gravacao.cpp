@@ -7,24 +7,56 @@
 
 namespace tarnel {
 
+const char kMensagemNomeArquivoVazio[] = "Nome de arquivo deve ser informado!";
+
+namespace {
+
+// Recording on or off: the actions, the file box and the caption that go with it.
+void MostraGravacao(TfrmMain& frm, bool gravando) {
+  frm.GravandoComandos = gravando;
+  frm.GravaComandos.Checked = gravando;
+  if (gravando) frm.ParaGravacao.Enabled = true;
+  frm.ExecutaArquivoComandos.Enabled = !gravando;
+  frm.SelecionaArquivoComandos.Enabled = !gravando;
+  frm.cbNomeArquivoEnabled = !gravando;
+  frm.Notifica(Alteracao::Acoes);
+  frm.Notifica(Alteracao::ArquivoComandos);
+  AtualizaCaption(frm);
+}
+
+void GravaEvento(TfrmMain& frm, const std::string& evento) {
+  AcrescentaLinhaArquivoComandos(frm, ComporLinhaEvento(compat::local_now(), evento));
+}
+
+}  // namespace
+
 void AtualizaCaption(TfrmMain& frm) {
   frm.Caption = DescricaoDoPrograma() + (frm.GravandoComandos ? " (Gravando)" : "");
   frm.Notifica(Alteracao::Caption);
 }
 
+void GravaComandosExecute(TfrmMain& frm) {
+  if (frm.GravaComandos.Checked) {
+    ParaGravacaoExecute(frm);
+    return;
+  }
+  cbNomeArquivoExit(frm);
+  if (cbNomeArquivoVazio(frm)) {
+    // The toggle button the person pressed comes up again, and the box asks for the name.
+    frm.Notifica(Alteracao::Acoes);
+    frm.Notifica(Alteracao::FocoNomeArquivo);
+    frm.interacao.Mensagem(kMensagemNomeArquivoVazio);
+    return;
+  }
+  MostraGravacao(frm, true);
+  GravaEvento(frm, "Reiniciadas gravações de comandos neste arquivo.");
+  if (frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog(frm.ArquivoComandos);
+}
+
 void ParaGravacaoExecute(TfrmMain& frm) {
   if (frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog("");
-  frm.GravandoComandos = false;
-  frm.GravaComandos.Checked = false;
-  frm.ExecutaArquivoComandos.Enabled = true;
-  frm.SelecionaArquivoComandos.Enabled = true;
-  frm.cbNomeArquivoEnabled = true;
-  frm.Notifica(Alteracao::Acoes);
-  frm.Notifica(Alteracao::ArquivoComandos);
-  AtualizaCaption(frm);
-  if (!frm.Iniciando)
-    AcrescentaLinhaArquivoComandos(frm,
-                                   ComporLinhaEvento(compat::local_now(), "Gravações de comandos suspensas neste arquivo."));
+  MostraGravacao(frm, false);
+  if (!frm.Iniciando) GravaEvento(frm, "Gravações de comandos suspensas neste arquivo.");
 }
 
 }  // namespace tarnel

@@ -25,6 +25,7 @@ enum class Alteracao {
   Terminal,         // transcript
   Conexao,          // Connect action, btExecuta, cbCanalECF
   FocoLista,        // keyboard focus back to lbComandos
+  FocoNomeArquivo,  // keyboard focus to cbNomeArquivo
   Acoes,            // the other actions' caption, hint, image, checked or enabled state
   Registrador,      // cbNomeRegistrador, IndiceRegistrador, lbValorRegistrador, btLeRegistradorAutomatico
   Caption,          // the window caption

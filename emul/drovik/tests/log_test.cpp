@@ -5,6 +5,7 @@
 
 #include "drovik_carregado.h"
 #include "quorbal/catalogo.h"
+#include "quorbal/registro.h"
 #include "test_support/patterns.h"
 
 namespace {
@@ -87,6 +88,25 @@ TEST_F(DrovikLog, ObtemNomeLogCopiesThePathWithinTheBuffer) {
   EXPECT_EQ(ObtemNomeLog(curto, 5), 4);
   EXPECT_EQ(std::string(curto, 8), std::string("/pas\0ZZZ", 8));
   EXPECT_LT(ObtemNomeLog(nullptr, 260), 0);
+}
+
+TEST_F(DrovikLog, ALineBreakInAValueStaysInsideItsLineAndReadsBackByteForByte) {
+  const std::string caminho = pasta_.file("Comandos.RMT");
+  SetaArquivoLog(caminho.c_str());
+  const std::string texto = "linha 1\r\nlinha 2\n\r\"fim\"\\";
+  ASSERT_NE(Executa("EscreveTexto", {{"NomeTexto", "Nota", quorbal::kString}, {"ValorTexto", texto.c_str(), quorbal::kString}}), 0);
+
+  const std::string conteudo = read_bytes(caminho);
+  ASSERT_TRUE(std::regex_match(
+      conteudo, std::regex(Par(literal_pattern(R"({0;EscreveTexto;NomeTexto=Nota ValorTexto="linha 1\r\nlinha 2\n\r\"fim\"\\";})"),
+                               R"(\{0;[^\r\n]*\})"))))
+      << conteudo;
+  // The record after the marker column, as a replay reads it.
+  const std::size_t inicio = conteudo.find("{0;");
+  quorbal::Registro registro;
+  ASSERT_TRUE(quorbal::LeRegistro(std::string_view(conteudo).substr(inicio, conteudo.find('\n') + 1 - inicio), registro));
+  ASSERT_EQ(registro.itens.size(), 2u);
+  EXPECT_EQ(registro.itens[1].valor, texto);
 }
 
 TEST_F(DrovikLog, UnwritableLogDoesNotStopTheCommand) {

@@ -1,7 +1,8 @@
 // The protocol record "{0;head;items;}" and its named items, composed and read back. Items are
 // "Nome=valor" separated by one blank; a name is letters, digits and "_"; a value is a bare token
-// (ending at a blank, tab, ";" or "}"), a text between double quotes in which a backslash makes the
-// next character literal, or a date/time between "#" (#dd/mm/yyyy#, #hh:mm:ss#).
+// (ending at a blank, tab, ";" or "}"), a text between double quotes with backslash escapes (\r CR,
+// \n LF, any other character after a backslash literal: see itens.h), or a date/time between "#"
+// (#dd/mm/yyyy#, #hh:mm:ss#). A composed record never holds a CR or LF.
 // The readers take a string_view and never look past its end: a record cut anywhere is reported,
 // with the byte where reading stopped, never read beyond.
 #pragma once

@@ -1,4 +1,5 @@
-// Names of the protocol (commands, registers) compare as whole names with letter case ignored.
+// Names of the protocol (commands, registers, stored script values) compare as whole names with
+// letter case ignored.
 #pragma once
 #include <cctype>
 #include <string_view>

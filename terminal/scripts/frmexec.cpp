@@ -1,0 +1,146 @@
+#include "scripts/frmexec.h"
+
+#include "compat/path.h"
+#include "driver/conexao.h"
+#include "scripts/gravacao.h"
+#include "scripts/processa_arquivo.h"
+#include "window/configuracao.h"
+#include "window/sessao_configuracao.h"
+#include "window/versao.h"
+
+namespace tarnel {
+
+const char kValorNaoPausar[] = "Não Pausar Comandos";
+const char kValorPausarSemErro[] = "Pausar em Retorno OK";
+const char kValorPausarComErro[] = "Pausar em Retorno não OK";
+const char kValorPausarDiferente[] = "Pausar em Retorno Diferente";
+const char kValorSelecaoArquivos[] = "Seleção Comandos Executar";
+const char kValorTestarContexto[] = "Testar Contexto";
+
+namespace {
+constexpr char kCanalEmulado[] = "Emul";
+}  // namespace
+
+TfrmExecutaComandos::TfrmExecutaComandos(TfrmMain& frm, ArmazemConfiguracao& armazem) : frm_(frm), armazem_(armazem) {
+  ReproduzArquivo = [this](const OpcoesScript& opcoes, bool& cancelamento) {
+    cbNomeArquivoExit(frm_);
+    return ProcessaArquivoComandos(frm_, frm_.ArquivoComandos, opcoes, cancelamento, acompanhamento);
+  };
+}
+
+void TfrmExecutaComandos::LeOpcoes() {
+  SessaoConfiguracao sessao(armazem_, frm_.interacao);
+  sessao.Abre(ChaveConfiguracao(VersaoDoPrograma()), false);
+  sessao.LeBooleano(kValorNaoPausar, cbNaoPausar.Checked);
+  sessao.LeBooleano(kValorPausarSemErro, cbPausaSemErros.Checked);
+  sessao.LeBooleano(kValorPausarComErro, cbPausaComErros.Checked);
+  sessao.LeBooleano(kValorPausarDiferente, cbPausaDiferentes.Checked);
+  std::int32_t selecao = grbArquivoExecutar.ItemIndex;
+  if (sessao.LeInteiro(kValorSelecaoArquivos, selecao) && (selecao == kArquivoSelecionado || selecao == kTodosArquivos))
+    grbArquivoExecutar.ItemIndex = selecao;
+  sessao.LeBooleano(kValorTestarContexto, cbTestarContexto.Checked);
+  cbNaoPausarClick();
+}
+
+void TfrmExecutaComandos::GravaOpcoes() {
+  SessaoConfiguracao sessao(armazem_, frm_.interacao);
+  sessao.Abre(ChaveConfiguracao(VersaoDoPrograma()), true);
+  sessao.EscreveBooleano(kValorNaoPausar, cbNaoPausar.Checked);
+  sessao.EscreveBooleano(kValorPausarSemErro, cbPausaSemErros.Checked);
+  sessao.EscreveBooleano(kValorPausarComErro, cbPausaComErros.Checked);
+  sessao.EscreveBooleano(kValorPausarDiferente, cbPausaDiferentes.Checked);
+  sessao.EscreveInteiro(kValorSelecaoArquivos, grbArquivoExecutar.ItemIndex);
+  sessao.EscreveBooleano(kValorTestarContexto, cbTestarContexto.Checked);
+}
+
+void TfrmExecutaComandos::ExecutaArquivoComandosExecute() {
+  LeOpcoes();
+  Aberto = true;
+  Alterado();
+}
+
+void TfrmExecutaComandos::FormActivate() {
+  cbTestarContexto.Enabled = frm_.cbCanalECF == kCanalEmulado;
+  Alterado();
+}
+
+void TfrmExecutaComandos::cbNaoPausarClick() {
+  const bool pausas = !cbNaoPausar.Checked;
+  grpPausa.Enabled = cbPausaSemErros.Enabled = cbPausaComErros.Enabled = cbPausaDiferentes.Enabled = pausas;
+  Alterado();
+}
+
+void TfrmExecutaComandos::btCancelarClick() {
+  if (btExecutar.Enabled)
+    Fecha();
+  else
+    CancelamentoPedido = true;
+}
+
+OpcoesScript TfrmExecutaComandos::Opcoes() const {
+  OpcoesScript opcoes;
+  opcoes.NaoPausar = cbNaoPausar.Checked;
+  opcoes.PausarSemErro = cbPausaSemErros.Checked;
+  opcoes.PausarComErro = cbPausaComErros.Checked;
+  opcoes.PausarDiferente = cbPausaDiferentes.Checked;
+  opcoes.TestarContexto = cbTestarContexto.Checked;
+  return opcoes;
+}
+
+// Steps 3 and 8: the controls a run disables, and what they come back to.
+void TfrmExecutaComandos::HabilitaControles(bool habilitados) {
+  btExecutar.Enabled = btAjuda.Enabled = cbNaoPausar.Enabled = grbArquivoExecutar.Enabled = habilitados;
+  if (!cbNaoPausar.Checked)
+    cbPausaSemErros.Enabled = cbPausaComErros.Enabled = cbPausaDiferentes.Enabled = habilitados;
+  cbTestarContexto.Enabled = habilitados && frm_.cbCanalECF == kCanalEmulado;
+  Alterado();
+}
+
+void TfrmExecutaComandos::Fecha() {
+  Aberto = false;
+  if (AoFechar) AoFechar();
+}
+
+void TfrmExecutaComandos::btExecutarClick() {
+  // 1-2.
+  if (!Conectado(frm_)) {
+    frm_.interacao.Mensagem("Não há conexão com ECF!", Icone::Erro, "Erro");
+    Fecha();
+    return;
+  }
+  const bool todos = grbArquivoExecutar.ItemIndex == kTodosArquivos;
+  if (frm_.cbNomeArquivoItemIndex < 0 && !todos) {
+    frm_.interacao.Mensagem("Não há arquivo selecionado!", Icone::Erro, "Erro");
+    Fecha();
+    return;
+  }
+
+  // 3.
+  HabilitaControles(false);
+  CancelamentoPedido = false;
+
+  // 4. The replayed commands must not be appended to the file being read.
+  if (frm_.ModuloDriver) {
+    const std::string log = frm_.ModuloDriver->ObtemNomeLog();
+    if (compat::base_name_without_extension(log) == frm_.cbNomeArquivo) frm_.ModuloDriver->SetaArquivoLog(log + ".macro");
+  }
+
+  // 5.
+  const int total = static_cast<int>(frm_.cbNomeArquivoItems.size());
+  const int primeiro = todos ? 0 : frm_.cbNomeArquivoItemIndex;
+  const int ultimo = todos ? total - 1 : frm_.cbNomeArquivoItemIndex;
+  for (int i = primeiro; i <= ultimo && i < total && !CancelamentoPedido; ++i) {
+    frm_.cbNomeArquivoItemIndex = i;
+    frm_.cbNomeArquivo = frm_.cbNomeArquivoItems[i];
+    frm_.Notifica(Alteracao::ArquivoComandos);
+    if (ReproduzArquivo(Opcoes(), CancelamentoPedido) == FimArquivo::Encerrado) break;
+  }
+
+  // 6-9.
+  if (frm_.ModuloDriver) frm_.ModuloDriver->SetaArquivoLog("");
+  GravaOpcoes();
+  HabilitaControles(true);
+  Fecha();
+}
+
+}  // namespace tarnel

@@ -1,0 +1,172 @@
+// ProcessaLinhaComando: one command line of a command file replayed through the execute path, with
+// the pause questions and the comparison with the recorded reply line.
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "driver/execucao.h"
+#include "quorbal/catalogo.h"
+#include "scripts/contexto.h"
+#include "scripts/lista_parametros.h"
+#include "scripts/processa_arquivo.h"
+#include "scripts/registro_script.h"
+#include "scripts/valor_parametro.h"
+
+namespace tarnel {
+
+namespace {
+
+// A recorded error code: leading blanks and a sign allowed, reading stops at the first non-digit,
+// 0 without digits. Out-of-range texts are clamped to the 32-bit range.
+std::int32_t LeCodigo(const std::string& texto) {
+  std::size_t i = 0;
+  while (i < texto.size() && (texto[i] == ' ' || texto[i] == '\t')) ++i;
+  bool negativo = false;
+  if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) negativo = texto[i++] == '-';
+  std::int64_t valor = 0;
+  for (; i < texto.size() && texto[i] >= '0' && texto[i] <= '9'; ++i)
+    if (valor <= INT32_MAX) valor = valor * 10 + (texto[i] - '0');
+  if (negativo) valor = -valor;
+  if (valor > INT32_MAX) return INT32_MAX;
+  if (valor < INT32_MIN) return INT32_MIN;
+  return static_cast<std::int32_t>(valor);
+}
+
+// A plain message of the replay, also told to the listener.
+void ErroScript(TfrmMain& frm, EstadoScript& estado, const std::string& mensagem) {
+  frm.interacao.Mensagem(mensagem);
+  if (estado.acompanhamento) estado.acompanhamento->ErroScript(estado.LinhaAtual, mensagem);
+}
+
+// A question with Yes and No and the stop icon; Yes goes on.
+bool Continua(TfrmMain& frm, const std::string& texto, const std::string& titulo) {
+  return frm.interacao.Pergunta(texto, Icone::Erro, false, Resposta::Sim, titulo) == Resposta::Sim;
+}
+
+// Step 4: the parameters from the list, with the value rule. False on a syntax error.
+bool PreencheParametros(TfrmMain& frm, EstadoScript& estado, int indice, std::string_view lista) {
+  std::vector<quorbal::Item> itens;
+  const bool sintaxe_ok = LeListaParametros(lista, itens);
+  if (!sintaxe_ok) return false;
+  const quorbal::DescritorComando& comando = quorbal::kCatalogo[indice];
+  for (const quorbal::Item& item : itens) {
+    const int campo = quorbal::ProcuraCampo(comando.parametros, comando.total_parametros, item.nome);
+    if (campo < 0) continue;  // not a parameter of this command
+    frm.DefineParametro(indice, item.nome, ValorParametro(estado, comando.parametros[campo], item.nome, item.valor));
+  }
+  estado.NomesArmazenados.clear();
+  estado.ValoresArmazenados.clear();
+  return true;
+}
+
+// Steps 11 to 14.
+Seguimento ComparaResposta(TfrmMain& frm, EstadoScript& estado, const std::string& nome, const std::string& resposta,
+                           ComandoReproduzido& reproduzido) {
+  std::string codigo;
+  std::size_t depois = 0;
+  if (!LeCampoRegistro(resposta, codigo, depois)) {
+    ErroScript(frm, estado, "Linha de Retorno '" + resposta + "' está inconsistente.");
+    return Seguimento::Para;
+  }
+  const std::size_t fim = FimItensRegistro(resposta, depois);
+  const std::string retornos = resposta.substr(depois, fim == std::string::npos ? std::string::npos : fim - depois);
+  reproduzido.comparado = true;
+  reproduzido.codigo_gravado = codigo;
+  reproduzido.retorno_gravado = retornos;
+  reproduzido.codigo_diferente = LeCodigo(codigo) != frm.CodigoErro;
+  reproduzido.retorno_diferente = retornos != frm.UltimoRetorno;
+
+  const std::string prefixo = estado.PrefixoPasso();
+  if (reproduzido.codigo_diferente &&
+      !Continua(frm,
+                "Comando " + nome + " com Código de Retorno diferente.\n\nCodErro Original: " + codigo +
+                    "\nCodErro Retorno: " + std::to_string(frm.CodigoErro) + "\n\n\tContinuar ?",
+                prefixo + "Pausado por Codigo Retorno diferir do original"))
+    return Seguimento::Para;
+  if (reproduzido.retorno_diferente &&
+      !Continua(frm,
+                "Comando '" + nome + "' com Retorno diferente.\n\nRetorno Original: " + retornos +
+                    "\nRetorno Recebido: " + frm.UltimoRetorno + "\n\n\tContinuar ?",
+                prefixo + "Pausado por Retorno(s) diferir(em) do original"))
+    return Seguimento::Para;
+  return Seguimento::Continua;
+}
+
+// Steps 5 to 14, once the command is selected and its parameters filled.
+Seguimento ExecutaEPausa(TfrmMain& frm, EstadoScript& estado, int indice, const std::string& nome,
+                         const std::string* resposta, ComandoReproduzido& reproduzido) {
+  ExecutaComandoSelecionado(frm);
+  reproduzido.codigo_recebido = frm.CodigoErro;
+  reproduzido.retorno_recebido = frm.UltimoRetorno;
+
+  if (estado.ArmazenamentoPendente) {
+    estado.ArmazenamentoPendente = false;
+    const quorbal::DescritorComando& comando = quorbal::kCatalogo[indice];
+    const int campo = quorbal::ProcuraCampo(comando.retornos, comando.total_retornos, estado.NomeRetornoArmazenar);
+    if (campo >= 0) {
+      frm.ValorAtual = frm.Campos[indice].retornos[campo];
+      frm.TipoValorAtual = comando.retornos[campo].tipo;
+    }
+  }
+
+  if (estado.TestarContexto && VerificaContexto(frm) != Seguimento::Continua) return Seguimento::Para;
+  if (estado.NaoPausar) return Seguimento::Continua;
+
+  const std::string prefixo = estado.PrefixoPasso();
+  if (frm.CodigoErro != 0 && estado.PausarComErro &&
+      (!estado.FiltroErroAtivo || frm.CodigoErro == estado.CodigoErroFiltro) &&
+      !Continua(frm, "Comando '" + nome + "' retornou com erro (" + std::to_string(frm.CodigoErro) + ").\n\n\tContinuar ?",
+                prefixo + "Pausado por Erro"))
+    return Seguimento::Para;
+  if (frm.CodigoErro == 0 && estado.PausarSemErro &&
+      !Continua(frm, "Comando '" + nome + "' retornou sem erro.\n\n\tContinuar ?", prefixo + "Pausado sem Erro"))
+    return Seguimento::Para;
+  if (!estado.PausarDiferente || !resposta) return Seguimento::Continua;
+  return ComparaResposta(frm, estado, nome, *resposta, reproduzido);
+}
+
+}  // namespace
+
+Seguimento ProcessaLinhaComando(TfrmMain& frm, EstadoScript& estado, const std::string& registro,
+                                const std::string* resposta) {
+  // 1. Command name and the end of the parameter list.
+  std::string nome;
+  std::size_t depois = 0;
+  if (!LeCampoRegistro(registro, nome, depois)) {
+    ErroScript(frm, estado, "Linha de Comando '" + registro + "' está inconsistente.");
+    return Seguimento::Para;
+  }
+  if (FimItensRegistro(registro, depois) == std::string::npos) {
+    ErroScript(frm, estado, "Linha de Comando '" + registro + "' está inconsistente ou incompleta.");
+    return Seguimento::Para;
+  }
+
+  // 2-3. The command selected, its fields emptied.
+  const int indice = frm.IndiceComando(nome);
+  if (indice < 0) {
+    ErroScript(frm, estado, "Comando " + nome + " inexistente nesta versão do software.");
+    return Seguimento::Para;
+  }
+  frm.SelecionaComando(indice);
+  frm.btLimpaParsClick();
+
+  // 4. Parameters.
+  if (quorbal::kCatalogo[indice].total_parametros > 0 &&
+      !PreencheParametros(frm, estado, indice, std::string_view(registro).substr(depois))) {
+    ErroScript(frm, estado,
+               "Erro " + std::to_string(kCodigoErroSintaxeParametro) + " (" + kNomeErroSintaxeParametro +
+                   "): " + kCircunstanciaErroSintaxeParametro + ".\n\nLinha de Comando '" + registro + "'");
+    return Seguimento::Encerra;
+  }
+
+  ComandoReproduzido reproduzido;
+  reproduzido.linha = estado.LinhaAtual;
+  reproduzido.nome = nome;
+  reproduzido.passo = estado.NomePassoAtual;
+  reproduzido.com_resposta = resposta != nullptr;
+  const Seguimento seguimento = ExecutaEPausa(frm, estado, indice, nome, resposta, reproduzido);
+  if (estado.acompanhamento) estado.acompanhamento->Comando(reproduzido);
+  return seguimento;
+}
+
+}  // namespace tarnel
