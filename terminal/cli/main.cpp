@@ -6,6 +6,7 @@
 
 #include "console.h"
 #include "pedido.h"
+#include "run.h"
 #include "sessao_cli.h"
 #include "subcomandos.h"
 
@@ -16,6 +17,9 @@ const char kAjuda[] =
     "     tarnel-cli registrador [--canal CANAL] [--log ARQUIVO] REGISTRADOR\n"
     "     tarnel-cli shell [--canal CANAL] [--log ARQUIVO]\n"
     "     tarnel-cli bobina [--seguir]\n"
+    "     tarnel-cli run ARQUIVO... [--canal CANAL] [--pausar-erro] [--pausar-sucesso]\n"
+    "                [--pausar-diferente] [--testar-contexto] [--responder sim|nao|parar]\n"
+    "                [--relatorio ARQUIVO.xml]\n"
     "     tarnel-cli --help\n"
     "\n"
     "exec executa um comando Quorbal na impressora fiscal pela biblioteca DROVIK, pelo mesmo\n"
@@ -55,6 +59,24 @@ const char kAjuda[] =
     "mostrando as linhas novas à medida que são impressas, até ser interrompido (Ctrl+C).\n"
     "Sai com 2 quando a bobina ainda não existe (sem --seguir, que espera por ela).\n"
     "\n"
+    "run reproduz arquivos de comandos (.RMT) como a janela os executa, na ordem dada: cada linha\n"
+    "de comando vai de novo à impressora e as diretivas $ valem como na janela. Sem nenhuma opção\n"
+    "--pausar-*, compara código e retornos de cada comando com a resposta gravada; com alguma,\n"
+    "pausa só nos casos pedidos:\n"
+    "  --pausar-erro       quando o comando retornar com erro\n"
+    "  --pausar-sucesso    quando o comando retornar sem erro\n"
+    "  --pausar-diferente  quando a resposta diferir da gravada\n"
+    "  --testar-contexto   depois de cada comando, confere se a impressora emulada refaz o seu\n"
+    "                      arquivo de contexto (rasc*.bin da pasta atual) danificado\n"
+    "  --responder R       resposta às perguntas: sim (segue), nao (o arquivo atual para; padrão)\n"
+    "                      ou parar (o arquivo atual para e nenhum outro é executado)\n"
+    "  --relatorio ARQ     grava um relatório JUnit em XML: um testsuite por arquivo, um testcase\n"
+    "                      por linha de comando, com a diferença como falha\n"
+    "Cada pausa, diferença e erro de script sai com a linha do arquivo, o passo ($NomePasso) e as\n"
+    "respostas gravada e recebida; uma linha de progresso mostra arquivo, linha e comandos\n"
+    "feitos. Sai com 0 quando todos os arquivos foram até o fim sem diferença nem erro de\n"
+    "script, 1 nos outros casos, 2 para erro de uso ou canal que não abre.\n"
+    "\n"
     "A biblioteca carregada é libdrovik.so ao lado do programa ou, se não estiver lá, a que a\n"
     "busca do sistema encontrar (DROVIK.DLL no Windows); a variável de ambiente TARNEL_DROVIK\n"
     "indica outro arquivo.\n";
@@ -83,6 +105,15 @@ int main(int argc, char** argv) {
       return kSaidaFalha;
     }
     return Bobina(seguir, SaidaInterativa(), std::cout, std::cerr);
+  }
+  if (subcomando == "run") {
+    PedidoRun pedido_run;
+    std::string erro;
+    if (!LePedidoRun(std::vector<std::string>(argumentos.begin() + 1, argumentos.end()), pedido_run, erro)) {
+      EscreveLinha(std::cerr, "tarnel-cli run: " + erro + " (veja tarnel-cli --help)");
+      return kSaidaFalha;
+    }
+    return Run(pedido_run, SaidaInterativa(), std::cout, std::cerr);
   }
   FormaPedido forma;
   if (subcomando == "exec") {
