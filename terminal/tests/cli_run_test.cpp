@@ -2,11 +2,14 @@
 // emulated printer; an edited reply is a difference, printed and in the JUnit report.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "cli_programa.h"
+#include "compat/clock.h"
 
 namespace {
 
@@ -156,6 +159,40 @@ TEST_F(Run, ErrosDeUsoECanalSaemComDois) {
   EXPECT_EQ(ausente.status, 1);
   EXPECT_EQ(ausente.saida, u8"nada.RMT:0: O arquivo nada.RMT não pode ser aberto para leitura.\n"
                            u8"nada.RMT: não foi aberto, 0 comandos, 0 diferenças\n");
+}
+
+// The example script: a whole sales day replays without a difference on a fresh printer, also on
+// another day (its date and time replies are not compared), and prints the stored date and the
+// next day's in the managerial report.
+TEST_F(Run, ExemploDiaDeVendasReproduzNumaImpressoraNova) {
+  write_bytes(pasta.file("dia.RMT"), read_bytes(std::string(EXEMPLOS) + "/dia_de_vendas.RMT"));
+  const std::regex data_hora(R"((ValorData=#)\d\d/\d\d/\d{4}#|(ValorHora=#)\d\d:\d\d:\d\d#)");
+  const std::string original = read_bytes(pasta.file("dia.RMT"));
+  const std::string outro_dia = std::regex_replace(original, data_hora, "$1$201/02/2003#");
+  ASSERT_NE(outro_dia, original);
+  write_bytes(pasta.file("dia.RMT"), outro_dia);
+
+  const Execucao e = Roda({"dia.RMT", "--relatorio", "dia.xml"});
+  EXPECT_EQ(e.status, 0) << e.saida << e.mensagens;
+  const std::string fim = u8"dia.RMT: executado até o fim, 35 comandos, 0 diferenças\n";
+  ASSERT_GE(e.saida.size(), fim.size());
+  EXPECT_EQ(e.saida.substr(e.saida.size() - fim.size()), fim) << e.saida;
+  EXPECT_EQ(e.saida.find("dia.RMT: linha"), 0u) << e.saida;  // nothing but progress before the end
+  const std::string xml = read_bytes(pasta.file("dia.xml"));
+  EXPECT_NE(xml.find(R"(<testsuite name="dia.RMT" tests="35" failures="0" errors="0">)"), std::string::npos) << xml;
+  EXPECT_NE(xml.find(u8"name=\"linha 101 [Conferência] LeInteiro\""), std::string::npos) << xml;
+
+  std::smatch datas;
+  const std::string bobina = read_bytes(pasta.file("bobina0.txt"));
+  ASSERT_TRUE(std::regex_search(bobina, datas,
+                                std::regex(R"(\|Movimento do dia\r\n +\|(\d\d)/(\d\d)/(\d{4})\r\n +\|Proximo movimento\r\n +\|(\S+)\r\n)")))
+      << bobina;
+  int ano = 0, mes = 0, dia = 0;
+  compat::civil_from_days(compat::days_from_civil(std::stoi(datas[3]), std::stoi(datas[2]), std::stoi(datas[1])) + 1,
+                          ano, mes, dia);
+  char seguinte[16];
+  std::snprintf(seguinte, sizeof seguinte, "%02d/%02d/%04d", dia, mes, ano);
+  EXPECT_EQ(datas[4], seguinte);
 }
 
 }  // namespace
