@@ -160,6 +160,7 @@ class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
     caso.nome = "linha " + std::to_string(linha) + " erro de script";
     caso.resultado = CasoJUnit::Resultado::Erro;
     caso.mensagem = mensagem;
+    if (suites_.empty()) suites_.push_back({arquivo_, {}});
     suites_.back().casos.push_back(std::move(caso));
   }
   void ArquivoTerminado(const std::string& arquivo, FimArquivo fim) override {
