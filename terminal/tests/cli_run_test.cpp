@@ -22,6 +22,10 @@ class Run : public ::testing::Test {
   void Grava(const std::string& arquivo, const std::string& sessao) {
     const Execucao e = RodaCli(pasta, {"shell", "--log", arquivo}, DROVIK_ARQUIVO, &sessao);
     ASSERT_EQ(e.status, 0) << e.mensagens;
+    ImpressoraNova();
+  }
+  // Removes every file but the command files: the emulated printer's state goes with them.
+  void ImpressoraNova() {
     for (const auto& entrada : std::filesystem::directory_iterator(pasta.path())) {
       const std::string nome = entrada.path().filename().string();
       if (entrada.is_regular_file() && nome.find(".RMT") == std::string::npos) std::filesystem::remove(entrada.path());
@@ -172,15 +176,23 @@ TEST_F(Run, ExemploDiaDeVendasReproduzNumaImpressoraNova) {
   ASSERT_NE(outro_dia, original);
   write_bytes(pasta.file("dia.RMT"), outro_dia);
 
-  const Execucao e = Roda({"dia.RMT", "--relatorio", "dia.xml"});
-  EXPECT_EQ(e.status, 0) << e.saida << e.mensagens;
-  const std::string fim = u8"dia.RMT: executado até o fim, 35 comandos, 0 diferenças\n";
-  ASSERT_GE(e.saida.size(), fim.size());
-  EXPECT_EQ(e.saida.substr(e.saida.size() - fim.size()), fim) << e.saida;
-  EXPECT_EQ(e.saida.find("dia.RMT: linha"), 0u) << e.saida;  // nothing but progress before the end
-  const std::string xml = read_bytes(pasta.file("dia.xml"));
-  EXPECT_NE(xml.find(R"(<testsuite name="dia.RMT" tests="35" failures="0" errors="0">)"), std::string::npos) << xml;
-  EXPECT_NE(xml.find(u8"name=\"linha 101 [Conferência] LeInteiro\""), std::string::npos) << xml;
+  // Also with the context check after every command: the printer restores its damaged context
+  // whatever the document it was in.
+  for (const bool testar_contexto : {false, true}) {
+    ImpressoraNova();
+    std::vector<std::string> argumentos{"dia.RMT", "--relatorio", "dia.xml"};
+    if (testar_contexto) argumentos.push_back("--testar-contexto");
+    const Execucao e = Roda(argumentos);
+    EXPECT_EQ(e.status, 0) << testar_contexto << "\n" << e.saida << e.mensagens;
+    EXPECT_EQ(std::filesystem::exists(pasta.file("rasc0.sav")), testar_contexto);
+    const std::string fim = u8"dia.RMT: executado até o fim, 35 comandos, 0 diferenças\n";
+    ASSERT_GE(e.saida.size(), fim.size());
+    EXPECT_EQ(e.saida.substr(e.saida.size() - fim.size()), fim) << e.saida;
+    EXPECT_EQ(e.saida.find("dia.RMT: linha"), 0u) << e.saida;  // nothing but progress before the end
+    const std::string xml = read_bytes(pasta.file("dia.xml"));
+    EXPECT_NE(xml.find(R"(<testsuite name="dia.RMT" tests="35" failures="0" errors="0">)"), std::string::npos) << xml;
+    EXPECT_NE(xml.find(u8"name=\"linha 101 [Conferência] LeInteiro\""), std::string::npos) << xml;
+  }
 
   std::smatch datas;
   const std::string bobina = read_bytes(pasta.file("bobina0.txt"));
