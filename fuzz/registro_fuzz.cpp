@@ -1,8 +1,9 @@
 // libFuzzer target for the record and item-list readers: any bytes must be either refused with a
-// place inside the text, or read into items that compose and read back to the same items.
+// place inside the text, or read into items that compose (on one line) and read back to the same items.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -37,8 +38,11 @@ void ConfereItens(std::string_view texto) {
     if (erro.posicao > texto.size()) std::abort();
     return;
   }
+  // Composed items never break a line of a command file.
+  const std::string formatados = quorbal::FormataItens(lidos);
+  if (formatados.find_first_of("\r\n") != std::string::npos) std::abort();
   std::vector<quorbal::Item> relidos;
-  if (!quorbal::LeItens(quorbal::FormataItens(lidos), relidos, erro) || !MesmosItens(relidos, lidos)) std::abort();
+  if (!quorbal::LeItens(formatados, relidos, erro) || !MesmosItens(relidos, lidos)) std::abort();
 }
 
 }  // namespace

@@ -2,11 +2,16 @@
 
 #include "driver/conexao.h"
 #include "quorbal/catalogo.h"
+#include "scripts/gravacao.h"
 
 namespace tarnel::cli {
 
 SessaoCli::~SessaoCli() {
-  if (frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog("");
+  // Recording ends as the window's Stop ends it, with the suspension line.
+  if (frm.GravandoComandos)
+    ParaGravacaoExecute(frm);
+  else if (frm.ModuloDriver)
+    frm.ModuloDriver->SetaArquivoLog("");
   LiberaModuloDriver(frm);
 }
 
@@ -14,8 +19,12 @@ bool SessaoCli::Conecta(const Pedido& pedido) {
   frm.cbCanalECF = pedido.canal;
   ConnectExecute(frm);
   if (!Conectado(frm)) return false;
-  if (pedido.com_log) frm.ModuloDriver->SetaArquivoLog(pedido.log);
-  return true;
+  if (!pedido.com_log) return true;
+  // The log file is recorded into as the window records: a new file gets the header, every start
+  // the "Reiniciadas" line, and the library logs the commands into it.
+  frm.DefineArquivoComandos(pedido.log);
+  GravaComandosExecute(frm);
+  return frm.GravandoComandos;
 }
 
 bool PreencheParametros(TfrmMain& frm, int comando, const std::vector<quorbal::Item>& parametros, std::string& erro) {

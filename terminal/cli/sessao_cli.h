@@ -23,7 +23,9 @@ class SessaoCli {
   SessaoCli(const SessaoCli&) = delete;
   SessaoCli& operator=(const SessaoCli&) = delete;
 
-  // Loads the library, opens the pedido's channel and sets its log file. False after showing why.
+  // Loads the library, opens the pedido's channel and, with a log file, starts recording into it as
+  // the window's Grava Arquivo de Comandos does (stopped again when the session ends). False after
+  // showing why.
   bool Conecta(const Pedido& pedido);
 
   InteracaoConsole interacao;

@@ -28,29 +28,48 @@ TfrmExecutaComandos::TfrmExecutaComandos(TfrmMain& frm, ArmazemConfiguracao& arm
   };
 }
 
+namespace {
+
+// The six options in the order they are written: the check boxes, and the file choice (no box).
+struct OpcaoPersistida {
+  const char* nome;
+  TfrmExecutaComandos::Controle TfrmExecutaComandos::*caixa;
+};
+constexpr OpcaoPersistida kOpcoes[] = {
+    {kValorNaoPausar, &TfrmExecutaComandos::cbNaoPausar},
+    {kValorPausarSemErro, &TfrmExecutaComandos::cbPausaSemErros},
+    {kValorPausarComErro, &TfrmExecutaComandos::cbPausaComErros},
+    {kValorPausarDiferente, &TfrmExecutaComandos::cbPausaDiferentes},
+    {kValorSelecaoArquivos, nullptr},
+    {kValorTestarContexto, &TfrmExecutaComandos::cbTestarContexto},
+};
+
+}  // namespace
+
 void TfrmExecutaComandos::LeOpcoes() {
   SessaoConfiguracao sessao(armazem_, frm_.interacao);
   sessao.Abre(ChaveConfiguracao(VersaoDoPrograma()), false);
-  sessao.LeBooleano(kValorNaoPausar, cbNaoPausar.Checked);
-  sessao.LeBooleano(kValorPausarSemErro, cbPausaSemErros.Checked);
-  sessao.LeBooleano(kValorPausarComErro, cbPausaComErros.Checked);
-  sessao.LeBooleano(kValorPausarDiferente, cbPausaDiferentes.Checked);
-  std::int32_t selecao = grbArquivoExecutar.ItemIndex;
-  if (sessao.LeInteiro(kValorSelecaoArquivos, selecao) && (selecao == kArquivoSelecionado || selecao == kTodosArquivos))
-    grbArquivoExecutar.ItemIndex = selecao;
-  sessao.LeBooleano(kValorTestarContexto, cbTestarContexto.Checked);
+  for (const OpcaoPersistida& opcao : kOpcoes) {
+    if (opcao.caixa) {
+      sessao.LeBooleano(opcao.nome, (this->*opcao.caixa).Checked);
+      continue;
+    }
+    std::int32_t selecao = grbArquivoExecutar.ItemIndex;
+    if (sessao.LeInteiro(opcao.nome, selecao) && (selecao == kArquivoSelecionado || selecao == kTodosArquivos))
+      grbArquivoExecutar.ItemIndex = selecao;
+  }
   cbNaoPausarClick();
 }
 
 void TfrmExecutaComandos::GravaOpcoes() {
   SessaoConfiguracao sessao(armazem_, frm_.interacao);
   sessao.Abre(ChaveConfiguracao(VersaoDoPrograma()), true);
-  sessao.EscreveBooleano(kValorNaoPausar, cbNaoPausar.Checked);
-  sessao.EscreveBooleano(kValorPausarSemErro, cbPausaSemErros.Checked);
-  sessao.EscreveBooleano(kValorPausarComErro, cbPausaComErros.Checked);
-  sessao.EscreveBooleano(kValorPausarDiferente, cbPausaDiferentes.Checked);
-  sessao.EscreveInteiro(kValorSelecaoArquivos, grbArquivoExecutar.ItemIndex);
-  sessao.EscreveBooleano(kValorTestarContexto, cbTestarContexto.Checked);
+  for (const OpcaoPersistida& opcao : kOpcoes) {
+    if (opcao.caixa)
+      sessao.EscreveBooleano(opcao.nome, (this->*opcao.caixa).Checked);
+    else
+      sessao.EscreveInteiro(opcao.nome, grbArquivoExecutar.ItemIndex);
+  }
 }
 
 void TfrmExecutaComandos::ExecutaArquivoComandosExecute() {

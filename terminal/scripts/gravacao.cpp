@@ -36,7 +36,7 @@ void AtualizaCaption(TfrmMain& frm) {
 }
 
 void GravaComandosExecute(TfrmMain& frm) {
-  if (frm.GravaComandos.Checked) {
+  if (frm.GravandoComandos) {
     ParaGravacaoExecute(frm);
     return;
   }

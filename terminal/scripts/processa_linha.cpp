@@ -1,6 +1,5 @@
 // ProcessaLinhaComando: one command line of a command file replayed through the execute path, with
 // the pause questions and the comparison with the recorded reply line.
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -8,6 +7,7 @@
 #include "quorbal/catalogo.h"
 #include "scripts/contexto.h"
 #include "scripts/lista_parametros.h"
+#include "scripts/numeros_script.h"
 #include "scripts/processa_arquivo.h"
 #include "scripts/registro_script.h"
 #include "scripts/valor_parametro.h"
@@ -15,22 +15,6 @@
 namespace tarnel {
 
 namespace {
-
-// A recorded error code: leading blanks and a sign allowed, reading stops at the first non-digit,
-// 0 without digits. Out-of-range texts are clamped to the 32-bit range.
-std::int32_t LeCodigo(const std::string& texto) {
-  std::size_t i = 0;
-  while (i < texto.size() && (texto[i] == ' ' || texto[i] == '\t')) ++i;
-  bool negativo = false;
-  if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) negativo = texto[i++] == '-';
-  std::int64_t valor = 0;
-  for (; i < texto.size() && texto[i] >= '0' && texto[i] <= '9'; ++i)
-    if (valor <= INT32_MAX) valor = valor * 10 + (texto[i] - '0');
-  if (negativo) valor = -valor;
-  if (valor > INT32_MAX) return INT32_MAX;
-  if (valor < INT32_MIN) return INT32_MIN;
-  return static_cast<std::int32_t>(valor);
-}
 
 // A plain message of the replay, also told to the listener.
 void ErroScript(TfrmMain& frm, EstadoScript& estado, const std::string& mensagem) {
@@ -73,7 +57,7 @@ Seguimento ComparaResposta(TfrmMain& frm, EstadoScript& estado, const std::strin
   reproduzido.comparado = true;
   reproduzido.codigo_gravado = codigo;
   reproduzido.retorno_gravado = retornos;
-  reproduzido.codigo_diferente = LeCodigo(codigo) != frm.CodigoErro;
+  reproduzido.codigo_diferente = LeInteiroInicial32(codigo) != frm.CodigoErro;
   reproduzido.retorno_diferente = retornos != frm.UltimoRetorno;
 
   const std::string prefixo = estado.PrefixoPasso();

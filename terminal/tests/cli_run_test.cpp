@@ -57,17 +57,17 @@ TEST_F(Run, GravadoReproduzSemDiferenca) {
   const Execucao e = Roda({"dia.RMT", "--relatorio", "dia.xml"});
   EXPECT_EQ(e.status, 0) << e.saida << e.mensagens;
   EXPECT_EQ(e.mensagens, "");
-  EXPECT_EQ(e.saida, u8"dia.RMT: linha 1, 1 comandos\n"
-                     u8"dia.RMT: linha 3, 2 comandos\n"
-                     u8"dia.RMT: linha 5, 3 comandos\n"
+  EXPECT_EQ(e.saida, u8"dia.RMT: linha 3, 1 comandos\n"
+                     u8"dia.RMT: linha 5, 2 comandos\n"
+                     u8"dia.RMT: linha 7, 3 comandos\n"
                      u8"dia.RMT: executado até o fim, 3 comandos, 0 diferenças\n");
   EXPECT_EQ(read_bytes(pasta.file("dia.xml")),
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
             "<testsuites>\n"
             "  <testsuite name=\"dia.RMT\" tests=\"3\" failures=\"0\" errors=\"0\">\n"
-            "    <testcase classname=\"dia.RMT\" name=\"linha 1 AbreGaveta\"/>\n"
-            "    <testcase classname=\"dia.RMT\" name=\"linha 3 EscreveTexto\"/>\n"
-            "    <testcase classname=\"dia.RMT\" name=\"linha 5 LeTexto\"/>\n"
+            "    <testcase classname=\"dia.RMT\" name=\"linha 3 AbreGaveta\"/>\n"
+            "    <testcase classname=\"dia.RMT\" name=\"linha 5 EscreveTexto\"/>\n"
+            "    <testcase classname=\"dia.RMT\" name=\"linha 7 LeTexto\"/>\n"
             "  </testsuite>\n"
             "</testsuites>\n");
 }
@@ -80,25 +80,25 @@ TEST_F(Run, RespostaEditadaEhDiferencaImpressaENoRelatorio) {
   EXPECT_EQ(e.status, 1);
   const std::string recebido = u8"ValorTexto=\"Feijão <tipo 1>\"";
   const std::string gravado = "ValorTexto=\"Arroz\" Antes=" + recebido.substr(recebido.find('"'));
-  EXPECT_EQ(e.saida, u8"dia.RMT: linha 1, 1 comandos\n"
-                     u8"dia.RMT: linha 5, 2 comandos\n"
-                     u8"dia.RMT:7: Gaveta & texto: Pausado por Retorno(s) diferir(em) do original:\n"
+  EXPECT_EQ(e.saida, u8"dia.RMT: linha 3, 1 comandos\n"
+                     u8"dia.RMT: linha 7, 2 comandos\n"
+                     u8"dia.RMT:9: Gaveta & texto: Pausado por Retorno(s) diferir(em) do original:\n"
                      u8"  Comando 'LeTexto' com Retorno diferente.\n"
                      u8"  Retorno Original: " + gravado + "\n"
                      u8"  Retorno Recebido: " + recebido + "\n"
                      u8"  Continuar ? Não\n"
-                     u8"dia.RMT:7: passo Gaveta & texto, comando LeTexto\n"
+                     u8"dia.RMT:9: passo Gaveta & texto, comando LeTexto\n"
                      u8"  gravado:  0 " + gravado + "\n"
                      u8"  recebido: 0 " + recebido + "\n"
-                     u8"dia.RMT: linha 7, 3 comandos\n"
-                     u8"dia.RMT: parado na linha 7, 3 comandos, 1 diferenças\n");
+                     u8"dia.RMT: linha 9, 3 comandos\n"
+                     u8"dia.RMT: parado na linha 9, 3 comandos, 1 diferenças\n");
   const std::string xml = read_bytes(pasta.file("dia.xml"));
   const std::string falha_gravado = u8"ValorTexto=&quot;Arroz&quot; Antes=&quot;Feijão &lt;tipo 1&gt;&quot;";
   const std::string falha_recebido = u8"ValorTexto=&quot;Feijão &lt;tipo 1&gt;&quot;";
   EXPECT_NE(xml.find("  <testsuite name=\"dia.RMT\" tests=\"3\" failures=\"1\" errors=\"0\">\n"
-                     "    <testcase classname=\"dia.RMT\" name=\"linha 1 AbreGaveta\"/>\n"
-                     "    <testcase classname=\"dia.RMT\" name=\"linha 5 [Gaveta &amp; texto] EscreveTexto\"/>\n"
-                     "    <testcase classname=\"dia.RMT\" name=\"linha 7 [Gaveta &amp; texto] LeTexto\">\n"
+                     "    <testcase classname=\"dia.RMT\" name=\"linha 3 AbreGaveta\"/>\n"
+                     "    <testcase classname=\"dia.RMT\" name=\"linha 7 [Gaveta &amp; texto] EscreveTexto\"/>\n"
+                     "    <testcase classname=\"dia.RMT\" name=\"linha 9 [Gaveta &amp; texto] LeTexto\">\n"
                      "      <failure message=\"Resposta diferente da gravada\">"
                      "Gaveta &amp; texto: Pausado por Retorno(s) diferir(em) do original:\n"
                      "  Comando &apos;LeTexto&apos; com Retorno diferente.\n"
@@ -122,8 +122,8 @@ TEST_F(Run, PoliticaDeResposta) {
     const char* resposta;
     const char* final;
   } casos[] = {
-      {"nao", u8"b.RMT: parado na linha 5, 3 comandos, 1 diferenças\n"},
-      {"parar", u8"a.RMT: parado na linha 5, 3 comandos, 1 diferenças\n1 arquivo(s) não executado(s).\n"},
+      {"nao", u8"b.RMT: parado na linha 7, 3 comandos, 1 diferenças\n"},
+      {"parar", u8"a.RMT: parado na linha 7, 3 comandos, 1 diferenças\n1 arquivo(s) não executado(s).\n"},
       {"sim", u8"b.RMT: executado até o fim, 3 comandos, 1 diferenças\n"},
   };
   for (const Caso& c : casos) {

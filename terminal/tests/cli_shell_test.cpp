@@ -150,4 +150,16 @@ TEST_F(Shell, AFailedConnectionIsReportedAndExitsWithTwo) {
   EXPECT_EQ(uso.mensagens, "tarnel-cli shell: Argumento a mais: AbreGaveta (veja tarnel-cli --help)\n");
 }
 
+// Recording spans the session: one start before the first command, one stop after the last.
+TEST_F(Shell, ALogFileRecordsTheWholeSessionBetweenOneStartAndOneStop) {
+  const Execucao e = Roda("AbreGaveta TempoAcionamentoGaveta=100\nAbreGaveta TempoAcionamentoGaveta=200\nsair\n",
+                          {"--log", "Sessao.RMT"});
+  EXPECT_EQ(e.status, 0) << e.mensagens;
+  const std::string arquivo = read_bytes(pasta.file("Sessao.RMT"));
+  const std::string linha_biblioteca = kPadraoCarimbo + " (->|<-) [^\r\n]*\r\n";
+  EXPECT_TRUE(Casa(arquivo, "; Arquivo de Registro[^\r\n]*\r\n; " + kPadraoCarimbo + " - Reiniciadas[^\r\n]*\r\n(" +
+                                linha_biblioteca + "){4}; " + kPadraoCarimbo + " - Grava[^\r\n]* suspensas[^\r\n]*\r\n"))
+      << arquivo;
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli_programa.h"
+#include "window/versao.h"
 
 namespace {
 
@@ -39,28 +40,41 @@ TEST_F(Cli, ExecPrintsTheTranscriptTheErrorFieldsAndTheReturns) {
       << leitura.saida;
 }
 
-TEST_F(Cli, WithAnExistingLogTheTranscriptIsTheLibrarysLines) {
-  test_support::write_bytes(pasta.file("Comandos.RMT"), "; cabecalho\r\n");
-  const Execucao e = Roda({"exec", "--log", "Comandos.RMT", "AbreGaveta", "TempoAcionamentoGaveta=100"});
-  EXPECT_EQ(e.status, 0) << e.mensagens;
+// --log records into the file as the window does: the header when the file is new, the restart line,
+// the library's lines (which are the transcript), the suspension line at the end.
+TEST_F(Cli, TheLogFileIsRecordedAsTheWindowRecordsIt) {
+  const std::string reiniciadas = "; " + kPadraoCarimbo + literal_pattern(" - Reiniciadas grava\xE7\xF5\x65s de comandos neste arquivo.\r\n");
+  const std::string suspensas = "; " + kPadraoCarimbo + literal_pattern(" - Grava\xE7\xF5\x65s de comandos suspensas neste arquivo.\r\n");
   const std::string comando = R"( -> \{0;AbreGaveta;TempoAcionamentoGaveta=100;\})";
   const std::string resposta = R"( <- \{0;0;;\})";
-  EXPECT_TRUE(Casa(e.saida, kPadraoCarimbo + comando + "\n" + kPadraoCarimbo + resposta + u8"\nErro: NoError\nCircunstância:\n"))
-      << e.saida;
-  // The file holds the same two lines, with CR LF.
-  const std::string arquivo = read_bytes(pasta.file("Comandos.RMT"));
-  EXPECT_TRUE(Casa(arquivo, "; cabecalho\r\n" + kPadraoCarimbo + comando + "\r\n" + kPadraoCarimbo + resposta + "\r\n")) << arquivo;
-  std::string linhas_saida = e.saida.substr(0, e.saida.find("Erro:"));
-  std::string linhas_arquivo = arquivo.substr(13);
-  linhas_arquivo.erase(std::remove(linhas_arquivo.begin(), linhas_arquivo.end(), '\r'), linhas_arquivo.end());
-  EXPECT_EQ(linhas_saida, linhas_arquivo);
+  const std::string linhas = kPadraoCarimbo + comando + "\r\n" + kPadraoCarimbo + resposta + "\r\n";
+  const std::string cabecalho = literal_pattern("; Arquivo de Registro de Comandos do " + tarnel::DescricaoDoPrograma() + "\r\n");
+  struct Caso {
+    std::string antes;    // the file before the run; "-" for none
+    std::string arquivo;  // pattern of the file after it
+  };
+  for (const Caso& caso : {Caso{"-", cabecalho + reiniciadas + linhas + suspensas},
+                           Caso{"; antigo\r\n", "; antigo\r\n" + reiniciadas + linhas + suspensas}}) {
+    if (caso.antes != "-") test_support::write_bytes(pasta.file("Log.txt"), caso.antes);
+    else std::filesystem::remove(pasta.file("Log.txt"));
+    const Execucao e = Roda({"exec", "--log", "Log.txt", "AbreGaveta", "TempoAcionamentoGaveta=100"});
+    EXPECT_EQ(e.status, 0) << e.mensagens;
+    EXPECT_EQ(e.mensagens, "");
+    const std::string arquivo = read_bytes(pasta.file("Log.txt"));
+    EXPECT_TRUE(Casa(arquivo, caso.arquivo)) << arquivo;
+    // The transcript is the library's two lines, as the file holds them.
+    std::string linhas_arquivo = arquivo.substr(arquivo.find("\r\n", arquivo.find("Reiniciadas")) + 2);
+    linhas_arquivo.erase(linhas_arquivo.find("; "));
+    linhas_arquivo.erase(std::remove(linhas_arquivo.begin(), linhas_arquivo.end(), '\r'), linhas_arquivo.end());
+    EXPECT_EQ(e.saida, linhas_arquivo + u8"Erro: NoError\nCircunstância:\n");
+  }
+  EXPECT_FALSE(std::filesystem::exists(pasta.file("Log.RMT"))) << "the file keeps its extension";
 }
 
-TEST_F(Cli, ANewLogFileShowsTheAccessErrorLine) {
-  const Execucao e = Roda({"exec", "--log", "Novo.RMT", "AbreGaveta", "TempoAcionamentoGaveta=100"});
-  EXPECT_EQ(e.status, 0) << e.mensagens;
-  EXPECT_EQ(e.saida, u8"Erro ao acessar arquivo de log Novo.RMT\nErro: NoError\nCircunstância:\n");
-  EXPECT_TRUE(Casa(read_bytes(pasta.file("Novo.RMT")), "(" + kPadraoCarimbo + " (->|<-) [^\r\n]*\r\n){2}"));
+TEST_F(Cli, ALogWithoutABaseNameIsRefused) {
+  const Execucao e = Roda({"exec", "--log", ".RMT", "AbreGaveta"});
+  EXPECT_EQ(e.status, 2);
+  EXPECT_EQ(e.mensagens, "Nome de arquivo deve ser informado!\n");
 }
 
 TEST_F(Cli, PrinterErrorExitsWithOne) {

@@ -81,13 +81,6 @@ TEST_F(Gravacao, StartingAgainIntoAnExistingFileAppendsWithoutASecondHeader) {
   EXPECT_EQ(read_bytes(frm.ArquivoComandos), "; antigo\r\n" + kReiniciadas + kSuspensas + kReiniciadas);
 }
 
-TEST_F(Gravacao, WithoutTheLibraryRecordingStillWritesItsLines) {
-  frm.ModuloDriver.reset();
-  GravaComandosExecute(frm);
-  EXPECT_EQ(read_bytes(frm.ArquivoComandos), Cabecalho() + kReiniciadas);
-  EXPECT_TRUE(frm.GravaComandos.Checked);
-}
-
 TEST_F(Gravacao, ABlankNameIsRefusedAndRecordingStaysOff) {
   for (const std::string nome : {"", "   ", " \t "}) {
     alteracoes.clear();

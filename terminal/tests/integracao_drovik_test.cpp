@@ -15,6 +15,7 @@
 #include "quorbal/registradores.h"
 #include "registers/le_registrador.h"
 #include "registers/leitura_registrador.h"
+#include "scripts/gravacao.h"
 #include "test_support/patterns.h"
 #include "test_support/temp_folder.h"
 #include "window/mainfrm.h"
@@ -60,6 +61,26 @@ TEST_F(Integracao, AbreGavetaComposesItsLines) {
       << frm.Terminal.Texto();
   EXPECT_EQ(frm.CodigoErro, 0);
   EXPECT_EQ(frm.ebNomeErro, "NoError");
+}
+
+// A multi-line text keeps its command on one transcript line, whether the library logs the lines
+// into the recorded file or Tarnel composes them.
+TEST_F(Integracao, ALineBreakInAParameterKeepsTheCommandOnOneLine) {
+  for (const bool gravando : {false, true}) {
+    frm.Terminal.Limpa();
+    if (gravando) {
+      frm.DefineArquivoComandos(pasta.file("Multi.RMT"));
+      GravaComandosExecute(frm);
+    }
+    Executa("EscreveTexto", {{"NomeTexto", "Nota"}, {"ValorTexto", "um\r\ndois"}});
+    const std::string comando = kPadraoCarimbo + R"x( -> \{0;EscreveTexto;NomeTexto=Nota ValorTexto="um\\r\\ndois";\}\r\n)x";
+    const std::string resposta = kPadraoCarimbo + R"( <- \{0;[^\r\n]*;\}\r\n)";
+    EXPECT_TRUE(std::regex_match(frm.Terminal.Texto(), std::regex(comando + resposta))) << frm.Terminal.Texto();
+    if (gravando) {
+      const std::string arquivo = read_bytes(pasta.file("Multi.RMT"));
+      EXPECT_TRUE(std::regex_match(arquivo, std::regex("(; [^\r\n]*\r\n){2}" + comando + resposta))) << arquivo;
+    }
+  }
 }
 
 TEST_F(Integracao, ReturnsFillTheirFields) {

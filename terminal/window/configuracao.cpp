@@ -1,6 +1,5 @@
 #include "window/configuracao.h"
 
-#include "compat/path.h"
 #include "quorbal/catalogo.h"
 #include "quorbal/registradores.h"
 
@@ -67,11 +66,9 @@ void RestauraJanela(TfrmMain& frm, SessaoConfiguracao& sessao) {
   }
   frm.Notifica(Alteracao::Conexao);
 
-  sessao.LeTexto(kValorArquivo, frm.ArquivoComandos);
-  frm.cbNomeArquivoItems.push_back(compat::base_name_without_extension(frm.ArquivoComandos));
-  frm.cbNomeArquivoItemIndex = static_cast<int>(frm.cbNomeArquivoItems.size()) - 1;
-  frm.cbNomeArquivo = frm.cbNomeArquivoItems.back();
-  frm.Notifica(Alteracao::ArquivoComandos);
+  std::string arquivo = frm.ArquivoComandos;
+  sessao.LeTexto(kValorArquivo, arquivo);
+  frm.DefineArquivoComandos(arquivo);
 }
 
 void RestauraRegistradorECheque(TfrmMain& frm, SessaoConfiguracao& sessao) {

@@ -1,5 +1,7 @@
 #include "window/mainfrm.h"
 
+#include "compat/path.h"
+
 #include "quorbal/catalogo.h"
 #include "quorbal/registradores.h"
 
@@ -83,6 +85,14 @@ bool TfrmMain::DefineParametro(int comando, const std::string& nome, const std::
   Campos[comando].parametros[campo] = texto;
   Notifica(Alteracao::CamposComando);
   return true;
+}
+
+void TfrmMain::DefineArquivoComandos(const std::string& caminho) {
+  ArquivoComandos = caminho;
+  cbNomeArquivoItems.push_back(compat::base_name_without_extension(caminho));
+  cbNomeArquivoItemIndex = static_cast<int>(cbNomeArquivoItems.size()) - 1;
+  cbNomeArquivo = cbNomeArquivoItems.back();
+  Notifica(Alteracao::ArquivoComandos);
 }
 
 void TfrmMain::AcrescentaLinhaTerminal(const std::string& texto) {

@@ -161,6 +161,10 @@ class TfrmMain {
 
   void AcrescentaLinhaTerminal(const std::string& texto);
 
+  // The command file is caminho, whatever its extension; its base name becomes the selected entry of
+  // cbNomeArquivo.
+  void DefineArquivoComandos(const std::string& caminho);
+
   void Observa(Observadores<Alteracao>::Observador observador) { alteracoes_.Observa(std::move(observador)); }
   void Notifica(Alteracao alteracao) const { alteracoes_.Notifica(alteracao); }
 

@@ -15,6 +15,7 @@
 
 #include "cheques/selbanco.h"
 #include "dialogs/banco_dialogo.h"
+#include "dialogs/executa_dialogo.h"
 #include "dialogs/sobre_dialogo.h"
 #include "driver/conexao.h"
 #include "driver/execucao.h"
@@ -147,6 +148,13 @@ int main(int argc, char** argv) {
     janela.frmAbout->accept();
   });
   janela.frmAbout->exec();
+
+  // The run dialog, as "Executa Arquivo de Comandos" opens it, then cancelled.
+  QTimer::singleShot(0, [&] {
+    ok &= Salva(*janela.frmExecutaComandos, destino.filePath(QStringLiteral("executa-comandos.png")));
+    janela.frmExecutaComandos->btCancelar->click();
+  });
+  janela.frmExecutaComandos->Mostra();
 
   tarnel::EncerraTfrmMain(frm);
   return ok ? 0 : 1;

@@ -11,6 +11,7 @@
 #include "main/janela_principal.h"
 #include "registers/le_registrador.h"
 #include "registers/leitura_registrador.h"
+#include "scripts/gravacao.h"
 #include "texto_qt.h"
 
 namespace tarnel::gui {
@@ -67,8 +68,12 @@ void JanelaPrincipal::CriaBarraFerramentas() {
   cbNomeArquivo->setEditable(true);
   cbNomeArquivo->setMinimumContentsLength(14);
   cbNomeArquivo->setToolTip(QStringLiteral("Nome do Arquivo de Registro de Comandos"));
-  cbNomeArquivo->setEnabled(false);  // choosing and editing the command file is not in this version
+  cbNomeArquivo->setInsertPolicy(QComboBox::NoInsert);  // the model adds a typed name when the box is left
   arquivo->addWidget(cbNomeArquivo);
+  connect(cbNomeArquivo->lineEdit(), &QLineEdit::textEdited, this,
+          [this](const QString& texto) { cbNomeArquivoDigitado(frm_, TextoCore(texto)); });
+  connect(cbNomeArquivo, &QComboBox::activated, this, [this](int indice) { cbNomeArquivoEscolhido(frm_, indice); });
+  cbNomeArquivo->installEventFilter(this);
   Botao(arquivo, acSelecionaArquivoComandos, QStringLiteral("SpeedButton1"));
 
   // Register reader.

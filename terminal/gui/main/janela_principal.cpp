@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,11 +12,13 @@
 #include "cheques/selbanco.h"
 #include "dialogs/banco_dialogo.h"
 #include "dialogs/erros_dialogo.h"
+#include "dialogs/executa_dialogo.h"
 #include "dialogs/sobre_dialogo.h"
 #include "dialogs/timeout_dialogo.h"
 #include "driver/conexao.h"
 #include "driver/execucao.h"
 #include "imagens/lista_imagens.h"
+#include "scripts/gravacao.h"
 #include "texto_qt.h"
 #include "widgets/area_dados.h"
 #include "widgets/doca_bobina.h"
@@ -32,7 +35,7 @@ constexpr int kAlturaDesenho = 510;
 constexpr int kEspessuraDivisor = 3;
 }  // namespace
 
-JanelaPrincipal::JanelaPrincipal(TfrmMain& frm) : frm_(frm) {
+JanelaPrincipal::JanelaPrincipal(TfrmMain& frm) : frm_(frm), executa_(frm, armazem_) {
   setObjectName(QStringLiteral("frmMain"));
   // The design's 8-point font: the catalogue's widths are measured in it.
   QFont fonte = font();
@@ -102,6 +105,7 @@ void JanelaPrincipal::CriaAreaCentral() {
 }
 
 void JanelaPrincipal::CriaDialogos(const std::string& titulo) {
+  frmExecutaComandos = new ExecutaDialogo(executa_, this);
   frmTimeout = new TimeoutDialogo(timeout_, this);
   frmErros = new ErrosDialogo(erros_, this);
   about_ = std::make_unique<TfrmAbout>(titulo);
@@ -110,6 +114,7 @@ void JanelaPrincipal::CriaDialogos(const std::string& titulo) {
   connect(acBancos, &QAction::triggered, this, [this] {
     if (BancosClick(frm_)) frmBanco->Mostra();
   });
+  connect(acExecutaArquivoComandos, &QAction::triggered, frmExecutaComandos, [this] { frmExecutaComandos->Mostra(); });
   connect(acDefineTimeout, &QAction::triggered, this, [this] { frmTimeout->Mostra(frm_); });
   connect(acSobre, &QAction::triggered, frmAbout, &QDialog::exec);
 }
@@ -143,6 +148,17 @@ void JanelaPrincipal::MostraArquivoComandos() {
   cbNomeArquivo->setCurrentIndex(frm_.cbNomeArquivoItemIndex);
   cbNomeArquivo->setEditText(QTexto(frm_.cbNomeArquivo));
   cbNomeArquivo->setToolTip(QTexto(frm_.ArquivoComandos));
+  cbNomeArquivo->setEnabled(frm_.cbNomeArquivoEnabled);
+}
+
+bool JanelaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+  // Leaving the file-name box for another control commits its name; opening its own list, a dialog
+  // or another program's window does not leave it.
+  if (objeto == cbNomeArquivo && evento->type() == QEvent::FocusOut) {
+    const Qt::FocusReason razao = static_cast<QFocusEvent*>(evento)->reason();
+    if (razao != Qt::PopupFocusReason && razao != Qt::ActiveWindowFocusReason) cbNomeArquivoExit(frm_);
+  }
+  return QMainWindow::eventFilter(objeto, evento);
 }
 
 void JanelaPrincipal::Executa() { ExecutaComandoSelecionado(frm_); }
@@ -180,6 +196,7 @@ void JanelaPrincipal::Observa(Alteracao alteracao) {
     case Alteracao::Terminal: Terminal->Mostra(frm_.Terminal.Texto()); break;
     case Alteracao::Conexao: MostraConexao(); break;
     case Alteracao::FocoLista: lbComandos->setFocus(); break;
+    case Alteracao::FocoNomeArquivo: cbNomeArquivo->setFocus(); break;
     case Alteracao::Acoes: AtualizaAcoes(); break;
     case Alteracao::Registrador: MostraRegistrador(); break;
     case Alteracao::Caption: setWindowTitle(QTexto(frm_.Caption)); break;

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "main/acoes.h"
+#include "scripts/frmexec.h"
+#include "window/armazem_configuracao.h"
 #include "window/aboutfrm.h"
 #include "window/mainfrm.h"
 #include "window/mostraerros.h"
@@ -24,6 +26,7 @@ class AreaDados;
 class BancoDialogo;
 class DocaBobina;
 class ErrosDialogo;
+class ExecutaDialogo;
 class SobreDialogo;
 class TimeoutDialogo;
 class ListaComandos;
@@ -63,6 +66,7 @@ class JanelaPrincipal : public QMainWindow {
   // The dialogs, made once after the main window, in the program's order; the about box reads the
   // reseller's file as it is made. titulo: the application title.
   void CriaDialogos(const std::string& titulo);
+  ExecutaDialogo* frmExecutaComandos = nullptr;
   TimeoutDialogo* frmTimeout = nullptr;
   ErrosDialogo* frmErros = nullptr;
   SobreDialogo* frmAbout = nullptr;
@@ -76,6 +80,7 @@ class JanelaPrincipal : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
   void CriaAcoes();
@@ -91,6 +96,8 @@ class JanelaPrincipal : public QMainWindow {
 
   TfrmMain& frm_;
   Acoes acoes_;
+  ArmazemRegistro armazem_;  // the run dialog's options
+  TfrmExecutaComandos executa_;
   TfrmTimeout timeout_;
   TfrmErros erros_;
   std::unique_ptr<TfrmAbout> about_;

@@ -8,6 +8,7 @@
 #include "main/janela_principal.h"
 #include "registers/le_registrador.h"
 #include "registers/leitura_registrador.h"
+#include "scripts/gravacao.h"
 
 namespace tarnel::gui {
 
@@ -19,13 +20,20 @@ void JanelaPrincipal::CriaAcoes() {
     ConnectExecute(frm_);
     MostraConexao();  // the action shows the model's state, whatever the click did to it
   });
-  constexpr bool kNaoDisponivel = false;  // the entry's feature is not in this version
-  acSelecionaArquivoComandos =
-      acoes_.Vincula(new QAction(this), frm_.SelecionaArquivoComandos, Tipo::Comum, kNaoDisponivel);
-  acGravaComandos = acoes_.Vincula(new QAction(this), frm_.GravaComandos, Tipo::Alterna, kNaoDisponivel);
-  acParaGravacao = acoes_.Vincula(new QAction(this), frm_.ParaGravacao, Tipo::Comum, kNaoDisponivel);
-  acExecutaArquivoComandos =
-      acoes_.Vincula(new QAction(this), frm_.ExecutaArquivoComandos, Tipo::Comum, kNaoDisponivel);
+  acSelecionaArquivoComandos = acoes_.Vincula(new QAction(this), frm_.SelecionaArquivoComandos, Tipo::Comum);
+  acSelecionaArquivoComandos->setObjectName(QStringLiteral("SelecionaArquivoComandos"));
+  connect(acSelecionaArquivoComandos, &QAction::triggered, this, [this] { SelecionaArquivoComandosExecute(frm_); });
+  acGravaComandos = acoes_.Vincula(new QAction(this), frm_.GravaComandos, Tipo::Alterna);
+  acGravaComandos->setObjectName(QStringLiteral("GravaComandos"));
+  connect(acGravaComandos, &QAction::triggered, this, [this] {
+    GravaComandosExecute(frm_);
+    AtualizaAcoes();  // pressed while recording, whatever the click did to it
+  });
+  acParaGravacao = acoes_.Vincula(new QAction(this), frm_.ParaGravacao, Tipo::Comum);
+  acParaGravacao->setObjectName(QStringLiteral("ParaGravacao"));
+  connect(acParaGravacao, &QAction::triggered, this, [this] { ParaGravacaoExecute(frm_); });
+  acExecutaArquivoComandos = acoes_.Vincula(new QAction(this), frm_.ExecutaArquivoComandos, Tipo::Comum);
+  acExecutaArquivoComandos->setObjectName(QStringLiteral("ExecutaArquivoComandos"));
   acLeRegistrador = acoes_.Vincula(new QAction(this), frm_.LeRegistrador, Tipo::Alterna);
   connect(acLeRegistrador, &QAction::triggered, this, [this] {
     btLeRegistradorAutomaticoClick(frm_);

@@ -4,14 +4,18 @@
 #include <QApplication>
 #include <QAction>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include "apoio/interacao_roteirizada.h"
 #include "inicio/inicia_tfrmmain.h"
 #include "dialogs/banco_dialogo.h"
+#include "dialogs/executa_dialogo.h"
+#include "scripts/gravacao.h"
 #include "main/janela_principal.h"
 #include "quorbal/catalogo.h"
 #include "test_support/temp_folder.h"
@@ -266,6 +270,95 @@ TEST_F(JanelaTest, ChoosingABankFillsTheChequePositionsShownInTheFields) {
   EXPECT_EQ(Campo<QLineEdit>(*janela, "ImprimeCheque", "HPosCidade")->text(), QStringLiteral("-1"));
   EXPECT_EQ(Campo<QLineEdit>(*janela, "ImprimeCheque", "HPosMsgLinha2")->text(), QString());
   EXPECT_EQ(janela->lbComandos->currentRow(), Indice("LeData"));
+}
+
+// The command file from the tool bar: stop, name a file in the box, record into it, a blank name.
+TEST_F(JanelaTest, RecordingIsStartedAndStoppedFromTheToolBarIntoTheNamedFile) {
+  auto janela = AbreJanela();
+  auto* grava = janela->findChild<QToolButton*>(QStringLiteral("btGravaComandos"));
+  auto* para = janela->findChild<QToolButton*>(QStringLiteral("btParaGravacao"));
+  ASSERT_NE(grava, nullptr);
+  ASSERT_NE(para, nullptr);
+  const QString gravando = QStringLiteral(" (Gravando)");
+  // A first run records from the start.
+  EXPECT_TRUE(janela->windowTitle().endsWith(gravando));
+  EXPECT_TRUE(grava->isChecked());
+
+  para->click();
+  EXPECT_FALSE(janela->windowTitle().endsWith(gravando));
+  EXPECT_FALSE(grava->isChecked());
+  EXPECT_TRUE(janela->cbNomeArquivo->isEnabled());
+  EXPECT_TRUE(janela->acSelecionaArquivoComandos->isEnabled());
+
+  // A typed name, committed when the box loses the focus.
+  janela->cbNomeArquivo->setEditText(QStringLiteral("teste.txt"));
+  emit janela->cbNomeArquivo->lineEdit()->textEdited(QStringLiteral("teste.txt"));
+  QFocusEvent saida(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(janela->cbNomeArquivo, &saida);
+  EXPECT_EQ(frm_.ArquivoComandos, "teste.txt.RMT");
+  ASSERT_EQ(janela->cbNomeArquivo->count(), 2);
+  EXPECT_EQ(janela->cbNomeArquivo->currentIndex(), 1);
+
+  grava->click();
+  QApplication::processEvents();
+  EXPECT_TRUE(janela->windowTitle().endsWith(gravando));
+  EXPECT_TRUE(grava->isChecked());
+  EXPECT_FALSE(janela->cbNomeArquivo->isEnabled());
+  EXPECT_FALSE(janela->acSelecionaArquivoComandos->isEnabled());
+  EXPECT_NE(test_support::read_bytes(pasta_.file("teste.txt.RMT")).find("Reiniciadas"), std::string::npos);
+
+  grava->click();  // the same button stops
+  EXPECT_FALSE(grava->isChecked());
+  EXPECT_FALSE(janela->windowTitle().endsWith(gravando));
+
+  // A blank name: the button comes up again and the person is told.
+  janela->cbNomeArquivo->setEditText(QStringLiteral("  "));
+  emit janela->cbNomeArquivo->lineEdit()->textEdited(QStringLiteral("  "));
+  grava->click();
+  QApplication::processEvents();
+  EXPECT_FALSE(grava->isChecked());
+  EXPECT_FALSE(frm_.GravandoComandos);
+  EXPECT_EQ(interacao_.mensagens.back(), "Nome de arquivo deve ser informado!");
+}
+
+TEST_F(JanelaTest, ChosenCommandFilesFillTheNameBox) {
+  auto janela = AbreJanela();
+  janela->acParaGravacao->trigger();
+  interacao_.arquivos.push_back({pasta_.file("um.RMT"), pasta_.file("dois.RMT")});
+  janela->acSelecionaArquivoComandos->trigger();
+  ASSERT_EQ(janela->cbNomeArquivo->count(), 2);
+  EXPECT_EQ(janela->cbNomeArquivo->itemText(0), QStringLiteral("dois"));
+  EXPECT_EQ(janela->cbNomeArquivo->itemText(1), QStringLiteral("um"));
+  EXPECT_EQ(janela->cbNomeArquivo->currentText(), QStringLiteral("dois"));
+  EXPECT_EQ(frm_.ArquivoComandos, pasta_.file("dois.RMT"));
+}
+
+}  // namespace
+}  // namespace tarnel::gui
+
+namespace tarnel::gui {
+namespace {
+
+TEST_F(JanelaTest, ReplayingACommandFileFromTheRunDialogFillsTheTranscript) {
+  auto janela = AbreJanela();
+  janela->CriaDialogos("tarnel");
+  ParaGravacaoExecute(frm_);  // replay is offered only while not recording
+  janela->acConnect->trigger();
+  ASSERT_TRUE(frm_.Connect.Checked);
+  ASSERT_TRUE(janela->acExecutaArquivoComandos->isEnabled());
+  test_support::write_bytes("Roteiro.RMT",
+                            "09/12/2026 10:11:12.345 -> {0;LeData;NomeData=\"Data\";}\r\n"
+                            "09/12/2026 10:11:12.345 -> {0;ledata;NomeData=Data;}\r\n");
+  frm_.cbNomeArquivoItems = {"Roteiro"};
+  frm_.cbNomeArquivoItemIndex = 0;
+  frm_.cbNomeArquivo = "Roteiro";
+  QTimer::singleShot(0, janela->frmExecutaComandos, [&] { janela->frmExecutaComandos->btExecutar->click(); });
+  janela->acExecutaArquivoComandos->trigger();
+  EXPECT_FALSE(janela->frmExecutaComandos->isVisible());
+  const QString transcricao = janela->Terminal->toPlainText();
+  EXPECT_EQ(transcricao.count(QStringLiteral(" -> {0;LeData;NomeData=Data;}")), 2) << transcricao.toStdString();
+  EXPECT_EQ(frm_.CodigoErro, 0);
+  EXPECT_TRUE(interacao_.mensagens.empty());
 }
 
 }  // namespace
