@@ -52,4 +52,6 @@ void EscreveLinha(std::ostream& saida, const std::string& texto_cp1252) {
   saida << compat::cp1252_to_utf8(texto_cp1252) << '\n';
 }
 
+void EscreveTexto(std::ostream& saida, const std::string& texto_cp1252) { saida << compat::cp1252_to_utf8(texto_cp1252); }
+
 }  // namespace tarnel::cli

@@ -21,5 +21,7 @@ bool SaidaInterativa();
 
 // Writes a Windows-1252 text and a line end to a console stream.
 void EscreveLinha(std::ostream& saida, const std::string& texto_cp1252);
+// The same without the line end (a line rewritten in place).
+void EscreveTexto(std::ostream& saida, const std::string& texto_cp1252);
 
 }  // namespace tarnel::cli

@@ -21,30 +21,39 @@ constexpr std::size_t kColunaDescricao = 19;
 struct Leitura {
   Invocacao invocacao;
   std::vector<std::string> parametros;
+  std::string resposta;  // run --responder
 };
 
 // The options every subcommand that talks to the printer takes. A missing value is left empty
 // (instead of CLI11 taking the next option as the value) so that it is reported by name.
-void DeclaraConexao(CLI::App& app, Leitura& leitura) {
-  Pedido& pedido = leitura.invocacao.pedido;
-  app.add_option("--canal", pedido.canal, ajuda::kCanal)
-      ->type_name("CANAL")
-      ->expected(0, 1)
-      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  app.add_option("--log", pedido.log, ajuda::kLog)
-      ->type_name("ARQUIVO")
+void DeclaraValor(CLI::App& app, const char* opcao, std::string& valor, const char* descricao, const char* tipo) {
+  app.add_option(opcao, valor, descricao)
+      ->type_name(tipo)
       ->expected(0, 1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
-bool VerificaConexao(const CLI::App& app, Leitura& leitura, std::string& erro) {
-  Pedido& pedido = leitura.invocacao.pedido;
-  for (const auto& [opcao, valor] : {std::pair{"--canal", &pedido.canal}, std::pair{"--log", &pedido.log}}) {
+// An option given without its value.
+bool FaltaValor(const CLI::App& app, std::initializer_list<std::pair<const char*, const std::string*>> opcoes,
+                std::string& erro) {
+  for (const auto& [opcao, valor] : opcoes) {
     if (app.count(opcao) > 0 && valor->empty()) {
       erro = std::string("Falta o valor de ") + opcao;
-      return false;
+      return true;
     }
   }
+  return false;
+}
+
+void DeclaraConexao(CLI::App& app, Leitura& leitura) {
+  Pedido& pedido = leitura.invocacao.pedido;
+  DeclaraValor(app, "--canal", pedido.canal, ajuda::kCanal, "CANAL");
+  DeclaraValor(app, "--log", pedido.log, ajuda::kLog, "ARQUIVO");
+}
+
+bool VerificaConexao(const CLI::App& app, Leitura& leitura, std::string& erro) {
+  Pedido& pedido = leitura.invocacao.pedido;
+  if (FaltaValor(app, {{"--canal", &pedido.canal}, {"--log", &pedido.log}}, erro)) return false;
   pedido.com_log = app.count("--log") > 0;
   return true;
 }
@@ -86,6 +95,45 @@ void DeclaraBobina(CLI::App& app, Leitura& leitura) {
   app.add_flag("--seguir", leitura.invocacao.seguir, ajuda::kSeguir);
 }
 
+void DeclaraRun(CLI::App& app, Leitura& leitura) {
+  PedidoRun& run = leitura.invocacao.run;
+  DeclaraValor(app, "--canal", run.canal, ajuda::kCanal, "CANAL");
+  OpcoesScript& opcoes = run.opcoes;
+  app.add_flag("--pausar-erro", opcoes.PausarComErro, ajuda::kPausarErro);
+  app.add_flag("--pausar-sucesso", opcoes.PausarSemErro, ajuda::kPausarSucesso);
+  app.add_flag("--pausar-diferente", opcoes.PausarDiferente, ajuda::kPausarDiferente);
+  app.add_flag("--testar-contexto", opcoes.TestarContexto, ajuda::kTestarContexto);
+  DeclaraValor(app, "--responder", leitura.resposta, ajuda::kResponder, "R");
+  DeclaraValor(app, "--relatorio", run.relatorio, ajuda::kRelatorio, "ARQ");
+  app.add_option("arquivos", run.arquivos, ajuda::kArquivosComandos)->type_name("ARQUIVO");
+}
+
+// Without a --pausar-* flag the replies are compared and nothing else pauses; with any, exactly the
+// pauses given.
+bool VerificaRun(const CLI::App& app, Leitura& leitura, std::string& erro) {
+  PedidoRun& run = leitura.invocacao.run;
+  if (FaltaValor(app, {{"--canal", &run.canal}, {"--responder", &leitura.resposta}, {"--relatorio", &run.relatorio}},
+                 erro))
+    return false;
+  if (run.arquivos.empty()) {
+    erro = "Falta o arquivo de comandos";
+    return false;
+  }
+  const std::string& resposta = leitura.resposta;
+  if (resposta == "sim" || resposta == "nao" || resposta == "parar" || resposta.empty()) {
+    run.resposta = resposta == "sim" ? PoliticaResposta::Sim
+                   : resposta == "parar" ? PoliticaResposta::Parar
+                                         : PoliticaResposta::Nao;
+  } else {
+    erro = "--responder aceita sim, nao ou parar, não " + resposta;
+    return false;
+  }
+  OpcoesScript& opcoes = run.opcoes;
+  opcoes.NaoPausar = false;
+  if (!opcoes.PausarComErro && !opcoes.PausarSemErro && !opcoes.PausarDiferente) opcoes.PausarDiferente = true;
+  return true;
+}
+
 bool NadaAVerificar(const CLI::App&, Leitura&, std::string&) { return true; }
 
 struct DescricaoSubcomando {
@@ -107,6 +155,7 @@ const DescricaoSubcomando kSubcomandos[] = {
      nullptr},
     {"shell", Subcomando::kShell, ajuda::kShell, true, DeclaraConexao, VerificaConexao, nullptr},
     {"bobina", Subcomando::kBobina, ajuda::kBobina, false, DeclaraBobina, NadaAVerificar, "argumento inesperado"},
+    {"run", Subcomando::kRun, ajuda::kRun, false, DeclaraRun, VerificaRun, nullptr},
 };
 
 const DescricaoSubcomando* ProcuraSubcomando(const std::string& nome) {

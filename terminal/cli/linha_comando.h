@@ -5,15 +5,17 @@
 #include <vector>
 
 #include "pedido.h"
+#include "run.h"
 
 namespace tarnel::cli {
 
-enum class Subcomando { kExec, kRegistrador, kShell, kBobina };
+enum class Subcomando { kExec, kRegistrador, kShell, kBobina, kRun };
 
 struct Invocacao {
   Subcomando subcomando = Subcomando::kExec;
   Pedido pedido;        // exec, registrador, shell
   bool seguir = false;  // bobina
+  PedidoRun run;        // run
   // When one of these is set nothing runs: the help that was asked for goes to standard output
   // (status 0), a usage error to standard error (status 2); neither ends with a line end.
   std::string ajuda;

@@ -6,6 +6,7 @@
 
 #include "console.h"
 #include "linha_comando.h"
+#include "run.h"
 #include "sessao_cli.h"
 #include "subcomandos.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     case Subcomando::kRegistrador: return Registrador(invocacao.pedido, std::cout, std::cerr);
     case Subcomando::kShell: return Shell(invocacao.pedido, std::cin, EntradaInterativa(), std::cout, std::cerr);
     case Subcomando::kBobina: return Bobina(invocacao.seguir, SaidaInterativa(), std::cout, std::cerr);
+    case Subcomando::kRun: return Run(invocacao.run, SaidaInterativa(), std::cout, std::cerr);
   }
   return kSaidaFalha;
 }

@@ -1,5 +1,6 @@
 // One tarnel-cli run: the window model without a window, connected to the printer, released at the end.
 #pragma once
+#include <iostream>
 #include <ostream>
 #include <string>
 
@@ -16,6 +17,8 @@ constexpr int kSaidaFalha = 2;  // usage, library or connection
 class SessaoCli {
  public:
   explicit SessaoCli(std::ostream& mensagens) : interacao(mensagens), frm(interacao) {}
+  // A subcommand that answers for the person itself (run): the console's interaction stays unused.
+  explicit SessaoCli(Interacao& propria) : interacao(std::cerr), frm(propria) {}
   ~SessaoCli();
   SessaoCli(const SessaoCli&) = delete;
   SessaoCli& operator=(const SessaoCli&) = delete;

@@ -35,6 +35,16 @@ const char kBobina[] =
     "mostrando as linhas novas à medida que são impressas, até ser interrompido (Ctrl+C).\n"
     "Sai com 2 quando a bobina ainda não existe (sem --seguir, que espera por ela).";
 
+const char kRun[] =
+    "run reproduz arquivos de comandos (.RMT) como a janela os executa, na ordem dada: cada linha\n"
+    "de comando vai de novo à impressora e as diretivas $ valem como na janela. Sem nenhuma opção\n"
+    "--pausar-*, compara código e retornos de cada comando com a resposta gravada; com alguma,\n"
+    "pausa só nos casos pedidos. Cada pausa, diferença e erro de script sai com a linha do\n"
+    "arquivo, o passo ($NomePasso) e as respostas gravada e recebida; uma linha de progresso\n"
+    "mostra arquivo, linha e comandos feitos. Sai com 0 quando todos os arquivos foram até o fim\n"
+    "sem diferença nem erro de script, 1 nos outros casos, 2 para erro de uso ou canal que não\n"
+    "abre. Exemplo: tarnel-cli run examples/dia_de_vendas.RMT --relatorio relatorio.xml";
+
 const char kCanal[] =
     "canal aberto pela biblioteca (padrão: Emul, a impressora emulada, cujo\n"
     "arquivo de contexto fica na pasta atual)";
@@ -48,6 +58,19 @@ const char kParametros[] =
 const char kNomeRegistrador[] = "nome de um registrador; os indexados levam o índice entre colchetes";
 const char kSeguir[] = "continua mostrando as linhas novas até ser interrompido";
 const char kAjuda[] = "mostra esta ajuda";
+const char kPausarErro[] = "pausa quando o comando retornar com erro";
+const char kPausarSucesso[] = "pausa quando o comando retornar sem erro";
+const char kPausarDiferente[] = "pausa quando a resposta diferir da gravada";
+const char kTestarContexto[] =
+    "depois de cada comando, confere se a impressora emulada refaz o seu\n"
+    "arquivo de contexto (rasc*.bin da pasta atual) danificado";
+const char kResponder[] =
+    "resposta às perguntas: sim (segue), nao (o arquivo atual para; padrão)\n"
+    "ou parar (o arquivo atual para e nenhum outro é executado)";
+const char kRelatorio[] =
+    "grava um relatório JUnit em XML: um testsuite por arquivo, um testcase\n"
+    "por linha de comando, com a diferença como falha";
+const char kArquivosComandos[] = "arquivos de comandos, executados na ordem dada";
 
 const char kCodigosSaida[] =
     "Código de saída: 0 quando a impressora aceitou o comando, 1 quando ela informou um erro\n"

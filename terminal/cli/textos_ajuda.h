@@ -9,6 +9,7 @@ extern const char kExec[];
 extern const char kRegistrador[];
 extern const char kShell[];
 extern const char kBobina[];
+extern const char kRun[];
 
 // What the options and names of the command line mean.
 extern const char kCanal[];
@@ -18,6 +19,13 @@ extern const char kParametros[];
 extern const char kNomeRegistrador[];
 extern const char kSeguir[];
 extern const char kAjuda[];
+extern const char kPausarErro[];
+extern const char kPausarSucesso[];
+extern const char kPausarDiferente[];
+extern const char kTestarContexto[];
+extern const char kResponder[];
+extern const char kRelatorio[];
+extern const char kArquivosComandos[];
 
 // Closing paragraphs: the exit statuses, and which library is loaded.
 extern const char kCodigosSaida[];

@@ -82,4 +82,11 @@ bool InteracaoQt::EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::
 
 void InteracaoQt::ProcessaEventos() { QApplication::processEvents(); }
 
+void InteracaoQt::TrazParaFrente() {
+  if (!pai_) return;
+  QWidget* janela = pai_->window();
+  janela->raise();
+  janela->activateWindow();
+}
+
 }  // namespace tarnel::gui

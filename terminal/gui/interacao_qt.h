@@ -17,6 +17,7 @@ class InteracaoQt : public Interacao {
                     const std::string& titulo) override;
   bool EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) override;
   void ProcessaEventos() override;
+  void TrazParaFrente() override;
 
  private:
   QPointer<QWidget> pai_;

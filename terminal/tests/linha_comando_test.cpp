@@ -117,7 +117,7 @@ TEST(CommandLine, EachSubcommandHasItsHelpAndTheGeneralHelpHoldsThemAll) {
   EXPECT_EQ(linhas_gerais[1], "     tarnel-cli registrador [--canal CANAL] [--log ARQUIVO] REGISTRADOR");
   EXPECT_EQ(linhas_gerais[3], "     tarnel-cli bobina [--seguir]");
 
-  for (const char* subcomando : {"exec", "registrador", "shell", "bobina"}) {
+  for (const char* subcomando : {"exec", "registrador", "shell", "bobina", "run"}) {
     SCOPED_TRACE(subcomando);
     const Invocacao invocacao = InterpretaArgumentos({subcomando, "--help"});
     EXPECT_EQ(invocacao.erro, "");
@@ -138,6 +138,52 @@ TEST(CommandLine, EachSubcommandHasItsHelpAndTheGeneralHelpHoldsThemAll) {
   EXPECT_EQ(InterpretaArgumentos({"exec", "--help"}).ajuda.find("bobina"), std::string::npos);
   // Help wins over a mistake on the same line.
   EXPECT_EQ(InterpretaArgumentos({"exec", "--porta", "--help"}).erro, "");
+}
+
+// run: files and options in any order; without a --pausar-* flag the replies are compared and
+// nothing else pauses, with any exactly the pauses given; questions answered by the policy.
+TEST(CommandLine, RunGetsItsFilesPausesAndPolicy) {
+  using tarnel::cli::PoliticaResposta;
+  struct Caso {
+    Argumentos argumentos;
+    std::vector<std::string> arquivos;
+    std::string canal;
+    bool erro, sucesso, diferente, contexto;
+    PoliticaResposta resposta;
+    std::string relatorio;
+  };
+  const Caso casos[] = {
+      {{"run", "a.RMT"}, {"a.RMT"}, "Emul", false, false, true, false, PoliticaResposta::Nao, ""},
+      {{"run", "a.RMT", "--pausar-erro", "b.RMT", "--responder", "sim"}, {"a.RMT", "b.RMT"}, "Emul", true, false,
+       false, false, PoliticaResposta::Sim, ""},
+      {{"run", "--canal=COM2", "--pausar-sucesso", "--pausar-diferente", "--testar-contexto", "--responder", "parar",
+        "--relatorio", "r.xml", "x.RMT"},
+       {"x.RMT"}, "COM2", false, true, true, true, PoliticaResposta::Parar, "r.xml"},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(::testing::PrintToString(caso.argumentos));
+    const Invocacao invocacao = InterpretaArgumentos(caso.argumentos);
+    ASSERT_EQ(invocacao.erro, "");
+    EXPECT_EQ(invocacao.subcomando, Subcomando::kRun);
+    const tarnel::cli::PedidoRun& run = invocacao.run;
+    EXPECT_EQ(run.arquivos, caso.arquivos);
+    EXPECT_EQ(run.canal, caso.canal);
+    EXPECT_FALSE(run.opcoes.NaoPausar);
+    EXPECT_EQ(run.opcoes.PausarComErro, caso.erro);
+    EXPECT_EQ(run.opcoes.PausarSemErro, caso.sucesso);
+    EXPECT_EQ(run.opcoes.PausarDiferente, caso.diferente);
+    EXPECT_EQ(run.opcoes.TestarContexto, caso.contexto);
+    EXPECT_EQ(run.resposta, caso.resposta);
+    EXPECT_EQ(run.relatorio, caso.relatorio);
+  }
+  const std::pair<Argumentos, std::string> erros[] = {
+      {{"run"}, "tarnel-cli run: Falta o arquivo de comandos (veja tarnel-cli --help)"},
+      {{"run", "a.RMT", "--responder", "talvez"},
+       "tarnel-cli run: --responder aceita sim, nao ou parar, n\xE3o talvez (veja tarnel-cli --help)"},
+      {{"run", "a.RMT", "--relatorio"}, "tarnel-cli run: Falta o valor de --relatorio (veja tarnel-cli --help)"},
+      {{"run", "a.RMT", "--log", "x"}, "tarnel-cli run: Op\xE7\xE3o desconhecida: --log (veja tarnel-cli --help)"},
+  };
+  for (const auto& [argumentos, erro] : erros) EXPECT_EQ(InterpretaArgumentos(argumentos).erro, erro);
 }
 
 }  // namespace

@@ -1,0 +1,197 @@
+#include "run.h"
+
+#include <fstream>
+
+#include "compat/path.h"
+#include "console.h"
+#include "relatorio_junit.h"
+#include "scripts/processa_arquivo.h"
+#include "sessao_cli.h"
+
+namespace tarnel::cli {
+
+namespace {
+
+// The non-blank lines of a message box's text, indented below cabeca; the first one on cabeca's line
+// unless cabeca ends in a line break.
+std::string Bloco(std::string cabeca, const std::string& texto) {
+  bool primeira = cabeca.empty() || cabeca.back() != '\n';
+  if (!primeira) cabeca.pop_back();
+  std::string resultado = cabeca;
+  std::size_t inicio = 0;
+  while (inicio <= texto.size()) {
+    std::size_t fim = texto.find('\n', inicio);
+    if (fim == std::string::npos) fim = texto.size();
+    const std::string linha = texto.substr(inicio, fim - inicio);
+    const std::size_t texto_linha = linha.find_first_not_of(" \t");
+    if (texto_linha != std::string::npos) {
+      resultado += (primeira ? "" : "\n  ") + linha.substr(texto_linha);
+      primeira = false;
+    }
+    inicio = fim + 1;
+  }
+  return resultado;
+}
+
+std::string Resposta(const ComandoReproduzido& c, bool gravada) {
+  if (gravada) return c.com_resposta ? c.codigo_gravado + " " + c.retorno_gravado : "(sem linha de resposta)";
+  return std::to_string(c.codigo_recebido) + " " + c.retorno_recebido;
+}
+
+// The person of an unattended run and the replay's listener in one: it answers the questions by the
+// policy, prints what happens, and gathers the report.
+class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
+ public:
+  AcompanhamentoRun(PoliticaResposta politica, bool terminal, std::ostream& saida, std::ostream& mensagens)
+      : politica_(politica), terminal_(terminal), saida_(saida), destino_(&mensagens) {}
+
+  // From here on the messages belong to the replay and go to saida, in order with the rest.
+  void IniciaReproducao() { destino_ = &saida_; }
+
+  bool Parar() const { return parar_; }
+  bool Sucesso() const { return sucesso_; }
+  const std::vector<SuiteJUnit>& Suites() const { return suites_; }
+  void TerminaProgresso() {
+    if (progresso_visivel_) saida_ << "\n";
+    progresso_visivel_ = false;
+  }
+
+  // Interacao.
+  void Mensagem(const std::string& texto, Icone, const std::string& titulo) override {
+    Escreve(Bloco(Onde() + (titulo.empty() ? "" : titulo + ": "), texto));
+  }
+  tarnel::Resposta Pergunta(const std::string& texto, Icone, bool, tarnel::Resposta, const std::string& titulo) override {
+    const bool sim = politica_ == PoliticaResposta::Sim;
+    if (politica_ == PoliticaResposta::Parar) parar_ = true;
+    const std::string pergunta = Bloco(titulo + ":\n", texto) + (sim ? " Sim" : " Não");
+    Escreve(Onde() + pergunta);
+    perguntas_ += pergunta + "\n";
+    recusada_ = recusada_ || !sim;
+    return sim ? tarnel::Resposta::Sim : tarnel::Resposta::Nao;
+  }
+  bool EscolheArquivos(const PedidoArquivo&, std::vector<std::string>&) override { return false; }
+  void ProcessaEventos() override {}
+
+  // AcompanhamentoScript.
+  void ArquivoIniciado(const std::string& arquivo) override {
+    arquivo_ = arquivo;
+    linha_ = 0;
+    comandos_ = diferencas_ = 0;
+    suites_.push_back({arquivo, {}});
+  }
+  void LinhaLida(long linha) override { linha_ = linha; }
+  void Comando(const ComandoReproduzido& c) override {
+    ++comandos_;
+    const bool diferente = c.comparado && c.Diferente();
+    CasoJUnit caso;
+    caso.nome = "linha " + std::to_string(c.linha) + (c.passo.empty() ? "" : " [" + c.passo + "]") + " " + c.nome;
+    const std::string respostas = "gravado:  " + Resposta(c, true) + "\nrecebido: " + Resposta(c, false);
+    if (diferente || !perguntas_.empty())
+      Escreve(Bloco(Onde() + (c.passo.empty() ? "" : "passo " + c.passo + ", ") + "comando " + c.nome + "\n", respostas));
+    // A failure of the report is what makes the run fail: a difference, or a pause that stopped.
+    if (diferente || recusada_) {
+      caso.resultado = CasoJUnit::Resultado::Falhou;
+      caso.mensagem = diferente ? "Resposta diferente da gravada" : "Pausa sem continuação";
+      caso.texto = perguntas_ + respostas;
+      diferencas_ += diferente;
+      sucesso_ = false;
+    }
+    perguntas_.clear();
+    recusada_ = false;
+    suites_.back().casos.push_back(std::move(caso));
+    Progresso();
+  }
+  void ErroScript(long linha, const std::string& mensagem) override {
+    sucesso_ = false;
+    CasoJUnit caso;
+    caso.nome = "linha " + std::to_string(linha) + " erro de script";
+    caso.resultado = CasoJUnit::Resultado::Erro;
+    caso.mensagem = mensagem;
+    if (suites_.empty()) suites_.push_back({arquivo_, {}});
+    suites_.back().casos.push_back(std::move(caso));
+  }
+  void ArquivoTerminado(const std::string& arquivo, FimArquivo fim) override {
+    if (fim != FimArquivo::Fim) sucesso_ = false;
+    const std::string na_linha = " na linha " + std::to_string(linha_);
+    const char* como = fim == FimArquivo::Fim         ? "executado até o fim"
+                       : fim == FimArquivo::Parado    ? "parado"
+                       : fim == FimArquivo::Cancelado ? "cancelado"
+                       : fim == FimArquivo::Encerrado ? "execução encerrada"
+                                                      : "não foi aberto";
+    Escreve(arquivo + ": " + como + (fim == FimArquivo::Parado || fim == FimArquivo::Encerrado ? na_linha : "") + ", " +
+            std::to_string(comandos_) + " comandos, " + std::to_string(diferencas_) + " diferenças");
+  }
+
+ private:
+  std::string Onde() const {
+    return destino_ == &saida_ ? arquivo_ + ":" + std::to_string(linha_) + ": " : std::string();
+  }
+  void Escreve(const std::string& texto) {
+    if (progresso_visivel_) saida_ << "\r\x1b[K";
+    progresso_visivel_ = false;
+    EscreveLinha(*destino_, texto);
+  }
+  void Progresso() {
+    const std::string texto = arquivo_ + ": linha " + std::to_string(linha_) + ", " + std::to_string(comandos_) +
+                              " comandos";
+    if (!terminal_) {
+      EscreveLinha(saida_, texto);
+      return;
+    }
+    saida_ << "\r\x1b[K";
+    EscreveTexto(saida_, texto);
+    saida_.flush();
+    progresso_visivel_ = true;
+  }
+
+  PoliticaResposta politica_;
+  bool terminal_;
+  std::ostream& saida_;
+  std::ostream* destino_;
+  std::string arquivo_;
+  long linha_ = 0;
+  long comandos_ = 0;
+  long diferencas_ = 0;
+  std::string perguntas_;  // the questions asked about the command being replayed, with their answers
+  bool recusada_ = false;  // one of them was answered No
+  bool parar_ = false;
+  bool sucesso_ = true;
+  bool progresso_visivel_ = false;
+  std::vector<SuiteJUnit> suites_;
+};
+
+}  // namespace
+
+int Run(const PedidoRun& pedido, bool terminal, std::ostream& saida, std::ostream& mensagens) {
+  AcompanhamentoRun acompanhamento(pedido.resposta, terminal, saida, mensagens);
+  SessaoCli sessao(acompanhamento);
+  Pedido conexao;
+  conexao.canal = pedido.canal;
+  if (!sessao.Conecta(conexao)) return kSaidaFalha;
+  acompanhamento.IniciaReproducao();
+
+  bool cancelamento = false;
+  std::size_t executados = 0;
+  for (const std::string& arquivo : pedido.arquivos) {
+    const FimArquivo fim = ProcessaArquivoComandos(sessao.frm, arquivo, pedido.opcoes, cancelamento, &acompanhamento);
+    ++executados;
+    if (fim == FimArquivo::Cancelado || fim == FimArquivo::Encerrado || acompanhamento.Parar()) break;
+  }
+  acompanhamento.TerminaProgresso();
+  bool sucesso = acompanhamento.Sucesso() && executados == pedido.arquivos.size();
+  if (executados < pedido.arquivos.size())
+    EscreveLinha(saida, std::to_string(pedido.arquivos.size() - executados) + " arquivo(s) não executado(s).");
+
+  if (!pedido.relatorio.empty()) {
+    std::ofstream relatorio(pedido.relatorio, std::ios::binary | std::ios::trunc);
+    relatorio << ComporRelatorioJUnit(acompanhamento.Suites());
+    relatorio.close();
+    if (!relatorio) {
+      EscreveLinha(mensagens, "O relatório " + pedido.relatorio + " não pode ser gravado.");
+      return kSaidaFalha;
+    }
+  }
+  return sucesso ? kSaidaSucesso : kSaidaErroImpressora;
+}
+
+}  // namespace tarnel::cli

@@ -1,0 +1,210 @@
+// tarnel-cli run end to end: a session recorded with tarnel-cli shell --log replays on a fresh
+// emulated printer; an edited reply is a difference, printed and in the JUnit report.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "cli_programa.h"
+#include "compat/clock.h"
+
+namespace {
+
+using namespace teste_cli;
+using test_support::write_bytes;
+
+class Run : public ::testing::Test {
+ protected:
+  // Records the session into arquivo, then leaves the folder as a fresh printer would find it.
+  void Grava(const std::string& arquivo, const std::string& sessao) {
+    const Execucao e = RodaCli(pasta, {"shell", "--log", arquivo}, DROVIK_ARQUIVO, &sessao);
+    ASSERT_EQ(e.status, 0) << e.mensagens;
+    ImpressoraNova();
+  }
+  // Removes every file but the command files: the emulated printer's state goes with them.
+  void ImpressoraNova() {
+    for (const auto& entrada : std::filesystem::directory_iterator(pasta.path())) {
+      const std::string nome = entrada.path().filename().string();
+      if (entrada.is_regular_file() && nome.find(".RMT") == std::string::npos) std::filesystem::remove(entrada.path());
+    }
+  }
+  // Replaces the first occurrence of de in the file by para.
+  void Edita(const std::string& arquivo, const std::string& de, const std::string& para) {
+    std::string bytes = read_bytes(pasta.file(arquivo));
+    const std::size_t pos = bytes.find(de);
+    ASSERT_NE(pos, std::string::npos) << bytes;
+    write_bytes(pasta.file(arquivo), bytes.replace(pos, de.size(), para));
+  }
+  Execucao Roda(const std::vector<std::string>& argumentos) {
+    std::vector<std::string> todos{"run"};
+    todos.insert(todos.end(), argumentos.begin(), argumentos.end());
+    return RodaCli(pasta, todos);
+  }
+
+  TempFolder pasta{"tarnel-test", TempFolder::enter | TempFolder::user_folders};
+  const std::string sessao =
+      "AbreGaveta TempoAcionamentoGaveta=100\n"
+      u8"EscreveTexto NomeTexto=TextoLivre ValorTexto=\"Feijão <tipo 1>\"\n"
+      "LeTexto NomeTexto=TextoLivre\n"
+      "sair\n";
+};
+
+TEST_F(Run, GravadoReproduzSemDiferenca) {
+  Grava("dia.RMT", sessao);
+  const Execucao e = Roda({"dia.RMT", "--relatorio", "dia.xml"});
+  EXPECT_EQ(e.status, 0) << e.saida << e.mensagens;
+  EXPECT_EQ(e.mensagens, "");
+  EXPECT_EQ(e.saida, u8"dia.RMT: linha 3, 1 comandos\n"
+                     u8"dia.RMT: linha 5, 2 comandos\n"
+                     u8"dia.RMT: linha 7, 3 comandos\n"
+                     u8"dia.RMT: executado até o fim, 3 comandos, 0 diferenças\n");
+  EXPECT_EQ(read_bytes(pasta.file("dia.xml")),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<testsuites>\n"
+            "  <testsuite name=\"dia.RMT\" tests=\"3\" failures=\"0\" errors=\"0\">\n"
+            "    <testcase classname=\"dia.RMT\" name=\"linha 3 AbreGaveta\"/>\n"
+            "    <testcase classname=\"dia.RMT\" name=\"linha 5 EscreveTexto\"/>\n"
+            "    <testcase classname=\"dia.RMT\" name=\"linha 7 LeTexto\"/>\n"
+            "  </testsuite>\n"
+            "</testsuites>\n");
+}
+
+TEST_F(Run, RespostaEditadaEhDiferencaImpressaENoRelatorio) {
+  Grava("dia.RMT", sessao);
+  Edita("dia.RMT", "{0;0;ValorTexto=", "{0;0;ValorTexto=\"Arroz\" Antes=");
+  Edita("dia.RMT", "{0;AbreGaveta;", "{0;AbreGaveta;}\r\n$NomePasso Gaveta & texto\r\n; {0;x;");
+  const Execucao e = Roda({"--relatorio", "dia.xml", "dia.RMT"});
+  EXPECT_EQ(e.status, 1);
+  const std::string recebido = u8"ValorTexto=\"Feijão <tipo 1>\"";
+  const std::string gravado = "ValorTexto=\"Arroz\" Antes=" + recebido.substr(recebido.find('"'));
+  EXPECT_EQ(e.saida, u8"dia.RMT: linha 3, 1 comandos\n"
+                     u8"dia.RMT: linha 7, 2 comandos\n"
+                     u8"dia.RMT:9: Gaveta & texto: Pausado por Retorno(s) diferir(em) do original:\n"
+                     u8"  Comando 'LeTexto' com Retorno diferente.\n"
+                     u8"  Retorno Original: " + gravado + "\n"
+                     u8"  Retorno Recebido: " + recebido + "\n"
+                     u8"  Continuar ? Não\n"
+                     u8"dia.RMT:9: passo Gaveta & texto, comando LeTexto\n"
+                     u8"  gravado:  0 " + gravado + "\n"
+                     u8"  recebido: 0 " + recebido + "\n"
+                     u8"dia.RMT: linha 9, 3 comandos\n"
+                     u8"dia.RMT: parado na linha 9, 3 comandos, 1 diferenças\n");
+  const std::string xml = read_bytes(pasta.file("dia.xml"));
+  const std::string falha_gravado = u8"ValorTexto=&quot;Arroz&quot; Antes=&quot;Feijão &lt;tipo 1&gt;&quot;";
+  const std::string falha_recebido = u8"ValorTexto=&quot;Feijão &lt;tipo 1&gt;&quot;";
+  EXPECT_NE(xml.find("  <testsuite name=\"dia.RMT\" tests=\"3\" failures=\"1\" errors=\"0\">\n"
+                     "    <testcase classname=\"dia.RMT\" name=\"linha 3 AbreGaveta\"/>\n"
+                     "    <testcase classname=\"dia.RMT\" name=\"linha 7 [Gaveta &amp; texto] EscreveTexto\"/>\n"
+                     "    <testcase classname=\"dia.RMT\" name=\"linha 9 [Gaveta &amp; texto] LeTexto\">\n"
+                     "      <failure message=\"Resposta diferente da gravada\">"
+                     "Gaveta &amp; texto: Pausado por Retorno(s) diferir(em) do original:\n"
+                     "  Comando &apos;LeTexto&apos; com Retorno diferente.\n"
+                     "  Retorno Original: " + falha_gravado + "\n"
+                     "  Retorno Recebido: " + falha_recebido + "\n"
+                     u8"  Continuar ? Não\n"
+                     "gravado:  0 " + falha_gravado + "\n"
+                     "recebido: 0 " + falha_recebido + "</failure>\n"
+                     "    </testcase>\n"
+                     "  </testsuite>\n"),
+            std::string::npos)
+      << xml;
+}
+
+// The policy: nao stops the file and the next one runs; parar runs no further file; sim goes on.
+TEST_F(Run, PoliticaDeResposta) {
+  Grava("a.RMT", sessao);
+  Edita("a.RMT", "{0;0;ValorTexto=", "{0;0;ValorTexto=\"x\" X=");
+  write_bytes(pasta.file("b.RMT"), read_bytes(pasta.file("a.RMT")));
+  struct Caso {
+    const char* resposta;
+    const char* final;
+  } casos[] = {
+      {"nao", u8"b.RMT: parado na linha 7, 3 comandos, 1 diferenças\n"},
+      {"parar", u8"a.RMT: parado na linha 7, 3 comandos, 1 diferenças\n1 arquivo(s) não executado(s).\n"},
+      {"sim", u8"b.RMT: executado até o fim, 3 comandos, 1 diferenças\n"},
+  };
+  for (const Caso& c : casos) {
+    const Execucao e = Roda({"a.RMT", "b.RMT", "--responder", c.resposta});
+    EXPECT_EQ(e.status, 1) << c.resposta;
+    const std::string fim(c.final);
+    ASSERT_GE(e.saida.size(), fim.size()) << e.saida;
+    EXPECT_EQ(e.saida.substr(e.saida.size() - fim.size()), fim) << c.resposta << "\n" << e.saida;
+  }
+}
+
+TEST_F(Run, ErroDeScriptFazFalharMasOArquivoSegue) {
+  write_bytes(pasta.file("s.RMT"), "$NomePasso leitura\r\n$LMF\r\n$MostrarErrosScript\r\n$Desconhecida\r\n");
+  const Execucao e = Roda({"s.RMT"});
+  EXPECT_EQ(e.status, 1);
+  EXPECT_EQ(e.saida, u8"s.RMT:2: Erro de Script: '$LMF': operação não disponível nesta versão do Tarnel.\n"
+                     u8"s.RMT:4: Erro de Script: '$Desconhecida' desconhecido.\n"
+                     u8"s.RMT: executado até o fim, 0 comandos, 0 diferenças\n");
+}
+
+TEST_F(Run, ErrosDeUsoECanalSaemComDois) {
+  write_bytes(pasta.file("a.RMT"), "");
+  const std::vector<std::vector<std::string>> usos = {
+      {}, {"a.RMT", "--responder", "talvez"}, {"a.RMT", "--pausar"}, {"a.RMT", "--canal"}};
+  for (const auto& argumentos : usos) {
+    const Execucao e = Roda(argumentos);
+    EXPECT_EQ(e.status, 2) << e.saida;
+    EXPECT_EQ(e.saida, "");
+    EXPECT_NE(e.mensagens.find("tarnel-cli run: "), std::string::npos) << e.mensagens;
+  }
+  const Execucao canal = Roda({"a.RMT", "--canal", "COM9"});
+  EXPECT_EQ(canal.status, 2);
+  EXPECT_EQ(canal.mensagens, u8"Canal COM9 não pode ser aberto pela DLL.\n");
+  const Execucao vazio = Roda({"a.RMT"});
+  EXPECT_EQ(vazio.status, 0) << vazio.saida;
+  const Execucao ausente = Roda({"nada.RMT"});
+  EXPECT_EQ(ausente.status, 1);
+  EXPECT_EQ(ausente.saida, u8"nada.RMT:0: O arquivo nada.RMT não pode ser aberto para leitura.\n"
+                           u8"nada.RMT: não foi aberto, 0 comandos, 0 diferenças\n");
+}
+
+// The example script: a whole sales day replays without a difference on a fresh printer, also on
+// another day (its date and time replies are not compared), and prints the stored date and the
+// next day's in the managerial report.
+TEST_F(Run, ExemploDiaDeVendasReproduzNumaImpressoraNova) {
+  write_bytes(pasta.file("dia.RMT"), read_bytes(std::string(EXEMPLOS) + "/dia_de_vendas.RMT"));
+  const std::regex data_hora(R"((ValorData=#)\d\d/\d\d/\d{4}#|(ValorHora=#)\d\d:\d\d:\d\d#)");
+  const std::string original = read_bytes(pasta.file("dia.RMT"));
+  const std::string outro_dia = std::regex_replace(original, data_hora, "$1$201/02/2003#");
+  ASSERT_NE(outro_dia, original);
+  write_bytes(pasta.file("dia.RMT"), outro_dia);
+
+  // Also with the context check after every command: the printer restores its damaged context
+  // whatever the document it was in.
+  for (const bool testar_contexto : {false, true}) {
+    ImpressoraNova();
+    std::vector<std::string> argumentos{"dia.RMT", "--relatorio", "dia.xml"};
+    if (testar_contexto) argumentos.push_back("--testar-contexto");
+    const Execucao e = Roda(argumentos);
+    EXPECT_EQ(e.status, 0) << testar_contexto << "\n" << e.saida << e.mensagens;
+    EXPECT_EQ(std::filesystem::exists(pasta.file("rasc0.sav")), testar_contexto);
+    const std::string fim = u8"dia.RMT: executado até o fim, 35 comandos, 0 diferenças\n";
+    ASSERT_GE(e.saida.size(), fim.size());
+    EXPECT_EQ(e.saida.substr(e.saida.size() - fim.size()), fim) << e.saida;
+    EXPECT_EQ(e.saida.find("dia.RMT: linha"), 0u) << e.saida;  // nothing but progress before the end
+    const std::string xml = read_bytes(pasta.file("dia.xml"));
+    EXPECT_NE(xml.find(R"(<testsuite name="dia.RMT" tests="35" failures="0" errors="0">)"), std::string::npos) << xml;
+    EXPECT_NE(xml.find(u8"name=\"linha 101 [Conferência] LeInteiro\""), std::string::npos) << xml;
+  }
+
+  std::smatch datas;
+  const std::string bobina = read_bytes(pasta.file("bobina0.txt"));
+  ASSERT_TRUE(std::regex_search(bobina, datas,
+                                std::regex(R"(\|Movimento do dia\r\n +\|(\d\d)/(\d\d)/(\d{4})\r\n +\|Proximo movimento\r\n +\|(\S+)\r\n)")))
+      << bobina;
+  int ano = 0, mes = 0, dia = 0;
+  compat::civil_from_days(compat::days_from_civil(std::stoi(datas[3]), std::stoi(datas[2]), std::stoi(datas[1])) + 1,
+                          ano, mes, dia);
+  char seguinte[16];
+  std::snprintf(seguinte, sizeof seguinte, "%02d/%02d/%04d", dia, mes, ano);
+  EXPECT_EQ(datas[4], seguinte);
+}
+
+}  // namespace
