@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -359,6 +360,91 @@ TEST_F(JanelaTest, ReplayingACommandFileFromTheRunDialogFillsTheTranscript) {
   EXPECT_EQ(transcricao.count(QStringLiteral(" -> {0;LeData;NomeData=Data;}")), 2) << transcricao.toStdString();
   EXPECT_EQ(frm_.CodigoErro, 0);
   EXPECT_TRUE(interacao_.mensagens.empty());
+}
+
+// A stretch of work recorded in the window replays on a fresh emulated printer without a single
+// question when replies are compared; one edited reply brings the "Retorno diferente" question.
+TEST_F(JanelaTest, WorkRecordedInTheWindowReplaysOnAFreshPrinterAndAnEditedReplyIsCaught) {
+  auto janela = AbreJanela();
+  janela->CriaDialogos("tarnel");
+  auto* grava = janela->findChild<QToolButton*>(QStringLiteral("btGravaComandos"));
+  auto* executa = janela->findChild<QPushButton*>(QStringLiteral("btExecuta"));
+  ASSERT_NE(grava, nullptr);
+  ASSERT_NE(executa, nullptr);
+  janela->acParaGravacao->trigger();
+  janela->cbNomeArquivo->setEditText(QStringLiteral("Dia"));
+  emit janela->cbNomeArquivo->lineEdit()->textEdited(QStringLiteral("Dia"));
+  grava->click();
+  ASSERT_TRUE(frm_.GravandoComandos);
+  janela->acConnect->trigger();
+  ASSERT_TRUE(frm_.Connect.Checked);
+
+  struct Passo {
+    const char* comando;
+    std::vector<std::pair<const char*, QString>> campos;
+  };
+  const Passo passos[] = {
+      {"AbreCupomFiscal", {}},
+      {"VendeItem",
+       {{"CodAliquota", QStringLiteral("0")}, {"CodProduto", QStringLiteral("7891")},
+        {"NomeProduto", QStringLiteral("Café \"torrado\" 500g")}, {"PrecoUnitario", QStringLiteral("12,90")},
+        {"Quantidade", QStringLiteral("2")}}},
+      {"PagaCupom", {{"NomeMeioPagamento", QStringLiteral("Dinheiro")}, {"Valor", QStringLiteral("50")}}},
+      {"EncerraDocumento", {}},
+  };
+  for (const Passo& passo : passos) {
+    SCOPED_TRACE(passo.comando);
+    Seleciona(*janela, passo.comando);
+    janela->findChild<QPushButton*>(QStringLiteral("btLimpaPars"))->click();
+    for (const auto& [campo, texto] : passo.campos) {
+      auto* controle = Campo<QLineEdit>(*janela, passo.comando, campo);
+      ASSERT_NE(controle, nullptr) << campo;
+      controle->setText(texto);
+      emit controle->textEdited(texto);
+    }
+    executa->click();
+    QApplication::processEvents();
+    ASSERT_EQ(frm_.CodigoErro, 0) << frm_.ebCircunstancia;
+  }
+  grava->click();
+  ASSERT_FALSE(frm_.GravandoComandos);
+  const std::string gravado = test_support::read_bytes(pasta_.file("Dia.RMT"));
+  ASSERT_NE(gravado.find("NomeProduto=\"Caf\xE9 \\\"torrado\\\" 500g\""), std::string::npos) << gravado;
+
+  // A fresh printer: its context and memories gone while the channel is closed.
+  const auto replay = [&](const std::string& conteudo) {
+    janela->acConnect->trigger();
+    for (const char* arquivo : {"rasc0.bin", ".rasc0.good", "rasc0-0.mf", "rasc0-1.mfd", "bobina0.txt"})
+      std::remove(pasta_.file(arquivo).c_str());
+    test_support::write_bytes(pasta_.file("Dia.RMT"), conteudo);
+    janela->acConnect->trigger();
+    interacao_.perguntas.clear();
+    QTimer::singleShot(0, janela->frmExecutaComandos, [&] {
+      janela->frmExecutaComandos->cbNaoPausar->setChecked(false);
+      janela->frmExecutaComandos->cbPausaDiferentes->setChecked(true);
+      janela->frmExecutaComandos->btExecutar->click();
+    });
+    janela->acExecutaArquivoComandos->trigger();
+  };
+  replay(gravado);
+  EXPECT_TRUE(interacao_.perguntas.empty()) << interacao_.perguntas.front();
+  EXPECT_TRUE(interacao_.mensagens.empty()) << interacao_.mensagens.front();
+  EXPECT_EQ(frm_.CodigoErro, 0);
+
+  // PagaCupom's recorded change edited: the replay asks, and the answer No stops the file there.
+  std::string editado = gravado;
+  const std::size_t paga = editado.find("-> {0;PagaCupom;");
+  ASSERT_NE(paga, std::string::npos);
+  const std::size_t resposta = editado.find("<- {0;0;", paga);
+  ASSERT_NE(resposta, std::string::npos);
+  editado.insert(resposta + 8, "Editado=1 ");
+  interacao_.respostas.push_back(Resposta::Nao);
+  replay(editado);
+  ASSERT_EQ(interacao_.perguntas.size(), 1u);
+  EXPECT_EQ(interacao_.perguntas[0].rfind("Comando 'PagaCupom' com Retorno diferente.\n\nRetorno Original: Editado=1 ", 0),
+            0u)
+      << interacao_.perguntas[0];
+  EXPECT_EQ(interacao_.titulos.back(), "Pausado por Retorno(s) diferir(em) do original");
 }
 
 }  // namespace
