@@ -1,6 +1,7 @@
 // Everything the core needs from a person. The Qt window answers with dialogs, tarnel-cli with its
 // own policy, tests with a scripted fake that records what was asked.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,14 @@ class Interacao {
   virtual void ProcessaEventos() = 0;
   // Brings the program's window to the foreground (after the channel was closed and opened again).
   virtual void TrazParaFrente() {}
+  // Long work (memory readings, dumps) tells how far it got between two pieces: feito of total units
+  // of what etapa names. False asks it to stop there; what was stored so far stays. The window shows
+  // a progress dialog with a Cancel button, tarnel-cli a progress line.
+  virtual bool Progride(const std::string& etapa, std::uint64_t feito, std::uint64_t total) {
+    (void)etapa, (void)feito, (void)total;
+    ProcessaEventos();
+    return true;
+  }
 };
 
 // Answers nobody: messages are dropped, questions get their default, file choices are cancelled.

@@ -1,0 +1,256 @@
+// The memory reader against a scripted memory window: the stretch read, resume, retries, the
+// hexadecimal text, cancel and every message.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "apoio/driver_roteirizado.h"
+#include "apoio/interacao_roteirizada.h"
+#include "readings/hexadecimal.h"
+#include "readings/le_memoria.h"
+#include "compat/path.h"
+#include "test_support/temp_folder.h"
+
+namespace tarnel {
+namespace {
+
+using teste::DriverRoteirizado;
+using test_support::read_bytes;
+
+// A person who cancels after a number of progress reports.
+class InteracaoQueCancela : public teste::InteracaoRoteirizada {
+ public:
+  int progressos_ate_cancelar = -1;
+  std::vector<std::uint64_t> feitos;
+  bool Progride(const std::string&, std::uint64_t feito, std::uint64_t) override {
+    feitos.push_back(feito);
+    return progressos_ate_cancelar < 0 || static_cast<int>(feitos.size()) < progressos_ate_cancelar;
+  }
+};
+
+// The printer's memory window, answered from bytes: byte i of the basic software is i * 7 + 3, the
+// window answers at most `por_leitura` bytes a time, and chosen calls fail.
+class JanelaRoteirizada {
+ public:
+  explicit JanelaRoteirizada(DriverRoteirizado& driver) : driver_(driver) {
+    driver.ao_executar = [this](const std::string& comando) { Responde(comando); };
+  }
+  std::uint32_t tamanho = 1000;
+  std::size_t por_leitura = 64;
+  bool minusculas = false;
+  std::string tamanho_texto;                        // replaces the size's reply when set
+  std::deque<std::string> textos;                   // replace the next SoftwareBasico replies
+  std::map<std::string, std::deque<bool>> falhas;   // by command: true = this call fails
+  std::vector<std::string> enderecos;               // every address written, in order
+
+  static std::string Bytes(std::uint32_t de, std::uint32_t ate) {
+    std::string b;
+    for (std::uint32_t i = de; i < ate; ++i) b.push_back(static_cast<char>(i * 7 + 3));
+    return b;
+  }
+
+ private:
+  std::string Parametro(const std::string& nome) const {
+    for (const std::string& p : driver_.parametros)
+      if (p.rfind(nome + "=", 0) == 0) return p.substr(nome.size() + 1);
+    return "";
+  }
+  void Responde(const std::string& comando) {
+    driver_.retornos.clear();
+    std::deque<bool>& f = falhas[comando];
+    const bool falha = !f.empty() && f.front();
+    if (!f.empty()) f.pop_front();
+    driver_.cod_erro = falha ? 9 : 0;
+    if (falha) return;
+    if (comando == "EscreveInteiro") {
+      enderecos.push_back(Parametro("ValorInteiro"));
+      endereco_ = static_cast<std::uint32_t>(std::stoul(Parametro("ValorInteiro")));
+    } else if (comando == "LeInteiro") {
+      driver_.retornos = {{"ValorInteiro", tamanho_texto.empty() ? std::to_string(tamanho) : tamanho_texto}};
+    } else if (comando == "LeTexto") {
+      std::string texto;
+      if (!textos.empty()) {
+        texto = textos.front();
+        textos.pop_front();
+      } else {
+        const std::uint32_t ate = std::min<std::uint64_t>(tamanho, endereco_ + por_leitura);
+        const char* digitos = minusculas ? "0123456789abcdef" : "0123456789ABCDEF";
+        for (char c : Bytes(endereco_, std::max(ate, endereco_))) {
+          texto.push_back(digitos[static_cast<unsigned char>(c) >> 4]);
+          texto.push_back(digitos[c & 0xF]);
+        }
+      }
+      driver_.retornos = {{"ValorTexto", texto}};
+    }
+  }
+  DriverRoteirizado& driver_;
+  std::uint32_t endereco_ = 0;
+};
+
+class LeMemoria : public ::testing::Test {
+ protected:
+  LeMemoria() : frm(interacao) {
+    auto d = std::make_unique<DriverRoteirizado>();
+    driver = d.get();
+    frm.ModuloDriver = std::move(d);
+    frm.btExecutaEnabled = true;
+    frm.ArquivoComandos = pasta.file("Comandos.RMT");
+    janela = std::make_unique<JanelaRoteirizada>(*driver);
+  }
+  int Chamadas(const std::string& comando) const {
+    int n = 0;
+    for (const std::string& c : driver->chamadas) n += c == "ExecutaComando [" + comando + "]";
+    return n;
+  }
+  void Grava(const std::string& caminho, const std::string& bytes) {
+    std::FILE* f = std::fopen(caminho.c_str(), "wb");
+    ASSERT_TRUE(f);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  }
+
+  test_support::TempFolder pasta{"tarnel-memoria"};
+  InteracaoQueCancela interacao;
+  TfrmMain frm;
+  DriverRoteirizado* driver = nullptr;
+  std::unique_ptr<JanelaRoteirizada> janela;
+};
+
+TEST(Hexadecimal, DecodesPairsInEitherCaseAndRefusesOtherCharacters) {
+  struct Caso {
+    const char* texto;
+    std::size_t pares;
+    std::optional<std::string> bytes;
+  };
+  const Caso casos[] = {
+      {"0A1b2", 2, std::string("\x0A\x1B")},
+      {"fFa0", 2, std::string("\xFF\xA0")},
+      {"0A1b", 1, std::string("\x0A")},
+      {"", 0, std::string()},
+      {"0G", 1, std::nullopt},
+      {"0A 1", 2, std::nullopt},
+      {"0A1", 2, std::nullopt},
+  };
+  for (const Caso& c : casos) EXPECT_EQ(DecodificaHexadecimal(c.texto, c.pares), c.bytes) << c.texto;
+}
+
+TEST_F(LeMemoria, TheMenuEntryWritesTheWholeBasicSoftwareBesideTheCommandFile) {
+  janela->minusculas = true;
+  ASSERT_TRUE(LeituradoSoftwareBasicoClick(frm));
+  EXPECT_EQ(read_bytes(pasta.file("VardexII.bin")), JanelaRoteirizada::Bytes(0, 1000));
+  EXPECT_EQ(interacao.mensagens, std::vector<std::string>{"Arquivo '" + pasta.file("VardexII.bin") + "' gerado!"});
+  // 16 pieces of 64 bytes, each followed by the next address.
+  EXPECT_EQ(Chamadas("LeTexto"), 16);
+  EXPECT_EQ(janela->enderecos.front(), "0");
+  EXPECT_EQ(janela->enderecos.back(), "1000");
+  EXPECT_EQ(interacao.feitos.size(), 15u);
+  EXPECT_EQ(interacao.feitos.back(), 960u);
+}
+
+TEST_F(LeMemoria, AShorterFileIsExtendedFromItsEndAndACompleteOneReadAgain) {
+  const std::string arquivo = pasta.file("SB.bin");
+  struct Caso {
+    std::string existente;
+    const char* primeiro_endereco;
+  };
+  const Caso casos[] = {
+      {JanelaRoteirizada::Bytes(0, 100), "100"},
+      {std::string(1000, 'x'), "0"},   // complete: read again and rewritten
+      {std::string(1200, 'x'), "0"},   // longer than the software: not extended
+      {std::string(), "0"},
+  };
+  for (const Caso& c : casos) {
+    Grava(arquivo, c.existente);
+    janela->enderecos.clear();
+    ASSERT_TRUE(LeMemoriaECF(frm, arquivo, false, 0, 0, nullptr));
+    EXPECT_EQ(janela->enderecos.front(), c.primeiro_endereco);
+    EXPECT_EQ(read_bytes(arquivo), JanelaRoteirizada::Bytes(0, 1000)) << c.primeiro_endereco;
+  }
+  EXPECT_TRUE(interacao.mensagens.empty());
+}
+
+TEST_F(LeMemoria, ABufferGetsOnlyTheCountAskedFor) {
+  janela->tamanho = 0x10000100;  // the window answers past the cartridge area's start
+  std::string destino = "ab";
+  janela->textos = {"0102030405060708090A0B0C0D0E0F10"};
+  ASSERT_TRUE(LeMemoriaECF(frm, "", false, 0x10000000, 4, &destino));
+  EXPECT_EQ(destino, "ab\x01\x02\x03\x04");
+  EXPECT_EQ(janela->enderecos, (std::vector<std::string>{"268435456", "268435460"}));
+  EXPECT_EQ(Chamadas("LeInteiro"), 0);
+}
+
+TEST_F(LeMemoria, AFailedReadIsSentAgainUpToThreeTimes) {
+  janela->tamanho = 64;
+  janela->falhas["LeTexto"] = {true, true, false};
+  janela->falhas["EscreveInteiro"] = {false, true, true, false};
+  ASSERT_TRUE(LeMemoriaECF(frm, pasta.file("SB.bin"), false, 0, 0, nullptr));
+  EXPECT_EQ(Chamadas("LeTexto"), 3);
+  EXPECT_EQ(read_bytes(pasta.file("SB.bin")), JanelaRoteirizada::Bytes(0, 64));
+  EXPECT_TRUE(interacao.mensagens.empty());
+  // A resend, never a request for the last reply again.
+  EXPECT_FALSE(frm.ModoUltimoRetorno);
+  for (const std::string& c : driver->chamadas) EXPECT_NE(c, "ExecutaComando []");
+}
+
+TEST_F(LeMemoria, EachFailureEndsWithItsMessageAndKeepsWhatWasStored) {
+  struct Caso {
+    const char* comando;
+    std::deque<bool> falhas;
+    std::string tamanho_texto;
+    std::deque<std::string> textos;
+    std::string mensagem;
+    std::size_t guardados;
+  };
+  const Caso casos[] = {
+      {"LeInteiro", {true}, "", {}, "Erro ao enviar comando 'LeInteiro'", 0},
+      {"", {}, " ", {}, "N\xE3o foi poss\xEDvel ler o Tamanho do Software B\xE1sico", 0},
+      {"EscreveInteiro", {true}, "", {}, "Erro ao enviar comando 'EscreveInteiro'", 0},
+      {"EscreveInteiro", {false, true, true, true}, "", {}, "Erro ao enviar comando 'EscreveInteiro'", 64},
+      {"LeTexto", {false, true, true, true}, "", {}, "Erro ao enviar comando 'LeTexto'", 64},
+      {"", {}, "", {"0A0B", ""}, "N\xE3o foi poss\xEDvel ler o registro do Software B\xE1sico", 2},
+      {"", {}, "", {"0A0B", "0"}, "N\xE3o foi poss\xEDvel ler o registro do Software B\xE1sico", 2},
+      {"", {}, "", {"0A0B", "0Z"}, "N\xE3o foi poss\xEDvel ler o registro do Software B\xE1sico", 2},
+  };
+  for (const Caso& c : casos) {
+    const std::string arquivo = pasta.file("falha.bin");
+    std::remove(arquivo.c_str());
+    interacao.mensagens.clear();
+    janela->falhas.clear();
+    if (*c.comando) janela->falhas[c.comando] = c.falhas;
+    janela->tamanho_texto = c.tamanho_texto;
+    janela->textos = c.textos;
+    EXPECT_FALSE(LeMemoriaECF(frm, arquivo, true, 0, 0, nullptr)) << c.mensagem;
+    EXPECT_EQ(interacao.mensagens, std::vector<std::string>{c.mensagem});
+    EXPECT_EQ(compat::file_size(arquivo), c.guardados ? static_cast<std::int64_t>(c.guardados) : -1) << c.mensagem;
+  }
+}
+
+TEST_F(LeMemoria, AnUnwritableFileIsNamed) {
+  const std::string arquivo = pasta.file("falta/pasta.bin");
+  for (const std::uint32_t endereco : {0u, 0x30000000u}) {
+    interacao.mensagens.clear();
+    EXPECT_FALSE(LeMemoriaECF(frm, arquivo, true, endereco, 10, nullptr));
+    EXPECT_EQ(interacao.mensagens, std::vector<std::string>{"Erro ao acessar o arquivo '" + arquivo + "'"});
+  }
+}
+
+TEST_F(LeMemoria, CancelStopsBetweenPiecesAndTheNextReadingResumes) {
+  interacao.progressos_ate_cancelar = 3;
+  const std::string arquivo = pasta.file("SB.bin");
+  EXPECT_FALSE(LeMemoriaECF(frm, arquivo, true, 0, 0, nullptr));
+  EXPECT_TRUE(interacao.mensagens.empty());
+  EXPECT_EQ(read_bytes(arquivo), JanelaRoteirizada::Bytes(0, 192));
+  interacao.progressos_ate_cancelar = -1;
+  janela->enderecos.clear();
+  ASSERT_TRUE(LeMemoriaECF(frm, arquivo, false, 0, 0, nullptr));
+  EXPECT_EQ(janela->enderecos.front(), "192");
+  EXPECT_EQ(read_bytes(arquivo), JanelaRoteirizada::Bytes(0, 1000));
+}
+
+}  // namespace
+}  // namespace tarnel
