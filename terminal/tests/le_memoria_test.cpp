@@ -11,6 +11,7 @@
 
 #include "apoio/driver_roteirizado.h"
 #include "apoio/interacao_roteirizada.h"
+#include "apoio/janela_roteirizada.h"
 #include "readings/hexadecimal.h"
 #include "readings/le_memoria.h"
 #include "compat/path.h"
@@ -20,6 +21,7 @@ namespace tarnel {
 namespace {
 
 using teste::DriverRoteirizado;
+using teste::JanelaRoteirizada;
 using test_support::read_bytes;
 
 // A person who cancels after a number of progress reports.
@@ -31,65 +33,6 @@ class InteracaoQueCancela : public teste::InteracaoRoteirizada {
     feitos.push_back(feito);
     return progressos_ate_cancelar < 0 || static_cast<int>(feitos.size()) < progressos_ate_cancelar;
   }
-};
-
-// The printer's memory window, answered from bytes: byte i of the basic software is i * 7 + 3, the
-// window answers at most `por_leitura` bytes a time, and chosen calls fail.
-class JanelaRoteirizada {
- public:
-  explicit JanelaRoteirizada(DriverRoteirizado& driver) : driver_(driver) {
-    driver.ao_executar = [this](const std::string& comando) { Responde(comando); };
-  }
-  std::uint32_t tamanho = 1000;
-  std::size_t por_leitura = 64;
-  bool minusculas = false;
-  std::string tamanho_texto;                        // replaces the size's reply when set
-  std::deque<std::string> textos;                   // replace the next SoftwareBasico replies
-  std::map<std::string, std::deque<bool>> falhas;   // by command: true = this call fails
-  std::vector<std::string> enderecos;               // every address written, in order
-
-  static std::string Bytes(std::uint32_t de, std::uint32_t ate) {
-    std::string b;
-    for (std::uint32_t i = de; i < ate; ++i) b.push_back(static_cast<char>(i * 7 + 3));
-    return b;
-  }
-
- private:
-  std::string Parametro(const std::string& nome) const {
-    for (const std::string& p : driver_.parametros)
-      if (p.rfind(nome + "=", 0) == 0) return p.substr(nome.size() + 1);
-    return "";
-  }
-  void Responde(const std::string& comando) {
-    driver_.retornos.clear();
-    std::deque<bool>& f = falhas[comando];
-    const bool falha = !f.empty() && f.front();
-    if (!f.empty()) f.pop_front();
-    driver_.cod_erro = falha ? 9 : 0;
-    if (falha) return;
-    if (comando == "EscreveInteiro") {
-      enderecos.push_back(Parametro("ValorInteiro"));
-      endereco_ = static_cast<std::uint32_t>(std::stoul(Parametro("ValorInteiro")));
-    } else if (comando == "LeInteiro") {
-      driver_.retornos = {{"ValorInteiro", tamanho_texto.empty() ? std::to_string(tamanho) : tamanho_texto}};
-    } else if (comando == "LeTexto") {
-      std::string texto;
-      if (!textos.empty()) {
-        texto = textos.front();
-        textos.pop_front();
-      } else {
-        const std::uint32_t ate = std::min<std::uint64_t>(tamanho, endereco_ + por_leitura);
-        const char* digitos = minusculas ? "0123456789abcdef" : "0123456789ABCDEF";
-        for (char c : Bytes(endereco_, std::max(ate, endereco_))) {
-          texto.push_back(digitos[static_cast<unsigned char>(c) >> 4]);
-          texto.push_back(digitos[c & 0xF]);
-        }
-      }
-      driver_.retornos = {{"ValorTexto", texto}};
-    }
-  }
-  DriverRoteirizado& driver_;
-  std::uint32_t endereco_ = 0;
 };
 
 class LeMemoria : public ::testing::Test {

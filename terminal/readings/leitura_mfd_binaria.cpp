@@ -1,0 +1,159 @@
+#include "readings/leitura_mfd_binaria.h"
+
+#include <new>
+#include <optional>
+
+#include "compat/path.h"
+#include "readings/le_memoria.h"
+
+namespace tarnel {
+
+namespace {
+
+// The memory window's map of the cartridges; n << 28 selects cartridge n.
+constexpr std::uint32_t kContagens = 0x10000000;
+constexpr std::uint32_t kListaInicializados = 0x11000000;
+constexpr std::uint32_t kListaNaoInicializados = 0x12000000;
+constexpr std::uint32_t kInformacoes = 0x78000000;
+constexpr std::uint32_t kAreaMF = 0x70000000;
+constexpr std::uint32_t kAreaMFD = 0x30000000;
+constexpr std::uint32_t kTamanhoListaInicializados = 150, kEntradaInicializados = 30;
+constexpr std::uint32_t kTamanhoListaNaoInicializados = 64, kEntradaNaoInicializados = 16;
+constexpr unsigned kCartuchos = 4;  // numbers 0 to 3: the sections C the dump holds
+
+// The information record of a cartridge and the fields the dump uses.
+constexpr std::uint32_t kTamanhoInformacoes = 783;
+constexpr std::size_t kPaginaCabecalho = 528;
+constexpr std::size_t kTamanhoAreaMF = 756, kTamanhoAreaMFD = 760, kValorA = 768, kPaginasUsadas = 772,
+                      kBytesMFUsados = 776, kValorB = 782;
+constexpr std::size_t kPaginaArea = 512, kPaginaMFD = 528;
+constexpr std::size_t kTamanhoTrailer = 782;
+constexpr std::size_t kTamanhoSecaoA = 8192;
+
+std::uint32_t Endereco(std::uint32_t base, unsigned n) { return base + (static_cast<std::uint32_t>(n) << 28); }
+
+std::uint32_t Numero(const std::string& b, std::size_t i, int bytes = 4) {
+  std::uint32_t v = 0;
+  for (int k = bytes - 1; k >= 0; --k) v = v << 8 | static_cast<unsigned char>(b[i + k]);
+  return v;
+}
+
+void Erro(TfrmMain& frm, const std::string& texto) { frm.interacao.Mensagem(texto, Icone::Erro); }
+
+// Reads a stretch into bytes; false with the message unless the person stopped it.
+bool Le(TfrmMain& frm, std::uint32_t endereco, std::uint32_t quantidade, std::string& bytes, const std::string& erro) {
+  bool cancelado = false;
+  bytes.clear();
+  if (LeMemoriaECF(frm, "", false, endereco, quantidade, &bytes, &cancelado) && bytes.size() == quantidade)
+    return true;
+  if (!cancelado) Erro(frm, erro);
+  return false;
+}
+
+// The detail memory of a cartridge with its trailer; nullopt (the person told) when it failed.
+std::optional<std::string> LeSecaoC(TfrmMain& frm, unsigned n, const std::string& info, const std::string& erro) {
+  const std::size_t area = Numero(info, kTamanhoAreaMFD) / kPaginaArea * kPaginaMFD;
+  const std::size_t usados = static_cast<std::size_t>(Numero(info, kPaginasUsadas)) * kPaginaMFD;
+  std::string secao;
+  try {
+    secao.reserve(area + kTamanhoTrailer);
+    secao.assign(area, '\xFF');
+  } catch (const std::exception&) {
+    frm.interacao.Mensagem("Falta de memória para a leitura do cartucho de MFD.");
+    return std::nullopt;
+  }
+  // More pages used than the area holds would run past the image: a damaged record.
+  if (usados > area) {
+    Erro(frm, erro);
+    return std::nullopt;
+  }
+  if (usados > 0) {
+    std::string lidos;
+    if (!Le(frm, Endereco(kAreaMFD, n), static_cast<std::uint32_t>(usados), lidos, erro))
+      return std::nullopt;
+    secao.replace(0, usados, lidos);
+  }
+  std::string trailer(kTamanhoTrailer, '\0');
+  trailer.replace(0, kPaginaCabecalho, info, 0, kPaginaCabecalho);
+  trailer.replace(768, 12, info, kValorA, 12);  // value A, pages used, MF bytes used
+  const auto b = static_cast<std::uint16_t>(static_cast<std::int16_t>(static_cast<signed char>(info[kValorB])));
+  trailer[780] = static_cast<char>(b & 0xFF);
+  trailer[781] = static_cast<char>(b >> 8);
+  secao += trailer;
+  return secao;
+}
+
+}  // namespace
+
+bool LeImagensMFD(TfrmMain& frm, ImagensMFD& imagens) {
+  imagens = ImagensMFD{};
+  std::string contagens;
+  if (!Le(frm, kContagens, 4, contagens, "Erro lendo cartuchos inicializados e não inicializados!")) return false;
+  // Never more entries than the lists hold.
+  const unsigned inicializados = std::min(Numero(contagens, 0, 2), kTamanhoListaInicializados / kEntradaInicializados);
+  const unsigned nao_inicializados =
+      std::min(Numero(contagens, 2, 2), kTamanhoListaNaoInicializados / kEntradaNaoInicializados);
+  std::string lista_i, lista_n;
+  if (inicializados != 0 &&
+      !Le(frm, kListaInicializados, kTamanhoListaInicializados, lista_i, "Erro lendo a lista de cartuchos inicializados!"))
+    return false;
+  if (nao_inicializados != 0 && !Le(frm, kListaNaoInicializados, kTamanhoListaNaoInicializados, lista_n,
+                                    "Erro lendo a lista de cartuchos NÃO inicializados!"))
+    return false;
+
+  for (int grupo = 0; grupo < 2; ++grupo) {
+    const bool inicializado = grupo == 0;
+    const unsigned total = inicializado ? inicializados : nao_inicializados;
+    const std::string qual = inicializado ? "" : "NÃO inicializado ";
+    for (unsigned i = 0; i < total; ++i) {
+      const std::string& lista = inicializado ? lista_i : lista_n;
+      const unsigned n = static_cast<unsigned char>(lista[i * (inicializado ? kEntradaInicializados : kEntradaNaoInicializados)]);
+      // The memory window maps cartridges 0 to 3 only; the dump has no place for others.
+      if (n >= kCartuchos) continue;
+      std::string info;
+      if (!Le(frm, Endereco(kInformacoes, n), kTamanhoInformacoes, info,
+              "Erro lendo as informações do cartucho " + qual + std::to_string(i) + "!"))
+        return false;
+      const std::uint32_t area_mf = Numero(info, kTamanhoAreaMF);
+      if (inicializado && area_mf != 0) {
+        const std::string erro = "Erro lendo as informações da MF do cartucho " + std::to_string(i) + "!";
+        const std::uint32_t usados = Numero(info, kBytesMFUsados);
+        if (usados > area_mf) {  // would run past the image: a damaged record
+          Erro(frm, erro);
+          return false;
+        }
+        std::string mf;
+        if (usados > 0 && !Le(frm, Endereco(kAreaMF, n), usados, mf, erro)) return false;
+        imagens.secao_b.assign(area_mf, '\xFF');
+        imagens.secao_b.replace(0, mf.size(), mf);
+        imagens.secao_b.append(info, kBytesMFUsados, 4);
+      }
+      if (Numero(info, kTamanhoAreaMFD) != 0 && imagens.secoes_c.size() < kCartuchos) {
+        const std::optional<std::string> c =
+            LeSecaoC(frm, n, info, "Erro lendo as informações da MFD do cartucho " + qual + std::to_string(i) + "!");
+        if (!c) return false;
+        imagens.secoes_c.push_back(*c);
+      }
+    }
+  }
+  imagens.secao_a.assign(kTamanhoSecaoA, '\xFF');
+  return true;
+}
+
+bool LeituraMFDBinariaExecute(TfrmMain& frm) {
+  if (!frm.ModuloDriver) return false;
+  // The log would take every one of the thousands of memory commands: off while the dump runs.
+  const std::string log = frm.ModuloDriver->ObtemNomeLog();
+  frm.ModuloDriver->SetaArquivoLog("");
+  ImagensMFD imagens;
+  const bool lido = LeImagensMFD(frm, imagens);
+  const bool gravado = lido && GravaArquivoMFD(frm.interacao, compat::join_path(compat::current_folder(), kArquivoMFD), imagens);
+  imagens = ImagensMFD{};
+  if (frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog(log);
+  frm.Terminal.Limpa();
+  frm.Notifica(Alteracao::Terminal);
+  if (gravado) frm.interacao.Mensagem("Arquivo 'LEITURA.MFD' gerado.", Icone::Informacao);
+  return gravado;
+}
+
+}  // namespace tarnel
