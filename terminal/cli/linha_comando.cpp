@@ -149,6 +149,30 @@ struct DescricaoSubcomando {
   const char* inesperado;
 };
 
+void DeclaraSoftwareBasico(CLI::App& app, Leitura& leitura) {
+  DeclaraValor(app, "--canal", leitura.invocacao.pedido.canal, ajuda::kCanal, "CANAL");
+  app.add_option("arquivo", leitura.invocacao.arquivo, ajuda::kArquivoSoftwareBasico)->type_name("ARQUIVO");
+}
+
+bool VerificaCanal(const CLI::App& app, Leitura& leitura, std::string& erro) {
+  return !FaltaValor(app, {{"--canal", &leitura.invocacao.pedido.canal}}, erro);
+}
+
+void DeclaraMfdBinaria(CLI::App& app, Leitura& leitura) {
+  DeclaraValor(app, "--canal", leitura.invocacao.pedido.canal, ajuda::kCanal, "CANAL");
+}
+
+void DeclaraMfdLer(CLI::App& app, Leitura& leitura) {
+  app.add_option("dump", leitura.invocacao.arquivo, ajuda::kArquivoMFD)->type_name("LEITURA.MFD");
+  app.add_option("pasta", leitura.invocacao.pasta, ajuda::kPastaSecoes)->type_name("PASTA");
+}
+
+bool VerificaMfdLer(const CLI::App&, Leitura& leitura, std::string& erro) {
+  if (!leitura.invocacao.arquivo.empty()) return true;
+  erro = "Falta o arquivo de MFD";
+  return false;
+}
+
 const DescricaoSubcomando kSubcomandos[] = {
     {"exec", Subcomando::kExec, ajuda::kExec, true, DeclaraExec, VerificaExec, nullptr},
     {"registrador", Subcomando::kRegistrador, ajuda::kRegistrador, true, DeclaraRegistrador, VerificaRegistrador,
@@ -156,6 +180,10 @@ const DescricaoSubcomando kSubcomandos[] = {
     {"shell", Subcomando::kShell, ajuda::kShell, true, DeclaraConexao, VerificaConexao, nullptr},
     {"bobina", Subcomando::kBobina, ajuda::kBobina, false, DeclaraBobina, NadaAVerificar, "argumento inesperado"},
     {"run", Subcomando::kRun, ajuda::kRun, false, DeclaraRun, VerificaRun, nullptr},
+    {"software-basico", Subcomando::kSoftwareBasico, ajuda::kSoftwareBasico, false, DeclaraSoftwareBasico,
+     VerificaCanal, nullptr},
+    {"mfd-binaria", Subcomando::kMfdBinaria, ajuda::kMfdBinaria, false, DeclaraMfdBinaria, VerificaCanal, nullptr},
+    {"mfd-ler", Subcomando::kMfdLer, ajuda::kMfdLer, false, DeclaraMfdLer, VerificaMfdLer, nullptr},
 };
 
 const DescricaoSubcomando* ProcuraSubcomando(const std::string& nome) {

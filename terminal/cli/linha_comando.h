@@ -9,13 +9,15 @@
 
 namespace tarnel::cli {
 
-enum class Subcomando { kExec, kRegistrador, kShell, kBobina, kRun };
+enum class Subcomando { kExec, kRegistrador, kShell, kBobina, kRun, kSoftwareBasico, kMfdBinaria, kMfdLer };
 
 struct Invocacao {
   Subcomando subcomando = Subcomando::kExec;
   Pedido pedido;        // exec, registrador, shell
   bool seguir = false;  // bobina
   PedidoRun run;        // run
+  std::string arquivo;  // software-basico (may be empty), mfd-ler
+  std::string pasta;    // mfd-ler (may be empty)
   // When one of these is set nothing runs: the help that was asked for goes to standard output
   // (status 0), a usage error to standard error (status 2); neither ends with a line end.
   std::string ajuda;

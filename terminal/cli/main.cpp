@@ -31,6 +31,10 @@ int main(int argc, char** argv) {
     case Subcomando::kShell: return Shell(invocacao.pedido, std::cin, EntradaInterativa(), std::cout, std::cerr);
     case Subcomando::kBobina: return Bobina(invocacao.seguir, SaidaInterativa(), std::cout, std::cerr);
     case Subcomando::kRun: return Run(invocacao.run, SaidaInterativa(), std::cout, std::cerr);
+    case Subcomando::kSoftwareBasico:
+      return SoftwareBasico(invocacao.pedido, invocacao.arquivo, SaidaInterativa(), std::cout, std::cerr);
+    case Subcomando::kMfdBinaria: return MfdBinaria(invocacao.pedido, SaidaInterativa(), std::cout, std::cerr);
+    case Subcomando::kMfdLer: return MfdLer(invocacao.arquivo, invocacao.pasta, std::cout, std::cerr);
   }
   return kSaidaFalha;
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <istream>
 #include <ostream>
+#include <string>
 
 #include "pedido.h"
 
@@ -28,5 +29,20 @@ int Shell(const Pedido& pedido, std::istream& entrada, bool interativo, std::ost
 // printing new lines until the program is stopped. A roll that does not exist is an error (status
 // 2) unless it is followed: then its first lines are waited for.
 int Bobina(bool seguir, bool terminal, std::ostream& saida, std::ostream& mensagens);
+
+// software-basico: the printer's whole basic software into arquivo (VardexII.bin in the current
+// folder when empty), resuming a shorter file of an earlier reading. mfd-binaria: the cartridges
+// into LEITURA.MFD in the current folder. Both show a progress line on a terminal; 0 when the file
+// was made, 1 when a reading or the writing failed (the message says which), 2 when the channel does
+// not open.
+int SoftwareBasico(const Pedido& pedido, const std::string& arquivo, bool terminal, std::ostream& saida,
+                   std::ostream& mensagens);
+int MfdBinaria(const Pedido& pedido, bool terminal, std::ostream& saida, std::ostream& mensagens);
+
+// mfd-ler: deciphers and inflates a LEITURA.MFD into pasta (the current folder when empty), one file
+// per section (secao_A.bin, secao_B.bin, secao_C1.bin ...), and prints each section's size with the
+// fields of its trailer. 0 when the whole dump was read, 1 for a damaged dump, 2 when a file cannot
+// be read or written.
+int MfdLer(const std::string& arquivo, const std::string& pasta, std::ostream& saida, std::ostream& mensagens);
 
 }  // namespace tarnel::cli

@@ -45,6 +45,31 @@ const char kRun[] =
     "sem diferença nem erro de script, 1 nos outros casos, 2 para erro de uso ou canal que não\n"
     "abre. Exemplo: tarnel-cli run examples/dia_de_vendas.RMT --relatorio relatorio.xml";
 
+const char kSoftwareBasico[] =
+    "software-basico lê o software básico inteiro da impressora pela janela de memória e o grava\n"
+    "num arquivo binário (VardexII.bin na pasta atual, se nenhum for dado). Um arquivo menor que\n"
+    "o software, de uma leitura interrompida, é continuado do seu fim; um completo é lido de novo.\n"
+    "Num terminal, uma linha de progresso mostra os bytes lidos. Sai com 0 quando o arquivo foi\n"
+    "gerado, 1 quando uma leitura falhou (a mensagem diz qual), 2 quando o canal não abre.";
+
+const char kMfdBinaria[] =
+    "mfd-binaria copia os cartuchos de memória da impressora (memória fiscal e memória de fita\n"
+    "detalhe) para LEITURA.MFD na pasta atual, comprimidos e cifrados para a estação de análise.\n"
+    "O arquivo anterior só é substituído quando o novo está completo. Num terminal, uma linha de\n"
+    "progresso mostra os bytes lidos. Sai com 0 quando o arquivo foi gerado, 1 quando uma leitura\n"
+    "ou a gravação falhou, 2 quando o canal não abre.";
+
+const char kMfdLer[] =
+    "mfd-ler decifra e descomprime um LEITURA.MFD de volta às suas seções, um arquivo por seção\n"
+    "(secao_A.bin, secao_B.bin, secao_C1.bin ...), e mostra o tamanho de cada uma com os campos\n"
+    "do seu final (bytes da MF usados; valor A, páginas usadas e valor B das memórias de fita\n"
+    "detalhe). Sai com 0 quando o arquivo foi lido inteiro, 1 quando está danificado, 2 quando um\n"
+    "arquivo não pode ser lido ou gravado.";
+
+const char kArquivoSoftwareBasico[] = "arquivo do software básico (padrão: VardexII.bin na pasta atual)";
+const char kArquivoMFD[] = "arquivo de MFD gerado por mfd-binaria ou pela janela";
+const char kPastaSecoes[] = "pasta onde as seções são gravadas (padrão: a pasta atual)";
+
 const char kCanal[] =
     "canal aberto pela biblioteca (padrão: Emul, a impressora emulada, cujo\n"
     "arquivo de contexto fica na pasta atual)";

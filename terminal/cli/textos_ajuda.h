@@ -10,6 +10,12 @@ extern const char kRegistrador[];
 extern const char kShell[];
 extern const char kBobina[];
 extern const char kRun[];
+extern const char kSoftwareBasico[];
+extern const char kMfdBinaria[];
+extern const char kMfdLer[];
+extern const char kArquivoSoftwareBasico[];
+extern const char kArquivoMFD[];
+extern const char kPastaSecoes[];
 
 // What the options and names of the command line mean.
 extern const char kCanal[];

@@ -28,6 +28,7 @@ constexpr std::size_t kTamanhoAreaMF = 756, kTamanhoAreaMFD = 760, kValorA = 768
                       kBytesMFUsados = 776, kValorB = 782;
 constexpr std::size_t kPaginaArea = 512, kPaginaMFD = 528;
 constexpr std::size_t kTamanhoTrailer = 782;
+constexpr std::size_t kTrailerValorA = 768, kTrailerValorB = 780;  // pages used and MF bytes follow A
 constexpr std::size_t kTamanhoSecaoA = 8192;
 
 std::uint32_t Endereco(std::uint32_t base, unsigned n) { return base + (static_cast<std::uint32_t>(n) << 28); }
@@ -75,15 +76,26 @@ std::optional<std::string> LeSecaoC(TfrmMain& frm, unsigned n, const std::string
   }
   std::string trailer(kTamanhoTrailer, '\0');
   trailer.replace(0, kPaginaCabecalho, info, 0, kPaginaCabecalho);
-  trailer.replace(768, 12, info, kValorA, 12);  // value A, pages used, MF bytes used
+  trailer.replace(kTrailerValorA, 12, info, kValorA, 12);  // value A, pages used, MF bytes used
   const auto b = static_cast<std::uint16_t>(static_cast<std::int16_t>(static_cast<signed char>(info[kValorB])));
-  trailer[780] = static_cast<char>(b & 0xFF);
-  trailer[781] = static_cast<char>(b >> 8);
+  trailer[kTrailerValorB] = static_cast<char>(b & 0xFF);
+  trailer[kTrailerValorB + 1] = static_cast<char>(b >> 8);
   secao += trailer;
   return secao;
 }
 
 }  // namespace
+
+std::optional<TrailerMFD> LeTrailerMFD(const std::string& secao_c) {
+  if (secao_c.size() < kTamanhoTrailer) return std::nullopt;
+  const std::size_t t = secao_c.size() - kTamanhoTrailer;
+  TrailerMFD trailer;
+  trailer.valor_a = Numero(secao_c, t + kTrailerValorA);
+  trailer.paginas_usadas = Numero(secao_c, t + kTrailerValorA + 4);
+  trailer.bytes_mf_usados = Numero(secao_c, t + kTrailerValorA + 8);
+  trailer.valor_b = static_cast<std::int16_t>(Numero(secao_c, t + kTrailerValorB, 2));
+  return trailer;
+}
 
 bool LeImagensMFD(TfrmMain& frm, ImagensMFD& imagens) {
   imagens = ImagensMFD{};

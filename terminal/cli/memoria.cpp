@@ -1,0 +1,131 @@
+// software-basico, mfd-binaria and mfd-ler: the printer's memory into files, and a dump read back.
+#include <cstdio>
+#include <string>
+
+#include "compat/path.h"
+#include "console.h"
+#include "readings/chave_mfd.h"
+#include "readings/le_memoria.h"
+#include "readings/leitura_mfd_binaria.h"
+#include "readings/secao_mfd.h"
+#include "sessao_cli.h"
+#include "subcomandos.h"
+
+namespace tarnel::cli {
+
+namespace {
+
+// The console's person with a progress line on a terminal: "etapa: feito de total (nn%)", rewritten
+// in place and wiped before any message.
+class InteracaoProgresso : public InteracaoConsole {
+ public:
+  InteracaoProgresso(bool terminal, std::ostream& saida, std::ostream& mensagens)
+      : InteracaoConsole(mensagens), terminal_(terminal), saida_(saida) {}
+  ~InteracaoProgresso() override { Apaga(); }
+
+  void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override {
+    Apaga();
+    InteracaoConsole::Mensagem(texto, icone, titulo);
+  }
+  bool Progride(const std::string& etapa, std::uint64_t feito, std::uint64_t total) override {
+    if (!terminal_ || total == 0) return true;
+    saida_ << "\r\x1b[K";
+    EscreveTexto(saida_, etapa + ": " + std::to_string(feito) + " de " + std::to_string(total) + " (" +
+                             std::to_string(feito * 100 / total) + "%)");
+    saida_.flush();
+    visivel_ = true;
+    return true;
+  }
+
+ private:
+  void Apaga() {
+    if (visivel_) saida_ << "\r\x1b[K";
+    visivel_ = false;
+  }
+  bool terminal_;
+  std::ostream& saida_;
+  bool visivel_ = false;
+};
+
+// Runs the reading on a connected session; its messages (the file made, or what failed) go to
+// mensagens.
+template <typename Leitura>
+int Roda(const Pedido& pedido, bool terminal, std::ostream& saida, std::ostream& mensagens, Leitura leitura) {
+  InteracaoProgresso interacao(terminal, saida, mensagens);
+  SessaoCli sessao(interacao);
+  sessao.interacao.DirecionaMensagens(mensagens);
+  if (!sessao.Conecta(pedido)) return kSaidaFalha;
+  return leitura(sessao.frm) ? kSaidaSucesso : kSaidaErroImpressora;
+}
+
+bool GravaArquivo(const std::string& caminho, const std::string& bytes) {
+  std::FILE* f = std::fopen(caminho.c_str(), "wb");
+  if (!f) return false;
+  const bool gravado = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  return std::fclose(f) == 0 && gravado;
+}
+
+std::string LeArquivo(const std::string& caminho, bool& lido) {
+  std::string bytes;
+  std::FILE* f = std::fopen(caminho.c_str(), "rb");
+  lido = f != nullptr;
+  if (!f) return bytes;
+  char bloco[65536];
+  for (std::size_t n; (n = std::fread(bloco, 1, sizeof bloco, f)) > 0;) bytes.append(bloco, n);
+  lido = !std::ferror(f);
+  std::fclose(f);
+  return bytes;
+}
+
+}  // namespace
+
+int SoftwareBasico(const Pedido& pedido, const std::string& arquivo, bool terminal, std::ostream& saida,
+                   std::ostream& mensagens) {
+  return Roda(pedido, terminal, saida, mensagens, [&](TfrmMain& frm) {
+    frm.ArquivoComandos.clear();  // VardexII.bin in the current folder
+    return LeMemoriaECF(frm, arquivo.empty() ? ArquivoSoftwareBasico(frm) : arquivo, true, 0, 0, nullptr);
+  });
+}
+
+int MfdBinaria(const Pedido& pedido, bool terminal, std::ostream& saida, std::ostream& mensagens) {
+  return Roda(pedido, terminal, saida, mensagens, [](TfrmMain& frm) { return LeituraMFDBinariaExecute(frm); });
+}
+
+int MfdLer(const std::string& arquivo, const std::string& pasta, std::ostream& saida, std::ostream& mensagens) {
+  bool lido = false;
+  const std::string bytes = LeArquivo(arquivo, lido);
+  if (!lido) {
+    EscreveLinha(mensagens, "Erro ao acessar o arquivo '" + arquivo + "'");
+    return kSaidaFalha;
+  }
+  const ConteudoMFD conteudo = LeArquivoMFD(bytes, Gost28147(ChaveMFD()));
+  const std::string destino = pasta.empty() ? compat::current_folder() : pasta;
+  for (std::size_t i = 0; i < conteudo.secoes.size(); ++i) {
+    const std::string& secao = conteudo.secoes[i];
+    const std::string nome = i == 0 ? "A" : i == 1 ? "B" : "C" + std::to_string(i - 1);
+    const std::string caminho = compat::join_path(destino, "secao_" + nome + ".bin");
+    if (!GravaArquivo(caminho, secao)) {
+      EscreveLinha(mensagens, "Erro ao acessar o arquivo '" + caminho + "'");
+      return kSaidaFalha;
+    }
+    std::string linha = "Seção " + nome + ": " + std::to_string(secao.size()) + " bytes em " + caminho;
+    if (i == 1 && secao.size() >= 4) {
+      const std::size_t t = secao.size() - 4;
+      std::uint32_t usados = 0;
+      for (int k = 3; k >= 0; --k) usados = usados << 8 | static_cast<unsigned char>(secao[t + k]);
+      linha += "; bytes da MF usados=" + std::to_string(usados);
+    } else if (i >= 2) {
+      if (const std::optional<TrailerMFD> t = LeTrailerMFD(secao))
+        linha += "; valor A=" + std::to_string(t->valor_a) + " páginas usadas=" + std::to_string(t->paginas_usadas) +
+                 " bytes da MF usados=" + std::to_string(t->bytes_mf_usados) + " valor B=" + std::to_string(t->valor_b);
+    }
+    EscreveLinha(saida, linha);
+  }
+  if (!conteudo.erro.empty()) {
+    EscreveLinha(mensagens, "Arquivo de MFD danificado: " + conteudo.erro);
+    return kSaidaErroImpressora;
+  }
+  return kSaidaSucesso;
+}
+
+}  // namespace tarnel::cli
