@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "quorbal/catalogo.h"
+#include "readings/le_memoria.h"
 #include "scripts/erro_script.h"
 #include "scripts/itens_diretiva.h"
 #include "scripts/numeros_script.h"
@@ -91,6 +92,14 @@ Seguimento DefinirValorArmazenado(Diretiva& d) {
   d.estado.ValoresArmazenados.push_back(d.frm.ValorAtual);
   return Seguimento::Continua;
 }
+// The basic software into NomeArquivo (Vardex.BIN in the current folder when empty), as the menu
+// entry reads it; a failure is told by the reader and the script goes on.
+Seguimento LeSoftwareBasico(Diretiva& d) {
+  std::string arquivo = ItemTexto(d.argumento, "NomeArquivo");
+  if (arquivo.empty()) arquivo = "Vardex.BIN";
+  LeMemoriaECF(d.frm, arquivo, true, 0, 0, nullptr);
+  return Seguimento::Continua;
+}
 // The readings to files and the workbook's operations are not part of this version: said as a
 // fault of the script whatever ExibirErrosScript says, and the script goes on.
 Seguimento NaoDisponivel(Diretiva& d) {
@@ -133,7 +142,7 @@ const EntradaDiretiva kDiretivas[] = {
     {"PlanilhaConfereContadores", NaoDisponivel},
     {"PlanilhaZeraContador", NaoDisponivel},
     {"PlanilhaAcresceContador", NaoDisponivel, {"Incremento"}},
-    {"LSB", NaoDisponivel},
+    {"LSB", LeSoftwareBasico},
     {"MostrarErrosScript", Define<&E::ExibirErrosScript, true>},
     {"NaoMostrarErrosScript", Define<&E::ExibirErrosScript, false>},
 };

@@ -175,12 +175,11 @@ TEST_F(Diretivas, ValorQueNaoSeConverteEncerraAExecucao) {
   EXPECT_EQ(acompanhamento.erros[0], std::make_pair(7L, texto));
 }
 
-// Readings and the workbook are not in this version: said always, and the script goes on; a
-// number item that is no number still ends the run.
+// The readings to text files and the workbook are not in this version: said always, and the script
+// goes on; a number item that is no number still ends the run. ($LSB runs: le_memoria_test.cpp.)
 TEST_F(Diretivas, LeiturasEPlanilhaNaoDisponiveis) {
   const char* linhas[] = {"$LMF",
                           "$lmfd NomeArquivo=\"MFD.TXT\" COOInicial=1 COOFinal=20",
-                          "$LSB",
                           "$PlanilhaAtiva",
                           "$PlanilhaDesativa",
                           "$PlanilhaCarregaTotalizadores",

@@ -14,6 +14,7 @@
 #include "apoio/janela_roteirizada.h"
 #include "readings/hexadecimal.h"
 #include "readings/le_memoria.h"
+#include "scripts/diretivas.h"
 #include "compat/path.h"
 #include "test_support/temp_folder.h"
 
@@ -57,7 +58,7 @@ class LeMemoria : public ::testing::Test {
     std::fclose(f);
   }
 
-  test_support::TempFolder pasta{"tarnel-memoria"};
+  test_support::TempFolder pasta{"tarnel-memoria", test_support::TempFolder::enter};
   InteracaoQueCancela interacao;
   TfrmMain frm;
   DriverRoteirizado* driver = nullptr;
@@ -193,6 +194,26 @@ TEST_F(LeMemoria, CancelStopsBetweenPiecesAndTheNextReadingResumes) {
   ASSERT_TRUE(LeMemoriaECF(frm, arquivo, false, 0, 0, nullptr));
   EXPECT_EQ(janela->enderecos.front(), "192");
   EXPECT_EQ(read_bytes(arquivo), JanelaRoteirizada::Bytes(0, 1000));
+}
+
+TEST_F(LeMemoria, TheDirectiveReadsIntoItsFileOrVardexBin) {
+  EstadoScript estado{OpcoesScript{}};
+  struct Caso {
+    const char* linha;
+    std::string arquivo;
+  };
+  const Caso casos[] = {{"$LSB NomeArquivo=\"SB.bin\"", "SB.bin"}, {"$lsb", "Vardex.BIN"}};
+  for (const Caso& c : casos) {
+    interacao.mensagens.clear();
+    EXPECT_EQ(ProcessaDiretiva(frm, estado, c.linha), Seguimento::Continua);
+    EXPECT_EQ(read_bytes(pasta.file(c.arquivo)), JanelaRoteirizada::Bytes(0, 1000));
+    EXPECT_EQ(interacao.mensagens, std::vector<std::string>{"Arquivo '" + c.arquivo + "' gerado!"});
+  }
+  // A failed reading is told and the script goes on.
+  interacao.mensagens.clear();
+  janela->falhas["LeInteiro"] = {true};
+  EXPECT_EQ(ProcessaDiretiva(frm, estado, "$LSB"), Seguimento::Continua);
+  EXPECT_EQ(interacao.mensagens, std::vector<std::string>{"Erro ao enviar comando 'LeInteiro'"});
 }
 
 }  // namespace
