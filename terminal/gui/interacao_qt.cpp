@@ -37,7 +37,31 @@ QString Titulo(const std::string& titulo) {
 
 }  // namespace
 
+void InteracaoQt::FechaProgresso() {
+  if (progresso_) progresso_->deleteLater();
+  progresso_ = nullptr;
+}
+
+bool InteracaoQt::Progride(const std::string& etapa, std::uint64_t feito, std::uint64_t total) {
+  constexpr int kEscala = 1000;
+  if (!progresso_) {
+    progresso_ = new QProgressDialog(pai_);
+    progresso_->setWindowModality(Qt::WindowModal);
+    progresso_->setCancelButtonText(QStringLiteral("Cancelar"));
+    progresso_->setRange(0, kEscala);
+    progresso_->setAutoClose(false);
+    progresso_->setAutoReset(false);
+  }
+  progresso_->setLabelText(QTexto(etapa));
+  progresso_->setValue(total ? static_cast<int>(feito * kEscala / total) : 0);
+  QApplication::processEvents();
+  const bool segue = progresso_ && !progresso_->wasCanceled();
+  if (!segue || feito >= total) FechaProgresso();
+  return segue;
+}
+
 void InteracaoQt::Mensagem(const std::string& texto, Icone icone, const std::string& titulo) {
+  FechaProgresso();
   QMessageBox caixa(IconeQt(icone), Titulo(titulo), QTexto(texto), QMessageBox::Ok, pai_);
   caixa.exec();
 }

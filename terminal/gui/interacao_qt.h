@@ -1,6 +1,7 @@
 // The core's questions and messages as Qt dialogs, over the main window.
 #pragma once
 #include <QPointer>
+#include <QProgressDialog>
 #include <QWidget>
 
 #include "window/interacao.h"
@@ -18,9 +19,14 @@ class InteracaoQt : public Interacao {
   bool EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) override;
   void ProcessaEventos() override;
   void TrazParaFrente() override;
+  // A window-modal progress dialog with a Cancel button, closed when the work reaches its total
+  // or a message is shown.
+  bool Progride(const std::string& etapa, std::uint64_t feito, std::uint64_t total) override;
 
  private:
+  void FechaProgresso();
   QPointer<QWidget> pai_;
+  QPointer<QProgressDialog> progresso_;
 };
 
 // "Descrição (*.EXT)|*.EXT|…" as Qt's filter "Descrição (*.EXT);;…".

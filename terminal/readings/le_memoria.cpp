@@ -177,6 +177,7 @@ bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::
       return false;
     }
   } while (endereco < fim);
+  frm.interacao.Progride(kEtapa, endereco - inicio, endereco - inicio);  // done: the window closes its dialog
 
   if (anuncia) frm.interacao.Mensagem("Arquivo '" + arquivo + "' gerado!", Icone::Informacao);
   return true;

@@ -92,8 +92,9 @@ TEST_F(LeMemoria, TheMenuEntryWritesTheWholeBasicSoftwareBesideTheCommandFile) {
   EXPECT_EQ(Chamadas("LeTexto"), 16);
   EXPECT_EQ(janela->enderecos.front(), "0");
   EXPECT_EQ(janela->enderecos.back(), "1000");
-  EXPECT_EQ(interacao.feitos.size(), 15u);
-  EXPECT_EQ(interacao.feitos.back(), 960u);
+  EXPECT_EQ(interacao.feitos.size(), 16u);
+  EXPECT_EQ(interacao.feitos[14], 960u);
+  EXPECT_EQ(interacao.feitos.back(), 1000u);
 }
 
 TEST_F(LeMemoria, AShorterFileIsExtendedFromItsEndAndACompleteOneReadAgain) {

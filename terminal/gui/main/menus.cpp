@@ -6,6 +6,8 @@
 #include "driver/conexao.h"
 #include "driver/execucao.h"
 #include "main/janela_principal.h"
+#include "readings/le_memoria.h"
+#include "readings/leitura_mfd_binaria.h"
 #include "registers/le_registrador.h"
 #include "registers/leitura_registrador.h"
 #include "scripts/gravacao.h"
@@ -81,11 +83,16 @@ void JanelaPrincipal::CriaMenus() {
   menuComandos_->addSeparator();
   menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura &MF para Arquivo"), 7, kNaoDisponivel));
   menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura MF&D para Arquivo"), 8, kNaoDisponivel));
-  QAction* mfd_binaria = acoes_.Vincula(new QAction(this), frm_.LeituraMFDBinaria, Tipo::Comum, kNaoDisponivel);
+  QAction* mfd_binaria = acoes_.Vincula(new QAction(this), frm_.LeituraMFDBinaria, Tipo::Comum);
+  mfd_binaria->setObjectName(QStringLiteral("LeituraMFDBinaria"));
   mfd_binaria->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_M));
+  connect(mfd_binaria, &QAction::triggered, this, [this] { LeituraMFDBinariaExecute(frm_); });
   menuComandos_->addAction(mfd_binaria);
   menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura &X para Arquivo"), -1, kNaoDisponivel));
-  menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura do &Software Básico"), -1, kNaoDisponivel));
+  QAction* software_basico = Acoes::Simples(this, QStringLiteral("Leitura do &Software Básico"));
+  software_basico->setObjectName(QStringLiteral("LeituradoSoftwareBasico"));
+  connect(software_basico, &QAction::triggered, this, [this] { LeituradoSoftwareBasicoClick(frm_); });
+  menuComandos_->addAction(software_basico);
   // The menu's own shortcut opens it.
   auto* atalho = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
   connect(atalho, &QShortcut::activated, this, [this] {

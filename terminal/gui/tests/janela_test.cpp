@@ -447,5 +447,23 @@ TEST_F(JanelaTest, WorkRecordedInTheWindowReplaysOnAFreshPrinterAndAnEditedReply
   EXPECT_EQ(interacao_.titulos.back(), "Pausado por Retorno(s) diferir(em) do original");
 }
 
+// The two memory entries of the Comandos menu run their readings on the connected printer.
+TEST_F(JanelaTest, MemoryEntriesWriteTheBasicSoftwareAndTheDump) {
+  JanelaPrincipal* janela = AbreJanela();
+  janela->acConnect->trigger();
+  ASSERT_TRUE(frm_.Connect.Checked);
+  for (const char* nome : {"LeituradoSoftwareBasico", "LeituraMFDBinaria"}) {
+    QAction* acao = janela->findChild<QAction*>(QString::fromLatin1(nome));
+    ASSERT_TRUE(acao) << nome;
+    EXPECT_TRUE(acao->isEnabled()) << nome;
+    acao->trigger();
+  }
+  EXPECT_EQ(interacao_.mensagens,
+            (std::vector<std::string>{"Arquivo '" + pasta_.file("VardexII.bin") + "' gerado!",
+                                      "Arquivo 'LEITURA.MFD' gerado."}));
+  EXPECT_EQ(test_support::read_bytes(pasta_.file("VardexII.bin")).size(), 256u * 1024);
+  EXPECT_EQ(test_support::read_bytes(pasta_.file("LEITURA.MFD")).substr(0, 7), "KVT-MFD");
+}
+
 }  // namespace
 }  // namespace tarnel::gui
