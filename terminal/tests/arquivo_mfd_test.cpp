@@ -137,6 +137,27 @@ TEST(SecaoMFD, AnEmptySectionOrARefusedWriteFails) {
   }
 }
 
+// tres_secoes.MFD was made apart from Tarnel (Python's zlib with the same parameters and flushes, and
+// a plain GOST of its own): our reader reads it and our writer makes the same bytes.
+TEST(SecaoMFD, ADumpMadeByAnIndependentEncoder) {
+  const std::string arquivo = read_bytes(MFD_INDEPENDENTE);
+  std::string bytes_c;
+  for (int i = 0; i < 20; ++i)
+    for (int b = 0; b < 256; ++b) bytes_c += static_cast<char>(b);
+  const std::vector<std::string> secoes = {std::string(64, '\xFF'), [] {
+                                             std::string b;
+                                             for (int i = 0; i < 20; ++i) b += "MF";
+                                             return b + std::string("\x28\0\0\0", 4);
+                                           }(),
+                                           bytes_c};
+  const ConteudoMFD lido = LeArquivoMFD(arquivo, Gost28147(ChaveMFD()));
+  EXPECT_EQ(lido.erro, "");
+  EXPECT_EQ(lido.secoes, secoes);
+  std::string nosso = "KVT-MFD";
+  for (const std::string& s : secoes) nosso += Codifica(s);
+  EXPECT_EQ(nosso + std::string(4, '\0'), arquivo);
+}
+
 class ArquivoMFD : public ::testing::Test {
  protected:
   ImagensMFD Imagens() const {
