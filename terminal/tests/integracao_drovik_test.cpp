@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "apoio/emulada_conectada.h"
 #include "apoio/interacao_roteirizada.h"
 #include "driver/biblioteca_drovik.h"
 #include "driver/conexao.h"
@@ -27,30 +28,14 @@ using test_support::kPadraoCarimbo;
 using test_support::read_bytes;
 using test_support::TempFolder;
 
-class Integracao : public ::testing::Test {
+class Integracao : public teste::EmuladaConectada {
  protected:
-  Integracao() : frm(interacao) {
-    frm.CarregaDriver = [] { return BibliotecaDrovik::Carrega(DROVIK_ARQUIVO); };
-  }
-  void SetUp() override {
-    ConnectExecute(frm);
-    ASSERT_TRUE(Conectado(frm)) << ::testing::PrintToString(interacao.mensagens);
-  }
-  void TearDown() override {
-    if (frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog("");
-    LiberaModuloDriver(frm);
-  }
-
   void Executa(const std::string& comando, std::initializer_list<std::pair<const char*, const char*>> campos = {}) {
     ASSERT_TRUE(frm.SelecionaComandoPorNome(comando));
     frm.btLimpaParsClick();
     for (const auto& [nome, texto] : campos) ASSERT_TRUE(frm.DefineParametro(frm.lbComandosItemIndex, nome, texto));
     ASSERT_TRUE(ExecutaComandoSelecionado(frm));
   }
-
-  TempFolder pasta{"tarnel-test", TempFolder::enter | TempFolder::user_folders};
-  teste::InteracaoRoteirizada interacao;
-  TfrmMain frm;
 };
 
 TEST_F(Integracao, AbreGavetaComposesItsLines) {

@@ -6,12 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "apoio/interacao_roteirizada.h"
-#include "driver/biblioteca_drovik.h"
-#include "driver/conexao.h"
+#include "apoio/emulada_conectada.h"
 #include "readings/le_memoria.h"
-#include "test_support/temp_folder.h"
-#include "window/mainfrm.h"
 
 namespace tarnel {
 namespace {
@@ -23,21 +19,9 @@ std::uint32_t Le32(const std::string& b, std::size_t i) {
          static_cast<unsigned char>(b[i + 2]) << 16 | static_cast<std::uint32_t>(static_cast<unsigned char>(b[i + 3])) << 24;
 }
 
-class LeMemoriaEmulada : public ::testing::Test {
+class LeMemoriaEmulada : public teste::EmuladaConectada {
  protected:
-  LeMemoriaEmulada() : frm(interacao) {
-    frm.CarregaDriver = [] { return BibliotecaDrovik::Carrega(DROVIK_ARQUIVO); };
-  }
-  void SetUp() override {
-    ConnectExecute(frm);
-    ASSERT_TRUE(Conectado(frm)) << ::testing::PrintToString(interacao.mensagens);
-    frm.ArquivoComandos = pasta.file("Comandos.RMT");
-  }
-  void TearDown() override { LiberaModuloDriver(frm); }
-
-  test_support::TempFolder pasta{"tarnel-memoria", test_support::TempFolder::enter | test_support::TempFolder::user_folders};
-  teste::InteracaoRoteirizada interacao;
-  TfrmMain frm;
+  LeMemoriaEmulada() : EmuladaConectada("tarnel-memoria") { frm.ArquivoComandos = pasta.file("Comandos.RMT"); }
 };
 
 TEST_F(LeMemoriaEmulada, TheBasicSoftwareIsReadWholeAndACutShortFileResumed) {

@@ -4,16 +4,12 @@
 
 #include <string>
 
-#include "apoio/interacao_roteirizada.h"
-#include "driver/biblioteca_drovik.h"
-#include "driver/conexao.h"
+#include "apoio/emulada_conectada.h"
 #include "driver/execucao.h"
 #include "readings/chave_mfd.h"
 #include "readings/le_memoria.h"
 #include "readings/leitura_mfd_binaria.h"
 #include "readings/secao_mfd.h"
-#include "test_support/temp_folder.h"
-#include "window/mainfrm.h"
 
 namespace tarnel {
 namespace {
@@ -26,29 +22,15 @@ std::uint32_t Le32(const std::string& b, std::size_t i) {
   return v;
 }
 
-class LeituraMFDEmulada : public ::testing::Test {
+class LeituraMFDEmulada : public teste::EmuladaConectada {
  protected:
-  LeituraMFDEmulada() : frm(interacao) {
-    frm.CarregaDriver = [] { return BibliotecaDrovik::Carrega(DROVIK_ARQUIVO); };
-  }
-  void SetUp() override {
-    ConnectExecute(frm);
-    ASSERT_TRUE(Conectado(frm)) << ::testing::PrintToString(interacao.mensagens);
-  }
-  void TearDown() override {
-    if (frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog("");
-    LiberaModuloDriver(frm);
-  }
+  LeituraMFDEmulada() : EmuladaConectada("tarnel-mfd") {}
   // What the printer holds at an address, read straight through the memory window.
   std::string Memoria(std::uint32_t endereco, std::uint32_t quantidade) {
     std::string b;
     EXPECT_TRUE(LeMemoriaECF(frm, "", false, endereco, quantidade, &b));
     return b;
   }
-
-  test_support::TempFolder pasta{"tarnel-mfd", test_support::TempFolder::enter | test_support::TempFolder::user_folders};
-  teste::InteracaoRoteirizada interacao;
-  TfrmMain frm;
 };
 
 TEST_F(LeituraMFDEmulada, TheDumpDecodesToTheMemoryThePrinterHolds) {
