@@ -1,5 +1,6 @@
 #include "readings/leitura_mfd_binaria.h"
 
+#include <cstdint>
 #include <new>
 #include <optional>
 
@@ -51,20 +52,29 @@ bool Le(TfrmMain& frm, std::uint32_t endereco, std::uint32_t quantidade, std::st
   return false;
 }
 
-// The detail memory of a cartridge with its trailer; nullopt (the person told) when it failed.
-std::optional<std::string> LeSecaoC(TfrmMain& frm, unsigned n, const std::string& info, const std::string& erro) {
-  const std::size_t area = Numero(info, kTamanhoAreaMFD) / kPaginaArea * kPaginaMFD;
-  const std::size_t usados = static_cast<std::size_t>(Numero(info, kPaginasUsadas)) * kPaginaMFD;
-  std::string secao;
+// An image of `tamanho` bytes of 0xFF with room for `mais` after it; false (the person told) when
+// there is not the memory for it.
+bool Reserva(TfrmMain& frm, std::string& imagem, std::uint64_t tamanho, std::size_t mais) {
   try {
-    secao.reserve(area + kTamanhoTrailer);
-    secao.assign(area, '\xFF');
+    if (tamanho + mais > imagem.max_size()) throw std::bad_alloc();
+    imagem.reserve(static_cast<std::size_t>(tamanho + mais));
+    imagem.assign(static_cast<std::size_t>(tamanho), '\xFF');
+    return true;
   } catch (const std::exception&) {
     frm.interacao.Mensagem("Falta de memória para a leitura do cartucho de MFD.");
-    return std::nullopt;
+    return false;
   }
+}
+
+// The detail memory of a cartridge with its trailer; nullopt (the person told) when it failed.
+std::optional<std::string> LeSecaoC(TfrmMain& frm, unsigned n, const std::string& info, const std::string& erro) {
+  // 64 bits: the sizes come from the printer and must not wrap on a 32-bit build.
+  const std::uint64_t area = std::uint64_t{Numero(info, kTamanhoAreaMFD)} / kPaginaArea * kPaginaMFD;
+  const std::uint64_t usados = std::uint64_t{Numero(info, kPaginasUsadas)} * kPaginaMFD;
+  std::string secao;
+  if (!Reserva(frm, secao, area, kTamanhoTrailer)) return std::nullopt;
   // More pages used than the area holds would run past the image: a damaged record.
-  if (usados > area) {
+  if (usados > area || usados > UINT32_MAX) {
     Erro(frm, erro);
     return std::nullopt;
   }
@@ -136,7 +146,7 @@ bool LeImagensMFD(TfrmMain& frm, ImagensMFD& imagens) {
         }
         std::string mf;
         if (usados > 0 && !Le(frm, Endereco(kAreaMF, n), usados, mf, erro)) return false;
-        imagens.secao_b.assign(area_mf, '\xFF');
+        if (!Reserva(frm, imagens.secao_b, area_mf, 4)) return false;
         imagens.secao_b.replace(0, mf.size(), mf);
         imagens.secao_b.append(info, kBytesMFUsados, 4);
       }
@@ -144,7 +154,7 @@ bool LeImagensMFD(TfrmMain& frm, ImagensMFD& imagens) {
         const std::optional<std::string> c =
             LeSecaoC(frm, n, info, "Erro lendo as informações da MFD do cartucho " + qual + std::to_string(i) + "!");
         if (!c) return false;
-        imagens.secoes_c.push_back(*c);
+        imagens.secoes_c.push_back(std::move(*c));
       }
     }
   }
