@@ -163,10 +163,10 @@ bool LeImagensMFD(TfrmMain& frm, ImagensMFD& imagens) {
 }
 
 bool LeituraMFDBinariaExecute(TfrmMain& frm) {
-  if (!frm.ModuloDriver) return false;
   // The log would take every one of the thousands of memory commands: off while the dump runs.
-  const std::string log = frm.ModuloDriver->ObtemNomeLog();
-  frm.ModuloDriver->SetaArquivoLog("");
+  // Without a library the first reading fails and says so.
+  const std::string log = frm.ModuloDriver ? frm.ModuloDriver->ObtemNomeLog() : std::string();
+  if (frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog("");
   ImagensMFD imagens;
   const bool lido = LeImagensMFD(frm, imagens);
   const bool gravado = lido && GravaArquivoMFD(frm.interacao, compat::join_path(compat::current_folder(), kArquivoMFD), imagens);

@@ -134,5 +134,12 @@ TEST_F(LeituraMFDBinaria, WithoutCartridgesTheEmptyFiscalMemoryCannotBeWritten) 
   EXPECT_EQ(driver->nome_log, "Comandos.RMT");
 }
 
+TEST_F(LeituraMFDBinaria, WithoutTheLibraryTheFirstReadingSaysSo) {
+  frm.ModuloDriver.reset();
+  EXPECT_FALSE(LeituraMFDBinariaExecute(frm));
+  EXPECT_EQ(interacao.mensagens, (std::vector<std::string>{"Erro ao enviar comando 'EscreveInteiro'",
+                                                           "Erro lendo cartuchos inicializados e n\xE3o inicializados!"}));
+}
+
 }  // namespace
 }  // namespace tarnel
