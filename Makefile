@@ -1,9 +1,10 @@
 # Two entry points for a fresh Debian machine:
 #   make run   - Tarnel on the emulated printer
 #   make test  - the whole test suite
-# Other targets: build, asan, mingw32, mingw64, fuzz, capturas (the README's pictures), clean.
+# Other targets: build, asan, mingw32, mingw64 (the Windows cross-builds with their tests), wine32,
+# wine64 (those tests run under Wine), fuzz, capturas (the README's pictures), clean.
 
-.PHONY: deps configure build run test asan mingw32 mingw64 cross fuzz capturas clean
+.PHONY: deps configure build run test asan mingw32 mingw64 cross wine32 wine64 fuzz capturas clean
 
 CMAKE ?= cmake
 CTEST ?= ctest
@@ -38,6 +39,15 @@ mingw64: deps
 
 cross: mingw32 mingw64
 
+# The Windows builds' tests under Wine, one program per test entry; see scripts/wine-tests.sh.
+wine32: mingw32
+	@scripts/install-deps.sh wine
+	@scripts/wine-tests.sh mingw32
+
+wine64: mingw64
+	@scripts/install-deps.sh wine
+	@scripts/wine-tests.sh mingw64
+
 # Runs each fuzzer for FUZZ_SECONDS; what it learns stays in build-fuzz/corpus/, a crashing input
 # lands in build-fuzz/ (reproduce it with build-fuzz/bin/<fuzzer> <file>).
 FUZZ_SECONDS ?= 120
@@ -64,4 +74,4 @@ capturas: build
 	fi
 
 clean:
-	rm -rf build build-asan build-mingw32 build-mingw64 build-fuzz
+	rm -rf build build-asan build-mingw32 build-mingw64 build-fuzz build-wine
