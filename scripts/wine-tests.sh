@@ -3,40 +3,28 @@
 #
 # Usage: scripts/wine-tests.sh PRESET   (mingw32 or mingw64)
 #
-# One Wine prefix for both presets in build-wine/prefix, made on first use; one persistent
-# wineserver for the whole run (each test program would otherwise start and stop its own), no
-# Wine debug output. Prints "Windows <preset>: N passed, N failed" (tests, not programs) and fails
-# when a test fails.
+# Under the Wine session of scripts/wine-session.sh. Prints "Windows <preset>: N passed, N failed"
+# (tests, not programs) and fails when a test fails; exit status 2 when that architecture's Wine
+# is missing, so the tests did not run.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:?usage: scripts/wine-tests.sh mingw32|mingw64}
+case "$preset" in
+  mingw32) arch=i686 ;;
+  mingw64) arch=x86_64 ;;
+  *) echo "wine-tests: unknown preset $preset" >&2; exit 1 ;;
+esac
 
-export WINEPREFIX=${WINEPREFIX:-$PWD/build-wine/prefix}
-export WINEDEBUG=-all
-# No Mono or Gecko installer prompts: the tests need neither .NET nor HTML.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY=
-
-if ! command -v wine >/dev/null; then
-  echo "wine-tests: wine is not installed (scripts/install-deps.sh wine installs it)" >&2
-  exit 1
+. scripts/wine-session.sh
+why=$(mktemp)
+wine_session "$arch" 2>"$why"
+status=$?
+if [ "$status" -ne 0 ]; then
+  echo "Windows $preset: not run: $(cat "$why")"
+  rm -f "$why"
+  exit "$status"
 fi
-# Exit status 2: the 32-bit Wine is not there, so the tests did not run (not a failure of theirs).
-if [ "$preset" = mingw32 ] && ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; then
-  echo "Windows $preset: not run: wine32 (i386) is not installed and cannot run 32-bit programs" \
-       "(scripts/install-deps.sh wine installs it when the package mirror offers it)" >&2
-  exit 2
-fi
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$WINEPREFIX"
-  wineboot -i </dev/null >/dev/null 2>&1 || { echo "wine-tests: cannot make the Wine prefix $WINEPREFIX" >&2; exit 1; }
-fi
-# The server and Wine's own services (started by wineboot) run for the whole session, away from the
-# output: a test program's first start would otherwise start the services with ctest's pipe as their
-# output, and ctest would wait for them to end.
-wineserver -p </dev/null >/dev/null 2>&1
-trap 'wineserver -k </dev/null >/dev/null 2>&1; true' EXIT
-wineboot </dev/null >/dev/null 2>&1
+rm -f "$why"
 
 # Each test program leaves its results in results/<program>.xml: they give the count of tests,
 # where ctest counts programs.
