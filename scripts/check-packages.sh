@@ -88,6 +88,7 @@ check_windows_run() {  # check_windows_run ZIP
 }
 
 . scripts/wine-session.sh
+trap wine_session_end EXIT
 
 if [ $# -eq 0 ]; then
   set -- build/pacotes/*.deb build-mingw32/pacotes/*.zip build-mingw64/pacotes/*.zip

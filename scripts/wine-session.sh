@@ -5,7 +5,8 @@
 # The session: one prefix in build-wine/prefix, made on first use; one persistent wineserver with
 # Wine's own services (each program would otherwise start and stop its own), started away from the
 # caller's output (started by a program whose output is a pipe, they would hold the pipe open and
-# its reader would wait for them); no Wine debug output. It ends when the calling script exits.
+# its reader would wait for them); no Wine debug output. wine_session_end ends it (callers trap
+# EXIT with it).
 wine_session() {
   export WINEPREFIX=${WINEPREFIX:-$PWD/build-wine/prefix}
   export WINEDEBUG=-all
@@ -26,7 +27,9 @@ wine_session() {
     wineboot -i </dev/null >/dev/null 2>&1 || { echo "cannot make the Wine prefix $WINEPREFIX" >&2; return 1; }
   fi
   wineserver -p </dev/null >/dev/null 2>&1 || { echo "wineserver does not start" >&2; return 1; }
-  trap 'wineserver -k </dev/null >/dev/null 2>&1; true' EXIT
   wineboot </dev/null >/dev/null 2>&1
   return 0
 }
+
+# Waits until the server is gone: a new session could otherwise reach the one going away.
+wine_session_end() { wineserver -k </dev/null >/dev/null 2>&1; wineserver -w </dev/null >/dev/null 2>&1; true; }

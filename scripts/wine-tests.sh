@@ -16,6 +16,7 @@ case "$preset" in
 esac
 
 . scripts/wine-session.sh
+trap wine_session_end EXIT
 why=$(mktemp)
 wine_session "$arch" 2>"$why"
 status=$?
