@@ -26,7 +26,10 @@ wine_session() {
     mkdir -p "$WINEPREFIX"
     wineboot -i </dev/null >/dev/null 2>&1 || { echo "cannot make the Wine prefix $WINEPREFIX" >&2; return 1; }
   fi
-  wineserver -p </dev/null >/dev/null 2>&1 || { echo "wineserver does not start" >&2; return 1; }
+  # A server still going away (after wineboot -i or another session) refuses -p: wait for it.
+  wineserver -p </dev/null >/dev/null 2>&1 ||
+    { wineserver -w </dev/null >/dev/null 2>&1; wineserver -p </dev/null >/dev/null 2>&1; } ||
+    { echo "wineserver does not start" >&2; return 1; }
   wineboot </dev/null >/dev/null 2>&1
   return 0
 }
