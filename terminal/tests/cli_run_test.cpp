@@ -136,10 +136,10 @@ TEST_F(Run, PoliticaDeResposta) {
 }
 
 TEST_F(Run, ErroDeScriptFazFalharMasOArquivoSegue) {
-  write_bytes(pasta.file("s.RMT"), "$NomePasso leitura\r\n$LMF\r\n$MostrarErrosScript\r\n$Desconhecida\r\n");
+  write_bytes(pasta.file("s.RMT"), "$NomePasso leitura\r\n$LSB\r\n$MostrarErrosScript\r\n$Desconhecida\r\n");
   const Execucao e = Roda({"s.RMT"});
   EXPECT_EQ(e.status, 1);
-  EXPECT_EQ(e.saida, u8"s.RMT:2: Erro de Script: '$LMF': operação não disponível nesta versão do Tarnel.\n"
+  EXPECT_EQ(e.saida, u8"s.RMT:2: Erro de Script: '$LSB': operação não disponível nesta versão do Tarnel.\n"
                      u8"s.RMT:4: Erro de Script: '$Desconhecida' desconhecido.\n"
                      u8"s.RMT: executado até o fim, 0 comandos, 0 diferenças\n");
 }
