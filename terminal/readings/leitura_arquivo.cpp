@@ -1,22 +1,19 @@
 #include "readings/leitura_arquivo.h"
 
 #include <charconv>
-#include <cstdio>
-#include <memory>
 
 #include "compat/path.h"
 #include "compat/text_mode.h"
 #include "driver/execucao.h"
 #include "quorbal/catalogo.h"
 #include "readings/filtra_impressao.h"
+#include "readings/le_impressao.h"
 
 namespace tarnel {
 
 namespace {
 
 using quorbal::Comando;
-
-constexpr char kErroTimeout[] = "ErroProtTimeout";
 
 std::string SemBrancos(const std::string& texto) {
   const std::size_t inicio = texto.find_first_not_of(' ');
@@ -40,36 +37,12 @@ void PreencheParametros(TfrmMain& frm, int indice, const PedidoLeitura& pedido) 
   frm.DefineParametro(indice, "LeituraSimplificada", "f");
 }
 
-// Step 6.1: one piece, up to three attempts; a retry after a time-out fetches the last reply.
-// A path that carried nothing out (no library) counts as a failed attempt.
-bool LePedaco(TfrmMain& frm) {
-  for (int tentativa = 0; tentativa < kTentativasLeImpressao; ++tentativa) {
-    if (ExecutaComandoSelecionado(frm) && frm.CodigoErro == 0) {
-      frm.ModoUltimoRetorno = false;
-      return true;
-    }
-    frm.ModoUltimoRetorno = frm.ebNomeErro == kErroTimeout;
-  }
-  frm.ModoUltimoRetorno = false;  // the user's next command is sent, not a last-reply fetch
-  return false;
+// The progress dialog closes before a box is shown over the window.
+void Mostra(TfrmMain& frm, const std::string& texto, Icone icone) {
+  frm.interacao.FimProgresso();
+  frm.interacao.Mensagem(texto, icone);
 }
-
-struct FechaArquivo {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-// Writes one piece in text mode: the first one to a new (or emptied) file, the others appended.
-bool GravaPedaco(const std::string& arquivo, bool primeiro, compat::TextModeWriter& escritor,
-                 const std::string& texto) {
-  std::unique_ptr<std::FILE, FechaArquivo> f(std::fopen(arquivo.c_str(), primeiro ? "wb" : "ab"));
-  if (!f) return false;
-  std::string disco;
-  escritor.put(texto, disco);
-  if (std::fwrite(disco.data(), 1, disco.size(), f.get()) != disco.size()) return false;
-  return std::fclose(f.release()) == 0;
-}
-
-void Erro(TfrmMain& frm, const std::string& texto) { frm.interacao.Mensagem(texto, Icone::Erro); }
+void Erro(TfrmMain& frm, const std::string& texto) { Mostra(frm, texto, Icone::Erro); }
 
 ResultadoLeitura Le(TfrmMain& frm, const PedidoLeitura& pedido) {
   const int indice = quorbal::Posicao(pedido.comando);
@@ -82,10 +55,7 @@ ResultadoLeitura Le(TfrmMain& frm, const PedidoLeitura& pedido) {
     return ResultadoLeitura::Falhou;
   }
 
-  const int le_impressao = quorbal::Posicao(Comando::LeImpressao);
-  const quorbal::DescritorComando& descritor = quorbal::kCatalogo[le_impressao];
-  const int texto_impressao = quorbal::ProcuraCampo(descritor.retornos, descritor.total_retornos, "TextoImpressao");
-  frm.SelecionaComando(le_impressao);
+  frm.SelecionaComando(quorbal::Posicao(Comando::LeImpressao));
 
   const std::string titulo = nome + " -> " + compat::base_name(pedido.arquivo);
   compat::TextModeWriter escritor;
@@ -94,14 +64,15 @@ ResultadoLeitura Le(TfrmMain& frm, const PedidoLeitura& pedido) {
     frm.interacao.Progresso(titulo, gravados, 0);
     frm.interacao.ProcessaEventos();
     if (frm.interacao.CancelamentoPedido()) return ResultadoLeitura::Cancelada;
-    if (!LePedaco(frm)) {
+    if (!ExecutaLeImpressao(frm)) {
       Erro(frm, "Erro ao obter dados de impressão");
       return ResultadoLeitura::Falhou;
     }
-    const std::string& texto = frm.Campos[le_impressao].retornos[texto_impressao];
+    const std::string& texto = TextoImpressao(frm);
     // An empty first piece still rewrites the file: an older reading must not pass for this one.
     if (texto.empty() && !primeiro) break;
-    if (!GravaPedaco(pedido.arquivo, primeiro, escritor, texto)) {
+    if (!compat::write_text(pedido.arquivo, primeiro ? compat::TextOpen::create : compat::TextOpen::append, escritor,
+                            texto)) {
       Erro(frm, "Erro ao acessar o arquivo '" + pedido.arquivo + "'");
       return ResultadoLeitura::Falhou;
     }
@@ -110,7 +81,7 @@ ResultadoLeitura Le(TfrmMain& frm, const PedidoLeitura& pedido) {
   }
 
   FiltraArquivoImpressao(pedido.arquivo);
-  if (pedido.anuncia) frm.interacao.Mensagem("Arquivo '" + pedido.arquivo + "' gerado!", Icone::Informacao);
+  if (pedido.anuncia) Mostra(frm, "Arquivo '" + pedido.arquivo + "' gerado!", Icone::Informacao);
   return ResultadoLeitura::Gerada;
 }
 

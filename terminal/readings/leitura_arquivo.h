@@ -23,9 +23,6 @@ struct PedidoLeitura {
 
 enum class ResultadoLeitura { Gerada, Falhou, Cancelada };
 
-// Attempts of one LeImpressao before the reading gives up.
-constexpr int kTentativasLeImpressao = 3;
-
 // The reading, with every message in an error box (the end in an information box when announced).
 // Leaves lbComandos on LeImpressao and the filled parameters as they are; ModoUltimoRetorno is
 // clear afterwards however the reading ended. An empty reading leaves an empty file, never an older

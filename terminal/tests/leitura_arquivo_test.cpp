@@ -34,10 +34,20 @@ class InteracaoComCancelamento : public teste::InteracaoRoteirizada {
  public:
   int cancela_na_vez = -1;  // the nth question of the loop answers "stop"
   std::vector<std::int64_t> progresso;
-  int fins = 0;
-  void Progresso(const std::string&, std::int64_t feito, std::int64_t) override { progresso.push_back(feito); }
+  bool aberto = false;                 // a progress report not yet ended
+  bool mensagem_sobre_progresso = false;  // a box shown while it was
+  void Progresso(const std::string&, std::int64_t feito, std::int64_t) override {
+    progresso.push_back(feito);
+    aberto = true;
+  }
   bool CancelamentoPedido() override { return static_cast<int>(progresso.size()) == cancela_na_vez; }
-  void FimProgresso() override { ++fins; }
+  void FimProgresso() override { aberto = false; }
+  void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override {
+    mensagem_sobre_progresso = mensagem_sobre_progresso || aberto;
+    InteracaoRoteirizada::Mensagem(texto, icone, titulo);
+  }
+  // The progress ended and no box stood over it.
+  bool ProgressoEncerrado() const { return !progresso.empty() && !aberto && !mensagem_sobre_progresso; }
 };
 
 class LeituraArquivo : public ::testing::Test {
@@ -96,7 +106,7 @@ TEST_F(LeituraArquivo, WritesEveryPieceFiltersAndAnnounces) {
   EXPECT_EQ(frm.lbComandosItemIndex, quorbal::Posicao(Comando::LeImpressao));
   EXPECT_FALSE(frm.ModoUltimoRetorno);
   EXPECT_EQ(interacao.progresso, (std::vector<std::int64_t>{0, 5, 56}));
-  EXPECT_EQ(interacao.fins, 1);
+  EXPECT_TRUE(interacao.ProgressoEncerrado());
   EXPECT_GE(interacao.eventos_processados, 3);
 }
 
@@ -148,7 +158,7 @@ TEST_F(LeituraArquivo, ThreeFailuresStopWithThePartialFile) {
   EXPECT_EQ(read_bytes(pasta.file("MF.TXT")), "parte");
   EXPECT_EQ(read_bytes(pasta.file("MF.TXT.fmt")), "anterior");
   EXPECT_FALSE(frm.ModoUltimoRetorno);
-  EXPECT_EQ(interacao.fins, 1);
+  EXPECT_TRUE(interacao.ProgressoEncerrado());
 }
 
 TEST_F(LeituraArquivo, AFailedReadingCommandStopsBeforeAnyFetch) {
@@ -192,7 +202,7 @@ TEST_F(LeituraArquivo, ACancelBetweenPiecesKeepsWhatWasWrittenAndSaysNothing) {
   EXPECT_EQ(EmiteLeituraParaArquivo(frm, p), ResultadoLeitura::Cancelada);
   EXPECT_EQ(read_bytes(pasta.file("MF.TXT")), "um");
   EXPECT_TRUE(interacao.mensagens.empty());
-  EXPECT_EQ(interacao.fins, 1);
+  EXPECT_TRUE(interacao.ProgressoEncerrado());
 }
 
 // The menu entries' requests from the entries typed in the catalogue, with their defaults.

@@ -15,6 +15,17 @@ class TextModeWriter {
   bool after_cr_ = false;
 };
 
+// How write_text opens its file.
+enum class TextOpen {
+  create,           // a new file, or an existing one emptied
+  append,           // at the end, created when missing
+  append_existing,  // at the end of a file that must exist
+};
+
+// Opens the file, writes the data through the writer (which keeps its state for the next piece)
+// and closes it. False when the file cannot be opened or the data cannot be written whole.
+bool write_text(const std::string& path, TextOpen how, TextModeWriter& writer, std::string_view data);
+
 // CR LF -> LF; a CR not followed by LF stays.
 class TextModeReader {
  public:

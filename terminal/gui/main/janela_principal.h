@@ -62,6 +62,10 @@ class JanelaPrincipal : public QMainWindow {
   QAction* acDefineTimeout = nullptr;
   QAction* acUltimoRetorno = nullptr;
   QAction* acSobre = nullptr;
+  // Comandos menu: the readings to files.
+  QAction* acLeituraMFparaArquivo = nullptr;
+  QAction* acLeituraMFDparaArquivo = nullptr;
+  QAction* acLeituraXparaArquivo = nullptr;
 
   // The dialogs, made once after the main window, in the program's order; the about box reads the
   // reseller's file as it is made. titulo: the application title.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <filesystem>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -445,6 +446,35 @@ TEST_F(JanelaTest, WorkRecordedInTheWindowReplaysOnAFreshPrinterAndAnEditedReply
             0u)
       << interacao_.perguntas[0];
   EXPECT_EQ(interacao_.titulos.back(), "Pausado por Retorno(s) diferir(em) do original");
+}
+
+// The three readings to files, from the Comandos menu, on the emulated printer: enabled, and each
+// writes its file and readable copy beside the command file last chosen.
+TEST_F(JanelaTest, ReadingMenuEntriesWriteTheirFilesBesideTheCommandFile) {
+  auto janela = AbreJanela();
+  janela->acConnect->trigger();
+  ASSERT_TRUE(frm_.Connect.Checked);
+  std::filesystem::create_directory(pasta_.file("roteiros"));
+  frm_.DefineArquivoComandos(pasta_.file("roteiros/Dia.RMT"));
+  const struct {
+    QAction* acao;
+    const char* arquivo;
+    const char* titulo;
+  } entradas[] = {
+      {janela->acLeituraXparaArquivo, "LX.TXT", "LEITURA X"},
+      {janela->acLeituraMFparaArquivo, "MF.TXT", "LEITURA DA MEM\xD3RIA FISCAL"},
+      {janela->acLeituraMFDparaArquivo, "MFD.TXT", "LEITURA DA MEM\xD3RIA DE FITA-DETALHE"},
+  };
+  for (const auto& entrada : entradas) {
+    SCOPED_TRACE(entrada.arquivo);
+    ASSERT_NE(entrada.acao, nullptr);
+    EXPECT_TRUE(entrada.acao->isEnabled());
+    interacao_.mensagens.clear();
+    entrada.acao->trigger();
+    const std::string arquivo = pasta_.file(std::string("roteiros/") + entrada.arquivo);
+    EXPECT_EQ(interacao_.mensagens, std::vector<std::string>{"Arquivo '" + arquivo + "' gerado!"});
+    EXPECT_NE(test_support::read_bytes(arquivo + ".fmt").find(entrada.titulo), std::string::npos);
+  }
 }
 
 }  // namespace
