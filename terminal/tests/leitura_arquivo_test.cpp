@@ -1,8 +1,9 @@
-// A reading to a file against a scripted driver: the pieces fetched and written, the retries and
-// last-reply fetches, every message, and the state the window is left in.
+// A reading to a file and the first-copy capture against a scripted driver: the pieces fetched and
+// written, the retries and last-reply fetches, every message, and the state the window is left in.
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "apoio/interacao_roteirizada.h"
 #include "quorbal/catalogo.h"
 #include "readings/leitura_arquivo.h"
+#include "readings/primeira_via.h"
 #include "test_support/temp_folder.h"
 #include "window/mainfrm.h"
 
@@ -236,6 +238,84 @@ TEST_F(LeituraArquivo, MenuRequestsTakeTypedEntriesOrDefaults) {
   EXPECT_EQ(p.inicio, -1);
   EXPECT_EQ(p.proprietario, -1);
   EXPECT_TRUE(p.anuncia);
+}
+
+// The first copy: the same scripted printer, the capture appending to an existing file.
+class PrimeiraVia : public LeituraArquivo {
+ protected:
+  PrimeiraVia() {
+    configuracao.gravar = true;
+    configuracao.arquivo = pasta.file("Via1.TXT");
+    write_bytes(configuracao.arquivo, "antes\r\n");
+    // The user's last command: a refused sale, with its error and reply.
+    frm.SelecionaComando(quorbal::Posicao(Comando::VendeItem));
+    frm.CodigoErro = 12;
+    frm.ebNomeErro = "ErroCMDForaDeSequencia";
+    frm.ebCircunstancia = "Sem cupom";
+    frm.UltimoRetorno = "Circunstancia=\"Sem cupom\"";
+  }
+  void EsperaEstadoDoUsuario() {
+    EXPECT_EQ(frm.lbComandosItemIndex, quorbal::Posicao(Comando::VendeItem));
+    EXPECT_EQ(frm.CodigoErro, 12);
+    EXPECT_EQ(frm.ebNomeErro, "ErroCMDForaDeSequencia");
+    EXPECT_EQ(frm.ebCircunstancia, "Sem cupom");
+    EXPECT_EQ(frm.UltimoRetorno, "Circunstancia=\"Sem cupom\"");
+    EXPECT_FALSE(frm.ModoUltimoRetorno);
+  }
+  ConfiguracaoPrimeiraVia configuracao;
+};
+
+TEST_F(PrimeiraVia, AppendsEveryPieceAndPutsTheUsersStateBack) {
+  respostas = {Pedaco("CUPOM\x1B*"), Falha("ErroProtTimeout"), Pedaco("FIM\n"), Pedaco("")};
+  LeImpressaoExecute(frm, configuracao);
+  EXPECT_EQ(read_bytes(configuracao.arquivo), "antes\r\nCUPOM\x1B*FIM\r\n");
+  EXPECT_EQ(enviados, (std::vector<std::string>{kLeImpressao, kLeImpressao, "<ultimo retorno>", kLeImpressao}));
+  EXPECT_TRUE(interacao.mensagens.empty());
+  EsperaEstadoDoUsuario();
+}
+
+TEST_F(PrimeiraVia, OffOrWithoutAConnectionNothingIsSent) {
+  configuracao.gravar = false;
+  LeImpressaoExecute(frm, configuracao);
+  EXPECT_TRUE(enviados.empty());
+  EXPECT_EQ(frm.lbComandosItemIndex, quorbal::Posicao(Comando::VendeItem));
+
+  configuracao.gravar = true;
+  frm.btExecutaEnabled = false;
+  LeImpressaoExecute(frm, configuracao);
+  EXPECT_TRUE(enviados.empty());
+  EsperaEstadoDoUsuario();
+}
+
+TEST_F(PrimeiraVia, AnEmptyFirstPieceLeavesFileAndWindowAsTheyWere) {
+  respostas = {Pedaco("")};
+  LeImpressaoExecute(frm, configuracao);
+  EXPECT_EQ(read_bytes(configuracao.arquivo), "antes\r\n");
+  EXPECT_TRUE(interacao.mensagens.empty());
+  EsperaEstadoDoUsuario();
+}
+
+TEST_F(PrimeiraVia, ThreeFailuresEndItWithThePrintersError) {
+  respostas = {Falha("ErroProtTimeout"), Falha("ErroProtTimeout"), Falha("ErroProtTimeout")};
+  driver->circunstancia = "sem resposta";
+  LeImpressaoExecute(frm, configuracao);
+  EXPECT_EQ(interacao.mensagens, (std::vector<std::string>{"Erro=ErroProtTimeout Circunstancia=sem resposta"}));
+  EXPECT_EQ(interacao.titulos, (std::vector<std::string>{"Erro " + kLeImpressao}));
+  EXPECT_EQ(read_bytes(configuracao.arquivo), "antes\r\n");
+  EsperaEstadoDoUsuario();
+}
+
+// The capture never creates the file; one it cannot write stops it after one box, so the rest of
+// the print data stays in the printer instead of being fetched and lost piece after piece.
+TEST_F(PrimeiraVia, AFileThatCannotBeWrittenStopsTheCaptureWithItsName) {
+  configuracao.arquivo = pasta.file("sumiu.TXT");
+  respostas = {Pedaco("um"), Pedaco("dois"), Pedaco("")};
+  LeImpressaoExecute(frm, configuracao);
+  EXPECT_EQ(interacao.mensagens,
+            (std::vector<std::string>{"Erro na grava\xE7\xE3o do arquivo '" + configuracao.arquivo + "'"}));
+  EXPECT_EQ(enviados, (std::vector<std::string>{kLeImpressao}));
+  EXPECT_FALSE(std::ifstream(configuracao.arquivo).good());
+  EsperaEstadoDoUsuario();
 }
 
 }  // namespace

@@ -13,7 +13,10 @@
 #include "driver/execucao.h"
 #include "quorbal/bobina.h"
 #include "quorbal/catalogo.h"
+#include "readings/filtra_impressao.h"
 #include "readings/leitura_arquivo.h"
+#include "readings/primeira_via.h"
+#include "readings/primeira_via_apos_comando.h"
 #include "test_support/temp_folder.h"
 #include "window/mainfrm.h"
 
@@ -142,6 +145,24 @@ TEST_F(LeituraEmulada, TheXReadingCopyShowsTheDaysSales) {
   EXPECT_EQ(legivel.find('\x1B'), std::string::npos);
   EXPECT_FALSE(frm.ModoUltimoRetorno);
   EXPECT_EQ(frm.lbComandosItemIndex, quorbal::Posicao(Comando::LeImpressao));
+}
+
+// The first copy as a follow-up of every command: a day's coupon accumulates in the file, and its
+// readable copy reads as the paper roll does.
+TEST_F(LeituraEmulada, TheFirstCopyGathersWhatWasPrinted) {
+  ConfiguracaoPrimeiraVia configuracao;
+  configuracao.gravar = true;
+  configuracao.arquivo = pasta.file("Via1.TXT");
+  test_support::write_bytes(configuracao.arquivo, "");
+  CapturaPrimeiraViaAposComando(frm, [this, &configuracao] { LeImpressaoExecute(frm, configuracao); });
+  DiaDeVendas();
+  EXPECT_EQ(frm.lbComandosItemIndex, quorbal::Posicao(Comando::EncerraDocumento));
+  EXPECT_EQ(frm.CodigoErro, 0);
+  ASSERT_TRUE(FiltraArquivoImpressao(configuracao.arquivo));
+  const Linhas copia = LinhasComTexto(read_bytes(configuracao.arquivo + ".fmt"));
+  ASSERT_FALSE(copia.empty());
+  EXPECT_EQ(LinhasBobina(pasta.file(quorbal::NomeArquivoBobina(0))), copia);
+  EXPECT_TRUE(interacao.mensagens.empty()) << interacao.mensagens[0];
 }
 
 }  // namespace
