@@ -58,6 +58,9 @@ void JanelaPrincipal::CriaAcoes() {
       leitura(QStringLiteral("Leitura &MF para Arquivo"), 7, "LeituraMFparaArquivo2", PedidoLeituraMF);
   acLeituraMFDparaArquivo =
       leitura(QStringLiteral("Leitura MF&D para Arquivo"), 8, "LeituraMFDparaArquivo2", PedidoLeituraMFD);
+  acGravaPrimeiraVia = Acoes::Simples(this, QStringLiteral("Grava &Primeira Via"));
+  acGravaPrimeiraVia->setObjectName(QStringLiteral("GravaPrimeiraVia"));
+  acGravaPrimeiraVia->setCheckable(true);
   acLeituraXparaArquivo = leitura(QStringLiteral("Leitura &X para Arquivo"), -1, "LeituraXparaArquivo1", PedidoLeituraX);
 }
 
@@ -72,7 +75,7 @@ void JanelaPrincipal::CriaMenus() {
   arquivo->addAction(acSelecionaArquivoComandos);
   arquivo->addAction(acGravaComandos);
   arquivo->addAction(acExecutaArquivoComandos);
-  arquivo->addAction(Acoes::Simples(this, QStringLiteral("Grava &Primeira Via"), -1, kNaoDisponivel));
+  arquivo->addAction(acGravaPrimeiraVia);
   arquivo->addSeparator();
   arquivo->addAction(acSair);
 

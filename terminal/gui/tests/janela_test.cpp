@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,6 +18,7 @@
 #include "inicio/inicia_tfrmmain.h"
 #include "dialogs/banco_dialogo.h"
 #include "dialogs/executa_dialogo.h"
+#include "dialogs/primeira_via_dialogo.h"
 #include "scripts/gravacao.h"
 #include "main/janela_principal.h"
 #include "quorbal/catalogo.h"
@@ -475,6 +477,45 @@ TEST_F(JanelaTest, ReadingMenuEntriesWriteTheirFilesBesideTheCommandFile) {
     EXPECT_EQ(interacao_.mensagens, std::vector<std::string>{"Arquivo '" + arquivo + "' gerado!"});
     EXPECT_NE(test_support::read_bytes(arquivo + ".fmt").find(entrada.titulo), std::string::npos);
   }
+}
+
+// "Grava Primeira Via": ticking storage and pressing OK checks the menu entry, and from then on
+// every command's printing is appended to the file; Cancel leaves everything as it was.
+TEST_F(JanelaTest, FirstCopyDialogSwitchesTheCaptureOnAndTheMenuShowsIt) {
+  auto janela = AbreJanela();
+  janela->CriaDialogos("Tarnel");
+  ASSERT_NE(janela->acGravaPrimeiraVia, nullptr);
+  EXPECT_TRUE(janela->acGravaPrimeiraVia->isEnabled());
+  EXPECT_FALSE(janela->acGravaPrimeiraVia->isChecked());
+  janela->PrimeiraVia->dlgFileFileName = pasta_.file("Via1.TXT");
+
+  PrimeiraViaDialogo* dialogo = janela->frmPrimeiraVia;
+  QTimer::singleShot(0, dialogo, [&] {
+    dialogo->cbGravar->click();
+    dialogo->reject();
+  });
+  janela->acGravaPrimeiraVia->trigger();
+  EXPECT_FALSE(janela->acGravaPrimeiraVia->isChecked());
+  EXPECT_FALSE(janela->PrimeiraVia->Configuracao.gravar);
+
+  QTimer::singleShot(0, dialogo, [&] {
+    dialogo->cbGravar->click();
+    EXPECT_TRUE(dialogo->gbGravar->isVisible());
+    dialogo->accept();
+  });
+  janela->acGravaPrimeiraVia->trigger();
+  EXPECT_TRUE(janela->acGravaPrimeiraVia->isChecked());
+  EXPECT_EQ(janela->PrimeiraVia->Configuracao.arquivo, pasta_.file("Via1.TXT"));
+
+  janela->acConnect->trigger();
+  ASSERT_TRUE(frm_.Connect.Checked);
+  Seleciona(*janela, "AbreCupomFiscal");
+  janela->PainelDados->painelErros()->btExecuta->click();
+  QApplication::processEvents();
+  EXPECT_EQ(frm_.CodigoErro, 0) << frm_.ebNomeErro;
+  EXPECT_EQ(frm_.lbComandosItemIndex, Indice("AbreCupomFiscal"));
+  EXPECT_NE(test_support::read_bytes(pasta_.file("Via1.TXT")).find("CUPOM FISCAL"), std::string::npos);
+  EXPECT_TRUE(interacao_.mensagens.empty()) << interacao_.mensagens.front();
 }
 
 }  // namespace
