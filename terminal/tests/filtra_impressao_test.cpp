@@ -44,6 +44,7 @@ TEST(FiltraArquivoImpressao, WritesTheCopyByteForByte) {
       {"an ESC straddling two blocks still drops its two bytes", Linhas504() + "1234567\x1B!Bz", Linhas504() + "1234567z"},
       {"a CR LF straddling two blocks is one line end", Linhas504() + "1234567\r\n" + std::string(49, 'q'),
        Linhas504() + "1234567\r\n" + std::string(48, 'q') + "\r\nq"},
+      {"a CR before a CR LF stays a line end of its own", "a\r\r\nb", "a\r\nb"},
       {"bytes above 127 and a NUL are kept", std::string("\xC7\xE3o\0.", 5), std::string("\xC7\xE3o\0.", 5)},
       {"an empty file gives an empty copy", "", ""},
   };
