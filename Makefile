@@ -58,7 +58,7 @@ package: build mingw32 mingw64
 # Runs each fuzzer for FUZZ_SECONDS; what it learns stays in build-fuzz/corpus/, a crashing input
 # lands in build-fuzz/ (reproduce it with build-fuzz/bin/<fuzzer> <file>).
 FUZZ_SECONDS ?= 120
-FUZZERS = registro_fuzz linha_cli_fuzz script_fuzz diretiva_fuzz
+FUZZERS = registro_fuzz linha_cli_fuzz script_fuzz diretiva_fuzz impressao_fuzz
 
 fuzz:
 	@scripts/install-deps.sh fuzz

@@ -4,18 +4,20 @@
 #include <string>
 #include <vector>
 
+#include "leitura_cli.h"
 #include "pedido.h"
 #include "run.h"
 
 namespace tarnel::cli {
 
-enum class Subcomando { kExec, kRegistrador, kShell, kBobina, kRun };
+enum class Subcomando { kExec, kRegistrador, kShell, kBobina, kRun, kLeitura };
 
 struct Invocacao {
   Subcomando subcomando = Subcomando::kExec;
   Pedido pedido;        // exec, registrador, shell
   bool seguir = false;  // bobina
   PedidoRun run;        // run
+  PedidoLeituraCli leitura;
   // When one of these is set nothing runs: the help that was asked for goes to standard output
   // (status 0), a usage error to standard error (status 2); neither ends with a line end.
   std::string ajuda;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "console.h"
+#include "leitura_cli.h"
 #include "linha_comando.h"
 #include "run.h"
 #include "sessao_cli.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     case Subcomando::kShell: return Shell(invocacao.pedido, std::cin, EntradaInterativa(), std::cout, std::cerr);
     case Subcomando::kBobina: return Bobina(invocacao.seguir, SaidaInterativa(), std::cout, std::cerr);
     case Subcomando::kRun: return Run(invocacao.run, SaidaInterativa(), std::cout, std::cerr);
+    case Subcomando::kLeitura: return LeituraArquivo(invocacao.leitura, MensagensInterativas(), std::cout, std::cerr);
   }
   return kSaidaFalha;
 }

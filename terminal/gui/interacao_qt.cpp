@@ -1,6 +1,7 @@
 #include "interacao_qt.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -78,6 +79,35 @@ bool InteracaoQt::EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::
   escolhidos.clear();
   for (const QString& arquivo : dialogo.selectedFiles()) escolhidos.push_back(TextoCore(arquivo));
   return !escolhidos.empty();
+}
+
+void InteracaoQt::Progresso(const std::string& titulo, std::int64_t feito, std::int64_t total) {
+  if (!progresso_) {
+    progresso_ = new QProgressDialog(pai_);
+    progresso_->setWindowModality(Qt::WindowModal);
+    progresso_->setCancelButtonText(QStringLiteral("&Cancelar"));
+    progresso_->setAutoClose(false);
+    progresso_->setAutoReset(false);
+    progresso_->setMinimumDuration(500);
+  }
+  progresso_->setWindowTitle(QTexto(titulo));
+  if (total > 0) {
+    progresso_->setRange(0, 1000);
+    progresso_->setValue(static_cast<int>(std::min<std::int64_t>(feito, total) * 1000 / total));
+    progresso_->setLabelText(QString::number(feito) + QStringLiteral(" de ") + QString::number(total));
+  } else {
+    progresso_->setRange(0, 0);  // the total is not known: a busy bar and the bytes so far
+    progresso_->setValue(0);
+    progresso_->setLabelText(QStringLiteral("Recebidos %1 bytes").arg(feito));
+  }
+}
+
+bool InteracaoQt::CancelamentoPedido() { return progresso_ && progresso_->wasCanceled(); }
+
+void InteracaoQt::FimProgresso() {
+  if (!progresso_) return;
+  progresso_->close();
+  delete progresso_;
 }
 
 void InteracaoQt::ProcessaEventos() { QApplication::processEvents(); }

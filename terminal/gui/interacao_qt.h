@@ -1,6 +1,7 @@
 // The core's questions and messages as Qt dialogs, over the main window.
 #pragma once
 #include <QPointer>
+#include <QProgressDialog>
 #include <QWidget>
 
 #include "window/interacao.h"
@@ -18,9 +19,16 @@ class InteracaoQt : public Interacao {
   bool EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) override;
   void ProcessaEventos() override;
   void TrazParaFrente() override;
+  // A modal progress dialog with a Cancel button, made at the first report and closed at the end;
+  // it shows after half a second, so short work does not flash it.
+  void Progresso(const std::string& titulo, std::int64_t feito, std::int64_t total) override;
+  bool CancelamentoPedido() override;
+  void FimProgresso() override;
+  QProgressDialog* DialogoProgresso() const { return progresso_; }
 
  private:
   QPointer<QWidget> pai_;
+  QPointer<QProgressDialog> progresso_;
 };
 
 // "Descrição (*.EXT)|*.EXT|…" as Qt's filter "Descrição (*.EXT);;…".

@@ -1,6 +1,7 @@
 // Everything the core needs from a person. The Qt window answers with dialogs, tarnel-cli with its
 // own policy, tests with a scripted fake that records what was asked.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,15 @@ class Interacao {
   virtual void ProcessaEventos() = 0;
   // Brings the program's window to the foreground (after the channel was closed and opened again).
   virtual void TrazParaFrente() {}
+
+  // Progress of a long operation (a reading to a file, a dump), reported between its pieces: feito
+  // out of total, total 0 when it is not known beforehand (then feito counts bytes). The window
+  // shows a progress dialog, tarnel-cli a line; nothing by default.
+  virtual void Progresso(const std::string& /*titulo*/, std::int64_t /*feito*/, std::int64_t /*total*/) {}
+  // Asked between two pieces: true when the person asked to stop the operation.
+  virtual bool CancelamentoPedido() { return false; }
+  // The operation ended, however it ended.
+  virtual void FimProgresso() {}
 };
 
 // Answers nobody: messages are dropped, questions get their default, file choices are cancelled.

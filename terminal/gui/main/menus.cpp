@@ -5,6 +5,7 @@
 
 #include "driver/conexao.h"
 #include "driver/execucao.h"
+#include "readings/leitura_arquivo.h"
 #include "main/janela_principal.h"
 #include "registers/le_registrador.h"
 #include "registers/leitura_registrador.h"
@@ -45,6 +46,22 @@ void JanelaPrincipal::CriaAcoes() {
   acUltimoRetorno = Acoes::Simples(this, QStringLiteral("Último &Retorno"));
   connect(acUltimoRetorno, &QAction::triggered, this, [this] { ExecutaUltimoRetorno(frm_); });
   acSobre = Acoes::Simples(this, QStringLiteral("&Sobre..."));
+
+  // The readings to files, each with the numbers and dates typed in its command's entries.
+  const auto leitura = [this](const QString& texto, int imagem, const char* nome, PedidoLeitura (*pedido)(const TfrmMain&)) {
+    QAction* acao = Acoes::Simples(this, texto, imagem);
+    acao->setObjectName(QString::fromLatin1(nome));
+    connect(acao, &QAction::triggered, this, [this, pedido] { EmiteLeituraParaArquivo(frm_, pedido(frm_)); });
+    return acao;
+  };
+  acLeituraMFparaArquivo =
+      leitura(QStringLiteral("Leitura &MF para Arquivo"), 7, "LeituraMFparaArquivo2", PedidoLeituraMF);
+  acLeituraMFDparaArquivo =
+      leitura(QStringLiteral("Leitura MF&D para Arquivo"), 8, "LeituraMFDparaArquivo2", PedidoLeituraMFD);
+  acGravaPrimeiraVia = Acoes::Simples(this, QStringLiteral("Grava &Primeira Via"));
+  acGravaPrimeiraVia->setObjectName(QStringLiteral("GravaPrimeiraVia"));
+  acGravaPrimeiraVia->setCheckable(true);
+  acLeituraXparaArquivo = leitura(QStringLiteral("Leitura &X para Arquivo"), -1, "LeituraXparaArquivo1", PedidoLeituraX);
 }
 
 void JanelaPrincipal::CriaMenus() {
@@ -58,7 +75,7 @@ void JanelaPrincipal::CriaMenus() {
   arquivo->addAction(acSelecionaArquivoComandos);
   arquivo->addAction(acGravaComandos);
   arquivo->addAction(acExecutaArquivoComandos);
-  arquivo->addAction(Acoes::Simples(this, QStringLiteral("Grava &Primeira Via"), -1, kNaoDisponivel));
+  arquivo->addAction(acGravaPrimeiraVia);
   arquivo->addSeparator();
   arquivo->addAction(acSair);
 
@@ -79,12 +96,12 @@ void JanelaPrincipal::CriaMenus() {
   menuComandos_->addAction(acDefineTimeout);
   menuComandos_->addAction(acUltimoRetorno);
   menuComandos_->addSeparator();
-  menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura &MF para Arquivo"), 7, kNaoDisponivel));
-  menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura MF&D para Arquivo"), 8, kNaoDisponivel));
+  menuComandos_->addAction(acLeituraMFparaArquivo);
+  menuComandos_->addAction(acLeituraMFDparaArquivo);
   QAction* mfd_binaria = acoes_.Vincula(new QAction(this), frm_.LeituraMFDBinaria, Tipo::Comum, kNaoDisponivel);
   mfd_binaria->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_M));
   menuComandos_->addAction(mfd_binaria);
-  menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura &X para Arquivo"), -1, kNaoDisponivel));
+  menuComandos_->addAction(acLeituraXparaArquivo);
   menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura do &Software Básico"), -1, kNaoDisponivel));
   // The menu's own shortcut opens it.
   auto* atalho = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
