@@ -1,9 +1,11 @@
 # Two entry points for a fresh Debian machine:
 #   make run   - Tarnel on the emulated printer
 #   make test  - the whole test suite
-# Other targets: build, asan, mingw32, mingw64, fuzz, capturas (the README's pictures), clean.
+# Other targets: build, asan, mingw32, mingw64 (the Windows cross-builds with their tests), wine32,
+# wine64 (those tests run under Wine), package (the Debian package and the Windows zips), fuzz,
+# capturas (the README's pictures), clean.
 
-.PHONY: deps configure build run test asan mingw32 mingw64 cross fuzz capturas clean
+.PHONY: deps configure build run test asan mingw32 mingw64 cross wine32 wine64 package fuzz capturas clean
 
 CMAKE ?= cmake
 CTEST ?= ctest
@@ -38,10 +40,25 @@ mingw64: deps
 
 cross: mingw32 mingw64
 
+# The Windows builds' tests under Wine, one program per test entry; see scripts/wine-tests.sh.
+wine32: mingw32
+	@scripts/install-deps.sh wine
+	@scripts/wine-tests.sh mingw32
+
+wine64: mingw64
+	@scripts/install-deps.sh wine
+	@scripts/wine-tests.sh mingw64
+
+# build/pacotes/tarnel_<version>_amd64.deb and build-mingw{32,64}/pacotes/tarnel-<version>-windows-*.zip;
+# scripts/check-packages.sh checks what they hold.
+package: build mingw32 mingw64
+	@for b in build build-mingw32 build-mingw64; do cpack --config $$b/CPackConfig.cmake >/dev/null || exit 1; done
+	@ls build/pacotes/*.deb build-mingw32/pacotes/*.zip build-mingw64/pacotes/*.zip
+
 # Runs each fuzzer for FUZZ_SECONDS; what it learns stays in build-fuzz/corpus/, a crashing input
 # lands in build-fuzz/ (reproduce it with build-fuzz/bin/<fuzzer> <file>).
 FUZZ_SECONDS ?= 120
-FUZZERS = registro_fuzz linha_cli_fuzz script_fuzz diretiva_fuzz mfd_fuzz
+FUZZERS = registro_fuzz linha_cli_fuzz script_fuzz diretiva_fuzz impressao_fuzz mfd_fuzz
 
 fuzz:
 	@scripts/install-deps.sh fuzz
@@ -64,4 +81,4 @@ capturas: build
 	fi
 
 clean:
-	rm -rf build build-asan build-mingw32 build-mingw64 build-fuzz
+	rm -rf build build-asan build-mingw32 build-mingw64 build-fuzz build-wine

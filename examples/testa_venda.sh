@@ -10,8 +10,9 @@ venda=$3
 
 . "$(dirname "$0")/prepara_impressora.sh"
 
-"$venda" COM1 >"$pasta/saida"
+$executa "$venda" COM1 >"$pasta/saida"
 codigo=$?  # venda's own exit code, which a pipe into tee would hide
+sem_cr "$pasta/saida"
 cat "$pasta/saida"
 espera_simulador
 esperado=$(

@@ -29,14 +29,7 @@ ecf_VinculadoTEF"
 
 SULVANIR_EXPORTS="FiscalConnection ProcessFiscalCmd FechaPorta"
 
-checked=0
-failed=0
-
-report() {  # report PASS|FAIL text
-  echo "$1 $2"
-  checked=$((checked + 1))
-  [ "$1" = PASS ] || failed=$((failed + 1))
-}
+. scripts/report.sh
 
 sorted_words() { tr -s ' \n\t' '\n' <<<"$1" | sed '/^$/d' | LC_ALL=C sort; }
 

@@ -28,8 +28,12 @@ TEST(Module, MissingFileReportsWhy) {
 TEST(Module, ExecutableFolderHoldsThisProgram) {
   const std::string folder = compat::executable_folder();
   ASSERT_FALSE(folder.empty());
-  EXPECT_EQ(folder.back(), '/');
+  EXPECT_EQ(folder.back(), compat::path_separator());
+#ifdef _WIN32
+  EXPECT_TRUE(compat::file_exists(folder + "compat_tests.exe"));
+#else
   EXPECT_TRUE(compat::file_exists(folder + "compat_tests"));
+#endif
 }
 
 }  // namespace

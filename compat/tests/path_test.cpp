@@ -13,7 +13,13 @@ TEST(Path, NamePartsOfAPath) {
   EXPECT_EQ(compat::folder_of("/home/u/Comandos.RMT"), "/home/u/");
   EXPECT_EQ(compat::folder_of("Comandos.RMT"), "");
   EXPECT_EQ(compat::folder_of("/"), "/");
+#ifdef _WIN32
+  EXPECT_EQ(compat::folder_of("a\\b.txt"), "a\\");
+  EXPECT_EQ(compat::folder_of("C:b.txt"), "C:");
+  EXPECT_EQ(compat::base_name("C:\\x\\MF.TXT"), "MF.TXT");
+#else
   EXPECT_EQ(compat::folder_of("a\\b.txt"), "");  // a backslash is an ordinary character here
+#endif
   EXPECT_EQ(compat::base_name("/home/u/Comandos.RMT"), "Comandos.RMT");
   EXPECT_EQ(compat::base_name("/home/u/"), "");
   EXPECT_EQ(compat::base_name_without_extension("/home/u/Comandos.RMT"), "Comandos");
@@ -27,10 +33,16 @@ TEST(Path, ExtensionChangeAndJoin) {
   EXPECT_EQ(compat::change_extension("/r/MF.TXT", ".fmt"), "/r/MF.fmt");
   EXPECT_EQ(compat::change_extension("/a.b/c", ".txt"), "/a.b/c.txt");
   EXPECT_EQ(compat::change_extension("x.y.z", ""), "x.y");
-  EXPECT_EQ(compat::join_path("/a", "b.ini"), "/a/b.ini");
   EXPECT_EQ(compat::join_path("/a/", "b.ini"), "/a/b.ini");
   EXPECT_EQ(compat::join_path("", "b.ini"), "b.ini");
+#ifdef _WIN32
+  EXPECT_EQ(compat::path_separator(), '\\');
+  EXPECT_EQ(compat::join_path("/a", "b.ini"), "/a\\b.ini");
+  EXPECT_EQ(compat::join_path("C:\\a\\", "b.ini"), "C:\\a\\b.ini");
+#else
   EXPECT_EQ(compat::path_separator(), '/');
+  EXPECT_EQ(compat::join_path("/a", "b.ini"), "/a/b.ini");
+#endif
 }
 
 TEST(Path, FilesAndFolders) {
@@ -53,10 +65,15 @@ TEST(Path, FilesAndFolders) {
   EXPECT_EQ(compat::current_folder(), std::filesystem::current_path().string());
 }
 
-TEST(Path, PerUserFoldersFollowXdgThenHome) {
+TEST(Path, PerUserFoldersFollowTheirVariables) {
   TempFolder temp{"compat-test", TempFolder::user_folders};
   EXPECT_EQ(compat::user_config_folder(), temp.path() + "/config");
   EXPECT_EQ(compat::user_state_folder(), temp.path() + "/state");
+}
+
+#ifndef _WIN32
+TEST(Path, PerUserFoldersFallBackToHome) {
+  TempFolder temp{"compat-test", TempFolder::user_folders};
 
   temp.set_env("HOME", temp.path());
   temp.set_env("XDG_CONFIG_HOME", "relative/config");  // not absolute: ignored
@@ -64,5 +81,6 @@ TEST(Path, PerUserFoldersFollowXdgThenHome) {
   EXPECT_EQ(compat::user_config_folder(), temp.path() + "/.config");
   EXPECT_EQ(compat::user_state_folder(), temp.path() + "/.local/state");
 }
+#endif
 
 }  // namespace

@@ -47,6 +47,7 @@ bool EhTerminal(FILE* arquivo) {
 
 bool EntradaInterativa() { return EhTerminal(stdin); }
 bool SaidaInterativa() { return EhTerminal(stdout); }
+bool MensagensInterativas() { return EhTerminal(stderr); }
 
 void EscreveLinha(std::ostream& saida, const std::string& texto_cp1252) {
   saida << compat::cp1252_to_utf8(texto_cp1252) << '\n';

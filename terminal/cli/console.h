@@ -18,6 +18,8 @@ std::string EntradaCp1252(const std::string& linha_utf8);
 bool EntradaInterativa();
 // The same for standard output: a terminal shows attributes, a pipe or a file gets plain text.
 bool SaidaInterativa();
+// And for standard error, where progress lines go.
+bool MensagensInterativas();
 
 // Writes a Windows-1252 text and a line end to a console stream.
 void EscreveLinha(std::ostream& saida, const std::string& texto_cp1252);

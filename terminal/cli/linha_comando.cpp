@@ -22,6 +22,7 @@ struct Leitura {
   Invocacao invocacao;
   std::vector<std::string> parametros;
   std::string resposta;  // run --responder
+  std::string tipo_leitura, reducao, coo, data;  // leitura
 };
 
 // The options every subcommand that talks to the printer takes. A missing value is left empty
@@ -134,6 +135,81 @@ bool VerificaRun(const CLI::App& app, Leitura& leitura, std::string& erro) {
   return true;
 }
 
+void DeclaraLeitura(CLI::App& app, Leitura& leitura) {
+  PedidoLeituraCli& pedido = leitura.invocacao.leitura;
+  app.add_option("tipo", leitura.tipo_leitura, ajuda::kTipoLeitura)->type_name("mf|mfd|x");
+  DeclaraValor(app, "--reducao", leitura.reducao, ajuda::kFaixaReducao, "A-B");
+  DeclaraValor(app, "--coo", leitura.coo, ajuda::kFaixaCoo, "A-B");
+  DeclaraValor(app, "--data", leitura.data, ajuda::kFaixaData, "D1-D2");
+  DeclaraValor(app, "--saida", pedido.saida, ajuda::kSaidaLeitura, "ARQUIVO");
+  app.add_flag("--filtrada", pedido.filtrada, ajuda::kFiltrada);
+  DeclaraValor(app, "--canal", pedido.canal, ajuda::kCanal, "CANAL");
+}
+
+// "A-B" split at its only "-" into two non-empty ends; with numeros, both whole numbers that the
+// printer's counters can hold.
+bool LeFaixa(const std::string& texto, bool numeros, std::string& inicio, std::string& fim) {
+  const std::size_t traco = texto.find('-');
+  if (traco == std::string::npos || texto.find('-', traco + 1) != std::string::npos) return false;
+  inicio = texto.substr(0, traco);
+  fim = texto.substr(traco + 1);
+  const auto valido = [numeros](const std::string& parte) {
+    return !parte.empty() &&
+           (!numeros || (parte.size() <= 9 && parte.find_first_not_of("0123456789") == std::string::npos));
+  };
+  return valido(inicio) && valido(fim);
+}
+
+// One range at most, and only the ones the reading has: reductions for mf, COO for mfd, dates for
+// both; none for x.
+bool VerificaLeitura(const CLI::App& app, Leitura& leitura, std::string& erro) {
+  PedidoLeituraCli& pedido = leitura.invocacao.leitura;
+  if (FaltaValor(app, {{"--reducao", &leitura.reducao}, {"--coo", &leitura.coo}, {"--data", &leitura.data},
+                       {"--saida", &pedido.saida}, {"--canal", &pedido.canal}},
+                 erro))
+    return false;
+  const std::string& tipo = leitura.tipo_leitura;
+  if (tipo.empty()) {
+    erro = "Falta o tipo da leitura (mf, mfd ou x)";
+    return false;
+  }
+  if (tipo != "mf" && tipo != "mfd" && tipo != "x") {
+    erro = "Tipo de leitura desconhecido: " + tipo + " (use mf, mfd ou x)";
+    return false;
+  }
+  pedido.tipo = tipo == "mf" ? TipoLeitura::MF : tipo == "mfd" ? TipoLeitura::MFD : TipoLeitura::X;
+  struct Faixa {
+    const char* opcao;
+    const std::string* texto;
+    FaixaLeitura faixa;
+    bool numeros;
+    bool admitida;
+  };
+  const Faixa faixas[] = {
+      {"--reducao", &leitura.reducao, FaixaLeitura::Reducao, true, pedido.tipo == TipoLeitura::MF},
+      {"--coo", &leitura.coo, FaixaLeitura::Coo, true, pedido.tipo == TipoLeitura::MFD},
+      {"--data", &leitura.data, FaixaLeitura::Data, false, pedido.tipo != TipoLeitura::X},
+  };
+  for (const Faixa& f : faixas) {
+    if (app.count(f.opcao) == 0) continue;
+    if (pedido.faixa != FaixaLeitura::Padrao) {
+      erro = "Use só uma de --reducao, --coo e --data";
+      return false;
+    }
+    if (!f.admitida) {
+      erro = std::string(f.opcao) + " não vale para a leitura " + tipo;
+      return false;
+    }
+    if (!LeFaixa(*f.texto, f.numeros, pedido.inicio, pedido.fim)) {
+      erro = std::string(f.opcao) + " espera " + (f.numeros ? "A-B com números inteiros" : "D1-D2") + ", não " +
+             *f.texto;
+      return false;
+    }
+    pedido.faixa = f.faixa;
+  }
+  return true;
+}
+
 bool NadaAVerificar(const CLI::App&, Leitura&, std::string&) { return true; }
 
 struct DescricaoSubcomando {
@@ -180,6 +256,7 @@ const DescricaoSubcomando kSubcomandos[] = {
     {"shell", Subcomando::kShell, ajuda::kShell, true, DeclaraConexao, VerificaConexao, nullptr},
     {"bobina", Subcomando::kBobina, ajuda::kBobina, false, DeclaraBobina, NadaAVerificar, "argumento inesperado"},
     {"run", Subcomando::kRun, ajuda::kRun, false, DeclaraRun, VerificaRun, nullptr},
+    {"leitura", Subcomando::kLeitura, ajuda::kLeitura, true, DeclaraLeitura, VerificaLeitura, nullptr},
     {"software-basico", Subcomando::kSoftwareBasico, ajuda::kSoftwareBasico, false, DeclaraSoftwareBasico,
      VerificaCanal, nullptr},
     {"mfd-binaria", Subcomando::kMfdBinaria, ajuda::kMfdBinaria, false, DeclaraMfdBinaria, VerificaCanal, nullptr},

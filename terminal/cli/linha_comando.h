@@ -4,18 +4,20 @@
 #include <string>
 #include <vector>
 
+#include "leitura_cli.h"
 #include "pedido.h"
 #include "run.h"
 
 namespace tarnel::cli {
 
-enum class Subcomando { kExec, kRegistrador, kShell, kBobina, kRun, kSoftwareBasico, kMfdBinaria, kMfdLer };
+enum class Subcomando { kExec, kRegistrador, kShell, kBobina, kRun, kLeitura, kSoftwareBasico, kMfdBinaria, kMfdLer };
 
 struct Invocacao {
   Subcomando subcomando = Subcomando::kExec;
   Pedido pedido;        // exec, registrador, shell
   bool seguir = false;  // bobina
   PedidoRun run;        // run
+  PedidoLeituraCli leitura;  // leitura
   std::string arquivo;  // software-basico (may be empty), mfd-ler
   std::string pasta;    // mfd-ler (may be empty)
   // When one of these is set nothing runs: the help that was asked for goes to standard output

@@ -21,27 +21,26 @@ class InteracaoProgresso : public InteracaoConsole {
  public:
   InteracaoProgresso(bool terminal, std::ostream& saida, std::ostream& mensagens)
       : InteracaoConsole(mensagens), terminal_(terminal), saida_(saida) {}
-  ~InteracaoProgresso() override { Apaga(); }
+  ~InteracaoProgresso() override { FimProgresso(); }
 
   void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override {
-    Apaga();
+    FimProgresso();
     InteracaoConsole::Mensagem(texto, icone, titulo);
   }
-  bool Progride(const std::string& etapa, std::uint64_t feito, std::uint64_t total) override {
-    if (!terminal_ || total == 0) return true;
+  void Progresso(const std::string& etapa, std::int64_t feito, std::int64_t total) override {
+    if (!terminal_ || total <= 0) return;
     saida_ << "\r\x1b[K";
     EscreveTexto(saida_, etapa + ": " + std::to_string(feito) + " de " + std::to_string(total) + " (" +
                              std::to_string(feito * 100 / total) + "%)");
     saida_.flush();
     visivel_ = true;
-    return true;
   }
-
- private:
-  void Apaga() {
+  void FimProgresso() override {
     if (visivel_) saida_ << "\r\x1b[K";
     visivel_ = false;
   }
+
+ private:
   bool terminal_;
   std::ostream& saida_;
   bool visivel_ = false;

@@ -45,6 +45,15 @@ const char kRun[] =
     "sem diferença nem erro de script, 1 nos outros casos, 2 para erro de uso ou canal que não\n"
     "abre. Exemplo: tarnel-cli run examples/dia_de_vendas.RMT --relatorio relatorio.xml";
 
+const char kLeitura[] =
+    "leitura faz a impressora emitir uma leitura para o computador em vez do papel - mf (memória\n"
+    "fiscal), mfd (memória de fita-detalhe) ou x (leitura X) - e grava os dados de impressão,\n"
+    "como vêm, em MF.TXT, MFD.TXT ou LX.TXT na pasta atual, mais a cópia legível ARQUIVO.fmt\n"
+    "(sem sequências de controle, 48 colunas). Sem faixa, mf lê as reduções 1 a 9999 e mfd os\n"
+    "COO 1 a 9999. Uma linha de progresso em stderr mostra os bytes recebidos. Sai com 1 quando\n"
+    "a impressora recusa a leitura ou o arquivo não pode ser gravado.\n"
+    "Exemplo: tarnel-cli leitura mfd --data 01/12/2026-31/12/2026 --filtrada";
+
 const char kSoftwareBasico[] =
     "software-basico lê o software básico inteiro da impressora pela janela de memória e o grava\n"
     "num arquivo binário (VardexII.bin na pasta atual, se nenhum for dado). Um arquivo menor que\n"
@@ -96,6 +105,13 @@ const char kRelatorio[] =
     "grava um relatório JUnit em XML: um testsuite por arquivo, um testcase\n"
     "por linha de comando, com a diferença como falha";
 const char kArquivosComandos[] = "arquivos de comandos, executados na ordem dada";
+
+const char kTipoLeitura[] = "mf, mfd ou x";
+const char kFaixaReducao[] = "reduções da leitura mf, da A à B";
+const char kFaixaCoo[] = "COO da leitura mfd, do A ao B";
+const char kFaixaData[] = "datas (dd/mm/aaaa) da leitura mf ou mfd, de D1 a D2";
+const char kSaidaLeitura[] = "arquivo gravado no lugar de MF.TXT, MFD.TXT ou LX.TXT";
+const char kFiltrada[] = "mostra a cópia legível ao final";
 
 const char kCodigosSaida[] =
     "Código de saída: 0 quando a impressora aceitou o comando, 1 quando ela informou um erro\n"

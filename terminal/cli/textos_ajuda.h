@@ -10,6 +10,7 @@ extern const char kRegistrador[];
 extern const char kShell[];
 extern const char kBobina[];
 extern const char kRun[];
+extern const char kLeitura[];
 extern const char kSoftwareBasico[];
 extern const char kMfdBinaria[];
 extern const char kMfdLer[];
@@ -32,6 +33,12 @@ extern const char kTestarContexto[];
 extern const char kResponder[];
 extern const char kRelatorio[];
 extern const char kArquivosComandos[];
+extern const char kTipoLeitura[];
+extern const char kFaixaReducao[];
+extern const char kFaixaCoo[];
+extern const char kFaixaData[];
+extern const char kSaidaLeitura[];
+extern const char kFiltrada[];
 
 // Closing paragraphs: the exit statuses, and which library is loaded.
 extern const char kCodigosSaida[];

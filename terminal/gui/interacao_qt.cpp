@@ -1,6 +1,7 @@
 #include "interacao_qt.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -37,31 +38,7 @@ QString Titulo(const std::string& titulo) {
 
 }  // namespace
 
-void InteracaoQt::FechaProgresso() {
-  if (progresso_) progresso_->deleteLater();
-  progresso_ = nullptr;
-}
-
-bool InteracaoQt::Progride(const std::string& etapa, std::uint64_t feito, std::uint64_t total) {
-  constexpr int kEscala = 1000;
-  if (!progresso_) {
-    progresso_ = new QProgressDialog(pai_);
-    progresso_->setWindowModality(Qt::WindowModal);
-    progresso_->setCancelButtonText(QStringLiteral("Cancelar"));
-    progresso_->setRange(0, kEscala);
-    progresso_->setAutoClose(false);
-    progresso_->setAutoReset(false);
-  }
-  progresso_->setLabelText(QTexto(etapa));
-  progresso_->setValue(total ? static_cast<int>(feito * kEscala / total) : 0);
-  QApplication::processEvents();
-  const bool segue = progresso_ && !progresso_->wasCanceled();
-  if (!segue || feito >= total) FechaProgresso();
-  return segue;
-}
-
 void InteracaoQt::Mensagem(const std::string& texto, Icone icone, const std::string& titulo) {
-  FechaProgresso();
   QMessageBox caixa(IconeQt(icone), Titulo(titulo), QTexto(texto), QMessageBox::Ok, pai_);
   caixa.exec();
 }
@@ -102,6 +79,35 @@ bool InteracaoQt::EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::
   escolhidos.clear();
   for (const QString& arquivo : dialogo.selectedFiles()) escolhidos.push_back(TextoCore(arquivo));
   return !escolhidos.empty();
+}
+
+void InteracaoQt::Progresso(const std::string& titulo, std::int64_t feito, std::int64_t total) {
+  if (!progresso_) {
+    progresso_ = new QProgressDialog(pai_);
+    progresso_->setWindowModality(Qt::WindowModal);
+    progresso_->setCancelButtonText(QStringLiteral("&Cancelar"));
+    progresso_->setAutoClose(false);
+    progresso_->setAutoReset(false);
+    progresso_->setMinimumDuration(500);
+  }
+  progresso_->setWindowTitle(QTexto(titulo));
+  if (total > 0) {
+    progresso_->setRange(0, 1000);
+    progresso_->setValue(static_cast<int>(std::min<std::int64_t>(feito, total) * 1000 / total));
+    progresso_->setLabelText(QString::number(feito) + QStringLiteral(" de ") + QString::number(total));
+  } else {
+    progresso_->setRange(0, 0);  // the total is not known: a busy bar and the bytes so far
+    progresso_->setValue(0);
+    progresso_->setLabelText(QStringLiteral("Recebidos %1 bytes").arg(feito));
+  }
+}
+
+bool InteracaoQt::CancelamentoPedido() { return progresso_ && progresso_->wasCanceled(); }
+
+void InteracaoQt::FimProgresso() {
+  if (!progresso_) return;
+  progresso_->close();
+  delete progresso_;
 }
 
 void InteracaoQt::ProcessaEventos() { QApplication::processEvents(); }

@@ -19,12 +19,14 @@ class InteracaoQt : public Interacao {
   bool EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) override;
   void ProcessaEventos() override;
   void TrazParaFrente() override;
-  // A window-modal progress dialog with a Cancel button, closed when the work reaches its total
-  // or a message is shown.
-  bool Progride(const std::string& etapa, std::uint64_t feito, std::uint64_t total) override;
+  // A modal progress dialog with a Cancel button, made at the first report and closed at the end;
+  // it shows after half a second, so short work does not flash it.
+  void Progresso(const std::string& titulo, std::int64_t feito, std::int64_t total) override;
+  bool CancelamentoPedido() override;
+  void FimProgresso() override;
+  QProgressDialog* DialogoProgresso() const { return progresso_; }
 
  private:
-  void FechaProgresso();
   QPointer<QWidget> pai_;
   QPointer<QProgressDialog> progresso_;
 };

@@ -21,7 +21,7 @@ bool GravaPartes(Interacao& interacao, const SaidaBytes& saida, const ImagensMFD
   std::vector<const std::string*> secoes{&imagens.secao_a, &imagens.secao_b};
   for (const std::string& c : imagens.secoes_c) secoes.push_back(&c);
   for (std::size_t i = 0; i < secoes.size(); ++i) {
-    interacao.Progride(kEtapa, i, secoes.size());
+    interacao.Progresso(kEtapa, static_cast<std::int64_t>(i), static_cast<std::int64_t>(secoes.size()));
     if (!GravaSecaoMFD(saida, cifra, *secoes[i])) return false;
   }
   const unsigned char fim[4] = {0, 0, 0, 0};
@@ -42,6 +42,7 @@ bool GravaArquivoMFD(Interacao& interacao, const std::string& caminho, const Ima
     return (escreve ? escreve(bytes, n, arquivo) : std::fwrite(bytes, 1, n, arquivo)) == n;
   };
   bool gravado = GravaPartes(interacao, saida, imagens);
+  interacao.FimProgresso();
   gravado = std::fclose(arquivo) == 0 && gravado;
   std::error_code erro;
   if (gravado) std::filesystem::rename(temporario, caminho, erro);

@@ -24,7 +24,7 @@ constexpr char kEtapa[] = "Lendo a memória do ECF";
 std::string NomeComando(Comando c) { return quorbal::Descritor(c).nome; }
 std::string NomeRegistrador(Registrador r) { return quorbal::kNomesRegistradores[quorbal::Indice(r)]; }
 
-void Erro(TfrmMain& frm, const std::string& texto) { frm.interacao.Mensagem(texto, Icone::Erro); }
+void Erro(TfrmMain& frm, const std::string& texto) { MensagemAoFim(frm.interacao, texto, Icone::Erro); }
 
 std::string ErroEnvio(Comando c) { return "Erro ao enviar comando '" + NomeComando(c) + "'"; }
 
@@ -172,12 +172,15 @@ bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::
     endereco += n;
     if (!DefineEndereco(frm, *campos, endereco, kTentativas)) return false;
     restante -= n;
-    if (endereco < fim && !frm.interacao.Progride(kEtapa, endereco - inicio, fim - inicio)) {
+    frm.interacao.Progresso(kEtapa, static_cast<std::int64_t>(endereco - inicio), static_cast<std::int64_t>(fim - inicio));
+    frm.interacao.ProcessaEventos();
+    if (endereco < fim && frm.interacao.CancelamentoPedido()) {
+      frm.interacao.FimProgresso();
       if (cancelado) *cancelado = true;
       return false;
     }
   } while (endereco < fim);
-  frm.interacao.Progride(kEtapa, endereco - inicio, endereco - inicio);  // done: the window closes its dialog
+  frm.interacao.FimProgresso();
 
   if (anuncia) frm.interacao.Mensagem("Arquivo '" + arquivo + "' gerado!", Icone::Informacao);
   return true;

@@ -16,8 +16,9 @@ constexpr std::uint32_t kInicioCartuchos = 0x10000000;
 // the end of *destino (never more than quantidade bytes there). Below kInicioCartuchos the whole basic
 // software is read into the file instead, resuming a shorter file of an earlier reading. Failures
 // are shown to the person and return false; the bytes already stored stay. `anuncia` tells the person
-// the file was made. Between two pieces the person may stop it (Interacao::Progride); that returns
-// false without a message and sets *cancelado when given.
+// the file was made. Progress is reported after every piece and ended however the reading ends;
+// between two pieces the person may stop it (Interacao::CancelamentoPedido), which returns false
+// without a message and sets *cancelado when given.
 bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::uint32_t endereco,
                   std::uint32_t quantidade, std::string* destino, bool* cancelado = nullptr);
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "quorbal/catalogo.h"
+#include "readings/leitura_arquivo.h"
 #include "readings/le_memoria.h"
 #include "scripts/erro_script.h"
 #include "scripts/itens_diretiva.h"
@@ -100,7 +101,43 @@ Seguimento LeSoftwareBasico(Diretiva& d) {
   LeMemoriaECF(d.frm, arquivo, true, 0, 0, nullptr);
   return Seguimento::Continua;
 }
-// The readings to files and the workbook's operations are not part of this version: said as a
+
+// A number item of the argument (already checked to be one); -1 when absent.
+std::int32_t Numero(const Diretiva& d, const char* nome) {
+  std::int32_t valor = -1;
+  ItemNumero(d.argumento, nome, valor);
+  return valor;
+}
+
+// The readings to files: the file named in the line or the reading's own, announced at the end. The
+// reading's messages are its own; the script goes on whatever they say.
+PedidoLeitura PedidoDiretiva(const Diretiva& d, quorbal::Comando comando, const char* arquivo_padrao) {
+  PedidoLeitura pedido;
+  pedido.comando = comando;
+  pedido.arquivo = ItemTexto(d.argumento, "NomeArquivo");
+  if (pedido.arquivo.empty()) pedido.arquivo = arquivo_padrao;
+  pedido.data_inicial = ItemTexto(d.argumento, "DataInicial");
+  pedido.data_final = ItemTexto(d.argumento, "DataFinal");
+  return pedido;
+}
+Seguimento LeituraMF(Diretiva& d) {
+  PedidoLeitura pedido = PedidoDiretiva(d, quorbal::Comando::EmiteLeituraMF, "MF.TXT");
+  pedido.inicio = Numero(d, "ReducaoInicial");
+  pedido.fim = Numero(d, "ReducaoFinal");
+  EmiteLeituraParaArquivo(d.frm, pedido);
+  return Seguimento::Continua;
+}
+Seguimento LeituraMFD(Diretiva& d) {
+  PedidoLeitura pedido = PedidoDiretiva(d, quorbal::Comando::EmiteLeituraFitaDetalhe, "MFD.TXT");
+  pedido.inicio = Numero(d, "COOInicial");
+  pedido.fim = Numero(d, "COOFinal");
+  const std::int32_t proprietario = Numero(d, "Proprietario");
+  pedido.proprietario = proprietario == -1 ? -2 : proprietario;  // absent: sent empty
+  EmiteLeituraParaArquivo(d.frm, pedido);
+  return Seguimento::Continua;
+}
+
+// The workbook's operations are not part of this version: said as a
 // fault of the script whatever ExibirErrosScript says, and the script goes on.
 Seguimento NaoDisponivel(Diretiva& d) {
   ReportaErroScript(d.frm, d.estado,
@@ -129,8 +166,8 @@ const EntradaDiretiva kDiretivas[] = {
     {"ArmazenarRetorno", ArmazenarRetorno},
     {"AdicionarValorArmazenado", AdicionarValorArmazenado},
     {"DefinirValorArmazenado", DefinirValorArmazenado},
-    {"LMF", NaoDisponivel, {"ReducaoInicial", "ReducaoFinal"}},
-    {"LMFD", NaoDisponivel, {"COOInicial", "COOFinal", "Proprietario"}},
+    {"LMF", LeituraMF, {"ReducaoInicial", "ReducaoFinal"}},
+    {"LMFD", LeituraMFD, {"COOInicial", "COOFinal", "Proprietario"}},
     {"PlanilhaAtiva", NaoDisponivel},
     {"PlanilhaDesativa", NaoDisponivel},
     {"PlanilhaCarregaTotalizadores", NaoDisponivel},

@@ -136,12 +136,28 @@ TEST_F(Run, PoliticaDeResposta) {
 }
 
 TEST_F(Run, ErroDeScriptFazFalharMasOArquivoSegue) {
-  write_bytes(pasta.file("s.RMT"), "$NomePasso leitura\r\n$LMF\r\n$MostrarErrosScript\r\n$Desconhecida\r\n");
+  write_bytes(pasta.file("s.RMT"), "$NomePasso leitura\r\n$PlanilhaAtiva\r\n$MostrarErrosScript\r\n$Desconhecida\r\n");
   const Execucao e = Roda({"s.RMT"});
   EXPECT_EQ(e.status, 1);
-  EXPECT_EQ(e.saida, u8"s.RMT:2: Erro de Script: '$LMF': operação não disponível nesta versão do Tarnel.\n"
+  EXPECT_EQ(e.saida, u8"s.RMT:2: Erro de Script: '$PlanilhaAtiva': operação não disponível nesta versão do Tarnel.\n"
                      u8"s.RMT:4: Erro de Script: '$Desconhecida' desconhecido.\n"
                      u8"s.RMT: executado até o fim, 0 comandos, 0 diferenças\n");
+}
+
+// The reading directives run the readings on the printer: the file named in the line (or the
+// reading's own), its readable copy, and the announcement among the run's lines.
+TEST_F(Run, DiretivasDeLeituraGravamOsArquivos) {
+  write_bytes(pasta.file("s.RMT"), "$LMFD NomeArquivo=\"fita.txt\" COOInicial=1 COOFinal=1\r\n$LMF ReducaoInicial=1 "
+                                   "ReducaoFinal=1\r\n");
+  ASSERT_EQ(RodaCli(pasta, {"exec", "AbreCupomFiscal"}).status, 0);
+  ASSERT_EQ(RodaCli(pasta, {"exec", "CancelaCupom"}).status, 0);
+  const Execucao e = Roda({"s.RMT"});
+  EXPECT_EQ(e.status, 0) << e.saida;
+  EXPECT_EQ(e.saida, "s.RMT:1: Arquivo 'fita.txt' gerado!\n"
+                     "s.RMT:2: Arquivo 'MF.TXT' gerado!\n"
+                     u8"s.RMT: executado até o fim, 0 comandos, 0 diferenças\n");
+  EXPECT_NE(read_bytes(pasta.file("fita.txt.fmt")).find("CUPOM FISCAL"), std::string::npos);
+  EXPECT_NE(read_bytes(pasta.file("MF.TXT.fmt")).find("LEITURA DA MEM"), std::string::npos);
 }
 
 TEST_F(Run, ErrosDeUsoECanalSaemComDois) {

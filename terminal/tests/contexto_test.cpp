@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "apoio/driver_roteirizado.h"
+#include "compat/path.h"
 #include "apoio/interacao_roteirizada.h"
 #include "driver/conexao.h"
 #include "scripts/contexto.h"
@@ -130,7 +131,7 @@ TEST_F(Contexto, SemArquivoPerguntaEFicaDesconectado) {
   ConnectExecute(frm);
   EXPECT_EQ(Verifica(), Seguimento::Para);
   EXPECT_EQ(interacao.perguntas, Textos(2, "N\xE3o encontrou arquivo de contexto!\nContinuar execu\xE7\xE3o?"));
-  EXPECT_EQ(interacao.titulos, Textos(2, "Erro: " + pasta.path() + "/rasc*.bin"));
+  EXPECT_EQ(interacao.titulos, Textos(2, "Erro: " + compat::join_path(pasta.path(), "rasc*.bin")));
 }
 
 TEST_F(Contexto, SoOMaisNovoEhVerificado) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "apoio/interacao_roteirizada.h"
+#include "compat/path.h"
 #include "test_support/temp_folder.h"
 #include "window/aboutfrm.h"
 #include "window/mainfrm.h"
@@ -41,7 +42,9 @@ TEST(TfrmAbout, OemIniLinesAreCutToTheirFieldsAndThePictureIsChosen) {
     EXPECT_EQ(sobre.OEMEmpresa, std::string(199, 'x'));
     EXPECT_EQ(sobre.Linha1, std::string(99, 'x'));
     EXPECT_EQ(sobre.Linha2, "Revenda S\xE3o Jos\xE9");
-    EXPECT_EQ(sobre.ProgramIcon, pasta.file("OEM.BMP")) << "the named picture does not exist";
+    // The working folder as the system spells it (with backslashes on Windows).
+    EXPECT_EQ(sobre.ProgramIcon, compat::join_path(compat::current_folder(), "OEM.BMP"))
+        << "the named picture does not exist";
   }
   write_bytes("logo.bmp", "BM");
   EXPECT_EQ(TfrmAbout("Tarnel").ProgramIcon, "logo.bmp");

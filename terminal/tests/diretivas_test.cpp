@@ -175,12 +175,10 @@ TEST_F(Diretivas, ValorQueNaoSeConverteEncerraAExecucao) {
   EXPECT_EQ(acompanhamento.erros[0], std::make_pair(7L, texto));
 }
 
-// The readings to text files and the workbook are not in this version: said always, and the script
-// goes on; a number item that is no number still ends the run. ($LSB runs: le_memoria_test.cpp.)
-TEST_F(Diretivas, LeiturasEPlanilhaNaoDisponiveis) {
-  const char* linhas[] = {"$LMF",
-                          "$lmfd NomeArquivo=\"MFD.TXT\" COOInicial=1 COOFinal=20",
-                          "$PlanilhaAtiva",
+// The workbook is not in this version: said always, and the script goes on; a number item that is
+// no number still ends the run. ($LSB runs: le_memoria_test.cpp.)
+TEST_F(Diretivas, PlanilhaNaoDisponivel) {
+  const char* linhas[] = {"$PlanilhaAtiva",
                           "$PlanilhaDesativa",
                           "$PlanilhaCarregaTotalizadores",
                           "$PlanilhaCarregaLX",
@@ -193,8 +191,8 @@ TEST_F(Diretivas, LeiturasEPlanilhaNaoDisponiveis) {
                           "$PlanilhaAcresceContador NomeContador=\"CCF\""};
   for (const char* linha : linhas) EXPECT_EQ(Processa(linha), Seguimento::Continua) << linha;
   ASSERT_EQ(interacao.mensagens.size(), std::size(linhas));
-  EXPECT_EQ(interacao.mensagens[0], "'$LMF': opera\xE7\xE3o n\xE3o dispon\xEDvel nesta vers\xE3o do Tarnel.");
-  EXPECT_EQ(interacao.mensagens[1], "'$LMFD': opera\xE7\xE3o n\xE3o dispon\xEDvel nesta vers\xE3o do Tarnel.");
+  EXPECT_EQ(interacao.mensagens[0], "'$PlanilhaAtiva': opera\xE7\xE3o n\xE3o dispon\xEDvel nesta vers\xE3o do Tarnel.");
+  EXPECT_EQ(interacao.mensagens[1], "'$PlanilhaDesativa': opera\xE7\xE3o n\xE3o dispon\xEDvel nesta vers\xE3o do Tarnel.");
   EXPECT_EQ(interacao.titulos, Textos(std::size(linhas), "Erro de Script"));
   EXPECT_EQ(acompanhamento.erros.size(), std::size(linhas));
 
@@ -204,6 +202,39 @@ TEST_F(Diretivas, LeiturasEPlanilhaNaoDisponiveis) {
   EXPECT_EQ(interacao.mensagens,
             (Textos{"'$LMF': ReducaoFinal n\xE3o \xE9 um n\xFAmero inteiro. Execu\xE7\xE3o encerrada.",
                     "'$PlanilhaAcresceContador': Incremento n\xE3o \xE9 um n\xFAmero inteiro. Execu\xE7\xE3o encerrada."}));
+}
+
+// The reading directives fill the reading command's entries from their named items (here with no
+// library loaded, so the reading stops at its first command with its own message, and the script
+// goes on).
+TEST_F(Diretivas, LeiturasPreenchemOComandoDaLeitura) {
+  struct Caso {
+    const char* linha;
+    quorbal::Comando comando;
+    std::vector<std::pair<const char*, const char*>> campos;
+  } casos[] = {
+      {"$LMF", quorbal::Comando::EmiteLeituraMF, {{"ReducaoInicial", ""}, {"ReducaoFinal", ""}, {"Destino", "S"}}},
+      {"$LMF ReducaoInicial=3 ReducaoFinal=9 DataInicial=\"01/02/2026\"",
+       quorbal::Comando::EmiteLeituraMF,
+       {{"ReducaoInicial", "3"}, {"ReducaoFinal", "9"}, {"DataInicial", "01/02/2026"}, {"LeituraSimplificada", "f"}}},
+      {"$lmfd NomeArquivo=\"MFD.TXT\" COOInicial=1 COOFinal=20",
+       quorbal::Comando::EmiteLeituraFitaDetalhe,
+       {{"COOInicial", "1"}, {"COOFinal", "20"}, {"Proprietario", ""}}},
+      {"$LMFD Proprietario=2", quorbal::Comando::EmiteLeituraFitaDetalhe, {{"Proprietario", "2"}, {"COOInicial", ""}}},
+  };
+  for (const Caso& caso : casos) {
+    const int indice = quorbal::Posicao(caso.comando);
+    frm.LimpaCampos(indice);
+    frm.DefineParametro(indice, "Proprietario", "7");
+    interacao.mensagens.clear();
+    EXPECT_EQ(Processa(caso.linha), Seguimento::Continua) << caso.linha;
+    const quorbal::DescritorComando& d = quorbal::kCatalogo[indice];
+    for (const auto& [nome, texto] : caso.campos)
+      EXPECT_EQ(frm.Campos[indice].parametros[quorbal::ProcuraCampo(d.parametros, d.total_parametros, nome)], texto)
+          << caso.linha << " " << nome;
+    EXPECT_EQ(interacao.mensagens, Textos{std::string("Erro ao enviar comando '") + d.nome + "'"}) << caso.linha;
+  }
+  EXPECT_TRUE(acompanhamento.erros.empty());
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "apoio/driver_roteirizado.h"
-#include "apoio/interacao_roteirizada.h"
+#include "apoio/interacao_com_cancelamento.h"
 #include "apoio/janela_roteirizada.h"
 #include "readings/hexadecimal.h"
 #include "readings/le_memoria.h"
@@ -22,19 +22,9 @@ namespace tarnel {
 namespace {
 
 using teste::DriverRoteirizado;
+using teste::InteracaoComCancelamento;
 using teste::JanelaRoteirizada;
 using test_support::read_bytes;
-
-// A person who cancels after a number of progress reports.
-class InteracaoQueCancela : public teste::InteracaoRoteirizada {
- public:
-  int progressos_ate_cancelar = -1;
-  std::vector<std::uint64_t> feitos;
-  bool Progride(const std::string&, std::uint64_t feito, std::uint64_t) override {
-    feitos.push_back(feito);
-    return progressos_ate_cancelar < 0 || static_cast<int>(feitos.size()) < progressos_ate_cancelar;
-  }
-};
 
 class LeMemoria : public ::testing::Test {
  protected:
@@ -59,7 +49,7 @@ class LeMemoria : public ::testing::Test {
   }
 
   test_support::TempFolder pasta{"tarnel-memoria", test_support::TempFolder::enter};
-  InteracaoQueCancela interacao;
+  InteracaoComCancelamento interacao;
   TfrmMain frm;
   DriverRoteirizado* driver = nullptr;
   std::unique_ptr<JanelaRoteirizada> janela;
@@ -92,9 +82,10 @@ TEST_F(LeMemoria, TheMenuEntryWritesTheWholeBasicSoftwareBesideTheCommandFile) {
   EXPECT_EQ(Chamadas("LeTexto"), 16);
   EXPECT_EQ(janela->enderecos.front(), "0");
   EXPECT_EQ(janela->enderecos.back(), "1000");
-  EXPECT_EQ(interacao.feitos.size(), 16u);
-  EXPECT_EQ(interacao.feitos[14], 960u);
-  EXPECT_EQ(interacao.feitos.back(), 1000u);
+  EXPECT_EQ(interacao.progresso.size(), 16u);
+  EXPECT_EQ(interacao.progresso[14], 960);
+  EXPECT_EQ(interacao.progresso.back(), 1000);
+  EXPECT_TRUE(interacao.ProgressoEncerrado());
 }
 
 TEST_F(LeMemoria, AShorterFileIsExtendedFromItsEndAndACompleteOneReadAgain) {
@@ -171,6 +162,7 @@ TEST_F(LeMemoria, EachFailureEndsWithItsMessageAndKeepsWhatWasStored) {
     janela->textos = c.textos;
     EXPECT_FALSE(LeMemoriaECF(frm, arquivo, true, 0, 0, nullptr)) << c.mensagem;
     EXPECT_EQ(interacao.mensagens, std::vector<std::string>{c.mensagem});
+    EXPECT_FALSE(interacao.aberto || interacao.mensagem_sobre_progresso) << c.mensagem;
     EXPECT_EQ(compat::file_size(arquivo), c.guardados ? static_cast<std::int64_t>(c.guardados) : -1) << c.mensagem;
   }
 }
@@ -185,12 +177,15 @@ TEST_F(LeMemoria, AnUnwritableFileIsNamed) {
 }
 
 TEST_F(LeMemoria, CancelStopsBetweenPiecesAndTheNextReadingResumes) {
-  interacao.progressos_ate_cancelar = 3;
+  interacao.cancela_na_vez = 3;
   const std::string arquivo = pasta.file("SB.bin");
-  EXPECT_FALSE(LeMemoriaECF(frm, arquivo, true, 0, 0, nullptr));
+  bool cancelado = false;
+  EXPECT_FALSE(LeMemoriaECF(frm, arquivo, true, 0, 0, nullptr, &cancelado));
+  EXPECT_TRUE(cancelado);
   EXPECT_TRUE(interacao.mensagens.empty());
+  EXPECT_FALSE(interacao.aberto);
   EXPECT_EQ(read_bytes(arquivo), JanelaRoteirizada::Bytes(0, 192));
-  interacao.progressos_ate_cancelar = -1;
+  interacao.cancela_na_vez = -1;
   janela->enderecos.clear();
   ASSERT_TRUE(LeMemoriaECF(frm, arquivo, false, 0, 0, nullptr));
   EXPECT_EQ(janela->enderecos.front(), "192");

@@ -117,7 +117,7 @@ TEST(CommandLine, EachSubcommandHasItsHelpAndTheGeneralHelpHoldsThemAll) {
   EXPECT_EQ(linhas_gerais[1], "     tarnel-cli registrador [--canal CANAL] [--log ARQUIVO] REGISTRADOR");
   EXPECT_EQ(linhas_gerais[3], "     tarnel-cli bobina [--seguir]");
 
-  for (const char* subcomando : {"exec", "registrador", "shell", "bobina", "run"}) {
+  for (const char* subcomando : {"exec", "registrador", "shell", "bobina", "run", "leitura"}) {
     SCOPED_TRACE(subcomando);
     const Invocacao invocacao = InterpretaArgumentos({subcomando, "--help"});
     EXPECT_EQ(invocacao.erro, "");
@@ -184,6 +184,64 @@ TEST(CommandLine, RunGetsItsFilesPausesAndPolicy) {
       {{"run", "a.RMT", "--log", "x"}, "tarnel-cli run: Op\xE7\xE3o desconhecida: --log (veja tarnel-cli --help)"},
   };
   for (const auto& [argumentos, erro] : erros) EXPECT_EQ(InterpretaArgumentos(argumentos).erro, erro);
+}
+
+// leitura: the kind, at most one range that the kind has, the file and the copy on the screen.
+TEST(CommandLine, LeituraGetsItsKindRangeAndFile) {
+  using tarnel::cli::FaixaLeitura;
+  using tarnel::cli::TipoLeitura;
+  struct Caso {
+    Argumentos argumentos;
+    TipoLeitura tipo;
+    FaixaLeitura faixa;
+    std::string inicio, fim, saida;
+    bool filtrada;
+    std::string canal;
+  };
+  const Caso casos[] = {
+      {{"leitura", "x"}, TipoLeitura::X, FaixaLeitura::Padrao, "", "", "", false, "Emul"},
+      {{"leitura", "mf", "--reducao", "3-12", "--saida", "a.txt", "--filtrada"}, TipoLeitura::MF,
+       FaixaLeitura::Reducao, "3", "12", "a.txt", true, "Emul"},
+      {{"leitura", "--coo=1-20", "mfd", "--canal", "COM1"}, TipoLeitura::MFD, FaixaLeitura::Coo, "1", "20", "", false,
+       "COM1"},
+      {{"leitura", "mfd", "--data", "01/12/2026-31/12/2026"}, TipoLeitura::MFD, FaixaLeitura::Data, "01/12/2026",
+       "31/12/2026", "", false, "Emul"},
+      {{"leitura", "mf", "--data", "01/12/2026-02/12/2026"}, TipoLeitura::MF, FaixaLeitura::Data, "01/12/2026",
+       "02/12/2026", "", false, "Emul"},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(::testing::PrintToString(caso.argumentos));
+    const Invocacao invocacao = InterpretaArgumentos(caso.argumentos);
+    ASSERT_EQ(invocacao.erro, "");
+    EXPECT_EQ(invocacao.subcomando, Subcomando::kLeitura);
+    const tarnel::cli::PedidoLeituraCli& l = invocacao.leitura;
+    EXPECT_EQ(l.tipo, caso.tipo);
+    EXPECT_EQ(l.faixa, caso.faixa);
+    EXPECT_EQ(l.inicio, caso.inicio);
+    EXPECT_EQ(l.fim, caso.fim);
+    EXPECT_EQ(l.saida, caso.saida);
+    EXPECT_EQ(l.filtrada, caso.filtrada);
+    EXPECT_EQ(l.canal, caso.canal);
+  }
+  const std::pair<Argumentos, std::string> erros[] = {
+      {{"leitura"}, "Falta o tipo da leitura (mf, mfd ou x)"},
+      {{"leitura", "z"}, "Tipo de leitura desconhecido: z (use mf, mfd ou x)"},
+      {{"leitura", "MF"}, "Tipo de leitura desconhecido: MF (use mf, mfd ou x)"},
+      {{"leitura", "x", "--data", "01/01/2026-02/01/2026"}, "--data n\xE3o vale para a leitura x"},
+      {{"leitura", "mf", "--coo", "1-2"}, "--coo n\xE3o vale para a leitura mf"},
+      {{"leitura", "mfd", "--reducao", "1-2"}, "--reducao n\xE3o vale para a leitura mfd"},
+      {{"leitura", "mfd", "--coo", "1-2", "--data", "01/01/2026-02/01/2026"}, "Use s\xF3 uma de --reducao, --coo e --data"},
+      {{"leitura", "mf", "--reducao", "1"}, "--reducao espera A-B com n\xFAmeros inteiros, n\xE3o 1"},
+      {{"leitura", "mf", "--reducao", "1-2-3"}, "--reducao espera A-B com n\xFAmeros inteiros, n\xE3o 1-2-3"},
+      {{"leitura", "mfd", "--coo", "1-x"}, "--coo espera A-B com n\xFAmeros inteiros, n\xE3o 1-x"},
+      {{"leitura", "mfd", "--coo", "1-9999999999"}, "--coo espera A-B com n\xFAmeros inteiros, n\xE3o 1-9999999999"},
+      {{"leitura", "mfd", "--data", "01/01/2026"}, "--data espera D1-D2, n\xE3o 01/01/2026"},
+      {{"leitura", "x", "--saida"}, "Falta o valor de --saida"},
+      {{"leitura", "x", "y"}, "Argumento a mais: y"},
+  };
+  for (const auto& [argumentos, erro] : erros)
+    EXPECT_EQ(InterpretaArgumentos(argumentos).erro, "tarnel-cli leitura: " + erro + " (veja tarnel-cli --help)")
+        << ::testing::PrintToString(argumentos);
 }
 
 }  // namespace

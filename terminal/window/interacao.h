@@ -36,15 +36,23 @@ class Interacao {
   virtual void ProcessaEventos() = 0;
   // Brings the program's window to the foreground (after the channel was closed and opened again).
   virtual void TrazParaFrente() {}
-  // Long work (memory readings, dumps) tells how far it got between two pieces: feito of total units
-  // of what etapa names. False asks it to stop there; what was stored so far stays. The window shows
-  // a progress dialog with a Cancel button, tarnel-cli a progress line.
-  virtual bool Progride(const std::string& etapa, std::uint64_t feito, std::uint64_t total) {
-    (void)etapa, (void)feito, (void)total;
-    ProcessaEventos();
-    return true;
-  }
+
+  // Progress of a long operation (a reading to a file, a dump), reported between its pieces: feito
+  // out of total, total 0 when it is not known beforehand (then feito counts bytes). The window
+  // shows a progress dialog, tarnel-cli a line; nothing by default.
+  virtual void Progresso(const std::string& /*titulo*/, std::int64_t /*feito*/, std::int64_t /*total*/) {}
+  // Asked between two pieces: true when the person asked to stop the operation.
+  virtual bool CancelamentoPedido() { return false; }
+  // The operation ended, however it ended.
+  virtual void FimProgresso() {}
 };
+
+// A box at the end of long work: its progress report ends first, so no box stands over a progress
+// dialog.
+inline void MensagemAoFim(Interacao& interacao, const std::string& texto, Icone icone) {
+  interacao.FimProgresso();
+  interacao.Mensagem(texto, icone);
+}
 
 // Answers nobody: messages are dropped, questions get their default, file choices are cancelled.
 class InteracaoSilenciosa : public Interacao {

@@ -23,7 +23,12 @@ TEST(TempFolder, IsPrivateUnderTmpAndGoesWithEverythingInIt) {
     TempFolder a("support-test");
     TempFolder b("support-test");
     path = a.path();
-    EXPECT_EQ(path.rfind("/tmp/support-test-", 0), 0u) << path;
+#ifdef _WIN32
+    const std::string under = (fs::temp_directory_path() / "support-test-").generic_string();
+#else
+    const std::string under = "/tmp/support-test-";
+#endif
+    EXPECT_EQ(path.rfind(under, 0), 0u) << path;
     EXPECT_NE(a.path(), b.path());
     EXPECT_TRUE(fs::is_empty(path));
     EXPECT_EQ(a.file("x.bin"), path + "/x.bin");
@@ -47,11 +52,13 @@ TEST(TempFolder, EntersAndComesBack) {
 TEST(TempFolder, RestoresEnvironmentVariablesAsTheyWere) {
   setenv("SUPPORT_TEST_SET", "old", 1);
   unsetenv("SUPPORT_TEST_UNSET");
-  const std::string config = Env("XDG_CONFIG_HOME"), state = Env("XDG_STATE_HOME");
+  const char* config_variable = TempFolder::kConfigVariable;
+  const char* state_variable = TempFolder::kStateVariable;
+  const std::string config = Env(config_variable), state = Env(state_variable);
   {
     TempFolder folder("support-test", TempFolder::user_folders);
-    EXPECT_EQ(Env("XDG_CONFIG_HOME"), folder.file("config"));
-    EXPECT_EQ(Env("XDG_STATE_HOME"), folder.file("state"));
+    EXPECT_EQ(Env(config_variable), folder.file("config"));
+    EXPECT_EQ(Env(state_variable), folder.file("state"));
     folder.set_env("SUPPORT_TEST_SET", "new");
     folder.set_env("SUPPORT_TEST_SET", "newer");
     folder.set_env("SUPPORT_TEST_UNSET", "value");
@@ -60,8 +67,8 @@ TEST(TempFolder, RestoresEnvironmentVariablesAsTheyWere) {
   }
   EXPECT_EQ(Env("SUPPORT_TEST_SET"), "old");
   EXPECT_EQ(Env("SUPPORT_TEST_UNSET"), "<unset>");
-  EXPECT_EQ(Env("XDG_CONFIG_HOME"), config);
-  EXPECT_EQ(Env("XDG_STATE_HOME"), state);
+  EXPECT_EQ(Env(config_variable), config);
+  EXPECT_EQ(Env(state_variable), state);
   {
     TempFolder folder("support-test");
     folder.unset_env("SUPPORT_TEST_SET");

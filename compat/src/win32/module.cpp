@@ -12,20 +12,23 @@ namespace {
 
 thread_local std::string last_error;
 
-void remember_last_error() { last_error = system_error_text(static_cast<long>(GetLastError())); }
+// The system's text names neither the file nor the export: say which, as dlerror does elsewhere.
+void remember_last_error(const std::string& what) {
+  last_error = what + ": " + system_error_text(static_cast<long>(GetLastError()));
+}
 
 }  // namespace
 
 ModuleHandle load_module(const std::string& file) {
   HMODULE module = LoadLibraryA(file.c_str());
-  if (module == nullptr) remember_last_error();
+  if (module == nullptr) remember_last_error(file);
   return reinterpret_cast<ModuleHandle>(module);
 }
 
 void* resolve_export(ModuleHandle module, const char* name) {
   if (module == nullptr || name == nullptr) return nullptr;
   FARPROC address = GetProcAddress(static_cast<HMODULE>(module), name);
-  if (address == nullptr) remember_last_error();
+  if (address == nullptr) remember_last_error(name);
   return reinterpret_cast<void*>(address);
 }
 

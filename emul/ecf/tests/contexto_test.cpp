@@ -4,13 +4,14 @@
 #include <filesystem>
 
 #include "apoio.h"
+#include "compat/path.h"
 
 namespace ecf::teste {
 namespace {
 
 using ArquivoContexto = Bancada;
 
-std::string Caminho(const PastaTemporaria& p) { return p.arquivo("rasc0.bin"); }
+std::string Caminho(const PastaTemporaria& p) { return compat::join_path(p.path(), "rasc0.bin"); }
 
 TEST_F(ArquivoContexto, NovaImpressoraGravaContextoComVersaoECRC) {
   std::string bytes = LeBytes(Caminho(pasta_));
@@ -48,7 +49,7 @@ TEST_F(ArquivoContexto, MesmoEstadoMesmosBytes) {
 TEST_F(ArquivoContexto, NumeroEscolheOArquivo) {
   auto outra = Impressora::Abre(pasta_.caminho(), 7);
   ASSERT_NE(outra, nullptr);
-  EXPECT_EQ(outra->ArquivoContexto(), pasta_.arquivo("rasc7.bin"));
+  EXPECT_EQ(outra->ArquivoContexto(), compat::join_path(pasta_.path(), "rasc7.bin"));
   EXPECT_TRUE(std::filesystem::exists(pasta_.arquivo("rasc7.bin")));
 }
 

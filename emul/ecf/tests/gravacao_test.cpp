@@ -67,7 +67,10 @@ class Gravacao : public Saida {
   // Each run starts from a copy of the folder the preparation left.
   void Copia(const PastaTemporaria& de, const PastaTemporaria& para) {
     impressora_.reset();
-    std::filesystem::copy(de.caminho(), para.caminho(), std::filesystem::copy_options::recursive);
+    // Entry by entry: the Windows runtime refuses a folder copied onto one that exists.
+    for (const auto& entrada : std::filesystem::directory_iterator(de.caminho()))
+      std::filesystem::copy(entrada.path(), std::filesystem::path(para.caminho()) / entrada.path().filename(),
+                            std::filesystem::copy_options::recursive);
     AbreEm(para);
   }
 

@@ -91,7 +91,9 @@ TEST_F(Saida, CancelamentosParciaisImprimemOValorQueSaiuDoTotal) {
 
 TEST_F(Saida, LeiturasDaJanelaNaoMudamNemReescrevemOContexto) {
   const std::string caminho = impressora_->ArquivoContexto();
-  const auto passado = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  // Whole seconds, which every file system keeps as they are.
+  const std::filesystem::file_time_type passado =
+      std::chrono::floor<std::chrono::seconds>(std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
   std::filesystem::last_write_time(caminho, passado);
   const std::string antes = Contexto();
 

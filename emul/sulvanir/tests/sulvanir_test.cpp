@@ -1,5 +1,4 @@
 // The stand-in loaded as the host loads it: through the dynamic loader, by the plain names.
-#include <dlfcn.h>
 #include <stdlib.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "compat/module.h"
 #include "sulvanir.h"
 #include "test_support/temp_folder.h"
 
@@ -22,17 +22,17 @@ using FechaPortaFn = SULVANIR_FechaPorta_fn*;
 class Sulvanir : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    biblioteca_ = dlopen(SULVANIR_ARQUIVO, RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(biblioteca_, nullptr) << dlerror();
-    conecta_ = reinterpret_cast<FiscalConnectionFn>(dlsym(biblioteca_, "FiscalConnection"));
-    processa_ = reinterpret_cast<ProcessFiscalCmdFn>(dlsym(biblioteca_, "ProcessFiscalCmd"));
-    fecha_ = reinterpret_cast<FechaPortaFn>(dlsym(biblioteca_, "FechaPorta"));
+    biblioteca_ = compat::load_module(SULVANIR_ARQUIVO);
+    ASSERT_NE(biblioteca_, nullptr) << compat::last_module_error();
+    conecta_ = compat::resolve<FiscalConnectionFn>(biblioteca_, "FiscalConnection");
+    processa_ = compat::resolve<ProcessFiscalCmdFn>(biblioteca_, "ProcessFiscalCmd");
+    fecha_ = compat::resolve<FechaPortaFn>(biblioteca_, "FechaPorta");
     // One folder for the suite: the emulated printer behind the library keeps its state there.
     temporaria_ = std::make_unique<test_support::TempFolder>("sulvanir-test");
     pasta_ = temporaria_->path();
   }
   static void TearDownTestSuite() {
-    if (biblioteca_) dlclose(biblioteca_);
+    if (biblioteca_) compat::unload_module(biblioteca_);
     temporaria_.reset();
   }
   void SetUp() override {
@@ -60,7 +60,7 @@ class Sulvanir : public ::testing::Test {
     return r;
   }
 
-  static void* biblioteca_;
+  static compat::ModuleHandle biblioteca_;
   static FiscalConnectionFn conecta_;
   static ProcessFiscalCmdFn processa_;
   static FechaPortaFn fecha_;
@@ -68,7 +68,7 @@ class Sulvanir : public ::testing::Test {
   static std::string pasta_;
 };
 
-void* Sulvanir::biblioteca_ = nullptr;
+compat::ModuleHandle Sulvanir::biblioteca_ = nullptr;
 FiscalConnectionFn Sulvanir::conecta_ = nullptr;
 ProcessFiscalCmdFn Sulvanir::processa_ = nullptr;
 FechaPortaFn Sulvanir::fecha_ = nullptr;

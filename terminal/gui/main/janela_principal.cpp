@@ -13,10 +13,14 @@
 #include "dialogs/banco_dialogo.h"
 #include "dialogs/erros_dialogo.h"
 #include "dialogs/executa_dialogo.h"
+#include "dialogs/primeira_via_dialogo.h"
 #include "dialogs/sobre_dialogo.h"
 #include "dialogs/timeout_dialogo.h"
 #include "driver/conexao.h"
 #include "driver/execucao.h"
+#include "readings/primeira_via_apos_comando.h"
+#include "window/configuracao.h"
+#include "window/versao.h"
 #include "imagens/lista_imagens.h"
 #include "scripts/gravacao.h"
 #include "texto_qt.h"
@@ -110,6 +114,16 @@ void JanelaPrincipal::CriaDialogos(const std::string& titulo) {
   frmErros = new ErrosDialogo(erros_, this);
   about_ = std::make_unique<TfrmAbout>(titulo);
   frmAbout = new SobreDialogo(*about_, this);
+  PrimeiraVia = std::make_unique<TfrmPrimeiraVia>(frm_.interacao, armazemPrimeiraVia_,
+                                                  ChaveConfiguracao(VersaoDoPrograma()));
+  PrimeiraVia->FormCreate();
+  frmPrimeiraVia = new PrimeiraViaDialogo(*PrimeiraVia, this);
+  acGravaPrimeiraVia->setChecked(PrimeiraVia->GravaPrimeiraViaChecked);
+  CapturaPrimeiraViaAposComando(frm_, [this] { LeImpressaoExecute(frm_, PrimeiraVia->Configuracao); });
+  connect(acGravaPrimeiraVia, &QAction::triggered, this, [this] {
+    frmPrimeiraVia->Mostra();
+    acGravaPrimeiraVia->setChecked(PrimeiraVia->GravaPrimeiraViaChecked);
+  });
   frmBanco = new BancoDialogo(frm_, this);
   connect(acBancos, &QAction::triggered, this, [this] {
     if (BancosClick(frm_)) frmBanco->Mostra();

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "main/acoes.h"
+#include "readings/primeiravia.h"
 #include "scripts/frmexec.h"
 #include "window/armazem_configuracao.h"
 #include "window/aboutfrm.h"
@@ -27,6 +28,7 @@ class BancoDialogo;
 class DocaBobina;
 class ErrosDialogo;
 class ExecutaDialogo;
+class PrimeiraViaDialogo;
 class SobreDialogo;
 class TimeoutDialogo;
 class ListaComandos;
@@ -62,6 +64,10 @@ class JanelaPrincipal : public QMainWindow {
   QAction* acDefineTimeout = nullptr;
   QAction* acUltimoRetorno = nullptr;
   QAction* acSobre = nullptr;
+  // Comandos menu: the readings to files.
+  QAction* acLeituraMFparaArquivo = nullptr;
+  QAction* acLeituraMFDparaArquivo = nullptr;
+  QAction* acLeituraXparaArquivo = nullptr;
 
   // The dialogs, made once after the main window, in the program's order; the about box reads the
   // reseller's file as it is made. titulo: the application title.
@@ -71,6 +77,9 @@ class JanelaPrincipal : public QMainWindow {
   ErrosDialogo* frmErros = nullptr;
   SobreDialogo* frmAbout = nullptr;
   BancoDialogo* frmBanco = nullptr;
+  PrimeiraViaDialogo* frmPrimeiraVia = nullptr;
+  std::unique_ptr<TfrmPrimeiraVia> PrimeiraVia;  // its model, whose settings the capture follows
+  QAction* acGravaPrimeiraVia = nullptr;          // Arquivo menu, checked while storage is on
   QAction* acBancos = nullptr;  // pumnBanco's one entry
 
   // Applies the model's geometry (after the settings were read) and takes it back (before they are
@@ -101,6 +110,7 @@ class JanelaPrincipal : public QMainWindow {
   TfrmTimeout timeout_;
   TfrmErros erros_;
   std::unique_ptr<TfrmAbout> about_;
+  ArmazemRegistro armazemPrimeiraVia_;  // held for the run, as the dialog holds its key
   QMenu* menuComandos_ = nullptr;
 };
 

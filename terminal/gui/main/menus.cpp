@@ -5,6 +5,7 @@
 
 #include "driver/conexao.h"
 #include "driver/execucao.h"
+#include "readings/leitura_arquivo.h"
 #include "main/janela_principal.h"
 #include "readings/le_memoria.h"
 #include "readings/leitura_mfd_binaria.h"
@@ -47,6 +48,22 @@ void JanelaPrincipal::CriaAcoes() {
   acUltimoRetorno = Acoes::Simples(this, QStringLiteral("Último &Retorno"));
   connect(acUltimoRetorno, &QAction::triggered, this, [this] { ExecutaUltimoRetorno(frm_); });
   acSobre = Acoes::Simples(this, QStringLiteral("&Sobre..."));
+
+  // The readings to files, each with the numbers and dates typed in its command's entries.
+  const auto leitura = [this](const QString& texto, int imagem, const char* nome, PedidoLeitura (*pedido)(const TfrmMain&)) {
+    QAction* acao = Acoes::Simples(this, texto, imagem);
+    acao->setObjectName(QString::fromLatin1(nome));
+    connect(acao, &QAction::triggered, this, [this, pedido] { EmiteLeituraParaArquivo(frm_, pedido(frm_)); });
+    return acao;
+  };
+  acLeituraMFparaArquivo =
+      leitura(QStringLiteral("Leitura &MF para Arquivo"), 7, "LeituraMFparaArquivo2", PedidoLeituraMF);
+  acLeituraMFDparaArquivo =
+      leitura(QStringLiteral("Leitura MF&D para Arquivo"), 8, "LeituraMFDparaArquivo2", PedidoLeituraMFD);
+  acGravaPrimeiraVia = Acoes::Simples(this, QStringLiteral("Grava &Primeira Via"));
+  acGravaPrimeiraVia->setObjectName(QStringLiteral("GravaPrimeiraVia"));
+  acGravaPrimeiraVia->setCheckable(true);
+  acLeituraXparaArquivo = leitura(QStringLiteral("Leitura &X para Arquivo"), -1, "LeituraXparaArquivo1", PedidoLeituraX);
 }
 
 void JanelaPrincipal::CriaMenus() {
@@ -60,7 +77,7 @@ void JanelaPrincipal::CriaMenus() {
   arquivo->addAction(acSelecionaArquivoComandos);
   arquivo->addAction(acGravaComandos);
   arquivo->addAction(acExecutaArquivoComandos);
-  arquivo->addAction(Acoes::Simples(this, QStringLiteral("Grava &Primeira Via"), -1, kNaoDisponivel));
+  arquivo->addAction(acGravaPrimeiraVia);
   arquivo->addSeparator();
   arquivo->addAction(acSair);
 
@@ -81,14 +98,14 @@ void JanelaPrincipal::CriaMenus() {
   menuComandos_->addAction(acDefineTimeout);
   menuComandos_->addAction(acUltimoRetorno);
   menuComandos_->addSeparator();
-  menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura &MF para Arquivo"), 7, kNaoDisponivel));
-  menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura MF&D para Arquivo"), 8, kNaoDisponivel));
+  menuComandos_->addAction(acLeituraMFparaArquivo);
+  menuComandos_->addAction(acLeituraMFDparaArquivo);
   QAction* mfd_binaria = acoes_.Vincula(new QAction(this), frm_.LeituraMFDBinaria, Tipo::Comum);
   mfd_binaria->setObjectName(QStringLiteral("LeituraMFDBinaria"));
   mfd_binaria->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_M));
   connect(mfd_binaria, &QAction::triggered, this, [this] { LeituraMFDBinariaExecute(frm_); });
   menuComandos_->addAction(mfd_binaria);
-  menuComandos_->addAction(Acoes::Simples(this, QStringLiteral("Leitura &X para Arquivo"), -1, kNaoDisponivel));
+  menuComandos_->addAction(acLeituraXparaArquivo);
   QAction* software_basico = Acoes::Simples(this, QStringLiteral("Leitura do &Software Básico"));
   software_basico->setObjectName(QStringLiteral("LeituradoSoftwareBasico"));
   connect(software_basico, &QAction::triggered, this, [this] { LeituradoSoftwareBasicoClick(frm_); });

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <filesystem>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,6 +18,7 @@
 #include "inicio/inicia_tfrmmain.h"
 #include "dialogs/banco_dialogo.h"
 #include "dialogs/executa_dialogo.h"
+#include "dialogs/primeira_via_dialogo.h"
 #include "scripts/gravacao.h"
 #include "main/janela_principal.h"
 #include "quorbal/catalogo.h"
@@ -463,6 +466,74 @@ TEST_F(JanelaTest, MemoryEntriesWriteTheBasicSoftwareAndTheDump) {
                                       "Arquivo 'LEITURA.MFD' gerado."}));
   EXPECT_EQ(test_support::read_bytes(pasta_.file("VardexII.bin")).size(), 256u * 1024);
   EXPECT_EQ(test_support::read_bytes(pasta_.file("LEITURA.MFD")).substr(0, 7), "KVT-MFD");
+}
+
+// The three readings to files, from the Comandos menu, on the emulated printer: enabled, and each
+// writes its file and readable copy beside the command file last chosen.
+TEST_F(JanelaTest, ReadingMenuEntriesWriteTheirFilesBesideTheCommandFile) {
+  auto janela = AbreJanela();
+  janela->acConnect->trigger();
+  ASSERT_TRUE(frm_.Connect.Checked);
+  std::filesystem::create_directory(pasta_.file("roteiros"));
+  frm_.DefineArquivoComandos(pasta_.file("roteiros/Dia.RMT"));
+  const struct {
+    QAction* acao;
+    const char* arquivo;
+    const char* titulo;
+  } entradas[] = {
+      {janela->acLeituraXparaArquivo, "LX.TXT", "LEITURA X"},
+      {janela->acLeituraMFparaArquivo, "MF.TXT", "LEITURA DA MEM\xD3RIA FISCAL"},
+      {janela->acLeituraMFDparaArquivo, "MFD.TXT", "LEITURA DA MEM\xD3RIA DE FITA-DETALHE"},
+  };
+  for (const auto& entrada : entradas) {
+    SCOPED_TRACE(entrada.arquivo);
+    ASSERT_NE(entrada.acao, nullptr);
+    EXPECT_TRUE(entrada.acao->isEnabled());
+    interacao_.mensagens.clear();
+    entrada.acao->trigger();
+    const std::string arquivo = pasta_.file(std::string("roteiros/") + entrada.arquivo);
+    EXPECT_EQ(interacao_.mensagens, std::vector<std::string>{"Arquivo '" + arquivo + "' gerado!"});
+    EXPECT_NE(test_support::read_bytes(arquivo + ".fmt").find(entrada.titulo), std::string::npos);
+  }
+}
+
+// "Grava Primeira Via": ticking storage and pressing OK checks the menu entry, and from then on
+// every command's printing is appended to the file; Cancel leaves everything as it was.
+TEST_F(JanelaTest, FirstCopyDialogSwitchesTheCaptureOnAndTheMenuShowsIt) {
+  auto janela = AbreJanela();
+  janela->CriaDialogos("Tarnel");
+  ASSERT_NE(janela->acGravaPrimeiraVia, nullptr);
+  EXPECT_TRUE(janela->acGravaPrimeiraVia->isEnabled());
+  EXPECT_FALSE(janela->acGravaPrimeiraVia->isChecked());
+  janela->PrimeiraVia->dlgFileFileName = pasta_.file("Via1.TXT");
+
+  PrimeiraViaDialogo* dialogo = janela->frmPrimeiraVia;
+  QTimer::singleShot(0, dialogo, [&] {
+    dialogo->cbGravar->click();
+    dialogo->reject();
+  });
+  janela->acGravaPrimeiraVia->trigger();
+  EXPECT_FALSE(janela->acGravaPrimeiraVia->isChecked());
+  EXPECT_FALSE(janela->PrimeiraVia->Configuracao.gravar);
+
+  QTimer::singleShot(0, dialogo, [&] {
+    dialogo->cbGravar->click();
+    EXPECT_TRUE(dialogo->gbGravar->isVisible());
+    dialogo->accept();
+  });
+  janela->acGravaPrimeiraVia->trigger();
+  EXPECT_TRUE(janela->acGravaPrimeiraVia->isChecked());
+  EXPECT_EQ(janela->PrimeiraVia->Configuracao.arquivo, pasta_.file("Via1.TXT"));
+
+  janela->acConnect->trigger();
+  ASSERT_TRUE(frm_.Connect.Checked);
+  Seleciona(*janela, "AbreCupomFiscal");
+  janela->PainelDados->painelErros()->btExecuta->click();
+  QApplication::processEvents();
+  EXPECT_EQ(frm_.CodigoErro, 0) << frm_.ebNomeErro;
+  EXPECT_EQ(frm_.lbComandosItemIndex, Indice("AbreCupomFiscal"));
+  EXPECT_NE(test_support::read_bytes(pasta_.file("Via1.TXT")).find("CUPOM FISCAL"), std::string::npos);
+  EXPECT_TRUE(interacao_.mensagens.empty()) << interacao_.mensagens.front();
 }
 
 }  // namespace

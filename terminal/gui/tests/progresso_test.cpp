@@ -1,4 +1,5 @@
-// The progress dialog of long work: shown while it runs, gone at its end, and Cancel stops it.
+// The window's progress dialog for long work: shown over the window, its Cancel button asked
+// between pieces, closed at the end.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,27 +11,31 @@
 namespace tarnel::gui {
 namespace {
 
-QProgressDialog* Dialogo(QWidget& pai) { return pai.findChild<QProgressDialog*>(); }
-
-TEST(Progresso, ShownWhileRunningClosedAtTheEndAndCancelStops) {
-  QWidget pai;
+TEST(ProgressoQt, ShowsWhatIsDoneAndCarriesTheCancel) {
+  QWidget janela;
   InteracaoQt interacao;
-  interacao.DefinePai(&pai);
-  EXPECT_TRUE(interacao.Progride("Lendo", 250, 1000));
-  QProgressDialog* dialogo = Dialogo(pai);
-  ASSERT_TRUE(dialogo);
-  EXPECT_EQ(dialogo->value(), 250);
-  EXPECT_EQ(dialogo->labelText(), QStringLiteral("Lendo"));
-  EXPECT_TRUE(interacao.Progride("Lendo", 1000, 1000));
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_FALSE(Dialogo(pai));
+  interacao.DefinePai(&janela);
+  EXPECT_FALSE(interacao.CancelamentoPedido());  // nothing running
 
-  EXPECT_TRUE(interacao.Progride("Lendo", 1, 10));
-  ASSERT_TRUE(Dialogo(pai));
-  Dialogo(pai)->cancel();
-  EXPECT_FALSE(interacao.Progride("Lendo", 2, 10));
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_FALSE(Dialogo(pai));
+  interacao.Progresso("EmiteLeituraX -> LX.TXT", 4000, 0);
+  QProgressDialog* dialogo = interacao.DialogoProgresso();
+  ASSERT_NE(dialogo, nullptr);
+  EXPECT_EQ(dialogo->parent(), &janela);
+  EXPECT_EQ(dialogo->windowTitle(), QStringLiteral("EmiteLeituraX -> LX.TXT"));
+  EXPECT_EQ(dialogo->labelText(), QStringLiteral("Recebidos 4000 bytes"));
+  EXPECT_EQ(dialogo->maximum(), 0);  // no total: a busy bar
+
+  interacao.Progresso("Dump", 250, 1000);
+  EXPECT_EQ(interacao.DialogoProgresso(), dialogo);  // the same dialog goes on
+  EXPECT_EQ(dialogo->value(), 250);
+  EXPECT_EQ(dialogo->labelText(), QStringLiteral("250 de 1000"));
+  EXPECT_FALSE(interacao.CancelamentoPedido());
+
+  dialogo->cancel();
+  EXPECT_TRUE(interacao.CancelamentoPedido());
+  interacao.FimProgresso();
+  EXPECT_EQ(interacao.DialogoProgresso(), nullptr);
+  EXPECT_FALSE(interacao.CancelamentoPedido());  // the next work starts uncancelled
 }
 
 }  // namespace

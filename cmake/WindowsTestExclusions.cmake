@@ -1,0 +1,25 @@
+# The tests a Windows build does not run, each with its reason; everything else runs under Wine and
+# must pass.
+#   windows_excluded_sources_<program>: test files not compiled for Windows at all
+#   windows_excluded_<program>:         GoogleTest patterns left out when the program runs
+
+# The file-backed registry stand-in and its fault switch exist only off Windows; on Windows the
+# system's registry is used.
+set(windows_excluded_sources_compat_tests tests/registry_test.cpp)
+
+# tarnel-cli is driven from these through a POSIX shell command line (quoting, redirections,
+# /dev/null) and, for the paper roll, fork and signals.
+set(windows_excluded_sources_tarnel_integracao_tests cli_test.cpp cli_shell_test.cpp cli_bobina_test.cpp
+  cli_run_test.cpp cli_leitura_test.cpp)
+
+# On Windows the profile functions are the system's own. Wine's differ from the rules these pin
+# (taken from Windows): non-ASCII section names compared without case, ";key" read as a comment,
+# trailing tabs of a default, an empty value read as a number, repeated section names listed, and a
+# rewrite that keeps the file's blank lines and line ends. Which of these real Windows follows is
+# checked on Windows only.
+set(windows_excluded_compat_tests
+  Profile.NamesIgnoreCaseAndTheFirstMatchWins
+  Profile.DefaultWhenKeySectionOrFileIsMissing
+  Profile.IntegersTakeTheLeadingDigits
+  Profile.SectionListingsKeepFileOrder
+  Profile.WritingKeepsTheRestOfTheFile)

@@ -1,0 +1,38 @@
+# Sourced by the scripts that run Windows programs under Wine (wine-tests.sh, check-packages.sh).
+#
+# wine_session ARCH (i686 or x86_64): status 0 with a Wine session started, 2 when that
+# architecture's Wine is not installed, 1 when Wine cannot start; says why on standard error.
+# The session: one prefix in build-wine/prefix, made on first use; one persistent wineserver with
+# Wine's own services (each program would otherwise start and stop its own), started away from the
+# caller's output (started by a program whose output is a pipe, they would hold the pipe open and
+# its reader would wait for them); no Wine debug output. wine_session_end ends it (callers trap
+# EXIT with it).
+wine_session() {
+  export WINEPREFIX=${WINEPREFIX:-$PWD/build-wine/prefix}
+  export WINEDEBUG=-all
+  # No Mono or Gecko installer prompts: neither .NET nor HTML is needed.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export DISPLAY=
+  if ! command -v wine >/dev/null; then
+    echo "wine is not installed (scripts/install-deps.sh wine installs it)" >&2
+    return 2
+  fi
+  if [ "$1" = i686 ] && ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; then
+    echo "wine32 (i386) is not installed and cannot run 32-bit programs" \
+         "(scripts/install-deps.sh wine installs it when the package mirror offers it)" >&2
+    return 2
+  fi
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i </dev/null >/dev/null 2>&1 || { echo "cannot make the Wine prefix $WINEPREFIX" >&2; return 1; }
+  fi
+  # A server still going away (after wineboot -i or another session) refuses -p: wait for it.
+  wineserver -p </dev/null >/dev/null 2>&1 ||
+    { wineserver -w </dev/null >/dev/null 2>&1; wineserver -p </dev/null >/dev/null 2>&1; } ||
+    { echo "wineserver does not start" >&2; return 1; }
+  wineboot </dev/null >/dev/null 2>&1
+  return 0
+}
+
+# Waits until the server is gone: a new session could otherwise reach the one going away.
+wine_session_end() { wineserver -k </dev/null >/dev/null 2>&1; wineserver -w </dev/null >/dev/null 2>&1; true; }

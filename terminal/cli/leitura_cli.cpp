@@ -1,0 +1,93 @@
+#include "leitura_cli.h"
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "console.h"
+#include "readings/filtra_impressao.h"
+#include "readings/leitura_arquivo.h"
+#include "sessao_cli.h"
+
+
+namespace tarnel::cli {
+
+namespace {
+
+// The person of a reading without a window: errors to mensagens, the announcement to saida, the
+// progress as one line (bytes fetched so far).
+class InteracaoLeitura : public InteracaoConsole {
+ public:
+  InteracaoLeitura(bool terminal, std::ostream& saida, std::ostream& mensagens)
+      : InteracaoConsole(mensagens), terminal_(terminal), saida_(saida), mensagens_(mensagens) {}
+
+  void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override {
+    FimProgresso();
+    if (icone == Icone::Informacao)
+      EscreveLinha(saida_, texto);
+    else
+      InteracaoConsole::Mensagem(texto, icone, titulo);
+  }
+  void Progresso(const std::string& titulo, std::int64_t feito, std::int64_t) override {
+    const std::string texto = titulo + ": " + std::to_string(feito) + " bytes";
+    if (!terminal_) {
+      EscreveLinha(mensagens_, texto);
+      return;
+    }
+    mensagens_ << "\r\x1b[K";
+    EscreveTexto(mensagens_, texto);
+    mensagens_.flush();
+    visivel_ = true;
+  }
+  void FimProgresso() override {
+    if (visivel_) mensagens_ << "\r\x1b[K";
+    visivel_ = false;
+  }
+
+ private:
+  bool terminal_;
+  std::ostream& saida_;
+  std::ostream& mensagens_;
+  bool visivel_ = false;
+};
+
+PedidoLeitura MontaPedido(const PedidoLeituraCli& cli, const TfrmMain& frm) {
+  PedidoLeitura pedido = cli.tipo == TipoLeitura::MF    ? PedidoLeituraMF(frm)
+                         : cli.tipo == TipoLeitura::MFD ? PedidoLeituraMFD(frm)
+                                                        : PedidoLeituraX(frm);
+  if (!cli.saida.empty()) pedido.arquivo = cli.saida;
+  if (cli.faixa == FaixaLeitura::Data) {
+    pedido.inicio = pedido.fim = -1;
+    pedido.data_inicial = cli.inicio;
+    pedido.data_final = cli.fim;
+  } else if (cli.faixa != FaixaLeitura::Padrao) {
+    pedido.inicio = std::stoi(cli.inicio);  // the command line checked both are whole numbers
+    pedido.fim = std::stoi(cli.fim);
+  }
+  return pedido;
+}
+
+}  // namespace
+
+int LeituraArquivo(const PedidoLeituraCli& cli, bool terminal, std::ostream& saida, std::ostream& mensagens) {
+  InteracaoLeitura interacao(terminal, saida, mensagens);
+  SessaoCli sessao(interacao);
+  Pedido conexao;
+  conexao.canal = cli.canal;
+  if (!sessao.Conecta(conexao)) return kSaidaFalha;
+
+  const PedidoLeitura pedido = MontaPedido(cli, sessao.frm);
+  if (EmiteLeituraParaArquivo(sessao.frm, pedido) != ResultadoLeitura::Gerada) return kSaidaErroImpressora;
+  if (cli.filtrada) {
+    std::ifstream copia(ArquivoFiltrado(pedido.arquivo), std::ios::binary);
+    if (!copia) {
+      EscreveLinha(mensagens, "Erro ao acessar o arquivo '" + ArquivoFiltrado(pedido.arquivo) + "'");
+      return kSaidaErroImpressora;
+    }
+    const std::string texto((std::istreambuf_iterator<char>(copia)), std::istreambuf_iterator<char>());
+    EscreveTexto(saida, texto);
+  }
+  return kSaidaSucesso;
+}
+
+}  // namespace tarnel::cli

@@ -1,0 +1,70 @@
+// tarnel-cli leitura end to end on the emulated printer: the files, the readable copy on standard
+// output, the progress line and the exit statuses.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli_programa.h"
+
+namespace {
+
+using namespace teste_cli;
+
+class CliLeitura : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::vector<std::vector<std::string>> dia = {
+        {"exec", "AbreCupomFiscal"},
+        {"exec", "VendeItem", "CodAliquota=0", "CodProduto=1", "NomeProduto=Arroz", "PrecoUnitario=21,90",
+         "Quantidade=1"},
+        {"exec", "PagaCupom", "CodMeioPagamento=0", "Valor=50,00"},
+        {"exec", "EncerraDocumento"},
+    };
+    for (const auto& argumentos : dia) ASSERT_EQ(RodaCli(pasta, argumentos).status, 0);
+  }
+  TempFolder pasta{"tarnel-test", TempFolder::enter | TempFolder::user_folders};
+};
+
+TEST_F(CliLeitura, WritesTheFilesAndShowsTheReadableCopy) {
+  const Execucao e = RodaCli(pasta, {"leitura", "x", "--filtrada"});
+  ASSERT_EQ(e.status, 0) << e.mensagens;
+  const std::string copia = read_bytes(pasta.file("LX.TXT.fmt"));
+  ASSERT_NE(copia.find("LEITURA X"), std::string::npos);
+  // The announcement, then the copy as UTF-8 with LF line ends.
+  std::string esperado;
+  for (char c : copia)
+    if (c != '\r') esperado += c;
+  const std::string anuncio = "Arquivo 'LX.TXT' gerado!\n";
+  ASSERT_EQ(e.saida.substr(0, anuncio.size()), anuncio);
+  EXPECT_NE(e.saida.find(u8"VENDA BRUTA DIÁRIA"), std::string::npos) << e.saida;
+  EXPECT_EQ(std::count(e.saida.begin(), e.saida.end(), '\n'), std::count(esperado.begin(), esperado.end(), '\n') + 1);
+  // Not a terminal: one progress line per piece, the bytes so far.
+  const std::string tamanho = std::to_string(read_bytes(pasta.file("LX.TXT")).size());
+  EXPECT_EQ(e.mensagens, "EmiteLeituraX -> LX.TXT: 0 bytes\nEmiteLeituraX -> LX.TXT: " + tamanho + " bytes\n");
+}
+
+TEST_F(CliLeitura, RangesAndTheOutputFileReachThePrinter) {
+  const Execucao mfd = RodaCli(pasta, {"leitura", "mfd", "--coo", "1-1", "--saida", "cupom.txt"});
+  ASSERT_EQ(mfd.status, 0) << mfd.mensagens;
+  EXPECT_EQ(mfd.saida, "Arquivo 'cupom.txt' gerado!\n");
+  EXPECT_NE(read_bytes(pasta.file("cupom.txt.fmt")).find("Arroz"), std::string::npos);
+
+  // A range the printer refuses: its error, the command named, status 1, no file.
+  const Execucao recusada = RodaCli(pasta, {"leitura", "mf", "--reducao", "9-3"});
+  EXPECT_EQ(recusada.status, 1);
+  EXPECT_EQ(recusada.saida, "");
+  EXPECT_EQ(recusada.mensagens, "Erro ao enviar comando 'EmiteLeituraMF'\n");
+  EXPECT_FALSE(std::filesystem::exists(pasta.file("MF.TXT")));
+}
+
+TEST_F(CliLeitura, AChannelThatDoesNotOpenExitsWithTwo) {
+  const Execucao e = RodaCli(pasta, {"leitura", "x", "--canal", "COM99"});
+  EXPECT_EQ(e.status, 2);
+  EXPECT_EQ(e.saida, "");
+  EXPECT_NE(e.mensagens, "");
+}
+
+}  // namespace
