@@ -10,7 +10,7 @@ set(windows_excluded_sources_compat_tests tests/registry_test.cpp)
 # tarnel-cli is driven from these through a POSIX shell command line (quoting, redirections,
 # /dev/null) and, for the paper roll, fork and signals.
 set(windows_excluded_sources_tarnel_integracao_tests cli_test.cpp cli_shell_test.cpp cli_bobina_test.cpp
-  cli_run_test.cpp cli_leitura_test.cpp)
+  cli_run_test.cpp cli_leitura_test.cpp cli_memoria_test.cpp)
 
 # On Windows the profile functions are the system's own. Wine's differ from the rules these pin
 # (taken from Windows): non-ASCII section names compared without case, ";key" read as a comment,
