@@ -99,6 +99,11 @@ int MfdLer(const std::string& arquivo, const std::string& pasta, std::ostream& s
   }
   const ConteudoMFD conteudo = LeArquivoMFD(bytes, Gost28147(ChaveMFD()));
   const std::string destino = pasta.empty() ? compat::current_folder() : pasta;
+  // A folder named on the command line is made when it does not exist yet.
+  if (!compat::make_folders(destino)) {
+    EscreveLinha(mensagens, "Erro ao criar a pasta '" + destino + "'");
+    return kSaidaFalha;
+  }
   for (std::size_t i = 0; i < conteudo.secoes.size(); ++i) {
     const std::string& secao = conteudo.secoes[i];
     const std::string nome = i == 0 ? "A" : i == 1 ? "B" : "C" + std::to_string(i - 1);

@@ -30,6 +30,15 @@ TEST(CliMemoria, TheBasicSoftwareAndADumpReadBackIntoItsSections) {
                             })))
       << e.saida;
   EXPECT_EQ(read_bytes(pasta.file("secao_A.bin")), std::string(8192, '\xFF'));
+
+  // A folder that does not exist yet is made; one that cannot be made is told.
+  e = RodaCli(pasta, {"mfd-ler", "LEITURA.MFD", "secoes/novas"});
+  EXPECT_EQ(e.status, 0) << e.mensagens;
+  EXPECT_EQ(read_bytes(pasta.file("secoes/novas/secao_A.bin")), std::string(8192, '\xFF'));
+  test_support::write_bytes(pasta.file("arquivo"), "x");
+  e = RodaCli(pasta, {"mfd-ler", "LEITURA.MFD", "arquivo/sub"});
+  EXPECT_EQ(e.status, 2);
+  EXPECT_EQ(e.mensagens, "Erro ao criar a pasta 'arquivo/sub'\n");
 }
 
 TEST(CliMemoria, ADamagedOrMissingDumpIsReported) {
