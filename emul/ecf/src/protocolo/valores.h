@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "quorbal/arredondamento.h"
+
 namespace ecf {
 
 // 10^n for 0 <= n <= 18.
@@ -32,10 +34,8 @@ bool LeHora(std::string_view texto, std::int32_t& hora);  // hh:mm:ss
 std::string FormataData(std::int32_t data);                 // dd/mm/yyyy
 std::string FormataHora(std::int32_t hora);                 // hh:mm:ss
 
-// valor * fator / divisor with the quotient rounded by ABNT NBR 5891 (round half to even when the
-// discarded part is exactly one half, otherwise to the nearest). false on overflow or divisor 0.
-bool MultiplicaDivideNBR5891(std::int64_t valor, std::int64_t fator, std::int64_t divisor, std::int64_t& resultado);
-// valor * fator / divisor truncated toward zero; false on overflow or divisor 0.
-bool MultiplicaDivideTrunca(std::int64_t valor, std::int64_t fator, std::int64_t divisor, std::int64_t& resultado);
+// The rounding rules live with the protocol vocabulary, shared with the terminal.
+using quorbal::MultiplicaDivideNBR5891;
+using quorbal::MultiplicaDivideTrunca;
 
 }  // namespace ecf
