@@ -3,6 +3,7 @@
 //   tarnel-capturas PASTA
 // Run it under a display (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "cheques/selbanco.h"
 #include "dialogs/banco_dialogo.h"
 #include "dialogs/executa_dialogo.h"
+#include "dialogs/primeira_via_dialogo.h"
 #include "dialogs/sobre_dialogo.h"
 #include "driver/conexao.h"
 #include "driver/execucao.h"
@@ -155,6 +157,15 @@ int main(int argc, char** argv) {
     janela.frmExecutaComandos->btCancelar->click();
   });
   janela.frmExecutaComandos->Mostra();
+
+  // The first-copy dialog, as "Grava Primeira Via" opens it, then closed.
+  QTimer::singleShot(0, [&] {
+    janela.frmPrimeiraVia->cbGravar->click();  // ticked: the file's name shows
+    QApplication::processEvents();
+    ok &= Salva(*janela.frmPrimeiraVia, destino.filePath(QStringLiteral("primeira-via.png")));
+    janela.frmPrimeiraVia->reject();
+  });
+  janela.frmPrimeiraVia->Mostra();
 
   tarnel::EncerraTfrmMain(frm);
   return ok ? 0 : 1;
