@@ -5,34 +5,27 @@
 #include <optional>
 
 #include "compat/path.h"
+#include "quorbal/mapa_memoria.h"
 #include "readings/le_memoria.h"
 
 namespace tarnel {
 
 namespace {
 
-// The memory window's map of the cartridges; n << 28 selects cartridge n.
-constexpr std::uint32_t kContagens = 0x10000000;
-constexpr std::uint32_t kListaInicializados = 0x11000000;
-constexpr std::uint32_t kListaNaoInicializados = 0x12000000;
-constexpr std::uint32_t kInformacoes = 0x78000000;
-constexpr std::uint32_t kAreaMF = 0x70000000;
-constexpr std::uint32_t kAreaMFD = 0x30000000;
-constexpr std::uint32_t kTamanhoListaInicializados = 150, kEntradaInicializados = 30;
-constexpr std::uint32_t kTamanhoListaNaoInicializados = 64, kEntradaNaoInicializados = 16;
+// The memory window's map of the cartridges and their information record.
+using namespace quorbal::mapa_memoria;
+constexpr std::uint32_t kTamanhoListaInicializados = kEntradasInicializados * kEntradaInicializado;
+constexpr std::uint32_t kTamanhoListaNaoInicializados = kEntradasNaoInicializados * kEntradaNaoInicializado;
 constexpr unsigned kCartuchos = 4;  // numbers 0 to 3: the sections C the dump holds
 
-// The information record of a cartridge and the fields the dump uses.
-constexpr std::uint32_t kTamanhoInformacoes = 783;
-constexpr std::size_t kPaginaCabecalho = 528;
-constexpr std::size_t kTamanhoAreaMF = 756, kTamanhoAreaMFD = 760, kValorA = 768, kPaginasUsadas = 772,
-                      kBytesMFUsados = 776, kValorB = 782;
+// The record's fields the dump uses: value A (the last COO) and value B (the state) go to the trailer.
+constexpr std::size_t kTamanhoAreaMF = kInfoTamanhoAreaMF, kTamanhoAreaMFD = kInfoTamanhoAreaMFD,
+                      kValorA = kInfoUltimoCOO, kPaginasUsadas = kInfoPaginasUsadas,
+                      kBytesMFUsados = kInfoBytesMFUsados, kValorB = kInfoEstado;
 constexpr std::size_t kPaginaArea = 512, kPaginaMFD = 528;
 constexpr std::size_t kTamanhoTrailer = 782;
 constexpr std::size_t kTrailerValorA = 768, kTrailerValorB = 780;  // pages used and MF bytes follow A
 constexpr std::size_t kTamanhoSecaoA = 8192;
-
-std::uint32_t Endereco(std::uint32_t base, unsigned n) { return base + (static_cast<std::uint32_t>(n) << 28); }
 
 std::uint32_t Numero(const std::string& b, std::size_t i, int bytes = 4) {
   std::uint32_t v = 0;
@@ -112,9 +105,9 @@ bool LeImagensMFD(TfrmMain& frm, ImagensMFD& imagens) {
   std::string contagens;
   if (!Le(frm, kContagens, 4, contagens, "Erro lendo cartuchos inicializados e não inicializados!")) return false;
   // Never more entries than the lists hold.
-  const unsigned inicializados = std::min(Numero(contagens, 0, 2), kTamanhoListaInicializados / kEntradaInicializados);
+  const unsigned inicializados = std::min<std::uint32_t>(Numero(contagens, 0, 2), kEntradasInicializados);
   const unsigned nao_inicializados =
-      std::min(Numero(contagens, 2, 2), kTamanhoListaNaoInicializados / kEntradaNaoInicializados);
+      std::min<std::uint32_t>(Numero(contagens, 2, 2), kEntradasNaoInicializados);
   std::string lista_i, lista_n;
   if (inicializados != 0 &&
       !Le(frm, kListaInicializados, kTamanhoListaInicializados, lista_i, "Erro lendo a lista de cartuchos inicializados!"))
@@ -129,7 +122,7 @@ bool LeImagensMFD(TfrmMain& frm, ImagensMFD& imagens) {
     const std::string qual = inicializado ? "" : "NÃO inicializado ";
     for (unsigned i = 0; i < total; ++i) {
       const std::string& lista = inicializado ? lista_i : lista_n;
-      const unsigned n = static_cast<unsigned char>(lista[i * (inicializado ? kEntradaInicializados : kEntradaNaoInicializados)]);
+      const unsigned n = static_cast<unsigned char>(lista[i * (inicializado ? kEntradaInicializado : kEntradaNaoInicializado)]);
       // The memory window maps cartridges 0 to 3 only; the dump has no place for others.
       if (n >= kCartuchos) continue;
       std::string info;

@@ -6,12 +6,13 @@ namespace ecf::memorias {
 
 namespace {
 
-constexpr std::size_t kEntradaInicializado = 30;
-constexpr std::size_t kEntradaNaoInicializado = 16;
-constexpr std::uint8_t kTemMF = 1;
-constexpr std::uint8_t kTemMFD = 2;
-
-std::uint32_t Desloca(std::uint32_t base, unsigned cartucho) { return base + (static_cast<std::uint32_t>(cartucho) << 28); }
+using quorbal::mapa_memoria::kEntradaInicializado;
+using quorbal::mapa_memoria::kEntradaNaoInicializado;
+using quorbal::mapa_memoria::kEntradasInicializados;
+using quorbal::mapa_memoria::kEntradasNaoInicializados;
+using quorbal::mapa_memoria::kTemMF;
+using quorbal::mapa_memoria::kTemMFD;
+constexpr auto Desloca = quorbal::mapa_memoria::Endereco;
 
 std::string Circunstancia(std::uint32_t endereco) {
   char buf[80];
@@ -50,7 +51,7 @@ std::string JanelaMemoria::ListaInicializados() const {
     e.Inteiro(fita_.PaginasUsadas(), 4);
     e.Inteiro(fiscal_.BytesUsados(), 4);
   }
-  e.bytes().resize(5 * kEntradaInicializado, '\xFF');
+  e.bytes().resize(kEntradasInicializados * kEntradaInicializado, '\xFF');
   return e.bytes();
 }
 
@@ -62,7 +63,7 @@ std::string JanelaMemoria::ListaNaoInicializados() const {
     e.Inteiro(fita_.PaginasArea() * MemoriaFitaDetalhe::kDadosPagina, 4);
     e.bytes().resize(kEntradaNaoInicializado, '\0');
   }
-  e.bytes().resize(4 * kEntradaNaoInicializado, '\xFF');
+  e.bytes().resize(kEntradasNaoInicializados * kEntradaNaoInicializado, '\xFF');
   return e.bytes();
 }
 
@@ -75,7 +76,7 @@ std::string JanelaMemoria::InformacoesCartucho(unsigned numero) const {
   e.Inteiro(fita_.Inicializada() ? 1 : 0, 1);
   EscreveTextoFixo(e, fita_.Identificacao().numero_serie_mfd, 20, '\0');
   EscreveTextoFixo(e, fiscal_.NumeroSerie(), 20, '\0');
-  e.bytes().resize(756, '\0');
+  e.bytes().resize(quorbal::mapa_memoria::kInfoTamanhoAreaMF, '\0');
   e.Inteiro(MemoriaFiscal::kTamanhoArea, 4);
   e.Inteiro(fita_.PaginasArea() * MemoriaFitaDetalhe::kDadosPagina, 4);
   e.Inteiro(fita_.PaginasArea(), 4);
@@ -102,9 +103,9 @@ LeituraMemoria JanelaMemoria::Le(std::uint32_t endereco, std::size_t maximo) con
     leitura.bytes = Trecho(software_.Imagem(), software_.Tamanho(), inicio, maximo);
   } else if (dentro(kContagens, 4, inicio)) {
     leitura.bytes = Trecho(Contagens(), 4, inicio, maximo);
-  } else if (dentro(kListaInicializados, 5 * kEntradaInicializado, inicio)) {
+  } else if (dentro(kListaInicializados, kEntradasInicializados * kEntradaInicializado, inicio)) {
     leitura.bytes = Trecho(ListaInicializados(), 5 * kEntradaInicializado, inicio, maximo);
-  } else if (dentro(kListaNaoInicializados, 4 * kEntradaNaoInicializado, inicio)) {
+  } else if (dentro(kListaNaoInicializados, kEntradasNaoInicializados * kEntradaNaoInicializado, inicio)) {
     leitura.bytes = Trecho(ListaNaoInicializados(), 4 * kEntradaNaoInicializado, inicio, maximo);
   } else if (dentro(Desloca(kInformacoes, kCartucho), kTamanhoInformacoes, inicio)) {
     leitura.bytes = Trecho(InformacoesCartucho(kCartucho), kTamanhoInformacoes, inicio, maximo);
