@@ -156,16 +156,20 @@ bool LeImagensMFD(TfrmMain& frm, ImagensMFD& imagens) {
 }
 
 bool LeituraMFDBinariaExecute(TfrmMain& frm) {
-  // The log would take every one of the thousands of memory commands: off while the dump runs.
+  // The log and the transcript would take every one of the thousands of memory commands: both off
+  // while the dump runs.
   // Without a library the first reading fails and says so.
   const std::string log = frm.ModuloDriver ? frm.ModuloDriver->ObtemNomeLog() : std::string();
   if (frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog("");
+  frm.Terminal.Visivel = false;
+  frm.Notifica(Alteracao::Terminal);
   ImagensMFD imagens;
   const bool lido = LeImagensMFD(frm, imagens);
   const bool gravado = lido && GravaArquivoMFD(frm.interacao, compat::join_path(compat::current_folder(), kArquivoMFD), imagens);
   imagens = ImagensMFD{};
   if (frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog(log);
   frm.Terminal.Limpa();
+  frm.Terminal.Visivel = true;
   frm.Notifica(Alteracao::Terminal);
   if (gravado) frm.interacao.Mensagem("Arquivo 'LEITURA.MFD' gerado.", Icone::Informacao);
   return gravado;

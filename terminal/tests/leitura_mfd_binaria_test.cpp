@@ -75,7 +75,15 @@ class LeituraMFDBinaria : public ::testing::Test {
 
 TEST_F(LeituraMFDBinaria, ImagesOfTheInitialisedCartridgesFirst) {
   frm.AcrescentaLinhaTerminal("antes\r\n");
+  // The transcript is hidden while the readings run, shown again at the end.
+  std::vector<bool> visivel;
+  frm.Observa([&](Alteracao a) {
+    if (a == Alteracao::Terminal) visivel.push_back(frm.Terminal.Visivel);
+  });
   ASSERT_TRUE(LeituraMFDBinariaExecute(frm)) << ::testing::PrintToString(interacao.mensagens);
+  ASSERT_GE(visivel.size(), 2u);
+  EXPECT_FALSE(visivel.front());
+  EXPECT_TRUE(visivel.back());
   EXPECT_EQ(interacao.mensagens, std::vector<std::string>{"Arquivo 'LEITURA.MFD' gerado."});
   EXPECT_EQ(driver->nome_log, "Comandos.RMT");
   EXPECT_EQ(frm.Terminal.Texto(), "");
@@ -113,6 +121,7 @@ TEST_F(LeituraMFDBinaria, AFailedReadingEndsWithItsMessageAndWritesNothing) {
     EXPECT_EQ(interacao.mensagens, (std::vector<std::string>{"Erro ao enviar comando 'LeTexto'", c.mensagem}));
     EXPECT_FALSE(compat::file_exists(pasta.file("LEITURA.MFD")));
     EXPECT_EQ(driver->nome_log, "Comandos.RMT");
+    EXPECT_TRUE(frm.Terminal.Visivel);
   }
 }
 

@@ -18,6 +18,9 @@ class PainelTerminal {
   void Acrescenta(const std::string& texto);
   void Limpa() { texto_.clear(); }
 
+  // False while work that would flood the pane runs (the binary dump's thousands of readings).
+  bool Visivel = true;
+
   // Whole text, every line ended by CR LF.
   const std::string& Texto() const { return texto_; }
   std::vector<std::string> Linhas() const;

@@ -207,7 +207,10 @@ void JanelaPrincipal::Observa(Alteracao alteracao) {
       break;
     case Alteracao::CamposComando: PainelDados->MostraCampos(); break;
     case Alteracao::CamposErro: PainelDados->MostraErro(); break;
-    case Alteracao::Terminal: Terminal->Mostra(frm_.Terminal.Texto()); break;
+    case Alteracao::Terminal:
+      Terminal->setVisible(frm_.Terminal.Visivel);
+      Terminal->Mostra(frm_.Terminal.Texto());
+      break;
     case Alteracao::Conexao: MostraConexao(); break;
     case Alteracao::FocoLista: lbComandos->setFocus(); break;
     case Alteracao::FocoNomeArquivo: cbNomeArquivo->setFocus(); break;
