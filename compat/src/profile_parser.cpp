@@ -167,9 +167,17 @@ std::string profile_with_value(std::string_view text, std::string_view section, 
 
 bool profile_write_allowed(std::string_view section, std::string_view key, std::string_view value) {
   auto has_line_break = [](std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; };
-  return !section.empty() && !key.empty() && !has_line_break(section) && !has_line_break(key) &&
-         !has_line_break(value) && section.find(']') == std::string_view::npos &&
-         key.find('=') == std::string_view::npos;
+  if (section.empty() || key.empty() || has_line_break(section) || has_line_break(key) || has_line_break(value) ||
+      section.find(']') != std::string_view::npos || key.find('=') != std::string_view::npos)
+    return false;
+  // The lines as written must read back as this section and this key: a key starting with ";" would
+  // be a comment, "[K]" a section header, and blanks at a name's ends are dropped on reading.
+  const std::string section_line = "[" + std::string(section) + "]";
+  const std::string entry_line = std::string(key) + "=" + std::string(value);
+  const ProfileLine header = classify_profile_line(section_line);
+  const ProfileLine entry = classify_profile_line(entry_line);
+  return header.kind == ProfileLineKind::Section && header.name == section && entry.kind == ProfileLineKind::Entry &&
+         entry.name == key;
 }
 
 int profile_value_as_int(std::string_view value) {

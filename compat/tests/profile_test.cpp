@@ -154,12 +154,28 @@ TEST_F(Profile, WritingKeepsTheRestOfTheFile) {
 
 TEST_F(Profile, WritingRefusesWhatWouldBreakTheFile) {
   const std::string ini = make("[A]\r\nk=v\r\n");
-  EXPECT_FALSE(compat::profile_write_string(ini, "A", "k", "duas\r\nlinhas"));
-  EXPECT_FALSE(compat::profile_write_string(ini, "A", "k=j", "v"));
-  EXPECT_FALSE(compat::profile_write_string(ini, "A]", "k", "v"));
-  EXPECT_FALSE(compat::profile_write_string(ini, "", "k", "v"));
-  EXPECT_FALSE(compat::profile_write_string(ini, "A", "", "v"));
+  struct Refused {
+    const char* section;
+    const char* key;
+    const char* value;
+  };
+  // Each would break the file's lines or could not be read back under the name it was written with.
+  const Refused refused[] = {
+      {"A", "k", "duas\r\nlinhas"}, {"A", "k=j", "v"}, {"A]", "k", "v"},  {"", "k", "v"},
+      {"A", "", "v"},               {"A", ";k", "v"},  {"A", " ;k", "v"}, {"A", "[K]", "v"},
+      {"A", "[K", "]"},             {"A", " k", "v"},  {"A", "k\t", "v"}, {"A", "  ", "v"},
+      {" A", "k", "v"},             {"A ", "k", "v"}, {" ", "k", "v"},
+  };
+  for (const Refused& r : refused) {
+    SCOPED_TRACE(std::string(r.section) + "|" + r.key + "|" + r.value);
+    EXPECT_FALSE(compat::profile_write_string(ini, r.section, r.key, r.value));
+  }
   EXPECT_EQ(test_support::read_bytes(ini), "[A]\r\nk=v\r\n");
+  // Names that merely contain those characters are fine.
+  ASSERT_TRUE(compat::profile_write_string(ini, "[;A", "[K", "x;y"));
+  ASSERT_TRUE(compat::profile_write_string(ini, "A", "k;[j] l", "  "));
+  EXPECT_EQ(compat::profile_string(ini, "[;a", "[k", ""), "x;y");
+  EXPECT_EQ(compat::profile_string(ini, "A", "K;[J] L", "d"), "");
   EXPECT_FALSE(compat::profile_write_string(temp_.path(), "A", "k", "v"));  // a folder
   EXPECT_FALSE(compat::profile_write_string(temp_.file("sem/pasta.ini"), "A", "k", "v"));
 }
