@@ -152,6 +152,31 @@ TEST_F(Profile, WritingKeepsTheRestOfTheFile) {
   EXPECT_EQ(test_support::read_bytes(unix_file), "[S]\nk=v\n\n[T]\nk=v\n");
 }
 
+// A last line ending in a bare CR is completed with LF only, so its bytes and its value stay.
+TEST_F(Profile, WritingAfterALastLineEndingInABareCarriageReturn) {
+  struct Case {
+    const char* before;
+    const char* section;
+    const char* after;
+  };
+  const Case cases[] = {
+      {"[S]\r\nA=x\r", "S", "[S]\r\nA=x\r\nB=y\r\n"},
+      {"[S]\nA=x\r", "S", "[S]\nA=x\r\nB=y\n"},
+      {"[S]\r", "S", "[S]\r\nB=y\r\n"},
+      {"[S]\r\nA=x\r", "T", "[S]\r\nA=x\r\n\r\n[T]\r\nB=y\r\n"},
+      {"[S]\r\nA=x\r\r", "S", "[S]\r\nA=x\r\r\nB=y\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.before);
+    const std::string ini = make(c.before);
+    const std::string a_before = compat::profile_string(ini, "S", "A", "ausente");
+    ASSERT_TRUE(compat::profile_write_string(ini, c.section, "B", "y"));
+    EXPECT_EQ(test_support::read_bytes(ini), c.after);
+    EXPECT_EQ(compat::profile_string(ini, "S", "A", "ausente"), a_before);
+    EXPECT_EQ(compat::profile_string(ini, c.section, "B", ""), "y");
+  }
+}
+
 TEST_F(Profile, WritingRefusesWhatWouldBreakTheFile) {
   const std::string ini = make("[A]\r\nk=v\r\n");
   struct Refused {
