@@ -61,26 +61,25 @@ double TempoDoFilho(Trabalho trabalho) {
   return gasto;
 }
 
-// Registered first: a child inherits what its parent has made, so the parent opens no printer
-// before this has run. The figure is the child's processor time.
-void AberturaEmProcessoNovo(benchmark::State& estado) {
+// Each iteration's time is the processor time a child spends opening a printer.
+void MedeEmProcessosNovos(benchmark::State& estado) {
   for (auto _ : estado) {
     const double segundos = TempoDoFilho(AbreImpressoraNova);
     if (segundos < 0) estado.SkipWithError("a impressora não abriu no processo filho");
     estado.SetIterationTime(segundos < 0 ? 0 : segundos);
   }
 }
+
+// Registered first: a child inherits what its parent has made, so the parent opens no printer
+// before this has run.
+void AberturaEmProcessoNovo(benchmark::State& estado) { MedeEmProcessosNovos(estado); }
 BENCHMARK(AberturaEmProcessoNovo)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The figure above when the printer has been opened in this process first (the child inherits what
 // the parent made): the difference is what the printer makes once per process.
 void AberturaEmProcessoNovoAposOutra(benchmark::State& estado) {
   AbreImpressoraNova();
-  for (auto _ : estado) {
-    const double segundos = TempoDoFilho(AbreImpressoraNova);
-    if (segundos < 0) estado.SkipWithError("a impressora não abriu no processo filho");
-    estado.SetIterationTime(segundos < 0 ? 0 : segundos);
-  }
+  MedeEmProcessosNovos(estado);
 }
 BENCHMARK(AberturaEmProcessoNovoAposOutra)->UseManualTime()->Unit(benchmark::kMillisecond);
 
