@@ -14,7 +14,9 @@ namespace compat {
 // (off Windows).
 class AtomicFile {
  public:
-  explicit AtomicFile(std::string path);  // creates the temporary file: see is_open()
+  // Creates the temporary file (see is_open()) under a fresh name; or under the name given, which is
+  // emptied first: a writer that always names the same one leaves at most that one behind a crash.
+  explicit AtomicFile(std::string path, std::string temporary = {});
   ~AtomicFile();
   AtomicFile(const AtomicFile&) = delete;
   AtomicFile& operator=(const AtomicFile&) = delete;

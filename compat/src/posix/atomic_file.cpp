@@ -34,15 +34,21 @@ void sync_folder(const std::string& folder) {
 
 }  // namespace
 
-AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
+AtomicFile::AtomicFile(std::string path, std::string temporary)
+    : path_(std::move(path)), temporary_(std::move(temporary)) {
   // open() rather than mkstemp() so that a new file gets the usual permissions (0666 less the
   // umask); an existing file's mode is copied over below.
   static std::atomic<unsigned> counter{0};
-  for (int attempt = 0; attempt < 100 && handle_ == kNone; ++attempt) {
-    temporary_ = path_ + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-    const int fd = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (!temporary_.empty()) {
+    const int fd = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd >= 0) handle_ = fd;
-    else if (errno != EEXIST) break;
+  } else {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      temporary_ = path_ + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+      const int fd = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (fd >= 0) handle_ = fd;
+      if (fd >= 0 || errno != EEXIST) break;
+    }
   }
   if (handle_ == kNone) {
     failed_ = true;

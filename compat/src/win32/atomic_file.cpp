@@ -23,14 +23,21 @@ bool write_all(HANDLE file, const char* bytes, std::size_t size) {
 
 }  // namespace
 
-AtomicFile::AtomicFile(std::string path) : path_(std::move(path)) {
+AtomicFile::AtomicFile(std::string path, std::string temporary)
+    : path_(std::move(path)), temporary_(std::move(temporary)) {
   static std::atomic<unsigned> counter{0};
-  for (int attempt = 0; attempt < 100 && handle_ == kNone; ++attempt) {
-    temporary_ = path_ + ".tmp-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
-    const HANDLE file = CreateFileA(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                    nullptr);
+  const auto create = [this](DWORD how) {
+    const HANDLE file = CreateFileA(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, how, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) handle_ = reinterpret_cast<std::intptr_t>(file);
-    else if (GetLastError() != ERROR_FILE_EXISTS) break;
+  };
+  if (!temporary_.empty()) {
+    create(CREATE_ALWAYS);
+  } else {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      temporary_ = path_ + ".tmp-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+      create(CREATE_NEW);
+      if (handle_ != kNone || GetLastError() != ERROR_FILE_EXISTS) break;
+    }
   }
   if (handle_ == kNone) failed_ = true;
 }
