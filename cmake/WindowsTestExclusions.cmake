@@ -7,6 +7,10 @@
 # system's registry is used. A full or read-only folder is made with Linux user and mount namespaces.
 set(windows_excluded_sources_compat_tests tests/registry_test.cpp tests/file_faults_test.cpp)
 
+# Full and read-only folders are made with Linux user and mount namespaces.
+set(windows_excluded_sources_tarnel_core_tests falhas_de_disco_test.cpp)
+set(windows_excluded_sources_ecf_tests tests/disco_cheio_test.cpp)
+
 # tarnel-cli is driven from these through a POSIX shell command line (quoting, redirections,
 # /dev/null) and, for the paper roll, fork and signals.
 set(windows_excluded_sources_tarnel_integracao_tests cli_test.cpp cli_shell_test.cpp cli_bobina_test.cpp

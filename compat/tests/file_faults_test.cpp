@@ -14,7 +14,6 @@
 
 namespace {
 
-using test_support::FolderFault;
 using test_support::read_bytes;
 using test_support::TempFolder;
 using test_support::write_bytes;
@@ -38,9 +37,9 @@ class FileFaults : public ::testing::Test {
   // Runs work under each fault and expects its report.
   void expect_under_faults(const std::function<void()>& prepare, const std::function<std::string()>& work,
                            const std::string& expected) {
-    for (FolderFault fault : {FolderFault::full, FolderFault::read_only}) {
-      SCOPED_TRACE(fault == FolderFault::full ? "full disk" : "read-only folder");
-      const test_support::FaultRun run = test_support::run_with_folder_fault(folder_, fault, prepare, work, 8192);
+    for (const auto& fault : test_support::kFolderFaults) {
+      SCOPED_TRACE(fault.name);
+      const test_support::FaultRun run = test_support::run_with_folder_fault(folder_, fault.fault, prepare, work, 8192);
       if (!run.ran) GTEST_SKIP() << "no small file system can be mounted here: " << run.why;
       EXPECT_EQ(run.report, expected);
     }

@@ -21,6 +21,14 @@ enum class FolderFault {
   read_only,  // remounted read-only once prepared
 };
 
+// Both faults, named for test traces.
+struct NamedFolderFault {
+  FolderFault fault;
+  const char* name;
+};
+inline constexpr NamedFolderFault kFolderFaults[] = {{FolderFault::full, "full disk"},
+                                                     {FolderFault::read_only, "read-only folder"}};
+
 struct FaultRun {
   bool ran = false;    // false: the system offers no such folder (see why); the test skips
   std::string why;
