@@ -15,6 +15,8 @@ set(windows_excluded_sources_ecf_tests tests/disco_cheio_test.cpp)
 # /dev/null) and, for the paper roll, fork and signals.
 set(windows_excluded_sources_tarnel_integracao_tests cli_test.cpp cli_shell_test.cpp cli_bobina_test.cpp
   cli_run_test.cpp cli_leitura_test.cpp cli_memoria_test.cpp)
+# A writer killed with SIGKILL at random moments: fork and signals.
+list(APPEND windows_excluded_sources_tarnel_integracao_tests queda_test.cpp)
 
 # On Windows the profile functions are the system's own. Wine's differ from the rules these pin
 # (taken from Windows): non-ASCII section names compared without case, ";key" read as a comment,
