@@ -16,12 +16,18 @@ constexpr int kTimeoutTrechoSerial = 10;
 constexpr int kPausaSemDados = 50;  // ms between two looks at a quiet line
 constexpr unsigned char kEtx = 0x03;
 
-// One chunk from the vendor library into the reply buffer: its size, or -1 for a communication
-// failure. Every call is logged, with the data or with what the library said.
-int TrechoDoFornecedor(const Coleta& coleta) {
+// One chunk of streamed data in the reply buffer: its size, and the result code that ends the
+// stream when the transport failed (0 while it works).
+struct Trecho {
+  int lidos;
+  int falha;
+};
+
+// From the vendor library. Every call is logged, with the data or with what the library said.
+Trecho TrechoDoFornecedor(const Coleta& coleta) {
   Estado& estado = Plenvo();
   SULVANIR_ProcessFiscalCmd_fn* const processa = ProcessFiscalCmd(estado.fornecedor);
-  if (processa == nullptr) return -1;
+  if (processa == nullptr) return {0, kErroTransmissao};
   int lidos = kTrecho;
   const int retorno = processa(nullptr, 0, reinterpret_cast<char*>(estado.resposta), &lidos,
                                coleta.timeout_fornecedor, coleta.flag_fornecedor);
@@ -35,17 +41,25 @@ int TrechoDoFornecedor(const Coleta& coleta) {
                   retorno, lidos);
     RegistraSeAtivo("RX", texto, 0);
   }
-  return FalhaDeComunicacao(retorno) ? -1 : lidos;
+  return {lidos, FalhaDeComunicacao(retorno) ? static_cast<int>(kErroTransmissao) : 0};
 }
 
-// One chunk from the serial line, when it has input waiting: its size (0 when none).
-int TrechoDaLinha(const Coleta& coleta) {
+// From the serial line, when it has input waiting. A chunk shorter than the room is the normal
+// case; a line that failed (the printer unplugged or hung up) ends the stream at once with the
+// line's result, after what did arrive.
+Trecho TrechoDaLinha(const Coleta& coleta) {
   Estado& estado = Plenvo();
-  if (!estado.linha.TemDados(kFilaRecepcao)) return 0;
+  if (!estado.linha.TemDados(kFilaRecepcao)) {
+    const int status = estado.linha.UltimoErro();
+    return {0, status == kLinhaOk ? 0 : MapeiaErroLinha(status)};
+  }
   int lidos = 0;
-  estado.linha.Recebe(estado.resposta, kTrecho, &lidos, kTimeoutTrechoSerial);
-  estado.linha.UltimoErro();  // a chunk shorter than the room is the normal case
-  if (!coleta.registra_serial) return lidos;
+  int falha = 0;
+  if (!estado.linha.Recebe(estado.resposta, kTrecho, &lidos, kTimeoutTrechoSerial)) {
+    const int status = estado.linha.UltimoErro();
+    if (status != kLinhaRecepcaoIncompleta) falha = MapeiaErroLinha(status);
+  }
+  if (!coleta.registra_serial) return {lidos, falha};
   if (lidos > 0) {
     RegistraSeAtivo("RX", estado.resposta, static_cast<std::size_t>(lidos));
   } else if (estado.log_ativo) {
@@ -53,7 +67,7 @@ int TrechoDaLinha(const Coleta& coleta) {
     std::snprintf(texto, sizeof texto, "Nada recebido em 1 segundo: lidos = %d", lidos);
     RegistraSeAtivo("RX", texto, 0);
   }
-  return lidos;
+  return {lidos, falha};
 }
 
 }  // namespace
@@ -62,16 +76,18 @@ int ColetaFluxo(std::FILE* arquivo, const Coleta& coleta) {
   const unsigned char* dados = Plenvo().resposta;
   long long ultimo = SegundosAgora();
   for (;;) {
-    const int lidos = Plenvo().modo_fornecedor ? TrechoDoFornecedor(coleta) : TrechoDaLinha(coleta);
-    if (lidos < 0) return RegistraErroDll(kErroTransmissao);
-    if (lidos > 0) {
-      const std::size_t tamanho = static_cast<std::size_t>(lidos);
+    const Trecho trecho = Plenvo().modo_fornecedor ? TrechoDoFornecedor(coleta) : TrechoDaLinha(coleta);
+    const std::size_t tamanho = static_cast<std::size_t>(trecho.lidos);
+    if (tamanho > 0) {
       if (coleta.binario) {
         std::fwrite(dados, 1, tamanho, arquivo);
       } else {
         EscreveModoTexto(arquivo, dados, tamanho);
       }
       ultimo = SegundosAgora();
+    }
+    if (trecho.falha != 0) return RegistraErroDll(trecho.falha);
+    if (tamanho > 0) {
       if (coleta.para_no_etx && std::memchr(dados, kEtx, tamanho) != nullptr) return kSucesso;
       continue;
     }

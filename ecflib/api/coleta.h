@@ -14,7 +14,8 @@ struct Coleta {
   bool binario;            // bytes as they come; otherwise a line feed is written as CR LF
 };
 
-// Appends the chunks to the file until the stream ends; 33, or 9 on a vendor communication failure.
+// Appends the chunks to the file until the stream ends; 33, or, once what arrived is in the file,
+// 9 on a vendor communication failure and the line's mapped result when the serial line fails.
 int ColetaFluxo(std::FILE* arquivo, const Coleta& coleta);
 
 }  // namespace plenvo

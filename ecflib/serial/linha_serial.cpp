@@ -114,7 +114,12 @@ bool LinhaSerial::TemDados(int fila) {
   if (!Aberta()) return Falha(kLinhaNaoInicializada);
   unsigned recepcao = 0, transmissao = 0;
   bool retido = false;
-  if (!ConsultaFilas(&recepcao, &transmissao, &retido)) return false;
+  if (!ConsultaFilas(&recepcao, &transmissao, &retido)) {
+    // A port whose queues cannot be asked has lost its device (unplugged, or the peer hung up):
+    // said now, so that a caller waiting for input does not wait out its whole limit.
+    erros_linha_ |= kErroDispositivo;
+    return Falha(kLinhaErroRecepcao);
+  }
   switch (fila) {
     case kFilaRecepcao: return recepcao > 0;
     case kFilaTransmissao: return transmissao > 0;
@@ -133,7 +138,10 @@ bool LinhaSerial::CtsLivre() {
 bool LinhaSerial::Envia(const void* bytes, int quantidade, int* escritos, bool usa_cts) {
   if (escritos != nullptr) *escritos = 0;
   if (!Aberta()) return Falha(kLinhaNaoInicializada);
-  if (TemDados(kFilaTransmissao)) return Falha(kLinhaTransmissaoPendente);
+  unsigned recepcao = 0, transmissao = 0;
+  bool retido = false;
+  // A failed look is not a verdict here: the write below says what the line can do.
+  if (ConsultaFilas(&recepcao, &transmissao, &retido) && transmissao > 0) return Falha(kLinhaTransmissaoPendente);
   if (quantidade > limite_transmissao_) return Falha(kLinhaBufferPequeno);
   if (usa_cts != usa_cts_) {
     if (!AjustaCts(usa_cts)) return Falha(kLinhaErroConfiguracao);

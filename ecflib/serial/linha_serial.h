@@ -66,7 +66,9 @@ class LinhaSerial {
   bool Abre(const char* dispositivo, unsigned long baud, int limite_recepcao, int limite_transmissao);
   bool Fecha();
   bool Purga(int fila);
-  bool TemDados(int fila);  // kAmbasFilas: both queues hold bytes
+  // kAmbasFilas: both queues hold bytes. False with status 11 and the device flag (15 once read)
+  // when the queues cannot be asked: the device is gone.
+  bool TemDados(int fila);
   bool CtsLivre();          // transmission is not held waiting for clear-to-send
   bool Envia(const void* bytes, int quantidade, int* escritos, bool usa_cts);
   bool Recebe(void* destino, int quantidade, int* lidos, int timeout_segundos);

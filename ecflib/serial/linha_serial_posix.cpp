@@ -126,6 +126,11 @@ bool LinhaSerial::ConsultaFilas(unsigned* recepcao, unsigned* transmissao, bool*
   const int descritor = static_cast<int>(manipulador_);
   int na_recepcao = 0, na_transmissao = 0;
   if (ioctl(descritor, FIONREAD, &na_recepcao) != 0 || ioctl(descritor, TIOCOUTQ, &na_transmissao) != 0) return false;
+  if (na_recepcao <= 0) {
+    // Some drivers still count an empty queue once the other end has hung up; poll tells.
+    pollfd alvo_poll{descritor, POLLIN, 0};
+    if (poll(&alvo_poll, 1, 0) > 0 && (alvo_poll.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) return false;
+  }
   *recepcao = na_recepcao > 0 ? static_cast<unsigned>(na_recepcao) : 0;
   *transmissao = na_transmissao > 0 ? static_cast<unsigned>(na_transmissao) : 0;
   // A line whose modem lines cannot be asked (a pseudo-terminal) is never held.

@@ -1,8 +1,5 @@
 #include "readings/arquivo_mfd.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "readings/chave_mfd.h"
 #include "readings/secao_mfd.h"
 
@@ -32,22 +29,18 @@ bool GravaPartes(Interacao& interacao, const SaidaBytes& saida, const ImagensMFD
 
 bool GravaArquivoMFD(Interacao& interacao, const std::string& caminho, const ImagensMFD& imagens,
                      const EscreveArquivo& escreve) {
-  const std::string temporario = caminho + ".novo";
-  std::FILE* arquivo = std::fopen(temporario.c_str(), "wb");
-  if (!arquivo) {
+  compat::AtomicFile arquivo(caminho, caminho + ".novo");
+  if (!arquivo.is_open()) {
     interacao.Mensagem("Arquivo de MFD não pode ser salvo.\n", Icone::Erro);
     return false;
   }
   const SaidaBytes saida = [&](const void* bytes, std::size_t n) {
-    return (escreve ? escreve(bytes, n, arquivo) : std::fwrite(bytes, 1, n, arquivo)) == n;
+    return (escreve ? escreve(bytes, n, arquivo) : (arquivo.write(bytes, n) ? n : 0)) == n;
   };
-  bool gravado = GravaPartes(interacao, saida, imagens);
+  const bool gravado = GravaPartes(interacao, saida, imagens);
   interacao.FimProgresso();
-  gravado = std::fclose(arquivo) == 0 && gravado;
-  std::error_code erro;
-  if (gravado) std::filesystem::rename(temporario, caminho, erro);
-  if (!gravado || erro) {
-    std::filesystem::remove(temporario, erro);
+  if (!gravado || !arquivo.commit()) {
+    arquivo.discard();
     interacao.Mensagem("Erro na gravação do arquivo de MFD !!!\n", Icone::Erro);
     return false;
   }

@@ -2,11 +2,12 @@
 // written beside the old one under a temporary name and put in its place only once complete, so a
 // failed dump never costs the previous one.
 #pragma once
-#include <cstdio>
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "compat/atomic_file.h"
 #include "window/interacao.h"
 
 namespace tarnel {
@@ -17,8 +18,9 @@ struct ImagensMFD {
   std::vector<std::string> secoes_c;  // detail memories with their trailers, at most 4
 };
 
-// How bytes reach the open file (std::fwrite unless a test injects a failing one).
-using EscreveArquivo = std::function<std::size_t(const void*, std::size_t, std::FILE*)>;
+// How bytes reach the file being written (its own write unless a test injects a failing one); the
+// count written.
+using EscreveArquivo = std::function<std::size_t(const void*, std::size_t, compat::AtomicFile&)>;
 
 // Writes the file; on failure tells the person and leaves any earlier file at caminho as it was.
 bool GravaArquivoMFD(Interacao& interacao, const std::string& caminho, const ImagensMFD& imagens,

@@ -1,7 +1,6 @@
 #include "scripts/arquivo_comandos.h"
 
-#include <cstdio>
-
+#include "compat/atomic_file.h"
 #include "compat/path.h"
 #include "window/versao.h"
 
@@ -11,30 +10,12 @@ const char kMensagemArquivoComandosNaoGravado[] = "Arquivo de Registro de Comand
 
 std::string LinhaCabecalhoArquivoComandos() { return "; Arquivo de Registro de Comandos do " + DescricaoDoPrograma(); }
 
-namespace {
-
-bool Escreve(std::FILE* arquivo, const std::string& texto) {
-  return std::fwrite(texto.data(), 1, texto.size(), arquivo) == texto.size();
-}
-
-// The file opened for appending; made first, with its header line, when it does not exist.
-std::FILE* AbreParaAcrescentar(const std::string& caminho) {
-  if (!compat::file_exists(caminho)) {
-    std::FILE* novo = std::fopen(caminho.c_str(), "wb");
-    if (novo == nullptr) return nullptr;
-    const bool cabecalho = Escreve(novo, LinhaCabecalhoArquivoComandos() + "\r\n");
-    if (std::fclose(novo) != 0 || !cabecalho) return nullptr;
-  }
-  return std::fopen(caminho.c_str(), "ab");
-}
-
-}  // namespace
-
 void AcrescentaLinhaArquivoComandos(TfrmMain& frm, const std::string& linha) {
-  std::FILE* arquivo = AbreParaAcrescentar(frm.ArquivoComandos);
-  bool gravado = arquivo != nullptr && !linha.empty() && Escreve(arquivo, linha);
-  if (gravado) gravado = Escreve(arquivo, "\r\n");
-  if (arquivo != nullptr && std::fclose(arquivo) != 0) gravado = false;
+  // Made first, with its header line, when it does not exist. Each piece goes in whole or not at
+  // all, so a full disk never leaves half a line for the next one to run into.
+  const std::string& caminho = frm.ArquivoComandos;
+  bool gravado = compat::file_exists(caminho) || compat::append_whole(caminho, LinhaCabecalhoArquivoComandos() + "\r\n");
+  gravado = gravado && !linha.empty() && compat::append_whole(caminho, linha + "\r\n");
   if (!gravado) frm.interacao.Mensagem(kMensagemArquivoComandosNaoGravado);
 }
 

@@ -214,10 +214,10 @@ TEST_F(ArquivoMFD, AFailedWriteLeavesThePreviousFileIntact) {
   for (const Caso& c : casos) {
     interacao.mensagens.clear();
     std::size_t livres = c.gravaveis;
-    const EscreveArquivo disco = [&](const void* b, std::size_t t, std::FILE* f) -> std::size_t {
+    const EscreveArquivo disco = [&](const void* b, std::size_t t, compat::AtomicFile& f) -> std::size_t {
       if (t > livres) return 0;
       livres -= t;
-      return std::fwrite(b, 1, t, f);
+      return f.write(b, t) ? t : 0;
     };
     EXPECT_FALSE(GravaArquivoMFD(interacao, caminho, c.imagens, disco));
     EXPECT_EQ(interacao.mensagens, std::vector<std::string>{"Erro na grava\xE7\xE3o do arquivo de MFD !!!\n"});

@@ -5,36 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <string>
 #include <vector>
 
-#include "compat/path.h"
+#include "compat/atomic_file.h"
 
 namespace compat::detail {
-namespace {
-
-bool write_all(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-// Makes the rename itself durable.
-void sync_folder(const std::string& folder) {
-  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
-}
-
-}  // namespace
 
 ReadResult read_whole_file(const std::string& path, std::string& bytes, std::size_t max_bytes) {
   bytes.clear();
@@ -62,27 +38,7 @@ ReadResult read_whole_file(const std::string& path, std::string& bytes, std::siz
 }
 
 bool replace_file_atomically(const std::string& path, std::string_view bytes) {
-  // The temporary file is created with open() rather than mkstemp() so that a new file gets the
-  // usual permissions (0666 less the umask); an existing file's mode is copied over.
-  static std::atomic<unsigned> counter{0};
-  std::string temporary;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temporary = path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-    fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-  struct stat existing{};
-  bool ok = true;
-  if (stat(path.c_str(), &existing) == 0) ok = fchmod(fd, existing.st_mode & 07777) == 0;
-  ok = ok && write_all(fd, bytes) && fsync(fd) == 0;
-  if (close(fd) != 0 || !ok || rename(temporary.c_str(), path.c_str()) != 0) {
-    unlink(temporary.c_str());
-    return false;
-  }
-  sync_folder(folder_of(path));
-  return true;
+  return replace_file(path, bytes);
 }
 
 }  // namespace compat::detail

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <utility>
 
+#include "compat/atomic_file.h"
 #include "compat/file_part.h"
 
 namespace ecf {
@@ -58,18 +59,13 @@ std::optional<std::uint64_t> TamanhoArquivo(const std::string& caminho) {
 }
 
 bool GravaAtomico(const std::string& temporario, const std::string& destino, std::string_view bytes) {
-  {
-    std::ofstream f(std::filesystem::path(temporario), std::ios::binary | std::ios::trunc);
-    if (!f || !EscreveEmDuasMetades(f, bytes, EtapaGravacao::kTemporario)) return false;
-  }
+  compat::AtomicFile arquivo(destino, temporario);
+  const std::size_t metade = bytes.size() / 2;
+  if (!arquivo.write(bytes.substr(0, metade))) return false;
+  Etapa(EtapaGravacao::kTemporario);
+  if (!arquivo.write(bytes.substr(metade))) return false;
   Etapa(EtapaGravacao::kRenomeia);
-  std::error_code erro;
-  std::filesystem::rename(temporario, destino, erro);
-  if (erro) {
-    std::filesystem::remove(temporario, erro);
-    return false;
-  }
-  return true;
+  return arquivo.commit();
 }
 
 bool GravaAPartirDe(const std::string& caminho, std::uint64_t inicio, std::string_view bytes) {

@@ -1,0 +1,14 @@
+#include "compat/atomic_file.h"
+
+#include <utility>
+
+namespace compat {
+
+bool replace_file(const std::string& path, std::string_view bytes) {
+  AtomicFile file(path);
+  return file.write(bytes) && file.commit();
+}
+
+AtomicFile::~AtomicFile() { discard(); }
+
+}  // namespace compat
