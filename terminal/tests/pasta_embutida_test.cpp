@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <fstream>
 #include <sstream>
 
@@ -94,6 +96,9 @@ TEST(PastaEmbutida, NomesDaoFaixasContadasLinhaALinha) {
   EXPECT_FALSE(pasta->LeCelula("Valores", -1, valor, erro));
   EXPECT_FALSE(pasta->EscreveCelula("Valores", 3, 1.0));
   EXPECT_FALSE(pasta->EscreveCelula("Inexistente", 0, 1.0));
+  EXPECT_FALSE(pasta->EscreveCelula("Valores", 0, std::numeric_limits<double>::infinity()));
+  EXPECT_FALSE(pasta->EscreveCelula("Valores", 0, std::nan("")));
+  EXPECT_EQ(Le(*pasta, "Valores", 0), ValorPlanilha(1.5));
   EXPECT_TRUE(erro.empty());
 }
 
@@ -135,13 +140,15 @@ TEST(PastaEmbutida, GravadaERelidaGuardaNomesFormulasEValores) {
   const std::string caminho = pasta_temp.file("PlanilhaECF.xls");
   auto pasta = Carrega();
   ASSERT_TRUE(pasta->EscreveCelula("Valores", 2, 10.0));
-  ASSERT_TRUE(pasta->EscreveCelula("Bloco", 1, std::string("linha 1\nlinha \"2\" <&>")));
+  ASSERT_TRUE(pasta->EscreveCelula("Bloco", 1, std::string("linha 1\nlinha \"2\" <&>\x01")));
+  EXPECT_EQ(Le(*pasta, "Bloco", 1), ValorPlanilha(std::string("linha 1\nlinha \"2\" <&>?")));
   std::string erro;
   ASSERT_TRUE(pasta->Salva(caminho, erro)) << erro;
   const std::string gravado = Conteudo(caminho);
   for (const char* trecho : {"ss:Formula=\"=SUM(Valores)\"", "ss:Formula=\"=IF(RC[-1]&gt;6,RC[-1]-6,0)\"",
                              "ss:Formula=\"=ROUND(R1C2,1)\"", "ss:Name=\"Bloco\" ss:RefersTo=\"=Dados!R1C2:R2C3\"",
                              "<Worksheet ss:Name=\"Dados\">", "<Worksheet ss:Name=\"Totais\">",
+                             "<Data ss:Type=\"String\">linha 1&#10;linha &quot;2&quot; &lt;&amp;&gt;?</Data>",
                              u8"<Data ss:Type=\"String\">Olá &amp; até</Data>"})
     EXPECT_NE(gravado.find(trecho), std::string::npos) << trecho;
 

@@ -22,7 +22,8 @@ void Escapa(std::string& saida, std::string_view texto) {
       case '\n': saida += "&#10;"; break;
       case '\r': saida += "&#13;"; break;
       case '\t': saida += "&#9;"; break;
-      default: saida += c;
+      // No other control character may stand in an XML file, not even as a reference.
+      default: saida += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
     }
   }
 }

@@ -7,7 +7,7 @@
 #include <ixion/formula_result.hpp>
 #include <ixion/matrix.hpp>
 
-#include <cerrno>
+#include <cmath>
 #include <utility>
 
 #include "compat/cp1252.h"
@@ -63,6 +63,14 @@ bool ResultadoFormula(const DadosPasta& dados, const ixion::abs_address_t& ender
   }
   erro = NomeCelula(dados.contexto, endereco) + ": a fórmula dá uma matriz, não um valor";
   return false;
+}
+
+// The text as the workbook file can hold it: control characters other than tab and line breaks
+// become "?", so that what is read now is what the saved file gives back.
+std::string TextoGravavel(std::string texto) {
+  for (char& c : texto)
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') c = '?';
+  return texto;
 }
 
 }  // namespace
@@ -152,6 +160,8 @@ bool PastaEmbutida::LeCelula(const std::string& nome, int i, ValorPlanilha& valo
 bool PastaEmbutida::EscreveCelula(const std::string& nome, int i, const ValorPlanilha& valor) {
   ixion::abs_address_t endereco;
   if (!EnderecoCelula(*dados_, nome, i, endereco)) return false;
+  // No spreadsheet file can hold an infinite or undefined number.
+  if (const auto* numero = std::get_if<double>(&valor); numero != nullptr && !std::isfinite(*numero)) return false;
   ixion::model_context& contexto = dados_->contexto;
   // A value written over a formula replaces it, as in any spreadsheet.
   if (dados_->formulas.erase(endereco) > 0) ixion::unregister_formula_cell(contexto, endereco);
@@ -159,7 +169,7 @@ bool PastaEmbutida::EscreveCelula(const std::string& nome, int i, const ValorPla
     if (texto->empty())
       contexto.empty_cell(endereco);
     else
-      contexto.set_string_cell(endereco, compat::cp1252_to_utf8(*texto));
+      contexto.set_string_cell(endereco, compat::cp1252_to_utf8(TextoGravavel(*texto)));
   } else if (const auto* numero = std::get_if<double>(&valor)) {
     contexto.set_numeric_cell(endereco, *numero);
   } else if (const auto* inteiro = std::get_if<std::int32_t>(&valor)) {

@@ -21,6 +21,7 @@ class PastaEmbutida : public PastaNomes {
 
   int TamanhoNome(const std::string& nome) const override;
   bool LeCelula(const std::string& nome, int i, ValorPlanilha& valor, std::string& erro) override;
+  // Also false for an infinite or undefined number, which no workbook file can hold.
   bool EscreveCelula(const std::string& nome, int i, const ValorPlanilha& valor) override;
 
   // The workbook as it stands (values written, formulas as loaded) in SpreadsheetML 2003.
