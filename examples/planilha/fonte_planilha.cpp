@@ -244,6 +244,7 @@ class Leitor {
   }
 
   bool FechaTabela() {
+    const int linha_fim = numero_;
     tabela_aberta_ = false;
     linha_ += 2;  // a blank row, then the header
     const int cabecalho = linha_;
@@ -263,6 +264,7 @@ class Leitor {
     for (int i = 0; i < linhas_tabela_; ++i)
       Grava(folha_, cabecalho + 1 + i, 1, {Celula::Tipo::kNumero, std::to_string(i)});
     linha_ = cabecalho + linhas_tabela_;
+    numero_ = linha_fim;
     return true;
   }
 
@@ -319,18 +321,12 @@ class Leitor {
     return true;
   }
 
-  // Expands the references of formula; j is the term of an enclosing sum (-1 outside one).
+  // Expands the references of formula, inside its texts too ("NF{i}"); j is the term of an enclosing
+  // sum (-1 outside one).
   bool Expande(const Pendente& p, const std::string& formula, int j, std::string& saida) {
     std::size_t k = 0;
     while (k < formula.size()) {
       char c = formula[k];
-      if (c == '"') {  // a text inside the formula goes as it is
-        std::size_t fim = formula.find('"', k + 1);
-        if (fim == std::string::npos) return Falha("texto sem aspas de fechamento na fórmula");
-        saida += formula.substr(k, fim - k + 1);
-        k = fim + 1;
-        continue;
-      }
       if (c == '}') return Falha("'}' sem '{'");
       if (c != '{') {
         saida += c;
