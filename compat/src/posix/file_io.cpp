@@ -61,7 +61,7 @@ ReadResult read_whole_file(const std::string& path, std::string& bytes, std::siz
   return ReadResult::Ok;
 }
 
-bool replace_file_atomically(const std::string& path, std::string_view bytes) {
+bool replace_file_atomically(const std::string& path, std::string_view bytes, std::size_t written) {
   // The temporary file is created with open() rather than mkstemp() so that a new file gets the
   // usual permissions (0666 less the umask); an existing file's mode is copied over.
   static std::atomic<unsigned> counter{0};
@@ -76,9 +76,20 @@ bool replace_file_atomically(const std::string& path, std::string_view bytes) {
   struct stat existing{};
   bool ok = true;
   if (stat(path.c_str(), &existing) == 0) ok = fchmod(fd, existing.st_mode & 07777) == 0;
-  ok = ok && write_all(fd, bytes) && fsync(fd) == 0;
-  if (close(fd) != 0 || !ok || rename(temporary.c_str(), path.c_str()) != 0) {
+  const bool cut = written < bytes.size();
+  ok = ok && write_all(fd, bytes.substr(0, written)) && !cut && fsync(fd) == 0;
+  int error = cut ? ENOSPC : errno;
+  if (close(fd) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && rename(temporary.c_str(), path.c_str()) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) {
     unlink(temporary.c_str());
+    errno = error;
     return false;
   }
   sync_folder(folder_of(path));
