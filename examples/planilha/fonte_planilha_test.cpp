@@ -1,6 +1,14 @@
 #include "fonte_planilha.h"
 
+#include <map>
+
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "quorbal/registradores.h"
 
 namespace planilha {
 namespace {
@@ -89,6 +97,61 @@ TEST(FontePlanilha, FalhasDizemALinhaEOMotivo) {
     EXPECT_EQ(LeFonte(caso.fonte, pasta, erro), caso.erro[0] == '\0') << caso.fonte;
     EXPECT_EQ(erro, caso.erro) << caso.fonte;
   }
+}
+
+// The texts of a named list, read back from the grid through the name's reference.
+std::vector<std::string> Lista(const Pasta& pasta, const std::string& nome) {
+  for (const NomeDefinido& n : pasta.nomes) {
+    if (n.nome != nome) continue;
+    const std::size_t exclamacao = n.referencia.find('!');
+    const std::string folha = n.referencia.substr(1, exclamacao - 1);
+    const int linha = std::stoi(n.referencia.substr(exclamacao + 2));
+    std::vector<std::string> textos;
+    for (int k = 0; k < n.celulas; ++k) textos.push_back(Em(pasta, folha, linha + k, 2)->conteudo);
+    return textos;
+  }
+  return {};
+}
+
+// The workbook's register names against the printer's register list: a misspelt register would only
+// show at a check, as "Não existe na planilha!". The X-reading table compares registers 0-150 (151
+// values, arrays counted cell by cell) with their "Pos" twins and the other 68 with the name itself.
+TEST(PlanilhaECFFonte, RegistrosSaoOsDaImpressora) {
+  std::ifstream arquivo(PLANILHA_FONTE, std::ios::binary);
+  std::ostringstream texto;
+  texto << arquivo.rdbuf();
+  Pasta pasta;
+  std::string erro;
+  ASSERT_TRUE(LeFonte(texto.str(), pasta, erro)) << erro;
+
+  std::map<std::string, int> celulas;
+  for (const NomeDefinido& n : pasta.nomes) celulas[n.nome] = n.celulas;
+  auto registro = [&](const std::string& nome) {
+    const int r = quorbal::ProcuraRegistrador(nome);
+    if (r < 0) return testing::AssertionFailure() << nome << " não é registrador";
+    if (quorbal::Indexado(static_cast<quorbal::Registrador>(r)) != (celulas[nome] > 1))
+      return testing::AssertionFailure() << nome << " tem " << celulas[nome] << " células";
+    return testing::AssertionSuccess();
+  };
+
+  int posicoes = 0;
+  for (const NomeDefinido& n : pasta.nomes) {
+    if (n.nome.rfind("Pos", 0) != 0) continue;
+    const std::string base = n.nome.substr(3);
+    EXPECT_TRUE(registro(base));
+    EXPECT_EQ(celulas[base], n.celulas) << n.nome;
+    posicoes += n.celulas;
+  }
+  EXPECT_EQ(posicoes, 151);
+
+  int proprios = celulas["TotalDocDinheiro"] + celulas["TotalDocMeioPagamento"];
+  for (const std::string& nome : Lista(pasta, "NomesCalculados")) {
+    EXPECT_TRUE(registro(nome));
+    EXPECT_EQ(celulas.count("Pos" + nome), 0u) << nome;
+    proprios += celulas[nome];
+  }
+  EXPECT_EQ(proprios, 68);
+  for (const std::string& nome : Lista(pasta, "AreaDadosCupom")) EXPECT_EQ(celulas.count(nome), 1u) << nome;
 }
 
 }  // namespace
