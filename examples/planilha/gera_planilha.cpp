@@ -6,23 +6,12 @@
 #include <iostream>
 #include <sstream>
 
+#include "compat/xml_text.h"
 #include "fonte_planilha.h"
 
 namespace {
 
-std::string Escapa(const std::string& s) {
-  std::string saida;
-  for (char c : s) {
-    switch (c) {
-      case '&': saida += "&amp;"; break;
-      case '<': saida += "&lt;"; break;
-      case '>': saida += "&gt;"; break;
-      case '"': saida += "&quot;"; break;
-      default: saida += c;
-    }
-  }
-  return saida;
-}
+std::string Escapa(const std::string& s) { return compat::xml_escaped(s); }
 
 void EscreveCelula(std::ostream& s, int coluna, const planilha::Celula& c) {
   using Tipo = planilha::Celula::Tipo;
