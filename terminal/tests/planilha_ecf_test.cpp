@@ -138,5 +138,56 @@ TEST_F(PlanilhaECF, VendaCapturadaEEspelhadaDaOsTotaisDaImpressora) {
   for (const auto& e : esperados) EXPECT_EQ(Le(e.nome), e.valor) << e.nome;
 }
 
+// Cancellations and a non-fiscal document, from a capture of zeros; the expected figures are the ones
+// the emulated printer reads after the same commands.
+TEST_F(PlanilhaECF, CancelamentosEDocumentoNaoFiscal) {
+  ASSERT_TRUE(Define("AliquotaICMS[0]", std::string("T")));
+  ASSERT_TRUE(Define("AliquotaICMS[1]", std::string("T")));
+  ASSERT_TRUE(Define("NomeMeioPagamento[0]", std::string("Dinheiro")));
+  ASSERT_TRUE(Define("NomeNaoFiscal[0]", std::string("Suprimento")));
+  // 3 x 3,20 with a 0,50 increase, then cancelled whole (its increase with it); 2 x 8,49, one of them
+  // cancelled; 10,00 cash.
+  for (auto [nome, valor] : {std::pair{"TipoDoc", ValorPlanilha(std::string("CF"))},
+                             {"ItemAliquota[0]", std::string("T00")}, {"Quantidade[0]", 3.0},
+                             {"PrecoUnitario[0]", 3.2}, {"ItemAliquota[1]", std::string("T01")},
+                             {"Quantidade[1]", 2.0}, {"PrecoUnitario[1]", 8.49}, {"ItemValorAcrescimo[0]", 0.5},
+                             {"ItemValorCancelamentoAcrescimo[0]", 0.5}, {"ItemQuantidadeCancelamento[0]", 3.0},
+                             {"ItemValorCancelamento[0]", 9.6}, {"ItemQuantidadeCancelamento[1]", 1.0},
+                             {"ItemValorCancelamento[1]", 8.49}, {"TotalDocDinheiro", 10.0}})
+    ASSERT_TRUE(Define(nome, valor)) << nome;
+  const struct {
+    const char* nome;
+    const char* valor;
+  } cupom[] = {
+      {"PosTotalDiaVendaBruta", "27.08"},         // 9,60 + 0,50 + 16,98
+      {"PosTotalDiaCancelamentosICMS", "18.59"},  // 9,60 + 0,50 + 8,49
+      {"PosTotalDiaVendaLiquida", "8.49"},
+      {"PosTotalDiaAcrescimos", "0.5"},
+      {"PosTotalDiaValorAliquota[0]", "0"},
+      {"PosTotalDiaValorAliquota[1]", "8.49"},
+      {"PosTotalDiaTroco", "1.51"},
+      {"TotalDocLiquido", "8.49"},
+  };
+  for (const auto& e : cupom) EXPECT_EQ(Le(e.nome), e.valor) << e.nome;
+
+  // A 25,00 non-fiscal item of totalizer 0, paid in cash.
+  for (auto [nome, valor] : {std::pair{"TipoDoc", ValorPlanilha(std::string("CNF"))},
+                             {"ItemAliquota[2]", std::string("NF0")}, {"Quantidade[2]", std::int32_t{1}},
+                             {"PrecoUnitario[2]", 25.0}, {"TotalDocDinheiro", 35.0}})
+    ASSERT_TRUE(Define(nome, valor)) << nome;
+  const struct {
+    const char* nome;
+    const char* valor;
+  } nao_fiscal[] = {
+      {"PosCON[0]", "1"},
+      {"PosTotalDiaNaoFiscal[0]", "25"},
+      {"PosTotalDiaOperacoesNaoFiscais", "25"},
+      {"PosTotalDiaDinheiro", "35"},
+      {"PosTotalDiaVendaBruta", "27.08"},  // non-fiscal items are no sale
+      {"TotalDocLiquido", "25"},
+  };
+  for (const auto& e : nao_fiscal) EXPECT_EQ(Le(e.nome), e.valor) << e.nome;
+}
+
 }  // namespace
 }  // namespace tarnel
