@@ -3,12 +3,17 @@
 // it, and the totals the workbook then computes, worked out by hand below.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <string>
 
 #include "spreadsheet/embutido/pasta_embutida.h"
 #include "spreadsheet/macros_planilha.h"
+#if __has_include("spreadsheet/registros_lx.h")
+#include "spreadsheet/registros_lx.h"
+#define TEM_REGISTROS_LX 1
+#endif
 
 namespace tarnel {
 namespace {
@@ -58,6 +63,23 @@ TEST_F(PlanilhaECF, ConvencoesDaPasta) {
   // A computed value keeps its formula when the capture writes the printer's figure to it.
   EXPECT_TRUE(Define("TotalDocLiquido", 5.0));
   EXPECT_EQ(Le("TotalDocLiquido"), "0");
+}
+
+// Every register of the X-reading table can be captured into the workbook and read back as the check
+// reads it: "Pos" + name for entries up to 150, the name itself after.
+TEST_F(PlanilhaECF, CadaRegistroDaLeituraXTemSeuNome) {
+#ifdef TEM_REGISTROS_LX
+  for (int k = 0; k < kTotalRegistrosLX; ++k) {
+    const std::string& nome = RegistroLX(k);
+    EXPECT_TRUE(Define(nome, 0.0)) << nome;
+    const std::string conferido = k <= kUltimoRegistroPos ? "Pos" + nome : nome;
+    const std::string lido = Le(conferido);
+    EXPECT_TRUE(!lido.empty() && (lido[0] == '0' || lido[0] == '-' || std::isdigit(static_cast<unsigned char>(lido[0]))))
+        << conferido << ": " << lido;
+  }
+#else
+  GTEST_SKIP() << "a tabela de registros da Leitura X (spreadsheet/registros_lx.h) ainda não está neste ramo";
+#endif
 }
 
 TEST_F(PlanilhaECF, VendaCapturadaEEspelhadaDaOsTotaisDaImpressora) {
