@@ -93,8 +93,11 @@ void VendeItem(Espelho& e) {
   if (e.Dado("Quantidade")) e.Escreve(Indexado("Quantidade", i), e.Decimal("Quantidade", 3));
   if (e.Dado("PrecoUnitario")) e.Escreve(Indexado("PrecoUnitario", i), e.Decimal("PrecoUnitario", 3));
 
+  // An item sold without a department is in none: an empty name would match a department the printer
+  // does not have, whose name the totalizers' configuration left empty.
   std::int32_t departamento = e.Inteiro("CodDepartamento");
-  if (!e.Dado("CodDepartamento")) departamento = e.Procura("NomeDepartamento", kDepartamentos, e.Texto("NomeDepartamento"));
+  if (!e.Dado("CodDepartamento"))
+    departamento = e.Dado("NomeDepartamento") ? e.Procura("NomeDepartamento", kDepartamentos, e.Texto("NomeDepartamento")) : -1;
   e.Escreve(Indexado("ItemDepartamento", i), departamento);
 
   if (e.Dado("CodAliquota") || !e.Dado("PercentualAliquota") || !e.Dado("AliquotaICMS")) return;

@@ -8,7 +8,12 @@
 namespace tarnel {
 
 void LigaPlanilha(TfrmMain& frm, FabricaPlanilha fabrica) {
-  InstalaLigacao(frm, std::move(fabrica));
+  InstalaLigacao(frm, std::make_unique<LigacaoPlanilha>(std::move(fabrica)));
+  EspelhaComandosExecutados(frm);
+}
+
+void LigaPlanilha(TfrmMain& frm, const EscolhaPlanilha& escolha) {
+  InstalaLigacao(frm, std::make_unique<LigacaoPlanilha>(escolha.fabrica, escolha.motor, escolha.motivo));
   EspelhaComandosExecutados(frm);
 }
 

@@ -96,8 +96,8 @@ LigacaoPlanilha& Ligacao(TfrmMain& frm) {
   return *frm.Planilha;
 }
 
-void InstalaLigacao(TfrmMain& frm, FabricaPlanilha fabrica) {
-  frm.Planilha = std::make_shared<LigacaoPlanilha>(std::move(fabrica));
+void InstalaLigacao(TfrmMain& frm, std::unique_ptr<LigacaoPlanilha> ligacao) {
+  frm.Planilha = std::move(ligacao);
   MarcaConexao(frm, false);
 }
 
@@ -120,7 +120,8 @@ void ConexaoExcel(TfrmMain& frm) {
   }
   if (!planilha || planilha->ContaPastas() == 0) {
     std::string texto = "Não foi possível abrir '" + caminho + "'!";
-    if (planilha && !planilha->Erro().empty()) texto += "\n" + planilha->Erro();
+    const std::string motivo = planilha ? planilha->Erro() : ligacao.motivo_;
+    if (!motivo.empty()) texto += "\n" + motivo;
     frm.interacao.Mensagem(texto, Icone::Erro);
     return;  // the instance goes with planilha
   }

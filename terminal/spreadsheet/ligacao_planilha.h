@@ -25,15 +25,18 @@ struct MemoriaEspelhamento {
 
 class LigacaoPlanilha {
  public:
-  explicit LigacaoPlanilha(FabricaPlanilha fabrica) : fabrica_(std::move(fabrica)) {}
+  // motor: the engine's name as chosen; motivo: why that engine gives no application here (told when
+  // a connection fails for want of one).
+  explicit LigacaoPlanilha(FabricaPlanilha fabrica, std::string motor = "", std::string motivo = "")
+      : fabrica_(std::move(fabrica)), motor_(std::move(motor)), motivo_(std::move(motivo)) {}
   // Closes the workbook (saving it) when still connected.
   ~LigacaoPlanilha();
   LigacaoPlanilha(const LigacaoPlanilha&) = delete;
   LigacaoPlanilha& operator=(const LigacaoPlanilha&) = delete;
 
   bool Conectada() const { return planilha_ != nullptr; }
-  // The backend in use ("motor embutido", "Excel"); empty while not connected.
-  std::string NomeMotor() const { return planilha_ ? planilha_->NomeMotor() : std::string(); }
+  // The backend in use ("motor embutido", "Excel"); the chosen engine's name while not connected.
+  std::string NomeMotor() const { return planilha_ ? planilha_->NomeMotor() : motor_; }
 
   // The macro references, rebuilt from the active workbook's name before each operation.
   void RefazReferencias();
@@ -61,6 +64,7 @@ class LigacaoPlanilha {
   void Fecha();
 
   FabricaPlanilha fabrica_;
+  std::string motor_, motivo_;
   std::unique_ptr<Planilha> planilha_;
   std::string pasta_referencias_;
   std::vector<std::pair<std::string, std::string>> referencias_;  // macro -> reference
@@ -69,7 +73,7 @@ class LigacaoPlanilha {
 // The link of the window, made with a factory that gives no application when none was installed.
 LigacaoPlanilha& Ligacao(TfrmMain& frm);
 // Installs the link of the window with the application factory it will use.
-void InstalaLigacao(TfrmMain& frm, FabricaPlanilha fabrica);
+void InstalaLigacao(TfrmMain& frm, std::unique_ptr<LigacaoPlanilha> ligacao);
 
 // The action ConexaoExcel: connects when not connected (the workbook from the current folder), and
 // disconnects otherwise; failures are told in a message box and leave the link closed.
