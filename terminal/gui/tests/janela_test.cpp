@@ -550,6 +550,7 @@ TEST_F(JanelaTest, MenuEditarLigaAPlanilha) {
   auto janela = AbreJanela();
   auto* editar = janela->findChild<QMenu*>(QStringLiteral("menuEditar"));
   ASSERT_NE(editar, nullptr);
+  emit editar->aboutToShow();
   QStringList legendas;
   for (QAction* acao : editar->actions())
     if (!acao->isSeparator()) {
