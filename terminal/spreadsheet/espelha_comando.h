@@ -9,7 +9,7 @@ namespace tarnel {
 // parameter fields. Nothing at all once more items were mirrored than the workbook holds.
 void EspelhaComando(TfrmMain& frm, int comando, int posicao);
 
-// The final step of "CancelaCupom": the open or last coupon undone in the workbook.
+// The final step of a coupon's cancellation: the open or last coupon undone in the workbook.
 void EspelhaCancelamentoCupom(TfrmMain& frm);
 
 // Attaches the mirroring to the window's execute path.
