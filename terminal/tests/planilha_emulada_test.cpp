@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "apoio/emulada_conectada.h"
+#include "cli_programa.h"
 #include "driver/execucao.h"
 #include "quorbal/comandos.h"
 #include "spreadsheet/configura_totalizadores.h"
@@ -98,6 +99,33 @@ TEST_F(PlanilhaEmulada, DiaEspelhadoConfereComALeituraX) {
             }),
             std::vector<Textos>{});
   EXPECT_EQ(interacao.mensagens, Textos{});
+}
+
+}  // namespace
+}  // namespace tarnel
+
+namespace tarnel {
+namespace {
+
+// tarnel-cli replays the example day on a fresh emulated printer: the link is made for the run, and
+// the error lists printed are exactly the two cash totals above.
+TEST(PlanilhaCli, ExemploDiaPlanilhaConferido) {
+  test_support::TempFolder pasta{"tarnel-planilha-cli", test_support::TempFolder::enter |
+                                                            test_support::TempFolder::user_folders};
+  pasta.set_env("TARNEL_PLANILHA", "embutido");
+  std::filesystem::copy_file(PLANILHA_ECF, "PlanilhaECF.xls");
+  std::filesystem::copy_file(std::string(EXEMPLOS) + "/dia_planilha.RMT", "dia.RMT");
+  const teste_cli::Execucao e = teste_cli::RodaCli(pasta, {"run", "dia.RMT"});
+  EXPECT_EQ(e.status, 0) << e.saida << e.mensagens;
+  std::vector<std::string> listas;
+  for (std::size_t p = e.saida.find("Erros Detectados"); p != std::string::npos;
+       p = e.saida.find("Erros Detectados", p + 1))
+    listas.push_back(e.saida.substr(p, e.saida.find('\n', p) - p));
+  EXPECT_EQ(listas, (Textos{"Erros Detectados: TotalDocMeioPagamento[0]: LX (20) - Planilha (0)!",
+                            "Erros Detectados: TotalDocMeioPagamento[0]: LX (25) - Planilha (0)!"}))
+      << e.saida;
+  EXPECT_NE(e.saida.find(u8"dia.RMT: executado até o fim, 16 comandos, 0 diferenças\n"), std::string::npos) << e.saida;
+  EXPECT_GT(std::filesystem::file_size("PlanilhaECF.xls"), 0u);  // saved when the link went off
 }
 
 }  // namespace
