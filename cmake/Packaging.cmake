@@ -3,7 +3,8 @@
 # architecture with tarnel-cli.exe, the DLLs, Plenvo's header and import library, the examples and
 # LEIAME.txt. scripts/check-packages.sh compares their contents with packaging/*.txt.
 set(examples ${PROJECT_SOURCE_DIR}/examples)
-set(example_files ${examples}/venda.c ${examples}/cheque.c ${examples}/CHEQUES.INI ${examples}/leiaute_cheque.ini)
+set(example_files ${examples}/venda.c ${examples}/cheque.c ${examples}/CHEQUES.INI ${examples}/leiaute_cheque.ini
+                  ${PLANILHA_ECF})
 
 if(WIN32)
   # Everything beside tarnel-cli.exe, where Windows looks for DLLs first.

@@ -26,6 +26,9 @@ binutils-mingw-w64-x86-64
 mingw-w64-tools
 libz-mingw-w64-dev
 googletest
+liborcus-dev
+libixion-dev
+libboost-dev
 qt6-base-dev
 qt6-svg-dev
 qt6-qpa-plugins

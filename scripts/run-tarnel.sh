@@ -32,6 +32,10 @@ fi
 mkdir -p "$pasta"
 # The example bank layouts for the cheque command, on the first run only: never over the user's own.
 [ -e "$pasta/CHEQUES.INI" ] || cp "$raiz/examples/CHEQUES.INI" "$pasta/CHEQUES.INI"
+# The example workbook for the spreadsheet cross-check, likewise: the user's own workbook, with
+# what earlier runs mirrored into it, is never replaced.
+[ -e "$pasta/PlanilhaECF.xls" ] || [ ! -e "$raiz/build/exemplos/PlanilhaECF.xls" ] ||
+  cp "$raiz/build/exemplos/PlanilhaECF.xls" "$pasta/PlanilhaECF.xls"
 cd "$pasta"
 
 if [ "$programa" = "$bin/tarnel" ]; then

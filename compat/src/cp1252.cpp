@@ -110,4 +110,24 @@ std::string utf8_to_cp1252(std::string_view text, char replacement) {
   return out;
 }
 
+std::u16string cp1252_to_utf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (char c : text) out += static_cast<char16_t>(code_point_of(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string utf16_to_cp1252(std::u16string_view text, char replacement) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t unit = text[i];
+    // A well-formed pair is one character (none has a Windows-1252 form): one replacement.
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) ++i;
+    const int byte = (unit >= 0xD800 && unit <= 0xDFFF) ? -1 : byte_of(unit);
+    out += byte < 0 ? replacement : static_cast<char>(byte);
+  }
+  return out;
+}
+
 }  // namespace compat

@@ -48,3 +48,17 @@ TEST(Cp1252, MalformedUtf8BecomesTheReplacement) {
 }
 
 }  // namespace
+
+TEST(Cp1252, Utf16BothWays) {
+  const std::string bytes = all_bytes();
+  const std::u16string wide = compat::cp1252_to_utf16(bytes);
+  ASSERT_EQ(wide.size(), 256u);
+  EXPECT_EQ(wide[0x80], u'\u20AC');
+  EXPECT_EQ(wide[0xE3], u'\u00E3');
+  EXPECT_EQ(compat::utf16_to_cp1252(wide), bytes);
+  // Characters without a form, surrogate pairs and lone surrogates: one replacement each.
+  EXPECT_EQ(compat::utf16_to_cp1252(u"a\u4E2Db"), "a?b");
+  EXPECT_EQ(compat::utf16_to_cp1252(u"x\U0001F600y", '_'), "x_y");
+  const char16_t lone[] = {u'a', 0xD800, u'b', 0xDC00};
+  EXPECT_EQ(compat::utf16_to_cp1252(std::u16string_view(lone, 4)), "a?b?");
+}

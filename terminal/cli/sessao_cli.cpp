@@ -3,6 +3,8 @@
 #include "driver/conexao.h"
 #include "quorbal/catalogo.h"
 #include "scripts/gravacao.h"
+#include "spreadsheet/liga_planilha.h"
+#include "window/configuracao.h"
 
 namespace tarnel::cli {
 
@@ -16,6 +18,8 @@ SessaoCli::~SessaoCli() {
 }
 
 bool SessaoCli::Conecta(const Pedido& pedido) {
+  // The workbook link the scripts' directives use: the embedded engine, or the one TARNEL_PLANILHA names.
+  LigaPlanilha(frm, EscolheMotorPlanilha(kMotorPlanilhaPadrao));
   frm.cbCanalECF = pedido.canal;
   ConnectExecute(frm);
   if (!Conectado(frm)) return false;

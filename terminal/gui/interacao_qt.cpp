@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "dialogs/erros_dialogo.h"
 #include "texto_qt.h"
 
 namespace tarnel::gui {
@@ -37,6 +38,12 @@ QString Titulo(const std::string& titulo) {
 }
 
 }  // namespace
+
+void InteracaoQt::MostraErros(const TfrmErros& erros) {
+  FimProgresso();
+  ErrosDialogo dialogo(erros, pai_);
+  dialogo.Mostra();
+}
 
 void InteracaoQt::Mensagem(const std::string& texto, Icone icone, const std::string& titulo) {
   QMessageBox caixa(IconeQt(icone), Titulo(titulo), QTexto(texto), QMessageBox::Ok, pai_);

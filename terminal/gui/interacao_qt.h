@@ -19,6 +19,8 @@ class InteracaoQt : public Interacao {
   bool EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) override;
   void ProcessaEventos() override;
   void TrazParaFrente() override;
+  // TfrmErros's window, modal over the main window.
+  void MostraErros(const TfrmErros& erros) override;
   // A modal progress dialog with a Cancel button, made at the first report and closed at the end;
   // it shows after half a second, so short work does not flash it.
   void Progresso(const std::string& titulo, std::int64_t feito, std::int64_t total) override;

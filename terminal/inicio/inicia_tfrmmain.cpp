@@ -9,6 +9,7 @@
 #include "scripts/grava_eventos.h"
 #include "scripts/gravacao.h"
 #include "scripts/linha_evento.h"
+#include "spreadsheet/liga_planilha.h"
 #include "window/configuracao.h"
 #include "window/versao.h"
 
@@ -41,6 +42,7 @@ void RestauraConfiguracao(TfrmMain& frm, ArmazemConfiguracao& armazem) {
   CarregaModuloDriver(frm);
   RestauraGravacao(frm, sessao);
   RestauraRegistradorECheque(frm, sessao);
+  LigaPlanilha(frm, EscolheMotorPlanilha(LeMotorPlanilha(sessao)));
   sessao.Fecha();
   AtualizaCaption(frm);
 }

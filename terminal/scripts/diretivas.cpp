@@ -11,6 +11,9 @@
 #include "scripts/itens_diretiva.h"
 #include "scripts/numeros_script.h"
 #include "scripts/valor_atual.h"
+#include "spreadsheet/configura_totalizadores.h"
+#include "spreadsheet/leitura_x_planilha.h"
+#include "spreadsheet/ligacao_planilha.h"
 
 namespace tarnel {
 namespace {
@@ -137,12 +140,36 @@ Seguimento LeituraMFD(Diretiva& d) {
   return Seguimento::Continua;
 }
 
-// The workbook's operations are not part of this version: said as a
-// fault of the script whatever ExibirErrosScript says, and the script goes on.
-Seguimento NaoDisponivel(Diretiva& d) {
-  ReportaErroScript(d.frm, d.estado,
-                    std::string("'$") + d.entrada.palavra + "': operação não disponível nesta versão do Tarnel.",
-                    Icone::Aviso);
+// The workbook: the link toggled only in the direction asked, the actions as the menu runs them,
+// the register ranges, and the counters' increments. Their problems are told by the workbook's own
+// messages and error list; the script goes on.
+template <bool Conectada>
+Seguimento AlternaPlanilha(Diretiva& d) {
+  if (d.frm.PlanilhaConectada != Conectada) ConexaoExcel(d.frm);
+  return Seguimento::Continua;
+}
+template <void (*Acao)(TfrmMain&)>
+Seguimento AcaoPlanilha(Diretiva& d) {
+  Acao(d.frm);
+  return Seguimento::Continua;
+}
+template <ModoLeituraX Modo, const char* Primeiro, const char* Ultimo>
+Seguimento FaixaLX(Diretiva& d) {
+  LeituraXPlanilha(d.frm, Modo, Primeiro, Ultimo);
+  return Seguimento::Continua;
+}
+constexpr char kPrimeiroCER[] = "CER[0]";
+constexpr char kUltimoCER[] = "CER[19]";
+constexpr char kPrimeiroContador[] = "COO";
+constexpr char kUltimoContador[] = "CFD";
+
+Seguimento ZeraContador(Diretiva& d) {
+  Ligacao(d.frm).DefineValor(ItemTexto(d.argumento, "NomeContador"), std::int32_t{0});
+  return Seguimento::Continua;
+}
+Seguimento AcresceContador(Diretiva& d) {
+  const std::int32_t incremento = Numero(d, "Incremento");
+  AcresceDelta(d.frm, ItemTexto(d.argumento, "NomeContador"), incremento > 0 ? incremento : 1);
   return Seguimento::Continua;
 }
 
@@ -168,17 +195,17 @@ const EntradaDiretiva kDiretivas[] = {
     {"DefinirValorArmazenado", DefinirValorArmazenado},
     {"LMF", LeituraMF, {"ReducaoInicial", "ReducaoFinal"}},
     {"LMFD", LeituraMFD, {"COOInicial", "COOFinal", "Proprietario"}},
-    {"PlanilhaAtiva", NaoDisponivel},
-    {"PlanilhaDesativa", NaoDisponivel},
-    {"PlanilhaCarregaTotalizadores", NaoDisponivel},
-    {"PlanilhaCarregaLX", NaoDisponivel},
-    {"PlanilhaConfereLX", NaoDisponivel},
-    {"PlanilhaCarregaCER", NaoDisponivel},
-    {"PlanilhaConfereCER", NaoDisponivel},
-    {"PlanilhaCarregaContadores", NaoDisponivel},
-    {"PlanilhaConfereContadores", NaoDisponivel},
-    {"PlanilhaZeraContador", NaoDisponivel},
-    {"PlanilhaAcresceContador", NaoDisponivel, {"Incremento"}},
+    {"PlanilhaAtiva", AlternaPlanilha<true>},
+    {"PlanilhaDesativa", AlternaPlanilha<false>},
+    {"PlanilhaCarregaTotalizadores", AcaoPlanilha<ConfiguraTotalizadores>},
+    {"PlanilhaCarregaLX", AcaoPlanilha<ObtemLeituraXExecute>},
+    {"PlanilhaConfereLX", AcaoPlanilha<ConfereLeituraXExecute>},
+    {"PlanilhaCarregaCER", FaixaLX<ModoLeituraX::Captura, kPrimeiroCER, kUltimoCER>},
+    {"PlanilhaConfereCER", FaixaLX<ModoLeituraX::Conferencia, kPrimeiroCER, kUltimoCER>},
+    {"PlanilhaCarregaContadores", FaixaLX<ModoLeituraX::Captura, kPrimeiroContador, kUltimoContador>},
+    {"PlanilhaConfereContadores", FaixaLX<ModoLeituraX::Conferencia, kPrimeiroContador, kUltimoContador>},
+    {"PlanilhaZeraContador", ZeraContador},
+    {"PlanilhaAcresceContador", AcresceContador, {"Incremento"}},
     {"LSB", LeSoftwareBasico},
     {"MostrarErrosScript", Define<&E::ExibirErrosScript, true>},
     {"NaoMostrarErrosScript", Define<&E::ExibirErrosScript, false>},

@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kNomeMaxItens = "MaxItensCupom";
 constexpr const char* kNomeAreaCupom = "AreaDadosCupom";
+constexpr const char* kNomesCalculados = "NomesCalculados";
 
 double ComoNumero(const ValorPlanilha& valor) {
   if (const auto* d = std::get_if<double>(&valor)) return *d;
@@ -88,10 +89,24 @@ ResultadoMacro MaxItensCupom(PastaNomes& pasta) {
   return Resultado(static_cast<std::int32_t>(ComoNumero(valor)));
 }
 
+// Whether the workbook lists base among the names its formulas compute.
+bool NomeCalculado(PastaNomes& pasta, const std::string& base) {
+  const int nomes = pasta.TamanhoNome(kNomesCalculados);
+  for (int n = 0; n < nomes; ++n) {
+    ValorPlanilha nome;
+    std::string erro;
+    if (pasta.LeCelula(kNomesCalculados, n, nome, erro) && quorbal::IgualSemCaixa(ComoTexto(nome), base)) return true;
+  }
+  return false;
+}
+
 ResultadoMacro DefineValor(PastaNomes& pasta, const std::vector<ValorPlanilha>& argumentos) {
   std::string base;
   int indice = 0;
   if (argumentos.size() < 2 || !SeparaNomeValor(ComoTexto(argumentos[0]), base, indice)) return Resultado(false);
+  // A value the workbook computes keeps its formula: the X-reading capture writes every register,
+  // and a number written over a formula would stay in the saved workbook for good.
+  if (indice < pasta.TamanhoNome(base) && NomeCalculado(pasta, base)) return Resultado(true);
   return Resultado(pasta.EscreveCelula(base, indice, argumentos[1]));
 }
 

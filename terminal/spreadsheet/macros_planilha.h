@@ -7,6 +7,8 @@
 // - The name "MaxItensCupom" holds the number of items one coupon area holds.
 // - The name "AreaDadosCupom" is a range of texts, each the name of a range that LimpaAreaDadosCupom
 //   empties cell by cell (the coupon's data and the counters' increments).
+// - The name "NomesCalculados", when defined, is a range of texts naming values the workbook computes
+//   with formulas: DefineValor answers true for them without writing, so the formulas stay.
 #pragma once
 #include <string>
 #include <vector>

@@ -136,11 +136,10 @@ TEST_F(Run, PoliticaDeResposta) {
 }
 
 TEST_F(Run, ErroDeScriptFazFalharMasOArquivoSegue) {
-  write_bytes(pasta.file("s.RMT"), "$NomePasso leitura\r\n$PlanilhaAtiva\r\n$MostrarErrosScript\r\n$Desconhecida\r\n");
+  write_bytes(pasta.file("s.RMT"), "$NomePasso leitura\r\n$NaoMostrarErrosScript\r\n$Desconhecida\r\n$MostrarErrosScript\r\n$Desconhecida\r\n");
   const Execucao e = Roda({"s.RMT"});
   EXPECT_EQ(e.status, 1);
-  EXPECT_EQ(e.saida, u8"s.RMT:2: Erro de Script: '$PlanilhaAtiva': operação não disponível nesta versão do Tarnel.\n"
-                     u8"s.RMT:4: Erro de Script: '$Desconhecida' desconhecido.\n"
+  EXPECT_EQ(e.saida, u8"s.RMT:5: Erro de Script: '$Desconhecida' desconhecido.\n"
                      u8"s.RMT: executado até o fim, 0 comandos, 0 diferenças\n");
 }
 

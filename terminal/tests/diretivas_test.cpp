@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "apoio/interacao_roteirizada.h"
+#include "apoio/ligacao_memoria.h"
 #include "quorbal/catalogo.h"
 #include "scripts/diretivas.h"
 #include "scripts/script.h"
@@ -175,33 +176,57 @@ TEST_F(Diretivas, ValorQueNaoSeConverteEncerraAExecucao) {
   EXPECT_EQ(acompanhamento.erros[0], std::make_pair(7L, texto));
 }
 
-// The workbook is not in this version: said always, and the script goes on; a number item that is
-// no number still ends the run. ($LSB runs: le_memoria_test.cpp.)
-TEST_F(Diretivas, PlanilhaNaoDisponivel) {
-  const char* linhas[] = {"$PlanilhaAtiva",
-                          "$PlanilhaDesativa",
-                          "$PlanilhaCarregaTotalizadores",
-                          "$PlanilhaCarregaLX",
-                          "$PlanilhaConfereLX",
-                          "$PlanilhaCarregaCER",
-                          "$PlanilhaConfereCER",
-                          "$PlanilhaCarregaContadores",
-                          "$PlanilhaConfereContadores",
-                          "$PlanilhaZeraContador NomeContador=\"CCF\"",
-                          "$PlanilhaAcresceContador NomeContador=\"CCF\""};
-  for (const char* linha : linhas) EXPECT_EQ(Processa(linha), Seguimento::Continua) << linha;
-  ASSERT_EQ(interacao.mensagens.size(), std::size(linhas));
-  EXPECT_EQ(interacao.mensagens[0], "'$PlanilhaAtiva': opera\xE7\xE3o n\xE3o dispon\xEDvel nesta vers\xE3o do Tarnel.");
-  EXPECT_EQ(interacao.mensagens[1], "'$PlanilhaDesativa': opera\xE7\xE3o n\xE3o dispon\xEDvel nesta vers\xE3o do Tarnel.");
-  EXPECT_EQ(interacao.titulos, Textos(std::size(linhas), "Erro de Script"));
-  EXPECT_EQ(acompanhamento.erros.size(), std::size(linhas));
+// The workbook directives: the link toggled only in the direction asked, the counters, and the
+// register ranges (read here with no library, so that every register read fails and the error list
+// names exactly the range).
+class DiretivasPlanilha : public ::testing::Test, public teste::JanelaComPlanilha {
+ protected:
+  DiretivasPlanilha() : estado(OpcoesScript{}) {}
+  Seguimento Processa(const std::string& linha) { return ProcessaDiretiva(frm, estado, linha); }
+  EstadoScript estado;
+};
 
-  interacao.mensagens.clear();
-  EXPECT_EQ(Processa("$LMF ReducaoInicial=1 ReducaoFinal=dez"), Seguimento::Encerra);
+TEST_F(DiretivasPlanilha, AtivaEDesativaSoNumSentido) {
+  for (const char* linha : {"$PlanilhaDesativa", "$PlanilhaAtiva", "$planilhaativa"})
+    EXPECT_EQ(Processa(linha), Seguimento::Continua);
+  EXPECT_TRUE(frm.PlanilhaConectada);
+  EXPECT_TRUE(frm.ConexaoExcel.Checked);
+  Processa("$PlanilhaDesativa");
+  Processa("$PlanilhaDesativa");
+  EXPECT_FALSE(frm.PlanilhaConectada);
+  EXPECT_TRUE(interacao.mensagens.empty());
+}
+
+TEST_F(DiretivasPlanilha, Contadores) {
+  Processa("$PlanilhaAcresceContador NomeContador=\"CCF\"");
+  EXPECT_TRUE(frm.PlanilhaConectada);  // connected on demand
+  Processa("$PlanilhaAcresceContador NomeContador=\"CCF\" Incremento=0");
+  Processa("$PlanilhaAcresceContador NomeContador=\"CCF\" Incremento=-4");
+  Processa("$PlanilhaAcresceContador NomeContador=\"CCF\" Incremento=5");
+  EXPECT_EQ(pasta.Celula("deltaCCF"), ValorPlanilha(8.0));
+  pasta.Celula("GNF") = 3.0;
+  Processa("$PlanilhaZeraContador NomeContador=\"GNF\"");
+  EXPECT_EQ(pasta.Celula("GNF"), ValorPlanilha(std::int32_t{0}));
   EXPECT_EQ(Processa("$PlanilhaAcresceContador NomeContador=\"CCF\" Incremento=1.5"), Seguimento::Encerra);
+  EXPECT_EQ(pasta.Celula("deltaCCF"), ValorPlanilha(8.0));
   EXPECT_EQ(interacao.mensagens,
-            (Textos{"'$LMF': ReducaoFinal n\xE3o \xE9 um n\xFAmero inteiro. Execu\xE7\xE3o encerrada.",
-                    "'$PlanilhaAcresceContador': Incremento n\xE3o \xE9 um n\xFAmero inteiro. Execu\xE7\xE3o encerrada."}));
+            Textos{"'$PlanilhaAcresceContador': Incremento n\xE3o \xE9 um n\xFAmero inteiro. Execu\xE7\xE3o encerrada."});
+}
+
+TEST_F(DiretivasPlanilha, FaixasDeRegistradores) {
+  Processa("$PlanilhaCarregaContadores");
+  Textos contadores;
+  for (const char* c : {"COO", "CRZ", "CRO", "GNF", "CDC", "NFC", "GRG", "CCF", "CFC", "CFD"})
+    contadores.push_back(std::string(c) + ": Erro na leitura");
+  ASSERT_EQ(interacao.listas_erros.size(), 1u);
+  EXPECT_EQ(interacao.listas_erros[0], contadores);
+  Processa("$PlanilhaConfereCER");
+  ASSERT_EQ(interacao.listas_erros.size(), 2u);
+  EXPECT_EQ(interacao.listas_erros[1].front(), "CER[0]: Erro na leitura");
+  EXPECT_EQ(interacao.listas_erros[1].back(), "Encerrado por excesso de erros!");
+  Processa("$PlanilhaConfereLX");
+  ASSERT_EQ(interacao.listas_erros.size(), 3u);
+  EXPECT_EQ(interacao.listas_erros[2].front(), "GT: Erro na leitura");
 }
 
 // The reading directives fill the reading command's entries from their named items (here with no

@@ -94,6 +94,16 @@ TEST_F(Macros, LimpaAreaEsvaziaCadaNomeListado) {
   EXPECT_EQ(std::get<bool>(Roda("LimpaAreaDadosCupom").valor), false);
 }
 
+TEST_F(Macros, NomeCalculadoGuardaSuaFormula) {
+  pasta.Define("NomesCalculados", 1, std::string("TotalDocLiquido"));
+  pasta.Define("TotalDocLiquido", 1, 12.5);  // what its formula gives
+  EXPECT_EQ(std::get<bool>(Roda("DefineValor", {std::string("totaldocliquido"), 99.0}).valor), true);
+  EXPECT_EQ(std::get<double>(pasta.Celula("TotalDocLiquido")), 12.5);
+  EXPECT_TRUE(pasta.escritas.empty());
+  // Past its range it does not exist, listed or not.
+  EXPECT_EQ(std::get<bool>(Roda("DefineValor", {std::string("TotalDocLiquido[1]"), 1.0}).valor), false);
+}
+
 TEST_F(Macros, MacroDesconhecidaOuOutraPasta) {
   EXPECT_FALSE(Roda("Inexiste").executada);
   EXPECT_FALSE(planilha.ExecutaMacro("'Outra.xls'!ObtemValor", {std::string("COO")}).executada);

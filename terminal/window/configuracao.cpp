@@ -40,6 +40,14 @@ std::vector<std::string>& CamposCheque(TfrmMain& frm) {
 }  // namespace
 
 const char kValorGravacaoAtivada[] = "Gravação de Comandos Ativada";
+const char kValorMotorPlanilha[] = "Motor da Planilha";
+const char kMotorPlanilhaPadrao[] = "embutido";
+
+std::string LeMotorPlanilha(SessaoConfiguracao& sessao) {
+  std::string motor;
+  if (!sessao.LeTexto(kValorMotorPlanilha, motor) || motor.empty()) motor = kMotorPlanilhaPadrao;
+  return motor;
+}
 
 std::string ChaveConfiguracao(const VersaoPrograma& versao) {
   return "Software\\KVT\\Vavizuru vo Ruzeduvi Versão " + std::to_string(versao.major) + "." +

@@ -17,6 +17,13 @@ std::string ChaveConfiguracao(const VersaoPrograma& versao);
 // Value names the start-up sequence reads itself.
 extern const char kValorGravacaoAtivada[];  // "Gravação de Comandos Ativada"
 
+// Which workbook engine the workbook link uses: the value "Motor da Planilha" of the settings key,
+// "embutido" when absent or empty (the environment variable TARNEL_PLANILHA, read where the engine is
+// chosen, wins over it).
+extern const char kValorMotorPlanilha[];  // "Motor da Planilha"
+extern const char kMotorPlanilhaPadrao[];  // "embutido"
+std::string LeMotorPlanilha(SessaoConfiguracao& sessao);
+
 // Start-up steps 1 to 6: timeout, the five window values (written at once when absent), transcript
 // height and list width, the connect action's state (without connecting), the channel and the command
 // file.

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "window/mostraerros.h"
+
 namespace tarnel {
 
 enum class Icone { Nenhum, Informacao, Aviso, Erro, Pergunta };
@@ -34,6 +36,12 @@ class Interacao {
   virtual bool EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) = 0;
   // Lets pending window events through (long loops call it between steps).
   virtual void ProcessaEventos() = 0;
+  // Shows the list of detected errors (TfrmErros) modally; by default as one message box of its lines.
+  virtual void MostraErros(const TfrmErros& erros) {
+    std::string texto;
+    for (const std::string& linha : erros.lbErros) texto += (texto.empty() ? "" : "\n") + linha;
+    Mensagem(texto, Icone::Aviso, erros.Caption());
+  }
   // Brings the program's window to the foreground (after the channel was closed and opened again).
   virtual void TrazParaFrente() {}
 

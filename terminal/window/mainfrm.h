@@ -17,6 +17,8 @@
 
 namespace tarnel {
 
+class LigacaoPlanilha;  // the workbook link (spreadsheet/), held here without depending on it
+
 // What changed, for the window to refresh.
 enum class Alteracao {
   Selecao,          // lbComandos selection and the panels shown
@@ -128,6 +130,9 @@ class TfrmMain {
   bool ModoUltimoRetorno = false;
   bool LendoRegistrador = false;
   bool PlanilhaConectada = false;
+  // The workbook link for the program's life: made by the spreadsheet feature at start-up, it
+  // closes the workbook when the window goes.
+  std::shared_ptr<LigacaoPlanilha> Planilha;
   bool GravandoComandos = false;  // the command file is being recorded; the recorder keeps it
   // The scripts' current value ("$ArmazenarRetorno" and the directives after it): kept for the life
   // of the program, across files and runs. TipoValorAtual is a parameter type code (0..10).

@@ -7,12 +7,16 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 #include "cheques/selbanco.h"
 #include "dialogs/banco_dialogo.h"
@@ -23,6 +27,7 @@
 #include "driver/execucao.h"
 #include "inicio/inicia_tfrmmain.h"
 #include "registers/le_registrador.h"
+#include "spreadsheet/leitura_x_planilha.h"
 #include "interacao_qt.h"
 #include "main/janela_principal.h"
 #include "quorbal/comandos.h"
@@ -59,6 +64,21 @@ bool Salva(QWidget& janela, const QString& arquivo) {
   }
   std::printf("%s\n", arquivo.toLocal8Bit().constData());
   return true;
+}
+
+// Calls acao with the first modal window of class T that opens (polled from the event loop that the
+// modal window runs), once.
+template <class T>
+void AoAbrirModal(std::function<void(T&)> acao) {
+  auto* relogio = new QTimer;
+  QObject::connect(relogio, &QTimer::timeout, [relogio, acao] {
+    auto* janela = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (!janela) return;
+    relogio->stop();
+    relogio->deleteLater();
+    acao(*janela);
+  });
+  relogio->start(20);
 }
 
 }  // namespace
@@ -166,6 +186,41 @@ int main(int argc, char** argv) {
     janela.frmPrimeiraVia->reject();
   });
   janela.frmPrimeiraVia->Mostra();
+
+  // The workbook cross-check: the Editar menu open while the link is on, pictured over the window.
+  QFile::copy(QStringLiteral(TARNEL_PLANILHA_ECF), QStringLiteral("PlanilhaECF.xls"));
+  janela.acConexaoExcel->trigger();
+  auto* editar = janela.findChild<QMenu*>(QStringLiteral("menuEditar"));
+  if (editar && frm.PlanilhaConectada) {
+    QPixmap imagem = janela.grab();
+    const QRect item = janela.menuBar()->actionGeometry(editar->menuAction());
+    const QPoint canto = janela.menuBar()->mapTo(&janela, item.bottomLeft());
+    editar->popup(janela.mapToGlobal(canto));
+    QApplication::processEvents();
+    QPainter pintor(&imagem);
+    pintor.drawPixmap(canto, editar->grab());
+    pintor.end();
+    editar->hide();
+    ok &= imagem.save(destino.filePath(QStringLiteral("menu-editar.png")));
+  } else {
+    Erro(QStringLiteral("a planilha não conectou"));
+    ok = false;
+  }
+  // The error list of a check with differences: the X reading captured, a sale the link did not
+  // mirror (the link off), then the check.
+  tarnel::ObtemLeituraXExecute(frm);
+  janela.acConexaoExcel->trigger();
+  Executa(frm, Comando::AbreCupomFiscal, {});
+  Executa(frm, Comando::VendeItem, {{"CodProduto", "7891234567895"}, {"NomeProduto", "Caf\xE9 torrado 500g"},
+                                    {"PrecoUnitario", "12,90"}, {"Quantidade", "1"}, {"CodAliquota", "0"}});
+  Executa(frm, Comando::PagaCupom, {{"NomeMeioPagamento", "Dinheiro"}, {"Valor", "20"}});
+  Executa(frm, Comando::EncerraDocumento, {});
+  janela.acConexaoExcel->trigger();
+  AoAbrirModal<QDialog>([&](QDialog& erros) {
+    ok &= Salva(erros, destino.filePath(QStringLiteral("erros-planilha.png")));
+    erros.accept();
+  });
+  tarnel::ConfereLeituraXExecute(frm);
 
   tarnel::EncerraTfrmMain(frm);
   return ok ? 0 : 1;

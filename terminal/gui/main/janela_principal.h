@@ -64,6 +64,9 @@ class JanelaPrincipal : public QMainWindow {
   QAction* acDefineTimeout = nullptr;
   QAction* acUltimoRetorno = nullptr;
   QAction* acSobre = nullptr;
+  // Editar menu: the workbook link, and the line naming the workbook's engine.
+  QAction* acConexaoExcel = nullptr;
+  QAction* acMotorPlanilha = nullptr;
   // Comandos menu: the readings to files.
   QAction* acLeituraMFparaArquivo = nullptr;
   QAction* acLeituraMFDparaArquivo = nullptr;

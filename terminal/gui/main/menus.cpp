@@ -12,6 +12,10 @@
 #include "registers/le_registrador.h"
 #include "registers/leitura_registrador.h"
 #include "scripts/gravacao.h"
+#include "spreadsheet/configura_totalizadores.h"
+#include "spreadsheet/leitura_x_planilha.h"
+#include "spreadsheet/ligacao_planilha.h"
+#include "texto_qt.h"
 
 namespace tarnel::gui {
 
@@ -68,8 +72,6 @@ void JanelaPrincipal::CriaAcoes() {
 
 void JanelaPrincipal::CriaMenus() {
   using Tipo = Acoes::Tipo;
-  constexpr bool kNaoDisponivel = false;  // the entry's feature is not in this version
-
   QMenu* arquivo = menuBar()->addMenu(QStringLiteral("&Arquivo"));
   arquivo->setToolTipsVisible(true);
   arquivo->addAction(acConnect);
@@ -81,17 +83,43 @@ void JanelaPrincipal::CriaMenus() {
   arquivo->addSeparator();
   arquivo->addAction(acSair);
 
-  // The Editar menu shows some actions under shorter captions of its own.
+  // The Editar menu: the workbook link and its operations, some under shorter captions of its own,
+  // and a line saying which engine computes the workbook.
   QMenu* editar = menuBar()->addMenu(QStringLiteral("&Editar"));
+  editar->setObjectName(QStringLiteral("menuEditar"));
   editar->setToolTipsVisible(true);
-  editar->addAction(acoes_.Vincula(new QAction(this), frm_.ConexaoExcel, Tipo::Alterna, kNaoDisponivel,
-                                   QStringLiteral("&Conexão Excel")));
+  const auto planilha = [this](QAction* acao, const char* nome, void (*executa)(TfrmMain&)) {
+    acao->setObjectName(QString::fromLatin1(nome));
+    connect(acao, &QAction::triggered, this, [this, executa] {
+      executa(frm_);
+      AtualizaAcoes();  // the link's check mark follows the model, whatever the click did
+    });
+    return acao;
+  };
+  acConexaoExcel = planilha(acoes_.Vincula(new QAction(this), frm_.ConexaoExcel, Tipo::Alterna, true,
+                                           QStringLiteral("&Conexão Excel")),
+                            "menuExcelConexao", ConexaoExcel);
+  editar->addAction(acConexaoExcel);
   editar->addSeparator();
-  editar->addAction(acoes_.Vincula(new QAction(this), frm_.ConfiguraTotalizadores, Tipo::Comum, kNaoDisponivel));
-  editar->addAction(acoes_.Vincula(new QAction(this), frm_.ObtemLeituraX, Tipo::Comum, kNaoDisponivel,
-                                   QStringLiteral("&Grava Leitura X")));
-  editar->addAction(acoes_.Vincula(new QAction(this), frm_.ConfereLeituraX, Tipo::Comum, kNaoDisponivel,
-                                   QStringLiteral("Confere &Leitura X")));
+  editar->addAction(planilha(acoes_.Vincula(new QAction(this), frm_.ConfiguraTotalizadores, Tipo::Comum),
+                             "menuConfiguraAliquotas", ConfiguraTotalizadores));
+  editar->addAction(planilha(acoes_.Vincula(new QAction(this), frm_.ObtemLeituraX, Tipo::Comum, true,
+                                            QStringLiteral("&Grava Leitura X")),
+                             "menuObtemLeituraX", ObtemLeituraXExecute));
+  editar->addAction(planilha(acoes_.Vincula(new QAction(this), frm_.ConfereLeituraX, Tipo::Comum, true,
+                                            QStringLiteral("Confere &Leitura X")),
+                             "ConfereLeituraX1", ConfereLeituraXExecute));
+  editar->addSeparator();
+  acMotorPlanilha = editar->addAction(QString());
+  acMotorPlanilha->setObjectName(QStringLiteral("MotorPlanilha"));
+  acMotorPlanilha->setEnabled(false);
+  const auto mostra_motor = [this] {
+    const std::string motor = frm_.Planilha ? frm_.Planilha->NomeMotor() : std::string();
+    acMotorPlanilha->setText(QStringLiteral("Planilha: ") +
+                             (motor.empty() ? QStringLiteral("nenhum motor") : QTexto(motor)));
+  };
+  mostra_motor();
+  connect(editar, &QMenu::aboutToShow, this, mostra_motor);
 
   menuComandos_ = menuBar()->addMenu(QStringLiteral("Co&mandos"));
   menuComandos_->setToolTipsVisible(true);

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <fstream>
+#include <QMenu>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -534,6 +536,45 @@ TEST_F(JanelaTest, FirstCopyDialogSwitchesTheCaptureOnAndTheMenuShowsIt) {
   EXPECT_EQ(frm_.lbComandosItemIndex, Indice("AbreCupomFiscal"));
   EXPECT_NE(test_support::read_bytes(pasta_.file("Via1.TXT")).find("CUPOM FISCAL"), std::string::npos);
   EXPECT_TRUE(interacao_.mensagens.empty()) << interacao_.mensagens.front();
+}
+
+}  // namespace
+}  // namespace tarnel::gui
+
+namespace tarnel::gui {
+namespace {
+
+// The Editar menu: the workbook's four entries under their own captions, enabled, the link's entry
+// checked while the workbook is open, and a last line naming the engine.
+TEST_F(JanelaTest, MenuEditarLigaAPlanilha) {
+  auto janela = AbreJanela();
+  auto* editar = janela->findChild<QMenu*>(QStringLiteral("menuEditar"));
+  ASSERT_NE(editar, nullptr);
+  emit editar->aboutToShow();
+  QStringList legendas;
+  for (QAction* acao : editar->actions())
+    if (!acao->isSeparator()) {
+      legendas << acao->text();
+      EXPECT_EQ(acao->isEnabled(), acao != janela->acMotorPlanilha) << acao->text().toStdString();
+    }
+  EXPECT_EQ(legendas, (QStringList{QStringLiteral("&Conexão Excel"), QStringLiteral("Configura Totalizadores"), QStringLiteral("&Grava Leitura X"),
+                                   QStringLiteral("Confere &Leitura X"), QStringLiteral("Planilha: embutido")}));
+
+  std::ofstream("PlanilhaECF.xls") << "nada";  // not a workbook: the open fails and says so
+  janela->acConexaoExcel->trigger();
+  EXPECT_FALSE(janela->acConexaoExcel->isChecked());
+  ASSERT_EQ(interacao_.mensagens.size(), 1u);
+  EXPECT_EQ(interacao_.mensagens[0].rfind("N\xE3o foi poss\xEDvel abrir '", 0), 0u);
+
+  ASSERT_TRUE(std::filesystem::copy_file(PLANILHA_ECF, "PlanilhaECF.xls",
+                                         std::filesystem::copy_options::overwrite_existing));
+  janela->acConexaoExcel->trigger();
+  EXPECT_TRUE(janela->acConexaoExcel->isChecked());
+  EXPECT_TRUE(frm_.PlanilhaConectada);
+  emit editar->aboutToShow();
+  EXPECT_EQ(janela->acMotorPlanilha->text(), QStringLiteral("Planilha: motor embutido"));
+  janela->acConexaoExcel->trigger();
+  EXPECT_FALSE(janela->acConexaoExcel->isChecked());
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ class InteracaoRoteirizada : public Interacao {
   std::deque<Resposta> respostas;
   std::deque<std::vector<std::string>> arquivos;
   int eventos_processados = 0;
+  std::vector<std::vector<std::string>> listas_erros;  // each error list shown, its lines
 
   void Mensagem(const std::string& texto, Icone, const std::string& titulo) override {
     mensagens.push_back(texto);
@@ -37,6 +38,7 @@ class InteracaoRoteirizada : public Interacao {
     return true;
   }
   void ProcessaEventos() override { ++eventos_processados; }
+  void MostraErros(const TfrmErros& erros) override { listas_erros.push_back(erros.lbErros); }
 };
 
 }  // namespace tarnel::teste

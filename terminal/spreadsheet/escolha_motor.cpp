@@ -1,0 +1,52 @@
+#include "spreadsheet/escolha_motor.h"
+
+#include <cstdlib>
+
+#include "quorbal/igual_sem_caixa.h"
+#ifdef TARNEL_MOTOR_EMBUTIDO
+#include "spreadsheet/embutido/planilha_embutida.h"
+#endif
+#ifdef _WIN32
+#include "spreadsheet/excel/planilha_excel.h"
+#endif
+
+namespace tarnel {
+
+const char kVariavelMotorPlanilha[] = "TARNEL_PLANILHA";
+
+namespace {
+
+std::string SemBrancos(const std::string& texto) {
+  const auto inicio = texto.find_first_not_of(" \t");
+  if (inicio == std::string::npos) return std::string();
+  return texto.substr(inicio, texto.find_last_not_of(" \t") - inicio + 1);
+}
+
+EscolhaPlanilha Indisponivel(const std::string& motor, std::string motivo) {
+  return {motor, [] { return std::unique_ptr<Planilha>(); }, std::move(motivo)};
+}
+
+}  // namespace
+
+EscolhaPlanilha EscolheMotorPlanilha(const std::string& ajuste) {
+  const char* variavel = std::getenv(kVariavelMotorPlanilha);
+  const std::string motor = SemBrancos(variavel != nullptr && *variavel != '\0' ? variavel : ajuste);
+  if (quorbal::IgualSemCaixa(motor, "embutido")) {
+#ifdef TARNEL_MOTOR_EMBUTIDO
+    return {motor, [] { return std::unique_ptr<Planilha>(new PlanilhaEmbutida); }, std::string()};
+#else
+    return Indisponivel(motor, "O motor embutido de planilhas não faz parte desta versão do programa; use o Excel "
+                               "(motor \"excel\").");
+#endif
+  }
+  if (quorbal::IgualSemCaixa(motor, "excel")) {
+#ifdef _WIN32
+    return {motor, [] { return std::unique_ptr<Planilha>(new PlanilhaExcel); }, std::string()};
+#else
+    return Indisponivel(motor, "O Excel só é usado no Windows; use o motor embutido (motor \"embutido\").");
+#endif
+  }
+  return Indisponivel(motor, "Motor de planilha '" + motor + "' desconhecido: use \"embutido\" ou \"excel\".");
+}
+
+}  // namespace tarnel

@@ -1,0 +1,258 @@
+#include "spreadsheet/embutido/pasta_embutida.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <fstream>
+#include <sstream>
+
+#include "compat/whole_file.h"
+#include "spreadsheet/embutido/planilha_embutida.h"
+#include "test_support/temp_folder.h"
+
+namespace tarnel {
+namespace {
+
+// Values in Dados!A1:A3 (named Valores), a 2x2 block with a label, and formulas on Totais over them.
+// UTF-8, as the file is.
+const char kPasta[] = u8R"xml(<?xml version="1.0"?>
+<Workbook xmlns="urn:schemas-microsoft-com:office:spreadsheet"
+ xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">
+ <Names>
+  <NamedRange ss:Name="Valores" ss:RefersTo="=Dados!R1C1:R3C1"/>
+  <NamedRange ss:Name="Bloco" ss:RefersTo="=Dados!R1C2:R2C3"/>
+  <NamedRange ss:Name="Soma" ss:RefersTo="=Totais!R1C2"/>
+  <NamedRange ss:Name="Condicao" ss:RefersTo="=Totais!R1C3"/>
+  <NamedRange ss:Name="Inteiro" ss:RefersTo="=Totais!R1C4"/>
+  <NamedRange ss:Name="Rotulo" ss:RefersTo="=Totais!R1C5"/>
+  <NamedRange ss:Name="Arredonda" ss:RefersTo="=Totais!R2C2"/>
+  <NamedRange ss:Name="DependeArredonda" ss:RefersTo="=Totais!R2C3"/>
+  <NamedRange ss:Name="Divide" ss:RefersTo="=Totais!R2C4"/>
+ </Names>
+ <Worksheet ss:Name="Dados">
+  <Table>
+   <Row><Cell><Data ss:Type="Number">1.5</Data></Cell><Cell><Data ss:Type="String">Olá &amp; até</Data></Cell></Row>
+   <Row><Cell><Data ss:Type="Number">2</Data></Cell><Cell ss:Index="3"><Data ss:Type="Number">7</Data></Cell></Row>
+   <Row><Cell><Data ss:Type="Number">3</Data></Cell></Row>
+  </Table>
+ </Worksheet>
+ <Worksheet ss:Name="Totais">
+  <Table>
+   <Row><Cell><Data ss:Type="String">Soma</Data></Cell><Cell ss:Formula="=SUM(Valores)"/>
+    <Cell ss:Formula="=IF(RC[-1]&gt;6,RC[-1]-6,0)"/><Cell ss:Formula="=INT(RC[-2]*2.5)"/>
+    <Cell ss:Formula="=&quot;Total: &quot;&amp;RC[-3]"/></Row>
+   <Row><Cell><Data ss:Type="String">Falhas</Data></Cell><Cell ss:Formula="=ROUND(R1C2,1)"/>
+    <Cell ss:Formula="=RC[-1]+1"/><Cell ss:Formula="=1/(R1C3-R1C3)"/></Row>
+  </Table>
+ </Worksheet>
+</Workbook>
+)xml";
+
+std::unique_ptr<PastaEmbutida> Carrega(const std::string& xml = kPasta) {
+  std::string erro;
+  auto pasta = PastaEmbutida::CarregaTexto(xml, erro);
+  EXPECT_NE(pasta, nullptr) << erro;
+  return pasta;
+}
+
+ValorPlanilha Le(PastaEmbutida& pasta, const std::string& nome, int i = 0) {
+  ValorPlanilha valor = std::string("não lido");
+  std::string erro;
+  EXPECT_TRUE(pasta.LeCelula(nome, i, valor, erro)) << nome << "[" << i << "]: " << erro;
+  return valor;
+}
+
+std::string ErroDe(PastaEmbutida& pasta, const std::string& nome) {
+  ValorPlanilha valor;
+  std::string erro;
+  EXPECT_FALSE(pasta.LeCelula(nome, 0, valor, erro)) << nome;
+  return erro;
+}
+
+std::string Conteudo(const std::string& caminho) {
+  std::ifstream arquivo(caminho, std::ios::binary);
+  std::stringstream texto;
+  texto << arquivo.rdbuf();
+  return texto.str();
+}
+
+TEST(PastaEmbutida, NomesDaoFaixasContadasLinhaALinha) {
+  auto pasta = Carrega();
+  EXPECT_EQ(pasta->TamanhoNome("Valores"), 3);
+  EXPECT_EQ(pasta->TamanhoNome("bloco"), 4);  // letter case does not matter
+  EXPECT_EQ(pasta->TamanhoNome("Soma"), 1);
+  EXPECT_EQ(pasta->TamanhoNome("Inexistente"), -1);
+  // Bloco is B1:C2: B1, C1, B2, C2; the label crosses into Windows-1252, empty cells read as "".
+  EXPECT_EQ(Le(*pasta, "Bloco", 0), ValorPlanilha(std::string("Ol\xE1 & at\xE9")));
+  EXPECT_EQ(Le(*pasta, "Bloco", 1), ValorPlanilha(std::string()));
+  EXPECT_EQ(Le(*pasta, "Bloco", 3), ValorPlanilha(7.0));
+  ValorPlanilha valor;
+  std::string erro;
+  EXPECT_FALSE(pasta->LeCelula("Valores", 3, valor, erro));
+  EXPECT_FALSE(pasta->LeCelula("Valores", -1, valor, erro));
+  EXPECT_FALSE(pasta->EscreveCelula("Valores", 3, 1.0));
+  EXPECT_FALSE(pasta->EscreveCelula("Inexistente", 0, 1.0));
+  EXPECT_FALSE(pasta->EscreveCelula("Valores", 0, std::numeric_limits<double>::infinity()));
+  EXPECT_FALSE(pasta->EscreveCelula("Valores", 0, std::nan("")));
+  EXPECT_EQ(Le(*pasta, "Valores", 0), ValorPlanilha(1.5));
+  EXPECT_TRUE(erro.empty());
+}
+
+TEST(PastaEmbutida, FormulasCalculadasENaoCalculaveis) {
+  auto pasta = Carrega();
+  EXPECT_EQ(Le(*pasta, "Soma"), ValorPlanilha(6.5));
+  EXPECT_EQ(Le(*pasta, "Condicao"), ValorPlanilha(0.5));
+  EXPECT_EQ(Le(*pasta, "Inteiro"), ValorPlanilha(16.0));
+  EXPECT_EQ(Le(*pasta, "Rotulo"), ValorPlanilha(std::string("Total: 6.5")));
+  EXPECT_EQ(ErroDe(*pasta, "Arredonda"), "Totais!B2: a fun\xE7\xE3o ROUND n\xE3o \xE9 calculada pelo motor embutido");
+  // What depends on a formula the engine refuses is an error too, at its own cell.
+  EXPECT_EQ(ErroDe(*pasta, "DependeArredonda").rfind("Totais!C2: a f\xF3rmula d\xE1 o erro #", 0), 0u);
+  EXPECT_EQ(ErroDe(*pasta, "Divide"), "Totais!D2: a f\xF3rmula d\xE1 o erro #DIV/0!");
+}
+
+TEST(PastaEmbutida, EscritaRecalculaOQueDependeDela) {
+  auto pasta = Carrega();
+  ASSERT_TRUE(pasta->EscreveCelula("Valores", 2, 10.0));
+  EXPECT_EQ(Le(*pasta, "Soma"), ValorPlanilha(13.5));
+  EXPECT_EQ(Le(*pasta, "Condicao"), ValorPlanilha(7.5));
+  EXPECT_EQ(Le(*pasta, "Inteiro"), ValorPlanilha(33.0));
+  EXPECT_EQ(Le(*pasta, "Rotulo"), ValorPlanilha(std::string("Total: 13.5")));
+  // Integers and booleans count as numbers; an empty text empties the cell.
+  ASSERT_TRUE(pasta->EscreveCelula("Valores", 0, std::int32_t{4}));
+  ASSERT_TRUE(pasta->EscreveCelula("Valores", 1, std::string()));
+  EXPECT_EQ(Le(*pasta, "Valores", 1), ValorPlanilha(std::string()));
+  EXPECT_EQ(Le(*pasta, "Soma"), ValorPlanilha(14.0));
+  ASSERT_TRUE(pasta->EscreveCelula("Bloco", 1, std::string("a\xE7\xE3o")));
+  EXPECT_EQ(Le(*pasta, "Bloco", 1), ValorPlanilha(std::string("a\xE7\xE3o")));
+  // A value written over a formula replaces it: the cell no longer follows its sources.
+  ASSERT_TRUE(pasta->EscreveCelula("Soma", 0, 1.0));
+  ASSERT_TRUE(pasta->EscreveCelula("Valores", 2, 100.0));
+  EXPECT_EQ(Le(*pasta, "Soma"), ValorPlanilha(1.0));
+  EXPECT_EQ(Le(*pasta, "Inteiro"), ValorPlanilha(2.0));
+}
+
+TEST(PastaEmbutida, GravadaERelidaGuardaNomesFormulasEValores) {
+  test_support::TempFolder pasta_temp("pasta_embutida");
+  const std::string caminho = pasta_temp.file("PlanilhaECF.xls");
+  auto pasta = Carrega();
+  ASSERT_TRUE(pasta->EscreveCelula("Valores", 2, 10.0));
+  ASSERT_TRUE(pasta->EscreveCelula("Bloco", 1, std::string("linha 1\nlinha \"2\" <&>\x01")));
+  EXPECT_EQ(Le(*pasta, "Bloco", 1), ValorPlanilha(std::string("linha 1\nlinha \"2\" <&>?")));
+  std::string erro;
+  ASSERT_TRUE(pasta->Salva(caminho, erro)) << erro;
+  const std::string gravado = Conteudo(caminho);
+  for (const char* trecho : {"ss:Formula=\"=SUM(Valores)\"", "ss:Formula=\"=IF(RC[-1]&gt;6,RC[-1]-6,0)\"",
+                             "ss:Formula=\"=ROUND(R1C2,1)\"", "ss:Name=\"Bloco\" ss:RefersTo=\"=Dados!R1C2:R2C3\"",
+                             "<Worksheet ss:Name=\"Dados\">", "<Worksheet ss:Name=\"Totais\">",
+                             "<Data ss:Type=\"String\">linha 1&#10;linha &quot;2&quot; &lt;&amp;&gt;?</Data>",
+                             u8"<Data ss:Type=\"String\">Olá &amp; até</Data>"})
+    EXPECT_NE(gravado.find(trecho), std::string::npos) << trecho;
+
+  auto relida = PastaEmbutida::Carrega(caminho, erro);
+  ASSERT_NE(relida, nullptr) << erro;
+  for (const char* nome : {"Valores", "Bloco", "Soma", "Condicao", "Inteiro", "Rotulo", "Divide"})
+    for (int i = 0; i < pasta->TamanhoNome(nome); ++i) {
+      ValorPlanilha antes, depois;
+      std::string erro_antes, erro_depois;
+      EXPECT_EQ(pasta->LeCelula(nome, i, antes, erro_antes), relida->LeCelula(nome, i, depois, erro_depois));
+      EXPECT_EQ(antes, depois) << nome << "[" << i << "]";
+      EXPECT_EQ(erro_antes, erro_depois);
+    }
+  EXPECT_EQ(ErroDe(*relida, "Arredonda"), ErroDe(*pasta, "Arredonda"));
+  // Written again unchanged, the text is the same byte for byte: nothing drifts from save to save.
+  EXPECT_EQ(relida->TextoXml(), gravado);
+  // The formulas still compute after the round trip.
+  ASSERT_TRUE(relida->EscreveCelula("Valores", 0, 0.5));
+  EXPECT_EQ(Le(*relida, "Soma"), ValorPlanilha(12.5));
+}
+
+TEST(PastaEmbutida, GravacaoQueFalhaDeixaOArquivoAnterior) {
+  test_support::TempFolder pasta_temp("pasta_embutida");
+  const std::string caminho = pasta_temp.file("PlanilhaECF.xls");
+  std::ofstream(caminho, std::ios::binary) << kPasta;
+  std::string erro;
+  auto pasta = PastaEmbutida::Carrega(caminho, erro);
+  ASSERT_NE(pasta, nullptr) << erro;
+  ASSERT_TRUE(pasta->EscreveCelula("Valores", 0, 99.0));
+
+  compat::replace_file_fail_writes(true);
+  const bool salvou = pasta->Salva(caminho, erro);
+  compat::replace_file_fail_writes(false);
+  EXPECT_FALSE(salvou);
+  EXPECT_EQ(erro.rfind("N\xE3o foi poss\xEDvel gravar '" + caminho + "': ", 0), 0u) << erro;
+  EXPECT_EQ(Conteudo(caminho), kPasta);
+
+  // A folder the program may not write into (meaningless for root, who may write anywhere).
+  if (geteuid() != 0) {
+    ASSERT_EQ(chmod(pasta_temp.path().c_str(), 0555), 0);
+    erro.clear();
+    EXPECT_FALSE(pasta->Salva(caminho, erro));
+    chmod(pasta_temp.path().c_str(), 0755);
+    EXPECT_NE(erro.find("gravar"), std::string::npos);
+    EXPECT_EQ(Conteudo(caminho), kPasta);
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta_temp.path()), {}), 1) << "no temporary file left";
+}
+
+TEST(PastaEmbutida, ArquivoIlegivelDizPorque) {
+  std::string erro;
+  EXPECT_EQ(PastaEmbutida::CarregaTexto("isto não é XML", erro), nullptr);
+  EXPECT_FALSE(erro.empty());
+  erro.clear();
+  EXPECT_EQ(PastaEmbutida::Carrega("/nao/existe/PlanilhaECF.xls", erro), nullptr);
+  EXPECT_EQ(erro.rfind("N\xE3o foi poss\xEDvel ler '/nao/existe/PlanilhaECF.xls': ", 0), 0u) << erro;
+}
+
+// LibreOffice, when present, opens what we wrote and finds the same figures.
+TEST(PastaEmbutida, LibreOfficeLeOQueGravamos) {
+  if (std::system("command -v soffice >/dev/null 2>&1") != 0) GTEST_SKIP() << "soffice (LibreOffice) is not installed";
+  test_support::TempFolder pasta_temp("pasta_embutida");
+  auto pasta = Carrega();
+  ASSERT_TRUE(pasta->EscreveCelula("Valores", 2, 10.0));
+  std::string erro;
+  ASSERT_TRUE(pasta->Salva(pasta_temp.file("PlanilhaECF.xml"), erro)) << erro;
+  const std::string comando = "cd '" + pasta_temp.path() +
+                              "' && HOME='" + pasta_temp.path() +
+                              "' soffice --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1' "
+                              "PlanilhaECF.xml >/dev/null 2>&1";
+  ASSERT_EQ(std::system(comando.c_str()), 0);
+  // The sheet "Totais" comes out as its own file; LibreOffice computes ROUND itself.
+  const std::string totais = Conteudo(pasta_temp.file("PlanilhaECF-Totais.csv"));
+  EXPECT_EQ(totais.substr(0, totais.find('\n')), "Soma,13.5,7.5,33,Total: 13.5");
+}
+
+TEST(PlanilhaEmbutida, AbreSalvaEFechaAPastaAtiva) {
+  test_support::TempFolder pasta_temp("pasta_embutida");
+  const std::string caminho = pasta_temp.file("PlanilhaECF.xls");
+  PlanilhaEmbutida planilha;
+  planilha.AbrePasta(caminho);
+  EXPECT_EQ(planilha.ContaPastas(), 0);
+  EXPECT_NE(planilha.Erro().find(caminho), std::string::npos);
+
+  std::ofstream(caminho, std::ios::binary) << kPasta;
+  planilha.AbrePasta(caminho);
+  ASSERT_EQ(planilha.ContaPastas(), 1) << planilha.Erro();
+  EXPECT_EQ(planilha.Erro(), "");
+  EXPECT_EQ(planilha.NomePastaAtiva(), "PlanilhaECF.xls");
+  ResultadoMacro escrita = planilha.ExecutaMacro("'PlanilhaECF.xls'!DefineValor", {std::string("Valores[1]"), 5.0});
+  EXPECT_EQ(escrita.valor, ValorPlanilha(true));
+  EXPECT_EQ(planilha.ExecutaMacro("'PlanilhaECF.xls'!ObtemValor", {std::string("Soma")}).valor, ValorPlanilha(9.5));
+  ResultadoMacro falha = planilha.ExecutaMacro("'PlanilhaECF.xls'!ObtemValor", {std::string("Arredonda")});
+  EXPECT_EQ(falha.erro, "Totais!B2: a fun\xE7\xE3o ROUND n\xE3o \xE9 calculada pelo motor embutido");
+  ASSERT_TRUE(planilha.Salva()) << planilha.Erro();
+  planilha.FechaPastas();
+  EXPECT_EQ(planilha.ContaPastas(), 0);
+  EXPECT_FALSE(planilha.Salva());
+
+  std::string erro;
+  auto relida = PastaEmbutida::Carrega(caminho, erro);
+  ASSERT_NE(relida, nullptr) << erro;
+  EXPECT_EQ(Le(*relida, "Valores", 1), ValorPlanilha(5.0));
+}
+
+}  // namespace
+}  // namespace tarnel
