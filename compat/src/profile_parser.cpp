@@ -119,6 +119,18 @@ std::vector<std::string> profile_section_names(std::string_view text) {
   return names;
 }
 
+namespace {
+
+// What ends text's last line before more is added after it: nothing when it already ends, a lone
+// LF when it ends in a bare CR (which reading takes as the start of a CR LF, so that CR stays where
+// it is and the line keeps its bytes), eol otherwise.
+std::string_view completing_line_end(std::string_view text, std::string_view eol) {
+  if (text.empty() || text.back() == '\n') return {};
+  return text.back() == '\r' ? "\n" : eol;
+}
+
+}  // namespace
+
 std::string profile_with_value(std::string_view text, std::string_view section, std::string_view key,
                                std::string_view value) {
   // New lines follow the file's own line ends; a new file gets CR LF.
@@ -155,21 +167,29 @@ std::string profile_with_value(std::string_view text, std::string_view section, 
       }
       insert_at = section_next;
     }
-    std::string inserted = entry + eol;
-    // The section line may be the file's last line, without a line end.
-    if (insert_at > 0 && result[insert_at - 1] != '\n') inserted = eol + inserted;
+    // The line before may be the file's last line, without a complete line end.
+    const std::string inserted =
+        std::string(completing_line_end(std::string_view(result).substr(0, insert_at), eol)) + entry + eol;
     return result.insert(insert_at, inserted);
   }
-  if (!result.empty() && result.back() != '\n') result += eol;
+  result += completing_line_end(result, eol);
   if (!result.empty()) result += eol;
   return result + "[" + std::string(section) + "]" + eol + entry + eol;
 }
 
 bool profile_write_allowed(std::string_view section, std::string_view key, std::string_view value) {
   auto has_line_break = [](std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; };
-  return !section.empty() && !key.empty() && !has_line_break(section) && !has_line_break(key) &&
-         !has_line_break(value) && section.find(']') == std::string_view::npos &&
-         key.find('=') == std::string_view::npos;
+  if (section.empty() || key.empty() || has_line_break(section) || has_line_break(key) || has_line_break(value) ||
+      section.find(']') != std::string_view::npos || key.find('=') != std::string_view::npos)
+    return false;
+  // The lines as written must read back as this section and this key: a key starting with ";" would
+  // be a comment, "[K]" a section header, and blanks at a name's ends are dropped on reading.
+  const std::string section_line = "[" + std::string(section) + "]";
+  const std::string entry_line = std::string(key) + "=" + std::string(value);
+  const ProfileLine header = classify_profile_line(section_line);
+  const ProfileLine entry = classify_profile_line(entry_line);
+  return header.kind == ProfileLineKind::Section && header.name == section && entry.kind == ProfileLineKind::Entry &&
+         entry.name == key;
 }
 
 int profile_value_as_int(std::string_view value) {

@@ -46,7 +46,8 @@ std::string profile_with_value(std::string_view text, std::string_view section, 
                                std::string_view value);
 
 // Whether a section, key and value can be written without breaking the line structure: no line
-// breaks, no "]" in the section, no "=" in the key, neither name empty.
+// breaks, no "]" in the section, no "=" in the key, neither name empty, and both names read back as
+// written (no blanks at their ends, a key that starts neither a comment nor a section header).
 bool profile_write_allowed(std::string_view section, std::string_view key, std::string_view value);
 
 // The leading decimal number of a profile value: optional blanks and sign, then digits; 0 when there

@@ -152,14 +152,55 @@ TEST_F(Profile, WritingKeepsTheRestOfTheFile) {
   EXPECT_EQ(test_support::read_bytes(unix_file), "[S]\nk=v\n\n[T]\nk=v\n");
 }
 
+// A last line ending in a bare CR is completed with LF only, so its bytes and its value stay.
+TEST_F(Profile, WritingAfterALastLineEndingInABareCarriageReturn) {
+  struct Case {
+    const char* before;
+    const char* section;
+    const char* after;
+  };
+  const Case cases[] = {
+      {"[S]\r\nA=x\r", "S", "[S]\r\nA=x\r\nB=y\r\n"},
+      {"[S]\nA=x\r", "S", "[S]\nA=x\r\nB=y\n"},
+      {"[S]\r", "S", "[S]\r\nB=y\r\n"},
+      {"[S]\r\nA=x\r", "T", "[S]\r\nA=x\r\n\r\n[T]\r\nB=y\r\n"},
+      {"[S]\r\nA=x\r\r", "S", "[S]\r\nA=x\r\r\nB=y\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.before);
+    const std::string ini = make(c.before);
+    const std::string a_before = compat::profile_string(ini, "S", "A", "ausente");
+    ASSERT_TRUE(compat::profile_write_string(ini, c.section, "B", "y"));
+    EXPECT_EQ(test_support::read_bytes(ini), c.after);
+    EXPECT_EQ(compat::profile_string(ini, "S", "A", "ausente"), a_before);
+    EXPECT_EQ(compat::profile_string(ini, c.section, "B", ""), "y");
+  }
+}
+
 TEST_F(Profile, WritingRefusesWhatWouldBreakTheFile) {
   const std::string ini = make("[A]\r\nk=v\r\n");
-  EXPECT_FALSE(compat::profile_write_string(ini, "A", "k", "duas\r\nlinhas"));
-  EXPECT_FALSE(compat::profile_write_string(ini, "A", "k=j", "v"));
-  EXPECT_FALSE(compat::profile_write_string(ini, "A]", "k", "v"));
-  EXPECT_FALSE(compat::profile_write_string(ini, "", "k", "v"));
-  EXPECT_FALSE(compat::profile_write_string(ini, "A", "", "v"));
+  struct Refused {
+    const char* section;
+    const char* key;
+    const char* value;
+  };
+  // Each would break the file's lines or could not be read back under the name it was written with.
+  const Refused refused[] = {
+      {"A", "k", "duas\r\nlinhas"}, {"A", "k=j", "v"}, {"A]", "k", "v"},  {"", "k", "v"},
+      {"A", "", "v"},               {"A", ";k", "v"},  {"A", " ;k", "v"}, {"A", "[K]", "v"},
+      {"A", "[K", "]"},             {"A", " k", "v"},  {"A", "k\t", "v"}, {"A", "  ", "v"},
+      {" A", "k", "v"},             {"A ", "k", "v"}, {" ", "k", "v"},
+  };
+  for (const Refused& r : refused) {
+    SCOPED_TRACE(std::string(r.section) + "|" + r.key + "|" + r.value);
+    EXPECT_FALSE(compat::profile_write_string(ini, r.section, r.key, r.value));
+  }
   EXPECT_EQ(test_support::read_bytes(ini), "[A]\r\nk=v\r\n");
+  // Names that merely contain those characters are fine.
+  ASSERT_TRUE(compat::profile_write_string(ini, "[;A", "[K", "x;y"));
+  ASSERT_TRUE(compat::profile_write_string(ini, "A", "k;[j] l", "  "));
+  EXPECT_EQ(compat::profile_string(ini, "[;a", "[k", ""), "x;y");
+  EXPECT_EQ(compat::profile_string(ini, "A", "K;[J] L", "d"), "");
   EXPECT_FALSE(compat::profile_write_string(temp_.path(), "A", "k", "v"));  // a folder
   EXPECT_FALSE(compat::profile_write_string(temp_.file("sem/pasta.ini"), "A", "k", "v"));
 }

@@ -125,6 +125,36 @@ TEST_F(Registry, HandWrittenHiveIsRead) {
   EXPECT_EQ(parent.open(Hive::CurrentUser, "Software\\KVT"), compat::kRegistryOk);
 }
 
+// A level holding "\" (spelled %5C) stays one level through every rewrite; other keys' writes used
+// to spell it as a separator, leaving a file that no later open could read.
+TEST_F(Registry, LevelsHoldingABackslashSurviveRewrites) {
+  struct Case {
+    std::string hive;     // after the header line
+    std::string rewritten;  // after the header line, once Software\App has n=1
+  };
+  const std::vector<Case> cases = {
+      {"[a%5C]\nsz:v=1\n", "\n[Software]\n\n[a%5C]\nsz:v=1\n\n[Software\\App]\ndword:n=1\n"},
+      {"[a%5Cb]\nsz:v=%5C\n", "\n[Software]\n\n[a%5Cb]\nsz:v=\\\n\n[Software\\App]\ndword:n=1\n"},
+      {"[Software\\%5CX]\nsz:v=1\n[Software\\App]\nsz:w=2\n",
+       "\n[Software]\n\n[Software\\%5CX]\nsz:v=1\n\n[Software\\App]\nsz:w=2\ndword:n=1\n"},
+  };
+  std::filesystem::create_directories(temp_.path() + "/config/kvt-registry");
+  const std::string file = hive_file("HKEY_CURRENT_USER.reg");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.hive);
+    test_support::write_bytes(file, "KVT registry hive 1\n" + c.hive);
+    RegistryKey key;
+    ASSERT_EQ(key.open_or_create(Hive::CurrentUser, "Software\\App"), compat::kRegistryOk);
+    ASSERT_EQ(key.write_int("n", 1), compat::kRegistryOk);
+    EXPECT_EQ(test_support::read_bytes(file), "KVT registry hive 1\n" + c.rewritten);
+    // The rewritten file is read again, and rewriting it changes nothing else.
+    ASSERT_EQ(key.write_int("n", 1), compat::kRegistryOk);
+    EXPECT_EQ(test_support::read_bytes(file), "KVT registry hive 1\n" + c.rewritten);
+    RegistryKey again;
+    EXPECT_EQ(again.open(Hive::CurrentUser, "Software\\App"), compat::kRegistryOk);
+  }
+}
+
 TEST_F(Registry, MissingValuesTypesAndSizesAreReported) {
   RegistryKey key;
   std::string text = "intocado";
@@ -188,6 +218,7 @@ TEST_F(Registry, CorruptHiveIsNeitherCrashedOnNorOverwritten) {
       "KVT registry hive 1\nsz:a=sem chave\n",             // value before any key
       "KVT registry hive 1\n[Software]\ndword:n=4294967296\n",  // beyond 32 bits
       "KVT registry hive 1\n[Software\\\\x]\n",            // empty level
+      "KVT registry hive 1\n[a\\]\n",                      // empty last level
       "KVT registry hive 1\n[Software]\nbinary:a=00\n",    // unknown type
       "KVT registry hive 2\n",
   };

@@ -7,9 +7,6 @@ namespace {
 bool EhBranco(char c) { return c == ' ' || c == '\t'; }
 bool TerminaToken(char c) { return EhBranco(c) || c == ';' || c == '}'; }
 bool EhAlgarismo(char c) { return c >= '0' && c <= '9'; }
-bool CaractereDeNome(char c) {
-  return EhAlgarismo(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
 
 bool PrecisaAspas(const std::string& valor) {
   if (valor.empty() || valor.front() == '#') return true;
@@ -140,6 +137,17 @@ class Leitor {
 };
 
 }  // namespace
+
+bool CaractereDeNome(char c) {
+  return EhAlgarismo(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+bool NomeValido(std::string_view nome) {
+  if (nome.empty()) return false;
+  for (char c : nome)
+    if (!CaractereDeNome(c)) return false;
+  return true;
+}
 
 std::string FormataItem(const Item& item) {
   std::string texto = item.nome + "=";

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "quorbal/catalogo.h"
+#include "quorbal/registro.h"
 
 using namespace quorbal;
 
@@ -111,6 +112,16 @@ TEST(Catalogo, IsInAlphabeticalOrderAndReturnsAreNeverMandatory) {
   for (int i = 1; i < kTotalComandos; ++i) EXPECT_LT(std::string(kCatalogo[i - 1].nome), kCatalogo[i].nome);
   for (const DescritorComando& d : kCatalogo)
     for (std::uint32_t k = 0; k < d.total_retornos; ++k) EXPECT_EQ(d.retornos[k].obrigatorio, 0) << d.nome;
+}
+
+// The driver refuses names outside this set, so no catalogue name may leave it.
+TEST(Catalogo, EveryNameIsWrittenInTheCharactersOfNames) {
+  for (const DescritorComando& d : kCatalogo) {
+    EXPECT_TRUE(NomeValido(d.nome)) << d.nome;
+    for (std::uint32_t k = 0; k < d.total_parametros; ++k) EXPECT_TRUE(NomeValido(d.parametros[k].nome)) << d.nome;
+    for (std::uint32_t k = 0; k < d.total_retornos; ++k) EXPECT_TRUE(NomeValido(d.retornos[k].nome)) << d.nome;
+  }
+  for (const char* fora : {"", "Abre Gaveta", "Abre\rGaveta", "Abre;", "A\xC7\xC3O", "Nome="}) EXPECT_FALSE(NomeValido(fora)) << fora;
 }
 
 TEST(Catalogo, CommandLookupIgnoresCaseButNeedsTheWholeName) {

@@ -14,9 +14,6 @@ namespace {
 
 bool EhEspaco(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool TerminaValor(char c) { return c == ' ' || c == '\t' || c == ';' || c == '}'; }
-bool CaractereDeNome(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
 
 // Index of the double quote closing the one at abertura (a backslash takes the next character
 // along), or npos.
@@ -49,9 +46,9 @@ bool LeListaParametros(std::string_view texto, std::vector<quorbal::Item>& itens
   for (;;) {
     if (i >= texto.size() || texto[i] == ';' || texto[i] == '}') return true;
     pula_espacos();
-    if (i >= texto.size() || !CaractereDeNome(texto[i])) return true;
+    if (i >= texto.size() || !quorbal::CaractereDeNome(texto[i])) return true;
     quorbal::Item item;
-    for (; i < texto.size() && CaractereDeNome(texto[i]); ++i)
+    for (; i < texto.size() && quorbal::CaractereDeNome(texto[i]); ++i)
       if (item.nome.size() < quorbal::kTamanhoNomeSignificativo) item.nome.push_back(texto[i]);
     pula_espacos();
     if (i >= texto.size() || texto[i] != '=') return false;

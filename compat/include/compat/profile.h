@@ -34,7 +34,9 @@ std::vector<std::string> profile_sections(const std::string& file);
 
 // Writes (creating file and section when missing) one key; returns false when the file cannot be
 // read or written, or when a name or the value would break the file's lines (line breaks, "]" in
-// the section, "=" in the key, an empty name). Off Windows the file is replaced atomically.
+// the section, "=" in the key, an empty name) or a name would not read back as written (blanks at
+// its ends, a key starting with ";" or looking like a section header). Off Windows the file is
+// replaced atomically.
 bool profile_write_string(const std::string& file, const std::string& section, const std::string& key,
                           const std::string& value);
 

@@ -188,7 +188,7 @@ std::string HiveData::format() const {
     out += "\n[";
     for (std::size_t i = 0; i < key.levels.size(); ++i) {
       if (i > 0) out += '\\';
-      out += escape(key.levels[i], "");
+      out += escape(key.levels[i], "\\");  // a "\" inside a level is no separator
     }
     out += "]\n";
     for (const HiveValue& value : key.values) {

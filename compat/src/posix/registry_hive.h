@@ -7,8 +7,9 @@
 //   dword:Timeout=5
 // The first line names the format. Each key has a "[path]" line, levels joined by "\"; its values
 // follow as "sz:name=text" or "dword:name=decimal". "%", control bytes and DEL are always escaped,
-// "=" in value names and a blank at the end of a field too, so every byte survives and no editor
-// that trims lines can change a value. Blank lines and lines starting with ";" are ignored.
+// "=" in value names, "\" in key levels and a blank at the end of a field too, so every byte survives
+// and no editor that trims lines can change a value. A key line is split at its "\" before the levels
+// are unescaped. Blank lines and lines starting with ";" are ignored.
 #pragma once
 #include <cstdint>
 #include <string>

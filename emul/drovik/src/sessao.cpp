@@ -9,7 +9,7 @@
 namespace drovik {
 
 bool Sessao::AdicionaParam(const std::string& nome, const std::string& valor, std::int32_t tipo) {
-  if (tipo < 0 || tipo >= quorbal::kTotalTipos) return false;
+  if (tipo < 0 || tipo >= quorbal::kTotalTipos || !quorbal::NomeValido(nome)) return false;
   parametros_.push_back(quorbal::Item{nome, valor, static_cast<std::uint8_t>(tipo)});
   return true;
 }
@@ -22,6 +22,9 @@ const std::string& Sessao::ListaParams() {
 std::int32_t Sessao::ExecutaComando(const std::string& comando, const LogComandos& log) {
   // An empty name asks for the last reply again: nothing is executed, nothing is logged.
   if (comando.empty()) return tem_resposta_ ? 1 : 0;
+  // A name outside the catalogue's characters (a line break, a ";") would break or forge the log's
+  // lines: it is no command, so nothing is done, logged or replaced.
+  if (!quorbal::NomeValido(comando)) return 0;
   log.EscreveLinha(quorbal::ComporLinhaComando(compat::local_now(), comando, ListaParams()));
   resposta_ = impressora_->Executa(comando, parametros_);
   tem_resposta_ = true;

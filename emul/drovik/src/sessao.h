@@ -17,12 +17,14 @@ class Sessao {
 
   void DefineTimeout(std::int32_t segundos) { timeout_ = segundos; }
   void LimpaParams() { parametros_.clear(); }
-  // False when the type code is not one of the protocol's.
+  // False when the type code is not one of the protocol's or the name holds a character no
+  // catalogue name has.
   bool AdicionaParam(const std::string& nome, const std::string& valor, std::int32_t tipo);
   std::int32_t TotalParams() const { return static_cast<std::int32_t>(parametros_.size()); }
   const std::string& ListaParams();
 
-  // 0 when nothing was done (an empty name before any reply); 1 when a reply is available.
+  // 0 when nothing was done (an empty name before any reply, a name with a character no catalogue
+  // name has); 1 when a reply is available.
   std::int32_t ExecutaComando(const std::string& comando, const LogComandos& log);
 
   std::int32_t CodErro() const { return resposta_.codigo_erro; }

@@ -181,8 +181,16 @@ TEST_F(DrovikRetorno, LeRegistradorNamesTheReadingCommand) {
   EXPECT_STREQ(comando, "LeHora");
   EXPECT_EQ(LeRegistrador(h, "TotalDiaValorAliquota[3]", comando, sizeof comando), DROVIK_REGISTRADOR_OK);
   EXPECT_STREQ(comando, "LeMoeda");
-  EXPECT_EQ(LeRegistrador(h, "RegistradorQueNaoExiste", comando, sizeof comando), DROVIK_REGISTRADOR_INEXISTENTE);
-  EXPECT_STREQ(comando, "");
+  // The bare name of an indexed register is one the box offers: its reading asks for the index.
+  EXPECT_EQ(LeRegistrador(h, "TotalDiaValorAliquota", comando, sizeof comando), DROVIK_REGISTRADOR_OK);
+  EXPECT_STREQ(comando, "LeMoeda");
+  // Names the printer does not have, an index it does not have included.
+  for (const char* nome : {"RegistradorQueNaoExiste", "COO[99]", "COO[junk", "TotalDiaValorAliquota[999]"}) {
+    SCOPED_TRACE(nome);
+    std::strcpy(comando, "antes");
+    EXPECT_EQ(LeRegistrador(h, nome, comando, sizeof comando), DROVIK_REGISTRADOR_INEXISTENTE);
+    EXPECT_STREQ(comando, "");
+  }
   // A buffer too small for the name is refused, not overrun.
   EXPECT_EQ(LeRegistrador(h, "COO", comando, 4), DROVIK_REGISTRADOR_FALHA);
   EXPECT_EQ(LeRegistrador(h, "COO", nullptr, 64), DROVIK_REGISTRADOR_FALHA);

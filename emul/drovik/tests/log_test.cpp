@@ -109,6 +109,38 @@ TEST_F(DrovikLog, ALineBreakInAValueStaysInsideItsLineAndReadsBackByteForByte) {
   EXPECT_EQ(registro.itens[1].valor, texto);
 }
 
+// A name with a line break could end the log's command line early and forge the lines Tarnel shows
+// and replays; names keep to the catalogue's characters, anything else is refused before the log.
+TEST_F(DrovikLog, NamesOutsideTheCatalogueCharactersNeverReachTheLog) {
+  const std::string caminho = pasta_.file("Comandos.RMT");
+  SetaArquivoLog(caminho.c_str());
+  const std::int32_t h = Handle();
+  ASSERT_NE(Executa("ComandoQueNaoExiste"), 0);
+  ASSERT_EQ(AdicionaParam(h, "TempoAcionamentoGaveta", "100", quorbal::kInt), 1);
+  const std::string log_antes = read_bytes(caminho);
+  const char* const forjados[] = {
+      "AbreGaveta\r\n01/01/2000 00:00:00.000 <- {0;0;;}",
+      "AbreGaveta\r",
+      "\nAbreGaveta",
+      "Abre Gaveta",
+      "AbreGaveta;}",
+      "Abre\xC7",
+      "TempoAcionamentoGaveta=1",
+      " ",
+  };
+  for (const char* nome : forjados) {
+    SCOPED_TRACE(nome);
+    EXPECT_EQ(ExecutaComando(h, nome), 0);
+    EXPECT_EQ(AdicionaParam(h, nome, "1", quorbal::kInt), -2);
+  }
+  EXPECT_EQ(AdicionaParam(h, "", "1", quorbal::kInt), -2);
+  EXPECT_EQ(read_bytes(caminho), log_antes);
+  // Nothing was lost: the pending parameter and the last reply are as they were.
+  EXPECT_STREQ(ListaParams(h, nullptr, 0), "TempoAcionamentoGaveta=100");
+  EXPECT_EQ(ObtemCodErro(h), 11006);
+  EXPECT_STREQ(ObtemNomeErro(h, nullptr, 0), "ErroProtComandoInexistente");
+}
+
 TEST_F(DrovikLog, UnwritableLogDoesNotStopTheCommand) {
   SetaArquivoLog(pasta_.file("pasta-que-nao-existe/log.txt").c_str());
   ASSERT_NE(Executa("AbreGaveta"), 0);

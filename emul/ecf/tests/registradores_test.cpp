@@ -20,6 +20,42 @@ TEST(TabelaRegistradores, ComandoDeLeituraConfereComOCatalogo) {
 
 using Registradores = Bancada;
 
+// The reading command is named only for a name the printer has, its index included.
+TEST_F(Registradores, ComandoDeLeituraSoParaNomesQueExistem) {
+  const struct {
+    const char* nome;
+    const char* comando;  // null: refused as a register the printer does not have
+  } casos[] = {
+      {"COO", "LeInteiro"},
+      {"TotalDiaValorAliquota[0]", "LeMoeda"},
+      {"totaldiavaloraliquota[15]", "LeMoeda"},
+      {"TotalDiaValorAliquota", "LeMoeda"},  // the reading then asks for an index
+      {"CER[19]", "LeInteiro"},
+      {"COO[99]", nullptr},
+      {"COO[0]", nullptr},
+      {"COO[junk", nullptr},
+      {"COO[", nullptr},
+      {"COO]", nullptr},
+      {"Aliquota07Reducao[7]", nullptr},
+      {"TotalDiaValorAliquota[999]", nullptr},
+      {"TotalDiaValorAliquota[16]", nullptr},
+      {"TotalDiaValorAliquota[-1]", nullptr},
+      {"TotalDiaValorAliquota[x]", nullptr},
+      {"TotalDiaValorAliquota[]", nullptr},
+      {"TotalDiaValorAliquota[3]x", nullptr},
+      {"TotalDiaValorAliquota[3][1]", nullptr},
+      {"CER[20]", nullptr},
+      {"", nullptr},
+  };
+  for (const auto& caso : casos) {
+    std::string comando = "antes";
+    EXPECT_EQ(impressora_->ComandoDeLeitura(caso.nome, comando),
+              caso.comando ? LeituraRegistrador::kComando : LeituraRegistrador::kInexistente)
+        << caso.nome;
+    EXPECT_EQ(comando, caso.comando ? caso.comando : "antes") << caso.nome;
+  }
+}
+
 TEST_F(Registradores, TodosLidosPeloComandoIndicado) {
   // The output builds its memory images on the first look through the memory window; let that
   // happen and be saved before measuring.

@@ -17,6 +17,13 @@
 
 namespace quorbal {
 
+// The characters of a name: letters, digits and "_" (ASCII), the set every command, parameter and
+// return name of the catalogue is written in.
+bool CaractereDeNome(char c);
+// A name made of those characters only, at least one: anything else cannot stand as a record's head
+// or an item's name without changing how the line reads.
+bool NomeValido(std::string_view nome);
+
 // One named value as it travels: text plus the type code (TipoCampo, 0..10).
 struct Item {
   std::string nome;

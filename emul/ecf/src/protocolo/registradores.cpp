@@ -339,34 +339,50 @@ const Totais& ContextoLeitura::TotaisDocumento() const {
   return *documento_;
 }
 
-const DefRegistrador* ProcuraRegistrador(std::string_view nome) {
-  std::size_t colchete = nome.find('[');
-  std::string_view base = nome.substr(0, colchete);
+namespace {
+
+// The entry whose name is nome up to any "[" (without regard to case).
+const DefRegistrador* ProcuraBase(std::string_view nome) {
+  const std::string_view base = nome.substr(0, nome.find('['));
   for (int i = 0; i < quorbal::kTotalRegistradores; ++i)
     if (IgualSemCaixa(quorbal::kNomesRegistradores[i], base)) return &kTabela[i];
   return nullptr;
 }
 
+// The index written after def's name in nome ("[i]" closing the name): false when it is malformed,
+// out of def's range, or def has no index.
+bool LeIndice(const DefRegistrador& def, std::string_view nome, int& indice) {
+  const std::string_view dentro = nome.substr(nome.find('[') + 1);
+  std::int64_t lido = 0;
+  if (def.indices == 0 || dentro.empty() || dentro.back() != ']' ||
+      !LeInteiro(dentro.substr(0, dentro.size() - 1), 0, def.indices - 1, lido))
+    return false;
+  indice = static_cast<int>(lido);
+  return true;
+}
+
+}  // namespace
+
+const DefRegistrador* ProcuraRegistrador(std::string_view nome) {
+  const DefRegistrador* def = ProcuraBase(nome);
+  int indice = 0;
+  if (def == nullptr || (nome.find('[') != std::string_view::npos && !LeIndice(*def, nome, indice))) return nullptr;
+  return def;
+}
+
 Falha ResolveRegistrador(std::string_view nome, RegistradorResolvido& resolvido) {
-  const DefRegistrador* def = ProcuraRegistrador(nome);
+  const DefRegistrador* def = ProcuraBase(nome);
   if (def == nullptr) return Erro("ErroProtNomeRegistrador", "Registrador '" + std::string(nome) + "' não existe");
-  std::size_t colchete = nome.find('[');
   int indice = def->fixo >= 0 ? def->fixo : 0;
-  if (colchete == std::string_view::npos) {
+  if (nome.find('[') == std::string_view::npos) {
     if (def->indices > 0)
       return Erro("ErroProtIndiceRegistrador", "Registrador '" + std::string(def->nome()) + "' exige um índice de 0 a " +
                                                    std::to_string(def->indices - 1) + ", como " + def->nome() + "[0]");
-  } else {
-    std::string_view dentro = nome.substr(colchete + 1);
-    std::int64_t lido = 0;
-    bool bem_formado = !dentro.empty() && dentro.back() == ']' &&
-                       LeInteiro(dentro.substr(0, dentro.size() - 1), 0, 1000000, lido);
-    if (def->indices == 0)
-      return Erro("ErroProtIndiceRegistrador", "Registrador '" + std::string(def->nome()) + "' não tem índice");
-    if (!bem_formado || lido >= def->indices)
-      return Erro("ErroProtIndiceRegistrador", "Índice inválido em '" + std::string(nome) + "': use de 0 a " +
-                                                   std::to_string(def->indices - 1));
-    indice = static_cast<int>(lido);
+  } else if (def->indices == 0) {
+    return Erro("ErroProtIndiceRegistrador", "Registrador '" + std::string(def->nome()) + "' não tem índice");
+  } else if (!LeIndice(*def, nome, indice)) {
+    return Erro("ErroProtIndiceRegistrador", "Índice inválido em '" + std::string(nome) + "': use de 0 a " +
+                                                 std::to_string(def->indices - 1));
   }
   resolvido.def = def;
   resolvido.indice = indice;

@@ -70,7 +70,9 @@ struct RegistradorResolvido {
 // ErroProtNomeRegistrador, ErroProtIndiceRegistrador.
 Falha ResolveRegistrador(std::string_view nome, RegistradorResolvido& resolvido);
 
-// Only the entry (index not checked): for the reading-command look-up.
+// The entry of a name the printer has, for the reading-command look-up: a register's bare name
+// (an indexed one's too, whose reading then asks for the index) or name[i] with i in its range;
+// null for anything else.
 const DefRegistrador* ProcuraRegistrador(std::string_view nome);
 
 // The reading command of a register type; none for the binary type.

@@ -1,21 +1,13 @@
 #include "protocolo/validacao.h"
 
-#include <cctype>
-
 #include "protocolo/valores.h"
+#include "quorbal/registro.h"
 
 namespace ecf {
 
 namespace {
 
 const std::string kVazio;
-
-bool NomeBemFormado(const std::string& nome) {
-  if (nome.empty()) return false;
-  for (char c : nome)
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
-  return true;
-}
 
 std::string_view SemBrancos(std::string_view texto) {
   while (!texto.empty() && (texto.front() == ' ' || texto.front() == '\t')) texto.remove_prefix(1);
@@ -138,7 +130,7 @@ const std::string& Parametros::Texto(std::string_view nome) const {
 Falha Valida(const quorbal::DescritorComando& comando, const std::vector<Item>& itens, Parametros& parametros) {
   Parametros lidos(comando);
   for (const Item& item : itens) {
-    if (!NomeBemFormado(item.nome))
+    if (!quorbal::NomeValido(item.nome))
       return Erro("ErroProtParamSintaxe", "Nome de parâmetro inválido: " + Aspas(item.nome));
     if (item.tipo >= quorbal::kTotalTipos)
       return Erro("ErroProtParamSintaxe", "Parâmetro " + Aspas(item.nome) + " com tipo inexistente " +
