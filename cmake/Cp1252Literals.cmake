@@ -6,9 +6,22 @@
 # the targets' sources and include folders point into the copy, and each copied file is remade when its
 # original changes. The program gets the same bytes as a gcc build of the original files.
 
+set(CP1252_LITERALS_DIR ${CMAKE_CURRENT_LIST_DIR}/cp1252_literals)
+
 function(cp1252_literals_tool)
-  add_executable(cp1252_literals ${PROJECT_SOURCE_DIR}/cmake/cp1252_literals.cpp ${PROJECT_SOURCE_DIR}/compat/src/cp1252.cpp)
-  target_include_directories(cp1252_literals PRIVATE ${PROJECT_SOURCE_DIR}/compat/include)
+  add_library(cp1252_literals_copy STATIC ${CP1252_LITERALS_DIR}/copy_literals.cpp ${PROJECT_SOURCE_DIR}/compat/src/cp1252.cpp)
+  target_include_directories(cp1252_literals_copy PUBLIC ${CP1252_LITERALS_DIR} ${PROJECT_SOURCE_DIR}/compat/include)
+  add_executable(cp1252_literals ${CP1252_LITERALS_DIR}/main.cpp)
+  target_link_libraries(cp1252_literals PRIVATE cp1252_literals_copy)
+endfunction()
+
+# Its tests belong to the gcc builds' suite, which the fuzz build does not have.
+function(cp1252_literals_tests)
+  add_library(cp1252_literals_copy STATIC ${CP1252_LITERALS_DIR}/copy_literals.cpp)
+  target_include_directories(cp1252_literals_copy PUBLIC ${CP1252_LITERALS_DIR})
+  target_link_libraries(cp1252_literals_copy PUBLIC compat)
+  tarnel_add_gtest(cp1252_literals_tests ${CP1252_LITERALS_DIR}/copy_literals_test.cpp)
+  target_link_libraries(cp1252_literals_tests PRIVATE cp1252_literals_copy)
 endfunction()
 
 # The copy of one source file; its path in the copy goes to out_var.
@@ -60,7 +73,7 @@ function(cp1252_literals_apply)
   endforeach()
 
   _cp1252_targets(${PROJECT_SOURCE_DIR} targets)
-  list(REMOVE_ITEM targets cp1252_literals)
+  list(REMOVE_ITEM targets cp1252_literals cp1252_literals_copy)
   foreach(target IN LISTS targets)
     get_target_property(type ${target} TYPE)
     foreach(property INCLUDE_DIRECTORIES INTERFACE_INCLUDE_DIRECTORIES)

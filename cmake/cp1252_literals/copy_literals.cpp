@@ -1,29 +1,12 @@
-// Copies a C or C++ source file, writing every non-ASCII character of its narrow string and character
-// literals as Windows-1252 octal escapes ("Não" becomes "N\343o"). A compiler that reads this copy
-// puts the same bytes into the program as gcc does with -fexec-charset=CP1252 on the original, even
-// when it only knows UTF-8 (clang). Comments, identifiers and u8/u/U/L literals are copied as they are.
-//
-//   cp1252_literals <source> <copy>
-//
-// A character with no Windows-1252 form, malformed UTF-8, or non-ASCII inside a narrow raw string
-// (which cannot hold an escape) stops the copy with the place in the source.
-#include <algorithm>
+#include "copy_literals.h"
+
 #include <cctype>
 #include <cstdio>
-#include <fstream>
-#include <iostream>
-#include <sstream>
-#include <string>
-#include <string_view>
 
 #include "compat/cp1252.h"
 
+namespace cp1252_literals {
 namespace {
-
-struct Failure {
-  std::size_t offset;
-  std::string what;
-};
 
 bool IsIdentifierChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
@@ -142,32 +125,6 @@ class Copier {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: cp1252_literals <source> <copy>\n";
-    return 2;
-  }
-  std::ifstream in(argv[1], std::ios::binary);
-  if (!in) {
-    std::cerr << argv[1] << ": cannot be read\n";
-    return 1;
-  }
-  std::ostringstream read;
-  read << in.rdbuf();
-  const std::string text = read.str();
-  std::string copy;
-  try {
-    copy = Copier(text).Run();
-  } catch (const Failure& failure) {
-    const std::size_t line = 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + failure.offset, '\n'));
-    std::cerr << argv[1] << ":" << line << ": " << failure.what << "\n";
-    return 1;
-  }
-  std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
-  out << copy;
-  if (!out.flush()) {
-    std::cerr << argv[2] << ": cannot be written\n";
-    return 1;
-  }
-  return 0;
-}
+std::string CopyWithCp1252Literals(std::string_view source) { return Copier(source).Run(); }
+
+}  // namespace cp1252_literals
