@@ -3,35 +3,28 @@
 //
 // What must hold: the banks listed are sections "0" to "999" in increasing order, each shown as
 // "Banco <n> - <description>" with a description of 1 to 119 characters, the one read alone.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "cheques/bancos.h"
+#include "fuzz_folder.h"
 #include "window/interacao.h"
 
-namespace {
-std::string pasta;
-}  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  char modelo[] = "/tmp/bancos_fuzz.XXXXXX";
-  if (mkdtemp(modelo) == nullptr || chdir(modelo) != 0) std::abort();
-  pasta = modelo;
-  std::atexit([] { std::filesystem::remove_all(pasta); });
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  fuzz::AbsoluteArguments(argc, argv);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
+  // The banks' file is read from the current folder.
+  fuzz::EnterFuzzFolder("bancos_fuzz");
   std::ofstream(tarnel::CaminhoArquivoBancos(), std::ios::binary | std::ios::trunc)
       .write(reinterpret_cast<const char*>(dados), static_cast<std::streamsize>(tamanho));
-  tarnel::InteracaoSilenciosa interacao;
-  tarnel::TfrmMain frm(interacao);
+  static tarnel::InteracaoSilenciosa interacao;
+  static tarnel::TfrmMain frm(interacao);
   tarnel::CarregaBancos(frm);
   if (frm.ListaBancos.size() != frm.ListaSecoesBancos.size()) std::abort();
   int anterior = -1;

@@ -8,18 +8,16 @@
 // What must hold: a file the reader accepts encodes again into a file it accepts, and that one
 // encodes to the same bytes; the printer opened on an accepted file answers reads of its registers
 // with a known error or with returns, and its context file is then one the reader accepts.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "contexto/contexto.h"
 #include "contexto/crc32.h"
 #include "ecf/impressora.h"
+#include "fuzz_folder.h"
 #include "quorbal/catalogo.h"
 #include "quorbal/erros.h"
 #include "quorbal/registradores.h"
@@ -27,8 +25,6 @@
 namespace {
 
 constexpr int kRegistradoresLidos = 4;
-
-std::string pasta;
 
 void Acrescenta(std::string& bytes, std::uint64_t valor, int tamanho) {
   for (int i = 0; i < tamanho; ++i) bytes += static_cast<char>((valor >> (8 * i)) & 0xFF);
@@ -63,14 +59,6 @@ void LeRegistradores(ecf::Impressora& impressora, unsigned primeiro) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  char modelo[] = "/tmp/contexto_fuzz.XXXXXX";
-  if (mkdtemp(modelo) == nullptr) std::abort();
-  pasta = modelo;
-  std::atexit([] { std::filesystem::remove_all(pasta); });
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
   if (tamanho < 2) return 0;
   const std::string resto(reinterpret_cast<const char*>(dados) + 2, tamanho - 2);
@@ -88,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
       ecf::CodificaContexto(relido, saida_relida) != codificado)
     std::abort();
 
+  const std::string& pasta = fuzz::MakeFuzzFolder("contexto_fuzz");
   {
     std::ofstream(pasta + "/rasc0.bin", std::ios::binary) << bytes;
     const std::unique_ptr<ecf::Impressora> impressora = ecf::Impressora::Abre(pasta);
@@ -100,6 +89,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     gravado.assign(std::istreambuf_iterator<char>(arquivo), {});
   }
   if (!ecf::DecodificaContexto(gravado, relido, saida_relida)) std::abort();
-  for (const auto& arquivo : std::filesystem::directory_iterator(pasta)) std::filesystem::remove_all(arquivo);
+  fuzz::ClearFuzzFolder();
   return 0;
 }

@@ -9,18 +9,16 @@
 // What must hold after every command: the error name is the one the error table gives for the code,
 // success carries "NoError" and no circumstance, every return can be fetched by index and none past
 // the last, and the texts cut into small buffers are prefixes of the whole, zero-terminated.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "drovik.h"
+#include "fuzz_folder.h"
 #include "quorbal/erros.h"
 #include "quorbal/registro.h"
 
@@ -102,20 +100,16 @@ void Executa(std::int32_t h, std::string_view linha) {
   if (DROVIK_ExecutaComando(h, comando.c_str()) != 0) ConfereResposta(h);
 }
 
-std::filesystem::path pasta;
-
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // The emulated printer keeps its files in the current folder.
-  char modelo[] = "/tmp/drovik_fuzz.XXXXXX";
-  if (mkdtemp(modelo) == nullptr || chdir(modelo) != 0) std::abort();
-  pasta = modelo;
-  std::atexit([] { std::filesystem::remove_all(pasta); });
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  fuzz::AbsoluteArguments(argc, argv);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
+  // The emulated printer keeps its files in the current folder.
+  fuzz::EnterFuzzFolder("drovik_fuzz");
   const std::int32_t h = DROVIK_IniciaDriver("Emul");
   if (h < 0) std::abort();
   const std::string_view texto(reinterpret_cast<const char*>(dados), tamanho);
@@ -128,6 +122,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
   }
   if (DROVIK_EncerraDriver(h) != 0) std::abort();
   // The next input starts on a new printer.
-  for (const auto& arquivo : std::filesystem::directory_iterator(pasta)) std::filesystem::remove_all(arquivo);
+  fuzz::ClearFuzzFolder();
   return 0;
 }

@@ -6,24 +6,21 @@
 // has exactly count - 1 commas and no empty position; a line's copied part lies inside the line;
 // a layout's keys are read with success (0) or one of the key errors (22 to 28).
 #include <fuzzer/FuzzedDataProvider.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "cheque/copia_leiaute.h"
 #include "cheque/lista_numeros.h"
 #include "cheque/posicoes.h"
+#include "fuzz_folder.h"
 
 namespace {
-
-std::string pasta;
 
 void ConfereLista(const std::string& lista, int quantos) {
   int numeros[plenvo::kMaximoNumerosLista + 1];
@@ -54,14 +51,6 @@ void ConfereLinhas(const std::string& texto) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  char modelo[] = "/tmp/leiaute_cheque_fuzz.XXXXXX";
-  if (mkdtemp(modelo) == nullptr) std::abort();
-  pasta = modelo;
-  std::atexit([] { std::filesystem::remove_all(pasta); });
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
   FuzzedDataProvider entrada(dados, tamanho);
   const int quantos = entrada.ConsumeIntegralInRange(0, plenvo::kMaximoNumerosLista + 1);
@@ -71,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
   ConfereLista(lista, quantos);
   ConfereLinhas(layout);
 
+  const std::string& pasta = fuzz::MakeFuzzFolder("leiaute_cheque_fuzz");
   const std::string leiaute = pasta + "/leiaute.ini";
   const std::string trabalho = pasta + "/trabalho.ini";
   std::ofstream(leiaute, std::ios::binary | std::ios::trunc) << layout;

@@ -5,8 +5,6 @@
 // What must hold: no operation reads or writes outside its buffers (the register's value buffer is
 // exactly the documented 31 bytes), the register's value is zero-terminated in it and is emptied on
 // every failure, and every result is one of the library's codes (0 to 255).
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,6 +14,7 @@
 #include <string>
 
 #include "api/tempo.h"
+#include "fuzz_folder.h"
 #include "plenvo.h"
 
 extern "C" void FornecedorFuzz_DefineRespostas(const std::uint8_t* dados, std::size_t tamanho);
@@ -57,9 +56,8 @@ int Opera(std::uint8_t escolha) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  char modelo[] = "/tmp/plenvo_fuzz.XXXXXX";
-  if (mkdtemp(modelo) == nullptr) std::abort();
-  pasta = modelo;
+  pasta = fuzz::MakeFuzzFolder("plenvo_fuzz");
+  const char* modelo = pasta.c_str();
   // Drive C, the registry and the state folders in the temporary folder; the vendor library is ours.
   setenv("HOME", modelo, 1);
   for (const char* variavel : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME"}) setenv(variavel, modelo, 1);
@@ -69,10 +67,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   setenv("PLENVO_SULVANIR", FORNECEDOR_FUZZ_ARQUIVO, 1);
   plenvo::DefineRelogioDeEspera(Agora, Dorme);
   if (ecf_InicializaDLL("COM1") != 33) std::abort();
-  std::atexit([] {
-    ecf_FinalizaDLL();
-    std::filesystem::remove_all(pasta);
-  });
+  std::atexit([] { ecf_FinalizaDLL(); });
   return 0;
 }
 

@@ -3,22 +3,19 @@
 //
 // What must hold: the frames taken out of the stream do not depend on how it was cut; every frame
 // begins with ESC; and the printer answers every whole frame handed to it at once.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "enquadrador.h"
+#include "fuzz_folder.h"
 #include "serialsim/respondedor.h"
 
 namespace {
 
-std::string pasta;
 std::unique_ptr<serialsim::Respondedor> respondedor;
 
 void Esvazia(serialsim::Enquadrador& enquadrador, bool silencio, std::vector<serialsim::Quadro>& quadros) {
@@ -36,14 +33,9 @@ bool Iguais(const std::vector<serialsim::Quadro>& a, const std::vector<serialsim
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  char modelo[] = "/tmp/serialsim_fuzz.XXXXXX";
-  if (mkdtemp(modelo) == nullptr) std::abort();
-  pasta = modelo;
-  respondedor = std::make_unique<serialsim::Respondedor>(pasta);
-  std::atexit([] {
-    respondedor.reset();
-    std::filesystem::remove_all(pasta);
-  });
+  // The emulated printer answering frame "60" keeps its files there.
+  respondedor = std::make_unique<serialsim::Respondedor>(fuzz::MakeFuzzFolder("serialsim_fuzz"));
+  std::atexit([] { respondedor.reset(); });
   return 0;
 }
 
