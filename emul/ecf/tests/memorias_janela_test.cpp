@@ -2,6 +2,9 @@
 // terminal's memory reader reads it (set the address, read hexadecimal text, move on by what it got).
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 #include "memorias/memorias.h"
 
 namespace ecf::memorias {
@@ -62,6 +65,10 @@ TEST_F(JanelaDeMemoria, SoftwareBasicoTemCabecalhoTamanhoECrc) {
   EXPECT_EQ(imagem.substr(16, 8), "01.00.00");
   EXPECT_EQ(LeU32(imagem.data() + 24), SoftwareBasico::kTamanho);
   EXPECT_EQ(LeU32(imagem.data() + 28), Crc(std::string_view(imagem).substr(64)));
+  // The bytes every emulated printer has always held: those of a plain build here, and their digest.
+  EXPECT_EQ(imagem, SoftwareBasico("01.00.00").Imagem());
+  EXPECT_EQ(Crc(imagem), 0xB36039C2u);
+  EXPECT_EQ(LeU32(imagem.data() + 28), 0xCB13EAE9u);
   // The same bytes in every printer, and a repeated read at the same address gives the same text.
   Memorias outra{"01.00.00"};
   EXPECT_EQ(LeComoOTerminal(outra, 0, 4096), imagem.substr(0, 4096));
@@ -113,6 +120,19 @@ TEST_F(JanelaDeMemoria, MapaDosCartuchosCoerenteComAsMemorias) {
   // Past what is used the areas read as erased memory.
   m.DefineEnderecoSoftwareBasico(0x70000000 + m.Fiscal().BytesUsados());
   EXPECT_EQ(m.LeSoftwareBasico().texto, std::string(512, 'F'));
+}
+
+// Printers opened on several threads at once share one image per version.
+TEST(Janela, UmaImagemPorVersaoMesmoEntreThreads) {
+  std::vector<const SoftwareBasico*> vistas(4, nullptr);
+  std::vector<std::thread> threads;
+  for (std::size_t i = 0; i < vistas.size(); ++i)
+    threads.emplace_back([&vistas, i] { vistas[i] = &SoftwareBasico::DaVersao("09.09.09"); });
+  for (std::thread& t : threads) t.join();
+  for (const SoftwareBasico* vista : vistas) EXPECT_EQ(vista, vistas[0]);
+  EXPECT_EQ(vistas[0]->Imagem(), SoftwareBasico("09.09.09").Imagem());
+  EXPECT_NE(&SoftwareBasico::DaVersao("01.00.00"), vistas[0]);
+  EXPECT_EQ(SoftwareBasico::DaVersao("01.00.00").Imagem().substr(16, 8), "01.00.00");
 }
 
 TEST(Janela, CartuchoNaoInicializado) {

@@ -1,25 +1,12 @@
 #include "memorias/memorias.h"
 
-#include <map>
-#include <mutex>
-
 namespace ecf::memorias {
 
-namespace {
+Memorias::Memorias(std::string_view versao_software_basico) : versao_software_(versao_software_basico) {}
 
-// The image is the same for every printer of a version: made once, not at every opening.
-std::shared_ptr<const SoftwareBasico> SoftwareDaVersao(std::string_view versao) {
-  static std::mutex trava;
-  static std::map<std::string, std::shared_ptr<const SoftwareBasico>, std::less<>> feitos;
-  std::lock_guard<std::mutex> guarda(trava);
-  auto achado = feitos.find(versao);
-  if (achado == feitos.end()) achado = feitos.emplace(std::string(versao), std::make_shared<const SoftwareBasico>(versao)).first;
-  return achado->second;
+JanelaMemoria Memorias::Janela() const {
+  return JanelaMemoria(SoftwareBasico::DaVersao(versao_software_), fiscal_, fita_);
 }
-
-}  // namespace
-
-Memorias::Memorias(std::string_view versao_software_basico) : software_(SoftwareDaVersao(versao_software_basico)) {}
 
 TextoMemoria Memorias::LeSoftwareBasico() const {
   const LeituraMemoria leitura = Janela().Le(endereco_);

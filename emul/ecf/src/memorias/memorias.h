@@ -3,7 +3,6 @@
 // and stores it in its context file through Serializa/Desserializa.
 #pragma once
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -31,14 +30,15 @@ class Memorias {
   const MemoriaFiscal& Fiscal() const { return fiscal_; }
   MemoriaFitaDetalhe& FitaDetalhe() { return fita_; }
   const MemoriaFitaDetalhe& FitaDetalhe() const { return fita_; }
-  JanelaMemoria Janela() const { return JanelaMemoria(*software_, fiscal_, fita_); }
+  // The basic software's image is made when a window is first asked for, not when the printer opens.
+  JanelaMemoria Janela() const;
 
   // Register EnderecoSoftwareBasico: any 32-bit address may be set; reading SoftwareBasico does not
   // move it (the reader sets the next address itself, so a repeated read gives the same bytes).
   void DefineEnderecoSoftwareBasico(std::uint32_t endereco) { endereco_ = endereco; }
   std::uint32_t EnderecoSoftwareBasico() const { return endereco_; }
   // Register TamanhoSoftwareBasico.
-  std::uint32_t TamanhoSoftwareBasico() const { return software_->Tamanho(); }
+  std::uint32_t TamanhoSoftwareBasico() const { return SoftwareBasico::kTamanho; }
   // Register SoftwareBasico: up to JanelaMemoria::kMaximoPorLeitura bytes from the address on.
   TextoMemoria LeSoftwareBasico() const;
 
@@ -47,7 +47,7 @@ class Memorias {
   bool Desserializa(Leitor& entrada);  // false (nothing changed) when damaged
 
  private:
-  std::shared_ptr<const SoftwareBasico> software_;
+  std::string versao_software_;
   MemoriaFiscal fiscal_;
   MemoriaFitaDetalhe fita_;
   std::uint32_t endereco_ = 0;

@@ -1,5 +1,9 @@
 #include "memorias/software_basico.h"
 
+#include <map>
+#include <memory>
+#include <mutex>
+
 #include "memorias/binario.h"
 
 namespace ecf::memorias {
@@ -32,6 +36,20 @@ SoftwareBasico::SoftwareBasico(std::string_view versao) {
   EscreveTextoFixo(e, "SOFTWARE BASICO ECF", 32);
   imagem_ = std::move(e.bytes());
   imagem_ += corpo;
+}
+
+const SoftwareBasico& SoftwareBasico::DaVersao(std::string_view versao) {
+  // Never destroyed: a printer closed while the process ends may still look through its window.
+  struct Feitos {
+    std::mutex trava;
+    std::map<std::string, std::unique_ptr<const SoftwareBasico>, std::less<>> imagens;
+  };
+  static Feitos* const feitos = new Feitos;
+  std::lock_guard<std::mutex> guarda(feitos->trava);
+  auto achado = feitos->imagens.find(versao);
+  if (achado == feitos->imagens.end())
+    achado = feitos->imagens.emplace(std::string(versao), std::make_unique<const SoftwareBasico>(versao)).first;
+  return *achado->second;
 }
 
 }  // namespace ecf::memorias

@@ -14,6 +14,10 @@ class SoftwareBasico {
   static constexpr std::size_t kTamanhoCabecalho = 64;
 
   explicit SoftwareBasico(std::string_view versao);
+  // The image of a version, the same object for the whole process: made on the first call (from any
+  // thread) and kept, so that opening a printer costs nothing until its memory window is read.
+  static const SoftwareBasico& DaVersao(std::string_view versao);
+
   const std::string& Imagem() const { return imagem_; }
   std::uint32_t Tamanho() const { return static_cast<std::uint32_t>(imagem_.size()); }
 
