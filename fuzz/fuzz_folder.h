@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace fuzz {
 
@@ -19,7 +20,13 @@ inline std::string& FuzzFolderPath() {
 inline const std::string& MakeFuzzFolder(const char* target) {
   std::string& path = FuzzFolderPath();
   if (!path.empty()) return path;
-  std::string pattern = (std::filesystem::temp_directory_path() / (std::string(target) + ".XXXXXX")).string();
+  // In memory where the system offers it (the emulated printer writes its context after every
+  // command), unless TMPDIR says otherwise.
+  std::error_code error;
+  const std::filesystem::path base = std::getenv("TMPDIR") == nullptr && std::filesystem::is_directory("/dev/shm", error)
+                                         ? std::filesystem::path("/dev/shm")
+                                         : std::filesystem::temp_directory_path();
+  std::string pattern = (base / (std::string(target) + ".XXXXXX")).string();
   if (mkdtemp(pattern.data()) == nullptr) std::abort();
   path = pattern;
   std::atexit([] { std::filesystem::remove_all(FuzzFolderPath()); });
