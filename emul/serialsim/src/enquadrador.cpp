@@ -68,14 +68,14 @@ int Enquadrador::TamanhoDoQuadro(const ComandoSerial& comando, bool silencio, bo
     }
     return disponivel >= comando.tx + texto ? comando.tx + texto : 0;
   }
+  // The short form ends where the next frame begins, however many bytes have come already (so the
+  // frames do not depend on how the line cut the stream), or where the line goes quiet.
+  const bool curto_possivel = comando.tx_curto > 0 && disponivel >= comando.tx_curto;
+  const bool seguinte = curto_possivel && disponivel >= comando.tx_curto + 2 &&
+                        pendente_[comando.tx_curto] == kEsc && pendente_[comando.tx_curto + 1] == 'f';
+  if (seguinte) return comando.tx_curto;
   if (disponivel >= comando.tx) return comando.tx;
-  if (comando.tx_curto > 0 && disponivel >= comando.tx_curto) {
-    // The short form ends where the line goes quiet or where the next frame begins.
-    const bool seguinte = disponivel >= comando.tx_curto + 2 && pendente_[comando.tx_curto] == kEsc &&
-                          pendente_[comando.tx_curto + 1] == 'f';
-    if (silencio || seguinte) return comando.tx_curto;
-  }
-  return 0;
+  return curto_possivel && silencio ? comando.tx_curto : 0;
 }
 
 bool Enquadrador::Proximo(Quadro& quadro, bool silencio) {

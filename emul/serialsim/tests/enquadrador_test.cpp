@@ -98,6 +98,27 @@ TEST(Enquadrador, ChequeFrameLongShortAndFollowed) {
   EXPECT_FALSE(e.Pendente());
 }
 
+// Found by serialsim_fuzz: with 189 bytes in hand the short cheque frame swallowed the header of
+// the frame after it, which a stream cut into smaller pieces read as two frames.
+TEST(Enquadrador, ShortChequeFrameEndsAtTheNextHeaderHoweverTheStreamIsCut) {
+  const std::string longo = QuadroValido(34, std::string(185, '1'));
+  const std::string curto = longo.substr(0, 169);
+  const std::string fluxo = curto + QuadroValido(0) + longo;
+  for (const std::size_t pedaco : {fluxo.size(), std::size_t{5}, std::size_t{1}}) {
+    SCOPED_TRACE(pedaco);
+    Enquadrador e;
+    std::vector<Quadro> quadros;
+    for (std::size_t i = 0; i < fluxo.size(); i += pedaco) {
+      e.Acrescenta(fluxo.substr(i, pedaco));
+      for (const Quadro& q : Todos(e)) quadros.push_back(q);
+    }
+    ASSERT_EQ(quadros.size(), 3u);
+    EXPECT_EQ(quadros[0].bytes, curto);
+    EXPECT_EQ(quadros[1].bytes, QuadroValido(0));
+    EXPECT_EQ(quadros[2].bytes, longo);
+  }
+}
+
 TEST(Enquadrador, QuorbalFrameCarriesItsLength) {
   const std::string texto = std::string("{0;X;a=\"\x1b" "f00\";}");
   Enquadrador e;
