@@ -1,6 +1,7 @@
 // Text made safe for an XML element or attribute value: the markup characters as entities and the
-// line breaks and tabs as character references, so an attribute keeps them when read back. Bytes pass
-// through unchanged otherwise (the caller chooses the encoding). Header-only: build tools that run on
+// line breaks and tabs as character references, so an attribute keeps them when read back. Other
+// control characters may not stand in an XML file at all, not even as references: each becomes "?".
+// Bytes pass through unchanged otherwise (the caller chooses the encoding). Header-only: build tools that run on
 // the build machine use it without the library.
 #pragma once
 #include <string>
@@ -18,7 +19,7 @@ inline void append_xml_escaped(std::string& out, std::string_view text) {
       case '\n': out += "&#10;"; break;
       case '\r': out += "&#13;"; break;
       case '\t': out += "&#9;"; break;
-      default: out += c;
+      default: out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
     }
   }
 }

@@ -7,26 +7,13 @@
 #include <charconv>
 #include <string>
 
+#include "compat/xml_text.h"
 #include "spreadsheet/embutido/dados_pasta.h"
 
 namespace tarnel {
 namespace {
 
-void Escapa(std::string& saida, std::string_view texto) {
-  for (char c : texto) {
-    switch (c) {
-      case '&': saida += "&amp;"; break;
-      case '<': saida += "&lt;"; break;
-      case '>': saida += "&gt;"; break;
-      case '"': saida += "&quot;"; break;
-      case '\n': saida += "&#10;"; break;
-      case '\r': saida += "&#13;"; break;
-      case '\t': saida += "&#9;"; break;
-      // No other control character may stand in an XML file, not even as a reference.
-      default: saida += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
-    }
-  }
-}
+void Escapa(std::string& saida, std::string_view texto) { compat::append_xml_escaped(saida, texto); }
 
 // Formulas and references as the file spells them, with their leading "=" (the reader drops it).
 void Expressao(std::string& saida, std::string_view texto) {
