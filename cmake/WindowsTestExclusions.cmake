@@ -21,11 +21,12 @@ list(APPEND windows_excluded_sources_tarnel_integracao_tests queda_test.cpp)
 # On Windows the profile functions are the system's own. Wine's differ from the rules these pin
 # (taken from Windows): non-ASCII section names compared without case, ";key" read as a comment,
 # trailing tabs of a default, an empty value read as a number, repeated section names listed, and a
-# rewrite that keeps the file's blank lines and line ends. Which of these real Windows follows is
-# checked on Windows only.
+# rewrite that keeps the file's blank lines and line ends (a last line ended by a bare CR too).
+# Which of these real Windows follows is checked on Windows only.
 set(windows_excluded_compat_tests
   Profile.NamesIgnoreCaseAndTheFirstMatchWins
   Profile.DefaultWhenKeySectionOrFileIsMissing
   Profile.IntegersTakeTheLeadingDigits
   Profile.SectionListingsKeepFileOrder
-  Profile.WritingKeepsTheRestOfTheFile)
+  Profile.WritingKeepsTheRestOfTheFile
+  Profile.WritingAfterALastLineEndingInABareCarriageReturn)
