@@ -130,17 +130,26 @@ TEST_F(ImpressoraComDefeito, DesligadaNoMeioDoQuadroOuDaRespostaDaErroDeDisposit
   for (const auto& caso : casos) {
     SCOPED_TRACE(caso.caso);
     NovaImpressora();
-    Impressora([this, &caso] {
+    double lacuna = 0;  // from the answer's first byte to the hang-up
+    Impressora([this, &caso, &lacuna] {
       quadro_ = Recebe(caso.recebe);
-      Envia(caso.envia);
-      Desliga();
+      lacuna = Segundos([&] {
+        Envia(caso.envia);
+        Desliga();
+      });
     });
     int resultado = 0;
     EXPECT_LT(Segundos([&] { resultado = caso.operacao(); }), 1.0);
     AguardaImpressora();
     EXPECT_EQ(quadro_.size(), caso.recebe);
-    EXPECT_EQ(resultado, 16);
-    EXPECT_EQ(FimDoLog(), kErroDll16);
+    // A loaded machine may hold the printer's thread between its answer and the hang-up for as long
+    // as the gap between bytes may last (100 ms): then the time-out (10) is the right answer too.
+    if (lacuna < 0.05) {
+      EXPECT_EQ(resultado, 16);
+      EXPECT_EQ(FimDoLog(), kErroDll16);
+    } else {
+      EXPECT_TRUE(resultado == 16 || resultado == 10) << resultado << " after " << lacuna << " s";
+    }
     // The device is gone: the next exchange cannot open it.
     EXPECT_EQ(ecf_EstadoImpressora(), 3);
   }
