@@ -6,6 +6,8 @@
 #                              build-fuzz/bin/<target> <file>
 #   FOLDER/logs/<target>/      libFuzzer's log of each job
 # Usage: scripts/fuzz-longo.sh SECONDS [JOBS (default: the number of cores)] [FOLDER (default: fuzzing)]
+# Optional environment: RUNS=N stops each job after N executions (a target that is fast stops there
+# before SECONDS); TARGETS="a_fuzz b_fuzz" runs only those targets, in that order.
 # Exit status 1 when a target found something; the others still run.
 set -eu
 cd "$(dirname "$0")/.."
@@ -20,13 +22,13 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target fuzzers
 
 falhas=""
-for alvo in $(cat build-fuzz/fuzzers.txt); do
+for alvo in ${TARGETS:-$(cat build-fuzz/fuzzers.txt)}; do
   mkdir -p "$pasta/corpus/$alvo" "$pasta/achados/$alvo" "$pasta/logs/$alvo"
   echo "fuzz-longo: $alvo, $segundos s, $jobs jobs"
   antes=$(ls "$pasta/achados/$alvo" | wc -l)
   # Each job runs for the whole time; the jobs share the corpus folder and merge into it.
   (cd "$pasta/logs/$alvo" && "$raiz/build-fuzz/bin/$alvo" -jobs="$jobs" -workers="$jobs" \
-    -max_total_time="$segundos" -artifact_prefix="$pasta/achados/$alvo/" \
+    -max_total_time="$segundos" ${RUNS:+-runs="$RUNS"} -artifact_prefix="$pasta/achados/$alvo/" \
     "$pasta/corpus/$alvo" "$raiz/fuzz/corpus/$alvo" >/dev/null 2>&1) || true
   depois=$(ls "$pasta/achados/$alvo" | wc -l)
   if [ "$depois" -gt "$antes" ]; then
