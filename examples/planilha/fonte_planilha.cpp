@@ -35,6 +35,11 @@ class Leitor {
       if (!Linha(linha)) break;
     }
     if (erro_.empty() && tabela_aberta_) Falha("a tabela '" + tabela_ + "' não termina com fim");
+    for (const Apelido& a : apelidos_) {
+      if (!erro_.empty()) break;
+      numero_ = a.numero_linha;
+      ResolveApelido(a);
+    }
     for (const Pendente& p : pendentes_) {
       if (!erro_.empty()) break;
       numero_ = p.numero_linha;
@@ -46,6 +51,12 @@ class Leitor {
   }
 
  private:
+  // A second name for one cell of another name ({Nome:k}), placed once every name has its place.
+  struct Apelido {
+    std::string id, alvo;
+    int indice, numero_linha;
+  };
+
   struct Coluna {
     std::string id, rotulo, definicao;
     bool nomeada = true;
@@ -167,6 +178,7 @@ class Leitor {
     if ((verbo == "valor" || verbo == "aux") && p.size() == 3 && Texto(p[2])) return Valor(p, definicao, verbo == "valor");
     if (verbo == "registro" && p.size() == 3 && Texto(p[2])) return Registro(p, definicao);
     if (verbo == "lista" && p.size() == 3 && Texto(p[2])) return Lista(p, definicao);
+    if (verbo == "apelido" && p.size() == 3 && Texto(p[2])) return Apelido_(p, definicao);
     if (verbo == "texto" && p.size() == 2 && Texto(p[1])) {
       Grava(folha_, ++linha_, 1, {Celula::Tipo::kTexto, SemAspas(p[1])});
       return true;
@@ -240,6 +252,32 @@ class Leitor {
     for (std::size_t k = 0; k < c.size(); ++k) Grava(folha_, linha_ + static_cast<int>(k), 2, c[k]);
     linha_ += static_cast<int>(c.size()) - 1;
     DefineNome(p[1], l);
+    return true;
+  }
+
+  // apelido Nome "rótulo" = {Outro:k}: Nome is cell k of Outro; the row shows its label and value.
+  bool Apelido_(const std::vector<std::string>& p, const std::string& definicao) {
+    const std::string ref = definicao.size() > 1 && definicao[0] == '=' ? Apara(definicao.substr(1)) : std::string();
+    const std::size_t dois_pontos = ref.find(':');
+    if (ref.size() < 5 || ref.front() != '{' || ref.back() != '}' || dois_pontos == std::string::npos)
+      return Falha("apelido precisa de = {Nome:linha}");
+    const std::string linha_alvo = ref.substr(dois_pontos + 1, ref.size() - dois_pontos - 2);
+    if (linha_alvo.empty() || linha_alvo.find_first_not_of("0123456789") != std::string::npos)
+      return Falha("apelido precisa de = {Nome:linha}");
+    const int indice = std::atoi(linha_alvo.c_str());
+    Grava(folha_, ++linha_, 1, {Celula::Tipo::kTexto, SemAspas(p[2])});
+    apelidos_.push_back({p[1], ref.substr(1, dois_pontos - 1), indice, numero_});
+    pendentes_.push_back({folha_, linha_, 2, 0, numero_, {}, ref, {}});
+    return true;
+  }
+
+  bool ResolveApelido(const Apelido& a) {
+    auto it = lugares_.find(a.alvo);
+    if (it == lugares_.end()) return Falha("'" + a.alvo + "' não está definido");
+    if (a.indice >= it->second.celulas) return Falha("'" + a.alvo + "' não tem a linha " + std::to_string(a.indice));
+    const Lugar celula{it->second.folha, it->second.linha + a.indice, it->second.coluna, 1, {}};
+    if (!Novo(a.id, celula)) return false;
+    DefineNome(a.id, celula);
     return true;
   }
 
@@ -377,6 +415,7 @@ class Leitor {
   std::map<std::string, Lugar> lugares_;
   std::map<std::string, int> tabelas_;
   std::vector<Pendente> pendentes_;
+  std::vector<Apelido> apelidos_;
   std::vector<Coluna> colunas_;
   std::string erro_, tabela_, titulo_tabela_;
   bool tabela_aberta_ = false;
