@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -71,6 +72,27 @@ TEST(FontePlanilha, PoeValoresTabelasENomesNaGradeEResolveAsReferencias) {
                                              "Nomes =Dois!R6C2:R7C2"}));
 }
 
+// A second name for one cell of a table column, defined before the table it points into; its row shows
+// the cell's value, and formulas may use either name.
+TEST(FontePlanilha, ApelidoNomeiaACelulaDeOutroNome) {
+  const std::string fonte =
+      "folha Um \"Título\"\n"
+      "apelido Dinheiro \"Em dinheiro\" = {Pago:1}\n"
+      "valor Dobro \"Dobro\" = 2*{Dinheiro}\n"
+      "tabela Meios 2 \"Meio\"\n"
+      "  coluna Pago \"Pago\"\n"
+      "fim\n";
+  Pasta pasta;
+  std::string erro;
+  ASSERT_TRUE(LeFonte(fonte, pasta, erro)) << erro;
+  std::vector<std::string> nomes;
+  for (const NomeDefinido& n : pasta.nomes) nomes.push_back(n.nome + " " + n.referencia);
+  EXPECT_EQ(nomes, (std::vector<std::string>{"Dobro =Um!R4C2", "Pago =Um!R7C2:R8C2", "Dinheiro =Um!R8C2"}));
+  EXPECT_EQ(Em(pasta, "Um", 3, 1)->conteudo, "Em dinheiro");
+  EXPECT_EQ(Formula(pasta, "Um", 3, 2), "=R8C2");
+  EXPECT_EQ(Formula(pasta, "Um", 4, 2), "=2*R8C2");
+}
+
 TEST(FontePlanilha, FalhasDizemALinhaEOMotivo) {
   const struct {
     const char* fonte;
@@ -90,6 +112,10 @@ TEST(FontePlanilha, FalhasDizemALinhaEOMotivo) {
       {"folha F \"f\"\nvalor X \"x\" = {Lido}\n", "linha 2: {Lido} fora de um registro"},
       {"folha F \"f\"\nvalor X \"x\" = {X\n", "linha 2: '{' sem '}'"},
       {"folha F \"f\"\nqualquer coisa\n", "linha 2: linha não reconhecida: qualquer coisa"},
+      {"folha F \"f\"\napelido A \"a\" = {B}\n", "linha 2: apelido precisa de = {Nome:linha}"},
+      {"folha F \"f\"\napelido A \"a\" = {B:1}\n", "linha 2: 'B' não está definido"},
+      {"folha F \"f\"\nvalor B \"b\"\napelido A \"a\" = {B:1}\n", "linha 3: 'B' não tem a linha 1"},
+      {"folha F \"f\"\nvalor B \"b\"\napelido B \"a\" = {B:0}\n", "linha 3: 'B' definido duas vezes"},
   };
   for (const auto& caso : casos) {
     Pasta pasta;
@@ -113,19 +139,28 @@ std::vector<std::string> Lista(const Pasta& pasta, const std::string& nome) {
   return {};
 }
 
+// The example workbook's source, read as the build reads it.
+void LeExemplo(Pasta& pasta) {
+  std::ifstream arquivo(PLANILHA_FONTE, std::ios::binary);
+  std::ostringstream texto;
+  texto << arquivo.rdbuf();
+  std::string erro;
+  ASSERT_TRUE(LeFonte(texto.str(), pasta, erro)) << erro;
+}
+
+std::map<std::string, int> Celulas(const Pasta& pasta) {
+  std::map<std::string, int> celulas;
+  for (const NomeDefinido& n : pasta.nomes) celulas[n.nome] = n.celulas;
+  return celulas;
+}
+
 // The workbook's register names against the printer's register list: a misspelt register would only
 // show at a check, as "Não existe na planilha!". The X-reading table compares registers 0-150 (151
 // values, arrays counted cell by cell) with their "Pos" twins and the other 68 with the name itself.
 TEST(PlanilhaECFFonte, RegistrosSaoOsDaImpressora) {
-  std::ifstream arquivo(PLANILHA_FONTE, std::ios::binary);
-  std::ostringstream texto;
-  texto << arquivo.rdbuf();
   Pasta pasta;
-  std::string erro;
-  ASSERT_TRUE(LeFonte(texto.str(), pasta, erro)) << erro;
-
-  std::map<std::string, int> celulas;
-  for (const NomeDefinido& n : pasta.nomes) celulas[n.nome] = n.celulas;
+  ASSERT_NO_FATAL_FAILURE(LeExemplo(pasta));
+  std::map<std::string, int> celulas = Celulas(pasta);
   auto registro = [&](const std::string& nome) {
     const int r = quorbal::ProcuraRegistrador(nome);
     if (r < 0) return testing::AssertionFailure() << nome << " não é registrador";
@@ -152,6 +187,34 @@ TEST(PlanilhaECFFonte, RegistrosSaoOsDaImpressora) {
   }
   EXPECT_EQ(proprios, 68);
   for (const std::string& nome : Lista(pasta, "AreaDadosCupom")) EXPECT_EQ(celulas.count(nome), 1u) << nome;
+}
+
+// The lists the mirroring follows when a new document starts and at a Z: each document value has its
+// accumulator of the same size, which a capture empties and a Z zeroes; what a new document empties
+// a capture empties too; what a Z carries on has its value after the commands.
+TEST(PlanilhaECFFonte, ListasDoFechamentoDeDocumentoEDaReducaoZ) {
+  Pasta pasta;
+  ASSERT_NO_FATAL_FAILURE(LeExemplo(pasta));
+  std::map<std::string, int> celulas = Celulas(pasta);
+  const std::vector<std::string> captura = Lista(pasta, "AreaDadosCupom"), zera = Lista(pasta, "ZeraNaReducao");
+  auto em = [](const std::vector<std::string>& lista, const std::string& nome) {
+    return std::find(lista.begin(), lista.end(), nome) != lista.end();
+  };
+
+  const std::vector<std::string> acumulados = Lista(pasta, "AcumulaDocumento");
+  EXPECT_FALSE(acumulados.empty());
+  for (const std::string& nome : acumulados) {
+    EXPECT_EQ(celulas.count(nome), 1u) << nome;
+    EXPECT_EQ(celulas["Ant" + nome], celulas[nome]) << nome;
+    EXPECT_TRUE(em(captura, "Ant" + nome)) << nome;
+    EXPECT_TRUE(em(zera, "Ant" + nome)) << nome;
+  }
+  for (const std::string& nome : Lista(pasta, "AreaDocumento")) EXPECT_TRUE(em(captura, nome)) << nome;
+  for (const std::string& nome : zera) EXPECT_EQ(celulas.count(nome), 1u) << nome;
+  for (const std::string& nome : Lista(pasta, "MantemNaReducao")) {
+    EXPECT_EQ(celulas.count("Pos" + nome), 1u) << nome;
+    EXPECT_FALSE(em(zera, nome)) << nome;
+  }
 }
 
 }  // namespace

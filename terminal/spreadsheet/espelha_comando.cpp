@@ -12,6 +12,7 @@
 #include "spreadsheet/comandos_espelhados.h"
 #include "spreadsheet/converte_decimal.h"
 #include "spreadsheet/espelha_apos_comando.h"
+#include "spreadsheet/fecha_documento.h"
 #include "spreadsheet/ligacao_planilha.h"
 
 namespace tarnel {
@@ -61,6 +62,11 @@ struct Espelho {
   }
   void Deltas(std::initializer_list<const char*> contadores) {
     for (const char* contador : contadores) AcresceDelta(frm, contador, 1);
+  }
+  // The printer starts a new document: the previous one's figures leave the document's registers, and
+  // its items are numbered from 1 again.
+  void NovoDocumento(bool reducao = false) {
+    if (reducao ? FechaDiaPlanilha(ligacao) : FechaDocumentoPlanilha(ligacao)) ligacao.ItemAtual = 1;
   }
 };
 
@@ -205,11 +211,15 @@ std::string TotalMeio(Espelho& e, const char* codigo, const char* nome) {
 
 void PagaCupom(Espelho& e) {
   const std::string total = TotalMeio(e, "CodMeioPagamento", "NomeMeioPagamento");
-  if (!total.empty()) e.Soma(total, e.Decimal("Valor", 2));
+  // A withdrawal (the workbook's "SinalMeios" reads -1) takes what it pays out of the means, as the
+  // printer's document totals show it.
+  const double sinal = e.Numero("SinalMeios") < 0 ? -1 : 1;
+  if (!total.empty()) e.Soma(total, sinal * e.Decimal("Valor", 2));
   if (e.Numero("TotalDocLiquido") == 0) EspelhaCancelamentoCupom(e.frm);
 }
 
 void EstornaMeioPagamento(Espelho& e) {
+  e.NovoDocumento();
   e.Deltas({"COO", "GNF"});
   const double valor = e.Decimal("Valor", 2);
   const std::string origem = TotalMeio(e, "CodMeioPagamentoOrigem", "NomeMeioPagamentoOrig");
@@ -219,6 +229,7 @@ void EstornaMeioPagamento(Espelho& e) {
 }
 
 void AbreGerencial(Espelho& e) {
+  e.NovoDocumento();
   e.Deltas({"COO", "GNF", "GRG"});
   std::int32_t indice = e.Inteiro("CodGerencial");
   if (!e.Dado("CodGerencial")) indice = e.Procura("NomeGerencial", kGerenciais, e.Texto("NomeGerencial"));
@@ -228,24 +239,35 @@ void AbreGerencial(Espelho& e) {
 void EmiteLeituraMemoria(Espelho& e) {
   std::string destino = e.Texto("Destino");
   for (char& c : destino) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  if (destino != "S") e.Deltas({"COO"});
+  if (destino == "S") return;
+  e.NovoDocumento();
+  e.Deltas({"COO"});
 }
 
 void CancelaCupom(Espelho& e) { EspelhaCancelamentoCupom(e.frm); }
-void CreditoDebito(Espelho& e) { e.Deltas({"COO", "GNF", "CDC"}); }
+void CreditoDebito(Espelho& e) {
+  e.NovoDocumento();
+  e.Deltas({"COO", "GNF", "CDC"});
+}
 void AbreCupomFiscal(Espelho& e) {
+  e.NovoDocumento();
   e.Deltas({"COO", "CCF"});
   e.Escreve("CupomAberto", std::string("Sim"));
   e.Escreve("TipoDoc", std::string("CF"));
 }
 void AbreCupomNaoFiscal(Espelho& e) {
+  e.NovoDocumento();
   e.Deltas({"COO", "GNF"});
   e.Escreve("CupomAberto", std::string("Sim"));
   e.Escreve("TipoDoc", std::string("CNF"));
 }
 void EncerraDocumento(Espelho& e) { e.Escreve("CupomAberto", std::string("Nao")); }
-void EmiteLeituraX(Espelho& e) { e.Deltas({"COO"}); }
+void EmiteLeituraX(Espelho& e) {
+  e.NovoDocumento();
+  e.Deltas({"COO"});
+}
 void EmiteReducaoZ(Espelho& e) {
+  e.NovoDocumento(true);
   e.Deltas({"COO", "CRZ"});
   for (const char* nome : {"CFC", "CDC", "NFC"}) e.Escreve(nome, std::int32_t{0});
 }
@@ -331,6 +353,9 @@ void EspelhaCancelamentoCupom(TfrmMain& frm) {
   e.Escreve("SubtotalDesconto", std::string());
   e.Escreve("TotalDocDinheiro", std::string());
   for (int j = 0; j < kMeiosPagamento; ++j) e.Escreve(Indexado("TotalDocMeioPagamento", j), std::string());
+  // Cancelling a closed coupon issues a document of its own, which sells nothing: the cancelled
+  // coupon's figures stay in the day only.
+  if (ja_fechado) e.NovoDocumento();
 }
 
 void EspelhaComandosExecutados(TfrmMain& frm) {

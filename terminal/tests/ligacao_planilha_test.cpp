@@ -211,6 +211,16 @@ TEST_F(Espelho, PagamentosEEstorno) {
   EXPECT_EQ(C("deltaGNF"), V(1.0));
 }
 
+// A withdrawal's payments leave the means: the workbook says so by its "SinalMeios".
+TEST_F(Espelho, PagamentoDeSangriaSaiDoMeio) {
+  C("TotalDocLiquido") = 30.0;
+  pasta.Define("SinalMeios", 1, -1.0);
+  Executa(Comando::PagaCupom, {{"NomeMeioPagamento", "Dinheiro"}, {"Valor", "30,00"}});
+  Executa(Comando::PagaCupom, {{"CodMeioPagamento", "1"}, {"Valor", "2,00"}});
+  EXPECT_EQ(C("TotalDocDinheiro"), V(-30.0));
+  EXPECT_EQ(C("TotalDocMeioPagamento", 1), V(-2.0));
+}
+
 TEST_F(Espelho, PagamentoComLiquidoZeroCancelaOCupom) {
   C("TotalDocLiquido") = 0.0;
   C("TipoDoc") = std::string("CF");
@@ -295,6 +305,41 @@ TEST_F(Espelho, AlemDoLimiteDeItensNadaEEspelhado) {
   Executa(Comando::EmiteLeituraX, {});
   EXPECT_EQ(pasta.escritas, Textos{});
   EXPECT_EQ(Link().ItemAtual, 3);
+}
+
+// A workbook that keeps documents apart lists what a new document moves and empties: the previous
+// document's value goes into its "Ant" accumulator, the document's data is emptied and items are
+// numbered from 1 again; at a Z what carries on takes its value after the commands and the day's
+// totals go to 0. Without the lists, nothing of that happens.
+TEST_F(Espelho, NovoDocumentoAcumulaOAnteriorEAReducaoZeraODia) {
+  auto vende = [this] { Executa(Comando::VendeItem, {{"CodAliquota", "-2"}, {"Quantidade", "2"}, {"PrecoUnitario", "1"}}); };
+  vende();
+  Executa(Comando::AbreCupomFiscal, {});
+  EXPECT_EQ(Link().ItemAtual, 2);
+  EXPECT_EQ(C("Quantidade", 0), V(2.0));
+
+  pasta.Define("AcumulaDocumento", 2, std::string());
+  C("AcumulaDocumento", 0) = std::string("BrutaC");
+  pasta.Define("BrutaC", 1, 250.0);
+  pasta.Define("AntBrutaC", 1, 100.0);
+  pasta.Define("AreaDocumento", 1, std::string("Quantidade"));
+  pasta.Define("MantemNaReducao", 1, std::string("GT"));
+  pasta.Define("ZeraNaReducao", 2, std::string("TotalDiaVendaBruta"));
+  C("ZeraNaReducao", 1) = std::string("AntBrutaC");
+  Executa(Comando::AbreCupomFiscal, {});
+  EXPECT_EQ(C("AntBrutaC"), V(350.0));
+  EXPECT_EQ(C("Quantidade", 0), V(std::string()));
+  EXPECT_EQ(Link().ItemAtual, 1);
+  vende();
+  EXPECT_EQ(C("Quantidade", 0), V(2.0));
+
+  C("PosGT") = 99.5;
+  C("TotalDiaVendaBruta") = 12.0;
+  Executa(Comando::EmiteReducaoZ, {});
+  EXPECT_EQ(C("GT"), V(99.5));
+  EXPECT_EQ(C("TotalDiaVendaBruta"), V(0.0));
+  EXPECT_EQ(C("AntBrutaC"), V(0.0));
+  EXPECT_EQ(C("Quantidade", 0), V(std::string()));
 }
 
 TEST_F(Espelho, ProprietarioZeraContadoresETotais) {
