@@ -33,6 +33,7 @@ qt6-base-dev
 qt6-svg-dev
 qt6-qpa-plugins
 fonts-dejavu-core
+libreoffice-calc-nogui
 "
 if [ "$1" = fuzz ]; then
   PACKAGES="$PACKAGES clang-14 libclang-rt-14-dev"

@@ -3,7 +3,10 @@
 // day mirrored, then the X reading checked against what the workbook computed.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,8 +14,10 @@
 #include "apoio/emulada_conectada.h"
 #include "cli_programa.h"
 #include "driver/execucao.h"
+#include "fonte_planilha.h"
 #include "quorbal/comandos.h"
 #include "spreadsheet/configura_totalizadores.h"
+#include "spreadsheet/embutido/pasta_embutida.h"
 #include "spreadsheet/escolha_motor.h"
 #include "spreadsheet/leitura_x_planilha.h"
 #include "spreadsheet/liga_planilha.h"
@@ -163,6 +168,95 @@ TEST(PlanilhaCli, ExemploDiaPlanilhaConferido) {
   EXPECT_EQ(e.saida.find("Erros Detectados"), std::string::npos) << e.saida;
   EXPECT_NE(e.saida.find(u8"dia.RMT: executado até o fim, 62 comandos, 0 diferenças\n"), std::string::npos) << e.saida;
   EXPECT_GT(std::filesystem::file_size("PlanilhaECF.xls"), 0u);  // saved when the link went off
+}
+
+}  // namespace
+}  // namespace tarnel
+
+namespace tarnel {
+namespace {
+
+std::string Conteudo(const std::string& caminho) {
+  std::ifstream arquivo(caminho, std::ios::binary);
+  std::ostringstream texto;
+  texto << arquivo.rdbuf();
+  return texto.str();
+}
+
+// The rows of a CSV file, each split into its fields ("" quotes a field holding commas).
+std::vector<Textos> LinhasCsv(const std::string& texto) {
+  std::vector<Textos> linhas(1, Textos(1));
+  bool aspas = false;
+  for (std::size_t k = 0; k < texto.size(); ++k) {
+    const char c = texto[k];
+    if (aspas) {
+      if (c == '"' && k + 1 < texto.size() && texto[k + 1] == '"') linhas.back().back() += texto[++k];
+      else if (c == '"') aspas = false;
+      else linhas.back().back() += c;
+    } else if (c == '"') {
+      aspas = true;
+    } else if (c == ',') {
+      linhas.back().emplace_back();
+    } else if (c == '\n') {
+      linhas.emplace_back(1);
+    } else if (c != '\r') {
+      linhas.back().back() += c;
+    }
+  }
+  return linhas;
+}
+
+// LibreOffice opens the workbook Tarnel saved after the example day and computes every figure the
+// check compares (the 151 "Pos" values and the 68 the workbook computes or mirrors) as the embedded
+// engine does.
+TEST(PlanilhaLibreOffice, CalculaOsMesmosValoresQueOMotorEmbutido) {
+  if (std::system("command -v soffice >/dev/null 2>&1") != 0) GTEST_SKIP() << "soffice (LibreOffice) is not installed";
+  test_support::TempFolder pasta{"tarnel-planilha-lo", test_support::TempFolder::enter |
+                                                           test_support::TempFolder::user_folders};
+  pasta.set_env("TARNEL_PLANILHA", "embutido");
+  std::filesystem::copy_file(PLANILHA_ECF, "PlanilhaECF.xls");
+  // The day up to its check, before the Z zeroes the day's totals.
+  std::string dia = Conteudo(std::string(EXEMPLOS) + "/dia_planilha.RMT");
+  dia = dia.substr(0, dia.find("$NomePasso Redu")) + "$PlanilhaDesativa\r\n";
+  std::ofstream("dia.RMT", std::ios::binary) << dia;
+  const teste_cli::Execucao e = teste_cli::RodaCli(pasta, {"run", "dia.RMT"});
+  ASSERT_EQ(e.status, 0) << e.saida << e.mensagens;
+
+  const std::string comando = "HOME='" + pasta.path() + "' soffice --headless --convert-to "
+                              "'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1' "
+                              "PlanilhaECF.xls >/dev/null 2>&1";
+  ASSERT_EQ(std::system(comando.c_str()), 0);
+  std::string erro;
+  auto motor = PastaEmbutida::Carrega("PlanilhaECF.xls", erro);
+  ASSERT_NE(motor, nullptr) << erro;
+  planilha::Pasta fonte;
+  ASSERT_TRUE(planilha::LeFonte(Conteudo(PLANILHA_FONTE), fonte, erro)) << erro;
+
+  std::map<std::string, std::vector<Textos>> folhas;
+  int comparados = 0;
+  for (const planilha::NomeDefinido& nome : fonte.nomes) {
+    bool comparado = false;
+    for (const char* prefixo : {"Pos", "TotalDoc", "TotalDiaImposto", "TotalDiaValorTributado"})
+      comparado = comparado || nome.nome.rfind(prefixo, 0) == 0;
+    if (!comparado) continue;
+    // "=Folha!R5C3" or "=Folha!R5C3:R20C3": the cells of a name go down one column.
+    const std::size_t exclamacao = nome.referencia.find('!'), c = nome.referencia.find('C', exclamacao);
+    const std::string folha = nome.referencia.substr(1, exclamacao - 1);
+    const int linha = std::stoi(nome.referencia.substr(exclamacao + 2)), coluna = std::stoi(nome.referencia.substr(c + 1));
+    if (!folhas.count(folha)) folhas[folha] = LinhasCsv(Conteudo("PlanilhaECF-" + folha + ".csv"));
+    const std::vector<Textos>& csv = folhas[folha];
+    for (int i = 0; i < nome.celulas; ++i) {
+      ValorPlanilha valor;
+      ASSERT_TRUE(motor->LeCelula(nome.nome, i, valor, erro)) << nome.nome << ": " << erro;
+      const std::size_t l = static_cast<std::size_t>(linha - 1 + i), k = static_cast<std::size_t>(coluna - 1);
+      ASSERT_LT(l, csv.size()) << nome.nome;
+      const std::string lido = k < csv[l].size() ? csv[l][k] : std::string();
+      const double esperado = std::holds_alternative<double>(valor) ? std::get<double>(valor) : 0.0;
+      EXPECT_NEAR(lido.empty() ? 0.0 : std::stod(lido), esperado, 1e-9) << nome.nome << "[" << i << "] " << folha;
+      ++comparados;
+    }
+  }
+  EXPECT_EQ(comparados, 151 + 68);
 }
 
 }  // namespace
