@@ -249,6 +249,21 @@ bool VerificaMfdLer(const CLI::App&, Leitura& leitura, std::string& erro) {
   return false;
 }
 
+void DeclaraPlanilha(CLI::App& app, Leitura& leitura) {
+  DeclaraValor(app, "--canal", leitura.invocacao.pedido.canal, ajuda::kCanal, "CANAL");
+  app.add_option("operacao", leitura.invocacao.pedido.nome, ajuda::kOperacaoPlanilha)
+      ->type_name("conferir|gravar-lx|totalizadores");
+}
+
+bool VerificaPlanilha(const CLI::App& app, Leitura& leitura, std::string& erro) {
+  if (!VerificaCanal(app, leitura, erro)) return false;
+  const std::string& operacao = leitura.invocacao.pedido.nome;
+  if (operacao == "conferir" || operacao == "gravar-lx" || operacao == "totalizadores") return true;
+  erro = operacao.empty() ? "Falta a operação: conferir, gravar-lx ou totalizadores"
+                          : "Operação desconhecida: " + operacao + " (use conferir, gravar-lx ou totalizadores)";
+  return false;
+}
+
 const DescricaoSubcomando kSubcomandos[] = {
     {"exec", Subcomando::kExec, ajuda::kExec, true, DeclaraExec, VerificaExec, nullptr},
     {"registrador", Subcomando::kRegistrador, ajuda::kRegistrador, true, DeclaraRegistrador, VerificaRegistrador,
@@ -261,6 +276,7 @@ const DescricaoSubcomando kSubcomandos[] = {
      VerificaCanal, nullptr},
     {"mfd-binaria", Subcomando::kMfdBinaria, ajuda::kMfdBinaria, false, DeclaraMfdBinaria, VerificaCanal, nullptr},
     {"mfd-ler", Subcomando::kMfdLer, ajuda::kMfdLer, false, DeclaraMfdLer, VerificaMfdLer, nullptr},
+    {"planilha", Subcomando::kPlanilha, ajuda::kPlanilha, false, DeclaraPlanilha, VerificaPlanilha, nullptr},
 };
 
 const DescricaoSubcomando* ProcuraSubcomando(const std::string& nome) {

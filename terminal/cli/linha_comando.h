@@ -10,11 +10,11 @@
 
 namespace tarnel::cli {
 
-enum class Subcomando { kExec, kRegistrador, kShell, kBobina, kRun, kLeitura, kSoftwareBasico, kMfdBinaria, kMfdLer };
+enum class Subcomando { kExec, kRegistrador, kShell, kBobina, kRun, kLeitura, kSoftwareBasico, kMfdBinaria, kMfdLer, kPlanilha };
 
 struct Invocacao {
   Subcomando subcomando = Subcomando::kExec;
-  Pedido pedido;        // exec, registrador, shell
+  Pedido pedido;        // exec, registrador, shell, planilha (nome: the operation)
   bool seguir = false;  // bobina
   PedidoRun run;        // run
   PedidoLeituraCli leitura;  // leitura

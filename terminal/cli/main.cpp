@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
       return SoftwareBasico(invocacao.pedido, invocacao.arquivo, SaidaInterativa(), std::cout, std::cerr);
     case Subcomando::kMfdBinaria: return MfdBinaria(invocacao.pedido, SaidaInterativa(), std::cout, std::cerr);
     case Subcomando::kMfdLer: return MfdLer(invocacao.arquivo, invocacao.pasta, std::cout, std::cerr);
+    case Subcomando::kPlanilha: return Planilha(invocacao.pedido, std::cout, std::cerr);
     case Subcomando::kLeitura: return LeituraArquivo(invocacao.leitura, MensagensInterativas(), std::cout, std::cerr);
   }
   return kSaidaFalha;

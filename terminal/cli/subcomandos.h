@@ -45,4 +45,10 @@ int MfdBinaria(const Pedido& pedido, bool terminal, std::ostream& saida, std::os
 // be read or written.
 int MfdLer(const std::string& arquivo, const std::string& pasta, std::ostream& saida, std::ostream& mensagens);
 
+// planilha: links the workbook PlanilhaECF.xls of the current folder and runs one of the window's
+// workbook operations (pedido.nome: "totalizadores", "gravar-lx", "conferir"), then saves it. Each
+// line of the error list goes to saida; 0 without lines, 1 with lines, 2 when the channel or the
+// workbook does not open.
+int Planilha(const Pedido& pedido, std::ostream& saida, std::ostream& mensagens);
+
 }  // namespace tarnel::cli

@@ -113,6 +113,18 @@ const char kFaixaData[] = "datas (dd/mm/aaaa) da leitura mf ou mfd, de D1 a D2";
 const char kSaidaLeitura[] = "arquivo gravado no lugar de MF.TXT, MFD.TXT ou LX.TXT";
 const char kFiltrada[] = "mostra a cópia legível ao final";
 
+const char kPlanilha[] =
+    "planilha liga a planilha PlanilhaECF.xls da pasta atual (pelo motor embutido, ou pelo que a\n"
+    "variável TARNEL_PLANILHA indicar) e faz uma das operações do menu Editar da janela:\n"
+    "  totalizadores  grava na planilha as alíquotas, meios de pagamento, departamentos,\n"
+    "                 totalizadores não fiscais e relatórios gerenciais da impressora\n"
+    "  gravar-lx      grava a Leitura X da impressora na planilha: o início de um teste\n"
+    "  conferir       confere a Leitura X da impressora com os valores calculados na planilha\n"
+    "A planilha é gravada ao final. Cada diferença ou erro sai numa linha da saída padrão.\n"
+    "Código de saída: 0 sem nenhuma linha de erro, 1 quando há linhas, 2 para erro de uso,\n"
+    "biblioteca que não carrega, canal que não abre ou planilha que não abre.";
+const char kOperacaoPlanilha[] = "conferir, gravar-lx ou totalizadores";
+
 const char kCodigosSaida[] =
     "Código de saída: 0 quando a impressora aceitou o comando, 1 quando ela informou um erro\n"
     "(ou recusou o registrador), 2 para erro de uso, biblioteca que não carrega ou canal que\n"

@@ -14,6 +14,7 @@ extern const char kLeitura[];
 extern const char kSoftwareBasico[];
 extern const char kMfdBinaria[];
 extern const char kMfdLer[];
+extern const char kPlanilha[];
 extern const char kArquivoSoftwareBasico[];
 extern const char kArquivoMFD[];
 extern const char kPastaSecoes[];
@@ -39,6 +40,7 @@ extern const char kFaixaCoo[];
 extern const char kFaixaData[];
 extern const char kSaidaLeitura[];
 extern const char kFiltrada[];
+extern const char kOperacaoPlanilha[];
 
 // Closing paragraphs: the exit statuses, and which library is loaded.
 extern const char kCodigosSaida[];

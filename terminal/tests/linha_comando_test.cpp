@@ -52,6 +52,9 @@ TEST(CommandLine, EachSubcommandGetsItsOptionsAndNames) {
       {{"registrador", "/COO"}, Subcomando::kRegistrador, "Emul", false, "", "/COO", "", false},
       {{"bobina"}, Subcomando::kBobina, "Emul", false, "", "", "", false},
       {{"bobina", "--seguir"}, Subcomando::kBobina, "Emul", false, "", "", "", true},
+      {{"planilha", "conferir"}, Subcomando::kPlanilha, "Emul", false, "", "conferir", "", false},
+      {{"planilha", "--canal", "COM1", "gravar-lx"}, Subcomando::kPlanilha, "COM1", false, "", "gravar-lx", "", false},
+      {{"planilha", "totalizadores"}, Subcomando::kPlanilha, "Emul", false, "", "totalizadores", "", false},
   };
   for (const Caso& caso : casos) {
     SCOPED_TRACE(::testing::PrintToString(caso.argumentos));
@@ -88,6 +91,10 @@ TEST(CommandLine, UsageErrorsNameTheSubcommandAndWhatIsWrong) {
       {{"shell", "exec"}, "tarnel-cli shell: Argumento a mais: exec"},
       {{"bobina", "--seguir", "x"}, "tarnel-cli bobina: argumento inesperado: x"},
       {{"bobina", "-f"}, "tarnel-cli bobina: argumento inesperado: -f"},
+      {{"planilha"}, "tarnel-cli planilha: Falta a opera\xE7\xE3o: conferir, gravar-lx ou totalizadores"},
+      {{"planilha", "confere"},
+       "tarnel-cli planilha: Opera\xE7\xE3o desconhecida: confere (use conferir, gravar-lx ou totalizadores)"},
+      {{"planilha", "conferir", "gravar-lx"}, "tarnel-cli planilha: Argumento a mais: gravar-lx"},
   };
   for (const auto& [argumentos, mensagem] : casos) {
     const Invocacao invocacao = InterpretaArgumentos(argumentos);
@@ -117,7 +124,7 @@ TEST(CommandLine, EachSubcommandHasItsHelpAndTheGeneralHelpHoldsThemAll) {
   EXPECT_EQ(linhas_gerais[1], "     tarnel-cli registrador [--canal CANAL] [--log ARQUIVO] REGISTRADOR");
   EXPECT_EQ(linhas_gerais[3], "     tarnel-cli bobina [--seguir]");
 
-  for (const char* subcomando : {"exec", "registrador", "shell", "bobina", "run", "leitura"}) {
+  for (const char* subcomando : {"exec", "registrador", "shell", "bobina", "run", "leitura", "planilha"}) {
     SCOPED_TRACE(subcomando);
     const Invocacao invocacao = InterpretaArgumentos({subcomando, "--help"});
     EXPECT_EQ(invocacao.erro, "");

@@ -176,6 +176,44 @@ TEST(PlanilhaCli, ExemploDiaPlanilhaConferido) {
 namespace tarnel {
 namespace {
 
+// tarnel-cli planilha runs the workbook operations one by one: the totalizers and the X reading
+// written, then a sale made outside the workbook's sight is what the check lists, with exit 1.
+TEST(PlanilhaCli, OperacoesAvulsasDaPlanilha) {
+  test_support::TempFolder pasta{"tarnel-planilha-cli", test_support::TempFolder::enter |
+                                                            test_support::TempFolder::user_folders};
+  pasta.set_env("TARNEL_PLANILHA", "embutido");
+  const teste_cli::Execucao sem_pasta = teste_cli::RodaCli(pasta, {"planilha", "conferir"});
+  EXPECT_EQ(sem_pasta.status, 2);
+  EXPECT_NE(sem_pasta.mensagens.find(u8"PlanilhaECF.xls' não encontrada!"), std::string::npos) << sem_pasta.mensagens;
+
+  std::filesystem::copy_file(PLANILHA_ECF, "PlanilhaECF.xls");
+  for (const char* operacao : {"totalizadores", "gravar-lx", "conferir"}) {
+    const teste_cli::Execucao e = teste_cli::RodaCli(pasta, {"planilha", operacao});
+    EXPECT_EQ(e.status, 0) << operacao << e.saida << e.mensagens;
+    EXPECT_EQ(e.saida, "") << operacao;
+  }
+  ASSERT_EQ(teste_cli::RodaCli(pasta, {"exec", "AbreCupomFiscal"}).status, 0);
+  ASSERT_EQ(teste_cli::RodaCli(pasta, {"exec", "VendeItem", "CodAliquota=1", "CodProduto=1", "NomeProduto=X",
+                                       "PrecoUnitario=10,00", "Quantidade=1"})
+                .status,
+            0);
+  const teste_cli::Execucao e = teste_cli::RodaCli(pasta, {"planilha", "conferir"});
+  EXPECT_EQ(e.status, 1) << e.mensagens;
+  EXPECT_EQ(e.saida,
+            "GT: LX (10) - Planilha (0)!\n"
+            "TotalDiaVendaBruta: LX (10) - Planilha (0)!\n"
+            "TotalDiaVendaLiquida: LX (10) - Planilha (0)!\n"
+            "TotalDiaValorAliquota[1]: LX (10) - Planilha (0)!\n"
+            "COO: LX (1) - Planilha (0)!\n"
+            "CCF: LX (1) - Planilha (0)!\n"
+            "TotalDocBruto: LX (10) - Planilha (0)!\n"
+            "TotalDocLiquido: LX (10) - Planilha (0)!\n"
+            "TotalDocAliquota[1]: LX (10) - Planilha (0)!\n"
+            "TotalDiaImpostoAliquota[1]: LX (0,7) - Planilha (0)!\n"
+            "TotalDiaImpostoICMS: LX (0,7) - Planilha (0)!\n"
+            "TotalDiaValorTributadoICMS: LX (10) - Planilha (0)!\n");
+}
+
 std::string Conteudo(const std::string& caminho) {
   std::ifstream arquivo(caminho, std::ios::binary);
   std::ostringstream texto;

@@ -1,0 +1,47 @@
+#include <ostream>
+#include <string>
+
+#include "console.h"
+#include "sessao_cli.h"
+#include "spreadsheet/configura_totalizadores.h"
+#include "spreadsheet/leitura_x_planilha.h"
+#include "spreadsheet/ligacao_planilha.h"
+#include "subcomandos.h"
+
+namespace tarnel::cli {
+namespace {
+
+// The console's answers, but the error list is the subcommand's result: its lines go to the
+// standard output, one per line, and are counted for the exit status.
+class InteracaoPlanilha : public InteracaoConsole {
+ public:
+  InteracaoPlanilha(std::ostream& saida, std::ostream& mensagens) : InteracaoConsole(mensagens), saida_(saida) {}
+  void MostraErros(const TfrmErros& erros) override {
+    for (const std::string& linha : erros.lbErros) EscreveLinha(saida_, linha);
+    linhas += static_cast<int>(erros.lbErros.size());
+  }
+  int linhas = 0;
+
+ private:
+  std::ostream& saida_;
+};
+
+}  // namespace
+
+int Planilha(const Pedido& pedido, std::ostream& saida, std::ostream& mensagens) {
+  InteracaoPlanilha interacao(saida, mensagens);
+  SessaoCli sessao(interacao);
+  if (!sessao.Conecta(pedido)) return kSaidaFalha;
+  TfrmMain& frm = sessao.frm;
+  if (!ConectaSeNecessario(frm)) return kSaidaFalha;  // the link said why
+  if (pedido.nome == "totalizadores")
+    ConfiguraTotalizadores(frm);
+  else if (pedido.nome == "gravar-lx")
+    ObtemLeituraXExecute(frm);
+  else
+    ConfereLeituraXExecute(frm);
+  ConexaoExcel(frm);  // saves the workbook and closes the link
+  return interacao.linhas > 0 ? kSaidaErroImpressora : kSaidaSucesso;
+}
+
+}  // namespace tarnel::cli
