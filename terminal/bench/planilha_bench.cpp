@@ -2,16 +2,13 @@
 // workbook: a whole X-reading check (219 register reads and workbook comparisons), and one sale
 // mirrored into the workbook next to the same sale without the link. build/bin/tarnel_planilha_bench
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "driver/biblioteca_drovik.h"
-#include "driver/conexao.h"
+#include "bench/bancada_emulada.h"
 #include "driver/execucao.h"
 #include "quorbal/comandos.h"
 #include "spreadsheet/escolha_motor.h"
@@ -26,29 +23,15 @@ namespace {
 using quorbal::Comando;
 using Campos = std::vector<std::pair<std::string, std::string>>;
 
-class Bancada {
+class Bancada : public BancadaEmulada {
  public:
-  explicit Bancada(bool com_planilha) : frm_(interacao_) {
-    std::string modelo = (std::filesystem::temp_directory_path() / "tarnel_planilha_benchXXXXXX").string();
-    if (!mkdtemp(modelo.data())) throw std::runtime_error("mkdtemp");
-    pasta_ = modelo;
-    anterior_ = std::filesystem::current_path();
-    std::filesystem::current_path(pasta_);  // the emulated printer and the workbook live here
+  explicit Bancada(bool com_planilha) : BancadaEmulada("tarnel_planilha_bench") {
     std::filesystem::copy_file(PLANILHA_ECF, "PlanilhaECF.xls");
-    frm_.CarregaDriver = [] { return BibliotecaDrovik::Carrega(DROVIK_ARQUIVO); };
-    ConnectExecute(frm_);
-    if (!Conectado(frm_)) throw std::runtime_error("the emulated printer did not connect");
     LigaPlanilha(frm_, EscolheMotorPlanilha("embutido"));
     if (com_planilha) ConexaoExcel(frm_);
     if (com_planilha && !frm_.PlanilhaConectada) throw std::runtime_error("the workbook did not open");
   }
-  ~Bancada() {
-    LiberaModuloDriver(frm_);
-    frm_.Planilha.reset();  // saved and closed before its folder goes
-    std::filesystem::current_path(anterior_);
-    std::error_code erro;
-    std::filesystem::remove_all(pasta_, erro);
-  }
+  ~Bancada() { frm_.Planilha.reset(); }  // saved and closed before its folder goes
 
   bool Executa(Comando comando, const Campos& campos) {
     const int indice = quorbal::Posicao(comando);
@@ -67,13 +50,6 @@ class Bancada {
     return Executa(Comando::PagaCupom, {{"CodMeioPagamento", "0"}, {"Valor", "2,50"}}) &&
            Executa(Comando::EncerraDocumento, {});
   }
-
-  TfrmMain& frm() { return frm_; }
-
- private:
-  InteracaoSilenciosa interacao_;
-  TfrmMain frm_;
-  std::filesystem::path pasta_, anterior_;
 };
 
 // The whole check: 219 registers read from the printer, each compared with the workbook's figure.

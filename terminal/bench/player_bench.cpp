@@ -3,8 +3,6 @@
 // replay, when it writes the ".macro" file). Next to it the same commands through the execute path
 // alone, without the player. build/bin/tarnel_player_bench
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -12,8 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/biblioteca_drovik.h"
-#include "driver/conexao.h"
+#include "bench/bancada_emulada.h"
 #include "driver/execucao.h"
 #include "quorbal/catalogo.h"
 #include "quorbal/comandos.h"
@@ -47,29 +44,15 @@ std::vector<Linha> Leituras(int total) {
   return std::vector<Linha>(total, Linha{Comando::LeInteiro, "NomeInteiro=\"COO\""});
 }
 
-class Bancada {
+class Bancada : public BancadaEmulada {
  public:
-  Bancada() : frm_(interacao_) {
-    std::string modelo = (std::filesystem::temp_directory_path() / "tarnel_player_benchXXXXXX").string();
-    if (!mkdtemp(modelo.data())) throw std::runtime_error("mkdtemp");
-    pasta_ = modelo;
-    anterior_ = std::filesystem::current_path();
-    std::filesystem::current_path(pasta_);  // the emulated printer keeps its files here
-    frm_.CarregaDriver = [] { return BibliotecaDrovik::Carrega(DROVIK_ARQUIVO); };
-    ConnectExecute(frm_);
-    if (!Conectado(frm_)) throw std::runtime_error("the emulated printer did not connect");
-    frm_.ModuloDriver->SetaArquivoLog((pasta_ / "Registro.RMT.macro").string());
-  }
-  ~Bancada() {
-    LiberaModuloDriver(frm_);
-    std::filesystem::current_path(anterior_);
-    std::error_code erro;
-    std::filesystem::remove_all(pasta_, erro);
+  Bancada() : BancadaEmulada("tarnel_player_bench") {
+    frm_.ModuloDriver->SetaArquivoLog((pasta() / "Registro.RMT.macro").string());
   }
 
   // A command file of these lines, each followed by a reply line.
   std::string Arquivo(const std::vector<Linha>& linhas) {
-    const std::string caminho = (pasta_ / "Roteiro.RMT").string();
+    const std::string caminho = (pasta() / "Roteiro.RMT").string();
     std::ofstream saida(caminho, std::ios::binary);
     saida << "; Arquivo de Registro de Comandos\r\n";
     for (const Linha& l : linhas)
@@ -82,13 +65,6 @@ class Bancada {
     bool cancelamento = false;
     return ProcessaArquivoComandos(frm_, arquivo, OpcoesScript{}, cancelamento);
   }
-
-  TfrmMain& frm() { return frm_; }
-
- private:
-  InteracaoSilenciosa interacao_;
-  TfrmMain frm_;
-  std::filesystem::path pasta_, anterior_;
 };
 
 // A file of register reads replayed whole: items per second are commands per second.
