@@ -105,8 +105,8 @@ void Simulador::Estado::Serve() {
     saida_vazia = saida.empty();
     if (respondeu && desliga_apos_resposta) {
       // Long enough for the host to take what was sent (the hang-up discards what it has not read),
-      // well within the gap it allows between two bytes.
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      // well within the 100 ms it allows between two bytes.
+      std::this_thread::sleep_for(std::chrono::milliseconds(40));
       FechaDescritor(escravo);
       FechaDescritor(mestre);
       return;
