@@ -14,6 +14,14 @@ add_subdirectory(${TARNEL_GTEST_SOURCES} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_
 
 include(${CMAKE_CURRENT_LIST_DIR}/WindowsTestExclusions.cmake)
 
+# The Wine that runs this build's programs, for the tests that start it themselves (those that map
+# COM ports to the native printer simulator, TARNEL_NATIVE_SERIALSIM).
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(TARNEL_WINE_ARCH i686)
+else()
+  set(TARNEL_WINE_ARCH x86_64)
+endif()
+
 # cross_add_gtest(<target> <environment>...): the program as one test, less its exclusions.
 function(cross_add_gtest target)
   set(arguments)

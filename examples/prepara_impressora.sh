@@ -38,11 +38,7 @@ if [ "$modo" = serial ]; then
     cd "$(dirname "$0")/.." || exit 1
     export WINEPREFIX="$PWD/build-wine/com1"
     . scripts/wine-session.sh
-    wine_session "$TARNEL_WINE_ARCH" || exit 1
-    wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /d "$PLENVO_COM1" /f >/dev/null 2>&1 ||
-      { echo "cannot map COM1 to $PLENVO_COM1"; exit 1; }
-    wine_session_end
-    wine_session "$TARNEL_WINE_ARCH" || exit 1
+    wine_session "$TARNEL_WINE_ARCH" && wine_com_ports "$TARNEL_WINE_ARCH" "COM1=$PLENVO_COM1" || exit 1
     cd - >/dev/null || exit 1
     # As PLENVO_SULVANIR does off Windows: no vendor library beside the program, so Plenvo takes
     # the serial line.

@@ -36,3 +36,21 @@ wine_session() {
 
 # Waits until the server is gone: a new session could otherwise reach the one going away.
 wine_session_end() { wineserver -k </dev/null >/dev/null 2>&1; wineserver -w </dev/null >/dev/null 2>&1; true; }
+
+# wine_com_ports ARCH COMn=PATH...: in Wine's port table each COMn leads to PATH, or has no entry when
+# PATH is empty. Wine reads the table when it starts: the session of wine_session ARCH restarts.
+# Status as wine_session's.
+wine_com_ports() {
+  local arch=$1 porta
+  shift
+  for porta in "$@"; do
+    if [ -n "${porta#*=}" ]; then
+      wine reg add 'HKLM\Software\Wine\Ports' /v "${porta%%=*}" /d "${porta#*=}" /f >/dev/null 2>&1 ||
+        { echo "cannot map ${porta%%=*} to ${porta#*=}" >&2; return 1; }
+    else
+      wine reg delete 'HKLM\Software\Wine\Ports' /v "${porta%%=*}" /f >/dev/null 2>&1  # absent already: fine
+    fi
+  done
+  wine_session_end
+  wine_session "$arch"
+}

@@ -16,8 +16,11 @@ int LinhaSerial::AbreNativo(const char* dispositivo, unsigned long baud) {
   DCB modo{};
   modo.DCBlength = sizeof modo;
   if (!GetCommState(porta, &modo)) {
+    // A handle of no known type is a name that leads nowhere (Wine opens a COM port mapped to a
+    // missing path): the port cannot be opened. Anything else (a file, say) is no serial line.
+    const bool sem_dispositivo = GetFileType(porta) == FILE_TYPE_UNKNOWN;
     CloseHandle(porta);
-    return kLinhaErroConfiguracao;
+    return sem_dispositivo ? kLinhaErroAbertura : kLinhaErroConfiguracao;
   }
   modo.BaudRate = baud;
   modo.ByteSize = 8;
@@ -81,16 +84,26 @@ bool LinhaSerial::LeNativo(void* destino, int quantidade, int* lidos) {
   tempos.ReadTotalTimeoutConstant = static_cast<DWORD>(leitura_total_ms_);
   SetCommTimeouts(Porta(manipulador_), &tempos);
   DWORD chegaram = 0;
-  const BOOL ok = ReadFile(Porta(manipulador_), destino, static_cast<DWORD>(quantidade), &chegaram, nullptr);
+  bool ok = ReadFile(Porta(manipulador_), destino, static_cast<DWORD>(quantidade), &chegaram, nullptr) != 0;
   *lidos = static_cast<int>(chegaram);
+  if (ok && chegaram < static_cast<DWORD>(quantidade)) {
+    // A read the peer's hang-up cut short still succeeds with what had come; only the queues, which
+    // can no longer be asked, tell that the device is gone (the POSIX line sees the hang-up itself).
+    unsigned recepcao = 0, transmissao = 0;
+    bool retido = false;
+    ok = ConsultaFilas(&recepcao, &transmissao, &retido);
+  }
   if (!ok) RegistraErrosDeLinha(0);
-  return ok != 0;
+  return ok;
 }
 
 void LinhaSerial::RegistraErrosDeLinha(int) {
   DWORD erros = 0;
   COMSTAT estado{};
-  if (ClearCommError(Porta(manipulador_), &erros, &estado)) erros_linha_ = erros;
+  if (ClearCommError(Porta(manipulador_), &erros, &estado))
+    erros_linha_ = erros;
+  else
+    erros_linha_ |= kErroDispositivo;  // its queues cannot be asked: the device is gone
 }
 
 }  // namespace plenvo

@@ -15,11 +15,14 @@ namespace {
 
 void Uso() {
   std::fprintf(stderr,
-               "usage: serialsim [-v] [-c line] [folder]\n"
+               "usage: serialsim [-v] [-c line] [-f fault] [folder]\n"
                "  folder   context folder of the emulated printer (frame 60);\n"
                "           default: $XDG_STATE_HOME/serialsim or ~/.local/state/serialsim\n"
                "  -v       print every frame received, in hex, and every cheque printed, on standard error\n"
-               "  -c line  the CMC-7 line of the cheque in the printer (frame 53); -c \"\": no cheque\n");
+               "  -c line  the CMC-7 line of the cheque in the printer (frame 53); -c \"\": no cheque\n"
+               "  -f fault a faulty printer: mudo (never answers), curta:N (the first answer stops after\n"
+               "           N bytes), desliga:N (N bytes of the first answer, then the printer hangs up;\n"
+               "           N at least 1)\n");
 }
 
 std::string PastaPadrao() {
@@ -27,6 +30,30 @@ std::string PastaPadrao() {
     return std::string(estado) + "/serialsim";
   if (const char* casa = std::getenv("HOME"); casa && *casa) return std::string(casa) + "/.local/state/serialsim";
   return "serialsim";
+}
+
+// The printer's fault from "-f"; false when the text names none.
+struct Falha {
+  bool mudo = false;
+  int corte = -1;  // bytes of the first answer sent, -1: all
+  bool desliga = false;
+};
+
+bool LeFalha(const char* texto, Falha* falha) {
+  if (std::strcmp(texto, "mudo") == 0) return falha->mudo = true;
+  const char* numero = nullptr;
+  if (std::strncmp(texto, "curta:", 6) == 0) {
+    numero = texto + 6;
+  } else if (std::strncmp(texto, "desliga:", 8) == 0) {
+    numero = texto + 8;
+    falha->desliga = true;
+  }
+  if (numero == nullptr || *numero < '0' || *numero > '9') return false;
+  char* fim = nullptr;
+  const long bytes = std::strtol(numero, &fim, 10);
+  if (*fim != '\0' || bytes > 1000000 || (falha->desliga && bytes < 1)) return false;
+  falha->corte = static_cast<int>(bytes);
+  return true;
 }
 
 void MostraQuadro(const std::string& quadro) {
@@ -45,12 +72,18 @@ void MostraNovidades(serialsim::Respondedor& respondedor) {
 int main(int argc, char** argv) {
   bool detalhado = false;
   const char* cmc7 = nullptr;
+  Falha falha;
   std::string pasta;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "-v") == 0) {
       detalhado = true;
     } else if (std::strcmp(argv[i], "-c") == 0 && i + 1 < argc) {
       cmc7 = argv[++i];
+    } else if (std::strcmp(argv[i], "-f") == 0 && i + 1 < argc) {
+      if (!LeFalha(argv[++i], &falha)) {
+        Uso();
+        return 2;
+      }
     } else if (argv[i][0] == '-' || !pasta.empty()) {
       Uso();
       return 2;
@@ -75,11 +108,12 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &sinais, nullptr);
 
   serialsim::Simulador simulador(pasta);
-  if (cmc7 != nullptr) {
-    serialsim::Comportamento comportamento = simulador.respondedor().Configuracao();
-    comportamento.linha_cmc7 = cmc7;
-    simulador.respondedor().Configura(comportamento);
-  }
+  serialsim::Comportamento comportamento = simulador.respondedor().Configuracao();
+  if (cmc7 != nullptr) comportamento.linha_cmc7 = cmc7;
+  comportamento.mudo = falha.mudo;
+  comportamento.resposta_curta = falha.corte;
+  simulador.respondedor().Configura(comportamento);
+  if (falha.desliga) simulador.DesligaAposResponder();
   if (!simulador.Inicia()) {
     std::fprintf(stderr, "serialsim: %s\n", simulador.Erro().c_str());
     return 1;

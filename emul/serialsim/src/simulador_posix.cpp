@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cerrno>
 #include <cstdlib>
@@ -37,6 +38,7 @@ struct Simulador::Estado {
   // a frame between the line and the answer.
   std::mutex passo;
   bool saida_vazia = true;  // everything answered is on the line (under passo)
+  std::atomic<bool> desliga_apos_resposta{false};
 };
 
 namespace {
@@ -94,11 +96,21 @@ void Simulador::Estado::Serve() {
       // Should not happen while we hold the slave; do not spin if it does.
       poll(&fds[1], 1, 10);
     }
+    bool respondeu = false;
     if (!saida.empty()) {
       const ssize_t n = write(mestre, saida.data(), saida.size());
       if (n > 0) saida.erase(0, static_cast<std::size_t>(n));
+      respondeu = n > 0 && saida.empty();
     }
     saida_vazia = saida.empty();
+    if (respondeu && desliga_apos_resposta) {
+      // Long enough for the host to take what was sent (the hang-up discards what it has not read),
+      // well within the 100 ms it allows between two bytes.
+      std::this_thread::sleep_for(std::chrono::milliseconds(40));
+      FechaDescritor(escravo);
+      FechaDescritor(mestre);
+      return;
+    }
   }
 }
 
@@ -139,6 +151,8 @@ void Simulador::Para() { estado_->Fecha(); }
 // Closing the master is what a printer switched off looks like to the host: its reads fail and the
 // device node goes away.
 void Simulador::DesligaPar() { estado_->Fecha(); }
+
+void Simulador::DesligaAposResponder() { estado_->desliga_apos_resposta = true; }
 
 Respondedor& Simulador::respondedor() { return estado_->respondedor; }
 

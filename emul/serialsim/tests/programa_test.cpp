@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "test_support/temp_folder.h"
 
@@ -88,19 +89,30 @@ TEST(Programa, PrintsThePathServesAndStopsOnSigterm) {
   close(erros[0]);
 }
 
-TEST(Programa, RefusesUnknownOptions) {
-  char programa[] = SERIALSIM_PROGRAMA;
-  char opcao[] = "--nada";
-  char* argv[] = {programa, opcao, nullptr};
-  pid_t pid = 0;
-  posix_spawn_file_actions_t acoes;
-  posix_spawn_file_actions_init(&acoes);
-  posix_spawn_file_actions_addopen(&acoes, 2, "/dev/null", O_WRONLY, 0);
-  ASSERT_EQ(posix_spawn(&pid, programa, &acoes, nullptr, argv, environ), 0);
-  posix_spawn_file_actions_destroy(&acoes);
-  int status = 0;
-  ASSERT_EQ(waitpid(pid, &status, 0), pid);
-  EXPECT_EQ(WEXITSTATUS(status), 2);
+TEST(Programa, RefusesUnknownOptionsAndFaults) {
+  const std::vector<std::vector<std::string>> recusados = {
+      {"--nada"}, {"-f"}, {"-f", "surdo"}, {"-f", "curta"}, {"-f", "curta:"}, {"-f", "curta:-1"},
+      {"-f", "curta:3x"}, {"-f", "desliga:0"}, {"-f", "desliga:99999999999999999999"},
+  };
+  for (const auto& opcoes : recusados) {
+    SCOPED_TRACE(opcoes.back());
+    std::vector<std::string> textos = {SERIALSIM_PROGRAMA};
+    textos.insert(textos.end(), opcoes.begin(), opcoes.end());
+    std::vector<char*> argv;
+    for (std::string& texto : textos) argv.push_back(texto.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    posix_spawn_file_actions_t acoes;
+    posix_spawn_file_actions_init(&acoes);
+    posix_spawn_file_actions_addopen(&acoes, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&acoes, 2, "/dev/null", O_WRONLY, 0);
+    ASSERT_EQ(posix_spawn(&pid, argv[0], &acoes, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&acoes);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+  }
 }
 
 }  // namespace

@@ -20,6 +20,9 @@ class Simulador {
   std::string Erro() const;     // why Inicia failed
   void Para();                  // stops serving and closes the pseudo-terminal
   void DesligaPar();            // the printer goes away: the host sees I/O errors, the path vanishes
+  // The printer goes away as DesligaPar does, right after its next answer is on the line: with
+  // Comportamento::resposta_curta, in the middle of a reply.
+  void DesligaAposResponder();
   Respondedor& respondedor();   // thread-safe
   // Waits until every byte the host sent was answered and every answer is on the line (what the
   // host did not read stays there until it reads or purges). False when that takes longer than
