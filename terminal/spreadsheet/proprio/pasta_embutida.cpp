@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "compat/cp1252.h"
-#include "compat/whole_file.h"
 #include "quorbal/igual_sem_caixa.h"
+#include "spreadsheet/embutido/texto_pasta_xml.h"
 #include "spreadsheet/proprio/dados_pasta.h"
 
 namespace tarnel {
@@ -33,35 +33,14 @@ bool EnderecoCelula(const DadosPasta& dados, const std::string& nome, int i, Fai
   return true;
 }
 
-// The text as the workbook file can hold it: control characters other than tab and line breaks
-// become "?", so that what is read now is what the saved file gives back.
-std::string TextoGravavel(std::string texto) {
-  for (char& c : texto)
-    if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') c = '?';
-  return texto;
-}
-
 }  // namespace
 
 std::string NomeCelula(const DadosPasta& dados, int folha, int linha, int coluna) {
-  std::string letras;
-  for (int c = coluna + 1; c > 0; c = (c - 1) / 26) letras.insert(letras.begin(), char('A' + (c - 1) % 26));
-  return compat::utf8_to_cp1252(dados.folhas[folha].nome) + "!" + letras + std::to_string(linha + 1);
+  return compat::utf8_to_cp1252(dados.folhas[folha].nome) + "!" + LetrasColuna(coluna) + std::to_string(linha + 1);
 }
 
 PastaEmbutida::PastaEmbutida(std::unique_ptr<DadosPasta> dados) : dados_(std::move(dados)) {}
 PastaEmbutida::~PastaEmbutida() = default;
-
-std::unique_ptr<PastaEmbutida> PastaEmbutida::Carrega(const std::string& caminho, std::string& erro) {
-  std::string xml, motivo;
-  if (!compat::read_file(caminho, xml, motivo)) {
-    erro = "Não foi possível ler '" + caminho + "': " + motivo;
-    return nullptr;
-  }
-  auto pasta = CarregaTexto(xml, erro);
-  if (pasta == nullptr) erro = "'" + caminho + "': " + erro;
-  return pasta;
-}
 
 std::unique_ptr<PastaEmbutida> PastaEmbutida::CarregaTexto(std::string_view xml, std::string& erro) {
   auto dados = std::make_unique<DadosPasta>();
@@ -128,15 +107,9 @@ bool PastaEmbutida::EscreveCelula(const std::string& nome, int i, const ValorPla
   return true;
 }
 
+// Nothing to do ahead of a read: a write moved the generation on and reads compute what they need.
 void PastaEmbutida::Recalcula() {}
 
 std::string PastaEmbutida::TextoXml() { return EscrevePastaXml(*dados_); }
-
-bool PastaEmbutida::Salva(const std::string& caminho, std::string& erro) {
-  std::string motivo;
-  if (compat::replace_file(caminho, TextoXml(), motivo)) return true;
-  erro = "Não foi possível gravar '" + caminho + "': " + motivo;
-  return false;
-}
 
 }  // namespace tarnel
