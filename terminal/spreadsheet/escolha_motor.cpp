@@ -3,9 +3,7 @@
 #include <cstdlib>
 
 #include "quorbal/igual_sem_caixa.h"
-#ifdef TARNEL_MOTOR_EMBUTIDO
 #include "spreadsheet/embutido/planilha_embutida.h"
-#endif
 #ifdef _WIN32
 #include "spreadsheet/excel/planilha_excel.h"
 #endif
@@ -32,12 +30,7 @@ EscolhaPlanilha EscolheMotorPlanilha(const std::string& ajuste) {
   const char* variavel = std::getenv(kVariavelMotorPlanilha);
   const std::string motor = SemBrancos(variavel != nullptr && *variavel != '\0' ? variavel : ajuste);
   if (quorbal::IgualSemCaixa(motor, "embutido")) {
-#ifdef TARNEL_MOTOR_EMBUTIDO
     return {motor, [] { return std::unique_ptr<Planilha>(new PlanilhaEmbutida); }, std::string()};
-#else
-    return Indisponivel(motor, "O motor embutido de planilhas não faz parte desta versão do programa; use o Excel "
-                               "(motor \"excel\").");
-#endif
   }
   if (quorbal::IgualSemCaixa(motor, "excel")) {
 #ifdef _WIN32

@@ -1,7 +1,7 @@
 // Which workbook engine the link uses: the setting (LeMotorPlanilha, "embutido" by default) unless
 // the environment variable TARNEL_PLANILHA names one, for tests and labs. Engines: "embutido" (the
-// embedded engine; not in the Windows builds, for want of its libraries there) and "excel" (Excel
-// through OLE Automation; Windows only).
+// embedded engine: liborcus and libixion, or on Windows the engine of our own in proprio/) and
+// "excel" (Excel through OLE Automation; Windows only).
 #pragma once
 #include <string>
 

@@ -1,9 +1,7 @@
 // Whole files for programs that keep a document in memory: read it all, and replace it so that a
 // crash or a failure leaves either the old or the new file, never a mix (a temporary file in the same
-// folder, flushed, then renamed over the old one). Not on Windows yet: only the POSIX side needs it.
+// folder, flushed, then renamed over the old one).
 #pragma once
-
-#ifndef _WIN32
 
 #include <string>
 #include <string_view>
@@ -20,5 +18,3 @@ bool replace_file(const std::string& path, std::string_view bytes, std::string& 
 void replace_file_fail_writes(bool on);
 
 }  // namespace compat
-
-#endif

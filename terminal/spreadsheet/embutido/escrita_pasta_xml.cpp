@@ -4,55 +4,33 @@
 #include <ixion/cell.hpp>
 #include <ixion/formula_result.hpp>
 
-#include <charconv>
 #include <string>
 
-#include "compat/xml_text.h"
 #include "spreadsheet/embutido/dados_pasta.h"
+#include "spreadsheet/embutido/texto_pasta_xml.h"
 
 namespace tarnel {
 namespace {
-
-void Escapa(std::string& saida, std::string_view texto) { compat::append_xml_escaped(saida, texto); }
-
-// Formulas and references as the file spells them, with their leading "=" (the reader drops it).
-void Expressao(std::string& saida, std::string_view texto) {
-  if (texto.empty() || texto.front() != '=') saida += '=';
-  Escapa(saida, texto);
-}
-
-std::string Numero(double valor) {
-  char texto[64];
-  return std::string(texto, std::to_chars(texto, texto + sizeof texto, valor).ptr);
-}
-
-void Dado(std::string& saida, const char* tipo, std::string_view conteudo) {
-  saida += "<Data ss:Type=\"";
-  saida += tipo;
-  saida += "\">";
-  Escapa(saida, conteudo);
-  saida += "</Data>";
-}
 
 // The value of a cell as a Data element; nothing for an empty cell or a formula without a value.
 void DadoCelula(std::string& saida, const ixion::model_context& contexto, const ixion::abs_address_t& endereco) {
   switch (contexto.get_celltype(endereco)) {
     case ixion::celltype_t::string:
-      Dado(saida, "String", contexto.get_string_value(endereco));
+      DadoXml(saida, "String", contexto.get_string_value(endereco));
       break;
     case ixion::celltype_t::numeric:
-      Dado(saida, "Number", Numero(contexto.get_numeric_value(endereco)));
+      DadoXml(saida, "Number", NumeroXml(contexto.get_numeric_value(endereco)));
       break;
     case ixion::celltype_t::boolean:
-      Dado(saida, "Boolean", contexto.get_boolean_value(endereco) ? "1" : "0");
+      DadoXml(saida, "Boolean", contexto.get_boolean_value(endereco) ? "1" : "0");
       break;
     case ixion::celltype_t::formula: {
       const ixion::formula_result resultado =
           contexto.get_formula_cell(endereco)->get_result_cache(ixion::formula_result_wait_policy_t::throw_exception);
       if (resultado.get_type() == ixion::formula_result::result_type::value)
-        Dado(saida, "Number", Numero(resultado.get_value()));
+        DadoXml(saida, "Number", NumeroXml(resultado.get_value()));
       else if (resultado.get_type() == ixion::formula_result::result_type::string)
-        Dado(saida, "String", resultado.get_string());
+        DadoXml(saida, "String", resultado.get_string());
       break;
     }
     default:
@@ -63,7 +41,7 @@ void DadoCelula(std::string& saida, const ixion::model_context& contexto, const 
 void EscreveFolha(std::string& saida, const DadosPasta& dados, ixion::sheet_t folha) {
   const ixion::model_context& contexto = dados.contexto;
   saida += " <Worksheet ss:Name=\"";
-  Escapa(saida, contexto.get_sheet_name(folha));
+  EscapaXml(saida, contexto.get_sheet_name(folha));
   saida += "\">\n  <Table>\n";
   const ixion::abs_range_t area = contexto.get_data_range(folha);
   if (area.valid()) {
@@ -78,7 +56,7 @@ void EscreveFolha(std::string& saida, const DadosPasta& dados, ixion::sheet_t fo
         auto formula = dados.formulas.find(endereco);
         if (formula != dados.formulas.end()) {
           celulas += " ss:Formula=\"";
-          Expressao(celulas, formula->second.texto);
+          ExpressaoXml(celulas, formula->second.texto);
           celulas += "\"";
         }
         celulas += ">";
@@ -96,25 +74,7 @@ void EscreveFolha(std::string& saida, const DadosPasta& dados, ixion::sheet_t fo
 }  // namespace
 
 std::string EscrevePastaXml(const DadosPasta& dados) {
-  std::string saida =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<?mso-application progid=\"Excel.Sheet\"?>\n"
-      "<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\"\n"
-      " xmlns:o=\"urn:schemas-microsoft-com:office:office\"\n"
-      " xmlns:x=\"urn:schemas-microsoft-com:office:excel\"\n"
-      " xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\"\n"
-      " xmlns:html=\"http://www.w3.org/TR/REC-html40\">\n";
-  if (!dados.nomes.empty()) {
-    saida += " <Names>\n";
-    for (const NomeDefinido& nome : dados.nomes) {
-      saida += "  <NamedRange ss:Name=\"";
-      Escapa(saida, nome.nome);
-      saida += "\" ss:RefersTo=\"";
-      Expressao(saida, nome.referencia);
-      saida += "\"/>\n";
-    }
-    saida += " </Names>\n";
-  }
+  std::string saida = InicioPastaXml(dados.nomes);
   for (ixion::sheet_t folha = 0; folha < static_cast<ixion::sheet_t>(dados.contexto.get_sheet_count()); ++folha)
     EscreveFolha(saida, dados, folha);
   saida += "</Workbook>\n";

@@ -11,9 +11,9 @@
 #include <utility>
 
 #include "compat/cp1252.h"
-#include "compat/whole_file.h"
 #include "quorbal/igual_sem_caixa.h"
 #include "spreadsheet/embutido/dados_pasta.h"
+#include "spreadsheet/embutido/texto_pasta_xml.h"
 
 namespace tarnel {
 namespace {
@@ -65,14 +65,6 @@ bool ResultadoFormula(const DadosPasta& dados, const ixion::abs_address_t& ender
   return false;
 }
 
-// The text as the workbook file can hold it: control characters other than tab and line breaks
-// become "?", so that what is read now is what the saved file gives back.
-std::string TextoGravavel(std::string texto) {
-  for (char& c : texto)
-    if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') c = '?';
-  return texto;
-}
-
 }  // namespace
 
 std::string MotivoFormula(const std::exception& e) {
@@ -103,25 +95,12 @@ void CalculaFormulas(DadosPasta& dados, const std::vector<ixion::abs_range_t>& o
 }
 
 std::string NomeCelula(const ixion::model_context& contexto, const ixion::abs_address_t& endereco) {
-  std::string coluna;
-  for (int c = endereco.column + 1; c > 0; c = (c - 1) / 26) coluna.insert(coluna.begin(), char('A' + (c - 1) % 26));
-  return compat::utf8_to_cp1252(contexto.get_sheet_name(endereco.sheet)) + "!" + coluna +
+  return compat::utf8_to_cp1252(contexto.get_sheet_name(endereco.sheet)) + "!" + LetrasColuna(endereco.column) +
          std::to_string(endereco.row + 1);
 }
 
 PastaEmbutida::PastaEmbutida(std::unique_ptr<DadosPasta> dados) : dados_(std::move(dados)) {}
 PastaEmbutida::~PastaEmbutida() = default;
-
-std::unique_ptr<PastaEmbutida> PastaEmbutida::Carrega(const std::string& caminho, std::string& erro) {
-  std::string xml, motivo;
-  if (!compat::read_file(caminho, xml, motivo)) {
-    erro = "Não foi possível ler '" + caminho + "': " + motivo;
-    return nullptr;
-  }
-  auto pasta = CarregaTexto(xml, erro);
-  if (pasta == nullptr) erro = "'" + caminho + "': " + erro;
-  return pasta;
-}
 
 std::unique_ptr<PastaEmbutida> PastaEmbutida::CarregaTexto(std::string_view xml, std::string& erro) {
   auto dados = std::make_unique<DadosPasta>();
@@ -190,13 +169,6 @@ void PastaEmbutida::Recalcula() {
 std::string PastaEmbutida::TextoXml() {
   Recalcula();
   return EscrevePastaXml(*dados_);
-}
-
-bool PastaEmbutida::Salva(const std::string& caminho, std::string& erro) {
-  std::string motivo;
-  if (compat::replace_file(caminho, TextoXml(), motivo)) return true;
-  erro = "Não foi possível gravar '" + caminho + "': " + motivo;
-  return false;
 }
 
 }  // namespace tarnel

@@ -1,0 +1,73 @@
+// The workbook text both embedded engines write, so that a file saved by one reads the same in the
+// other: SpreadsheetML 2003, UTF-8, formulas and references with their leading "=".
+#pragma once
+#include <charconv>
+#include <string>
+#include <string_view>
+
+#include "compat/xml_text.h"
+
+namespace tarnel {
+
+inline void EscapaXml(std::string& saida, std::string_view texto) { compat::append_xml_escaped(saida, texto); }
+
+// Formulas and references as the file spells them, with their leading "=" (the readers drop it).
+inline void ExpressaoXml(std::string& saida, std::string_view texto) {
+  if (texto.empty() || texto.front() != '=') saida += '=';
+  EscapaXml(saida, texto);
+}
+
+// The shortest text that reads back as the same number.
+inline std::string NumeroXml(double valor) {
+  char texto[64];
+  return std::string(texto, std::to_chars(texto, texto + sizeof texto, valor).ptr);
+}
+
+inline void DadoXml(std::string& saida, const char* tipo, std::string_view conteudo) {
+  saida += "<Data ss:Type=\"";
+  saida += tipo;
+  saida += "\">";
+  EscapaXml(saida, conteudo);
+  saida += "</Data>";
+}
+
+// The file's start and its defined names (each with .nome and .referencia, UTF-8).
+template <typename Nomes>
+std::string InicioPastaXml(const Nomes& nomes) {
+  std::string saida =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<?mso-application progid=\"Excel.Sheet\"?>\n"
+      "<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\"\n"
+      " xmlns:o=\"urn:schemas-microsoft-com:office:office\"\n"
+      " xmlns:x=\"urn:schemas-microsoft-com:office:excel\"\n"
+      " xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\"\n"
+      " xmlns:html=\"http://www.w3.org/TR/REC-html40\">\n";
+  if (nomes.empty()) return saida;
+  saida += " <Names>\n";
+  for (const auto& nome : nomes) {
+    saida += "  <NamedRange ss:Name=\"";
+    EscapaXml(saida, nome.nome);
+    saida += "\" ss:RefersTo=\"";
+    ExpressaoXml(saida, nome.referencia);
+    saida += "\"/>\n";
+  }
+  saida += " </Names>\n";
+  return saida;
+}
+
+// The text as the workbook file can hold it: control characters other than tab and line breaks
+// become "?", so that what is read now is what the saved file gives back.
+inline std::string TextoGravavel(std::string texto) {
+  for (char& c : texto)
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') c = '?';
+  return texto;
+}
+
+// "A", "Z", "AA" for columns 0, 25, 26.
+inline std::string LetrasColuna(int coluna) {
+  std::string letras;
+  for (int c = coluna + 1; c > 0; c = (c - 1) / 26) letras.insert(letras.begin(), char('A' + (c - 1) % 26));
+  return letras;
+}
+
+}  // namespace tarnel
