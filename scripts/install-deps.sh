@@ -2,7 +2,8 @@
 # Installs exactly what the build, the tests and the cross-builds need on Debian 12; with the
 # argument "fuzz", also clang and its libFuzzer runtime for `make fuzz`; with "wine", Wine to run
 # the Windows builds' tests (`make wine32`, `make wine64`): wine64, and wine32 from the i386
-# architecture, which this script adds to dpkg.
+# architecture, which this script adds to dpkg; and the locale sources the registry test builds its
+# Brazilian locale from.
 # Idempotent: silent and quick when everything is already there.
 set -e
 
@@ -39,7 +40,7 @@ if [ "$1" = fuzz ]; then
   PACKAGES="$PACKAGES clang-14 libclang-rt-14-dev"
 fi
 if [ "$1" = wine ]; then
-  PACKAGES="$PACKAGES wine wine64 wine32:i386"
+  PACKAGES="$PACKAGES wine wine64 wine32:i386 locales"
 fi
 
 missing=""
