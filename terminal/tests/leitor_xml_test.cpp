@@ -36,6 +36,10 @@ TEST(LeitorXml, TextoMalformadoDizOQueEOnde) {
       {"<Workbook>&#0;</Workbook>", "linha 1: entidade desconhecida '&#0;'"},
       {"<Workbook>&#xD800;</Workbook>", "linha 1: entidade desconhecida '&#xD800;'"},
       {"<Workbook>&amp</Workbook>", "linha 1: '&' sem ';'"},
+      // Control characters XML forbids, which no file could hold when written back.
+      {std::string("<Workbook>\n<Data>a\0b</Data></Workbook>", 38), "linha 2: caractere de controle 0x00 no texto"},
+      {"<Workbook a=\"=\x08\"/>", "linha 1: caractere de controle 0x08 no texto"},
+      {"<Workbook><![CDATA[\x1F]]></Workbook>", "linha 1: caractere de controle 0x1F no texto"},
       {"<Workbook a=\"<\"/>", "linha 1: '<' dentro de um valor"},
       {"<Workbook><!-- aberto", "linha 1: coment\xE1rio sem fim"},
       {"<Workbook><![CDATA[x", "linha 1: CDATA sem fim"},

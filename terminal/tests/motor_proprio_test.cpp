@@ -169,5 +169,23 @@ TEST(MotorProprio, ValoresLogicos) {
       << texto;
 }
 
+// A reference given with two "=" is no range, and is saved as it came: a save that dropped one
+// would make it a range in the file read next (the fuzzer's finding, kept in its corpus).
+TEST(MotorProprio, ReferenciaComDoisIguaisVoltaComoVeio) {
+  const std::string xml =
+      "<Workbook><Names><NamedRange ss:Name=\"V\" ss:RefersTo=\"==F!R1C1:R2C1\"/></Names>"
+      "<Worksheet ss:Name=\"F\"><Table><Row><Cell><Data ss:Type=\"Number\">2</Data></Cell></Row></Table>"
+      "</Worksheet></Workbook>";
+  std::string erro;
+  auto pasta = PastaEmbutida::CarregaTexto(xml, erro);
+  ASSERT_NE(pasta, nullptr) << erro;
+  EXPECT_EQ(pasta->TamanhoNome("V"), -1);
+  const std::string texto = pasta->TextoXml();
+  EXPECT_NE(texto.find("ss:RefersTo=\"==F!R1C1:R2C1\""), std::string::npos) << texto;
+  auto relida = PastaEmbutida::CarregaTexto(texto, erro);
+  ASSERT_NE(relida, nullptr) << erro;
+  EXPECT_EQ(relida->TextoXml(), texto);
+}
+
 }  // namespace
 }  // namespace tarnel

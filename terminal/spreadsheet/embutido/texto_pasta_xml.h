@@ -11,9 +11,11 @@ namespace tarnel {
 
 inline void EscapaXml(std::string& saida, std::string_view texto) { compat::append_xml_escaped(saida, texto); }
 
-// Formulas and references as the file spells them, with their leading "=" (the readers drop it).
+// Formulas and references as the file spells them: the readers drop one leading "=", so one is
+// always put back (a reference the file gave as "==F!R1C1" keeps its second "=" and still reads as
+// no range).
 inline void ExpressaoXml(std::string& saida, std::string_view texto) {
-  if (texto.empty() || texto.front() != '=') saida += '=';
+  saida += '=';
   EscapaXml(saida, texto);
 }
 

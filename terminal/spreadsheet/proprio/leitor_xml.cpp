@@ -53,6 +53,19 @@ std::uint32_t Referencia(std::string_view r) {
   return permitido ? c : 0;
 }
 
+// A control character XML does not allow in a document, raw or referenced (all below the blank but
+// tab, line feed and carriage return): such a text could not be written back as it was read.
+bool ControleProibido(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return u < 0x20 && u != '\t' && u != '\n' && u != '\r';
+}
+
+std::string Hexa(char c) {
+  static const char kDigitos[] = "0123456789ABCDEF";
+  const auto u = static_cast<unsigned char>(c);
+  return std::string("0x") + kDigitos[u >> 4] + kDigitos[u & 0xF];
+}
+
 }  // namespace
 
 std::string Trecho(std::string_view texto) { return compat::utf8_to_cp1252(texto.substr(0, 40)); }
@@ -103,6 +116,8 @@ bool LeitorXml::Decodifica(std::string_view bruto, std::string& saida, bool atri
       saida += atributo ? ' ' : '\n';
     } else if (atributo && (c == '\n' || c == '\t')) {
       saida += ' ';
+    } else if (ControleProibido(c)) {
+      return Falha("caractere de controle " + Hexa(c) + " no texto");
     } else {
       saida += c;
     }
@@ -160,8 +175,11 @@ bool LeitorXml::Marcacao(EventoXml& evento, bool& produziu) {
     const std::size_t inicio = pos_ + 9;
     pos_ = inicio;
     if (!Pula("]]>", "CDATA")) return false;
+    const std::string_view cdata = xml_.substr(inicio, pos_ - 3 - inicio);
+    const auto proibido = std::find_if(cdata.begin(), cdata.end(), ControleProibido);
+    if (proibido != cdata.end()) return Falha("caractere de controle " + Hexa(*proibido) + " no texto");
     evento.tipo = EventoXml::Tipo::Texto;
-    evento.texto.assign(xml_.substr(inicio, pos_ - 3 - inicio));
+    evento.texto.assign(cdata);
     produziu = true;
     return true;
   } else if (resto.rfind("<!DOCTYPE", 0) == 0) {
