@@ -157,11 +157,18 @@ namespace {
 
 // tarnel-cli replays the example day on a fresh emulated printer, with one capture at the start:
 // the link is made for the run, and neither check, before and after the Z, finds a difference.
-TEST(PlanilhaCli, ExemploDiaPlanilhaConferido) {
+// tarnel-cli in a scratch folder of its own, with the embedded engine.
+class PlanilhaCli : public ::testing::Test {
+ protected:
+  PlanilhaCli() { pasta.set_env("TARNEL_PLANILHA", "embutido"); }
+  static void CopiaPlanilha() { std::filesystem::copy_file(PLANILHA_ECF, "PlanilhaECF.xls"); }
+
   test_support::TempFolder pasta{"tarnel-planilha-cli", test_support::TempFolder::enter |
                                                             test_support::TempFolder::user_folders};
-  pasta.set_env("TARNEL_PLANILHA", "embutido");
-  std::filesystem::copy_file(PLANILHA_ECF, "PlanilhaECF.xls");
+};
+
+TEST_F(PlanilhaCli, ExemploDiaPlanilhaConferido) {
+  CopiaPlanilha();
   std::filesystem::copy_file(std::string(EXEMPLOS) + "/dia_planilha.RMT", "dia.RMT");
   const teste_cli::Execucao e = teste_cli::RodaCli(pasta, {"run", "--pausar-erro", "--responder", "nao", "dia.RMT"});
   EXPECT_EQ(e.status, 0) << e.saida << e.mensagens;
@@ -178,15 +185,12 @@ namespace {
 
 // tarnel-cli planilha runs the workbook operations one by one: the totalizers and the X reading
 // written, then a sale made outside the workbook's sight is what the check lists, with exit 1.
-TEST(PlanilhaCli, OperacoesAvulsasDaPlanilha) {
-  test_support::TempFolder pasta{"tarnel-planilha-cli", test_support::TempFolder::enter |
-                                                            test_support::TempFolder::user_folders};
-  pasta.set_env("TARNEL_PLANILHA", "embutido");
+TEST_F(PlanilhaCli, OperacoesAvulsasDaPlanilha) {
   const teste_cli::Execucao sem_pasta = teste_cli::RodaCli(pasta, {"planilha", "conferir"});
   EXPECT_EQ(sem_pasta.status, 2);
   EXPECT_NE(sem_pasta.mensagens.find(u8"PlanilhaECF.xls' não encontrada!"), std::string::npos) << sem_pasta.mensagens;
 
-  std::filesystem::copy_file(PLANILHA_ECF, "PlanilhaECF.xls");
+  CopiaPlanilha();
   for (const char* operacao : {"totalizadores", "gravar-lx", "conferir"}) {
     const teste_cli::Execucao e = teste_cli::RodaCli(pasta, {"planilha", operacao});
     EXPECT_EQ(e.status, 0) << operacao << e.saida << e.mensagens;
@@ -247,12 +251,9 @@ std::vector<Textos> LinhasCsv(const std::string& texto) {
 // LibreOffice opens the workbook Tarnel saved after the example day and computes every figure the
 // check compares (the 151 "Pos" values and the 68 the workbook computes or mirrors) as the embedded
 // engine does.
-TEST(PlanilhaLibreOffice, CalculaOsMesmosValoresQueOMotorEmbutido) {
+TEST_F(PlanilhaCli, LibreOfficeCalculaOsMesmosValoresQueOMotorEmbutido) {
   if (std::system("command -v soffice >/dev/null 2>&1") != 0) GTEST_SKIP() << "soffice (LibreOffice) is not installed";
-  test_support::TempFolder pasta{"tarnel-planilha-lo", test_support::TempFolder::enter |
-                                                           test_support::TempFolder::user_folders};
-  pasta.set_env("TARNEL_PLANILHA", "embutido");
-  std::filesystem::copy_file(PLANILHA_ECF, "PlanilhaECF.xls");
+  CopiaPlanilha();
   // The day up to its check, before the Z zeroes the day's totals.
   std::string dia = Conteudo(std::string(EXEMPLOS) + "/dia_planilha.RMT");
   dia = dia.substr(0, dia.find("$NomePasso Redu")) + "$PlanilhaDesativa\r\n";
