@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "comandos/comandos.h"
+#include "contexto/capacidade.h"
 #include "contexto/contexto.h"
 #include "fiscal/relogio.h"
 #include "impressao/saida.h"
@@ -88,7 +89,10 @@ class ImpressoraEmulada final : public Impressora {
     if (!so_leitura && !manipulacao.so_saida) antes = estado_;
     Sessao sessao{estado_, parametros, *saida_, AgoraHospedeiro() + estado_.desvio_relogio, ultimo_erro_,
                   ultimo_erro_nome_, {}, {}};
-    if (Falha f = manipulacao.manipulador(sessao)) {
+    Falha f = manipulacao.manipulador(sessao);
+    if (!f && antes && !DentroDaCapacidade(estado_))
+      f = Erro("ErroCMDMontanteOperacao", "Os valores acumulados excederiam a capacidade dos totalizadores");
+    if (f) {
       if (antes) estado_ = std::move(*antes);
       return f;
     }

@@ -5,6 +5,7 @@
 
 #include "apoio.h"
 #include "compat/path.h"
+#include "contexto/capacidade.h"
 
 namespace ecf::teste {
 namespace {
@@ -137,6 +138,49 @@ TEST(ContextoCodificacao, DecodificaRecusaLixoSemQuebrar) {
     std::string ruim = bytes;
     ruim[i] = static_cast<char>(ruim[i] ^ 0x5A);
     EXPECT_FALSE(DecodificaContexto(ruim, lido, saida)) << i;
+  }
+}
+
+// No printer reaches amounts whose sums overflow: a file holding them is damaged, whatever its
+// CRC says, and the figures derived from it are never computed.
+TEST(ContextoCodificacao, MontantesAlemDaCapacidadeRecusados) {
+  constexpr auto kCapacidade = static_cast<std::int64_t>(kCapacidadeMontantes);
+  const struct {
+    const char* caso;
+    void (*muda)(Estado&);
+    bool aceito;
+  } casos[] = {
+      {"GT na capacidade", [](Estado& e) { e.gt_inicial = kCapacidade; }, true},
+      {"GT além", [](Estado& e) { e.gt_inicial = kCapacidade + 1; }, false},
+      {"negativos contam pela magnitude", [](Estado& e) { e.gt_inicial = -kCapacidade - 1; }, false},
+      {"menor inteiro de 64 bits", [](Estado& e) { e.gt_inicial = INT64_MIN; }, false},
+      {"venda líquida que estouraria",
+       [](Estado& e) {
+         RegistroReducao z;
+         z.venda_bruta = -7233963174967517638;
+         z.cancelamentos_icms = 3546637677194326065;
+         e.reducoes.push_back(z);
+       },
+       false},
+      {"a soma de itens, cada um dentro",
+       [](Estado& e) {
+         Documento d;
+         d.tipo = TipoDocumento::kCupomFiscal;
+         for (int i = 0; i < 3; ++i) {
+           ItemDocumento item;
+           item.total = kCapacidade / 2;
+           d.itens.push_back(item);
+         }
+         e.documentos.push_back(d);
+       },
+       false},
+  };
+  for (const auto& c : casos) {
+    Estado e = EstadoInicial();
+    c.muda(e);
+    Estado lido;
+    std::string saida;
+    EXPECT_EQ(DecodificaContexto(CodificaContexto(e, ""), lido, saida), c.aceito) << c.caso;
   }
 }
 

@@ -52,6 +52,18 @@ TEST_F(Recusas, ForaDeSequencia) {
   Ok("EncerraDocumento");
 }
 
+// Each item fits, but the totalizers would not hold the day. An item of 9 x 10^12 reais weighs
+// 9.9 x 10^15 cents on the state (its price in thousandths and its total), so ten fit within the
+// 10^17 capacity and the eleventh is refused.
+TEST_F(Recusas, CapacidadeDosTotalizadores) {
+  Ok("AbreCupomFiscal");
+  for (int i = 0; i < 10; ++i) Vende("9000000000000");
+  Recusa("ErroCMDMontanteOperacao", "VendeItem",
+         {{"CodProduto", "1"}, {"NomeProduto", "Item"}, {"Quantidade", "1"}, {"PrecoUnitario", "9000000000000"},
+          {"CodAliquota", "0"}});
+  Vende();
+}
+
 TEST_F(Recusas, VendaDeItem) {
   Ok("AbreCupomFiscal");
   auto venda = [&](const char* erro, std::initializer_list<std::pair<const char*, const char*>> extra) {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "contexto/arquivos.h"
+#include "contexto/capacidade.h"
 #include "contexto/codificacao.h"
 #include "contexto/codificacao_estado.h"
 #include "contexto/crc32.h"
@@ -76,7 +77,7 @@ bool DecodificaContexto(const std::string& bytes, Estado& estado, std::string& s
     if (marca == "ESTD") {
       Leitor campos(bytes, inicio, fim);
       Visita(campos, lido);
-      if (!campos.ok() || !campos.NoFim()) return false;
+      if (!campos.ok() || !campos.NoFim() || !DentroDaCapacidade(lido)) return false;
       tem_estado = true;
     } else if (marca == "SAID") {
       saida_lida.assign(bytes, inicio, fim - inicio);

@@ -18,7 +18,8 @@ std::string CodificaContexto(const Estado& estado, const std::string& saida);
 // The same in two steps: the fiscal state's bytes (cheap to compare after a command), then the file.
 std::string CodificaEstado(const Estado& estado);
 std::string MontaContexto(const std::string& estado, const std::string& saida);
-// false when the bytes are not an intact context of this version.
+// false when the bytes are not an intact context of this version, or hold amounts beyond the
+// totalizers' capacity (capacidade.h).
 bool DecodificaContexto(const std::string& bytes, Estado& estado, std::string& saida);
 
 class ArquivoDeContexto {
