@@ -256,6 +256,31 @@ TEST(LeituraMF, SimplificadaPorDataUmaLinhaPorZ) {
             std::string::npos);
 }
 
+// Records read from a fiscal memory file may hold any amounts: the period's sums stop at the
+// largest amount instead of overflowing.
+TEST(LeituraMF, SomasDoPeriodoParamNoMaiorValor) {
+  memorias::MemoriaFiscal mf;
+  mf.Inicializa("EMUL000001", "VARDEX II", 20031201, 0);
+  for (std::uint32_t crz = 1; crz <= 2; ++crz) {
+    RegistroReducao r;
+    r.crz = crz;
+    r.movimento = r.data = 20031208;
+    r.venda_bruta = INT64_MAX - 1;
+    r.cancelamentos_icms = INT64_MIN;
+    r.isento_issqn = INT64_MAX;
+    r.aliquotas[0] = {true, true, 1800, INT64_MIN + 1};
+    mf.GravaReducao(r);
+  }
+  FaixaMF faixa;
+  faixa.reducao_inicial = 1;
+  faixa.reducao_final = 2;
+  const std::string filtrado = FiltraImpressao(FormataLeituraMF(Loja(), {20031210, 0}, 50, mf, faixa, {}));
+  const std::string total = filtrado.substr(filtrado.find("TOTAL DO PERÍODO"));
+  EXPECT_NE(total.find(Par("VENDA BRUTA", "92.233.720.368.547.758,07")), std::string::npos) << total;
+  EXPECT_NE(total.find(Par("VENDA LÍQUIDA", "92.233.720.368.547.758,07")), std::string::npos) << total;
+  EXPECT_NE(total.find(Par("00 T18,00%", "-92.233.720.368.547.758,08")), std::string::npos) << total;
+}
+
 TEST(LeituraMFD, ReproduzOsDocumentosDaFaixaByteAByte) {
   memorias::MemoriaFitaDetalhe mfd;
   mfd.Inicializa({"MFD0000001", "EMUL000001", "12.345.678/0001-90", 20031201, 0});

@@ -31,19 +31,11 @@ struct RegistroReducao : ResumoFiscal {
   std::array<AliquotaReducao, kTotalAliquotas> aliquotas{};
 
   // Sales under ISSQN: the service situations and the defined ISSQN aliquots.
-  // A context file can hold any amounts: the sum stops at the largest one rather than overflow.
   std::int64_t VendasISSQN() const {
-    std::int64_t soma = Soma(Soma(substituicao_issqn, isento_issqn), nao_tributado_issqn);
+    std::int64_t soma = SomaLimitada(SomaLimitada(substituicao_issqn, isento_issqn), nao_tributado_issqn);
     for (const AliquotaReducao& a : aliquotas)
-      if (a.definida && !a.icms) soma = Soma(soma, a.valor);
+      if (a.definida && !a.icms) soma = SomaLimitada(soma, a.valor);
     return soma;
-  }
-
- private:
-  static std::int64_t Soma(std::int64_t a, std::int64_t b) {
-    std::int64_t r = 0;
-    if (!__builtin_add_overflow(a, b, &r)) return r;
-    return b > 0 ? INT64_MAX : INT64_MIN;
   }
 };
 

@@ -38,15 +38,15 @@ TotalReducoes Soma(const RegistroReducao* inicio, const RegistroReducao* fim) {
   TotalReducoes s;
   for (const RegistroReducao* r = inicio; r != fim; ++r) {
     s.Soma(*r);
-    s.issqn += r->VendasISSQN();
-    s.operacoes_nao_fiscais += r->operacoes_nao_fiscais;
+    s.issqn = SomaLimitada(s.issqn, r->VendasISSQN());
+    s.operacoes_nao_fiscais = SomaLimitada(s.operacoes_nao_fiscais, r->operacoes_nao_fiscais);
     for (std::size_t k = 0; k < kTotalAliquotas; ++k) {
       const AliquotaReducao& a = r->aliquotas[k];
       if (!a.definida) continue;
       bool somada = false;
       for (TotalAliquota& b : s.aliquotas) {
         if (b.indice == k && b.icms == a.icms && b.percentual == a.percentual) {
-          b.valor += a.valor;
+          b.valor = SomaLimitada(b.valor, a.valor);
           somada = true;
         }
       }
