@@ -221,6 +221,7 @@ TEST_F(Recusas, NaoFiscal) {
   Recusa("ErroCMDNaoFiscalIndefinido", "EmiteItemNaoFiscal", {{"CodNaoFiscal", "2"}, {"Valor", "1"}});
   Recusa("ErroCMDNomeNaoFiscalInvalido", "EmiteItemNaoFiscal", {{"NomeNaoFiscal", "Outro"}, {"Valor", "1"}});
   Recusa("ErroCMDValorInvalido", "EmiteItemNaoFiscal", {{"CodNaoFiscal", "0"}, {"Valor", "0"}});
+  Recusa("ErroCMDMontanteOperacao", "EmiteItemNaoFiscal", {{"CodNaoFiscal", "0"}, {"Valor", "9223372036854775,81"}});
   Recusa("ErroCMDForaDeSequencia", "VendeItem",
          {{"CodProduto", "1"}, {"NomeProduto", "A"}, {"Quantidade", "1"}, {"PrecoUnitario", "1"}, {"CodAliquota", "0"}});
   Ok("EmiteItemNaoFiscal", {{"CodNaoFiscal", "0"}, {"Valor", "10"}});

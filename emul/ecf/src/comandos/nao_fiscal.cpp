@@ -44,7 +44,8 @@ Falha EmiteItemNaoFiscal(Sessao& s) {
   item.descricao = nf.nome;
   item.tributo = indice;
   item.quantidade = 1000;
-  item.preco = valor * 10;
+  if (__builtin_mul_overflow(valor, std::int64_t{10}, &item.preco))  // cents to thousandths
+    return Erro("ErroCMDMontanteOperacao", "Valor excede a capacidade do totalizador");
   item.total = valor;
   d->itens.push_back(std::move(item));
   s.estado.contadores.con[static_cast<std::size_t>(indice)] += 1;
