@@ -42,6 +42,7 @@ portas=("COM1=$pasta/nenhuma" "COM9=")
 simula mudo && portas+=("COM2=$caminho")
 simula curta:12 && portas+=("COM3=$caminho")
 simula desliga:12 && portas+=("COM4=$caminho")
+simula desliga:0 && portas+=("COM5=$caminho")
 
 if [ -n "${TARNEL_WINE_ARCH:-}" ]; then
   # A prefix of its own (build-wine/com1, shared with the example tests, one at a time), so that
@@ -110,6 +111,9 @@ caso "printer stops in the middle of its answer" COM3 4 registrador -- \
   "ecf_InicializaDLL 33" "ecf_LeRegistrador 10 []"
 # The hang-up ends the read at once; then the device is gone and the next call cannot open it.
 caso "printer hangs up in the middle of its answer" COM4 4 registrador estado -- \
+  "ecf_InicializaDLL 33" "ecf_LeRegistrador 16 []" "ecf_EstadoImpressora 3"
+# Before its first byte too: the 5 s of the register's time-out must not be waited out.
+caso "printer hangs up before its answer" COM5 2 registrador estado -- \
   "ecf_InicializaDLL 33" "ecf_LeRegistrador 16 []" "ecf_EstadoImpressora 3"
 
 [ "$falhas" -eq 0 ]
