@@ -5,6 +5,7 @@
 #include <string>
 
 #include "compat/path.h"
+#include "log/arquivo_texto.h"
 
 namespace plenvo {
 namespace {
@@ -20,6 +21,10 @@ bool LeLinha(std::FILE* arquivo, std::string& linha) {
     linha += pedaco;
     if (!linha.empty() && linha.back() == '\n') break;
   }
+#ifndef _WIN32
+  // Read in text mode, as on Windows: a CR LF line end is a line feed (written back as CR LF).
+  if (linha.size() >= 2 && linha[linha.size() - 2] == '\r' && linha.back() == '\n') linha.erase(linha.size() - 2, 1);
+#endif
   return !linha.empty();
 }
 
@@ -34,14 +39,17 @@ CopiaLeiaute CopiaParaTrabalho(const char* leiaute, const char* trabalho) {
   if (leiaute == nullptr || !compat::file_exists(leiaute)) return CopiaLeiaute::kSemLeiaute;
   std::FILE* origem = std::fopen(leiaute, "r");
   if (origem == nullptr) return CopiaLeiaute::kSemLeiaute;
-  std::FILE* destino = std::fopen(trabalho, "w");
+  std::FILE* destino = CriaArquivoTexto(trabalho);
   if (destino == nullptr) {
     std::fclose(origem);
     return CopiaLeiaute::kSemTrabalho;
   }
   bool escrito = true;
   std::string linha;
-  while (escrito && LeLinha(origem, linha)) escrito = std::fputs(InicioCopiado(linha.c_str()), destino) >= 0;
+  while (escrito && LeLinha(origem, linha)) {
+    const char* copiado = InicioCopiado(linha.c_str());
+    escrito = EscreveModoTexto(destino, copiado, linha.size() - static_cast<std::size_t>(copiado - linha.c_str()));
+  }
   std::fclose(origem);
   escrito = std::fclose(destino) == 0 && escrito;
   return escrito ? CopiaLeiaute::kCopiado : CopiaLeiaute::kSemTrabalho;

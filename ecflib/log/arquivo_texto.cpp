@@ -6,13 +6,17 @@ std::FILE* CriaArquivoTexto(const char* caminho) {
   return caminho != nullptr ? std::fopen(caminho, "w") : nullptr;
 }
 
-void EscreveModoTexto(std::FILE* arquivo, const void* bytes, std::size_t tamanho) {
-  if (arquivo == nullptr || bytes == nullptr) return;
+bool EscreveModoTexto(std::FILE* arquivo, const void* bytes, std::size_t tamanho) {
+  if (arquivo == nullptr || bytes == nullptr) return false;
   const char* inicio = static_cast<const char*>(bytes);
 #ifdef _WIN32
-  std::fwrite(inicio, 1, tamanho, arquivo);
+  return std::fwrite(inicio, 1, tamanho, arquivo) == tamanho;
 #else
-  ComCrLf(inicio, tamanho, [arquivo](const char* pedaco, std::size_t n) { std::fwrite(pedaco, 1, n, arquivo); });
+  bool inteiro = true;
+  ComCrLf(inicio, tamanho, [arquivo, &inteiro](const char* pedaco, std::size_t n) {
+    inteiro = std::fwrite(pedaco, 1, n, arquivo) == n && inteiro;
+  });
+  return inteiro;
 #endif
 }
 

@@ -10,7 +10,8 @@ namespace plenvo {
 // Creates or truncates; nullptr on failure (or a null name).
 std::FILE* CriaArquivoTexto(const char* caminho);
 
-void EscreveModoTexto(std::FILE* arquivo, const void* bytes, std::size_t tamanho);
+// False when not every byte could be written (a full disk).
+bool EscreveModoTexto(std::FILE* arquivo, const void* bytes, std::size_t tamanho);
 
 // Hands the bytes to escreve(pointer, count) piece by piece, each line feed as CR LF: the bytes of a
 // file written in text mode on Windows, for writers that have no text mode.

@@ -1,6 +1,8 @@
 // The serial line's algorithm, common to every operating system.
 #include "linha_serial.h"
 
+#include <chrono>
+#include <climits>
 #include <cstring>
 
 namespace plenvo {
@@ -65,6 +67,32 @@ std::uint32_t LinhaSerial::ErrosDosContadores(const ContadoresLinha& antes, cons
   if (depois.breaks > antes.breaks) erros |= kErroBreak;
   if (depois.recepcao_cheia > antes.recepcao_cheia) erros |= kErroRecepcaoCheia;
   return erros;
+}
+
+long long LinhaSerial::AgoraMs() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool LinhaSerial::LeNoPrazo(void* destino, int quantidade, int* lidos) {
+  auto* alvo = static_cast<unsigned char*>(destino);
+  const long long limite = AgoraMs() + static_cast<long long>(leitura_por_byte_ms_) * quantidade + leitura_total_ms_;
+  int chegaram = 0;
+  while (chegaram < quantidade) {
+    const long long resta = limite - AgoraMs();
+    if (resta <= 0) break;
+    long long espera = chegaram == 0 ? resta : (resta < intervalo_leitura_ms_ ? resta : intervalo_leitura_ms_);
+    if (espera > INT_MAX) espera = INT_MAX;  // a wait beyond is taken in several turns
+    const int n = EsperaBytes(alvo + chegaram, quantidade - chegaram, static_cast<int>(espera));
+    if (n < 0) {
+      *lidos = chegaram;
+      return false;
+    }
+    if (n == 0 && chegaram > 0) break;  // the gap between two bytes ran out
+    chegaram += n;
+  }
+  *lidos = chegaram;
+  return true;
 }
 
 bool LinhaSerial::Falha(int status) {
@@ -160,7 +188,7 @@ bool LinhaSerial::Recebe(void* destino, int quantidade, int* lidos, int timeout_
   if (quantidade > limite_recepcao_) return Falha(kLinhaBufferPequeno);
   leitura_total_ms_ = (timeout_segundos > 0 ? timeout_segundos : 0) * 1000;
   int chegaram = 0;
-  const bool ok = LeNativo(destino, quantidade, &chegaram);
+  const bool ok = LeNoPrazo(destino, quantidade, &chegaram);
   if (lidos != nullptr) *lidos = chegaram;
   if (!ok) return Falha(kLinhaErroRecepcao);
   if (chegaram == 0 && !CtsLivre()) return Falha(kLinhaTimeoutCts);

@@ -89,15 +89,22 @@ class LinhaSerial {
 
   bool Falha(int status);
   void Reinicia();
+  // Reads with the comm time-outs: it ends when the total time (per byte requested plus a constant)
+  // runs out or, once a byte has come, when more than the interval passes before the next one.
+  // False when the line fails; lidos holds what came before.
+  bool LeNoPrazo(void* destino, int quantidade, int* lidos);
+  static long long AgoraMs();  // a steady clock
 
-  // Per operating system. Each returns false on failure; Le/Escreve record line errors.
+  // Per operating system. Each returns false on failure; EsperaBytes/Escreve record line errors.
   int AbreNativo(const char* dispositivo, unsigned long baud);  // a status, 0 on success
   void FechaNativo();
   bool PurgaNativa(bool recepcao, bool transmissao);
   bool ConsultaFilas(unsigned* recepcao, unsigned* transmissao, bool* cts_retido);
   bool AjustaCts(bool usa_cts);
   bool EscreveNativo(const void* bytes, int quantidade, int* escritos);
-  bool LeNativo(void* destino, int quantidade, int* lidos);
+  // Waits at most espera_ms (above 0) for received bytes and takes those there, up to quantidade:
+  // how many, 0 when none came in time, -1 when the line failed or its device is gone.
+  int EsperaBytes(void* destino, int quantidade, int espera_ms);
   void RegistraErrosDeLinha(int erro_sistema);
 
   std::intptr_t manipulador_ = kSemPorta;  // file descriptor, or HANDLE on Windows

@@ -1,6 +1,4 @@
-// LinhaSerial over termios. The Windows comm time-outs are reproduced with poll(): a read ends when
-// the total time (per byte requested plus a constant) runs out, or when more than the interval
-// passes between two bytes once the first has arrived.
+// LinhaSerial over termios; the waits for received bytes are poll()s.
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -8,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <climits>
 
 #ifdef __linux__
@@ -60,11 +57,6 @@ bool LeContadores(int descritor, ContadoresLinha* contadores) {
   (void)contadores;
   return false;
 #endif
-}
-
-long long AgoraMs() {
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace
@@ -168,43 +160,31 @@ bool LinhaSerial::EscreveNativo(const void* bytes, int quantidade, int* escritos
   return true;
 }
 
-bool LinhaSerial::LeNativo(void* destino, int quantidade, int* lidos) {
+int LinhaSerial::EsperaBytes(void* destino, int quantidade, int espera_ms) {
   const int descritor = static_cast<int>(manipulador_);
-  auto* alvo = static_cast<unsigned char*>(destino);
-  const long long limite = AgoraMs() + static_cast<long long>(leitura_por_byte_ms_) * quantidade + leitura_total_ms_;
-  int chegaram = 0;
-  while (chegaram < quantidade) {
+  const long long limite = AgoraMs() + espera_ms;
+  while (true) {
     const long long resta = limite - AgoraMs();
-    if (resta <= 0) break;
-    const long long espera = chegaram == 0 ? resta : (resta < intervalo_leitura_ms_ ? resta : intervalo_leitura_ms_);
     pollfd alvo_poll{descritor, POLLIN, 0};
-    const int pronto = poll(&alvo_poll, 1, static_cast<int>(espera));
+    const int pronto = poll(&alvo_poll, 1, resta > 0 ? static_cast<int>(resta) : 0);
     if (pronto < 0 && errno == EINTR) continue;
     if (pronto < 0) {
       RegistraErrosDeLinha(errno);
-      *lidos = chegaram;
-      return false;
+      return -1;
     }
-    if (pronto == 0) {
-      if (chegaram > 0) break;  // the gap between two bytes ran out
-      continue;
-    }
+    if (pronto == 0) return 0;
     if ((alvo_poll.revents & POLLIN) == 0) {  // hang-up or error with nothing to read: the peer is gone
       RegistraErrosDeLinha(EIO);
-      *lidos = chegaram;
-      return false;
+      return -1;
     }
-    const ssize_t n = read(descritor, alvo + chegaram, static_cast<size_t>(quantidade - chegaram));
+    const ssize_t n = read(descritor, destino, static_cast<size_t>(quantidade));
     if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
     if (n <= 0) {
       RegistraErrosDeLinha(n < 0 ? errno : EIO);
-      *lidos = chegaram;
-      return false;
+      return -1;
     }
-    chegaram += static_cast<int>(n);
+    return static_cast<int>(n);
   }
-  *lidos = chegaram;
-  return true;
 }
 
 void LinhaSerial::RegistraErrosDeLinha(int erro_sistema) {

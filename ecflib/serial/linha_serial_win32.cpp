@@ -77,24 +77,35 @@ bool LinhaSerial::EscreveNativo(const void* bytes, int quantidade, int* escritos
   return ok != 0;
 }
 
-bool LinhaSerial::LeNativo(void* destino, int quantidade, int* lidos) {
-  COMMTIMEOUTS tempos{};
-  tempos.ReadIntervalTimeout = static_cast<DWORD>(intervalo_leitura_ms_);
-  tempos.ReadTotalTimeoutMultiplier = static_cast<DWORD>(leitura_por_byte_ms_);
-  tempos.ReadTotalTimeoutConstant = static_cast<DWORD>(leitura_total_ms_);
-  SetCommTimeouts(Porta(manipulador_), &tempos);
-  DWORD chegaram = 0;
-  bool ok = ReadFile(Porta(manipulador_), destino, static_cast<DWORD>(quantidade), &chegaram, nullptr) != 0;
-  *lidos = static_cast<int>(chegaram);
-  if (ok && chegaram < static_cast<DWORD>(quantidade)) {
-    // A read the peer's hang-up cut short still succeeds with what had come; only the queues, which
-    // can no longer be asked, tell that the device is gone (the POSIX line sees the hang-up itself).
+int LinhaSerial::EsperaBytes(void* destino, int quantidade, int espera_ms) {
+  // A read the peer's hang-up cuts short does not fail, nor does one that was waiting when it came:
+  // it waits out its time and returns what it has. Only the queues, which can no longer be asked,
+  // tell that the device is gone. So the wait goes in short slices with a look at the queues after
+  // each empty one, and a hang-up ends it within a slice, however long the wait.
+  constexpr long long kFatiaMs = 50;
+  const long long limite = AgoraMs() + espera_ms;
+  while (true) {
+    const long long resta = limite - AgoraMs();
+    if (resta <= 0) return 0;
+    // Bytes already there are taken at once; else the first that comes, or none within the slice.
+    COMMTIMEOUTS tempos{};
+    tempos.ReadIntervalTimeout = MAXDWORD;
+    tempos.ReadTotalTimeoutMultiplier = MAXDWORD;
+    tempos.ReadTotalTimeoutConstant = static_cast<DWORD>(resta < kFatiaMs ? resta : kFatiaMs);
+    DWORD chegaram = 0;
+    if (!SetCommTimeouts(Porta(manipulador_), &tempos) ||
+        !ReadFile(Porta(manipulador_), destino, static_cast<DWORD>(quantidade), &chegaram, nullptr)) {
+      RegistraErrosDeLinha(0);
+      return -1;
+    }
+    if (chegaram > 0) return static_cast<int>(chegaram);
     unsigned recepcao = 0, transmissao = 0;
     bool retido = false;
-    ok = ConsultaFilas(&recepcao, &transmissao, &retido);
+    if (!ConsultaFilas(&recepcao, &transmissao, &retido)) {
+      RegistraErrosDeLinha(0);
+      return -1;
+    }
   }
-  if (!ok) RegistraErrosDeLinha(0);
-  return ok;
 }
 
 void LinhaSerial::RegistraErrosDeLinha(int) {

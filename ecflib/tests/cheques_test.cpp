@@ -143,13 +143,15 @@ TEST_F(ChequesSerial, CopiaDoLeiauteParaOArquivoDeTrabalho) {
   };
   for (const auto& caso : casos) EXPECT_STREQ(InicioCopiado(caso.linha), caso.copiado) << caso.linha;
 
-  // A header past the 119 characters read at a time is still found on its line.
-  const std::string longa = std::string(130, ' ') + "lixo [001]\n";
-  EXPECT_EQ(CopiaParaTrabalho(Arquivo(longa + "Valor=5,3\n").c_str(), Trabalho().c_str()), CopiaLeiaute::kCopiado);
-  EXPECT_EQ(read_bytes(Trabalho()), "[001]\nValor=5,3\n");
-  const std::string chave_longa = "Mensagem=10,11,0,1 ;" + std::string(200, 'x') + "\n";
-  EXPECT_EQ(CopiaParaTrabalho(Arquivo(chave_longa).c_str(), Trabalho().c_str()), CopiaLeiaute::kCopiado);
-  EXPECT_EQ(read_bytes(Trabalho()), chave_longa);
+  // A header past the 119 characters read at a time is still found on its line. The work file is
+  // written in text mode (CR LF), the layout read in it: its CR LF is not doubled, a lone CR stays.
+  const std::string longa = std::string(130, ' ') + "lixo [001]\r\n";
+  EXPECT_EQ(CopiaParaTrabalho(Arquivo(longa + "Valor=5,3\nCidade=1\r2").c_str(), Trabalho().c_str()),
+            CopiaLeiaute::kCopiado);
+  EXPECT_EQ(read_bytes(Trabalho()), "[001]\r\nValor=5,3\r\nCidade=1\r2");
+  const std::string chave_longa = "Mensagem=10,11,0,1 ;" + std::string(200, 'x');
+  EXPECT_EQ(CopiaParaTrabalho(Arquivo(chave_longa + "\n").c_str(), Trabalho().c_str()), CopiaLeiaute::kCopiado);
+  EXPECT_EQ(read_bytes(Trabalho()), chave_longa + "\r\n");
 }
 
 TEST_F(ChequesSerial, CabecalhoDepoisDeUmaLinhaLongaEAchado) {

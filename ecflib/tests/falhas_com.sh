@@ -8,54 +8,15 @@
 set -u
 simulador=$1
 chamadas=$2
-raiz=$(cd "$(dirname "$0")/../.." && pwd)
-
-pasta=$(mktemp -d /tmp/plenvo-falhas-com-XXXXXX) || exit 1
-simuladores=()
-wine=
-termina() {
-  for pid in "${simuladores[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
-  [ -n "$wine" ] && wine_session_end
-  rm -rf "$pasta"
-}
-trap termina EXIT
-export PLENVO_DRIVE_C="$pasta/c" XDG_CONFIG_HOME="$pasta/config" XDG_STATE_HOME="$pasta/state"
-# No vendor library: Plenvo takes the serial line.
-export PLENVO_SULVANIR="$pasta/sem-fornecedor.so"
-unset SULVANIR_CONEXAO SULVANIR_FALHA SULVANIR_OCUPADO SULVANIR_SEM_ETX SULVANIR_CMC7 SULVANIR_CHEQUES
-
-# simula FAULT: a simulator with that fault; the pseudo-terminal it serves in $caminho.
-simula() {
-  local saida="$pasta/simulador${#simuladores[@]}"
-  "$simulador" -f "$1" "$pasta/emul" >"$saida" 2>/dev/null &
-  simuladores+=($!)
-  for _ in $(seq 40); do
-    [ -s "$saida" ] && break
-    sleep 0.1
-  done
-  caminho=$(head -n 1 "$saida")
-  [ -n "$caminho" ] || { echo "serialsim -f $1 did not start"; exit 1; }
-}
+. "$(dirname "$0")/portas_com.sh"
 
 # The ports: COM1 leads to a path that does not exist, COM9 to nothing at all.
 portas=("COM1=$pasta/nenhuma" "COM9=")
-simula mudo && portas+=("COM2=$caminho")
-simula curta:12 && portas+=("COM3=$caminho")
-simula desliga:12 && portas+=("COM4=$caminho")
-
-if [ -n "${TARNEL_WINE_ARCH:-}" ]; then
-  # A prefix of its own (build-wine/com1, shared with the example tests, one at a time), so that
-  # restarting Wine to read the port table stops no other test.
-  export WINEPREFIX="$raiz/build-wine/com1"
-  . "$raiz/scripts/wine-session.sh"
-  wine=wine
-  wine_session "$TARNEL_WINE_ARCH" && wine_com_ports "$TARNEL_WINE_ARCH" "${portas[@]}" || exit 1
-  export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;sulvanir="
-else
-  for porta in "${portas[@]}"; do
-    if [ -n "${porta#*=}" ]; then export "PLENVO_${porta%%=*}=${porta#*=}"; else unset "PLENVO_${porta%%=*}"; fi
-  done
-fi
+simula -f mudo && portas+=("COM2=$caminho")
+simula -f curta:12 && portas+=("COM3=$caminho")
+simula -f desliga:12 && portas+=("COM4=$caminho")
+simula -f desliga:0 && portas+=("COM5=$caminho")
+liga_portas "${portas[@]}"
 
 agora_ms() { date +%s%3N; }
 falhas=0
@@ -110,6 +71,9 @@ caso "printer stops in the middle of its answer" COM3 4 registrador -- \
   "ecf_InicializaDLL 33" "ecf_LeRegistrador 10 []"
 # The hang-up ends the read at once; then the device is gone and the next call cannot open it.
 caso "printer hangs up in the middle of its answer" COM4 4 registrador estado -- \
+  "ecf_InicializaDLL 33" "ecf_LeRegistrador 16 []" "ecf_EstadoImpressora 3"
+# Before its first byte too: the 5 s of the register's time-out must not be waited out.
+caso "printer hangs up before its answer" COM5 2 registrador estado -- \
   "ecf_InicializaDLL 33" "ecf_LeRegistrador 16 []" "ecf_EstadoImpressora 3"
 
 [ "$falhas" -eq 0 ]

@@ -22,7 +22,7 @@ void Uso() {
                "  -c line  the CMC-7 line of the cheque in the printer (frame 53); -c \"\": no cheque\n"
                "  -f fault a faulty printer: mudo (never answers), curta:N (the first answer stops after\n"
                "           N bytes), desliga:N (N bytes of the first answer, then the printer hangs up;\n"
-               "           N at least 1)\n");
+               "           desliga:0 hangs up on the first frame without a byte of answer)\n");
 }
 
 std::string PastaPadrao() {
@@ -51,7 +51,7 @@ bool LeFalha(const char* texto, Falha* falha) {
   if (numero == nullptr || *numero < '0' || *numero > '9') return false;
   char* fim = nullptr;
   const long bytes = std::strtol(numero, &fim, 10);
-  if (*fim != '\0' || bytes > 1000000 || (falha->desliga && bytes < 1)) return false;
+  if (*fim != '\0' || bytes > 1000000) return false;
   falha->corte = static_cast<int>(bytes);
   return true;
 }

@@ -17,6 +17,7 @@ struct Respondedor::Estado {
   Enquadrador enquadrador;
   Comportamento comportamento;
   int ocupado_restante = 0;
+  unsigned long respondidos = 0;
   std::deque<std::string> quadros;  // the latest kQuadrosGuardados only: a program serves for days
   std::deque<std::string> cheques;  // the latest kChequesGuardados
   PonteQuorbal quorbal;
@@ -88,6 +89,7 @@ std::string Respondedor::Processa(bool silencio) {
     std::string resposta = estado_->Responde(quadro);
     Comportamento& c = estado_->comportamento;
     if (c.mudo) continue;
+    ++estado_->respondidos;
     if (c.resposta_curta >= 0) {
       if (resposta.size() > static_cast<std::size_t>(c.resposta_curta)) resposta.resize(c.resposta_curta);
       c.resposta_curta = -1;
@@ -118,6 +120,11 @@ std::string Respondedor::Responde(const std::string& quadro) {
 bool Respondedor::Pendente() const {
   std::lock_guard<std::mutex> trava(mutex_);
   return estado_->enquadrador.Pendente();
+}
+
+unsigned long Respondedor::Respondidos() const {
+  std::lock_guard<std::mutex> trava(mutex_);
+  return estado_->respondidos;
 }
 
 std::vector<std::string> Respondedor::Quadros() const {

@@ -77,6 +77,9 @@ bool Simulador::Estado::Abre() {
 void Simulador::Estado::Serve() {
   std::string saida;
   char bloco[4096];
+  // Set once a frame is answered while the printer is to hang up: it does so when that answer is
+  // all on the line, at once when the answer was cut to nothing.
+  bool desliga = false;
   while (true) {
     pollfd fds[2] = {{mestre, static_cast<short>(POLLIN | (saida.empty() ? 0 : POLLOUT)), 0},
                      {aviso[0], POLLIN, 0}};
@@ -88,6 +91,7 @@ void Simulador::Estado::Serve() {
     }
     if (fds[1].revents) return;
     std::lock_guard<std::mutex> trava(passo);
+    const unsigned long respondidos = respondedor.Respondidos();
     if (prontos == 0) saida += respondedor.Silencio();
     if (fds[0].revents & POLLIN) {
       const ssize_t n = read(mestre, bloco, sizeof bloco);
@@ -96,17 +100,18 @@ void Simulador::Estado::Serve() {
       // Should not happen while we hold the slave; do not spin if it does.
       poll(&fds[1], 1, 10);
     }
-    bool respondeu = false;
+    if (desliga_apos_resposta && respondedor.Respondidos() != respondidos) desliga = true;
+    bool escreveu = false;
     if (!saida.empty()) {
       const ssize_t n = write(mestre, saida.data(), saida.size());
       if (n > 0) saida.erase(0, static_cast<std::size_t>(n));
-      respondeu = n > 0 && saida.empty();
+      escreveu = n > 0;
     }
     saida_vazia = saida.empty();
-    if (respondeu && desliga_apos_resposta) {
+    if (desliga && saida.empty()) {
       // Long enough for the host to take what was sent (the hang-up discards what it has not read),
       // well within the 100 ms it allows between two bytes.
-      std::this_thread::sleep_for(std::chrono::milliseconds(40));
+      if (escreveu) std::this_thread::sleep_for(std::chrono::milliseconds(40));
       FechaDescritor(escravo);
       FechaDescritor(mestre);
       return;

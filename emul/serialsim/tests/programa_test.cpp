@@ -92,7 +92,7 @@ TEST(Programa, PrintsThePathServesAndStopsOnSigterm) {
 TEST(Programa, RefusesUnknownOptionsAndFaults) {
   const std::vector<std::vector<std::string>> recusados = {
       {"--nada"}, {"-f"}, {"-f", "surdo"}, {"-f", "curta"}, {"-f", "curta:"}, {"-f", "curta:-1"},
-      {"-f", "curta:3x"}, {"-f", "desliga:0"}, {"-f", "desliga:99999999999999999999"},
+      {"-f", "curta:3x"}, {"-f", "desliga:"}, {"-f", "desliga:-1"}, {"-f", "desliga:99999999999999999999"},
   };
   for (const auto& opcoes : recusados) {
     SCOPED_TRACE(opcoes.back());

@@ -143,23 +143,32 @@ TEST(Simulador, PeerGoneFailsTheHost) {
   EXPECT_FALSE(Hospedeiro(caminho).Aberto());
 }
 
-TEST(Simulador, HangsUpInTheMiddleOfItsAnswer) {
-  Simulador s("/nonexistent");
-  ASSERT_TRUE(s.Inicia());
-  Comportamento c;
-  c.resposta_curta = 12;
-  s.respondedor().Configura(c);
-  s.DesligaAposResponder();
-  const std::string caminho = s.Caminho();
-  Hospedeiro h(caminho);
-  ASSERT_TRUE(h.Aberto());
-  h.Escreve(QuadroValido(4, "  7"));
-  EXPECT_EQ(h.Le(30), "Registrador ");
-  char byte;
-  EXPECT_LE(read(h.fd(), &byte, 1), 0);
-  EXPECT_FALSE(Hospedeiro(caminho).Aberto());
-  EXPECT_TRUE(s.EsperaOcioso(100));
-  s.Para();
+TEST(Simulador, HangsUpInTheMiddleOfItsAnswerOrBeforeIt) {
+  const struct {
+    int corte;
+    const char* recebido;
+  } casos[] = {{12, "Registrador "}, {0, ""}};
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.corte);
+    Simulador s("/nonexistent");
+    ASSERT_TRUE(s.Inicia());
+    Comportamento c;
+    c.resposta_curta = caso.corte;
+    s.respondedor().Configura(c);
+    s.DesligaAposResponder();
+    const std::string caminho = s.Caminho();
+    Hospedeiro h(caminho);
+    ASSERT_TRUE(h.Aberto());
+    h.Escreve(QuadroValido(4, "  7"));
+    EXPECT_EQ(h.Le(30), caso.recebido);
+    pollfd p{h.fd(), POLLIN, 0};
+    ASSERT_EQ(poll(&p, 1, 1000), 1);  // the hang-up, not silence
+    char byte;
+    EXPECT_LE(read(h.fd(), &byte, 1), 0);
+    EXPECT_FALSE(Hospedeiro(caminho).Aberto());
+    EXPECT_TRUE(s.EsperaOcioso(100));
+    s.Para();
+  }
 }
 
 TEST(Simulador, StopsWhileAnswersWaitUnread) {

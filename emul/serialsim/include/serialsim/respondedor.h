@@ -69,6 +69,8 @@ class Respondedor {
   std::string Responde(const std::string& quadro);
   // True while bytes of an unfinished frame wait.
   bool Pendente() const;
+  // Frames answered so far, an answer cut to nothing included (a silent printer answers none).
+  unsigned long Respondidos() const;
 
   // Every frame received (malformed ones included), raw bytes, in order; the latest 10000 are kept.
   std::vector<std::string> Quadros() const;
