@@ -17,11 +17,6 @@ constexpr const char* kBibliotecaFornecedor = "Sulvanir.DLL";
 constexpr const char* kBibliotecaFornecedor = "libsulvanir.so";
 #endif
 
-const char* Ambiente(const char* nome) {
-  const char* valor = std::getenv(nome);
-  return (valor != nullptr && *valor != '\0') ? valor : nullptr;
-}
-
 // snprintf that reports whether everything fitted.
 template <typename... Args>
 bool Formata(char* destino, std::size_t tamanho, const char* formato, Args... args) {
@@ -31,6 +26,12 @@ bool Formata(char* destino, std::size_t tamanho, const char* formato, Args... ar
 }
 
 #ifndef _WIN32
+// Places are chosen by the environment on POSIX systems only; an empty variable counts as unset.
+const char* Ambiente(const char* nome) {
+  const char* valor = std::getenv(nome);
+  return (valor != nullptr && *valor != '\0') ? valor : nullptr;
+}
+
 // "COMn" (any case) with n >= 1: returns n, else 0.
 int NumeroDaPortaCom(const char* nome) {
   if (std::strlen(nome) < 4) return 0;
