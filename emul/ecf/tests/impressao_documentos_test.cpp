@@ -279,6 +279,7 @@ TEST(LeituraMF, SomasDoPeriodoParamNoMaiorValor) {
   EXPECT_NE(total.find(Par("VENDA BRUTA", "92.233.720.368.547.758,07")), std::string::npos) << total;
   EXPECT_NE(total.find(Par("VENDA LÍQUIDA", "92.233.720.368.547.758,07")), std::string::npos) << total;
   EXPECT_NE(total.find(Par("00 T18,00%", "-92.233.720.368.547.758,08")), std::string::npos) << total;
+  EXPECT_NE(total.find(Par("CANCELAMENTOS ICMS", "+92.233.720.368.547.758,07")), std::string::npos) << total;
 }
 
 TEST(LeituraMFD, ReproduzOsDocumentosDaFaixaByteAByte) {

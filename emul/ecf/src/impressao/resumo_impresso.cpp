@@ -4,10 +4,12 @@
 
 namespace ecf::impressao {
 
+// Deductions print as negative amounts; a fiscal memory record may hold the smallest one, whose
+// negation stops at the largest.
 void ImprimeDeducoes(TextoImpresso& t, const ResumoFiscal& r) {
-  t.Colunas("CANCELAMENTOS ICMS", ValorComSinal(-r.cancelamentos_icms));
-  t.Colunas("CANCELAMENTOS ISSQN", ValorComSinal(-r.cancelamentos_issqn));
-  t.Colunas("DESCONTOS", ValorComSinal(-r.descontos));
+  t.Colunas("CANCELAMENTOS ICMS", ValorComSinal(SubtraiLimitada(0, r.cancelamentos_icms)));
+  t.Colunas("CANCELAMENTOS ISSQN", ValorComSinal(SubtraiLimitada(0, r.cancelamentos_issqn)));
+  t.Colunas("DESCONTOS", ValorComSinal(SubtraiLimitada(0, r.descontos)));
   t.Colunas("ACRÉSCIMOS", ValorComSinal(r.acrescimos));
 }
 
