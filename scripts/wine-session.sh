@@ -22,6 +22,18 @@ wine_session() {
          "(scripts/install-deps.sh wine installs it when the package mirror offers it)" >&2
     return 2
   fi
+  # Debian's wine starts every program, 64-bit ones too, through the 32-bit loader once wine32 is
+  # installed; a kernel or sandbox without 32-bit (i386) programs refuses that loader.
+  local loader32=/usr/lib/wine/wine
+  if [ -x "$loader32" ] && ! "$loader32" --version >/dev/null 2>&1; then
+    if [ "$1" = i686 ]; then
+      echo "this machine cannot run 32-bit (i386) programs, so 32-bit Wine cannot start" >&2
+      return 2
+    fi
+    echo "wine32 (i386) is installed but this machine cannot run 32-bit programs, and Debian's wine" \
+         "then fails for 64-bit programs too: remove wine32:i386 to run the 64-bit tests" >&2
+    return 1
+  fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i </dev/null >/dev/null 2>&1 || { echo "cannot make the Wine prefix $WINEPREFIX" >&2; return 1; }
