@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "compat/registry.h"
@@ -15,6 +16,13 @@ using compat::RegistryKey;
 using test_support::TempFolder;
 
 const char kTarnelKey[] = "Software\\KVT\\Vavizuru vo Ruzeduvi Versão 1.0";
+
+// "Software\\n1\\n2..." with `levels` levels in all.
+std::string DeepPath(int levels) {
+  std::string path = "Software";
+  for (int i = 1; i < levels; ++i) path += "\\n" + std::to_string(i);
+  return path;
+}
 
 class Registry : public ::testing::Test {
  protected:
@@ -155,6 +163,27 @@ TEST_F(Registry, LevelsHoldingABackslashSurviveRewrites) {
   }
 }
 
+// A registry tree is at most 512 levels deep. A hive holding a key that deep is read and rewritten
+// with each of its levels on a line of its own; one level more is refused, through the file and
+// through a path.
+TEST_F(Registry, KeysGoDownToTheDeepestLevelOfARegistryTree) {
+  std::filesystem::create_directories(temp_.path() + "/config/kvt-registry");
+  const std::string file = hive_file("HKEY_CURRENT_USER.reg");
+  test_support::write_bytes(file, "KVT registry hive 1\n[" + DeepPath(512) + "]\nsz:v=1\n");
+  RegistryKey deepest;
+  ASSERT_EQ(deepest.open(Hive::CurrentUser, DeepPath(512)), compat::kRegistryOk);
+  ASSERT_EQ(deepest.write_int("n", 2), compat::kRegistryOk);
+  const std::string rewritten = test_support::read_bytes(file);
+  EXPECT_NE(rewritten.find("\n[" + DeepPath(511) + "]\n\n[" + DeepPath(512) + "]\nsz:v=1\ndword:n=2\n"),
+            std::string::npos);
+  EXPECT_EQ(std::count(rewritten.begin(), rewritten.end(), '['), 512);
+  RegistryKey middle;
+  EXPECT_EQ(middle.open(Hive::CurrentUser, DeepPath(300)), compat::kRegistryOk);
+  RegistryKey deeper;
+  EXPECT_EQ(deeper.open_or_create(Hive::CurrentUser, DeepPath(513)), compat::kRegistryNotFound);
+  EXPECT_EQ(test_support::read_bytes(file), rewritten);
+}
+
 TEST_F(Registry, MissingValuesTypesAndSizesAreReported) {
   RegistryKey key;
   std::string text = "intocado";
@@ -220,6 +249,7 @@ TEST_F(Registry, CorruptHiveIsNeitherCrashedOnNorOverwritten) {
       "KVT registry hive 1\n[Software\\\\x]\n",            // empty level
       "KVT registry hive 1\n[a\\]\n",                      // empty last level
       "KVT registry hive 1\n[Software]\nbinary:a=00\n",    // unknown type
+      "KVT registry hive 1\n[" + DeepPath(513) + "]\n",     // deeper than any registry tree
       "KVT registry hive 2\n",
   };
   for (const std::string& bytes : damaged) {

@@ -1,5 +1,8 @@
 #include "posix/registry_hive.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "profile_parser.h"
 #include "text_case.h"
 
@@ -9,14 +12,6 @@ namespace {
 constexpr std::string_view kHeader = "KVT registry hive 1";
 constexpr std::string_view kStringPrefix = "sz:";
 constexpr std::string_view kDwordPrefix = "dword:";
-
-bool same_levels(const std::vector<std::string>& a, const std::vector<std::string>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (!equal_ignoring_case(a[i], b[i])) return false;
-  }
-  return true;
-}
 
 std::string escape(std::string_view field, std::string_view also_escaped) {
   static const char digits[] = "0123456789ABCDEF";
@@ -114,35 +109,36 @@ bool HiveData::split_path(std::string_view path, std::vector<std::string>& level
   for (;;) {
     const std::size_t end = path.find('\\', begin);
     const std::string_view level = path.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);
-    if (level.empty()) return false;
+    if (level.empty() || levels.size() == kMaxLevels) return false;
     levels.emplace_back(level);
     if (end == std::string_view::npos) return true;
     begin = end + 1;
   }
 }
 
-HiveKey* HiveData::find(const std::vector<std::string>& levels) {
+HiveKey* HiveData::find_first(const std::vector<std::string>& levels, std::size_t count) {
   for (HiveKey& key : keys_) {
-    if (same_levels(key.levels, levels)) return &key;
+    if (key.levels.size() == count &&
+        std::equal(key.levels.begin(), key.levels.end(), levels.begin(),
+                   [](const std::string& a, const std::string& b) { return equal_ignoring_case(a, b); }))
+      return &key;
   }
   return nullptr;
 }
 
+HiveKey* HiveData::find(const std::vector<std::string>& levels) { return find_first(levels, levels.size()); }
+
 HiveKey& HiveData::create(const std::vector<std::string>& levels, bool& created) {
-  created = false;
-  std::vector<std::string> prefix;
-  HiveKey* key = find(prefix);
-  for (const std::string& level : levels) {
-    prefix.push_back(level);
-    key = find(prefix);
-    if (key == nullptr) {
-      keys_.push_back(HiveKey{prefix, {}});
-      key = &keys_.back();
-      created = true;
-    } else {
-      created = false;
-    }
-  }
+  // The deepest level that is there already, looked for from the whole path up: a file lists a key's
+  // parents before it, so reading one finds the parent at once instead of walking down from the root
+  // (which made reading a deep key cost the cube of its depth).
+  std::size_t known = levels.size();
+  HiveKey* key = find_first(levels, known);
+  while (key == nullptr && known > 0) key = find_first(levels, --known);
+  if (key == nullptr) key = &keys_.emplace_back();  // the root
+  created = known < levels.size();
+  for (std::size_t count = known + 1; count <= levels.size(); ++count)
+    key = &keys_.emplace_back(HiveKey{{levels.begin(), levels.begin() + static_cast<std::ptrdiff_t>(count)}, {}});
   return *key;
 }
 

@@ -11,6 +11,7 @@
 // and no editor that trims lines can change a value. A key line is split at its "\" before the levels
 // are unescaped. Blank lines and lines starting with ";" are ignored.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -34,7 +35,12 @@ class HiveData {
  public:
   HiveData();  // holds the root and "Software"
 
-  // Levels of a path written with "\" between them; false when a level is empty.
+  // As deep as a Windows registry tree goes. It also bounds the file a hive writes: every level of a
+  // key has its own line, which spells the whole path.
+  static constexpr std::size_t kMaxLevels = 512;
+
+  // Levels of a path written with "\" between them; false when a level is empty or there are more
+  // than kMaxLevels.
   static bool split_path(std::string_view path, std::vector<std::string>& levels);
 
   HiveKey* find(const std::vector<std::string>& levels);
@@ -49,6 +55,9 @@ class HiveData {
   std::string format() const;
 
  private:
+  // The key whose levels are the first `count` of `levels`.
+  HiveKey* find_first(const std::vector<std::string>& levels, std::size_t count);
+
   std::vector<HiveKey> keys_;
 };
 
