@@ -23,24 +23,34 @@ wine_session() {
     return 2
   fi
   # Debian's wine starts every program, 64-bit ones too, through the 32-bit loader once wine32 is
-  # installed; a kernel or sandbox without 32-bit (i386) programs refuses that loader.
-  local loader32=/usr/lib/wine/wine
+  # installed; a kernel or sandbox without 32-bit (i386) programs refuses that loader. 64-bit
+  # programs then go straight to the 64-bit loader, as they do without wine32: "wine" and
+  # "wine-stable" (which wineboot and winepath call) are put ahead of Debian's in PATH.
+  local loader32=/usr/lib/wine/wine loader64=/usr/lib/wine/wine64
   if [ -x "$loader32" ] && ! "$loader32" --version >/dev/null 2>&1; then
     if [ "$1" = i686 ]; then
       echo "this machine cannot run 32-bit (i386) programs, so 32-bit Wine cannot start" >&2
       return 2
     fi
-    echo "wine32 (i386) is installed but this machine cannot run 32-bit programs, and Debian's wine" \
-         "then fails for 64-bit programs too: remove wine32:i386 to run the 64-bit tests" >&2
-    return 1
+    local only64 name
+    only64=$(dirname "$WINEPREFIX")/wine64-only
+    mkdir -p "$only64"
+    for name in wine wine-stable; do
+      printf '#!/bin/sh\nexec %s "$@"\n' "$loader64" >"$only64/$name" && chmod +x "$only64/$name" ||
+        { echo "cannot write $only64/$name" >&2; return 1; }
+    done
+    case ":$PATH:" in *":$only64:"*) ;; *) export PATH="$only64:$PATH" ;; esac
+    export WINELOADER=$loader64
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i </dev/null >/dev/null 2>&1 || { echo "cannot make the Wine prefix $WINEPREFIX" >&2; return 1; }
   fi
-  # A server still going away (after wineboot -i or another session) refuses -p: wait for it.
+  # A server still going away (after wineboot -i or another session) refuses -p, and so does one left
+  # behind by a session that was killed, which would never go: end it and wait.
   wineserver -p </dev/null >/dev/null 2>&1 ||
-    { wineserver -w </dev/null >/dev/null 2>&1; wineserver -p </dev/null >/dev/null 2>&1; } ||
+    { wineserver -k </dev/null >/dev/null 2>&1; wineserver -w </dev/null >/dev/null 2>&1
+      wineserver -p </dev/null >/dev/null 2>&1; } ||
     { echo "wineserver does not start" >&2; return 1; }
   wineboot </dev/null >/dev/null 2>&1
   return 0
