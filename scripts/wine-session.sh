@@ -23,15 +23,17 @@ wine_session() {
     return 2
   fi
   # Debian's wine starts every program, 64-bit ones too, through the 32-bit loader once wine32 is
-  # installed; a kernel or sandbox without 32-bit (i386) programs refuses that loader. 64-bit
-  # programs then go straight to the 64-bit loader, as they do without wine32: "wine" and
-  # "wine-stable" (which wineboot and winepath call) are put ahead of Debian's in PATH.
+  # installed. The programs a session starts by name (reg, wineboot, winepath) would then be 32-bit
+  # ones, whose HKLM\Software is the registry's 32-bit view: what "wine reg add" sets there a 64-bit
+  # program never reads. Each lane's "wine" is its own architecture's loader: for x86_64, "wine" and
+  # "wine-stable" (which wineboot and winepath call) are put ahead of Debian's in PATH. A kernel or
+  # sandbox without 32-bit (i386) programs refuses the 32-bit loader, and the i686 lane cannot run.
   local loader32=/usr/lib/wine/wine loader64=/usr/lib/wine/wine64
-  if [ -x "$loader32" ] && ! "$loader32" --version >/dev/null 2>&1; then
-    if [ "$1" = i686 ]; then
-      echo "this machine cannot run 32-bit (i386) programs, so 32-bit Wine cannot start" >&2
-      return 2
-    fi
+  if [ "$1" = i686 ] && [ -x "$loader32" ] && ! "$loader32" --version >/dev/null 2>&1; then
+    echo "this machine cannot run 32-bit (i386) programs, so 32-bit Wine cannot start" >&2
+    return 2
+  fi
+  if [ "$1" = x86_64 ] && [ -x "$loader64" ]; then
     local only64 name
     only64=$(dirname "$WINEPREFIX")/wine64-only
     mkdir -p "$only64"
