@@ -22,7 +22,14 @@ bool LeLinha(std::FILE* arquivo, std::string& linha) {
     if (!linha.empty() && linha.back() == '\n') break;
   }
 #ifndef _WIN32
-  // Read in text mode, as on Windows: a CR LF line end is a line feed (written back as CR LF).
+  // Read in text mode, as on Windows: a Ctrl-Z ends the file (old editors left one after the last
+  // line, sometimes with leftovers behind it), and a CR LF line end is a line feed (written back as
+  // CR LF).
+  const auto ctrl_z = linha.find('\x1A');
+  if (ctrl_z != std::string::npos) {
+    linha.resize(ctrl_z);
+    std::fseek(arquivo, 0, SEEK_END);  // nothing after it is read
+  }
   if (linha.size() >= 2 && linha[linha.size() - 2] == '\r' && linha.back() == '\n') linha.erase(linha.size() - 2, 1);
 #endif
   return !linha.empty();

@@ -152,6 +152,16 @@ TEST_F(ChequesSerial, CopiaDoLeiauteParaOArquivoDeTrabalho) {
   const std::string chave_longa = "Mensagem=10,11,0,1 ;" + std::string(200, 'x');
   EXPECT_EQ(CopiaParaTrabalho(Arquivo(chave_longa + "\n").c_str(), Trabalho().c_str()), CopiaLeiaute::kCopiado);
   EXPECT_EQ(read_bytes(Trabalho()), chave_longa + "\r\n");
+  // A Ctrl-Z ends the layout, as the Windows C library reads a text file: nothing after it is copied,
+  // on its own line or in the middle of one.
+  for (const std::string resto : {"\x1A" "Cidade=1\n", "\x1A\n[002]\n", "\x1A"}) {
+    EXPECT_EQ(CopiaParaTrabalho(Arquivo("[001]\r\nValor=5,3\n" + resto).c_str(), Trabalho().c_str()),
+              CopiaLeiaute::kCopiado);
+    EXPECT_EQ(read_bytes(Trabalho()), "[001]\r\nValor=5,3\r\n");
+  }
+  EXPECT_EQ(CopiaParaTrabalho(Arquivo("[001]\nValor=5,3\x1A" "Extenso=1\nCidade=1\n").c_str(), Trabalho().c_str()),
+            CopiaLeiaute::kCopiado);
+  EXPECT_EQ(read_bytes(Trabalho()), "[001]\r\nValor=5,3");
 }
 
 TEST_F(ChequesSerial, CabecalhoDepoisDeUmaLinhaLongaEAchado) {

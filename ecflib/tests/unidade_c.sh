@@ -51,6 +51,8 @@ leiaute() {
   printf '%s\n' '; formularios' '12 [001]' 'Valor=5,3' 'Extenso=10,5,10,6' 'Favorecido=10,7' 'Cidade=10,9' |
     sed '2s/$/\r/'
   printf '%s\n' 'Mensagem=10,11' 'Data=40,50,60' "eSpacamento=$1"
+  # A Ctrl-Z ends the file read in text mode: what an old editor left behind it is not copied.
+  printf '\032Lixo=1\n[002]\n'
 }
 leiaute 0 >"$pasta/ruim.ini"
 leiaute 2 >"$pasta/bom.ini"
