@@ -10,10 +10,7 @@
 
 #include "spreadsheet/embutido/pasta_embutida.h"
 #include "spreadsheet/macros_planilha.h"
-#if __has_include("spreadsheet/registros_lx.h")
 #include "spreadsheet/registros_lx.h"
-#define TEM_REGISTROS_LX 1
-#endif
 
 namespace tarnel {
 namespace {
@@ -68,7 +65,6 @@ TEST_F(PlanilhaECF, ConvencoesDaPasta) {
 // Every register of the X-reading table can be captured into the workbook and read back as the check
 // reads it: "Pos" + name for entries up to 150, the name itself after.
 TEST_F(PlanilhaECF, CadaRegistroDaLeituraXTemSeuNome) {
-#ifdef TEM_REGISTROS_LX
   for (int k = 0; k < kTotalRegistrosLX; ++k) {
     const std::string& nome = RegistroLX(k);
     EXPECT_TRUE(Define(nome, 0.0)) << nome;
@@ -77,9 +73,6 @@ TEST_F(PlanilhaECF, CadaRegistroDaLeituraXTemSeuNome) {
     EXPECT_TRUE(!lido.empty() && (lido[0] == '0' || lido[0] == '-' || std::isdigit(static_cast<unsigned char>(lido[0]))))
         << conferido << ": " << lido;
   }
-#else
-  GTEST_SKIP() << "a tabela de registros da Leitura X (spreadsheet/registros_lx.h) ainda não está neste ramo";
-#endif
 }
 
 TEST_F(PlanilhaECF, VendaCapturadaEEspelhadaDaOsTotaisDaImpressora) {
