@@ -28,6 +28,7 @@ mingw-w64-tools
 libz-mingw-w64-dev
 googletest
 liborcus-dev
+liborcus-bin
 libixion-dev
 libboost-dev
 qt6-base-dev
