@@ -9,21 +9,23 @@
 using namespace quorbal;
 
 TEST(Bobina, LinesTravelThroughTheFileWithTheirMarks) {
-  struct Caso {
-    LinhaBobina linha;
-    std::string no_arquivo;
+  const struct {
+    const char* texto;
+    bool negrito, expandido;
+    const char* no_arquivo;
+  } casos[] = {
+      {"", false, false, "  |\r\n"},
+      {"CNPJ:11.222.333/0001-81", false, false, "  |CNPJ:11.222.333/0001-81\r\n"},
+      {"CUPOM FISCAL", true, false, "N |CUPOM FISCAL\r\n"},
+      {"x", false, true, " E|x\r\n"},
+      {"TOTAL R$  21,00", true, true, "NE|TOTAL R$  21,00\r\n"},
+      {"DESCRI\xC7\xC3O |NE|", false, false, u8"  |DESCRIÇÃO |NE|\r\n"},  // Windows-1252 in, UTF-8 on disk
   };
-  const std::vector<Caso> casos = {
-      {{"", false, false}, "  |\r\n"},
-      {{"CNPJ:11.222.333/0001-81", false, false}, "  |CNPJ:11.222.333/0001-81\r\n"},
-      {{"CUPOM FISCAL", true, false}, "N |CUPOM FISCAL\r\n"},
-      {{"x", false, true}, " E|x\r\n"},
-      {{"TOTAL R$  21,00", true, true}, "NE|TOTAL R$  21,00\r\n"},
-      {{"DESCRI\xC7\xC3O |NE|", false, false}, u8"  |DESCRIÇÃO |NE|\r\n"},  // Windows-1252 in, UTF-8 on disk
-  };
-  for (const Caso& c : casos) {
-    EXPECT_EQ(FormataLinhaBobina(c.linha), c.no_arquivo) << c.linha.texto;
-    EXPECT_EQ(LeLinhaBobina(c.no_arquivo.substr(0, c.no_arquivo.size() - 2)), c.linha) << c.no_arquivo;
+  for (const auto& c : casos) {
+    const LinhaBobina linha{c.texto, c.negrito, c.expandido};
+    const std::string no_arquivo = c.no_arquivo;
+    EXPECT_EQ(FormataLinhaBobina(linha), no_arquivo) << linha.texto;
+    EXPECT_EQ(LeLinhaBobina(no_arquivo.substr(0, no_arquivo.size() - 2)), linha) << no_arquivo;
   }
 }
 
