@@ -28,7 +28,9 @@ bool LeLinha(std::FILE* arquivo, std::string& linha) {
   const auto ctrl_z = linha.find('\x1A');
   if (ctrl_z != std::string::npos) {
     linha.resize(ctrl_z);
-    std::fseek(arquivo, 0, SEEK_END);  // nothing after it is read
+    // Nothing after it is read, whatever the stream.
+    while (std::fgetc(arquivo) != EOF) {
+    }
   }
   if (linha.size() >= 2 && linha[linha.size() - 2] == '\r' && linha.back() == '\n') linha.erase(linha.size() - 2, 1);
 #endif
