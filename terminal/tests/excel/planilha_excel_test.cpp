@@ -24,6 +24,29 @@ bool ExcelRegistrado() {
   return SUCCEEDED(CLSIDFromProgID(kProgId, &clsid));
 }
 
+// Excel itself: the ProgID leads to a class other than the stand-in's (a run cut short may have left
+// the stand-in's registered).
+bool ExcelDeVerdade() {
+  CLSID clsid, substituto;
+  return SUCCEEDED(CLSIDFromProgID(kProgId, &clsid)) && SUCCEEDED(CLSIDFromString(EXCEL_SUBSTITUTO_CLSID, &substituto)) &&
+         !IsEqualCLSID(clsid, substituto);
+}
+
+const HKEY kRaizes[] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
+
+// The stand-in's registration removed; an Excel.Application key only where it leads to the stand-in.
+void ApagaRegistroSubstituto() {
+  const std::wstring chave_clsid = std::wstring(kChaveProgId) + L"\\CLSID";
+  for (HKEY raiz : kRaizes) {
+    wchar_t clsid[64] = L"";
+    DWORD bytes = sizeof clsid;
+    if (RegGetValueW(raiz, chave_clsid.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, clsid, &bytes) == ERROR_SUCCESS &&
+        _wcsicmp(clsid, EXCEL_SUBSTITUTO_CLSID) == 0)
+      RegDeleteTreeW(raiz, kChaveProgId);
+    RegDeleteTreeW(raiz, kChaveClasse);
+  }
+}
+
 bool EscreveChave(HKEY raiz, const std::wstring& chave, const std::wstring& valor) {
   HKEY aberta;
   if (RegCreateKeyExW(raiz, chave.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &aberta, nullptr) != ERROR_SUCCESS)
@@ -40,25 +63,16 @@ bool EscreveChave(HKEY raiz, const std::wstring& chave, const std::wstring& valo
 class RegistroSubstituto {
  public:
   RegistroSubstituto() {
+    ApagaRegistroSubstituto();
     wchar_t programa[MAX_PATH];
     std::wstring servidor(programa, GetModuleFileNameW(nullptr, programa, MAX_PATH));
     servidor = L"\"" + servidor.substr(0, servidor.find_last_of(L'\\') + 1) + L"excel_substituto.exe\"";
-    for (HKEY raiz : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-      raizes_.push_back(raiz);
+    for (HKEY raiz : kRaizes)
       if (EscreveChave(raiz, std::wstring(kChaveProgId) + L"\\CLSID", EXCEL_SUBSTITUTO_CLSID) &&
           EscreveChave(raiz, std::wstring(kChaveClasse) + L"\\LocalServer32", servidor) && ExcelRegistrado())
         return;
-    }
   }
-  ~RegistroSubstituto() {
-    for (HKEY raiz : raizes_) {
-      RegDeleteTreeW(raiz, kChaveProgId);
-      RegDeleteTreeW(raiz, kChaveClasse);
-    }
-  }
-
- private:
-  std::vector<HKEY> raizes_;
+  ~RegistroSubstituto() { ApagaRegistroSubstituto(); }
 };
 
 // Cupom!B2 holds the item limit; the coupon's data lie in columns C and D from row 5, and the names
@@ -73,7 +87,7 @@ const char kPasta[] =
 class PlanilhaExcelSubstituto : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (ExcelRegistrado()) GTEST_SKIP() << "Excel itself is registered on this computer";
+    if (ExcelDeVerdade()) GTEST_SKIP() << "Excel itself is registered on this computer";
     registro_.reset(new RegistroSubstituto);
     ASSERT_TRUE(ExcelRegistrado()) << "the stand-in could not be registered as Excel.Application";
     test_support::write_bytes(caminho_, kPasta);
@@ -89,7 +103,8 @@ class PlanilhaExcelSubstituto : public ::testing::Test {
 };
 
 TEST(PlanilhaExcel, WithoutExcelTheLinkSaysWhyAndOpensNothing) {
-  if (ExcelRegistrado()) GTEST_SKIP() << "Excel itself is registered on this computer";
+  if (ExcelDeVerdade()) GTEST_SKIP() << "Excel itself is registered on this computer";
+  ApagaRegistroSubstituto();
   PlanilhaExcel excel;
   EXPECT_EQ(excel.Erro(), "O Excel não pôde ser iniciado: not registered on this computer (0x800401F3)");
   excel.DesativaAlertas();
