@@ -36,6 +36,10 @@ class TerminalTexto;
 
 class JanelaPrincipal : public QMainWindow {
   Q_OBJECT
+  // The first copy's settings, held for the run as the dialog holds its key. Declared before the
+  // dialog's model (PrimeiraVia), which closes them as it goes: members go in reverse order.
+  ArmazemRegistro armazemPrimeiraVia_;
+
  public:
   explicit JanelaPrincipal(TfrmMain& frm);
 
@@ -113,7 +117,6 @@ class JanelaPrincipal : public QMainWindow {
   TfrmTimeout timeout_;
   TfrmErros erros_;
   std::unique_ptr<TfrmAbout> about_;
-  ArmazemRegistro armazemPrimeiraVia_;  // held for the run, as the dialog holds its key
   QMenu* menuComandos_ = nullptr;
 };
 
