@@ -60,29 +60,14 @@ package: build mingw32 mingw64
 	@for b in build build-mingw32 build-mingw64; do cpack --config $$b/CPackConfig.cmake >/dev/null || exit 1; done
 	@ls build/pacotes/*.deb build-mingw32/pacotes/*.zip build-mingw64/pacotes/*.zip
 
-# Builds every fuzz target (build-fuzz/fuzzers.txt lists them) and runs each for FUZZ_SECONDS; what
-# they learn stays in build-fuzz/corpus/<target>, a finding lands in build-fuzz/achados/<target>/
-# (reproduce it with build-fuzz/bin/<target> <file>). Fails when any target found something.
-# Longer runs on several cores: scripts/fuzz-longo.sh.
+# Builds every fuzz target and runs each for FUZZ_SECONDS, FUZZ_JOBS targets at a time (default: the
+# number of cores); a finding fails it. See scripts/fuzz.sh; longer runs on several cores:
+# scripts/fuzz-longo.sh.
 FUZZ_SECONDS ?= 30
+FUZZ_JOBS ?=
 
 fuzz:
-	@scripts/install-deps.sh fuzz
-	@$(CMAKE) --preset fuzz >/dev/null
-	@$(CMAKE) --build --preset fuzz --target fuzzers
-	@falhas=""; \
-	for f in $$(cat build-fuzz/fuzzers.txt); do \
-	  mkdir -p build-fuzz/corpus/$$f build-fuzz/achados/$$f; \
-	  echo "fuzz: $$f, $(FUZZ_SECONDS) s"; \
-	  build-fuzz/bin/$$f -max_total_time=$(FUZZ_SECONDS) \
-	    -artifact_prefix=build-fuzz/achados/$$f/ build-fuzz/corpus/$$f fuzz/corpus/$$f \
-	    >build-fuzz/achados/$$f.log 2>&1 || falhas="$$falhas $$f"; \
-	  grep -E '^#[0-9]+.*DONE' build-fuzz/achados/$$f.log | tail -n 1; \
-	done; \
-	if [ -n "$$falhas" ]; then \
-	  for f in $$falhas; do echo "fuzz: $$f found a fault:"; grep -E 'ERROR|SUMMARY|Test unit written' build-fuzz/achados/$$f.log; done; \
-	  exit 1; \
-	fi
+	@scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_JOBS)
 
 # The README's pictures of the window, into docs/imagens/: under xvfb-run when it is installed (an X
 # server as on a desktop), otherwise on Qt's offscreen platform.
