@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 #include <QMenu>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -228,6 +230,51 @@ TEST_F(JanelaTest, ExecutingOnTheEmulatedPrinterFillsErrorFieldsReturnsAndTransc
   janela->acConnect->trigger();
   EXPECT_FALSE(erros->btExecuta->isEnabled());
   EXPECT_FALSE(janela->btConectar->isChecked());
+}
+
+// What a line edit showed each time it was painted.
+class Pinturas : public QObject {
+ public:
+  explicit Pinturas(QLineEdit* campo) : campo_(campo) { campo_->installEventFilter(this); }
+  std::vector<QString> textos;
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override {
+    if (objeto == campo_ && evento->type() == QEvent::Paint) textos.push_back(campo_->text());
+    return false;
+  }
+
+ private:
+  QLineEdit* campo_;
+};
+
+TEST_F(JanelaTest, ErrorFieldsArePaintedEmptyWhileTheCommandRuns) {
+  auto janela = AbreJanela();
+  janela->acConnect->trigger();
+  ASSERT_TRUE(frm_.Connect.Checked);
+  PainelErros* erros = janela->PainelDados->painelErros();
+  // A refused payment leaves an error on show.
+  Seleciona(*janela, "PagaCupom");
+  auto* pago = Campo<QLineEdit>(*janela, "PagaCupom", "Valor");
+  ASSERT_NE(pago, nullptr);
+  pago->setText(QStringLiteral("1,00"));
+  emit pago->textEdited(pago->text());
+  erros->btExecuta->click();
+  QApplication::processEvents();
+  const QString anterior = erros->ebNomeErro->text();
+  ASSERT_FALSE(anterior.isEmpty());
+
+  // The window's event loop is held by the command, so only an immediate paint shows the fields
+  // empty during the wait; the reply's texts are painted before the loop runs again.
+  Pinturas nome(erros->ebNomeErro);
+  Pinturas circunstancia(erros->ebCircunstancia);
+  erros->btExecuta->click();
+  ASSERT_GE(nome.textos.size(), 2u);
+  EXPECT_EQ(nome.textos.front(), QString());
+  EXPECT_EQ(nome.textos.back(), anterior);
+  ASSERT_GE(circunstancia.textos.size(), 2u);
+  EXPECT_EQ(circunstancia.textos.front(), QString());
+  EXPECT_EQ(circunstancia.textos.back(), QTexto(frm_.ebCircunstancia));
 }
 
 TEST_F(JanelaTest, ChangingTheChannelWhileConnectedReconnectsOnTheTypedText) {

@@ -67,6 +67,10 @@ void AreaDados::MostraErro() {
   painel_erros_->ebCircunstancia->setToolTip(painel_erros_->ebCircunstancia->text());
   painel_erros_->ebNomeErro->setCursorPosition(0);
   painel_erros_->ebCircunstancia->setCursorPosition(0);
+  // Painted at once: a command holds the event loop while it waits for the printer, and the fields
+  // must show empty during that wait rather than the previous command's error.
+  painel_erros_->ebNomeErro->repaint();
+  painel_erros_->ebCircunstancia->repaint();
 }
 
 void AreaDados::Posiciona() {
