@@ -192,6 +192,23 @@ TEST_F(Inicio, AChannelTypedButNeverConnectedIsNotSaved) {
   EXPECT_EQ(armazem.escritas[8], "Canal do ECF=text:");
 }
 
+TEST_F(Inicio, ARunThatNeverConnectedLeavesTheNextOneTheDesignChannel) {
+  {
+    auto primeira = NovaJanela();
+    IniciaTfrmMain(*primeira, armazem);
+    EncerraTfrmMain(*primeira, armazem);
+  }
+  auto frm = NovaJanela();
+  IniciaTfrmMain(*frm, armazem);
+  // No channel was ever opened, so none is restored: the box keeps "Emul" and a click connects there.
+  EXPECT_EQ(frm->cbCanalECF, "Emul");
+  EXPECT_EQ(frm->CanalConectado, "");
+  ConnectExecute(*frm);
+  ASSERT_NE(driver, nullptr);
+  EXPECT_EQ(driver->chamadas.back(), "IniciaDriver Emul");
+  EXPECT_EQ(frm->CanalConectado, "Emul");
+}
+
 TEST_F(Inicio, ASavedConnectionThatFailsIsReportedOnceAndAutomaticReadingIsOff) {
   Salva("ECF Conectado", 1);
   Salva("Canal do ECF", "COM9");

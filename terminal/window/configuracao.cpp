@@ -67,8 +67,10 @@ void RestauraJanela(TfrmMain& frm, SessaoConfiguracao& sessao) {
   frm.Notifica(Alteracao::Geometria);
 
   sessao.LeBooleano(kValorConectado, frm.Connect.Checked);
+  // An empty channel is what a run that never connected saves; no library opens it, so the box
+  // keeps its own text.
   std::string canal;
-  if (sessao.LeTexto(kValorCanal, canal)) {
+  if (sessao.LeTexto(kValorCanal, canal) && !canal.empty()) {
     frm.cbCanalECF = canal;
     frm.CanalConectado = canal;
   }
