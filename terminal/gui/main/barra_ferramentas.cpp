@@ -85,6 +85,7 @@ void JanelaPrincipal::CriaBarraFerramentas() {
   cbNomeRegistrador->setInsertPolicy(QComboBox::NoInsert);
   cbNomeRegistrador->setMaxVisibleItems(24);
   cbNomeRegistrador->setMinimumContentsLength(16);
+  cbNomeRegistrador->setToolTip(QStringLiteral("Nome do Registrador"));
   for (const std::string& nome : frm_.cbNomeRegistradorItems) cbNomeRegistrador->addItem(QTexto(nome));
   ebIndiceRegistrador = new QLineEdit;
   ebIndiceRegistrador->setObjectName(QStringLiteral("ebIndiceRegistrador"));
@@ -96,6 +97,7 @@ void JanelaPrincipal::CriaBarraFerramentas() {
   lbValorRegistrador->setAutoFillBackground(true);
   lbValorRegistrador->setTextInteractionFlags(Qt::TextSelectableByMouse);
   lbValorRegistrador->setMinimumWidth(120);
+  lbValorRegistrador->setToolTip(QStringLiteral("Valor do Registrador"));
   auto* divisor = new QSplitter(Qt::Horizontal);
   divisor->setHandleWidth(3);
   divisor->setChildrenCollapsible(false);

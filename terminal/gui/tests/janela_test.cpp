@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -275,6 +276,12 @@ TEST_F(JanelaTest, ErrorFieldsArePaintedEmptyWhileTheCommandRuns) {
   ASSERT_GE(circunstancia.textos.size(), 2u);
   EXPECT_EQ(circunstancia.textos.front(), QString());
   EXPECT_EQ(circunstancia.textos.back(), QTexto(frm_.ebCircunstancia));
+}
+
+TEST_F(JanelaTest, RegisterReaderControlsCarryTheirHints) {
+  auto janela = AbreJanela();
+  EXPECT_EQ(janela->cbNomeRegistrador->toolTip(), QStringLiteral("Nome do Registrador"));
+  EXPECT_EQ(janela->lbValorRegistrador->toolTip(), QStringLiteral("Valor do Registrador"));
 }
 
 TEST_F(JanelaTest, ChangingTheChannelWhileConnectedReconnectsOnTheTypedText) {
