@@ -137,8 +137,10 @@ void JanelaPrincipal::MostraRegistrador() {
   ebIndiceRegistrador->setVisible(RegistradorIndexado(frm_.cbNomeRegistrador));
   if (ebIndiceRegistrador->text() != QTexto(frm_.IndiceRegistrador))
     ebIndiceRegistrador->setText(QTexto(frm_.IndiceRegistrador));
-  // Error look: yellow text on red, as the reader's refusals and printer errors show.
+  // Normal look: window text on the highlighted text's colour; error look: yellow text on red, as
+  // the reader's refusals and printer errors show.
   QPalette paleta = palette();
+  paleta.setColor(QPalette::Window, paleta.color(QPalette::HighlightedText));
   if (frm_.lbValorRegistrador.erro) {
     paleta.setColor(QPalette::Window, QColor(0xff, 0x00, 0x00));
     paleta.setColor(QPalette::WindowText, QColor(0xff, 0xff, 0x00));

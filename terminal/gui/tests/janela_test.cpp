@@ -284,6 +284,20 @@ TEST_F(JanelaTest, RegisterReaderControlsCarryTheirHints) {
   EXPECT_EQ(janela->lbValorRegistrador->toolTip(), QStringLiteral("Valor do Registrador"));
 }
 
+TEST_F(JanelaTest, RegisterValueShowsInItsNormalAndErrorLooks) {
+  auto janela = AbreJanela();
+  const QPalette sistema = janela->palette();
+  frm_.lbValorRegistrador = {"17", false};
+  frm_.Notifica(Alteracao::Registrador);
+  EXPECT_EQ(janela->lbValorRegistrador->palette().color(QPalette::Window), sistema.color(QPalette::HighlightedText));
+  EXPECT_EQ(janela->lbValorRegistrador->palette().color(QPalette::WindowText), sistema.color(QPalette::WindowText));
+  frm_.lbValorRegistrador = {"Erro=X Circunstancia=Y", true};
+  frm_.Notifica(Alteracao::Registrador);
+  EXPECT_EQ(janela->lbValorRegistrador->palette().color(QPalette::Window), QColor(Qt::red));
+  EXPECT_EQ(janela->lbValorRegistrador->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+  EXPECT_EQ(janela->lbValorRegistrador->text(), QStringLiteral("Erro=X Circunstancia=Y"));
+}
+
 TEST_F(JanelaTest, ChangingTheChannelWhileConnectedReconnectsOnTheTypedText) {
   auto janela = AbreJanela();
   janela->acConnect->trigger();
