@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -296,6 +297,31 @@ TEST_F(JanelaTest, RegisterValueShowsInItsNormalAndErrorLooks) {
   EXPECT_EQ(janela->lbValorRegistrador->palette().color(QPalette::Window), QColor(Qt::red));
   EXPECT_EQ(janela->lbValorRegistrador->palette().color(QPalette::WindowText), QColor(Qt::yellow));
   EXPECT_EQ(janela->lbValorRegistrador->text(), QStringLiteral("Erro=X Circunstancia=Y"));
+}
+
+TEST_F(JanelaTest, TabFromTheLastFieldGoesOnToTheErrorPanel) {
+  auto janela = AbreJanela();
+  janela->acConnect->trigger();  // the execute button takes focus only while enabled
+  ASSERT_TRUE(frm_.Connect.Checked);
+  janela->activateWindow();
+  QApplication::setActiveWindow(janela);
+  PainelErros* erros = janela->PainelDados->painelErros();
+  for (const char* comando : {"AbreGaveta", "LeData", "AbreCupomFiscal"}) {
+    Seleciona(*janela, comando);
+    const quorbal::DescritorComando& d = quorbal::kCatalogo[Indice(comando)];
+    // The returns' panel comes first, then the parameters'; the error panel after both.
+    const char* ultimo = d.parametros[d.total_parametros - 1].nome;
+    auto* campo = Campo<QLineEdit>(*janela, comando, ultimo);
+    ASSERT_NE(campo, nullptr) << comando;
+    campo->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), campo) << comando;
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(campo, &tab);
+    QApplication::processEvents();
+    QWidget* foco = QApplication::focusWidget();
+    EXPECT_EQ(foco, erros->btExecuta) << comando << ": " << (foco ? foco->objectName().toStdString() : "none");
+  }
 }
 
 TEST_F(JanelaTest, ChangingTheChannelWhileConnectedReconnectsOnTheTypedText) {

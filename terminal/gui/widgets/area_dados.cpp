@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
@@ -32,8 +33,28 @@ AreaDados::AreaDados(TfrmMain& frm, QWidget* pai)
     for (PainelCampos* painel : {parametros_[c], retornos_[c]})
       if (painel) painel->hide();
   }
+  PoeErrosPorUltimoNaTabulacao();
   MostraCampos();
   MostraSelecao();
+}
+
+void AreaDados::PoeErrosPorUltimoNaTabulacao() {
+  // The panels' controls were made after the error panel; Tab goes through them first, then to the
+  // error panel's controls in their own order.
+  const auto EmPainel = [this](const QWidget* w) {
+    for (; w && w != this; w = w->parentWidget())
+      if (qobject_cast<const PainelCampos*>(w)) return true;
+    return false;
+  };
+  QWidget* ultimo = nullptr;
+  for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+    if (EmPainel(w)) ultimo = w;
+  if (!ultimo) return;
+  for (QWidget* controle : std::vector<QWidget*>{painel_erros_->btExecuta, painel_erros_->btLimpaPars,
+                                                 painel_erros_->ebNomeErro, painel_erros_->ebCircunstancia}) {
+    QWidget::setTabOrder(ultimo, controle);
+    ultimo = controle;
+  }
 }
 
 void AreaDados::MostraSelecao() {

@@ -33,6 +33,7 @@ class AreaDados : public QWidget {
  private:
   void Posiciona();
   void Redimensiona();  // the Resize action
+  void PoeErrosPorUltimoNaTabulacao();
 
   TfrmMain& frm_;
   std::vector<PainelCampos*> parametros_;
