@@ -85,13 +85,17 @@ class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
     const bool diferente = c.comparado && c.Diferente();
     CasoJUnit caso;
     caso.nome = "linha " + std::to_string(c.linha) + (c.passo.empty() ? "" : " [" + c.passo + "]") + " " + c.nome;
-    const std::string respostas = "gravado:  " + Resposta(c, true) + "\nrecebido: " + Resposta(c, false);
-    if (diferente || !perguntas_.empty())
+    const std::string respostas = c.executado ? "gravado:  " + Resposta(c, true) + "\nrecebido: " + Resposta(c, false)
+                                              : std::string("recebido: (não executado)");
+    if (diferente || !c.executado || !perguntas_.empty())
       Escreve(Bloco(Onde() + (c.passo.empty() ? "" : "passo " + c.passo + ", ") + "comando " + c.nome + "\n", respostas));
-    // A failure of the report is what makes the run fail: a difference, or a pause that stopped.
-    if (diferente || recusada_) {
+    // A failure of the report is what makes the run fail: a difference, a command the library did
+    // not carry out, or a pause that stopped.
+    if (diferente || !c.executado || recusada_) {
       caso.resultado = CasoJUnit::Resultado::Falhou;
-      caso.mensagem = diferente ? "Resposta diferente da gravada" : "Pausa sem continuação";
+      caso.mensagem = diferente      ? "Resposta diferente da gravada"
+                      : !c.executado ? "Comando não executado pela biblioteca"
+                                     : "Pausa sem continuação";
       caso.texto = perguntas_ + respostas;
       diferencas_ += diferente;
       sucesso_ = false;

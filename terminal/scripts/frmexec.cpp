@@ -138,10 +138,12 @@ void TfrmExecutaComandos::btExecutarClick() {
   HabilitaControles(false);
   CancelamentoPedido = false;
 
-  // 4. The replayed commands must not be appended to the file being read.
+  // 4. The replayed commands must not be appended to the file being read. A log that is off stays
+  // off: its empty name must not match an empty name box and switch logging on into ".macro".
   if (frm_.ModuloDriver) {
     const std::string log = frm_.ModuloDriver->ObtemNomeLog();
-    if (compat::base_name_without_extension(log) == frm_.cbNomeArquivo) frm_.ModuloDriver->SetaArquivoLog(log + ".macro");
+    if (!log.empty() && compat::base_name_without_extension(log) == frm_.cbNomeArquivo)
+      frm_.ModuloDriver->SetaArquivoLog(log + ".macro");
   }
 
   // 5.

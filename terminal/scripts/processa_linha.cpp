@@ -79,9 +79,13 @@ Seguimento ComparaResposta(TfrmMain& frm, EstadoScript& estado, const std::strin
 // Steps 5 to 14, once the command is selected and its parameters filled.
 Seguimento ExecutaEPausa(TfrmMain& frm, EstadoScript& estado, int indice, const std::string& nome,
                          const std::string* resposta, ComandoReproduzido& reproduzido) {
-  ExecutaComandoSelecionado(frm);
-  reproduzido.codigo_recebido = frm.CodigoErro;
-  reproduzido.retorno_recebido = frm.UltimoRetorno;
+  // When the library did nothing (a closed connection), CodigoErro and UltimoRetorno still hold
+  // the previous command's outcome: this command is neither questioned nor compared on them.
+  reproduzido.executado = ExecutaComandoSelecionado(frm);
+  if (reproduzido.executado) {
+    reproduzido.codigo_recebido = frm.CodigoErro;
+    reproduzido.retorno_recebido = frm.UltimoRetorno;
+  }
 
   if (estado.ArmazenamentoPendente) {
     estado.ArmazenamentoPendente = false;
@@ -94,7 +98,7 @@ Seguimento ExecutaEPausa(TfrmMain& frm, EstadoScript& estado, int indice, const 
   }
 
   if (estado.TestarContexto && VerificaContexto(frm) != Seguimento::Continua) return Seguimento::Para;
-  if (estado.NaoPausar) return Seguimento::Continua;
+  if (estado.NaoPausar || !reproduzido.executado) return Seguimento::Continua;
 
   const std::string prefixo = estado.PrefixoPasso();
   if (frm.CodigoErro != 0 && estado.PausarComErro &&

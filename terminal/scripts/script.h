@@ -69,6 +69,7 @@ struct ComandoReproduzido {
   std::string nome;             // the command's name as written in the file
   std::string passo;            // NomePassoAtual when it ran
   bool com_resposta = false;    // the file holds a reply line for it
+  bool executado = true;        // the library carried it out (false: nothing was sent or done)
   bool comparado = false;       // the replies were compared (PausarDiferente set, NaoPausar clear)
   std::string codigo_gravado;   // the recorded reply's code field
   std::string retorno_gravado;  // the recorded returns

@@ -140,12 +140,33 @@ TEST_F(RunDialog, ArquivoSelecionadoComLogDesviado) {
   EXPECT_FALSE(dlg.Aberto);
 }
 
-TEST_F(RunDialog, LogDeOutroArquivoNaoEDesviado) {
-  driver->nome_log = pasta.file("Outro.RMT");
-  dlg.ExecutaArquivoComandosExecute();
-  dlg.btExecutarClick();
-  for (const std::string& c : driver->chamadas) EXPECT_EQ(c.find(".macro"), std::string::npos) << c;
-  EXPECT_EQ(driver->nome_log, "");
+TEST_F(RunDialog, LogDeOutroArquivoOuDesligadoNaoEDesviado) {
+  const struct {
+    const char* caso;
+    std::string log;
+    std::string texto;  // the name box's text, no entry selected when empty
+    int selecao;
+  } casos[] = {
+      {"another file's log", pasta.file("Outro.RMT"), "Dois", TfrmExecutaComandos::kArquivoSelecionado},
+      // An empty box and a log that is off have the same (empty) base name: logging stays off.
+      {"log off, empty box", "", "", TfrmExecutaComandos::kTodosArquivos},
+  };
+  for (const auto& c : casos) {
+    driver->chamadas.clear();
+    reproduzidos.clear();
+    driver->nome_log = c.log;
+    frm.cbNomeArquivo = c.texto;
+    frm.cbNomeArquivoItemIndex = c.texto.empty() ? -1 : 1;
+    dlg.ExecutaArquivoComandosExecute();
+    dlg.grbArquivoExecutar.ItemIndex = c.selecao;
+    dlg.btExecutarClick();
+    EXPECT_FALSE(reproduzidos.empty()) << c.caso;
+    Textos logs;
+    for (const std::string& chamada : driver->chamadas)
+      if (chamada.rfind("SetaArquivoLog", 0) == 0) logs.push_back(chamada);
+    EXPECT_EQ(logs, Textos{"SetaArquivoLog "}) << c.caso;
+    EXPECT_EQ(driver->nome_log, "") << c.caso;
+  }
 }
 
 TEST_F(RunDialog, TodosOsArquivos) {

@@ -190,6 +190,29 @@ TEST_F(Player, RespostaDeErroIgualSoComMesmoNomeECircunstancia) {
   }
 }
 
+TEST_F(Player, ComandoQueABibliotecaNaoExecutouNaoUsaARespostaAnterior) {
+  // The library carries out the first command and then does nothing (a closed connection): the
+  // commands it did not carry out are neither questioned nor compared on what the first one left.
+  int executados = 0;
+  driver->ao_executar = [&](const std::string&) { driver->resultado_executa = ++executados == 1 ? 1 : 0; };
+  driver->texto_retornos = "A=1";
+  EXPECT_EQ(Executa(Linhas({Comando("{0;ExpulsaDocumento;;}"), Resposta("{0;0;A=1;}"),
+                            Comando("{0;ExpulsaDocumento;;}"), Resposta("{0;0;A=1;}"),
+                            Comando("{0;ExpulsaDocumento;;}"), Resposta("{0;0;A=2;}")}),
+                    OpcoesScript{false, true, true, true, false}),
+            FimArquivo::Fim);
+  EXPECT_EQ(pessoa.perguntas, Textos{"Comando 'ExpulsaDocumento' retornou sem erro.\n\n\tContinuar ?"});
+  ASSERT_EQ(registro.comandos.size(), 3u);
+  const struct {
+    bool executado, comparado, diferente;
+  } esperados[] = {{true, true, false}, {false, false, false}, {false, false, false}};
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(registro.comandos[i].executado, esperados[i].executado) << i;
+    EXPECT_EQ(registro.comandos[i].comparado, esperados[i].comparado) << i;
+    EXPECT_EQ(registro.comandos[i].Diferente(), esperados[i].diferente) << i;
+  }
+}
+
 TEST_F(Player, NaoNaPerguntaParaOArquivo) {
   driver->cod_erro = 7;
   pessoa.respostas = {Resposta::Nao};

@@ -161,7 +161,6 @@ void JanelaPrincipal::MostraArquivoComandos() {
   for (const std::string& nome : frm_.cbNomeArquivoItems) cbNomeArquivo->addItem(QTexto(nome));
   cbNomeArquivo->setCurrentIndex(frm_.cbNomeArquivoItemIndex);
   cbNomeArquivo->setEditText(QTexto(frm_.cbNomeArquivo));
-  cbNomeArquivo->setToolTip(QTexto(frm_.ArquivoComandos));
   cbNomeArquivo->setEnabled(frm_.cbNomeArquivoEnabled);
 }
 

@@ -431,6 +431,8 @@ TEST_F(JanelaTest, ChosenCommandFilesFillTheNameBox) {
   EXPECT_EQ(janela->cbNomeArquivo->itemText(1), QStringLiteral("um"));
   EXPECT_EQ(janela->cbNomeArquivo->currentText(), QStringLiteral("dois"));
   EXPECT_EQ(frm_.ArquivoComandos, pasta_.file("dois.RMT"));
+  // The box keeps its own hint whatever file it names.
+  EXPECT_EQ(janela->cbNomeArquivo->toolTip().toStdString(), "Nome do Arquivo de Registro de Comandos");
 }
 
 }  // namespace
