@@ -138,9 +138,10 @@ bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::
     std::fclose(vazio);
     acrescenta = true;
   }
-  // Never more than the stretch asked for, nor past the buffer's share.
+  // Never more than the stretch asked for, nor past the buffer's share (in the basic software's
+  // area no count is the whole software, whose end is then the stretch's end).
   restante = std::min(restante, fim > endereco ? fim - endereco : 0);
-  if (destino) restante = std::min<std::uint64_t>(restante, quantidade);
+  if (destino && quantidade != 0) restante = std::min<std::uint64_t>(restante, quantidade);
 
   if (!DefineEndereco(frm, *campos, endereco, 1)) return false;
   const std::uint64_t inicio = endereco;
@@ -185,7 +186,7 @@ bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::
       if (cancelado) *cancelado = true;
       return false;
     }
-  } while (endereco < fim);
+  } while (endereco < fim && restante > 0);  // nothing more due ends it even short of the end
   frm.interacao.FimProgresso();
 
   if (anuncia) frm.interacao.Mensagem("Arquivo '" + arquivo + "' gerado!", Icone::Informacao);

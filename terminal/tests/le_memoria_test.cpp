@@ -120,6 +120,13 @@ TEST_F(LeMemoria, ABufferGetsOnlyTheCountAskedFor) {
   EXPECT_EQ(destino, "ab\x01\x02\x03\x04");
   EXPECT_EQ(janela->enderecos, (std::vector<std::string>{"268435456", "268435460"}));
   EXPECT_EQ(Chamadas("LeInteiro"), 0);
+
+  // In the basic software's area no count means the whole software, into the buffer as into a file.
+  interacao.cancela_na_vez = 100;  // a reading that never advanced would be stopped here
+  destino.clear();
+  janela->tamanho = 1000;
+  ASSERT_TRUE(LeMemoriaECF(frm, "", false, 0, 0, &destino));
+  EXPECT_EQ(destino, JanelaRoteirizada::Bytes(0, 1000));
 }
 
 TEST_F(LeMemoria, AFailedReadIsSentAgainUpToThreeTimes) {
