@@ -68,12 +68,18 @@ std::optional<Campos> ProcuraCampos(TfrmMain& frm) {
 }
 
 // Selects the command, fills its parameters and runs the execute path; true when the printer
-// carried it out without an error.
+// carried it out without an error. The commands are the reader's own, as a register reading's are:
+// no follow-up runs after them, since an automatic register reading would run LeInteiro or LeTexto
+// again for its own register and leave that register's value in the reply fields read here.
 bool Executa(TfrmMain& frm, int indice, std::initializer_list<std::pair<const char*, std::string>> parametros) {
   frm.SelecionaComando(indice);
   frm.btLimpaParsClick();
   for (const auto& [nome, texto] : parametros) frm.DefineParametro(indice, nome, texto);
-  return ExecutaComandoSelecionado(frm) && frm.CodigoErro == 0;
+  const bool lendo_registrador = frm.LendoRegistrador;
+  frm.LendoRegistrador = true;
+  const bool executado = ExecutaComandoSelecionado(frm);
+  frm.LendoRegistrador = lendo_registrador;
+  return executado && frm.CodigoErro == 0;
 }
 
 bool DefineEndereco(TfrmMain& frm, const Campos& c, std::uint64_t endereco, int tentativas) {
@@ -132,9 +138,10 @@ bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::
     std::fclose(vazio);
     acrescenta = true;
   }
-  // Never more than the stretch asked for, nor past the buffer's share.
+  // Never more than the stretch asked for, nor past the buffer's share (in the basic software's
+  // area no count is the whole software, whose end is then the stretch's end).
   restante = std::min(restante, fim > endereco ? fim - endereco : 0);
-  if (destino) restante = std::min<std::uint64_t>(restante, quantidade);
+  if (destino && quantidade != 0) restante = std::min<std::uint64_t>(restante, quantidade);
 
   if (!DefineEndereco(frm, *campos, endereco, 1)) return false;
   const std::uint64_t inicio = endereco;
@@ -179,7 +186,7 @@ bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::
       if (cancelado) *cancelado = true;
       return false;
     }
-  } while (endereco < fim);
+  } while (endereco < fim && restante > 0);  // nothing more due ends it even short of the end
   frm.interacao.FimProgresso();
 
   if (anuncia) frm.interacao.Mensagem("Arquivo '" + arquivo + "' gerado!", Icone::Informacao);

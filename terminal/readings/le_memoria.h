@@ -14,7 +14,8 @@ constexpr std::uint32_t kInicioCartuchos = 0x10000000;
 
 // Reads `quantidade` bytes from `endereco` on into the file `arquivo` or, when destino is given, onto
 // the end of *destino (never more than quantidade bytes there). Below kInicioCartuchos the whole basic
-// software is read into the file instead, resuming a shorter file of an earlier reading. Failures
+// software is read into the file instead, resuming a shorter file of an earlier reading; into the
+// buffer it is read from endereco on, the whole of it when quantidade is 0. Failures
 // are shown to the person and return false; the bytes already stored stay. `anuncia` tells the person
 // the file was made. Progress is reported after every piece and ended however the reading ends;
 // between two pieces the person may stop it (Interacao::CancelamentoPedido), which returns false

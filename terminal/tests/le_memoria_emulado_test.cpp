@@ -8,6 +8,8 @@
 
 #include "apoio/emulada_conectada.h"
 #include "readings/le_memoria.h"
+#include "registers/le_registrador.h"
+#include "registers/le_registrador_apos_comando.h"
 
 namespace tarnel {
 namespace {
@@ -41,6 +43,15 @@ TEST_F(LeMemoriaEmulada, TheBasicSoftwareIsReadWholeAndACutShortFileResumed) {
   ASSERT_TRUE(LeituradoSoftwareBasicoClick(frm));
   EXPECT_EQ(read_bytes(arquivo), sb);
   EXPECT_EQ(leituras, 1021);
+}
+
+// With automatic reading of an integer register on, the size and bytes read stay the software's.
+TEST_F(LeMemoriaEmulada, AutomaticRegisterReadingDoesNotChangeWhatIsRead) {
+  LeRegistradorAposComando(frm, [this] { LeRegistradorExecute(frm); });
+  frm.LeRegistrador.Checked = true;
+  frm.cbNomeRegistrador = "COO";
+  ASSERT_TRUE(LeituradoSoftwareBasicoClick(frm)) << ::testing::PrintToString(interacao.mensagens);
+  EXPECT_EQ(read_bytes(pasta.file("VardexII.bin")).size(), 256u * 1024);
 }
 
 TEST_F(LeMemoriaEmulada, CartridgeCountsAndListReadIntoABuffer) {

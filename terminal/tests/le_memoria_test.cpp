@@ -14,6 +14,8 @@
 #include "apoio/janela_roteirizada.h"
 #include "readings/hexadecimal.h"
 #include "readings/le_memoria.h"
+#include "registers/le_registrador.h"
+#include "registers/le_registrador_apos_comando.h"
 #include "scripts/diretivas.h"
 #include "compat/path.h"
 #include "test_support/temp_folder.h"
@@ -118,6 +120,13 @@ TEST_F(LeMemoria, ABufferGetsOnlyTheCountAskedFor) {
   EXPECT_EQ(destino, "ab\x01\x02\x03\x04");
   EXPECT_EQ(janela->enderecos, (std::vector<std::string>{"268435456", "268435460"}));
   EXPECT_EQ(Chamadas("LeInteiro"), 0);
+
+  // In the basic software's area no count means the whole software, into the buffer as into a file.
+  interacao.cancela_na_vez = 100;  // a reading that never advanced would be stopped here
+  destino.clear();
+  janela->tamanho = 1000;
+  ASSERT_TRUE(LeMemoriaECF(frm, "", false, 0, 0, &destino));
+  EXPECT_EQ(destino, JanelaRoteirizada::Bytes(0, 1000));
 }
 
 TEST_F(LeMemoria, AFailedReadIsSentAgainUpToThreeTimes) {
@@ -131,6 +140,38 @@ TEST_F(LeMemoria, AFailedReadIsSentAgainUpToThreeTimes) {
   // A resend, never a request for the last reply again.
   EXPECT_FALSE(frm.ModoUltimoRetorno);
   for (const std::string& c : driver->chamadas) EXPECT_NE(c, "ExecutaComando []");
+}
+
+// The reader's commands are its own: a register read after each of them while automatic reading is
+// on must not put that register's value where the reader takes its size and bytes from.
+TEST_F(LeMemoria, AutomaticRegisterReadingLeavesTheReadersRepliesAlone) {
+  LeRegistradorAposComando(frm, [this] { LeRegistradorExecute(frm); });
+  frm.LeRegistrador.Checked = true;
+  driver->resultado_registrador = 0;
+  janela->regioes[0x30000000] = JanelaRoteirizada::Bytes(5, 205);
+  struct Caso {
+    const char* registrador;
+    const char* comando;
+    std::uint32_t endereco;
+    std::uint32_t quantidade;
+    bool buffer;
+    std::string esperado;
+  };
+  const Caso casos[] = {
+      {"COO", "LeInteiro", 0, 0, false, JanelaRoteirizada::Bytes(0, 1000)},
+      {"Marca", "LeTexto", 0, 0, false, JanelaRoteirizada::Bytes(0, 1000)},
+      {"Marca", "LeTexto", 0x30000000, 200, true, JanelaRoteirizada::Bytes(5, 205)},
+  };
+  for (const Caso& c : casos) {
+    frm.cbNomeRegistrador = c.registrador;
+    driver->comando_registrador = c.comando;
+    const std::string arquivo = pasta.file(std::string(c.registrador) + ".bin");
+    std::string destino;
+    ASSERT_TRUE(LeMemoriaECF(frm, arquivo, false, c.endereco, c.quantidade, c.buffer ? &destino : nullptr))
+        << c.registrador << " " << (interacao.mensagens.empty() ? "" : interacao.mensagens.back());
+    EXPECT_EQ(c.buffer ? destino : read_bytes(arquivo), c.esperado) << c.registrador;
+  }
+  EXPECT_TRUE(interacao.mensagens.empty());
 }
 
 TEST_F(LeMemoria, EachFailureEndsWithItsMessageAndKeepsWhatWasStored) {

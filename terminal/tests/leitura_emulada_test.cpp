@@ -156,6 +156,25 @@ TEST_F(LeituraEmulada, TheXReadingCopyShowsTheDaysSales) {
   EXPECT_EQ(frm.lbComandosItemIndex, quorbal::Posicao(Comando::LeImpressao));
 }
 
+// With first-copy storage on, an X reading to a file keeps its print data: the capture that follows
+// an X reading sent to the host by hand must not take the file's pieces.
+TEST_F(LeituraEmulada, AnXReadingToAFileKeepsItsPrintDataFromTheFirstCopy) {
+  ConfiguracaoPrimeiraVia configuracao;
+  configuracao.gravar = true;
+  configuracao.arquivo = pasta.file("Via1.TXT");
+  test_support::write_bytes(configuracao.arquivo, "");
+  CapturaPrimeiraViaAposComando(frm, [this, &configuracao] { LeImpressaoExecute(frm, configuracao); });
+  DiaDeVendas();
+  const std::string via = read_bytes(configuracao.arquivo);
+  PedidoLeitura lx;
+  lx.comando = Comando::EmiteLeituraX;
+  lx.arquivo = pasta.file("LX.TXT");
+  EXPECT_EQ(EmiteLeituraParaArquivo(frm, lx), ResultadoLeitura::Gerada);
+  EXPECT_NE(read_bytes(lx.arquivo + ".fmt").find("LEITURA X"), std::string::npos) << read_bytes(lx.arquivo);
+  EXPECT_EQ(read_bytes(configuracao.arquivo), via);
+  EXPECT_EQ(interacao.mensagens, Linhas{"Arquivo '" + lx.arquivo + "' gerado!"});
+}
+
 // The first copy as a follow-up of every command: a day's coupon accumulates in the file, and its
 // readable copy reads as the paper roll does.
 TEST_F(LeituraEmulada, TheFirstCopyGathersWhatWasPrinted) {
@@ -176,3 +195,4 @@ TEST_F(LeituraEmulada, TheFirstCopyGathersWhatWasPrinted) {
 
 }  // namespace
 }  // namespace tarnel
+

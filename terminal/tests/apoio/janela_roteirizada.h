@@ -1,7 +1,8 @@
 // The printer's memory window played on a scripted driver: EscreveInteiro sets the address, LeInteiro
 // answers the basic software's size, LeTexto answers the bytes from the address on in hexadecimal.
 // Byte i of the basic software is i * 7 + 3; other stretches are regions of given bytes, and an
-// address outside every region is refused as the printer refuses it. Chosen calls fail.
+// address outside every region is refused as the printer refuses it. Chosen calls fail. Registers
+// other than the window's own answer values of their own (an integer 4321, a text ABCD).
 #pragma once
 #include <algorithm>
 #include <deque>
@@ -64,6 +65,10 @@ class JanelaRoteirizada {
     if (!falha && comando == "EscreveInteiro") {
       enderecos.push_back(Parametro("ValorInteiro"));
       endereco_ = static_cast<std::uint32_t>(std::stoul(Parametro("ValorInteiro")));
+    } else if (!falha && comando == "LeInteiro" && Parametro("NomeInteiro") != "TamanhoSoftwareBasico") {
+      driver_.retornos = {{"ValorInteiro", "4321"}};
+    } else if (!falha && comando == "LeTexto" && Parametro("NomeTexto") != "SoftwareBasico") {
+      driver_.retornos = {{"ValorTexto", "ABCD"}};
     } else if (!falha && comando == "LeInteiro") {
       driver_.retornos = {{"ValorInteiro", tamanho_texto.empty() ? std::to_string(tamanho) : tamanho_texto}};
     } else if (!falha && comando == "LeTexto") {
