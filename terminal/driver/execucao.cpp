@@ -142,6 +142,14 @@ bool ExecutaComandoSelecionado(TfrmMain& frm) {
   return Executa(frm, indice, frm.lbComandosItems[indice], nullptr);
 }
 
+bool ExecutaSemSeguimento(TfrmMain& frm) {
+  const bool lendo_registrador = frm.LendoRegistrador;
+  frm.LendoRegistrador = true;
+  const bool executado = ExecutaComandoSelecionado(frm);
+  frm.LendoRegistrador = lendo_registrador;
+  return executado;
+}
+
 bool ExecutaComandoAvulso(TfrmMain& frm, const std::string& nome, const ParametrosAvulsos& parametros) {
   return Executa(frm, -1, nome, &parametros);
 }

@@ -14,6 +14,12 @@ namespace tarnel {
 // library loaded, or the library reported nothing to do; then no field or state changes.
 bool ExecutaComandoSelecionado(TfrmMain& frm);
 
+// The same path for a command a feature sends on its own behalf (a register reading, the memory
+// reader's commands, a reading to a file): no register reading or first-copy capture follows it,
+// since either would send commands of its own and replace the reply fields or the print data the
+// feature is about to read. Mirroring still follows, as after any command.
+bool ExecutaSemSeguimento(TfrmMain& frm);
+
 // Parameter names, texts and type codes, in the order given.
 using ParametrosAvulsos = std::vector<quorbal::Item>;
 

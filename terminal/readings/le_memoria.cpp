@@ -68,18 +68,13 @@ std::optional<Campos> ProcuraCampos(TfrmMain& frm) {
 }
 
 // Selects the command, fills its parameters and runs the execute path; true when the printer
-// carried it out without an error. The commands are the reader's own, as a register reading's are:
-// no follow-up runs after them, since an automatic register reading would run LeInteiro or LeTexto
-// again for its own register and leave that register's value in the reply fields read here.
+// carried it out without an error. No follow-up runs: an automatic register reading would run
+// LeInteiro or LeTexto again for its own register and leave its value in the reply fields read here.
 bool Executa(TfrmMain& frm, int indice, std::initializer_list<std::pair<const char*, std::string>> parametros) {
   frm.SelecionaComando(indice);
   frm.btLimpaParsClick();
   for (const auto& [nome, texto] : parametros) frm.DefineParametro(indice, nome, texto);
-  const bool lendo_registrador = frm.LendoRegistrador;
-  frm.LendoRegistrador = true;
-  const bool executado = ExecutaComandoSelecionado(frm);
-  frm.LendoRegistrador = lendo_registrador;
-  return executado && frm.CodigoErro == 0;
+  return ExecutaSemSeguimento(frm) && frm.CodigoErro == 0;
 }
 
 bool DefineEndereco(TfrmMain& frm, const Campos& c, std::uint64_t endereco, int tentativas) {

@@ -48,11 +48,7 @@ ResultadoLeitura Le(TfrmMain& frm, const PedidoLeitura& pedido) {
   // The print data is this reading's: no follow-up runs after its command, since the first-copy
   // capture (which does follow an X reading sent to the host) would fetch all of it into the
   // first-copy file and leave this file empty.
-  const bool lendo_registrador = frm.LendoRegistrador;
-  frm.LendoRegistrador = true;
-  const bool executado = ExecutaComandoSelecionado(frm);
-  frm.LendoRegistrador = lendo_registrador;
-  if (!executado || frm.CodigoErro != 0) {
+  if (!ExecutaSemSeguimento(frm) || frm.CodigoErro != 0) {
     Erro(frm, "Erro ao enviar comando '" + nome + "'");
     return ResultadoLeitura::Falhou;
   }

@@ -41,9 +41,7 @@ std::optional<ValorRegistrador> LeValorRegistrador(TfrmMain& frm, const std::str
   frm.Notifica(Alteracao::CamposComando);
   if (!frm.btExecutaEnabled) return std::nullopt;
 
-  frm.LendoRegistrador = true;
-  ExecutaComandoSelecionado(frm);
-  frm.LendoRegistrador = false;
+  ExecutaSemSeguimento(frm);
 
   // The error code as the path left it: the reading's own, or, when the library carried nothing out,
   // still the user's, which then shows in the error look as any other.

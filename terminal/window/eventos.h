@@ -15,7 +15,7 @@ struct ComandoExecutado {
   std::string nome;              // as sent (the selected entry's name in last-reply mode too)
   std::int32_t codigo_erro = 0;  // CodigoErro after the reply
   bool para_host = false;        // a reading with a destination, sent with Destino "S" (to the host)
-  bool lendo_registrador = false;  // ran as the register reading's own command
+  bool lendo_registrador = false;  // sent on a feature's own behalf (ExecutaSemSeguimento): no follow-up
 
   bool Eh(quorbal::Comando comando) const { return indice == quorbal::Posicao(comando); }
 };
