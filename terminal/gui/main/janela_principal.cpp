@@ -1,10 +1,13 @@
 #include "main/janela_principal.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
 #include <QToolButton>
@@ -219,6 +222,23 @@ void JanelaPrincipal::Observa(Alteracao alteracao) {
     case Alteracao::ArquivoComandos: MostraArquivoComandos(); break;
     case Alteracao::Geometria: AplicaGeometria(); break;
   }
+}
+
+void JanelaPrincipal::keyPressEvent(QKeyEvent* evento) {
+  // A main window has no default button of its own (Qt gives that only to dialogs): Enter in a
+  // field or in the list, which those controls leave unused, comes up to here, as in a dialog.
+  // Multi-line boxes keep Enter for themselves even when read-only (the transcript, long returns).
+  const bool enter = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+  const bool sem_modificador =
+      !evento->modifiers() || (evento->modifiers() == Qt::KeypadModifier && evento->key() == Qt::Key_Enter);
+  const bool multilinha = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget()) != nullptr;
+  QPushButton* padrao = PainelDados->painelErros()->btExecuta;
+  if (enter && sem_modificador && !multilinha && padrao->isEnabled() && padrao->isVisible()) {
+    padrao->click();
+    evento->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(evento);
 }
 
 void JanelaPrincipal::closeEvent(QCloseEvent* evento) {

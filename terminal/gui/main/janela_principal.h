@@ -96,6 +96,8 @@ class JanelaPrincipal : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
+  // Enter that no control used presses the window's default button, btExecuta, when it is enabled.
+  void keyPressEvent(QKeyEvent* evento) override;
   bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:

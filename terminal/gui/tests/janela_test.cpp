@@ -324,6 +324,53 @@ TEST_F(JanelaTest, TabFromTheLastFieldGoesOnToTheErrorPanel) {
   }
 }
 
+// btExecuta is the window's default button: Enter that the focused control leaves unused presses it
+// while it is enabled; Enter on the clear button presses that button instead, and the transcript
+// keeps it.
+TEST_F(JanelaTest, EnterPressesTheExecuteButtonAsTheWindowsDefault) {
+  enum class Foco { Campo, Lista, Limpa, Transcricao };
+  const struct {
+    Foco foco;
+    bool conectado;
+    bool executa;
+    bool limpa;
+  } casos[] = {
+      {Foco::Campo, true, true, false},
+      {Foco::Lista, true, true, false},
+      {Foco::Campo, false, false, false},
+      {Foco::Limpa, true, false, true},
+      {Foco::Transcricao, true, false, false},
+  };
+  auto janela = AbreJanela();
+  janela->activateWindow();
+  QApplication::setActiveWindow(janela);
+  PainelErros* erros = janela->PainelDados->painelErros();
+  for (const auto& caso : casos) {
+    const std::string nome_caso = std::to_string(static_cast<int>(caso.foco)) + (caso.conectado ? " on" : " off");
+    if (frm_.Connect.Checked != caso.conectado) janela->acConnect->trigger();
+    ASSERT_EQ(frm_.Connect.Checked, caso.conectado) << nome_caso;
+    Seleciona(*janela, "LeData");
+    auto* nome = Campo<QLineEdit>(*janela, "LeData", "NomeData");
+    ASSERT_NE(nome, nullptr);
+    nome->setText(QStringLiteral("Data"));
+    emit nome->textEdited(nome->text());
+    QWidget* alvo = caso.foco == Foco::Campo ? static_cast<QWidget*>(nome)
+                    : caso.foco == Foco::Lista ? static_cast<QWidget*>(janela->lbComandos)
+                    : caso.foco == Foco::Limpa ? static_cast<QWidget*>(erros->btLimpaPars)
+                                               : static_cast<QWidget*>(janela->Terminal);
+    alvo->setFocus();
+    QApplication::processEvents();
+    const qsizetype antes = janela->Terminal->toPlainText().count(QStringLiteral(" -> {0;LeData;NomeData=Data;}"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(alvo, &enter);
+    QApplication::processEvents();
+    const qsizetype depois = janela->Terminal->toPlainText().count(QStringLiteral(" -> {0;LeData;NomeData=Data;}"));
+    EXPECT_EQ(depois - antes, caso.executa ? 1 : 0) << nome_caso;
+    EXPECT_EQ(nome->text().isEmpty(), caso.limpa) << nome_caso;
+    EXPECT_TRUE(interacao_.mensagens.empty()) << nome_caso;
+  }
+}
+
 TEST_F(JanelaTest, ChangingTheChannelWhileConnectedReconnectsOnTheTypedText) {
   auto janela = AbreJanela();
   janela->acConnect->trigger();

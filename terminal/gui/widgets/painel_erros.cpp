@@ -24,6 +24,8 @@ PainelErros::PainelErros(QWidget* pai)
   ebCircunstancia->setObjectName(QStringLiteral("ebCircunstancia"));
   btExecuta->setDefault(true);
   btExecuta->setAutoDefault(true);
+  // Enter on the focused clear button clears, rather than reaching the window's default button.
+  btLimpaPars->setAutoDefault(true);
   btExecuta->setEnabled(false);
   // The error fields show results; they are not tab stops.
   for (QLineEdit* campo : {ebNomeErro, ebCircunstancia}) {
