@@ -24,7 +24,8 @@ void LigaSeguimentos(TfrmMain& frm) {
 }
 
 // Recording starts on; a saved "off" stops it as the Stop action does (no line during start-up),
-// otherwise the library logs into the command file.
+// otherwise the library logs into the command file. While it does, the file's name cannot change
+// (as after Start): a name typed into the box would send the terminal's own lines to another file.
 void RestauraGravacao(TfrmMain& frm, SessaoConfiguracao& sessao) {
   bool ativada = true;
   if (sessao.LeBooleano(kValorGravacaoAtivada, ativada) && !ativada) {
@@ -32,7 +33,10 @@ void RestauraGravacao(TfrmMain& frm, SessaoConfiguracao& sessao) {
     return;
   }
   frm.GravandoComandos = frm.GravaComandos.Checked;
-  if (frm.GravandoComandos && frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog(frm.ArquivoComandos);
+  if (!frm.GravandoComandos) return;
+  frm.cbNomeArquivoEnabled = false;
+  frm.Notifica(Alteracao::ArquivoComandos);
+  if (frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog(frm.ArquivoComandos);
 }
 
 void RestauraConfiguracao(TfrmMain& frm, ArmazemConfiguracao& armazem) {

@@ -17,6 +17,7 @@
 #include "quorbal/catalogo.h"
 #include "quorbal/registradores.h"
 #include "registers/le_registrador.h"
+#include "scripts/gravacao.h"
 #include "test_support/fixed_clock.h"
 #include "test_support/temp_folder.h"
 #include "window/configuracao.h"
@@ -237,6 +238,23 @@ TEST_F(Inicio, RecordingSavedOffStopsWithoutALine) {
   EXPECT_EQ(frm->Caption, DescricaoDoPrograma());
   EncerraTfrmMain(*frm, armazem);
   EXPECT_FALSE(compat::file_exists(kArquivoInicial)) << "nothing is recorded";
+}
+
+// While the library logs into the command file the name box is closed, so a name typed at start-up
+// cannot send the terminal's own lines to another file than the library's; stopping opens it.
+TEST_F(Inicio, TheFileNameBoxIsClosedWhileTheRestoredRecordingRuns) {
+  const struct {
+    int salvo;  // -1: nothing saved (first run)
+    bool aberta;
+  } casos[] = {{-1, false}, {1, false}, {0, true}};
+  for (const auto& caso : casos) {
+    if (caso.salvo >= 0) Salva("Grava\xE7\xE3o de Comandos Ativada", static_cast<std::uint32_t>(caso.salvo));
+    auto frm = NovaJanela();
+    IniciaTfrmMain(*frm, armazem);
+    EXPECT_EQ(frm->cbNomeArquivoEnabled, caso.aberta) << caso.salvo;
+    ParaGravacaoExecute(*frm);
+    EXPECT_TRUE(frm->cbNomeArquivoEnabled) << caso.salvo;
+  }
 }
 
 TEST_F(Inicio, ASelectionOutsideTheListCountsAsNone) {
