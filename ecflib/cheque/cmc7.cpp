@@ -58,10 +58,12 @@ int LeCMC7Serial(const LinhaTabela& linha, const char* arquivo) {
     return kSemArquivo;
   }
   std::fputc(kStx, saida);
-  ColetaFluxo(saida, Coleta{kSilencioSerial, false, 0, 0, false, true});
+  // A line that fails while the data comes (the printer unplugged) leaves part of the CMC-7 line:
+  // that is the line's failure, not a reading.
+  const int resultado = ColetaFluxo(saida, Coleta{kSilencioSerial, false, 0, 0, false, true});
   FechaLinhaSerial();
   std::fclose(saida);
-  return kSucesso;
+  return resultado;
 }
 
 }  // namespace
