@@ -279,8 +279,8 @@ PLENVO_API int PLENVO_CALL ecf_ChancelarCheque(const char* indice, const char* p
  * characters, and a list with more or fewer commas or an empty position are all wrong: the key's
  * result is returned and nothing is sent, rather than a number spilling into the next field or a
  * value read cut short.
- * Results: the frame's result; 20 when the layout is not an existing file or the work file cannot be
- * written; 21 when the section is missing or empty; 22 to 28 for the first wrong key, in the order
+ * Results: the frame's result; 20 when the layout is not an existing file, is the work file itself
+ * (which is then left as it is), or the work file cannot be written; 21 when the section is missing or empty; 22 to 28 for the first wrong key, in the order
  * above; 7 for a null text (nothing read or sent). The work file is deleted once every key was read,
  * and kept on 21 to 28 for a look at what was read. The layout is read before the library's state is
  * looked at: before ecf_InicializaDLL a good layout gives 2.
