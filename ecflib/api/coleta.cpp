@@ -79,11 +79,9 @@ int ColetaFluxo(std::FILE* arquivo, const Coleta& coleta) {
     const Trecho trecho = Plenvo().modo_fornecedor ? TrechoDoFornecedor(coleta) : TrechoDaLinha(coleta);
     const std::size_t tamanho = static_cast<std::size_t>(trecho.lidos);
     if (tamanho > 0) {
-      if (coleta.binario) {
-        std::fwrite(dados, 1, tamanho, arquivo);
-      } else {
-        EscreveModoTexto(arquivo, dados, tamanho);
-      }
+      const bool gravado =
+          coleta.binario ? std::fwrite(dados, 1, tamanho, arquivo) == tamanho : EscreveModoTexto(arquivo, dados, tamanho);
+      if (!gravado) return kSemArquivo;  // the file cannot take the data (a full disk)
       ultimo = SegundosAgora();
     }
     if (trecho.falha != 0) return RegistraErroDll(trecho.falha);
@@ -94,6 +92,11 @@ int ColetaFluxo(std::FILE* arquivo, const Coleta& coleta) {
     if (SegundosAgora() - ultimo > coleta.silencio) return kSucesso;
     Dorme(kPausaSemDados);
   }
+}
+
+int FechaArquivoSaida(std::FILE* arquivo, int resultado) {
+  const bool fechado = std::fclose(arquivo) == 0;
+  return (!fechado && resultado == kSucesso) ? static_cast<int>(kSemArquivo) : resultado;
 }
 
 }  // namespace plenvo

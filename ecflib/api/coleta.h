@@ -15,7 +15,12 @@ struct Coleta {
 };
 
 // Appends the chunks to the file until the stream ends; 33, or, once what arrived is in the file,
-// 9 on a vendor communication failure and the line's mapped result when the serial line fails.
+// 9 on a vendor communication failure and the line's mapped result when the serial line fails; 20
+// as soon as the file cannot take a chunk.
 int ColetaFluxo(std::FILE* arquivo, const Coleta& coleta);
+
+// Closes a file the operation wrote; a file whose data did not all reach the disk turns a
+// successful result into 20.
+int FechaArquivoSaida(std::FILE* arquivo, int resultado);
 
 }  // namespace plenvo

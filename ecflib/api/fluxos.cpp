@@ -25,11 +25,11 @@ int GravaFluxo(const Desfecho& desfecho, const char* nome_arquivo, bool grava_re
     FechaLinhaSerial();
     return kSemArquivo;
   }
-  if (grava_resposta) EscreveModoTexto(arquivo, Plenvo().resposta, static_cast<std::size_t>(desfecho.recebidos));
-  const int resultado = ColetaFluxo(arquivo, coleta);
+  const bool gravada =
+      !grava_resposta || EscreveModoTexto(arquivo, Plenvo().resposta, static_cast<std::size_t>(desfecho.recebidos));
+  const int resultado = gravada ? ColetaFluxo(arquivo, coleta) : static_cast<int>(kSemArquivo);
   FechaLinhaSerial();
-  std::fclose(arquivo);
-  return resultado;
+  return FechaArquivoSaida(arquivo, resultado);
 }
 
 void EsperaAte(long long marco, int segundos) {

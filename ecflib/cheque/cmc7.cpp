@@ -40,9 +40,9 @@ int LeCMC7Fornecedor(const LinhaTabela& linha, const char* arquivo) {
   if (estado.resposta[0] != kStx) return estado.resposta[0];
   std::FILE* saida = arquivo != nullptr ? std::fopen(arquivo, "wb") : nullptr;
   if (saida == nullptr) return kSemArquivo;
-  std::fwrite(estado.resposta, 1, static_cast<std::size_t>(recebidos), saida);
-  std::fclose(saida);
-  return kSucesso;
+  const bool gravado = std::fwrite(estado.resposta, 1, static_cast<std::size_t>(recebidos), saida) ==
+                       static_cast<std::size_t>(recebidos);
+  return FechaArquivoSaida(saida, gravado ? static_cast<int>(kSucesso) : static_cast<int>(kSemArquivo));
 }
 
 // Over the serial line: the STX is the frame's reply, the data follows on the line still open.
@@ -57,11 +57,13 @@ int LeCMC7Serial(const LinhaTabela& linha, const char* arquivo) {
     FechaLinhaSerial();
     return kSemArquivo;
   }
-  std::fputc(kStx, saida);
-  ColetaFluxo(saida, Coleta{kSilencioSerial, false, 0, 0, false, true});
+  // A line that fails while the data comes (the printer unplugged) leaves part of the CMC-7 line:
+  // that is the line's failure, not a reading.
+  const int resultado = std::fputc(kStx, saida) == kStx
+                            ? ColetaFluxo(saida, Coleta{kSilencioSerial, false, 0, 0, false, true})
+                            : static_cast<int>(kSemArquivo);
   FechaLinhaSerial();
-  std::fclose(saida);
-  return kSucesso;
+  return FechaArquivoSaida(saida, resultado);
 }
 
 }  // namespace

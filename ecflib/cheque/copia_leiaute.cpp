@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "compat/path.h"
 #include "log/arquivo_texto.h"
@@ -46,6 +48,8 @@ const char* InicioCopiado(const char* linha) {
 
 CopiaLeiaute CopiaParaTrabalho(const char* leiaute, const char* trabalho) {
   if (leiaute == nullptr || !compat::file_exists(leiaute)) return CopiaLeiaute::kSemLeiaute;
+  std::error_code erro;
+  if (std::filesystem::equivalent(leiaute, trabalho, erro)) return CopiaLeiaute::kSemLeiaute;
   std::FILE* origem = std::fopen(leiaute, "r");
   if (origem == nullptr) return CopiaLeiaute::kSemLeiaute;
   std::FILE* destino = CriaArquivoTexto(trabalho);

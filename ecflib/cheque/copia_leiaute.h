@@ -7,8 +7,9 @@ namespace plenvo {
 
 enum class CopiaLeiaute { kCopiado, kSemLeiaute, kSemTrabalho };
 
-// kSemLeiaute when the layout is not an existing file (a folder counts as missing); kSemTrabalho
-// when the work file cannot be created or written.
+// kSemLeiaute when the layout is not an existing file (a folder counts as missing) or is the work
+// file itself (copying it onto itself would empty it, and the work file is deleted after use: it
+// is left untouched); kSemTrabalho when the work file cannot be created or written.
 CopiaLeiaute CopiaParaTrabalho(const char* leiaute, const char* trabalho);
 
 // The part of one line that is copied: from the first '[' when a ']' follows it, else all of it.

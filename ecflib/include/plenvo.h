@@ -75,7 +75,7 @@
 #define ECF_OVERFLOW_RECEPCAO 17
 #define ECF_ERRO_PARIDADE 18
 #define ECF_TRANSMISSAO_CHEIA 19
-#define ECF_SEM_ARQUIVO 20         /* output file not created; vendor mode without the vendor library */
+#define ECF_SEM_ARQUIVO 20         /* output file not created or not written; vendor mode without the vendor library */
 /* 21 to 28: cheque layout errors (ecf_ImprimeCheque, ecf_ImprimeCheque2). */
 #define ECF_CHEQUE_SEM_SECAO 21     /* the section is not in the layout file (or has no keys) */
 #define ECF_CHEQUE_VALOR 22         /* "Valor" missing or not a valid list */
@@ -192,7 +192,7 @@ PLENVO_API int PLENVO_CALL ecf_Relatorio_XZ(const char* modo);
 /* Fiscal memory reading ("16"): mode C, start R8, end R8, kind C. Modes '4' to '7' stream the
  * reading into the file until the printer ends it (ETX) or stays silent for the idle limit (600
  * seconds, or the ecf_ProximoTimeout value); 33 when the file is written, 20 when it cannot be
- * created; when the frame cannot be sent (the line does not open, the write fails) no file is
+ * created or does not take the data (a full disk); when the frame cannot be sent (the line does not open, the write fails) no file is
  * made and that failure's code is returned. Other modes return the frame's result. With the log on,
  * the chunks the vendor library hands over are logged ("RX"); over the serial line only the frame
  * and its reply are. */
@@ -204,7 +204,7 @@ PLENVO_API int PLENVO_CALL ecf_FinalizaRelatorio(void);
 PLENVO_API int PLENVO_CALL ecf_LinhasLivres(const char* quantidade, const char* texto);
 /* Named-parameter command ("60"): sends the command text (at most 4088 bytes) and writes the
  * printer's answer record ("{...}") into the file. 33 when the answer was collected, 20 when the
- * file cannot be created, 7 for a null or too long text; when the frame cannot be sent no file is
+ * file cannot be created or written, 7 for a null or too long text; when the frame cannot be sent no file is
  * made and that failure's code is returned. */
 PLENVO_API int PLENVO_CALL ecf_Quorbal(const char* comando, const char* arquivo);
 
@@ -279,8 +279,8 @@ PLENVO_API int PLENVO_CALL ecf_ChancelarCheque(const char* indice, const char* p
  * characters, and a list with more or fewer commas or an empty position are all wrong: the key's
  * result is returned and nothing is sent, rather than a number spilling into the next field or a
  * value read cut short.
- * Results: the frame's result; 20 when the layout is not an existing file or the work file cannot be
- * written; 21 when the section is missing or empty; 22 to 28 for the first wrong key, in the order
+ * Results: the frame's result; 20 when the layout is not an existing file, is the work file itself
+ * (which is then left as it is), or the work file cannot be written; 21 when the section is missing or empty; 22 to 28 for the first wrong key, in the order
  * above; 7 for a null text (nothing read or sent). The work file is deleted once every key was read,
  * and kept on 21 to 28 for a look at what was read. The layout is read before the library's state is
  * looked at: before ecf_InicializaDLL a good layout gives 2.
@@ -300,9 +300,10 @@ PLENVO_API int PLENVO_CALL ecf_ImprimeCheque2(const char* texto1, const char* te
                                               const char* arquivo_layout);
 /* Reads the cheque's CMC-7 line ("53"). A printer with a cheque answers STX and the line, which are
  * written to the file as they came (binary, STX first): 33. A printer without one answers another
- * byte, which is returned ('!', 33, with no file made). 20 when the file cannot be created (or the
- * vendor library is missing), 9 and 10 for the vendor library's failures, a line error otherwise.
- * Over the serial line the line is collected until 2 seconds pass without data. */
+ * byte, which is returned ('!', 33, with no file made). 20 when the file cannot be created or
+ * written (or the vendor library is missing), 9 and 10 for the vendor library's failures, a line
+ * error otherwise. Over the serial line the line is collected until 2 seconds pass without data; a
+ * line that fails meanwhile returns its error, the file keeping what had arrived. */
 PLENVO_API int PLENVO_CALL ecf_LeCMC7(const char* arquivo);
 
 #ifdef __cplusplus

@@ -271,6 +271,19 @@ TEST_F(ChequesSerial, LeiauteOuSecaoQueNaoExistem) {
   EXPECT_TRUE(Quadros().empty());
 }
 
+TEST_F(ChequesSerial, LeiauteQueEOProprioArquivoDeTrabalhoNaoSePerde) {
+  // Copying a file onto itself would empty it, and the work file is deleted after the keys are read:
+  // a layout kept at the work file's own path is refused and left as it was.
+  std::filesystem::create_directories(UnidadeC());
+  const std::string leiaute = Leiaute();
+  std::ofstream(Trabalho(), std::ios::binary) << leiaute;
+  const std::string por_outro_caminho = UnidadeC() + "/./prt77q.ini";
+  EXPECT_EQ(Cheque(Trabalho()), 20);
+  EXPECT_EQ(Cheque2(por_outro_caminho), 20);
+  EXPECT_EQ(read_bytes(Trabalho()), leiaute);
+  EXPECT_TRUE(Quadros().empty());
+}
+
 TEST_F(ChequesSerial, PastaDaUnidadeCCriadaETextoNuloRecusado) {
   std::filesystem::remove_all(UnidadeC());
   EXPECT_EQ(Cheque(Arquivo(Leiaute())), 33);

@@ -1,5 +1,7 @@
 // Plenvo's log on a full disk and in a read-only drive C: the entries that cannot be written are
 // skipped and the operations go on with their own results; what the log held is not damaged.
+#include <filesystem>
+
 #include "ambiente.h"
 #include "plenvo.h"
 #include "test_support/folder_fault.h"
@@ -36,6 +38,27 @@ TEST_F(DiscoCheio, LogQueNaoCabeEPuladoEAsOperacoesSeguem) {
     const test_support::FaultRun run = test_support::run_with_folder_fault(UnidadeC(), falha.fault, prepara, trabalho);
     if (!run.ran) GTEST_SKIP() << "no small file system can be mounted here: " << run.why;
     EXPECT_EQ(run.report, esperado);
+  }
+}
+
+TEST_F(DiscoCheio, ArquivoDeSaidaQueNaoSeGravaNaoEExito) {
+  // The readings that land in the caller's file: a file that cannot take their data is no reading.
+  UsaFornecedor("1");
+  const std::string saida = Pasta("saida");
+  std::filesystem::create_directories(saida);
+  const auto trabalho = [&] {
+    std::string relato = std::to_string(ecf_InicializaDLL("COM1"));
+    relato += " " + std::to_string(ecf_LeCMC7((saida + "/cmc7.txt").c_str()));
+    relato += " " + std::to_string(ecf_LeECF("5", "1", "2", "0", (saida + "/lx.txt").c_str()));
+    relato += " " + std::to_string(ecf_Quorbal("{0;LeInteiro;NomeInteiro=\"COO\";}", (saida + "/q.txt").c_str()));
+    relato += " " + std::to_string(ecf_FinalizaDLL());
+    return relato;
+  };
+  for (const auto& falha : test_support::kFolderFaults) {
+    SCOPED_TRACE(falha.name);
+    const test_support::FaultRun run = test_support::run_with_folder_fault(saida, falha.fault, [] {}, trabalho);
+    if (!run.ran) GTEST_SKIP() << "no small file system can be mounted here: " << run.why;
+    EXPECT_EQ(run.report, "33 20 20 20 33");
   }
 }
 

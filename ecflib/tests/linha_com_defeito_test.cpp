@@ -212,8 +212,8 @@ TEST_F(ImpressoraComDefeito, RespostaByteAByte) {
 }
 
 TEST_F(ImpressoraComDefeito, DesligadaDuranteUmaLeituraEncerraNaHora) {
-  // ecf_LeECF would wait 600 seconds for more data, ecf_Quorbal one: a hang-up ends both at once
-  // with the line's failure, and the file keeps what had arrived.
+  // ecf_LeECF would wait 600 seconds for more data, ecf_Quorbal one and ecf_LeCMC7 two: a hang-up
+  // ends each at once with the line's failure, and the file keeps what had arrived.
   const struct {
     const char* caso;
     std::size_t quadro;
@@ -225,6 +225,7 @@ TEST_F(ImpressoraComDefeito, DesligadaDuranteUmaLeituraEncerraNaHora) {
        "!LEITURA\r\nPARCIAL"},
       {"ecf_Quorbal", 8 + 14, "{0;ValorInt", [](const char* a) { return ecf_Quorbal("{0;LeInteiro;}", a); },
        "{0;ValorInt"},
+      {"ecf_LeCMC7", 4, "\x02<0010203", [](const char* a) { return ecf_LeCMC7(a); }, "\x02<0010203"},
   };
   for (const auto& caso : casos) {
     SCOPED_TRACE(caso.caso);
