@@ -228,12 +228,16 @@ void JanelaPrincipal::keyPressEvent(QKeyEvent* evento) {
   // A main window has no default button of its own (Qt gives that only to dialogs): Enter in a
   // field or in the list, which those controls leave unused, comes up to here, as in a dialog.
   // Multi-line boxes keep Enter for themselves even when read-only (the transcript, long returns).
+  // Only the command list and the data area press it: Enter in a tool-bar box (channel, file name,
+  // register) confirms that box and must not send the selected command to the printer.
   const bool enter = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
   const bool sem_modificador =
       !evento->modifiers() || (evento->modifiers() == Qt::KeypadModifier && evento->key() == Qt::Key_Enter);
-  const bool multilinha = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget()) != nullptr;
+  QWidget* foco = QApplication::focusWidget();
+  const bool multilinha = qobject_cast<QPlainTextEdit*>(foco) != nullptr;
+  const bool no_comando = foco && (foco == lbComandos || PainelDados->isAncestorOf(foco));
   QPushButton* padrao = PainelDados->painelErros()->btExecuta;
-  if (enter && sem_modificador && !multilinha && padrao->isEnabled() && padrao->isVisible()) {
+  if (enter && sem_modificador && no_comando && !multilinha && padrao->isEnabled() && padrao->isVisible()) {
     padrao->click();
     evento->accept();
     return;

@@ -326,9 +326,9 @@ TEST_F(JanelaTest, TabFromTheLastFieldGoesOnToTheErrorPanel) {
 
 // btExecuta is the window's default button: Enter that the focused control leaves unused presses it
 // while it is enabled; Enter on the clear button presses that button instead, and the transcript
-// keeps it.
+// and the tool bar's boxes keep it.
 TEST_F(JanelaTest, EnterPressesTheExecuteButtonAsTheWindowsDefault) {
-  enum class Foco { Campo, Lista, Limpa, Transcricao };
+  enum class Foco { Campo, Lista, Limpa, Transcricao, Canal, Registrador };
   const struct {
     Foco foco;
     bool conectado;
@@ -340,6 +340,8 @@ TEST_F(JanelaTest, EnterPressesTheExecuteButtonAsTheWindowsDefault) {
       {Foco::Campo, false, false, false},
       {Foco::Limpa, true, false, true},
       {Foco::Transcricao, true, false, false},
+      {Foco::Canal, true, false, false},
+      {Foco::Registrador, true, false, false},
   };
   auto janela = AbreJanela();
   janela->activateWindow();
@@ -357,6 +359,8 @@ TEST_F(JanelaTest, EnterPressesTheExecuteButtonAsTheWindowsDefault) {
     QWidget* alvo = caso.foco == Foco::Campo ? static_cast<QWidget*>(nome)
                     : caso.foco == Foco::Lista ? static_cast<QWidget*>(janela->lbComandos)
                     : caso.foco == Foco::Limpa ? static_cast<QWidget*>(erros->btLimpaPars)
+                    : caso.foco == Foco::Canal ? static_cast<QWidget*>(janela->cbCanalECF)
+                    : caso.foco == Foco::Registrador ? static_cast<QWidget*>(janela->cbNomeRegistrador)
                                                : static_cast<QWidget*>(janela->Terminal);
     alvo->setFocus();
     QApplication::processEvents();
