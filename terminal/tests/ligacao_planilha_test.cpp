@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "apoio/ligacao_memoria.h"
@@ -40,8 +41,18 @@ TEST(ConverteDecimal, CasasCortadasOuCompletadas) {
     EXPECT_DOUBLE_EQ(ConverteDecimal(c.texto, c.d), c.valor) << c.texto;
     EXPECT_EQ(TextoDecimal(ConverteDecimal(c.texto, c.d)), c.escrito) << c.texto;
   }
-  // Digits beyond what 64 bits hold are dropped instead of overflowing.
-  EXPECT_GT(ConverteDecimal("99999999999999999999999,99", 2), 0);
+  // Digits beyond what 64 bits hold keep their weight instead of overflowing or shrinking the number.
+  const struct {
+    const char* texto;
+    int d;
+    double valor;
+  } longos[] = {
+      {"99999999999999999999999,99", 2, 1e23},
+      {"1234567890123456789012", 2, 1234567890123456789012.0},
+      {"-12.345.678.901.234.567.890,12", 2, -12345678901234567890.12},
+      {"000000000000000000001,5", 2, 1.5},
+  };
+  for (const auto& c : longos) EXPECT_NEAR(ConverteDecimal(c.texto, c.d), c.valor, std::abs(c.valor) * 1e-15) << c.texto;
 }
 
 TEST(ConverteDecimal, Indicadores) {
