@@ -87,6 +87,27 @@ TEST_F(Ligacao, ConectaEDesconecta) {
   (void)planilha;  // released with the link's application
 }
 
+// A workbook that cannot be saved is not closed: what was mirrored into it stays until a save works.
+TEST_F(Ligacao, DesconexaoSemGravarMantemAPlanilhaAberta) {
+  ConexaoExcel(frm);
+  ASSERT_TRUE(frm.PlanilhaConectada);
+  teste::PlanilhaMemoria* planilha = aberta;
+  planilha->salva = false;
+  ConexaoExcel(frm);
+  EXPECT_TRUE(frm.PlanilhaConectada);
+  EXPECT_TRUE(frm.ConexaoExcel.Checked);
+  EXPECT_TRUE(Link().Conectada());
+  EXPECT_TRUE(planilha->visivel);
+  EXPECT_EQ(interacao.mensagens,
+            Textos{"N\xE3o foi poss\xEDvel gravar a planilha; a conex\xE3o com ela continua aberta."});
+
+  planilha->salva = true;
+  ConexaoExcel(frm);
+  EXPECT_FALSE(frm.PlanilhaConectada);
+  EXPECT_FALSE(frm.ConexaoExcel.Checked);
+  EXPECT_EQ(interacao.mensagens.size(), 1u);
+}
+
 TEST_F(Ligacao, FalhasDeConexaoDitasEmCaixa) {
   std::remove("PlanilhaECF.xls");
   ConexaoExcel(frm);
