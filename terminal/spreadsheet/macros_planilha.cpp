@@ -35,9 +35,13 @@ std::string ComoTexto(const ValorPlanilha& valor) {
 }
 
 // x as mantissa * 10^-decimais from its shortest decimal form; false when it does not fit 64 bits.
+// x is first taken to 15 significant digits, as a spreadsheet shows it: an amount computed by a
+// product (0,70 x 3 is 2,0999999999999996 in binary) is the decimal amount (2,1), not one cent less.
 bool DecimalCurto(double x, std::int64_t& mantissa, int& decimais) {
   if (!std::isfinite(x)) return false;
   char buffer[400];
+  auto [fim_15, erro_15] = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15);
+  if (erro_15 == std::errc()) std::from_chars(buffer, fim_15, x);
   auto [fim, erro] = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed);
   if (erro != std::errc()) return false;
   mantissa = 0;

@@ -34,8 +34,9 @@ bool SeparaReferenciaMacro(const std::string& referencia, std::string& pasta, st
 // Splits a value name "Base[i]" (or a bare "Base", i = 0); false for a malformed index.
 bool SeparaNomeValor(const std::string& nome, std::string& base, int& indice);
 
-// An amount cut to two decimals by the printer's rules, working on the shortest decimal form of x
-// (so that 1.005 is the decimal 1,005 and not the binary number nearest to it).
+// An amount cut to two decimals by the printer's rules, working on the decimal form of x to 15
+// significant digits (so that 1.005 is the decimal 1,005 and not the binary number nearest to it,
+// and 0.7 * 3 is 2,1 and not 2,0999999999999996).
 double ArredondaNBR5891(double x);
 double TruncaDuasCasas(double x);
 

@@ -212,6 +212,11 @@ TEST_F(Espelho, CancelamentoDeItem) {
   EXPECT_EQ(C("ItemQuantidadeCancelamento", 0), V(2.0));
   EXPECT_EQ(C("ItemValorCancelamento", 0), V(0.66));
   EXPECT_EQ(C("ItemValorDesconto", 0), V(std::string()));
+
+  // 0,70 x 3 is 2,0999999999999996 in binary: cut, it is still the 2,10 the printer cancels.
+  Executa(Comando::VendeItem, {{"CodAliquota", "-2"}, {"Quantidade", "3"}, {"PrecoUnitario", "0,70"}, {"CodDepartamento", "0"}});
+  Executa(Comando::CancelaItemFiscal, {});
+  EXPECT_EQ(C("ItemValorCancelamento", 2), V(2.10));
 }
 
 TEST_F(Espelho, ItemNaoFiscalECancelamentoDeUmaUnidade) {
