@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "spreadsheet/macros_planilha.h"
+
 namespace tarnel {
 namespace {
 
@@ -68,18 +70,7 @@ std::string TextoDecimal(double x) {
   return texto;
 }
 
-std::string TextoDecimalMostrado(double x) {
-  if (!std::isfinite(x)) return "0";
-  // To 15 significant digits, then to 10 decimal places (far beyond the 4 the figures carry): a
-  // noise near zero (0,0999999999999996) is not caught by the digits alone.
-  char buffer[400];
-  double mostrado = x;
-  auto [fim, erro] = std::to_chars(buffer, buffer + sizeof buffer, mostrado, std::chars_format::general, 15);
-  if (erro == std::errc()) std::from_chars(buffer, fim, mostrado);
-  auto [fim_fixo, erro_fixo] = std::to_chars(buffer, buffer + sizeof buffer, mostrado, std::chars_format::fixed, 10);
-  if (erro_fixo == std::errc()) std::from_chars(buffer, fim_fixo, mostrado);
-  return TextoDecimal(mostrado);
-}
+std::string TextoDecimalMostrado(double x) { return TextoDecimal(NumeroMostrado(x)); }
 
 double NumeroPlanilha(const ValorPlanilha& valor) {
   if (const auto* d = std::get_if<double>(&valor)) return *d;

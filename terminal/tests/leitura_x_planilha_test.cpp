@@ -180,6 +180,8 @@ TEST_F(LeituraXPlanilhaTeste, ConferenciaSemORuidoBinarioDasSomasDaPlanilha) {
       {"TotalDocLiquido", "4,35", 4.35},
       {"TotalDocDinheiro", "1.000,50", 1000.509},  // still cut, not rounded
       {"TotalDocDescontos", "0,29", 0.1 + 0.2 - 0.009},
+      {"TotalDocCancelamentoICMS", "123.456.789.012.345,67", 123456789012345.67},  // cents kept
+      {"TotalDocISSQN", "1.234.567,30", 1234567.1 + 0.2},
   };
   for (const auto& caso : casos) {
     lx[caso.nome] = caso.lx;

@@ -27,6 +27,7 @@ TEST(MacrosPlanilha, DuasCasasPelasRegrasDaImpressora) {
       {1.15 * 7, 8.05, 8.05},           // 8.049999999999999
       {10.05 * 10 * 0.01, 1.00, 1.00},  // 1.0050000000000001: one half exactly, after an even digit
       {1.1 * 7, 7.70, 7.70},            // 7.700000000000001
+      {123456789012345.67, 123456789012345.67, 123456789012345.67},  // large amounts keep their cents
   };
   for (const Caso& c : casos) {
     EXPECT_DOUBLE_EQ(ArredondaNBR5891(c.x), c.nbr) << c.x;
