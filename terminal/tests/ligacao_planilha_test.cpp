@@ -219,6 +219,15 @@ TEST_F(Espelho, CancelamentoDeItem) {
   EXPECT_EQ(C("ItemValorCancelamento", 2), V(2.10));
 }
 
+// A quantity is typed with three decimals in the cancellation as in the sale: the workbook cancels
+// what the printer cancels.
+TEST_F(Espelho, CancelamentoDeQuantidadeFracionada) {
+  Executa(Comando::VendeItem, {{"CodAliquota", "-2"}, {"Quantidade", "1,250"}, {"PrecoUnitario", "10,00"}, {"CodDepartamento", "1"}});
+  Executa(Comando::CancelaItemFiscal, {{"NumItem", "1"}, {"Quantidade", "0,125"}});
+  EXPECT_EQ(C("ItemQuantidadeCancelamento", 0), V(0.125));
+  EXPECT_EQ(C("ItemValorCancelamento", 0), V(1.25));
+}
+
 TEST_F(Espelho, ItemNaoFiscalECancelamentoDeUmaUnidade) {
   C("NomeNaoFiscal", 4) = std::string("Recarga");
   Executa(Comando::EmiteItemNaoFiscal, {{"NomeNaoFiscal", "Recarga"}, {"Valor", "15,00"}});
