@@ -41,6 +41,7 @@ int Planilha(const Pedido& pedido, std::ostream& saida, std::ostream& mensagens)
   else
     ConfereLeituraXExecute(frm);
   ConexaoExcel(frm);  // saves the workbook and closes the link
+  if (Ligacao(frm).Conectada()) return kSaidaFalha;  // not saved: the link said why
   return interacao.linhas > 0 ? kSaidaErroImpressora : kSaidaSucesso;
 }
 

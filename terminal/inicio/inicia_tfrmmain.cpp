@@ -10,6 +10,7 @@
 #include "scripts/gravacao.h"
 #include "scripts/linha_evento.h"
 #include "spreadsheet/liga_planilha.h"
+#include "spreadsheet/ligacao_planilha.h"
 #include "window/configuracao.h"
 #include "window/versao.h"
 
@@ -93,6 +94,8 @@ void EncerraTfrmMain(TfrmMain& frm, ArmazemConfiguracao& armazem) {
   SessaoConfiguracao sessao(armazem, frm.interacao);
   sessao.Abre(ChaveConfiguracao(VersaoDoPrograma()), true);
   GravaConfiguracao(frm, sessao, conectado);
+  // The workbook link closes as its menu item closes it, so that a save that fails is told.
+  if (frm.PlanilhaConectada) ConexaoExcel(frm);
 }
 
 void EncerraTfrmMain(TfrmMain& frm) {

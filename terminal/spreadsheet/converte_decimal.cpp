@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "spreadsheet/macros_planilha.h"
+
 namespace tarnel {
 namespace {
 
@@ -41,12 +43,18 @@ double ConverteDecimal(const std::string& texto, int d) {
   // Leading zeros do not count against the width an int64 holds.
   const auto primeiro = digitos.find_first_not_of('0');
   digitos = primeiro == std::string::npos ? "0" : digitos.substr(primeiro);
-  if (static_cast<int>(digitos.size()) > kMaximoDigitos) digitos.resize(kMaximoDigitos);
+  // Digits beyond what an int64 holds keep their weight: the number is only no longer exact.
+  int excedentes = 0;
+  if (static_cast<int>(digitos.size()) > kMaximoDigitos) {
+    excedentes = static_cast<int>(digitos.size()) - kMaximoDigitos;
+    digitos.resize(kMaximoDigitos);
+  }
   std::int64_t inteiro = 0;
   std::from_chars(digitos.data(), digitos.data() + digitos.size(), inteiro);
   const auto sinal = texto.find_first_not_of(' ');
   const bool negativo = sinal != std::string::npos && texto[sinal] == '-';
-  const double valor = QuatroCasas(static_cast<double>(inteiro) / Potencia10(decimais));
+  const double valor =
+      QuatroCasas(static_cast<double>(inteiro) * Potencia10(excedentes) / Potencia10(decimais));
   return negativo ? -valor : valor;
 }
 
@@ -61,6 +69,8 @@ std::string TextoDecimal(double x) {
     if (c == '.') c = ',';
   return texto;
 }
+
+std::string TextoDecimalMostrado(double x) { return TextoDecimal(NumeroMostrado(x)); }
 
 double NumeroPlanilha(const ValorPlanilha& valor) {
   if (const auto* d = std::get_if<double>(&valor)) return *d;

@@ -15,6 +15,10 @@ double ConverteDecimal(const std::string& texto, int d);
 // x in its shortest decimal form with the decimal comma ("12,5", "100000", "-0,01").
 std::string TextoDecimal(double x);
 
+// NumeroMostrado(x) (x as a spreadsheet shows it, without the binary noise of a computation:
+// 10 - 9,9 is 0,0999999999999996, shown "0,1") in its shortest decimal form with the decimal comma.
+std::string TextoDecimalMostrado(double x);
+
 // A workbook value as a number (a text read as ConverteDecimal would with its own decimals; an empty
 // cell is 0) and as a text (numbers in their shortest form with a decimal point, as the workbook's
 // own texts are compared).

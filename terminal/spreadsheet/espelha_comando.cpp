@@ -170,7 +170,8 @@ void CancelaItem(Espelho& e) {
   else
     e.Escreve(Indexado("ItemValorDesconto", i), std::string());
   // After a non-fiscal item the item number alone completes the command: one unit.
-  double quantidade = l.Memoria.UltimoItemNaoFiscal ? 1 : e.Decimal("Quantidade", 2);
+  // The quantity keeps its three decimals, as in the sale: the printer cancels 0,125 and not 0,12.
+  double quantidade = l.Memoria.UltimoItemNaoFiscal ? 1 : e.Decimal("Quantidade", 3);
   if (!l.Memoria.UltimoItemNaoFiscal && !e.Dado("Quantidade")) quantidade = e.Numero(Indexado("Quantidade", i));
   e.Escreve(Indexado("ItemQuantidadeCancelamento", i), quantidade);
   const double valor = e.Numero(Indexado("PrecoUnitario", i)) * quantidade;

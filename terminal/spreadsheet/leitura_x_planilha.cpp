@@ -41,7 +41,9 @@ bool TrataRegistro(TfrmMain& frm, ModoLeituraX modo, int k, ContagemErros& erros
     achados = true;
     return erros.Erro(nome + ": Não existe na planilha!");
   }
-  const double pl = ConverteDecimal(TextoDecimal(NumeroPlanilha(valor)), d);
+  // The workbook's figure as it shows it: a computed sum's binary noise (2,0999999999999996 for
+  // 2,1) would otherwise lose a cent when its extra decimals are cut.
+  const double pl = ConverteDecimal(TextoDecimalMostrado(NumeroPlanilha(valor)), d);
   if (pl != lx) {
     achados = true;
     erros.Diferenca(nome + ": LX (" + TextoDecimal(lx) + ") - Planilha (" + TextoDecimal(pl) + ")!");

@@ -83,9 +83,9 @@ bool LigacaoPlanilha::LimpaAreaDadosCupom() {
   return r.executada && limpou && *limpou;
 }
 
-void LigacaoPlanilha::Fecha() {
+void LigacaoPlanilha::Fecha(bool salva) {
   if (!planilha_) return;
-  planilha_->Salva();
+  if (salva) planilha_->Salva();
   planilha_->DefineVisivel(false);
   if (planilha_->ContaPastas() > 0) planilha_->FechaPastas();
   planilha_.reset();
@@ -104,7 +104,15 @@ void InstalaLigacao(TfrmMain& frm, std::unique_ptr<LigacaoPlanilha> ligacao) {
 void ConexaoExcel(TfrmMain& frm) {
   LigacaoPlanilha& ligacao = Ligacao(frm);
   if (ligacao.Conectada()) {
-    ligacao.Fecha();
+    // A workbook that could not be saved stays open: closing it would throw away every value
+    // mirrored and captured since it was opened, with nobody told.
+    if (!ligacao.planilha_->Salva()) {
+      std::string texto = "Não foi possível gravar a planilha; a conexão com ela continua aberta.";
+      if (const std::string motivo = ligacao.planilha_->Erro(); !motivo.empty()) texto += "\n" + motivo;
+      frm.interacao.Mensagem(texto, Icone::Erro);
+      return;
+    }
+    ligacao.Fecha(false);
     MarcaConexao(frm, false);
     return;
   }

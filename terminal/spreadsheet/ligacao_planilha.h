@@ -61,7 +61,8 @@ class LigacaoPlanilha {
   friend void ConexaoExcel(TfrmMain& frm);
   ResultadoMacro Executa(const char* macro, std::vector<ValorPlanilha> argumentos);
   void DefineReferencias(const std::string& pasta);
-  void Fecha();
+  // Saves the workbook first unless salva is false (already saved), then closes it.
+  void Fecha(bool salva = true);
 
   FabricaPlanilha fabrica_;
   std::string motor_, motivo_;

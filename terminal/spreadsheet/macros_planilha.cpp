@@ -1,5 +1,6 @@
 #include "spreadsheet/macros_planilha.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -35,8 +36,11 @@ std::string ComoTexto(const ValorPlanilha& valor) {
 }
 
 // x as mantissa * 10^-decimais from its shortest decimal form; false when it does not fit 64 bits.
+// x is first taken as a spreadsheet shows it: an amount computed by a product (0,70 x 3 is
+// 2,0999999999999996 in binary) is the decimal amount (2,1), not one cent less.
 bool DecimalCurto(double x, std::int64_t& mantissa, int& decimais) {
   if (!std::isfinite(x)) return false;
+  x = NumeroMostrado(x);
   char buffer[400];
   auto [fim, erro] = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed);
   if (erro != std::errc()) return false;
@@ -169,6 +173,17 @@ bool SeparaNomeValor(const std::string& nome, std::string& base, int& indice) {
   const char* fim = nome.data() + nome.size() - 1;
   auto [parou, erro] = std::from_chars(inicio, fim, indice);
   return erro == std::errc() && parou == fim && indice >= 0;
+}
+
+double NumeroMostrado(double x) {
+  if (!std::isfinite(x) || x == 0) return x;
+  const int inteiros = std::fabs(x) < 1 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(x)))) + 1;
+  const int casas = std::clamp(15 - inteiros, 4, 10);
+  char buffer[400];
+  auto [fim, erro] = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, casas);
+  double mostrado = x;
+  if (erro == std::errc()) std::from_chars(buffer, fim, mostrado);
+  return mostrado;
 }
 
 double ArredondaNBR5891(double x) { return DuasCasas<quorbal::MultiplicaDivideNBR5891>(x); }

@@ -34,8 +34,14 @@ bool SeparaReferenciaMacro(const std::string& referencia, std::string& pasta, st
 // Splits a value name "Base[i]" (or a bare "Base", i = 0); false for a malformed index.
 bool SeparaNomeValor(const std::string& nome, std::string& base, int& indice);
 
-// An amount cut to two decimals by the printer's rules, working on the shortest decimal form of x
-// (so that 1.005 is the decimal 1,005 and not the binary number nearest to it).
+// x without the binary noise of a computation, as a spreadsheet shows it: to 15 significant digits,
+// but always to at least 4 decimals (the places the figures carry) and at most 10 (0,0999999999999996
+// is 0,1). 0.7 * 3 (2,0999999999999996) is 2,1; 1000,509 stays.
+double NumeroMostrado(double x);
+
+// An amount cut to two decimals by the printer's rules, working on the decimal form of
+// NumeroMostrado(x) (so that 1.005 is the decimal 1,005 and not the binary number nearest to it,
+// and 0.7 * 3 is 2,1 and not 2,0999999999999996).
 double ArredondaNBR5891(double x);
 double TruncaDuasCasas(double x);
 

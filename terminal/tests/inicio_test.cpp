@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "apoio/driver_roteirizado.h"
 #include "apoio/interacao_roteirizada.h"
 #include "apoio/linhas_arquivo.h"
+#include "apoio/pasta_memoria.h"
 #include "compat/path.h"
 #include "driver/conexao.h"
 #include "inicio/inicia_tfrmmain.h"
@@ -18,6 +20,8 @@
 #include "quorbal/registradores.h"
 #include "registers/le_registrador.h"
 #include "scripts/gravacao.h"
+#include "spreadsheet/liga_planilha.h"
+#include "spreadsheet/ligacao_planilha.h"
 #include "test_support/fixed_clock.h"
 #include "test_support/temp_folder.h"
 #include "window/configuracao.h"
@@ -191,6 +195,34 @@ TEST_F(Inicio, AChannelTypedButNeverConnectedIsNotSaved) {
   EncerraTfrmMain(*frm, armazem);
   EXPECT_EQ(armazem.escritas[7], "ECF Conectado=int:0");
   EXPECT_EQ(armazem.escritas[8], "Canal do ECF=text:");
+}
+
+// The program's end closes the workbook link as its menu item does: the workbook is saved, and a
+// save that fails is told instead of passing unnoticed.
+TEST_F(Inicio, TheEndSavesTheWorkbookAndTellsWhenItCannot) {
+  std::ofstream(kArquivoPlanilha) << "pasta de teste";
+  for (const bool salva : {true, false}) {
+    teste::PastaMemoria planilha;
+    planilha.Define("MaxItensCupom", 1, 30.0);
+    auto frm = NovaJanela();
+    IniciaTfrmMain(*frm, armazem);
+    LigaPlanilha(*frm, [&] {
+      auto p = std::make_unique<teste::PlanilhaMemoria>(planilha);
+      p->salva = salva;
+      return p;
+    });
+    ConexaoExcel(*frm);
+    ASSERT_TRUE(frm->PlanilhaConectada);
+    interacao.mensagens.clear();
+    EncerraTfrmMain(*frm, armazem);
+    if (salva) {
+      EXPECT_FALSE(frm->PlanilhaConectada);  // saved and closed
+      EXPECT_TRUE(interacao.mensagens.empty());
+    } else {
+      EXPECT_EQ(interacao.mensagens,
+                Textos{"N\xE3o foi poss\xEDvel gravar a planilha; a conex\xE3o com ela continua aberta."});
+    }
+  }
 }
 
 TEST_F(Inicio, ARunThatNeverConnectedLeavesTheNextOneTheDesignChannel) {

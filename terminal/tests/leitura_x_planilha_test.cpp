@@ -166,6 +166,34 @@ TEST_F(LeituraXPlanilhaTeste, ConferenciaComparaPosOuONomeCortandoCasas) {
   EXPECT_EQ(RegistrosLidos(), kTotalRegistrosLX);
 }
 
+// A figure the workbook computes carries the binary noise of its sums (10 - 9,90 is
+// 0,0999999999999996): it is written as a spreadsheet shows it, not with that noise, before its
+// decimals are cut, so it compares equal to the printer's.
+TEST_F(LeituraXPlanilhaTeste, ConferenciaSemORuidoBinarioDasSomasDaPlanilha) {
+  const struct {
+    const char* nome;
+    const char* lx;
+    double planilha;
+  } casos[] = {
+      {"TotalDocTroco", "0,10", 10 - 9.9},
+      {"TotalDocBruto", "2,10", 0.7 + 0.7 + 0.7},
+      {"TotalDocLiquido", "4,35", 4.35},
+      {"TotalDocDinheiro", "1.000,50", 1000.509},  // still cut, not rounded
+      {"TotalDocDescontos", "0,29", 0.1 + 0.2 - 0.009},
+      {"TotalDocCancelamentoICMS", "123.456.789.012.345,67", 123456789012345.67},  // cents kept
+      {"TotalDocISSQN", "1.234.567,30", 1234567.1 + 0.2},
+  };
+  for (const auto& caso : casos) {
+    lx[caso.nome] = caso.lx;
+    pasta.Celula(caso.nome) = caso.planilha;
+  }
+  lx["TotalDocValorPago"] = "2,10";
+  pasta.Celula("TotalDocValorPago") = 2.0999;  // a real difference stays one
+  LeituraXPlanilha(frm, ModoLeituraX::Conferencia, "TotalDocBruto", "TotalDocTroco");
+  ASSERT_EQ(interacao.listas_erros.size(), 1u);
+  EXPECT_EQ(interacao.listas_erros[0], Textos{"TotalDocValorPago: LX (2,1) - Planilha (2,09)!"});
+}
+
 TEST_F(LeituraXPlanilhaTeste, ConferenciaSemDiferencasNaoMostraNada) {
   pasta.Celula("Quantidade", 0) = 3.0;
   tarnel::Ligacao(frm).ItemAtual = 4;

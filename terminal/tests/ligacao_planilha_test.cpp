@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "apoio/ligacao_memoria.h"
@@ -40,8 +41,18 @@ TEST(ConverteDecimal, CasasCortadasOuCompletadas) {
     EXPECT_DOUBLE_EQ(ConverteDecimal(c.texto, c.d), c.valor) << c.texto;
     EXPECT_EQ(TextoDecimal(ConverteDecimal(c.texto, c.d)), c.escrito) << c.texto;
   }
-  // Digits beyond what 64 bits hold are dropped instead of overflowing.
-  EXPECT_GT(ConverteDecimal("99999999999999999999999,99", 2), 0);
+  // Digits beyond what 64 bits hold keep their weight instead of overflowing or shrinking the number.
+  const struct {
+    const char* texto;
+    int d;
+    double valor;
+  } longos[] = {
+      {"99999999999999999999999,99", 2, 1e23},
+      {"1234567890123456789012", 2, 1234567890123456789012.0},
+      {"-12.345.678.901.234.567.890,12", 2, -12345678901234567890.12},
+      {"000000000000000000001,5", 2, 1.5},
+  };
+  for (const auto& c : longos) EXPECT_NEAR(ConverteDecimal(c.texto, c.d), c.valor, std::abs(c.valor) * 1e-15) << c.texto;
 }
 
 TEST(ConverteDecimal, Indicadores) {
@@ -74,6 +85,27 @@ TEST_F(Ligacao, ConectaEDesconecta) {
   EXPECT_FALSE(frm.ConexaoExcel.Checked);
   EXPECT_FALSE(Link().Conectada());
   (void)planilha;  // released with the link's application
+}
+
+// A workbook that cannot be saved is not closed: what was mirrored into it stays until a save works.
+TEST_F(Ligacao, DesconexaoSemGravarMantemAPlanilhaAberta) {
+  ConexaoExcel(frm);
+  ASSERT_TRUE(frm.PlanilhaConectada);
+  teste::PlanilhaMemoria* planilha = aberta;
+  planilha->salva = false;
+  ConexaoExcel(frm);
+  EXPECT_TRUE(frm.PlanilhaConectada);
+  EXPECT_TRUE(frm.ConexaoExcel.Checked);
+  EXPECT_TRUE(Link().Conectada());
+  EXPECT_TRUE(planilha->visivel);
+  EXPECT_EQ(interacao.mensagens,
+            Textos{"N\xE3o foi poss\xEDvel gravar a planilha; a conex\xE3o com ela continua aberta."});
+
+  planilha->salva = true;
+  ConexaoExcel(frm);
+  EXPECT_FALSE(frm.PlanilhaConectada);
+  EXPECT_FALSE(frm.ConexaoExcel.Checked);
+  EXPECT_EQ(interacao.mensagens.size(), 1u);
 }
 
 TEST_F(Ligacao, FalhasDeConexaoDitasEmCaixa) {
@@ -180,6 +212,20 @@ TEST_F(Espelho, CancelamentoDeItem) {
   EXPECT_EQ(C("ItemQuantidadeCancelamento", 0), V(2.0));
   EXPECT_EQ(C("ItemValorCancelamento", 0), V(0.66));
   EXPECT_EQ(C("ItemValorDesconto", 0), V(std::string()));
+
+  // 0,70 x 3 is 2,0999999999999996 in binary: cut, it is still the 2,10 the printer cancels.
+  Executa(Comando::VendeItem, {{"CodAliquota", "-2"}, {"Quantidade", "3"}, {"PrecoUnitario", "0,70"}, {"CodDepartamento", "0"}});
+  Executa(Comando::CancelaItemFiscal, {});
+  EXPECT_EQ(C("ItemValorCancelamento", 2), V(2.10));
+}
+
+// A quantity is typed with three decimals in the cancellation as in the sale: the workbook cancels
+// what the printer cancels.
+TEST_F(Espelho, CancelamentoDeQuantidadeFracionada) {
+  Executa(Comando::VendeItem, {{"CodAliquota", "-2"}, {"Quantidade", "1,250"}, {"PrecoUnitario", "10,00"}, {"CodDepartamento", "1"}});
+  Executa(Comando::CancelaItemFiscal, {{"NumItem", "1"}, {"Quantidade", "0,125"}});
+  EXPECT_EQ(C("ItemQuantidadeCancelamento", 0), V(0.125));
+  EXPECT_EQ(C("ItemValorCancelamento", 0), V(1.25));
 }
 
 TEST_F(Espelho, ItemNaoFiscalECancelamentoDeUmaUnidade) {

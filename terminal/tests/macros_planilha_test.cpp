@@ -21,6 +21,13 @@ TEST(MacrosPlanilha, DuasCasasPelasRegrasDaImpressora) {
       {-2.675, -2.68, -2.67},  // negative amounts mirror the positive ones
       {12.3456, 12.35, 12.34},
       {100000, 100000, 100000},
+      // Products as the mirroring computes them carry binary noise; the amounts are the decimal ones.
+      {0.7 * 3, 2.10, 2.10},            // 2.0999999999999996
+      {0.7 * 1.5, 1.05, 1.05},          // 1.0499999999999998
+      {1.15 * 7, 8.05, 8.05},           // 8.049999999999999
+      {10.05 * 10 * 0.01, 1.00, 1.00},  // 1.0050000000000001: one half exactly, after an even digit
+      {1.1 * 7, 7.70, 7.70},            // 7.700000000000001
+      {123456789012345.67, 123456789012345.67, 123456789012345.67},  // large amounts keep their cents
   };
   for (const Caso& c : casos) {
     EXPECT_DOUBLE_EQ(ArredondaNBR5891(c.x), c.nbr) << c.x;
