@@ -2,6 +2,9 @@
 
 #include <fstream>
 
+#include "compat/atomic_file.h"
+#include "compat/whole_file.h"
+
 namespace tarnel::cli {
 
 std::string CaminhoHistorico(const std::function<const char*(const char*)>& variavel) {
@@ -32,8 +35,10 @@ Historico::Historico(std::string caminho) : caminho_(std::move(caminho)) {
     cortado = true;
   }
   if (!cortado) return;
-  std::ofstream novo(caminho_, std::ios::binary | std::ios::trunc);
-  for (const std::string& guardada : linhas_) novo << guardada << '\n';
+  // Replaced whole: a write that fails (a full disk) leaves the old file, not a cut one.
+  std::string novo, motivo;
+  for (const std::string& guardada : linhas_) novo += guardada + '\n';
+  compat::replace_file(caminho_, novo, motivo);
 }
 
 bool Historico::Acrescenta(const std::string& linha) {
@@ -42,8 +47,7 @@ bool Historico::Acrescenta(const std::string& linha) {
   linhas_.push_back(linha);
   if (linhas_.size() > kMaximoHistorico) linhas_.erase(linhas_.begin());
   if (!caminho_.empty()) {
-    std::ofstream arquivo(caminho_, std::ios::binary | std::ios::app);
-    arquivo << linha << '\n';
+    compat::append_whole(caminho_, linha + '\n');  // all of the line or none of it
   }
   return true;
 }
