@@ -112,14 +112,11 @@ int MfdLer(const std::string& arquivo, const std::string& pasta, std::ostream& s
   const auto caminho_secao = [&](std::size_t i) {
     return compat::join_path(destino, "secao_" + nome_secao(i) + ".bin");
   };
-  // A dump named as one of its own sections would be written over before the
-  // others are out.
+  // A dump named as one of its own sections would be written over before the others are out.
   for (std::size_t i = 0; i < conteudo.secoes.size(); ++i) {
     std::error_code erro;
     if (std::filesystem::equivalent(caminho_secao(i), arquivo, erro)) {
-      EscreveLinha(mensagens, "O arquivo de MFD " + arquivo +
-                                  " seria substituído pela seção " +
-                                  nome_secao(i) +
+      EscreveLinha(mensagens, "O arquivo de MFD " + arquivo + " seria substituído pela seção " + nome_secao(i) +
                                   "; nenhuma seção foi gravada.");
       return kSaidaFalha;
     }
