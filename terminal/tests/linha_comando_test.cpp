@@ -123,6 +123,13 @@ TEST(CommandLine, EachSubcommandHasItsHelpAndTheGeneralHelpHoldsThemAll) {
   EXPECT_EQ(linhas_gerais[0], "Uso: tarnel-cli exec [--canal CANAL] [--log ARQUIVO] COMANDO [NOME=VALOR ...]");
   EXPECT_EQ(linhas_gerais[1], "     tarnel-cli registrador [--canal CANAL] [--log ARQUIVO] REGISTRADOR");
   EXPECT_EQ(linhas_gerais[3], "     tarnel-cli bobina [--seguir]");
+  // Names that may be left out are in brackets; one that must be given at least once is not.
+  for (const char* sinopse :
+       {"     tarnel-cli software-basico [--canal CANAL] [ARQUIVO]\n",
+        "     tarnel-cli mfd-ler LEITURA.MFD [PASTA]\n",
+        "     tarnel-cli run [--canal CANAL] [--pausar-erro] [--pausar-sucesso] [--pausar-diferente] "
+        "[--testar-contexto] [--responder R] [--relatorio ARQ] ARQUIVO [ARQUIVO ...]\n"})
+    EXPECT_NE(geral.find(sinopse), std::string::npos) << sinopse << geral;
 
   for (const char* subcomando : {"exec", "registrador", "shell", "bobina", "run", "leitura", "planilha"}) {
     SCOPED_TRACE(subcomando);
