@@ -5,6 +5,7 @@
 #include <string>
 
 #include "console.h"
+#include "mostra.h"
 #include "readings/filtra_impressao.h"
 #include "readings/leitura_arquivo.h"
 #include "sessao_cli.h"
@@ -77,7 +78,10 @@ int LeituraArquivo(const PedidoLeituraCli& cli, bool terminal, std::ostream& sai
   if (!sessao.Conecta(conexao)) return kSaidaFalha;
 
   const PedidoLeitura pedido = MontaPedido(cli, sessao.frm);
-  if (EmiteLeituraParaArquivo(sessao.frm, pedido) != ResultadoLeitura::Gerada) return kSaidaErroImpressora;
+  if (EmiteLeituraParaArquivo(sessao.frm, pedido) != ResultadoLeitura::Gerada) {
+    MostraRecusa(sessao.frm, mensagens);
+    return kSaidaErroImpressora;
+  }
   if (cli.filtrada) {
     std::ifstream copia(ArquivoFiltrado(pedido.arquivo), std::ios::binary);
     if (!copia) {
