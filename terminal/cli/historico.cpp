@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "compat/path.h"
+
 namespace tarnel::cli {
 
 std::string CaminhoHistorico(const std::function<const char*(const char*)>& variavel) {
@@ -43,6 +45,9 @@ bool Historico::Acrescenta(const std::string& linha) {
   if (linhas_.size() > kMaximoHistorico) linhas_.erase(linhas_.begin());
   if (!caminho_.empty()) {
     std::ofstream arquivo(caminho_, std::ios::binary | std::ios::app);
+    // The state folder may not exist yet on a fresh account: it is made at the first line typed.
+    if (!arquivo && compat::make_folders(compat::folder_of(caminho_)))
+      arquivo.open(caminho_, std::ios::binary | std::ios::app);
     arquivo << linha << '\n';
   }
   return true;
