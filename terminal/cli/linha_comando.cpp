@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "textos_ajuda.h"
+#include "window/versao.h"
 
 namespace tarnel::cli {
 
@@ -348,6 +349,7 @@ std::string AjudaGeral(const CLI::App& programa) {
              Sinopse(*programa.get_subcommand(descricao.nome)) + "\n";
   texto += std::string("     ") + kPrograma + " SUBCOMANDO --help\n";
   texto += std::string("     ") + kPrograma + " --help\n";
+  texto += std::string("     ") + kPrograma + " --version\n";
   std::set<std::string> ja_descritas;
   for (const DescricaoSubcomando& descricao : kSubcomandos) {
     texto += std::string("\n") + descricao.texto + "\n";
@@ -395,6 +397,11 @@ std::vector<std::string> Sobras(const CLI::App& programa, const CLI::App* app) {
 }  // namespace
 
 Invocacao InterpretaArgumentos(const std::vector<std::string>& argumentos) {
+  if (argumentos.size() == 1 && argumentos.front() == "--version") {
+    Invocacao versao;
+    versao.ajuda = std::string(kPrograma) + " " + TextoVersao();
+    return versao;
+  }
   Leitura leitura;
   CLI::App programa{"", kPrograma};
   programa.formatter(std::make_shared<FormatoAjuda>());

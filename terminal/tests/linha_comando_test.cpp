@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,15 @@ std::vector<std::string> Linhas(const std::string& texto) {
   std::istringstream leitura(texto);
   for (std::string linha; std::getline(leitura, linha);) linhas.push_back(linha);
   return linhas;
+}
+
+// --version alone prints the program's name and version, listed in the general help.
+TEST(CommandLine, VersionOptionPrintsTheVersion) {
+  const Invocacao versao = InterpretaArgumentos({"--version"});
+  EXPECT_EQ(versao.erro, "");
+  EXPECT_TRUE(std::regex_match(versao.ajuda, std::regex(R"(tarnel-cli \d+\.\d+\.\d+\.\d+)"))) << versao.ajuda;
+  EXPECT_NE(InterpretaArgumentos({"--help"}).ajuda.find("\n     tarnel-cli --version\n"), std::string::npos);
+  EXPECT_NE(InterpretaArgumentos({"exec", "--version"}).erro, "");
 }
 
 TEST(CommandLine, EachSubcommandHasItsHelpAndTheGeneralHelpHoldsThemAll) {
