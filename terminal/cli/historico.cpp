@@ -2,7 +2,9 @@
 
 #include <fstream>
 
+#include "compat/atomic_file.h"
 #include "compat/path.h"
+#include "compat/whole_file.h"
 
 namespace tarnel::cli {
 
@@ -34,8 +36,10 @@ Historico::Historico(std::string caminho) : caminho_(std::move(caminho)) {
     cortado = true;
   }
   if (!cortado) return;
-  std::ofstream novo(caminho_, std::ios::binary | std::ios::trunc);
-  for (const std::string& guardada : linhas_) novo << guardada << '\n';
+  // Replaced whole: a write that fails (a full disk) leaves the old file, not a cut one.
+  std::string novo, motivo;
+  for (const std::string& guardada : linhas_) novo += guardada + '\n';
+  compat::replace_file(caminho_, novo, motivo);
 }
 
 bool Historico::Acrescenta(const std::string& linha) {
@@ -44,11 +48,10 @@ bool Historico::Acrescenta(const std::string& linha) {
   linhas_.push_back(linha);
   if (linhas_.size() > kMaximoHistorico) linhas_.erase(linhas_.begin());
   if (!caminho_.empty()) {
-    std::ofstream arquivo(caminho_, std::ios::binary | std::ios::app);
-    // The state folder may not exist yet on a fresh account: it is made at the first line typed.
-    if (!arquivo && compat::make_folders(compat::folder_of(caminho_)))
-      arquivo.open(caminho_, std::ios::binary | std::ios::app);
-    arquivo << linha << '\n';
+    // All of the line or none of it. The state folder may not exist yet on a fresh account: it is
+    // made at the first line typed.
+    if (!compat::append_whole(caminho_, linha + '\n') && compat::make_folders(compat::folder_of(caminho_)))
+      compat::append_whole(caminho_, linha + '\n');
   }
   return true;
 }

@@ -1,15 +1,13 @@
 #include "leitura_cli.h"
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "compat/whole_file.h"
 #include "console.h"
 #include "mostra.h"
 #include "readings/filtra_impressao.h"
 #include "readings/leitura_arquivo.h"
 #include "sessao_cli.h"
-
 
 namespace tarnel::cli {
 
@@ -83,12 +81,12 @@ int LeituraArquivo(const PedidoLeituraCli& cli, bool terminal, std::ostream& sai
     return kSaidaErroImpressora;
   }
   if (cli.filtrada) {
-    std::ifstream copia(ArquivoFiltrado(pedido.arquivo), std::ios::binary);
-    if (!copia) {
+    // Read whole without stream exceptions: a copy that opens but cannot be read (a folder) is told.
+    std::string texto, motivo;
+    if (!compat::read_file(ArquivoFiltrado(pedido.arquivo), texto, motivo)) {
       EscreveLinha(mensagens, "Erro ao acessar o arquivo '" + ArquivoFiltrado(pedido.arquivo) + "'");
       return kSaidaErroImpressora;
     }
-    const std::string texto((std::istreambuf_iterator<char>(copia)), std::istreambuf_iterator<char>());
     EscreveTexto(saida, texto);
   }
   return kSaidaSucesso;

@@ -1,6 +1,8 @@
 // software-basico, mfd-binaria and mfd-ler: the printer's memory into files, and a dump read back.
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "compat/path.h"
 #include "console.h"
@@ -107,10 +109,25 @@ int MfdLer(const std::string& arquivo, const std::string& pasta, std::ostream& s
     EscreveLinha(mensagens, "Erro ao criar a pasta '" + destino + "'");
     return kSaidaFalha;
   }
+  const auto nome_secao = [](std::size_t i) -> std::string {
+    return i == 0 ? "A" : i == 1 ? "B" : "C" + std::to_string(i - 1);
+  };
+  const auto caminho_secao = [&](std::size_t i) {
+    return compat::join_path(destino, "secao_" + nome_secao(i) + ".bin");
+  };
+  // A dump named as one of its own sections would be written over before the others are out.
+  for (std::size_t i = 0; i < conteudo.secoes.size(); ++i) {
+    std::error_code erro;
+    if (std::filesystem::equivalent(caminho_secao(i), arquivo, erro)) {
+      EscreveLinha(mensagens, "O arquivo de MFD " + arquivo + " seria substituído pela seção " + nome_secao(i) +
+                                  "; nenhuma seção foi gravada.");
+      return kSaidaFalha;
+    }
+  }
   for (std::size_t i = 0; i < conteudo.secoes.size(); ++i) {
     const std::string& secao = conteudo.secoes[i];
-    const std::string nome = i == 0 ? "A" : i == 1 ? "B" : "C" + std::to_string(i - 1);
-    const std::string caminho = compat::join_path(destino, "secao_" + nome + ".bin");
+    const std::string nome = nome_secao(i);
+    const std::string caminho = caminho_secao(i);
     if (!GravaArquivo(caminho, secao)) {
       EscreveLinha(mensagens, "Erro ao acessar o arquivo '" + caminho + "'");
       return kSaidaFalha;

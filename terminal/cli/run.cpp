@@ -1,6 +1,8 @@
 #include "run.h"
 
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 #include "compat/path.h"
 #include "console.h"
@@ -193,6 +195,15 @@ class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
 }  // namespace
 
 int Run(const PedidoRun& pedido, bool terminal, std::ostream& saida, std::ostream& mensagens) {
+  // The report written over one of the files it reports on would destroy that recording.
+  for (const std::string& arquivo : pedido.arquivos) {
+    std::error_code erro;
+    if (!pedido.relatorio.empty() && std::filesystem::equivalent(pedido.relatorio, arquivo, erro)) {
+      EscreveLinha(mensagens, "O relatório " + pedido.relatorio + " é o arquivo de comandos " + arquivo +
+                                  "; nada foi executado.");
+      return kSaidaFalha;
+    }
+  }
   AcompanhamentoRun acompanhamento(pedido.resposta, terminal, saida, mensagens);
   SessaoCli sessao(acompanhamento);
   Pedido conexao;

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "compat/path.h"
 #include "registers/le_registrador.h"
 #include "scripts/classifica_linha.h"
 #include "scripts/diretivas.h"
@@ -66,7 +67,8 @@ FimArquivo ProcessaArquivoComandos(TfrmMain& frm, const std::string& arquivo, co
   estado.acompanhamento = acompanhamento;
   if (acompanhamento) acompanhamento->ArquivoIniciado(arquivo);
 
-  std::FILE* entrada = std::fopen(arquivo.c_str(), "rb");
+  // A folder opens on some systems but reads as nothing: it would pass for an empty file run to its end.
+  std::FILE* entrada = compat::file_exists(arquivo) ? std::fopen(arquivo.c_str(), "rb") : nullptr;
   if (!entrada) {
     const std::string mensagem = "O arquivo " + arquivo + " não pode ser aberto para leitura.";
     frm.interacao.Mensagem(mensagem);

@@ -69,4 +69,16 @@ TEST_F(CliLeitura, AChannelThatDoesNotOpenExitsWithTwo) {
   EXPECT_NE(e.mensagens, "");
 }
 
+TEST_F(CliLeitura, AReadableCopyThatCannotBeReadIsTold) {
+  // A folder where the readable copy goes: the reading is written, the copy cannot be shown.
+  std::filesystem::create_directory(pasta.file("LX.TXT.fmt"));
+  const Execucao e = RodaCli(pasta, {"leitura", "x", "--filtrada"});
+  EXPECT_EQ(e.status, 1);
+  EXPECT_EQ(e.saida, "Arquivo 'LX.TXT' gerado!\n");
+  const std::string erro = "Erro ao acessar o arquivo 'LX.TXT.fmt'\n";
+  ASSERT_GE(e.mensagens.size(), erro.size()) << e.mensagens;
+  EXPECT_EQ(e.mensagens.substr(e.mensagens.size() - erro.size()), erro);
+  EXPECT_NE(read_bytes(pasta.file("LX.TXT")).find("LEITURA X"), std::string::npos);
+}
+
 }  // namespace

@@ -39,6 +39,15 @@ TEST(CliMemoria, TheBasicSoftwareAndADumpReadBackIntoItsSections) {
   e = RodaCli(pasta, {"mfd-ler", "LEITURA.MFD", "arquivo/sub"});
   EXPECT_EQ(e.status, 2);
   EXPECT_EQ(e.mensagens, "Erro ao criar a pasta 'arquivo/sub'\n");
+
+  // A dump named as one of its own sections is not written over by it.
+  const std::string dump = read_bytes(pasta.file("LEITURA.MFD"));
+  test_support::write_bytes(pasta.file("secao_C1.bin"), dump);
+  e = RodaCli(pasta, {"mfd-ler", "secao_C1.bin"});
+  EXPECT_EQ(e.status, 2);
+  EXPECT_EQ(e.mensagens, u8"O arquivo de MFD secao_C1.bin seria substituído "
+                         u8"pela seção C1; nenhuma seção foi gravada.\n");
+  EXPECT_TRUE(read_bytes(pasta.file("secao_C1.bin")) == dump);  // not printed: a megabyte of bytes
 }
 
 TEST(CliMemoria, ADamagedOrMissingDumpIsReported) {

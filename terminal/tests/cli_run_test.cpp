@@ -180,6 +180,19 @@ TEST_F(Run, ErrosDeUsoECanalSaemComDois) {
                            u8"nada.RMT: não foi aberto, 0 comandos, 0 diferenças\n");
 }
 
+TEST_F(Run, ORelatorioNaoSubstituiUmArquivoDeComandos) {
+  const std::string gravado = read_bytes(EXEMPLOS "/dia_de_vendas.RMT");
+  write_bytes(pasta.file("dia.RMT"), gravado);
+  for (const char* relatorio : {"dia.RMT", "./dia.RMT"}) {
+    const Execucao e = Roda({"dia.RMT", "--relatorio", relatorio});
+    EXPECT_EQ(e.status, 2);
+    EXPECT_EQ(e.saida, "");
+    EXPECT_EQ(e.mensagens, std::string(u8"O relatório ") + relatorio +
+                               u8" é o arquivo de comandos dia.RMT; nada foi executado.\n");
+    EXPECT_EQ(read_bytes(pasta.file("dia.RMT")), gravado);
+  }
+}
+
 // The example script: a whole sales day replays without a difference on a fresh printer, also on
 // another day (its date and time replies are not compared), and prints the stored date and the
 // next day's in the managerial report.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "compat/whole_file.h"
 #include "historico.h"
 #include "test_support/temp_folder.h"
 
@@ -98,6 +99,21 @@ TEST(History, AFileThatCannotBeWrittenLosesNothingInTheSession) {
   Historico sem_arquivo("");
   EXPECT_TRUE(sem_arquivo.Acrescenta("sair"));
   EXPECT_EQ(sem_arquivo.Linhas(), std::vector<std::string>{"sair"});
+}
+
+TEST(History, ATrimThatCannotBeWrittenLeavesTheOldFile) {
+  TempFolder pasta("tarnel-test");
+  const std::string caminho = pasta.file("historico");
+  std::string bytes;
+  for (std::size_t i = 0; i < kMaximoHistorico + 3; ++i) bytes += "linha " + std::to_string(i) + "\n";
+  write_bytes(caminho, bytes);
+  compat::replace_file_fail_writes(true);
+  Historico historico(caminho);
+  compat::replace_file_fail_writes(false);
+  EXPECT_EQ(historico.Linhas().size(), kMaximoHistorico);
+  EXPECT_EQ(historico.Linhas().front(), "linha 3");
+  // A full disk while the kept lines are written back: the file is the old one, whole.
+  EXPECT_EQ(read_bytes(caminho), bytes);
 }
 
 }  // namespace

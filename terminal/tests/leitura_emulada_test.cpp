@@ -79,6 +79,15 @@ class LeituraEmulada : public ::testing::Test {
     ASSERT_EQ(frm.CodigoErro, 0) << frm.ebNomeErro << " " << frm.ebCircunstancia;
   }
 
+  // First-copy storage on, into an empty Via1.TXT, as a follow-up of every command.
+  const ConfiguracaoPrimeiraVia& LigaPrimeiraVia() {
+    primeira_via.gravar = true;
+    primeira_via.arquivo = pasta.file("Via1.TXT");
+    test_support::write_bytes(primeira_via.arquivo, "");
+    CapturaPrimeiraViaAposComando(frm, [this] { LeImpressaoExecute(frm, primeira_via); });
+    return primeira_via;
+  }
+
   void DiaDeVendas() {
     Executa(Comando::AbreCupomFiscal);
     Executa(Comando::VendeItem, {{"CodAliquota", "0"}, {"CodProduto", "7891"}, {"NomeProduto", "Arroz 5kg"},
@@ -119,6 +128,7 @@ class LeituraEmulada : public ::testing::Test {
   TempFolder pasta{"tarnel-test", TempFolder::enter | TempFolder::user_folders};
   teste::InteracaoRoteirizada interacao;
   TfrmMain frm;
+  ConfiguracaoPrimeiraVia primeira_via;
 };
 
 TEST_F(LeituraEmulada, EachReadingOfTheDayReadsAsItsPrintedDocument) {
@@ -159,11 +169,7 @@ TEST_F(LeituraEmulada, TheXReadingCopyShowsTheDaysSales) {
 // With first-copy storage on, an X reading to a file keeps its print data: the capture that follows
 // an X reading sent to the host by hand must not take the file's pieces.
 TEST_F(LeituraEmulada, AnXReadingToAFileKeepsItsPrintDataFromTheFirstCopy) {
-  ConfiguracaoPrimeiraVia configuracao;
-  configuracao.gravar = true;
-  configuracao.arquivo = pasta.file("Via1.TXT");
-  test_support::write_bytes(configuracao.arquivo, "");
-  CapturaPrimeiraViaAposComando(frm, [this, &configuracao] { LeImpressaoExecute(frm, configuracao); });
+  const ConfiguracaoPrimeiraVia& configuracao = LigaPrimeiraVia();
   DiaDeVendas();
   const std::string via = read_bytes(configuracao.arquivo);
   PedidoLeitura lx;
@@ -178,11 +184,7 @@ TEST_F(LeituraEmulada, AnXReadingToAFileKeepsItsPrintDataFromTheFirstCopy) {
 // The first copy as a follow-up of every command: a day's coupon accumulates in the file, and its
 // readable copy reads as the paper roll does.
 TEST_F(LeituraEmulada, TheFirstCopyGathersWhatWasPrinted) {
-  ConfiguracaoPrimeiraVia configuracao;
-  configuracao.gravar = true;
-  configuracao.arquivo = pasta.file("Via1.TXT");
-  test_support::write_bytes(configuracao.arquivo, "");
-  CapturaPrimeiraViaAposComando(frm, [this, &configuracao] { LeImpressaoExecute(frm, configuracao); });
+  const ConfiguracaoPrimeiraVia& configuracao = LigaPrimeiraVia();
   DiaDeVendas();
   EXPECT_EQ(frm.lbComandosItemIndex, quorbal::Posicao(Comando::EncerraDocumento));
   EXPECT_EQ(frm.CodigoErro, 0);

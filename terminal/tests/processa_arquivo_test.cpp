@@ -10,6 +10,7 @@
 
 #include "apoio/driver_roteirizado.h"
 #include "apoio/interacao_roteirizada.h"
+#include "compat/path.h"
 #include "quorbal/catalogo.h"
 #include "scripts/processa_arquivo.h"
 #include "test_support/fixed_clock.h"
@@ -280,8 +281,14 @@ TEST_F(Player, ErroDeSintaxeEncerraAExecucao) {
 }
 
 TEST_F(Player, ArquivoQueNaoAbre) {
-  EXPECT_EQ(ProcessaArquivoComandos(frm, pasta.file("nada.RMT"), {}, cancelamento, &registro), FimArquivo::NaoAberto);
-  EXPECT_EQ(pessoa.mensagens, Textos{"O arquivo " + pasta.file("nada.RMT") + " não pode ser aberto para leitura."});
+  // A missing file, and a folder (which the system opens but cannot read as a file).
+  ASSERT_TRUE(compat::make_folders(pasta.file("pasta.RMT")));
+  for (const char* nome : {"nada.RMT", "pasta.RMT"}) {
+    pessoa.mensagens.clear();
+    EXPECT_EQ(ProcessaArquivoComandos(frm, pasta.file(nome), {}, cancelamento, &registro), FimArquivo::NaoAberto)
+        << nome;
+    EXPECT_EQ(pessoa.mensagens, Textos{"O arquivo " + pasta.file(nome) + " não pode ser aberto para leitura."});
+  }
 }
 
 TEST_F(Player, LeituraAutomaticaDesligadaDuranteOArquivo) {

@@ -80,6 +80,16 @@ class JanelaTest : public ::testing::Test {
     QApplication::processEvents();
   }
 
+  // Selects the command and types the text into one of its fields; the field, or null without it.
+  QLineEdit* Digita(JanelaPrincipal& janela, const char* comando, const char* campo, const QString& texto) {
+    Seleciona(janela, comando);
+    auto* controle = Campo<QLineEdit>(janela, comando, campo);
+    if (!controle) return nullptr;
+    controle->setText(texto);
+    emit controle->textEdited(texto);
+    return controle;
+  }
+
   TempFolder pasta_;
   teste::InteracaoRoteirizada interacao_;
   TfrmMain frm_{interacao_};
@@ -198,11 +208,7 @@ TEST_F(JanelaTest, ExecutingOnTheEmulatedPrinterFillsErrorFieldsReturnsAndTransc
   EXPECT_TRUE(janela->btConectar->isChecked());
 
   // A register the printer knows: its value comes back in the return field.
-  Seleciona(*janela, "LeData");
-  auto* nome = Campo<QLineEdit>(*janela, "LeData", "NomeData");
-  ASSERT_NE(nome, nullptr);
-  nome->setText(QStringLiteral("Data"));
-  emit nome->textEdited(nome->text());
+  ASSERT_NE(Digita(*janela, "LeData", "NomeData", QStringLiteral("Data")), nullptr);
   erros->btExecuta->click();
   QApplication::processEvents();
   EXPECT_EQ(erros->ebNomeErro->text(), QTexto(frm_.ebNomeErro));
@@ -216,11 +222,7 @@ TEST_F(JanelaTest, ExecutingOnTheEmulatedPrinterFillsErrorFieldsReturnsAndTransc
       << transcricao.toStdString();
 
   // A payment with no coupon open: the printer's refusal shows in the error fields.
-  Seleciona(*janela, "PagaCupom");
-  auto* pago = Campo<QLineEdit>(*janela, "PagaCupom", "Valor");
-  ASSERT_NE(pago, nullptr);
-  pago->setText(QStringLiteral("1,00"));
-  emit pago->textEdited(pago->text());
+  ASSERT_NE(Digita(*janela, "PagaCupom", "Valor", QStringLiteral("1,00")), nullptr);
   erros->btExecuta->click();
   QApplication::processEvents();
   EXPECT_NE(frm_.CodigoErro, 0);
@@ -256,11 +258,7 @@ TEST_F(JanelaTest, ErrorFieldsArePaintedEmptyWhileTheCommandRuns) {
   ASSERT_TRUE(frm_.Connect.Checked);
   PainelErros* erros = janela->PainelDados->painelErros();
   // A refused payment leaves an error on show.
-  Seleciona(*janela, "PagaCupom");
-  auto* pago = Campo<QLineEdit>(*janela, "PagaCupom", "Valor");
-  ASSERT_NE(pago, nullptr);
-  pago->setText(QStringLiteral("1,00"));
-  emit pago->textEdited(pago->text());
+  ASSERT_NE(Digita(*janela, "PagaCupom", "Valor", QStringLiteral("1,00")), nullptr);
   erros->btExecuta->click();
   QApplication::processEvents();
   const QString anterior = erros->ebNomeErro->text();
@@ -351,11 +349,8 @@ TEST_F(JanelaTest, EnterPressesTheExecuteButtonAsTheWindowsDefault) {
     const std::string nome_caso = std::to_string(static_cast<int>(caso.foco)) + (caso.conectado ? " on" : " off");
     if (frm_.Connect.Checked != caso.conectado) janela->acConnect->trigger();
     ASSERT_EQ(frm_.Connect.Checked, caso.conectado) << nome_caso;
-    Seleciona(*janela, "LeData");
-    auto* nome = Campo<QLineEdit>(*janela, "LeData", "NomeData");
+    QLineEdit* nome = Digita(*janela, "LeData", "NomeData", QStringLiteral("Data"));
     ASSERT_NE(nome, nullptr);
-    nome->setText(QStringLiteral("Data"));
-    emit nome->textEdited(nome->text());
     QWidget* alvo = caso.foco == Foco::Campo ? static_cast<QWidget*>(nome)
                     : caso.foco == Foco::Lista ? static_cast<QWidget*>(janela->lbComandos)
                     : caso.foco == Foco::Limpa ? static_cast<QWidget*>(erros->btLimpaPars)
