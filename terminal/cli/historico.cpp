@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "compat/atomic_file.h"
+#include "compat/path.h"
 #include "compat/whole_file.h"
 
 namespace tarnel::cli {
@@ -47,7 +48,10 @@ bool Historico::Acrescenta(const std::string& linha) {
   linhas_.push_back(linha);
   if (linhas_.size() > kMaximoHistorico) linhas_.erase(linhas_.begin());
   if (!caminho_.empty()) {
-    compat::append_whole(caminho_, linha + '\n');  // all of the line or none of it
+    // All of the line or none of it. The state folder may not exist yet on a fresh account: it is
+    // made at the first line typed.
+    if (!compat::append_whole(caminho_, linha + '\n') && compat::make_folders(compat::folder_of(caminho_)))
+      compat::append_whole(caminho_, linha + '\n');
   }
   return true;
 }

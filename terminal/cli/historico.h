@@ -25,7 +25,7 @@ class Historico {
   const std::vector<std::string>& Linhas() const { return linhas_; }
 
   // Keeps a typed line, in memory and at once at the end of the file (a session that is killed keeps
-  // what was typed). Blank lines, a repeat of the previous line and a line with a line end in it are
+  // what was typed), making the file's folder when it is missing. Blank lines, a repeat of the previous line and a line with a line end in it are
   // not kept: false then; true when it was kept, even when the file could not be written (the session
   // goes on without it).
   bool Acrescenta(const std::string& linha);

@@ -4,6 +4,7 @@
 
 #include "compat/whole_file.h"
 #include "console.h"
+#include "mostra.h"
 #include "readings/filtra_impressao.h"
 #include "readings/leitura_arquivo.h"
 #include "sessao_cli.h"
@@ -75,7 +76,10 @@ int LeituraArquivo(const PedidoLeituraCli& cli, bool terminal, std::ostream& sai
   if (!sessao.Conecta(conexao)) return kSaidaFalha;
 
   const PedidoLeitura pedido = MontaPedido(cli, sessao.frm);
-  if (EmiteLeituraParaArquivo(sessao.frm, pedido) != ResultadoLeitura::Gerada) return kSaidaErroImpressora;
+  if (EmiteLeituraParaArquivo(sessao.frm, pedido) != ResultadoLeitura::Gerada) {
+    MostraRecusa(sessao.frm, mensagens);
+    return kSaidaErroImpressora;
+  }
   if (cli.filtrada) {
     // Read whole without stream exceptions: a copy that opens but cannot be read (a folder) is told.
     std::string texto, motivo;

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "textos_ajuda.h"
+#include "window/versao.h"
 
 namespace tarnel::cli {
 
@@ -24,6 +25,10 @@ struct Leitura {
   std::string resposta;  // run --responder
   std::string tipo_leitura, reducao, coo, data;  // leitura
 };
+
+// The group of the names that may be left out (the synopsis shows them in brackets); the others
+// are required, and their subcommand's check says so when they are missing.
+constexpr char kOpcional[] = "opcional";
 
 // The options every subcommand that talks to the printer takes. A missing value is left empty
 // (instead of CLI11 taking the next option as the value) so that it is reported by name.
@@ -62,7 +67,7 @@ bool VerificaConexao(const CLI::App& app, Leitura& leitura, std::string& erro) {
 void DeclaraExec(CLI::App& app, Leitura& leitura) {
   DeclaraConexao(app, leitura);
   app.add_option("comando", leitura.invocacao.pedido.nome, ajuda::kComando)->type_name("COMANDO");
-  app.add_option("parametros", leitura.parametros, ajuda::kParametros)->type_name("NOME=VALOR");
+  app.add_option("parametros", leitura.parametros, ajuda::kParametros)->type_name("NOME=VALOR")->group(kOpcional);
 }
 
 bool VerificaExec(const CLI::App& app, Leitura& leitura, std::string& erro) {
@@ -227,7 +232,9 @@ struct DescricaoSubcomando {
 
 void DeclaraSoftwareBasico(CLI::App& app, Leitura& leitura) {
   DeclaraValor(app, "--canal", leitura.invocacao.pedido.canal, ajuda::kCanal, "CANAL");
-  app.add_option("arquivo", leitura.invocacao.arquivo, ajuda::kArquivoSoftwareBasico)->type_name("ARQUIVO");
+  app.add_option("arquivo", leitura.invocacao.arquivo, ajuda::kArquivoSoftwareBasico)
+      ->type_name("ARQUIVO")
+      ->group(kOpcional);
 }
 
 bool VerificaCanal(const CLI::App& app, Leitura& leitura, std::string& erro) {
@@ -240,7 +247,7 @@ void DeclaraMfdBinaria(CLI::App& app, Leitura& leitura) {
 
 void DeclaraMfdLer(CLI::App& app, Leitura& leitura) {
   app.add_option("dump", leitura.invocacao.arquivo, ajuda::kArquivoMFD)->type_name("LEITURA.MFD");
-  app.add_option("pasta", leitura.invocacao.pasta, ajuda::kPastaSecoes)->type_name("PASTA");
+  app.add_option("pasta", leitura.invocacao.pasta, ajuda::kPastaSecoes)->type_name("PASTA")->group(kOpcional);
 }
 
 bool VerificaMfdLer(const CLI::App&, Leitura& leitura, std::string& erro) {
@@ -297,16 +304,18 @@ std::string Escrita(const CLI::Option& opcao) {
   return texto;
 }
 
-// The subcommand's synopsis, from its options: "[--canal CANAL] [--log ARQUIVO] COMANDO [NOME=VALOR ...]".
+// The subcommand's synopsis, from its options: "[--canal CANAL] [--log ARQUIVO] COMANDO [NOME=VALOR ...]";
+// a required name that takes several values: "ARQUIVO [ARQUIVO ...]".
 std::string Sinopse(const CLI::App& app) {
   std::string texto;
   for (const CLI::Option* opcao : app.get_options()) {
     if (EhAjuda(app, opcao)) continue;
     std::string parte = Escrita(*opcao);
-    if (!opcao->get_positional())
-      parte = "[" + parte + "]";
-    else if (opcao->get_expected_max() > 1)
-      parte = "[" + parte + " ...]";
+    const bool varios = opcao->get_positional() && opcao->get_expected_max() > 1;
+    if (!opcao->get_positional() || opcao->get_group() == kOpcional)
+      parte = "[" + parte + (varios ? " ...]" : "]");
+    else if (varios)
+      parte += " [" + parte + " ...]";
     texto += (texto.empty() ? "" : " ") + parte;
   }
   return texto;
@@ -340,6 +349,7 @@ std::string AjudaGeral(const CLI::App& programa) {
              Sinopse(*programa.get_subcommand(descricao.nome)) + "\n";
   texto += std::string("     ") + kPrograma + " SUBCOMANDO --help\n";
   texto += std::string("     ") + kPrograma + " --help\n";
+  texto += std::string("     ") + kPrograma + " --version\n";
   std::set<std::string> ja_descritas;
   for (const DescricaoSubcomando& descricao : kSubcomandos) {
     texto += std::string("\n") + descricao.texto + "\n";
@@ -387,6 +397,11 @@ std::vector<std::string> Sobras(const CLI::App& programa, const CLI::App* app) {
 }  // namespace
 
 Invocacao InterpretaArgumentos(const std::vector<std::string>& argumentos) {
+  if (argumentos.size() == 1 && argumentos.front() == "--version") {
+    Invocacao versao;
+    versao.ajuda = std::string(kPrograma) + " " + TextoVersao();
+    return versao;
+  }
   Leitura leitura;
   CLI::App programa{"", kPrograma};
   programa.formatter(std::make_shared<FormatoAjuda>());

@@ -6,6 +6,7 @@
 
 #include "compat/path.h"
 #include "console.h"
+#include "mostra.h"
 #include "readings/chave_mfd.h"
 #include "readings/le_memoria.h"
 #include "readings/leitura_mfd_binaria.h"
@@ -56,7 +57,9 @@ int Roda(const Pedido& pedido, bool terminal, std::ostream& saida, std::ostream&
   SessaoCli sessao(interacao);
   sessao.interacao.DirecionaMensagens(mensagens);
   if (!sessao.Conecta(pedido)) return kSaidaFalha;
-  return leitura(sessao.frm) ? kSaidaSucesso : kSaidaErroImpressora;
+  if (leitura(sessao.frm)) return kSaidaSucesso;
+  MostraRecusa(sessao.frm, mensagens);
+  return kSaidaErroImpressora;
 }
 
 bool GravaArquivo(const std::string& caminho, const std::string& bytes) {

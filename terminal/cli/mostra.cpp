@@ -19,6 +19,12 @@ void MostraExecucao(const TfrmMain& frm, int comando, std::ostream& saida) {
     EscreveLinha(saida, std::string(descritor.retornos[i].nome) + "=" + frm.Campos[comando].retornos[i]);
 }
 
+void MostraRecusa(const TfrmMain& frm, std::ostream& saida) {
+  if (frm.ebNomeErro.empty() || frm.ebNomeErro == "NoError") return;
+  EscreveLinha(saida, "Erro: " + frm.ebNomeErro);
+  if (!frm.ebCircunstancia.empty()) EscreveLinha(saida, "Circunstância: " + frm.ebCircunstancia);
+}
+
 void MostraLeituraRegistrador(const TfrmMain& frm, const ValorRegistrador& valor, std::ostream& saida) {
   MostraTerminal(frm, saida);
   EscreveLinha(saida, (valor.erro ? "Erro: " : "Valor: ") + valor.texto);

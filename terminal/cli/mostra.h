@@ -15,6 +15,11 @@ void MostraTerminal(const TfrmMain& frm, std::ostream& saida);
 // return of catalogue entry comando as NAME=VALUE (none for -1, a command outside the catalogue).
 void MostraExecucao(const TfrmMain& frm, int comando, std::ostream& saida);
 
+// After an operation that failed: the printer's refusal of its last command, "Erro: " + ebNomeErro
+// and "Circunstância: " + ebCircunstancia, when the error fields hold one; nothing otherwise (a file
+// that could not be written has said so itself).
+void MostraRecusa(const TfrmMain& frm, std::ostream& saida);
+
 // The transcript's lines, then "Valor: " + value or "Erro: " + the refusal or printer error.
 void MostraLeituraRegistrador(const TfrmMain& frm, const ValorRegistrador& valor, std::ostream& saida);
 

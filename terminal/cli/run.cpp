@@ -7,6 +7,7 @@
 #include "compat/path.h"
 #include "console.h"
 #include "relatorio_junit.h"
+#include "scripts/erro_script.h"
 #include "scripts/processa_arquivo.h"
 #include "sessao_cli.h"
 
@@ -59,8 +60,21 @@ class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
   }
 
   // Interacao.
-  void Mensagem(const std::string& texto, Icone, const std::string& titulo) override {
+  void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override {
     Escreve(Bloco(Onde() + (titulo.empty() ? "" : titulo + ": "), texto));
+    // An error box during the replay is work the script asked for and did not get (a workbook that
+    // does not open, a reading that could not be written): the run fails. Script errors are
+    // counted where the player reports them.
+    if (icone == Icone::Erro && destino_ == &saida_ && titulo != kTituloErroScript)
+      Falha(CasoJUnit::Resultado::Erro, "mensagem de erro", texto);
+  }
+  // The error list of a workbook capture or check: every line is an error or a difference.
+  void MostraErros(const TfrmErros& erros) override {
+    Interacao::MostraErros(erros);
+    if (destino_ != &saida_) return;
+    std::string texto;
+    for (const std::string& linha : erros.lbErros) texto += (texto.empty() ? "" : "\n") + linha;
+    Falha(CasoJUnit::Resultado::Falhou, "conferência da planilha", texto);
   }
   tarnel::Resposta Pergunta(const std::string& texto, Icone, bool, tarnel::Resposta, const std::string& titulo) override {
     const bool sim = politica_ == PoliticaResposta::Sim;
@@ -129,6 +143,18 @@ class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
   }
 
  private:
+  // A failure that belongs to no command line: a test case of its own, named after the line.
+  void Falha(CasoJUnit::Resultado resultado, const std::string& oque, const std::string& texto) {
+    sucesso_ = false;
+    CasoJUnit caso;
+    caso.nome = "linha " + std::to_string(linha_) + " " + oque;
+    caso.resultado = resultado;
+    const std::size_t fim = texto.find('\n');
+    caso.mensagem = texto.substr(0, fim);
+    if (fim != std::string::npos) caso.texto = texto;
+    if (suites_.empty()) suites_.push_back({arquivo_, {}});
+    suites_.back().casos.push_back(std::move(caso));
+  }
   std::string Onde() const {
     return destino_ == &saida_ ? arquivo_ + ":" + std::to_string(linha_) + ": " : std::string();
   }

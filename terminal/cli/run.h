@@ -24,7 +24,8 @@ struct PedidoRun {
 
 // Runs the files in order. Pauses, differences, script faults and the files' ends go to saida, with
 // a progress line rewritten in place when terminal; connection failures go to mensagens. Exit status
-// 0 when every file ran to its end without a difference or a fault of the script, 1 otherwise, 2
+// 0 when every file ran to its end without a difference, a fault of the script, an error message or
+// a line of the workbook's error list, 1 otherwise, 2
 // when the channel does not open or the report cannot be written.
 int Run(const PedidoRun& pedido, bool terminal, std::ostream& saida, std::ostream& mensagens);
 

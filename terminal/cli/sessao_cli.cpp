@@ -1,5 +1,6 @@
 #include "sessao_cli.h"
 
+#include "driver/biblioteca_drovik.h"
 #include "driver/conexao.h"
 #include "quorbal/catalogo.h"
 #include "scripts/gravacao.h"
@@ -22,7 +23,11 @@ bool SessaoCli::Conecta(const Pedido& pedido) {
   LigaPlanilha(frm, EscolheMotorPlanilha(kMotorPlanilhaPadrao));
   frm.cbCanalECF = pedido.canal;
   ConnectExecute(frm);
-  if (!Conectado(frm)) return false;
+  if (!Conectado(frm)) {
+    // The window's message names the Windows file; the console adds the file that was tried.
+    if (!frm.ModuloDriver) frm.interacao.Mensagem("Arquivo procurado: " + ArquivoBibliotecaDrovik(), Icone::Erro);
+    return false;
+  }
   if (!pedido.com_log) return true;
   // The log file is recorded into as the window records: a new file gets the header, every start
   // the "Reiniciadas" line, and the library logs the commands into it.

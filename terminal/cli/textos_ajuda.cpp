@@ -42,8 +42,9 @@ const char kRun[] =
     "pausa só nos casos pedidos. Cada pausa, diferença e erro de script sai com a linha do\n"
     "arquivo, o passo ($NomePasso) e as respostas gravada e recebida; uma linha de progresso\n"
     "mostra arquivo, linha e comandos feitos. Sai com 0 quando todos os arquivos foram até o fim\n"
-    "sem diferença nem erro de script, 1 nos outros casos, 2 para erro de uso ou canal que não\n"
-    "abre. Exemplo: tarnel-cli run examples/dia_de_vendas.RMT --relatorio relatorio.xml";
+    "sem diferença, erro de script, mensagem de erro nem erro ou diferença da planilha, 1 nos\n"
+    "outros casos, 2 para erro de uso ou canal que não abre.\n"
+    "Exemplo: tarnel-cli run examples/dia_de_vendas.RMT --relatorio relatorio.xml";
 
 const char kLeitura[] =
     "leitura faz a impressora emitir uma leitura para o computador em vez do papel - mf (memória\n"

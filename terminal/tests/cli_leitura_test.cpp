@@ -56,7 +56,9 @@ TEST_F(CliLeitura, RangesAndTheOutputFileReachThePrinter) {
   const Execucao recusada = RodaCli(pasta, {"leitura", "mf", "--reducao", "9-3"});
   EXPECT_EQ(recusada.status, 1);
   EXPECT_EQ(recusada.saida, "");
-  EXPECT_EQ(recusada.mensagens, "Erro ao enviar comando 'EmiteLeituraMF'\n");
+  EXPECT_EQ(recusada.mensagens, u8"Erro ao enviar comando 'EmiteLeituraMF'\n"
+                                u8"Erro: ErroCMDReducaoInvalida\n"
+                                u8"Circunstância: ReducaoInicial deve ser ao menos 1 e não maior que ReducaoFinal\n");
   EXPECT_FALSE(std::filesystem::exists(pasta.file("MF.TXT")));
 }
 

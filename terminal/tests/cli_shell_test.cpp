@@ -143,7 +143,8 @@ TEST_F(Shell, AFailedConnectionIsReportedAndExitsWithTwo) {
   const Execucao biblioteca = Roda("AbreGaveta\n", {}, pasta.file("nao-existe.so"));
   EXPECT_EQ(biblioteca.status, 2);
   EXPECT_EQ(biblioteca.saida, "");
-  EXPECT_EQ(biblioteca.mensagens, u8"Não foi possível carregar a DLL de comunicação DROVIK.DLL\n");
+  EXPECT_EQ(biblioteca.mensagens, u8"Não foi possível carregar a DLL de comunicação DROVIK.DLL\n"
+                                  "Arquivo procurado: " + pasta.file("nao-existe.so") + "\n");
 
   const Execucao uso = Roda("", {"AbreGaveta"});
   EXPECT_EQ(uso.status, 2);

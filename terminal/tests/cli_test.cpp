@@ -98,7 +98,8 @@ TEST_F(Cli, LibraryAndChannelFailuresExitWithTwo) {
   const Execucao sem_biblioteca = Roda({"exec", "AbreGaveta"}, pasta.file("nao-existe.so"));
   EXPECT_EQ(sem_biblioteca.status, 2);
   EXPECT_EQ(sem_biblioteca.saida, "");
-  EXPECT_EQ(sem_biblioteca.mensagens, u8"Não foi possível carregar a DLL de comunicação DROVIK.DLL\n");
+  EXPECT_EQ(sem_biblioteca.mensagens, u8"Não foi possível carregar a DLL de comunicação DROVIK.DLL\n"
+                                      "Arquivo procurado: " + pasta.file("nao-existe.so") + "\n");
 
   const Execucao canal = Roda({"exec", "--canal", "COM1", "AbreGaveta"});
   EXPECT_EQ(canal.status, 2);

@@ -81,9 +81,19 @@ TEST(History, KeepsTheLatestLinesAndSkipsBlankOnes) {
   EXPECT_EQ(historico.Linhas().back(), "nova");
 }
 
+// A state folder that does not exist yet (a fresh account) is made at the first line typed.
+TEST(History, AMissingStateFolderIsMade) {
+  TempFolder pasta("tarnel-test");
+  const std::string caminho = pasta.file("estado/novo/tarnel_historico");
+  Historico historico(caminho);
+  EXPECT_TRUE(historico.Acrescenta("LeTexto NomeTexto=TextoLivre"));
+  EXPECT_EQ(read_bytes(caminho), "LeTexto NomeTexto=TextoLivre\n");
+}
+
 TEST(History, AFileThatCannotBeWrittenLosesNothingInTheSession) {
   TempFolder pasta("tarnel-test");
-  Historico historico(pasta.file("nao-existe/historico"));
+  write_bytes(pasta.file("arquivo"), "");  // a file where the folder would be
+  Historico historico(pasta.file("arquivo/historico"));
   EXPECT_TRUE(historico.Acrescenta("LeTexto NomeTexto=TextoLivre"));
   EXPECT_EQ(historico.Linhas(), std::vector<std::string>{"LeTexto NomeTexto=TextoLivre"});
   Historico sem_arquivo("");

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -115,6 +116,15 @@ std::vector<std::string> Linhas(const std::string& texto) {
   return linhas;
 }
 
+// --version alone prints the program's name and version, listed in the general help.
+TEST(CommandLine, VersionOptionPrintsTheVersion) {
+  const Invocacao versao = InterpretaArgumentos({"--version"});
+  EXPECT_EQ(versao.erro, "");
+  EXPECT_TRUE(std::regex_match(versao.ajuda, std::regex(R"(tarnel-cli \d+\.\d+\.\d+\.\d+)"))) << versao.ajuda;
+  EXPECT_NE(InterpretaArgumentos({"--help"}).ajuda.find("\n     tarnel-cli --version\n"), std::string::npos);
+  EXPECT_NE(InterpretaArgumentos({"exec", "--version"}).erro, "");
+}
+
 TEST(CommandLine, EachSubcommandHasItsHelpAndTheGeneralHelpHoldsThemAll) {
   const std::string geral = InterpretaArgumentos({"--help"}).ajuda;
   EXPECT_EQ(InterpretaArgumentos({"-h"}).ajuda, geral);
@@ -123,6 +133,13 @@ TEST(CommandLine, EachSubcommandHasItsHelpAndTheGeneralHelpHoldsThemAll) {
   EXPECT_EQ(linhas_gerais[0], "Uso: tarnel-cli exec [--canal CANAL] [--log ARQUIVO] COMANDO [NOME=VALOR ...]");
   EXPECT_EQ(linhas_gerais[1], "     tarnel-cli registrador [--canal CANAL] [--log ARQUIVO] REGISTRADOR");
   EXPECT_EQ(linhas_gerais[3], "     tarnel-cli bobina [--seguir]");
+  // Names that may be left out are in brackets; one that must be given at least once is not.
+  for (const char* sinopse :
+       {"     tarnel-cli software-basico [--canal CANAL] [ARQUIVO]\n",
+        "     tarnel-cli mfd-ler LEITURA.MFD [PASTA]\n",
+        "     tarnel-cli run [--canal CANAL] [--pausar-erro] [--pausar-sucesso] [--pausar-diferente] "
+        "[--testar-contexto] [--responder R] [--relatorio ARQ] ARQUIVO [ARQUIVO ...]\n"})
+    EXPECT_NE(geral.find(sinopse), std::string::npos) << sinopse << geral;
 
   for (const char* subcomando : {"exec", "registrador", "shell", "bobina", "run", "leitura", "planilha"}) {
     SCOPED_TRACE(subcomando);

@@ -183,6 +183,39 @@ TEST_F(PlanilhaCli, ExemploDiaPlanilhaConferido) {
 namespace tarnel {
 namespace {
 
+// A replay is a test: a workbook directive whose workbook does not open, or a check that lists
+// differences, makes the run fail, with the message among its lines and a case of the report.
+TEST_F(PlanilhaCli, RunFalhaQuandoAPlanilhaNaoAbreOuNaoConfere) {
+  test_support::write_bytes(pasta.file("s.RMT"), "$PlanilhaConfereLX\r\n");
+  const std::string fim = u8"s.RMT: executado até o fim, 0 comandos, 0 diferenças\n";
+  const teste_cli::Execucao sem = teste_cli::RodaCli(pasta, {"run", "s.RMT", "--relatorio", "s.xml"});
+  EXPECT_EQ(sem.status, 1) << sem.saida;
+  EXPECT_EQ(sem.saida, "s.RMT:1: Planilha '" + pasta.file("PlanilhaECF.xls") + u8"' não encontrada!\n" + fim);
+  std::string xml = test_support::read_bytes(pasta.file("s.xml"));
+  EXPECT_NE(xml.find("<testsuite name=\"s.RMT\" tests=\"1\" failures=\"0\" errors=\"1\">\n"
+                     "    <testcase classname=\"s.RMT\" name=\"linha 1 mensagem de erro\">\n"
+                     "      <error message=\"Planilha &apos;" +
+                     pasta.file("PlanilhaECF.xls") + u8"&apos; não encontrada!\"></error>\n"),
+            std::string::npos)
+      << xml;
+
+  CopiaPlanilha();
+  for (const char* operacao : {"totalizadores", "gravar-lx"})
+    ASSERT_EQ(teste_cli::RodaCli(pasta, {"planilha", operacao}).status, 0) << operacao;
+  ASSERT_EQ(teste_cli::RodaCli(pasta, {"exec", "AbreCupomFiscal"}).status, 0);
+  const teste_cli::Execucao e = teste_cli::RodaCli(pasta, {"run", "s.RMT", "--relatorio", "s.xml"});
+  EXPECT_EQ(e.status, 1) << e.saida;
+  EXPECT_EQ(e.saida, "s.RMT:1: Tarnel: Erros Detectados: COO: LX (1) - Planilha (0)!\n"
+                     "  CCF: LX (1) - Planilha (0)!\n" + fim);
+  xml = test_support::read_bytes(pasta.file("s.xml"));
+  EXPECT_NE(xml.find("<testsuite name=\"s.RMT\" tests=\"1\" failures=\"1\" errors=\"0\">\n"
+                     u8"    <testcase classname=\"s.RMT\" name=\"linha 1 conferência da planilha\">\n"
+                     "      <failure message=\"COO: LX (1) - Planilha (0)!\">COO: LX (1) - Planilha (0)!\n"
+                     "CCF: LX (1) - Planilha (0)!</failure>\n"),
+            std::string::npos)
+      << xml;
+}
+
 // tarnel-cli planilha runs the workbook operations one by one: the totalizers and the X reading
 // written, then a sale made outside the workbook's sight is what the check lists, with exit 1.
 TEST_F(PlanilhaCli, OperacoesAvulsasDaPlanilha) {

@@ -13,8 +13,9 @@
 
 namespace {
 
-void Uso() {
-  std::fprintf(stderr,
+// The usage text: on standard output when asked for (-h, --help), on standard error after a mistake.
+void Uso(std::FILE* destino = stderr) {
+  std::fprintf(destino,
                "usage: serialsim [-v] [-c line] [-f fault] [folder]\n"
                "  folder   context folder of the emulated printer (frame 60);\n"
                "           default: $XDG_STATE_HOME/serialsim or ~/.local/state/serialsim\n"
@@ -75,6 +76,10 @@ int main(int argc, char** argv) {
   Falha falha;
   std::string pasta;
   for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
+      Uso(stdout);
+      return 0;
+    }
     if (std::strcmp(argv[i], "-v") == 0) {
       detalhado = true;
     } else if (std::strcmp(argv[i], "-c") == 0 && i + 1 < argc) {

@@ -89,6 +89,31 @@ TEST(Programa, PrintsThePathServesAndStopsOnSigterm) {
   close(erros[0]);
 }
 
+// Asked for its usage, it prints it on standard output and exits with 0, serving nothing.
+TEST(Programa, HelpPrintsTheUsageAndExitsWithZero) {
+  for (std::string opcao : {"-h", "--help"}) {
+    SCOPED_TRACE(opcao);
+    std::string programa = SERIALSIM_PROGRAMA;
+    char* argv[] = {programa.data(), opcao.data(), nullptr};
+    int saida[2];
+    ASSERT_EQ(pipe(saida), 0);
+    posix_spawn_file_actions_t acoes;
+    posix_spawn_file_actions_init(&acoes);
+    posix_spawn_file_actions_adddup2(&acoes, saida[1], 1);
+    posix_spawn_file_actions_addopen(&acoes, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, argv[0], &acoes, nullptr, argv, environ), 0);
+    posix_spawn_file_actions_destroy(&acoes);
+    close(saida[1]);
+    EXPECT_EQ(LeLinha(saida[0]), "usage: serialsim [-v] [-c line] [-f fault] [folder]");
+    close(saida[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+  }
+}
+
 TEST(Programa, RefusesUnknownOptionsAndFaults) {
   const std::vector<std::vector<std::string>> recusados = {
       {"--nada"}, {"-f"}, {"-f", "surdo"}, {"-f", "curta"}, {"-f", "curta:"}, {"-f", "curta:-1"},
