@@ -95,6 +95,10 @@ void JanelaPrincipal::CriaBarraFerramentas() {
   lbValorRegistrador = new QLabel;
   lbValorRegistrador->setObjectName(QStringLiteral("lbValorRegistrador"));
   lbValorRegistrador->setAutoFillBackground(true);
+  // Its own roles: inside the tool bar it would take the bar's (button colours) and never show the
+  // window-text and error looks its palette is given.
+  lbValorRegistrador->setBackgroundRole(QPalette::Window);
+  lbValorRegistrador->setForegroundRole(QPalette::WindowText);
   lbValorRegistrador->setTextInteractionFlags(Qt::TextSelectableByMouse);
   lbValorRegistrador->setMinimumWidth(120);
   lbValorRegistrador->setToolTip(QStringLiteral("Valor do Registrador"));

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QFocusEvent>
@@ -286,14 +287,27 @@ TEST_F(JanelaTest, RegisterReaderControlsCarryTheirHints) {
 TEST_F(JanelaTest, RegisterValueShowsInItsNormalAndErrorLooks) {
   auto janela = AbreJanela();
   const QPalette sistema = janela->palette();
+  // The colour the label shows at its right end, past any text.
+  const auto Fundo = [&janela] {
+    QApplication::processEvents();
+    const QImage imagem = janela->lbValorRegistrador->grab().toImage();
+    return imagem.pixelColor(imagem.width() - 3, imagem.height() / 2);
+  };
   frm_.lbValorRegistrador = {"17", false};
   frm_.Notifica(Alteracao::Registrador);
   EXPECT_EQ(janela->lbValorRegistrador->palette().color(QPalette::Window), sistema.color(QPalette::HighlightedText));
   EXPECT_EQ(janela->lbValorRegistrador->palette().color(QPalette::WindowText), sistema.color(QPalette::WindowText));
+  EXPECT_EQ(Fundo(), sistema.color(QPalette::HighlightedText));
   frm_.lbValorRegistrador = {"Erro=X Circunstancia=Y", true};
   frm_.Notifica(Alteracao::Registrador);
   EXPECT_EQ(janela->lbValorRegistrador->palette().color(QPalette::Window), QColor(Qt::red));
   EXPECT_EQ(janela->lbValorRegistrador->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+  EXPECT_EQ(Fundo(), QColor(Qt::red));
+  const QImage erro = janela->lbValorRegistrador->grab().toImage();
+  int amarelos = 0;
+  for (int y = 0; y < erro.height(); ++y)
+    for (int x = 0; x < erro.width(); ++x) amarelos += erro.pixelColor(x, y) == QColor(Qt::yellow);
+  EXPECT_GT(amarelos, 0) << "the error text is not drawn in yellow";
   EXPECT_EQ(janela->lbValorRegistrador->text(), QStringLiteral("Erro=X Circunstancia=Y"));
 }
 
