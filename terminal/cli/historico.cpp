@@ -36,6 +36,7 @@ Historico::Historico(std::string caminho) : caminho_(std::move(caminho)) {
     cortado = true;
   }
   if (!cortado) return;
+  arquivo.close();  // Windows cannot replace a file that is still open
   // Replaced whole: a write that fails (a full disk) leaves the old file, not a cut one.
   std::string novo, motivo;
   for (const std::string& guardada : linhas_) novo += guardada + '\n';
