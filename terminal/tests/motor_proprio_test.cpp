@@ -187,5 +187,19 @@ TEST(MotorProprio, ReferenciaComDoisIguaisVoltaComoVeio) {
   EXPECT_EQ(relida->TextoXml(), texto);
 }
 
+// A root declaring the prefix "xmlns" (which only this engine reads without a default namespace):
+// not carried over beside the default namespace the save declares, which a reader would take for
+// the same attribute (the fuzzer's finding, kept in its corpus).
+TEST(MotorProprio, DeclaracaoDoPrefixoXmlnsNaoSeRepete) {
+  std::string erro;
+  auto pasta = PastaEmbutida::CarregaTexto("<Workbook xmlns:xmlns=\"v\"><Worksheet ss:Name=\"F\"/></Workbook>", erro);
+  ASSERT_NE(pasta, nullptr) << erro;
+  const std::string texto = pasta->TextoXml();
+  EXPECT_EQ(texto.find("xmlns:xmlns"), std::string::npos) << texto;
+  auto relida = PastaEmbutida::CarregaTexto(texto, erro);
+  ASSERT_NE(relida, nullptr) << erro;
+  EXPECT_EQ(relida->TextoXml(), texto);
+}
+
 }  // namespace
 }  // namespace tarnel

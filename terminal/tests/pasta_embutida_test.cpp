@@ -9,6 +9,7 @@
 #include <limits>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "compat/whole_file.h"
 #include "spreadsheet/embutido/planilha_embutida.h"
@@ -170,6 +171,146 @@ TEST(PastaEmbutida, GravadaERelidaGuardaNomesFormulasEValores) {
   EXPECT_EQ(Le(*relida, "Soma"), ValorPlanilha(12.5));
 }
 
+// A workbook a person formatted (as a spreadsheet program saves it): document properties, styles,
+// column widths, row heights, a merged title, a comment, sheet options, a namespace of its own.
+// Its properties, styles and names come back as they are.
+const std::string kCabecalhoFormatado = R"xml( <DocumentProperties xmlns="urn:schemas-microsoft-com:office:office"><Author>Loja</Author></DocumentProperties>
+ <CustomDocumentProperties xmlns="urn:schemas-microsoft-com:office:office"><Caixa dt:dt="string">2</Caixa></CustomDocumentProperties>
+ <Styles>
+  <Style ss:ID="s21"><Font ss:Bold="1"/><Interior ss:Color="#FFFF00" ss:Pattern="Solid"/></Style>
+ </Styles>
+ <Names>
+  <NamedRange ss:Name="Titulo" ss:RefersTo="=Dados!R1C1"/>
+  <NamedRange ss:Name="Lado" ss:RefersTo="=Dados!R1C2"/>
+  <NamedRange ss:Name="Valores" ss:RefersTo="=Dados!R2C2:R5C2"/>
+  <NamedRange ss:Name="Total" ss:RefersTo="=Dados!R6C2"/>
+ </Names>
+)xml";
+
+const std::string kPastaFormatada = R"xml(<?xml version="1.0"?>
+<Workbook xmlns="urn:schemas-microsoft-com:office:spreadsheet"
+ xmlns:x="urn:schemas-microsoft-com:office:excel"
+ xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet"
+ xmlns:dt="uuid:C2F41010-65B3-11d1-A29F-00AA00C14882">
+)xml" + kCabecalhoFormatado + R"xml( <Worksheet ss:Name="Dados" ss:Protected="0">
+  <Table ss:ExpandedColumnCount="3" ss:ExpandedRowCount="6" x:FullColumns="1" ss:DefaultRowHeight="15">
+   <Column ss:Width="120"/>
+   <Column ss:AutoFitWidth="0" ss:Width="60" ss:Span="1"/>
+   <Row ss:Height="20" ss:StyleID="s21"><Cell ss:MergeAcross="2"><Data ss:Type="String">Vendas</Data></Cell></Row>
+   <Row><Cell><Data ss:Type="String">Item 1</Data></Cell><Cell ss:StyleID="s21"><Data
+     ss:Type="Number">1.5</Data><Comment ss:Author="Ana"><ss:Data>conferir</ss:Data></Comment></Cell></Row>
+   <Row ss:Height="18" ss:Span="2"/>
+   <Row ss:Index="6"><Cell ss:StyleID="s21"/><Cell ss:Formula="=SUM(R2C2:R5C2)"/><Cell ss:StyleID="s21"/></Row>
+  </Table>
+  <WorksheetOptions xmlns="urn:schemas-microsoft-com:office:excel"><Selected/></WorksheetOptions>
+ </Worksheet>
+</Workbook>
+)xml";
+
+// What the workbook above comes back as after a value is written into its third row: every piece
+// of formatting where it was, in the file's own words; the counts of rows and columns in use, which
+// a written value may outgrow, left for the reader to work out.
+const std::string kPastaFormatadaGravada = R"xml(<?xml version="1.0" encoding="UTF-8"?>
+<?mso-application progid="Excel.Sheet"?>
+<Workbook xmlns="urn:schemas-microsoft-com:office:spreadsheet"
+ xmlns:o="urn:schemas-microsoft-com:office:office"
+ xmlns:x="urn:schemas-microsoft-com:office:excel"
+ xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet"
+ xmlns:html="http://www.w3.org/TR/REC-html40" xmlns:dt="uuid:C2F41010-65B3-11d1-A29F-00AA00C14882">
+)xml" + kCabecalhoFormatado + R"xml( <Worksheet ss:Name="Dados" ss:Protected="0">
+  <Table x:FullColumns="1" ss:DefaultRowHeight="15">
+   <Column ss:Width="120"/>
+   <Column ss:AutoFitWidth="0" ss:Width="60" ss:Span="1"/>
+   <Row ss:Index="1" ss:Height="20" ss:StyleID="s21">
+    <Cell ss:MergeAcross="2"><Data ss:Type="String">Vendas</Data></Cell>
+   </Row>
+   <Row ss:Index="2">
+    <Cell><Data ss:Type="String">Item 1</Data></Cell>
+    <Cell ss:StyleID="s21"><Data ss:Type="Number">1.5</Data><Comment ss:Author="Ana"><ss:Data>conferir</ss:Data></Comment></Cell>
+   </Row>
+   <Row ss:Index="3" ss:Height="18">
+    <Cell ss:Index="2"><Data ss:Type="Number">7</Data></Cell>
+   </Row>
+   <Row ss:Index="4" ss:Height="18" ss:Span="1"/>
+   <Row ss:Index="6">
+    <Cell ss:StyleID="s21"></Cell>
+    <Cell ss:Formula="=SUM(R2C2:R5C2)"><Data ss:Type="Number">8.5</Data></Cell>
+    <Cell ss:StyleID="s21"></Cell>
+   </Row>
+  </Table>
+  <WorksheetOptions xmlns="urn:schemas-microsoft-com:office:excel"><Selected/></WorksheetOptions>
+ </Worksheet>
+</Workbook>
+)xml";
+
+TEST(PastaEmbutida, GravacaoGuardaOFormatoDaPasta) {
+  auto pasta = Carrega(kPastaFormatada);
+  ASSERT_NE(pasta, nullptr);
+  ASSERT_TRUE(pasta->EscreveCelula("Valores", 1, 7.0));
+  const std::string gravado = pasta->TextoXml();
+  EXPECT_EQ(gravado, kPastaFormatadaGravada);
+  auto relida = Carrega(gravado);
+  ASSERT_NE(relida, nullptr);
+  EXPECT_EQ(Le(*relida, "Total"), ValorPlanilha(8.5));
+  EXPECT_EQ(relida->TextoXml(), gravado);
+}
+
+// A value written where the formatting had none of its own: a cell a merge covered ends the merge
+// short of it; a row inside a span of rows keeps their look, and so do the rows after it (a span
+// never starts at a row with cells, whose cells a reader might repeat).
+TEST(PastaEmbutida, ValorDentroDeMesclaOuDeLinhasRepetidas) {
+  const struct {
+    const char* nome;
+    int i;
+    std::vector<std::string> trechos;
+  } casos[] = {
+      {"Lado", 0,
+       {"<Cell><Data ss:Type=\"String\">Vendas</Data></Cell>\n    <Cell><Data ss:Type=\"String\">x</Data></Cell>"}},
+      {"Valores", 3,
+       {"<Row ss:Index=\"3\" ss:Height=\"18\" ss:Span=\"1\"/>\n   <Row ss:Index=\"5\" ss:Height=\"18\">\n    <Cell ss:Index=\"2\">"}},
+      {"Valores", 2,
+       {"<Row ss:Index=\"3\" ss:Height=\"18\"/>\n   <Row ss:Index=\"4\" ss:Height=\"18\">\n    <Cell ss:Index=\"2\">",
+        "</Row>\n   <Row ss:Index=\"5\" ss:Height=\"18\"/>\n   <Row ss:Index=\"6\">"}},
+  };
+  for (const auto& caso : casos) {
+    auto pasta = Carrega(kPastaFormatada);
+    ASSERT_NE(pasta, nullptr);
+    ASSERT_TRUE(pasta->EscreveCelula(caso.nome, caso.i, std::string("x")));
+    const std::string gravado = pasta->TextoXml();
+    for (const std::string& trecho : caso.trechos) EXPECT_NE(gravado.find(trecho), std::string::npos) << trecho << "\n" << gravado;
+    auto relida = Carrega(gravado);
+    ASSERT_NE(relida, nullptr);
+    EXPECT_EQ(Le(*relida, caso.nome, caso.i), ValorPlanilha(std::string("x")));
+    EXPECT_EQ(Le(*relida, "Titulo"), ValorPlanilha(std::string("Vendas")));
+    EXPECT_EQ(relida->TextoXml(), gravado);
+  }
+}
+
+// The root's namespace declarations the workbook's start does not already make are carried over;
+// none that a reader would take for a second one of those (it tells attributes apart by the name
+// after the prefix: the fuzzer's findings, kept in its corpus).
+TEST(PastaEmbutida, DeclaracoesDaRaizCarregadas) {
+  const struct {
+    std::string raiz;
+    std::string a_mais;
+  } casos[] = {
+      {"<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\" xmlns:x2=\"http://x2\">", " xmlns:x2=\"http://x2\""},
+      {"<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\" xmlns:c='urn:c' xmlns:html=\"http://h\" xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\">",
+       " xmlns:c='urn:c'"},
+      {"<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\" xmlnsA:ss=\"u\" a:o=\"1\">", ""},
+  };
+  for (const auto& caso : casos) {
+    auto pasta = Carrega(caso.raiz + "<Worksheet ss:Name=\"F\"/></Workbook>");
+    ASSERT_NE(pasta, nullptr) << caso.raiz;
+    const std::string gravado = pasta->TextoXml();
+    const std::string esperado = " xmlns:html=\"http://www.w3.org/TR/REC-html40\"" + caso.a_mais + ">\n <Worksheet";
+    EXPECT_NE(gravado.find(esperado), std::string::npos) << gravado;
+    auto relida = Carrega(gravado);
+    ASSERT_NE(relida, nullptr);
+    EXPECT_EQ(relida->TextoXml(), gravado);
+  }
+}
+
 TEST(PastaEmbutida, GravacaoQueFalhaDeixaOArquivoAnterior) {
   test_support::TempFolder pasta_temp("pasta_embutida");
   const std::string caminho = pasta_temp.file("PlanilhaECF.xls");
@@ -207,6 +348,13 @@ TEST(PastaEmbutida, ArquivoIlegivelDizPorque) {
   EXPECT_EQ(erro.rfind("N\xE3o foi poss\xEDvel ler '/nao/existe/PlanilhaECF.xls': ", 0), 0u) << erro;
 }
 
+// LibreOffice converting arquivo of the folder with the filter given; false when it fails.
+bool ConverteComLibreOffice(const test_support::TempFolder& pasta, const std::string& arquivo, const std::string& filtro) {
+  const std::string comando = "cd '" + pasta.path() + "' && HOME='" + pasta.path() + "' soffice --headless --convert-to '" +
+                              filtro + "' " + arquivo + " >/dev/null 2>&1";
+  return std::system(comando.c_str()) == 0;
+}
+
 // LibreOffice, when present, opens what we wrote and finds the same figures.
 TEST(PastaEmbutida, LibreOfficeLeOQueGravamos) {
   if (std::system("command -v soffice >/dev/null 2>&1") != 0) GTEST_SKIP() << "soffice (LibreOffice) is not installed";
@@ -215,14 +363,28 @@ TEST(PastaEmbutida, LibreOfficeLeOQueGravamos) {
   ASSERT_TRUE(pasta->EscreveCelula("Valores", 2, 10.0));
   std::string erro;
   ASSERT_TRUE(pasta->Salva(pasta_temp.file("PlanilhaECF.xml"), erro)) << erro;
-  const std::string comando = "cd '" + pasta_temp.path() +
-                              "' && HOME='" + pasta_temp.path() +
-                              "' soffice --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1' "
-                              "PlanilhaECF.xml >/dev/null 2>&1";
-  ASSERT_EQ(std::system(comando.c_str()), 0);
+  ASSERT_TRUE(ConverteComLibreOffice(pasta_temp, "PlanilhaECF.xml",
+                                     "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1"));
   // The sheet "Totais" comes out as its own file; LibreOffice computes ROUND itself.
   const std::string totais = Conteudo(pasta_temp.file("PlanilhaECF-Totais.csv"));
   EXPECT_EQ(totais.substr(0, totais.find('\n')), "Soma,13.5,7.5,33,Total: 13.5");
+}
+
+// ... and sees the formatting a save carried over: the merged title in its taller row, the yellow
+// style, the column widths.
+TEST(PastaEmbutida, LibreOfficeVeOFormatoGuardado) {
+  if (std::system("command -v soffice >/dev/null 2>&1") != 0) GTEST_SKIP() << "soffice (LibreOffice) is not installed";
+  test_support::TempFolder pasta_temp("pasta_embutida");
+  auto pasta = Carrega(kPastaFormatada);
+  ASSERT_NE(pasta, nullptr);
+  ASSERT_TRUE(pasta->EscreveCelula("Valores", 1, 7.0));
+  std::string erro;
+  ASSERT_TRUE(pasta->Salva(pasta_temp.file("PlanilhaECF.xml"), erro)) << erro;
+  ASSERT_TRUE(ConverteComLibreOffice(pasta_temp, "PlanilhaECF.xml", "html"));
+  const std::string html = Conteudo(pasta_temp.file("PlanilhaECF.html"));
+  for (const char* trecho : {"<td colspan=3 height=\"27\" align=\"left\">Vendas</td>", "bgcolor=\"#FFFF00\" sdval=\"1.5\"", "sdval=\"7\"",
+                             "sdval=\"8.5\"", "width=\"160\"", "width=\"80\""})
+    EXPECT_NE(html.find(trecho), std::string::npos) << trecho << "\n" << html;
 }
 
 TEST(PlanilhaEmbutida, AbreSalvaEFechaAPastaAtiva) {

@@ -12,6 +12,8 @@
 
 namespace tarnel {
 
+struct FormatoPasta;
+
 // A formula as the file spelled it ("SUM(R1C1:R3C1)": R1C1 references, without the "="), kept to be written back
 // unchanged; erro is why the engine cannot compute it (Windows-1252), empty when it can.
 struct FormulaPasta {
@@ -40,8 +42,8 @@ struct DadosPasta {
 // Fills dados from SpreadsheetML 2003 text and computes every formula; false with erro
 // (Windows-1252) when the text is no such workbook.
 bool LePastaXml(std::string_view xml, DadosPasta& dados, std::string& erro);
-// The workbook in SpreadsheetML 2003, UTF-8.
-std::string EscrevePastaXml(const DadosPasta& dados);
+// The workbook in SpreadsheetML 2003, UTF-8, with the formatting its file came with.
+std::string EscrevePastaXml(const DadosPasta& dados, const FormatoPasta& formato);
 
 // Computes the formula cells in the order given (dependencies first). A formula the engine turns
 // out not to compute (a function it knows by name only) is marked with the reason and becomes an

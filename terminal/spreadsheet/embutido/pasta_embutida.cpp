@@ -99,13 +99,14 @@ std::string NomeCelula(const ixion::model_context& contexto, const ixion::abs_ad
          std::to_string(endereco.row + 1);
 }
 
-PastaEmbutida::PastaEmbutida(std::unique_ptr<DadosPasta> dados) : dados_(std::move(dados)) {}
+PastaEmbutida::PastaEmbutida(std::unique_ptr<DadosPasta> dados, FormatoPasta formato)
+    : dados_(std::move(dados)), formato_(std::move(formato)) {}
 PastaEmbutida::~PastaEmbutida() = default;
 
 std::unique_ptr<PastaEmbutida> PastaEmbutida::CarregaTexto(std::string_view xml, std::string& erro) {
   auto dados = std::make_unique<DadosPasta>();
   if (!LePastaXml(xml, *dados, erro)) return nullptr;
-  return std::unique_ptr<PastaEmbutida>(new PastaEmbutida(std::move(dados)));
+  return std::unique_ptr<PastaEmbutida>(new PastaEmbutida(std::move(dados), LeFormatoPasta(xml)));
 }
 
 int PastaEmbutida::TamanhoNome(const std::string& nome) const {
@@ -168,7 +169,7 @@ void PastaEmbutida::Recalcula() {
 
 std::string PastaEmbutida::TextoXml() {
   Recalcula();
-  return EscrevePastaXml(*dados_);
+  return EscrevePastaXml(*dados_, formato_);
 }
 
 }  // namespace tarnel

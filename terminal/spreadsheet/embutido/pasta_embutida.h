@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "spreadsheet/embutido/formato_pasta_xml.h"
 #include "spreadsheet/pasta_nomes.h"
 
 namespace tarnel {
@@ -24,18 +25,20 @@ class PastaEmbutida : public PastaNomes {
   // Also false for an infinite or undefined number, which no workbook file can hold.
   bool EscreveCelula(const std::string& nome, int i, const ValorPlanilha& valor) override;
 
-  // The workbook as it stands (values written, formulas as loaded) in SpreadsheetML 2003.
+  // The workbook as it stands (values written, formulas and formatting as loaded) in SpreadsheetML
+  // 2003.
   std::string TextoXml();
   // Replaces the file at caminho with TextoXml() at once: a failure leaves the old file as it was
   // and erro says why.
   bool Salva(const std::string& caminho, std::string& erro);
 
  private:
-  explicit PastaEmbutida(std::unique_ptr<DadosPasta> dados);
+  PastaEmbutida(std::unique_ptr<DadosPasta> dados, FormatoPasta formato);
   // Computes again the formulas that depend on cells written since the last read.
   void Recalcula();
 
   std::unique_ptr<DadosPasta> dados_;
+  FormatoPasta formato_;
 };
 
 }  // namespace tarnel

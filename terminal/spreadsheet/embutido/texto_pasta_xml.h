@@ -1,5 +1,5 @@
-// The workbook text both embedded engines write, so that a file saved by one reads the same in the
-// other: SpreadsheetML 2003, UTF-8, formulas and references with their leading "=".
+// Pieces of the workbook text both embedded engines write: SpreadsheetML 2003, UTF-8, formulas and
+// references with their leading "=".
 #pragma once
 #include <charconv>
 #include <string>
@@ -31,30 +31,6 @@ inline void DadoXml(std::string& saida, const char* tipo, std::string_view conte
   saida += "\">";
   EscapaXml(saida, conteudo);
   saida += "</Data>";
-}
-
-// The file's start and its defined names (each with .nome and .referencia, UTF-8).
-template <typename Nomes>
-std::string InicioPastaXml(const Nomes& nomes) {
-  std::string saida =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<?mso-application progid=\"Excel.Sheet\"?>\n"
-      "<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\"\n"
-      " xmlns:o=\"urn:schemas-microsoft-com:office:office\"\n"
-      " xmlns:x=\"urn:schemas-microsoft-com:office:excel\"\n"
-      " xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\"\n"
-      " xmlns:html=\"http://www.w3.org/TR/REC-html40\">\n";
-  if (nomes.empty()) return saida;
-  saida += " <Names>\n";
-  for (const auto& nome : nomes) {
-    saida += "  <NamedRange ss:Name=\"";
-    EscapaXml(saida, nome.nome);
-    saida += "\" ss:RefersTo=\"";
-    ExpressaoXml(saida, nome.referencia);
-    saida += "\"/>\n";
-  }
-  saida += " </Names>\n";
-  return saida;
 }
 
 // The text as the workbook file can hold it: control characters other than tab and line breaks

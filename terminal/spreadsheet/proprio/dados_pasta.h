@@ -11,6 +11,8 @@
 
 namespace tarnel {
 
+struct FormatoPasta;
+
 constexpr int kLinhasFolha = 1048576;
 constexpr int kColunasFolha = 16384;
 
@@ -104,8 +106,9 @@ struct DadosPasta {
 // Fills dados from SpreadsheetML 2003 text; false with erro (Windows-1252) when the text is no such
 // workbook.
 bool LePastaXml(std::string_view xml, DadosPasta& dados, std::string& erro);
-// The workbook in SpreadsheetML 2003, UTF-8, with every formula's result as computed now.
-std::string EscrevePastaXml(DadosPasta& dados);
+// The workbook in SpreadsheetML 2003, UTF-8, with every formula's result as computed now and the
+// formatting its file came with.
+std::string EscrevePastaXml(DadosPasta& dados, const FormatoPasta& formato);
 
 // Sheet index by name (ignoring letter case), -1 when there is none.
 int AchaFolha(const DadosPasta& dados, std::string_view nome);

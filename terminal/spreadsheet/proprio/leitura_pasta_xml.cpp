@@ -10,7 +10,7 @@
 
 #include "compat/cp1252.h"
 #include "spreadsheet/proprio/dados_pasta.h"
-#include "spreadsheet/proprio/leitor_xml.h"
+#include "spreadsheet/embutido/leitor_xml.h"
 
 namespace tarnel {
 namespace {

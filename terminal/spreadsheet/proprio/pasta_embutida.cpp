@@ -39,13 +39,14 @@ std::string NomeCelula(const DadosPasta& dados, int folha, int linha, int coluna
   return compat::utf8_to_cp1252(dados.folhas[folha].nome) + "!" + LetrasColuna(coluna) + std::to_string(linha + 1);
 }
 
-PastaEmbutida::PastaEmbutida(std::unique_ptr<DadosPasta> dados) : dados_(std::move(dados)) {}
+PastaEmbutida::PastaEmbutida(std::unique_ptr<DadosPasta> dados, FormatoPasta formato)
+    : dados_(std::move(dados)), formato_(std::move(formato)) {}
 PastaEmbutida::~PastaEmbutida() = default;
 
 std::unique_ptr<PastaEmbutida> PastaEmbutida::CarregaTexto(std::string_view xml, std::string& erro) {
   auto dados = std::make_unique<DadosPasta>();
   if (!LePastaXml(xml, *dados, erro)) return nullptr;
-  return std::unique_ptr<PastaEmbutida>(new PastaEmbutida(std::move(dados)));
+  return std::unique_ptr<PastaEmbutida>(new PastaEmbutida(std::move(dados), LeFormatoPasta(xml)));
 }
 
 int PastaEmbutida::TamanhoNome(const std::string& nome) const {
@@ -110,6 +111,6 @@ bool PastaEmbutida::EscreveCelula(const std::string& nome, int i, const ValorPla
 // Nothing to do ahead of a read: a write moved the generation on and reads compute what they need.
 void PastaEmbutida::Recalcula() {}
 
-std::string PastaEmbutida::TextoXml() { return EscrevePastaXml(*dados_); }
+std::string PastaEmbutida::TextoXml() { return EscrevePastaXml(*dados_, formato_); }
 
 }  // namespace tarnel

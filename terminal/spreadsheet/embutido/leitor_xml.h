@@ -15,6 +15,7 @@ struct EventoXml {
   Tipo tipo = Tipo::Fim;
   std::string_view nome;  // element name without its namespace prefix (Abre, Fecha)
   std::vector<std::pair<std::string_view, std::string>> atributos;  // names without prefix, values decoded
+  std::vector<std::string_view> atributos_brutos;  // the same, each as the file spelled it: ss:Nome="valor"
   std::string texto;  // Texto, decoded
 
   // The attribute's value, or null.
@@ -30,6 +31,11 @@ class LeitorXml {
   // The next event; false when the text is not well-formed, Erro() then says why and where.
   bool Proximo(EventoXml& evento);
   const std::string& Erro() const { return erro_; }
+  // Where the last event's markup starts and ends in the text: from an element's start tag to the
+  // end of its end tag is the element as the file spelled it (an empty element's end is where its
+  // start tag ends).
+  std::size_t InicioEvento() const { return inicio_evento_; }
+  std::size_t FimEvento() const { return pos_; }
 
  private:
   bool Falha(const std::string& motivo);
@@ -40,6 +46,7 @@ class LeitorXml {
 
   std::string_view xml_;
   std::size_t pos_ = 0;
+  std::size_t inicio_evento_ = 0;
   std::vector<std::string_view> abertos_;
   bool fecha_vazio_ = false;  // the last element was <x/>: its end comes next
   bool raiz_vista_ = false;

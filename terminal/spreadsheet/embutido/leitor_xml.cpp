@@ -1,4 +1,4 @@
-#include "spreadsheet/proprio/leitor_xml.h"
+#include "spreadsheet/embutido/leitor_xml.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -127,7 +127,9 @@ bool LeitorXml::Decodifica(std::string_view bruto, std::string& saida, bool atri
 
 bool LeitorXml::Proximo(EventoXml& evento) {
   evento.atributos.clear();
+  evento.atributos_brutos.clear();
   evento.texto.clear();
+  inicio_evento_ = pos_;
   if (fecha_vazio_) {
     fecha_vazio_ = false;
     evento.tipo = EventoXml::Tipo::Fecha;
@@ -136,6 +138,7 @@ bool LeitorXml::Proximo(EventoXml& evento) {
     return true;
   }
   while (pos_ < xml_.size()) {
+    inicio_evento_ = pos_;
     if (xml_[pos_] == '<') {
       bool produziu = false;
       if (!Marcacao(evento, produziu)) return false;
@@ -239,6 +242,7 @@ bool LeitorXml::Etiqueta(EventoXml& evento) {
     for (const auto& existente : evento.atributos)
       if (existente.first == local) return Falha("atributo repetido '" + Trecho(atributo) + "'");
     evento.atributos.emplace_back(local, std::move(valor));
+    evento.atributos_brutos.push_back(xml_.substr(inicio_atributo, fim + 1 - inicio_atributo));
     k = fim + 1;
   }
   fecha_vazio_ = xml_[k] == '/';
