@@ -339,9 +339,12 @@ TEST(PastaEmbutida, GravacaoQueFalhaDeixaOArquivoAnterior) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta_temp.path()), {}), 1) << "no temporary file left";
 }
 
+// The reason is in the message, and only there: nothing is printed on the standard error.
 TEST(PastaEmbutida, ArquivoIlegivelDizPorque) {
   std::string erro;
+  testing::internal::CaptureStderr();
   EXPECT_EQ(PastaEmbutida::CarregaTexto("isto não é XML", erro), nullptr);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_FALSE(erro.empty());
   erro.clear();
   EXPECT_EQ(PastaEmbutida::Carrega("/nao/existe/PlanilhaECF.xls", erro), nullptr);

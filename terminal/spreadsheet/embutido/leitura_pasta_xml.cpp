@@ -10,7 +10,9 @@
 #include <ixion/formula_name_resolver.hpp>
 
 #include <exception>
+#include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -235,13 +237,30 @@ void DefineFormulas(DadosPasta& dados, const ixion::formula_name_resolver& resol
   CalculaFormulas(dados, ixion::query_and_sort_dirty_cells(dados.contexto, {}, &todas));
 }
 
+// orcus prints a parse error on the standard error too, in English and before throwing it: the
+// person gets its reason in our message instead, and the terminal stays clean.
+class ErroPadraoCalado {
+ public:
+  ErroPadraoCalado() : anterior_(std::cerr.rdbuf(descarte_.rdbuf())) {}
+  ~ErroPadraoCalado() { std::cerr.rdbuf(anterior_); }
+  ErroPadraoCalado(const ErroPadraoCalado&) = delete;
+  ErroPadraoCalado& operator=(const ErroPadraoCalado&) = delete;
+
+ private:
+  std::ostringstream descarte_;
+  std::streambuf* anterior_;
+};
+
 }  // namespace
 
 bool LePastaXml(std::string_view xml, DadosPasta& dados, std::string& erro) {
   try {
     PastaImportada pasta(dados);
     orcus::orcus_xls_xml leitor(&pasta);
-    leitor.read_stream(xml);
+    {
+      ErroPadraoCalado calado;
+      leitor.read_stream(xml);
+    }
     const auto resolvedor =
         ixion::formula_name_resolver::get(ixion::formula_name_resolver_t::excel_r1c1, &dados.contexto);
     DefineNomes(dados, *resolvedor);
