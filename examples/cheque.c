@@ -8,8 +8,16 @@
  * then the CMC-7 line read; exits with 0 when every step succeeded.
  */
 #include <stdio.h>
+#include <string.h>
 
 #include "plenvo.h"
+
+static const char uso[] =
+    "usage: cheque [device] [layout file] [section] [CMC-7 file]\n"
+    "Prints a cheque from a layout file and reads the CMC-7 line of the cheque in the printer, through\n"
+    "Plenvo. Defaults: COM1, leiaute_cheque.ini, section 001, cmc7.txt. Off Windows set PLENVO_COM1 to\n"
+    "the serial device (or the path serialsim prints), or pass a path. Exits with 0 when every step\n"
+    "succeeded.\n";
 
 /* What ecf_ImprimeCheque and ecf_ImprimeCheque2 return on a layout fault. */
 static const char* falha_de_leiaute(int resultado) {
@@ -55,6 +63,14 @@ int main(int argc, char** argv) {
   const char* cmc7 = argc > 4 ? argv[4] : "cmc7.txt";
   int ok;
 
+  if (argc == 2 && (strcmp(argv[1], "-h") == 0 || strcmp(argv[1], "--help") == 0)) {
+    fputs(uso, stdout);
+    return 0;
+  }
+  if (argc > 5) {
+    fputs(uso, stderr);
+    return 2;
+  }
   remove(cmc7); /* a file left by an earlier run would pass for a cheque read now */
   if (!passo("ecf_InicializaDLL", ecf_InicializaDLL(dispositivo))) return 1;
   ok = passo("ecf_ImprimeCheque",

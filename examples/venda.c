@@ -8,8 +8,15 @@
  * with 0 when every step succeeded.
  */
 #include <stdio.h>
+#include <string.h>
 
 #include "plenvo.h"
+
+static const char uso[] =
+    "usage: venda [device]\n"
+    "One sale on a fiscal printer through Plenvo: opens the coupon, sells an item, pays and closes.\n"
+    "The device defaults to COM1; off Windows set PLENVO_COM1 to the serial device (or the path that\n"
+    "serialsim prints), or pass a path such as /dev/ttyUSB0. Exits with 0 when every step succeeded.\n";
 
 /* Prints the step and says whether the printer accepted it. */
 static int passo(const char* nome, int resultado) {
@@ -22,6 +29,14 @@ int main(int argc, char** argv) {
   char versao[32];
   int ok;
 
+  if (argc == 2 && (strcmp(argv[1], "-h") == 0 || strcmp(argv[1], "--help") == 0)) {
+    fputs(uso, stdout);
+    return 0;
+  }
+  if (argc > 2) {
+    fputs(uso, stderr);
+    return 2;
+  }
   ecf_VersaoDLL(versao);
   printf("%s em %s\n", versao, dispositivo);
   if (!passo("ecf_InicializaDLL", ecf_InicializaDLL(dispositivo))) return 1;
