@@ -139,7 +139,7 @@ class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
                        : fim == FimArquivo::Encerrado ? "execução encerrada"
                                                       : "não foi aberto";
     Escreve(arquivo + ": " + como + (fim == FimArquivo::Parado || fim == FimArquivo::Encerrado ? na_linha : "") + ", " +
-            std::to_string(comandos_) + " comandos, " + std::to_string(diferencas_) + " diferenças");
+            std::to_string(comandos_) + " comandos, " + std::to_string(diferencas_) + " diferenças" + OutrasFalhas());
   }
 
  private:
@@ -154,6 +154,16 @@ class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
     if (fim != std::string::npos) caso.texto = texto;
     if (suites_.empty()) suites_.push_back({arquivo_, {}});
     suites_.back().casos.push_back(std::move(caso));
+  }
+  // The file's failures that were no difference (a command not carried out, a pause that stopped,
+  // a script error, an error message, the workbook's), so that a failed run never reads as clean.
+  std::string OutrasFalhas() const {
+    long falhas = 0;
+    if (!suites_.empty())
+      for (const CasoJUnit& caso : suites_.back().casos) falhas += caso.resultado != CasoJUnit::Resultado::Passou;
+    const long outras = falhas - diferencas_;
+    if (outras <= 0) return {};
+    return ", " + std::to_string(outras) + (outras == 1 ? " outra falha" : " outras falhas");
   }
   std::string Onde() const {
     return destino_ == &saida_ ? arquivo_ + ":" + std::to_string(linha_) + ": " : std::string();

@@ -41,9 +41,10 @@ const char kRun[] =
     "--pausar-*, compara código e retornos de cada comando com a resposta gravada; com alguma,\n"
     "pausa só nos casos pedidos. Cada pausa, diferença e erro de script sai com a linha do\n"
     "arquivo, o passo ($NomePasso) e as respostas gravada e recebida; uma linha de progresso\n"
-    "mostra arquivo, linha e comandos feitos. Sai com 0 quando todos os arquivos foram até o fim\n"
-    "sem diferença, erro de script, mensagem de erro nem erro ou diferença da planilha, 1 nos\n"
-    "outros casos, 2 para erro de uso ou canal que não abre.\n"
+    "mostra arquivo, linha e comandos feitos; ao fim de cada arquivo, uma linha diz como ele\n"
+    "terminou, os comandos, as diferenças e as outras falhas. Sai com 0 quando todos os arquivos\n"
+    "foram até o fim sem diferença, erro de script, mensagem de erro nem erro ou diferença da\n"
+    "planilha, 1 nos outros casos, 2 para erro de uso ou canal que não abre.\n"
     "Exemplo: tarnel-cli run examples/dia_de_vendas.RMT --relatorio relatorio.xml";
 
 const char kLeitura[] =

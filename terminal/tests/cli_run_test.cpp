@@ -140,7 +140,7 @@ TEST_F(Run, ErroDeScriptFazFalharMasOArquivoSegue) {
   const Execucao e = Roda({"s.RMT"});
   EXPECT_EQ(e.status, 1);
   EXPECT_EQ(e.saida, u8"s.RMT:5: Erro de Script: '$Desconhecida' desconhecido.\n"
-                     u8"s.RMT: executado até o fim, 0 comandos, 0 diferenças\n");
+                     u8"s.RMT: executado até o fim, 0 comandos, 0 diferenças, 1 outra falha\n");
 }
 
 // The reading directives run the readings on the printer: the file named in the line (or the
@@ -177,7 +177,7 @@ TEST_F(Run, ErrosDeUsoECanalSaemComDois) {
   const Execucao ausente = Roda({"nada.RMT"});
   EXPECT_EQ(ausente.status, 1);
   EXPECT_EQ(ausente.saida, u8"nada.RMT:0: O arquivo nada.RMT não pode ser aberto para leitura.\n"
-                           u8"nada.RMT: não foi aberto, 0 comandos, 0 diferenças\n");
+                           u8"nada.RMT: não foi aberto, 0 comandos, 0 diferenças, 1 outra falha\n");
 }
 
 TEST_F(Run, ORelatorioNaoSubstituiUmArquivoDeComandos) {

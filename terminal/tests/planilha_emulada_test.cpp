@@ -187,7 +187,7 @@ namespace {
 // differences, makes the run fail, with the message among its lines and a case of the report.
 TEST_F(PlanilhaCli, RunFalhaQuandoAPlanilhaNaoAbreOuNaoConfere) {
   test_support::write_bytes(pasta.file("s.RMT"), "$PlanilhaConfereLX\r\n");
-  const std::string fim = u8"s.RMT: executado até o fim, 0 comandos, 0 diferenças\n";
+  const std::string fim = u8"s.RMT: executado até o fim, 0 comandos, 0 diferenças, 1 outra falha\n";
   const teste_cli::Execucao sem = teste_cli::RodaCli(pasta, {"run", "s.RMT", "--relatorio", "s.xml"});
   EXPECT_EQ(sem.status, 1) << sem.saida;
   EXPECT_EQ(sem.saida, "s.RMT:1: Planilha '" + pasta.file("PlanilhaECF.xls") + u8"' não encontrada!\n" + fim);
