@@ -173,7 +173,7 @@ TEST(PastaEmbutida, GravadaERelidaGuardaNomesFormulasEValores) {
 
 // A workbook a person formatted (as a spreadsheet program saves it): document properties, styles,
 // column widths, row heights, a merged title, a comment, sheet options, a namespace of its own.
-// Its properties, styles and names come back as they are.
+// Its properties, styles, names and settings come back as they are, each where it stood.
 const std::string kCabecalhoFormatado = R"xml( <DocumentProperties xmlns="urn:schemas-microsoft-com:office:office"><Author>Loja</Author></DocumentProperties>
  <CustomDocumentProperties xmlns="urn:schemas-microsoft-com:office:office"><Caixa dt:dt="string">2</Caixa></CustomDocumentProperties>
  <Styles>
@@ -185,6 +185,7 @@ const std::string kCabecalhoFormatado = R"xml( <DocumentProperties xmlns="urn:sc
   <NamedRange ss:Name="Valores" ss:RefersTo="=Dados!R2C2:R5C2"/>
   <NamedRange ss:Name="Total" ss:RefersTo="=Dados!R6C2"/>
  </Names>
+ <ExcelWorkbook xmlns="urn:schemas-microsoft-com:office:excel"><ActiveSheet>0</ActiveSheet></ExcelWorkbook>
 )xml";
 
 const std::string kPastaFormatada = R"xml(<?xml version="1.0"?>

@@ -40,11 +40,16 @@ class LeitorFormato {
     for (std::size_t k = 0; k < evento.atributos.size(); ++k)
       if (DeclaracaoAMais(evento.atributos_brutos[k], evento.atributos[k].first))
         (formato_.declaracoes += ' ') += evento.atributos_brutos[k];
+    std::string* outros = &formato_.antes_nomes;
     while (Filho(evento)) {
       if (evento.tipo == EventoXml::Tipo::Fecha) return true;
       if (evento.nome == "Worksheet") {
         if (!Folha(evento)) return false;
-      } else if (!Guarda(evento.nome == "Names" ? nullptr : &formato_.cabecalho, " ")) {
+        outros = &formato_.depois_folhas;
+      } else if (evento.nome == "Names") {
+        if (!Guarda(nullptr, {})) return false;
+        if (outros == &formato_.antes_nomes) outros = &formato_.depois_nomes;
+      } else if (!Guarda(outros, " ")) {
         return false;
       }
     }

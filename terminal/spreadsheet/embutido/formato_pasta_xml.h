@@ -32,7 +32,9 @@ struct FormatoFolha {
 
 struct FormatoPasta {
   std::string declaracoes;  // the root's namespace declarations beyond the ones always written
-  std::string cabecalho;    // the workbook's elements but names and sheets, one per line
+  // The workbook's other elements (properties, settings, styles), one per line, where they stood:
+  // before its names, between its names and its first sheet, after its sheets.
+  std::string antes_nomes, depois_nomes, depois_folhas;
   std::vector<FormatoFolha> folhas;
 };
 

@@ -23,17 +23,19 @@ void InicioPasta(std::string& saida, const std::vector<NomeGravado>& nomes, cons
       " xmlns:html=\"http://www.w3.org/TR/REC-html40\"";
   saida += formato.declaracoes;
   saida += ">\n";
-  saida += formato.cabecalho;
-  if (nomes.empty()) return;
-  saida += " <Names>\n";
-  for (const NomeGravado& nome : nomes) {
-    saida += "  <NamedRange ss:Name=\"";
-    EscapaXml(saida, nome.nome);
-    saida += "\" ss:RefersTo=\"";
-    ExpressaoXml(saida, nome.referencia);
-    saida += "\"/>\n";
+  saida += formato.antes_nomes;
+  if (!nomes.empty()) {
+    saida += " <Names>\n";
+    for (const NomeGravado& nome : nomes) {
+      saida += "  <NamedRange ss:Name=\"";
+      EscapaXml(saida, nome.nome);
+      saida += "\" ss:RefersTo=\"";
+      ExpressaoXml(saida, nome.referencia);
+      saida += "\"/>\n";
+    }
+    saida += " </Names>\n";
   }
-  saida += " </Names>\n";
+  saida += formato.depois_nomes;
 }
 
 // A cell of a row: what the engine holds of it, how it looks, or both.
@@ -142,6 +144,7 @@ std::string GravaPastaXml(const std::vector<NomeGravado>& nomes, const std::vect
   InicioPasta(saida, nomes, com_formato ? formato : FormatoPasta());
   for (std::size_t folha = 0; folha < folhas.size(); ++folha)
     EscreveFolha(saida, folhas[folha], com_formato ? formato.folhas[folha] : kSemFormato);
+  if (com_formato) saida += formato.depois_folhas;
   saida += "</Workbook>\n";
   return saida;
 }
