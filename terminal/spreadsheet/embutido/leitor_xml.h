@@ -27,7 +27,8 @@ std::string Trecho(std::string_view texto);
 
 class LeitorXml {
  public:
-  explicit LeitorXml(std::string_view xml) : xml_(xml) {}
+  // A byte order mark at the start (as some editors save UTF-8) is passed over.
+  explicit LeitorXml(std::string_view xml) : xml_(xml), pos_(xml.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0) {}
   // The next event; false when the text is not well-formed, Erro() then says why and where.
   bool Proximo(EventoXml& evento);
   const std::string& Erro() const { return erro_; }
