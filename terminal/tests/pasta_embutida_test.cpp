@@ -316,6 +316,43 @@ TEST(PastaEmbutida, DeclaracoesDaRaizCarregadas) {
   }
 }
 
+// A file edited by hand and saved in Windows-1252 or ISO-8859-1, as its declaration says, is read
+// and saved in UTF-8 (its formatting too); a file in another encoding is refused with the reason,
+// never read into garbled values and saved as a file that spreadsheet programs refuse.
+TEST(PastaEmbutida, CodificacaoDoArquivo) {
+  const auto pasta_com = [](const std::string& declaracao, const std::string& texto) {
+    return declaracao + "<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\" "
+                        "xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\"><Names>"
+                        "<NamedRange ss:Name=\"T\" ss:RefersTo=\"=F!R1C1\"/></Names><Styles><Style ss:ID=\"" +
+           texto + "\"/></Styles><Worksheet ss:Name=\"F\"><Table><Row><Cell><Data ss:Type=\"String\">" + texto +
+           "</Data></Cell></Row></Table></Worksheet></Workbook>";
+  };
+  for (const char* codificacao : {"ISO-8859-1", "windows-1252", "Latin1"}) {
+    auto pasta = Carrega(pasta_com("<?xml version=\"1.0\" encoding=\"" + std::string(codificacao) + "\"?>\n", "Caf\xE9"));
+    ASSERT_NE(pasta, nullptr) << codificacao;
+    EXPECT_EQ(Le(*pasta, "T"), ValorPlanilha(std::string("Caf\xE9")));
+    const std::string gravado = pasta->TextoXml();
+    EXPECT_NE(gravado.find("<Style ss:ID=\"Caf\xC3\xA9\"/>"), std::string::npos) << gravado;
+    EXPECT_NE(gravado.find(">Caf\xC3\xA9</Data>"), std::string::npos) << gravado;
+  }
+  const std::string prefixo = "a pasta n\xE3o \xE9 uma planilha XML leg\xEDvel (";
+  const std::string sufixo = "; grave o arquivo em UTF-8)";
+  const struct {
+    std::string xml;
+    std::string motivo;
+  } recusadas[] = {
+      {pasta_com("<?xml version=\"1.0\"?>\n", "Caf\xE9"), "linha 2: byte 0xE9 fora do UTF-8"},
+      {pasta_com("<?xml version='1.0' encoding='UTF-16'?>", "a"), "codifica\xE7\xE3o 'UTF-16' n\xE3o lida"},
+      {"\xFF\xFE<\0W\0", "o arquivo est\xE1 em UTF-16"},
+      {pasta_com("", "Caf\xC3"), "linha 1: byte 0xC3 fora do UTF-8"},
+  };
+  for (const auto& caso : recusadas) {
+    std::string erro;
+    EXPECT_EQ(PastaEmbutida::CarregaTexto(caso.xml, erro), nullptr) << caso.motivo;
+    EXPECT_EQ(erro, prefixo + caso.motivo + sufixo);
+  }
+}
+
 TEST(PastaEmbutida, GravacaoQueFalhaDeixaOArquivoAnterior) {
   test_support::TempFolder pasta_temp("pasta_embutida");
   const std::string caminho = pasta_temp.file("PlanilhaECF.xls");
@@ -348,7 +385,7 @@ TEST(PastaEmbutida, GravacaoQueFalhaDeixaOArquivoAnterior) {
 TEST(PastaEmbutida, ArquivoIlegivelDizPorque) {
   std::string erro;
   testing::internal::CaptureStderr();
-  EXPECT_EQ(PastaEmbutida::CarregaTexto("isto não é XML", erro), nullptr);
+  EXPECT_EQ(PastaEmbutida::CarregaTexto("isto nao e XML", erro), nullptr);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_FALSE(erro.empty());
   erro.clear();

@@ -60,13 +60,13 @@ bool ControleProibido(char c) {
   return u < 0x20 && u != '\t' && u != '\n' && u != '\r';
 }
 
+}  // namespace
+
 std::string Hexa(char c) {
   static const char kDigitos[] = "0123456789ABCDEF";
   const auto u = static_cast<unsigned char>(c);
   return std::string("0x") + kDigitos[u >> 4] + kDigitos[u & 0xF];
 }
-
-}  // namespace
 
 std::string Trecho(std::string_view texto) { return compat::utf8_to_cp1252(texto.substr(0, 40)); }
 

@@ -24,6 +24,8 @@ struct EventoXml {
 
 // A piece of a file (UTF-8) for a message (Windows-1252), cut short.
 std::string Trecho(std::string_view texto);
+// A byte as a message shows it: "0x1F".
+std::string Hexa(char c);
 
 class LeitorXml {
  public:

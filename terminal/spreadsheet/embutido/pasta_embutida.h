@@ -34,6 +34,8 @@ class PastaEmbutida : public PastaNomes {
 
  private:
   PastaEmbutida(std::unique_ptr<DadosPasta> dados, FormatoPasta formato);
+  // CarregaTexto's engine side, on text already in UTF-8.
+  static std::unique_ptr<PastaEmbutida> CarregaUtf8(std::string_view xml, std::string& erro);
   // Computes again the formulas that depend on cells written since the last read.
   void Recalcula();
 

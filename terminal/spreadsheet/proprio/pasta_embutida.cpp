@@ -43,7 +43,7 @@ PastaEmbutida::PastaEmbutida(std::unique_ptr<DadosPasta> dados, FormatoPasta for
     : dados_(std::move(dados)), formato_(std::move(formato)) {}
 PastaEmbutida::~PastaEmbutida() = default;
 
-std::unique_ptr<PastaEmbutida> PastaEmbutida::CarregaTexto(std::string_view xml, std::string& erro) {
+std::unique_ptr<PastaEmbutida> PastaEmbutida::CarregaUtf8(std::string_view xml, std::string& erro) {
   auto dados = std::make_unique<DadosPasta>();
   if (!LePastaXml(xml, *dados, erro)) return nullptr;
   return std::unique_ptr<PastaEmbutida>(new PastaEmbutida(std::move(dados), LeFormatoPasta(xml)));
