@@ -184,6 +184,7 @@ const std::string kCabecalhoFormatado = R"xml( <DocumentProperties xmlns="urn:sc
   <NamedRange ss:Name="Lado" ss:RefersTo="=Dados!R1C2"/>
   <NamedRange ss:Name="Valores" ss:RefersTo="=Dados!R2C2:R5C2"/>
   <NamedRange ss:Name="Total" ss:RefersTo="=Dados!R6C2"/>
+  <NamedRange ss:Name="_FilterDatabase" ss:RefersTo="=Dados!R1C1:R6C3" ss:Hidden="1"/>
  </Names>
  <ExcelWorkbook xmlns="urn:schemas-microsoft-com:office:excel"><ActiveSheet>0</ActiveSheet></ExcelWorkbook>
 )xml";

@@ -47,7 +47,7 @@ class LeitorFormato {
         if (!Folha(evento)) return false;
         outros = &formato_.depois_folhas;
       } else if (evento.nome == "Names") {
-        if (!Guarda(nullptr, {})) return false;
+        if (!Nomes()) return false;
         if (outros == &formato_.antes_nomes) outros = &formato_.depois_nomes;
       } else if (!Guarda(outros, " ")) {
         return false;
@@ -93,6 +93,19 @@ class LeitorFormato {
     const std::string* texto = evento.Atributo("Index");
     indice = texto == nullptr ? anterior + 1 : Numero(*texto) - 1;
     return indice >= 0 && indice < limite;
+  }
+
+  bool Nomes() {
+    EventoXml evento;
+    while (Filho(evento)) {
+      if (evento.tipo == EventoXml::Tipo::Fecha) return true;
+      const std::string* nome = evento.Atributo("Name");
+      std::string atributos = Atributos(evento, {"Name", "RefersTo"});
+      if (evento.nome == "NamedRange" && nome != nullptr && !atributos.empty())
+        formato_.atributos_nomes[*nome] = std::move(atributos);
+      if (!Guarda(nullptr, {})) return false;
+    }
+    return false;
   }
 
   bool Folha(const EventoXml& abre) {

@@ -32,6 +32,7 @@ struct FormatoFolha {
 
 struct FormatoPasta {
   std::string declaracoes;  // the root's namespace declarations beyond the ones always written
+  std::map<std::string, std::string> atributos_nomes;  // a defined name's attributes but its name and range (ss:Hidden)
   // The workbook's other elements (properties, settings, styles), one per line, where they stood:
   // before its names, between its names and its first sheet, after its sheets.
   std::string antes_nomes, depois_nomes, depois_folhas;

@@ -31,7 +31,10 @@ void InicioPasta(std::string& saida, const std::vector<NomeGravado>& nomes, cons
       EscapaXml(saida, nome.nome);
       saida += "\" ss:RefersTo=\"";
       ExpressaoXml(saida, nome.referencia);
-      saida += "\"/>\n";
+      saida += "\"";
+      if (auto atributos = formato.atributos_nomes.find(nome.nome); atributos != formato.atributos_nomes.end())
+        saida += atributos->second;
+      saida += "/>\n";
     }
     saida += " </Names>\n";
   }
