@@ -201,5 +201,26 @@ TEST(MotorProprio, DeclaracaoDoPrefixoXmlnsNaoSeRepete) {
   EXPECT_EQ(relida->TextoXml(), texto);
 }
 
+// A sheet with a second table, whose rows this engine reads on after the first's: saved as one
+// table, the second's formatting with its rows, and saved again the same (the fuzzer's finding,
+// kept in its corpus).
+TEST(MotorProprio, SegundaTabelaDaFolhaViraUmaSo) {
+  std::string erro;
+  auto pasta = PastaEmbutida::CarregaTexto(
+      "<Workbook><Worksheet ss:Name=\"F\"><Table><Row><Cell><Data ss:Type=\"Number\">1</Data></Cell></Row></Table>"
+      "<Table><Row><Cell ss:StyleID=\"s1\"><Data ss:Type=\"Number\">2</Data></Cell></Row></Table></Worksheet></Workbook>",
+      erro);
+  ASSERT_NE(pasta, nullptr) << erro;
+  const std::string texto = pasta->TextoXml();
+  EXPECT_NE(texto.find("  <Table>\n   <Row ss:Index=\"1\">\n    <Cell><Data ss:Type=\"Number\">1</Data></Cell>\n   </Row>\n"
+                       "   <Row ss:Index=\"2\">\n    <Cell ss:StyleID=\"s1\"><Data ss:Type=\"Number\">2</Data></Cell>\n"
+                       "   </Row>\n  </Table>\n </Worksheet>"),
+            std::string::npos)
+      << texto;
+  auto relida = PastaEmbutida::CarregaTexto(texto, erro);
+  ASSERT_NE(relida, nullptr) << erro;
+  EXPECT_EQ(relida->TextoXml(), texto);
+}
+
 }  // namespace
 }  // namespace tarnel

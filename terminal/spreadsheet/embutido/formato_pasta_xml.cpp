@@ -112,12 +112,13 @@ class LeitorFormato {
     FormatoFolha& folha = formato_.folhas.emplace_back();
     folha.atributos = Atributos(abre, {"Name"});
     bool depois = false;
+    int linha = -1;  // rows are counted on across a second table, as the engines read one
     EventoXml evento;
     while (Filho(evento)) {
       if (evento.tipo == EventoXml::Tipo::Fecha) return true;
-      if (evento.nome == "Table" && !depois) {
-        folha.atributos_tabela = Atributos(evento, {"ExpandedColumnCount", "ExpandedRowCount"});
-        if (!Tabela(folha)) return false;
+      if (evento.nome == "Table") {
+        if (!depois) folha.atributos_tabela = Atributos(evento, {"ExpandedColumnCount", "ExpandedRowCount"});
+        if (!Tabela(folha, linha)) return false;
         depois = true;
       } else if (!Guarda(depois ? &folha.depois_tabela : &folha.antes_tabela, "  ")) {
         return false;
@@ -126,8 +127,7 @@ class LeitorFormato {
     return false;
   }
 
-  bool Tabela(FormatoFolha& folha) {
-    int linha = -1;
+  bool Tabela(FormatoFolha& folha, int& linha) {
     EventoXml evento;
     while (Filho(evento)) {
       if (evento.tipo == EventoXml::Tipo::Fecha) return true;
