@@ -145,7 +145,8 @@ class LeitorFormato {
     FormatoLinha formato{Atributos(abre, {"Index", "Span"}), 0};
     if (const std::string* repeticoes = abre.Atributo("Span"))
       formato.repeticoes = std::clamp(Numero(*repeticoes), 0, kLinhas - 1 - linha);
-    if (!formato.atributos.empty() || formato.repeticoes > 0) folha.linhas[linha] = std::move(formato);
+    // A span of rows without attributes gives them no look of their own.
+    if (!formato.atributos.empty()) folha.linhas[linha] = std::move(formato);
     int coluna = -1;
     EventoXml evento;
     while (Filho(evento)) {
