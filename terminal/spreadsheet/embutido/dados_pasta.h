@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "spreadsheet/embutido/texto_pasta_xml.h"
+
 namespace tarnel {
 
 struct FormatoPasta;
@@ -30,8 +32,8 @@ struct NomeDefinido {
 struct DadosPasta {
   DadosPasta() : contexto(ixion::rc_size_t(kLinhas, kColunas)) {}
 
-  static constexpr ixion::row_t kLinhas = 1048576;
-  static constexpr ixion::col_t kColunas = 16384;
+  static constexpr ixion::row_t kLinhas = kLinhasFolha;
+  static constexpr ixion::col_t kColunas = kColunasFolha;
 
   ixion::model_context contexto;
   std::vector<NomeDefinido> nomes;

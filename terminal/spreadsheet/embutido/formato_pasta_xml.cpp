@@ -5,13 +5,10 @@
 #include <initializer_list>
 
 #include "spreadsheet/embutido/leitor_xml.h"
+#include "spreadsheet/embutido/texto_pasta_xml.h"
 
 namespace tarnel {
 namespace {
-
-// The size of a sheet in both engines.
-constexpr int kLinhas = 1048576;
-constexpr int kColunas = 16384;
 
 // The names after the prefix of the attributes the workbook's start always writes (xmlns,
 // xmlns:o...): a reader tells attributes apart by that name, so no other may have one of them.
@@ -141,10 +138,10 @@ class LeitorFormato {
   }
 
   bool Linha(const EventoXml& abre, FormatoFolha& folha, int& linha) {
-    if (!Indice(abre, linha, kLinhas, linha)) return false;
+    if (!Indice(abre, linha, kLinhasFolha, linha)) return false;
     FormatoLinha formato{Atributos(abre, {"Index", "Span"}), 0};
     if (const std::string* repeticoes = abre.Atributo("Span"))
-      formato.repeticoes = std::clamp(Numero(*repeticoes), 0, kLinhas - 1 - linha);
+      formato.repeticoes = std::clamp(Numero(*repeticoes), 0, kLinhasFolha - 1 - linha);
     // A span of rows without attributes gives them no look of their own.
     if (!formato.atributos.empty()) folha.linhas[linha] = std::move(formato);
     int coluna = -1;
@@ -161,10 +158,10 @@ class LeitorFormato {
   }
 
   bool Celula(const EventoXml& abre, FormatoFolha& folha, int linha, int& coluna) {
-    if (!Indice(abre, coluna, kColunas, coluna)) return false;
+    if (!Indice(abre, coluna, kColunasFolha, coluna)) return false;
     FormatoCelula formato{Atributos(abre, {"Index", "Formula", "MergeAcross"}), 0, {}};
     if (const std::string* mescla = abre.Atributo("MergeAcross"))
-      formato.mescla_colunas = std::clamp(Numero(*mescla), 0, kColunas - 1 - coluna);
+      formato.mescla_colunas = std::clamp(Numero(*mescla), 0, kColunasFolha - 1 - coluna);
     EventoXml evento;
     while (Filho(evento)) {
       if (evento.tipo == EventoXml::Tipo::Fecha) {

@@ -9,6 +9,10 @@
 
 namespace tarnel {
 
+// The size of a sheet, as spreadsheet programs have it and both engines read it.
+constexpr int kLinhasFolha = 1048576;
+constexpr int kColunasFolha = 16384;
+
 inline void EscapaXml(std::string& saida, std::string_view texto) { compat::append_xml_escaped(saida, texto); }
 
 // Formulas and references as the file spells them: the readers drop one leading "=", so one is

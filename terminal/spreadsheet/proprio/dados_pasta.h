@@ -9,12 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include "spreadsheet/embutido/texto_pasta_xml.h"
+
 namespace tarnel {
 
 struct FormatoPasta;
-
-constexpr int kLinhasFolha = 1048576;
-constexpr int kColunasFolha = 16384;
 
 enum class ErroCelula : std::uint8_t { DivisaoPorZero, Valor, Nome, Referencia, Numero };
 // "#DIV/0!", "#VALUE!", ... as spreadsheets show them.
