@@ -2,25 +2,25 @@
 
 namespace tarnel {
 
-int FonteArquivo::Le() { return std::fgetc(arquivo_); }
-
-std::int64_t FonteArquivo::Posicao() const {
-#ifdef _WIN32
-  return _ftelli64(arquivo_);
-#else
-  return ftello(arquivo_);
-#endif
-}
-
-void FonteArquivo::Volta(std::int64_t posicao) {
-#ifdef _WIN32
-  _fseeki64(arquivo_, posicao, SEEK_SET);
-#else
-  fseeko(arquivo_, static_cast<off_t>(posicao), SEEK_SET);
-#endif
+void LeitorLinhas::Devolve() {
+  devolvida_ = true;
+  numero_ = numero_anterior_;
 }
 
 Leitura LeitorLinhas::LeLinha(std::string& linha) {
+  numero_anterior_ = numero_;
+  if (devolvida_) {
+    devolvida_ = false;
+    linha = linha_ultima_;
+    if (ultima_ != Leitura::Fim) ++numero_;
+    return ultima_;
+  }
+  ultima_ = LeDaFonte(linha);
+  linha_ultima_ = linha;
+  return ultima_;
+}
+
+Leitura LeitorLinhas::LeDaFonte(std::string& linha) {
   linha.clear();
   int c = fonte_.Le();
   if (c < 0) return Leitura::Fim;

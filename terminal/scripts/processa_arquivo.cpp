@@ -20,11 +20,10 @@ Seguimento ProcessaLinha(TfrmMain& frm, EstadoScript& estado, LeitorLinhas& leit
   if (tipo == TipoLinha::Diretiva) return ProcessaDiretiva(frm, estado, linha);
   if (tipo != TipoLinha::Comando) return Seguimento::Continua;
 
-  const LeitorLinhas::Marca depois_do_comando = leitor.Posicao();
   std::string seguinte;
   const bool com_resposta =
       leitor.LeLinha(seguinte) == Leitura::Linha && ClassificaLinha(seguinte) == TipoLinha::Resposta;
-  if (!com_resposta) leitor.Volta(depois_do_comando);
+  if (!com_resposta) leitor.Devolve();
   const std::string resposta = com_resposta ? RegistroDaLinha(seguinte) : std::string();
   return ProcessaLinhaComando(frm, estado, RegistroDaLinha(linha), com_resposta ? &resposta : nullptr);
 }

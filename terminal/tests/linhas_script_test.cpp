@@ -57,18 +57,27 @@ TEST(LeitorLinhas, LinhaLongaCortadaEmQuatroKiB) {
   EXPECT_EQ(enorme[0].size(), kTamanhoLinhaScript);
 }
 
-TEST(LeitorLinhas, VoltaDepoisDeOlharAdiante) {
-  FonteTexto fonte("um\r\ndois\r\ntres\r\n");
+TEST(LeitorLinhas, LinhaDevolvidaDepoisDeOlharAdiante) {
+  FonteTexto fonte("um\r\n\r\ndois");
   LeitorLinhas leitor(fonte);
   std::string linha;
   ASSERT_EQ(leitor.LeLinha(linha), Leitura::Linha);
-  const LeitorLinhas::Marca marca = leitor.Posicao();
-  ASSERT_EQ(leitor.LeLinha(linha), Leitura::Linha);
-  EXPECT_EQ(leitor.NumeroLinha(), 2);
-  leitor.Volta(marca);
-  EXPECT_EQ(leitor.NumeroLinha(), 1);
-  ASSERT_EQ(leitor.LeLinha(linha), Leitura::Linha);
-  EXPECT_EQ(linha, "dois");
+  // Each kind of look-ahead is read again with its own number once given back: an empty line, a
+  // line, the end.
+  const struct {
+    Leitura leitura;
+    const char* linha;
+    long numero;
+  } adiante[] = {{Leitura::Vazia, "", 2}, {Leitura::Linha, "dois", 3}, {Leitura::Fim, "", 3}};
+  for (const auto& a : adiante) {
+    const long antes = leitor.NumeroLinha();
+    ASSERT_EQ(leitor.LeLinha(linha), a.leitura) << a.linha;
+    leitor.Devolve();
+    EXPECT_EQ(leitor.NumeroLinha(), antes) << a.linha;
+    ASSERT_EQ(leitor.LeLinha(linha), a.leitura) << a.linha;
+    EXPECT_EQ(linha, a.linha);
+    EXPECT_EQ(leitor.NumeroLinha(), a.numero) << a.linha;
+  }
 }
 
 TEST(ClassificaLinha, PrimeiroCaractereEColunas) {

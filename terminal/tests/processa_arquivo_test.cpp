@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 #include <functional>
 #include <memory>
 #include <string>
@@ -69,6 +72,20 @@ class Player : public ::testing::Test {
     test_support::write_bytes(arquivo, conteudo);
     return ProcessaArquivoComandos(frm, arquivo, opcoes, cancelamento, &registro);
   }
+#ifndef _WIN32
+  // The same file coming through a pipe (tarnel-cli run /dev/stdin), where nothing can be sought back.
+  FimArquivo ExecutaPorPipe(const std::string& conteudo, OpcoesScript opcoes = {}) {
+    int pontas[2];
+    if (pipe(pontas) != 0) return FimArquivo::NaoAberto;
+    const bool escrito = write(pontas[1], conteudo.data(), conteudo.size()) == static_cast<ssize_t>(conteudo.size());
+    close(pontas[1]);
+    const FimArquivo fim = escrito ? ProcessaArquivoComandos(frm, "/dev/fd/" + std::to_string(pontas[0]), opcoes,
+                                                             cancelamento, &registro)
+                                   : FimArquivo::NaoAberto;
+    close(pontas[0]);
+    return fim;
+  }
+#endif
   static std::string Linhas(const Textos& linhas) {
     std::string texto;
     for (const std::string& l : linhas) texto += l + "\r\n";
@@ -130,12 +147,19 @@ TEST_F(Player, LinhaSeguinteAoComando) {
       {"short line", "<- {0;0;A=2;}", false},
   };
   for (const auto& c : casos) {
-    pessoa.perguntas.clear();
-    driver->chamadas.clear();
-    EXPECT_EQ(Executa(Linhas({Comando("{0;ExpulsaDocumento;;}"), c.seguinte}), comparando), FimArquivo::Fim) << c.caso;
-    EXPECT_EQ(pessoa.perguntas.size(), c.pergunta ? 1u : 0u) << c.caso;
-    // The line after the command is then handled on its own: a following command runs too.
-    EXPECT_EQ(Enviados().size(), c.seguinte.find("->") != std::string::npos ? 2u : 1u) << c.caso;
+    const std::string conteudo = Linhas({Comando("{0;ExpulsaDocumento;;}"), c.seguinte});
+    std::vector<std::function<FimArquivo()>> fontes{[&] { return Executa(conteudo, comparando); }};
+#ifndef _WIN32
+    fontes.push_back([&] { return ExecutaPorPipe(conteudo, comparando); });
+#endif
+    for (const auto& executa : fontes) {
+      pessoa.perguntas.clear();
+      driver->chamadas.clear();
+      EXPECT_EQ(executa(), FimArquivo::Fim) << c.caso;
+      EXPECT_EQ(pessoa.perguntas.size(), c.pergunta ? 1u : 0u) << c.caso;
+      // The line after the command is then handled on its own: a following command runs too.
+      EXPECT_EQ(Enviados().size(), c.seguinte.find("->") != std::string::npos ? 2u : 1u) << c.caso;
+    }
   }
 }
 
