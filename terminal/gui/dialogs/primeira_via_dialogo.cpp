@@ -35,7 +35,6 @@ PrimeiraViaDialogo::PrimeiraViaDialogo(TfrmPrimeiraVia& modelo, QWidget* pai)
   linha->addWidget(new QLabel(QStringLiteral("Nome do Arquivo:")));
   linha->addWidget(ebArquivo, 1);
   linha->addWidget(selPasta);
-  linha->addWidget(filtrar);
 
   auto* botoes = new QDialogButtonBox;
   QPushButton* ok = botoes->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
@@ -59,7 +58,11 @@ PrimeiraViaDialogo::PrimeiraViaDialogo(TfrmPrimeiraVia& modelo, QWidget* pai)
   auto* disposicao = new QVBoxLayout(this);
   disposicao->addWidget(cbGravar);
   disposicao->addWidget(gbGravar);
-  disposicao->addWidget(botoes);
+  // The filter stays at hand with storage off: a file kept earlier can still be made readable.
+  auto* rodape = new QHBoxLayout;
+  rodape->addWidget(filtrar);
+  rodape->addWidget(botoes, 1);
+  disposicao->addLayout(rodape);
 }
 
 void PrimeiraViaDialogo::MostraModelo() {

@@ -667,6 +667,10 @@ TEST_F(JanelaTest, FirstCopyDialogSwitchesTheCaptureOnAndTheMenuShowsIt) {
 
   PrimeiraViaDialogo* dialogo = janela->frmPrimeiraVia;
   QTimer::singleShot(0, dialogo, [&] {
+    // With storage off the file's box is hidden, but not the filter of a file kept earlier.
+    EXPECT_FALSE(dialogo->gbGravar->isVisible());
+    auto* filtrar = dialogo->findChild<QPushButton*>(QStringLiteral("btFiltrar"));
+    EXPECT_TRUE(filtrar != nullptr && filtrar->isVisible());
     dialogo->cbGravar->click();
     dialogo->reject();
   });
