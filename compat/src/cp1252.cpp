@@ -19,17 +19,22 @@ char32_t code_point_of(unsigned char byte) {
   return byte;
 }
 
-void append_utf8(std::string& out, char32_t cp) {
+// The UTF-8 form of a Windows-1252 byte (1 to 3 bytes); returns its length.
+std::size_t utf8_of(unsigned char byte, char (&out)[3]) {
+  const char32_t cp = code_point_of(byte);
   if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
+    out[0] = static_cast<char>(cp);
+    return 1;
   }
+  if (cp < 0x800) {
+    out[0] = static_cast<char>(0xC0 | (cp >> 6));
+    out[1] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 2;
+  }
+  out[0] = static_cast<char>(0xE0 | (cp >> 12));
+  out[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+  out[2] = static_cast<char>(0x80 | (cp & 0x3F));
+  return 3;
 }
 
 // Windows-1252 byte for a code point; -1 when there is none.
@@ -88,26 +93,57 @@ bool decode_utf8(std::string_view text, std::size_t pos, char32_t& cp, std::size
 std::string cp1252_to_utf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 4);
-  for (char c : text) append_utf8(out, code_point_of(static_cast<unsigned char>(c)));
+  char utf8[3];
+  for (char c : text) out.append(utf8, utf8_of(static_cast<unsigned char>(c), utf8));
   return out;
 }
 
-std::string utf8_to_cp1252(std::string_view text, char replacement) {
-  std::string out;
-  out.reserve(text.size());
+bool cp1252_to_utf8(const char* text, char* out, std::size_t size) {
+  std::size_t used = 0;
+  char utf8[3];
+  for (; *text != '\0'; ++text) {
+    const std::size_t n = utf8_of(static_cast<unsigned char>(*text), utf8);
+    if (size - used <= n) return false;
+    for (std::size_t i = 0; i < n; ++i) out[used++] = utf8[i];
+  }
+  if (size == used) return false;
+  out[used] = '\0';
+  return true;
+}
+
+namespace {
+
+// Each stretch of text as its Windows-1252 byte, given to put in order.
+template <typename Put>
+void each_cp1252_byte(std::string_view text, char replacement, Put put) {
   std::size_t pos = 0;
   while (pos < text.size()) {
     char32_t cp = 0;
     std::size_t length = 1;
     if (decode_utf8(text, pos, cp, length)) {
       const int byte = byte_of(cp);
-      out += byte < 0 ? replacement : static_cast<char>(byte);
+      put(byte < 0 ? replacement : static_cast<char>(byte));
     } else {
-      out += replacement;
+      put(replacement);
     }
     pos += length;
   }
+}
+
+}  // namespace
+
+std::string utf8_to_cp1252(std::string_view text, char replacement) {
+  std::string out;
+  out.reserve(text.size());
+  each_cp1252_byte(text, replacement, [&out](char c) { out += c; });
   return out;
+}
+
+void utf8_to_cp1252_in_place(char* text, char replacement) {
+  // A stretch never gives more than one byte, so the writing never overtakes the reading.
+  char* out = text;
+  each_cp1252_byte(std::string_view(text), replacement, [&out](char c) { *out++ = c; });
+  *out = '\0';
 }
 
 std::u16string cp1252_to_utf16(std::string_view text) {

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "compat/native_path.h"
+
 namespace compat {
 
 namespace {
@@ -13,7 +15,7 @@ struct CloseFile {
 
 bool write_text(const std::string& path, TextOpen how, TextModeWriter& writer, std::string_view data) {
   const char* mode = how == TextOpen::create ? "wb" : how == TextOpen::append ? "ab" : "r+b";
-  std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), mode));
+  std::unique_ptr<std::FILE, CloseFile> file(open_file(path, mode));
   if (!file) return false;
   if (how == TextOpen::append_existing && std::fseek(file.get(), 0, SEEK_END) != 0) return false;
   std::string bytes;

@@ -38,13 +38,38 @@ TEST(Cp1252, CharactersWithoutAFormBecomeTheReplacement) {
 }
 
 TEST(Cp1252, MalformedUtf8BecomesTheReplacement) {
-  EXPECT_EQ(compat::utf8_to_cp1252("\x80"), "?");               // stray continuation byte
-  EXPECT_EQ(compat::utf8_to_cp1252("\xE2\x82" "A"), "?A");      // cut sequence: one replacement
-  EXPECT_EQ(compat::utf8_to_cp1252("\xC0\xAF"), "??");          // overlong form
-  EXPECT_EQ(compat::utf8_to_cp1252("\xED\xA0\x80"), "???");     // surrogate
-  EXPECT_EQ(compat::utf8_to_cp1252("\xF4\x90\x80\x80"), "????");  // beyond U+10FFFF
-  EXPECT_EQ(compat::utf8_to_cp1252("ok\xC3"), "ok?");           // cut at the end
-  EXPECT_EQ(compat::utf8_to_cp1252("\xFF\xFE"), "??");
+  const struct {
+    const char* utf8;
+    const char* cp1252;
+  } cases[] = {
+      {"\x80", "?"},                  // stray continuation byte
+      {"\xE2\x82" "A", "?A"},          // cut sequence: one replacement
+      {"\xC0\xAF", "??"},              // overlong form
+      {"\xED\xA0\x80", "???"},         // surrogate
+      {"\xF4\x90\x80\x80", "????"},    // beyond U+10FFFF
+      {"ok\xC3", "ok?"},               // cut at the end
+      {"\xFF\xFE", "??"},
+      {"Relat\xC3\xB3rios/\xE2\x82\xAC", "Relat\xF3rios/\x80"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(compat::utf8_to_cp1252(c.utf8), c.cp1252) << c.utf8;
+    // In place, in a buffer the same size as the text (the result is never longer).
+    std::string buffer(c.utf8);
+    compat::utf8_to_cp1252_in_place(buffer.data());
+    EXPECT_STREQ(buffer.c_str(), c.cp1252) << c.utf8;
+  }
+}
+
+TEST(Cp1252, IntoACallersBufferOnlyWhenItFits) {
+  const std::string text = "a\xE7\x80";  // 1 + 2 + 3 bytes of UTF-8
+  char buffer[8];
+  ASSERT_TRUE(compat::cp1252_to_utf8(text.c_str(), buffer, 7));  // exactly the text and its zero
+  EXPECT_EQ(std::string(buffer), compat::cp1252_to_utf8(text));
+  EXPECT_FALSE(compat::cp1252_to_utf8(text.c_str(), buffer, 6));
+  EXPECT_FALSE(compat::cp1252_to_utf8(text.c_str(), buffer, 3));  // cut inside a character
+  EXPECT_FALSE(compat::cp1252_to_utf8("", buffer, 0));
+  ASSERT_TRUE(compat::cp1252_to_utf8("", buffer, 1));
+  EXPECT_STREQ(buffer, "");
 }
 
 }  // namespace

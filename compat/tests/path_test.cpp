@@ -2,7 +2,10 @@
 
 #include <filesystem>
 
+#include "compat/atomic_file.h"
+#include "compat/native_path.h"
 #include "compat/path.h"
+#include "compat/whole_file.h"
 #include "test_support/temp_folder.h"
 
 namespace {
@@ -64,6 +67,53 @@ TEST(Path, FilesAndFolders) {
 
   EXPECT_EQ(compat::current_folder(), std::filesystem::current_path().string());
 }
+
+#ifndef _WIN32
+// Paths are Windows-1252 text; the system's file names are UTF-8.
+TEST(Path, AccentedNamesReachTheSystemInUtf8) {
+  TempFolder temp{u8"compat-a\u00E7\u00E3o", TempFolder::enter | TempFolder::user_folders};
+  const std::filesystem::path native = std::filesystem::path(temp.path());
+  EXPECT_EQ(compat::base_name(compat::current_folder()).rfind("compat-a\xE7\xE3o-", 0), 0u) << compat::current_folder();
+  EXPECT_EQ(compat::native_path(compat::current_folder()), temp.path());
+
+  const std::string pasta = compat::join_path(compat::current_folder(), "Relat\xF3rios/mar\xE7o");
+  ASSERT_TRUE(compat::make_folders(pasta));
+  EXPECT_TRUE(std::filesystem::is_directory(native / u8"Relat\u00F3rios" / u8"mar\u00E7o"));
+
+  const std::string arquivo = pasta + "/caf\xE9.txt";
+  ASSERT_TRUE(compat::replace_file(arquivo, "um "));
+  ASSERT_TRUE(compat::append_whole(arquivo, "dois"));
+  const std::filesystem::path arquivo_nativo = native / u8"Relat\u00F3rios" / u8"mar\u00E7o" / u8"caf\u00E9.txt";
+  EXPECT_EQ(test_support::read_bytes(arquivo_nativo.string()), "um dois");
+  EXPECT_TRUE(compat::file_exists(arquivo));
+  EXPECT_EQ(compat::file_size(arquivo), 7);
+  std::string lidos, motivo;
+  ASSERT_TRUE(compat::read_file(arquivo, lidos, motivo)) << motivo;
+  EXPECT_EQ(lidos, "um dois");
+
+  std::FILE* f = compat::open_file(arquivo, "rb");
+  ASSERT_NE(f, nullptr);
+  std::fclose(f);
+  ASSERT_TRUE(compat::rename_file(arquivo, pasta + "/ch\xE1.txt"));
+  EXPECT_TRUE(std::filesystem::exists(native / u8"Relat\u00F3rios" / u8"mar\u00E7o" / u8"ch\u00E1.txt"));
+  EXPECT_TRUE(compat::remove_file(pasta + "/ch\xE1.txt"));
+  EXPECT_FALSE(std::filesystem::exists(native / u8"Relat\u00F3rios" / u8"mar\u00E7o" / u8"ch\u00E1.txt"));
+
+  // Names the system gives back come in as text; a character Windows-1252 lacks cannot be named.
+  EXPECT_EQ(compat::text_path(native / u8"Relat\u00F3rios"), compat::join_path(compat::current_folder(), "Relat\xF3rios"));
+  EXPECT_EQ(compat::text_path(std::string(u8"x\u4E2D.txt")), "x?.txt");
+  temp.set_env("XDG_STATE_HOME", (native / u8"Relat\u00F3rios").string());
+  EXPECT_EQ(compat::user_state_folder(), compat::join_path(compat::current_folder(), "Relat\xF3rios"));
+
+  // A caller's buffer, for code that must not allocate.
+  char buffer[32];
+  ASSERT_TRUE(compat::native_path("mar\xE7o", buffer, sizeof buffer));
+  EXPECT_STREQ(buffer, u8"mar\u00E7o");
+  EXPECT_FALSE(compat::native_path("mar\xE7o", buffer, 6));
+  compat::text_path_in_place(buffer);
+  EXPECT_STREQ(buffer, "mar\xE7o");
+}
+#endif
 
 TEST(Path, PerUserFoldersFollowTheirVariables) {
   TempFolder temp{"compat-test", TempFolder::user_folders};

@@ -7,6 +7,7 @@
 #include "api/estado.h"
 #include "api/quadro.h"
 #include "api/troca.h"
+#include "compat/native_path.h"
 #include "compat/profile.h"
 #include "copia_leiaute.h"
 #include "lugares/lugares.h"
@@ -76,7 +77,7 @@ int Imprime(Comando comando, const char* const* argumentos, int quantos, const c
   char trabalho[kTamanhoCaminho];
   Posicoes lidas{};
   if (const int falha = LeLeiaute(leiaute, secao, forma_pelo_valor, forma, lidas, trabalho)) return falha;
-  std::remove(trabalho);
+  compat::remove_file(trabalho);
 
   const LinhaTabela& linha = Linha(comando);
   const Forma textos = FormaDo(forma);

@@ -8,6 +8,7 @@
 #include "api/quadro.h"
 #include "api/troca.h"
 #include "cheque.h"
+#include "compat/native_path.h"
 
 namespace plenvo {
 namespace {
@@ -38,7 +39,7 @@ int LeCMC7Fornecedor(const LinhaTabela& linha, const char* arquivo) {
   if (FalhaDeComunicacao(retorno)) return RegistraErroDll(kErroTransmissao);
   if (retorno == SULVANIR_NADA_RECEBIDO || recebidos == 0) return RegistraErroDll(kRespostaIncompleta);
   if (estado.resposta[0] != kStx) return estado.resposta[0];
-  std::FILE* saida = arquivo != nullptr ? std::fopen(arquivo, "wb") : nullptr;
+  std::FILE* saida = arquivo != nullptr ? compat::open_file(arquivo, "wb") : nullptr;
   if (saida == nullptr) return kSemArquivo;
   const bool gravado = std::fwrite(estado.resposta, 1, static_cast<std::size_t>(recebidos), saida) ==
                        static_cast<std::size_t>(recebidos);
@@ -52,7 +53,7 @@ int LeCMC7Serial(const LinhaTabela& linha, const char* arquivo) {
     FechaLinhaSerial();
     return desfecho.resultado;
   }
-  std::FILE* saida = arquivo != nullptr ? std::fopen(arquivo, "wb") : nullptr;
+  std::FILE* saida = arquivo != nullptr ? compat::open_file(arquivo, "wb") : nullptr;
   if (saida == nullptr) {
     FechaLinhaSerial();
     return kSemArquivo;

@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 #include "log/arquivo_texto.h"
 
@@ -49,8 +50,8 @@ const char* InicioCopiado(const char* linha) {
 CopiaLeiaute CopiaParaTrabalho(const char* leiaute, const char* trabalho) {
   if (leiaute == nullptr || !compat::file_exists(leiaute)) return CopiaLeiaute::kSemLeiaute;
   std::error_code erro;
-  if (std::filesystem::equivalent(leiaute, trabalho, erro)) return CopiaLeiaute::kSemLeiaute;
-  std::FILE* origem = std::fopen(leiaute, "r");
+  if (std::filesystem::equivalent(compat::fs_path(leiaute), compat::fs_path(trabalho), erro)) return CopiaLeiaute::kSemLeiaute;
+  std::FILE* origem = compat::open_file(leiaute, "r");
   if (origem == nullptr) return CopiaLeiaute::kSemLeiaute;
   std::FILE* destino = CriaArquivoTexto(trabalho);
   if (destino == nullptr) {

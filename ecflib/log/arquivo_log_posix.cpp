@@ -6,13 +6,30 @@
 #include <ctime>
 
 #include "arquivo_log.h"
+#include "compat/native_path.h"
 
 namespace plenvo {
 
-ArquivoLog AbreExistente(const char* caminho) { return open(caminho, O_WRONLY | O_APPEND | O_CLOEXEC); }
+namespace {
+
+// The log is opened for every line, which must not allocate: the system's name is made on the stack
+// (a Windows-1252 byte takes up to three bytes of UTF-8).
+struct NomeNativo {
+  explicit NomeNativo(const char* caminho) : valido(compat::native_path(caminho, nome, sizeof nome)) {}
+  char nome[3 * 4096 + 1];
+  bool valido;
+};
+
+}  // namespace
+
+ArquivoLog AbreExistente(const char* caminho) {
+  const NomeNativo nativo(caminho);
+  return nativo.valido ? open(nativo.nome, O_WRONLY | O_APPEND | O_CLOEXEC) : kSemLog;
+}
 
 ArquivoLog CriaVazio(const char* caminho) {
-  return open(caminho, O_WRONLY | O_APPEND | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  const NomeNativo nativo(caminho);
+  return nativo.valido ? open(nativo.nome, O_WRONLY | O_APPEND | O_CREAT | O_TRUNC | O_CLOEXEC, 0666) : kSemLog;
 }
 
 int DiaDaUltimaEscrita(ArquivoLog arquivo) {
@@ -37,6 +54,9 @@ void EscreveBytes(ArquivoLog arquivo, const void* bytes, std::size_t tamanho) {
 
 void FechaArquivo(ArquivoLog arquivo) { close(static_cast<int>(arquivo)); }
 
-void ApagaArquivo(const char* caminho) { unlink(caminho); }
+void ApagaArquivo(const char* caminho) {
+  const NomeNativo nativo(caminho);
+  if (nativo.valido) unlink(nativo.nome);
+}
 
 }  // namespace plenvo

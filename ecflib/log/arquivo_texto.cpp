@@ -1,9 +1,11 @@
 #include "arquivo_texto.h"
 
+#include "compat/native_path.h"
+
 namespace plenvo {
 
 std::FILE* CriaArquivoTexto(const char* caminho) {
-  return caminho != nullptr ? std::fopen(caminho, "w") : nullptr;
+  return caminho != nullptr ? compat::open_file(caminho, "w") : nullptr;
 }
 
 bool EscreveModoTexto(std::FILE* arquivo, const void* bytes, std::size_t tamanho) {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "compat/module.h"
+#include "compat/native_path.h"
 #include "compat/path.h"
 
 namespace plenvo {
@@ -27,9 +28,16 @@ bool Formata(char* destino, std::size_t tamanho, const char* formato, Args... ar
 
 #ifndef _WIN32
 // Places are chosen by the environment on POSIX systems only; an empty variable counts as unset.
+// What is named there is a file name of the system's: the places made of it are taken in as text,
+// like the paths callers pass (in the buffer, as this runs for every log line and must not allocate).
 const char* Ambiente(const char* nome) {
   const char* valor = std::getenv(nome);
   return (valor != nullptr && *valor != '\0') ? valor : nullptr;
+}
+
+bool ComoTexto(bool formatado, char* destino) {
+  if (formatado) compat::text_path_in_place(destino);
+  return formatado;
 }
 
 // "COMn" (any case) with n >= 1: returns n, else 0.
@@ -58,11 +66,12 @@ bool PastaUnidadeC(char* destino, std::size_t tamanho) {
 #else
   if (const char* pasta = Ambiente("PLENVO_DRIVE_C")) {
     const std::size_t n = std::strlen(pasta);
-    return Formata(destino, tamanho, "%s%s", pasta, pasta[n - 1] == '/' ? "" : "/");
+    return ComoTexto(Formata(destino, tamanho, "%s%s", pasta, pasta[n - 1] == '/' ? "" : "/"), destino);
   }
-  if (const char* estado = Ambiente("XDG_STATE_HOME")) return Formata(destino, tamanho, "%s/plenvo/c/", estado);
+  if (const char* estado = Ambiente("XDG_STATE_HOME"))
+    return ComoTexto(Formata(destino, tamanho, "%s/plenvo/c/", estado), destino);
   const char* casa = Ambiente("HOME");
-  return Formata(destino, tamanho, "%s/.local/state/plenvo/c/", casa != nullptr ? casa : "/tmp");
+  return ComoTexto(Formata(destino, tamanho, "%s/.local/state/plenvo/c/", casa != nullptr ? casa : "/tmp"), destino);
 #endif
 }
 
@@ -87,7 +96,7 @@ bool CaminhoDoDispositivo(const char* nome, char* destino, std::size_t tamanho) 
   if (const int porta = NumeroDaPortaCom(nome)) {
     char variavel[32];
     std::snprintf(variavel, sizeof variavel, "PLENVO_COM%d", porta);
-    if (const char* mapeado = Ambiente(variavel)) return Formata(destino, tamanho, "%s", mapeado);
+    if (const char* mapeado = Ambiente(variavel)) return ComoTexto(Formata(destino, tamanho, "%s", mapeado), destino);
     return Formata(destino, tamanho, "/dev/ttyS%d", porta - 1);
   }
 #endif
@@ -99,7 +108,7 @@ std::vector<std::string> CandidatosBibliotecaFornecedor() {
   // Exactly what integrators know: the system's own search for the DLL's name.
   return {kBibliotecaFornecedor};
 #else
-  if (const char* arquivo = Ambiente("PLENVO_SULVANIR")) return {arquivo};
+  if (const char* arquivo = Ambiente("PLENVO_SULVANIR")) return {compat::text_path(std::string(arquivo))};
   std::vector<std::string> candidatos;
   const std::string pasta_biblioteca = PastaDestaBiblioteca();
   if (!pasta_biblioteca.empty()) candidatos.push_back(pasta_biblioteca + kBibliotecaFornecedor);

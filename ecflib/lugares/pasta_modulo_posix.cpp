@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "compat/native_path.h"
 #include "lugares.h"
 
 namespace plenvo {
@@ -10,7 +11,7 @@ namespace plenvo {
 std::string PastaDestaBiblioteca() {
   Dl_info info{};
   if (dladdr(reinterpret_cast<void*>(&PastaDestaBiblioteca), &info) == 0 || info.dli_fname == nullptr) return "";
-  const std::string arquivo = info.dli_fname;
+  const std::string arquivo = compat::text_path(std::string(info.dli_fname));
   const auto barra = arquivo.rfind('/');
   return barra == std::string::npos ? "" : arquivo.substr(0, barra + 1);
 }

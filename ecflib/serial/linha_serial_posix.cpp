@@ -13,6 +13,7 @@
 #endif
 
 #include "chamadas_modo.h"
+#include "compat/native_path.h"
 #include "consulta_modem.h"
 #include "linha_serial.h"
 #include "lugares/lugares.h"
@@ -73,7 +74,7 @@ int LinhaSerial::AbreNativo(const char* dispositivo, unsigned long baud) {
   char caminho[PATH_MAX];
   if (!CaminhoDoDispositivo(dispositivo, caminho, sizeof caminho)) return kLinhaErroAbertura;
   // Non-blocking open so that a port without carrier does not hang; reads and writes block.
-  const int descritor = open(caminho, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  const int descritor = open(compat::native_path(caminho).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (descritor < 0) return kLinhaErroAbertura;
   if (ioctl(descritor, TIOCEXCL) != 0 || fcntl(descritor, F_SETFL, 0) != 0) {
     close(descritor);

@@ -108,6 +108,16 @@ TEST_F(LogDoDia, PastaPadraoSobXdgStateHomeEFalhaSilenciosa) {
   FechaLog(kSemLog);
 }
 
+// The folder named by the environment is the system's UTF-8 name; the log goes into it, not into a
+// folder whose name is those bytes read as Windows-1252.
+TEST_F(LogDoDia, PastaComAcentosDoAmbiente) {
+  const std::string pasta = Pasta(u8"Jo\u00E3o") + u8"/Relat\u00F3rios";
+  setenv("PLENVO_DRIVE_C", pasta.c_str(), 1);
+  FixaRelogio(moment(2024, 1, 16, 9, 0, 0, 0));  // a Tuesday
+  RegistraEntrada("TX", "x", 1);
+  EXPECT_EQ(read_bytes(pasta + "/Tue.log"), "Inicio LOG: Tue Jan 16 09:00:00 2024\r\n\r\n\r\n\r\nTX [09:00:00 000ms] - x");
+}
+
 constexpr const char* kGrupo = "KVT Automação Comercial";
 constexpr const char* kProduto = "DLL Vardex 32 bits";
 constexpr const char* kVersao = "V4.03";

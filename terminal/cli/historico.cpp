@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "compat/atomic_file.h"
+#include "compat/native_path.h"
 #include "compat/path.h"
 #include "compat/whole_file.h"
 
@@ -10,15 +11,15 @@ namespace tarnel::cli {
 
 std::string CaminhoHistorico(const std::function<const char*(const char*)>& variavel) {
   const char* estado = variavel("XDG_STATE_HOME");
-  if (estado && *estado) return std::string(estado) + "/tarnel_historico";
+  if (estado && *estado) return compat::text_path(std::string(estado) + "/tarnel_historico");
   const char* casa = variavel("HOME");
-  if (casa && *casa) return std::string(casa) + "/.tarnel_historico";
+  if (casa && *casa) return compat::text_path(std::string(casa) + "/.tarnel_historico");
   return "";
 }
 
 Historico::Historico(std::string caminho) : caminho_(std::move(caminho)) {
   if (caminho_.empty()) return;
-  std::ifstream arquivo(caminho_, std::ios::binary);
+  std::ifstream arquivo(compat::fs_path(caminho_), std::ios::binary);
   std::string linha;
   bool cortado = false;
   while (std::getline(arquivo, linha)) {

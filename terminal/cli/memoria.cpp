@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 #include "console.h"
 #include "mostra.h"
@@ -63,7 +64,7 @@ int Roda(const Pedido& pedido, bool terminal, std::ostream& saida, std::ostream&
 }
 
 bool GravaArquivo(const std::string& caminho, const std::string& bytes) {
-  std::FILE* f = std::fopen(caminho.c_str(), "wb");
+  std::FILE* f = compat::open_file(caminho, "wb");
   if (!f) return false;
   const bool gravado = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   return std::fclose(f) == 0 && gravado;
@@ -71,7 +72,7 @@ bool GravaArquivo(const std::string& caminho, const std::string& bytes) {
 
 std::string LeArquivo(const std::string& caminho, bool& lido) {
   std::string bytes;
-  std::FILE* f = std::fopen(caminho.c_str(), "rb");
+  std::FILE* f = compat::open_file(caminho, "rb");
   lido = f != nullptr;
   if (!f) return bytes;
   char bloco[65536];
@@ -118,7 +119,7 @@ int MfdLer(const std::string& arquivo, const std::string& pasta, std::ostream& s
   // A dump named as one of its own sections would be written over before the others are out.
   for (std::size_t i = 0; i < conteudo.secoes.size(); ++i) {
     std::error_code erro;
-    if (std::filesystem::equivalent(caminho_secao(i), arquivo, erro)) {
+    if (std::filesystem::equivalent(compat::fs_path(caminho_secao(i)), compat::fs_path(arquivo), erro)) {
       EscreveLinha(mensagens, "O arquivo de MFD " + arquivo + " seria substituído pela seção " + nome_secao(i) +
                                   "; nenhuma seção foi gravada.");
       return kSaidaFalha;

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 #include "console.h"
 #include "relatorio_junit.h"
@@ -208,7 +209,7 @@ int Run(const PedidoRun& pedido, bool terminal, std::ostream& saida, std::ostrea
   // The report written over one of the files it reports on would destroy that recording.
   for (const std::string& arquivo : pedido.arquivos) {
     std::error_code erro;
-    if (!pedido.relatorio.empty() && std::filesystem::equivalent(pedido.relatorio, arquivo, erro)) {
+    if (!pedido.relatorio.empty() && std::filesystem::equivalent(compat::fs_path(pedido.relatorio), compat::fs_path(arquivo), erro)) {
       EscreveLinha(mensagens, "O relatório " + pedido.relatorio + " é o arquivo de comandos " + arquivo +
                                   "; nada foi executado.");
       return kSaidaFalha;
@@ -234,7 +235,7 @@ int Run(const PedidoRun& pedido, bool terminal, std::ostream& saida, std::ostrea
     EscreveLinha(saida, std::to_string(pedido.arquivos.size() - executados) + " arquivo(s) não executado(s).");
 
   if (!pedido.relatorio.empty()) {
-    std::ofstream relatorio(pedido.relatorio, std::ios::binary | std::ios::trunc);
+    std::ofstream relatorio(compat::fs_path(pedido.relatorio), std::ios::binary | std::ios::trunc);
     relatorio << ComporRelatorioJUnit(acompanhamento.Suites());
     relatorio.close();
     if (!relatorio) {

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 #include "drovik.h"
 
@@ -22,7 +23,7 @@ std::string TextoDoBuffer(char (&buffer)[N]) {
 }  // namespace
 
 std::string ArquivoBibliotecaDrovik() {
-  if (const char* outro = std::getenv("TARNEL_DROVIK"); outro && *outro) return outro;
+  if (const char* outro = std::getenv("TARNEL_DROVIK"); outro && *outro) return compat::text_path(std::string(outro));
 #ifdef _WIN32
   return "DROVIK.DLL";
 #else

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 
 namespace tarnel {
@@ -23,7 +24,7 @@ std::string TrechoLog(const std::string& caminho, std::int64_t tamanho_antes) {
   if (caminho.empty() || !compat::file_exists(caminho)) return std::string();
   const std::string erro = "Erro ao acessar arquivo de log " + caminho;
   if (tamanho_antes <= 0) return erro;
-  std::ifstream arquivo(caminho, std::ios::binary);
+  std::ifstream arquivo(compat::fs_path(caminho), std::ios::binary);
   if (!arquivo) return erro;
   arquivo.seekg(0, std::ios::end);
   const std::int64_t tamanho_depois = static_cast<std::int64_t>(arquivo.tellg());

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "compat/native_path.h"
 #include "compat/text_mode.h"
 
 namespace tarnel {
@@ -46,9 +47,9 @@ void FiltroImpressao::Filtra(std::string_view texto, std::string& saida) {
 std::string ArquivoFiltrado(const std::string& arquivo) { return arquivo + ".fmt"; }
 
 bool FiltraArquivoImpressao(const std::string& arquivo) {
-  Arquivo entrada(std::fopen(arquivo.c_str(), "rb"));
+  Arquivo entrada(compat::open_file(arquivo, "rb"));
   if (!entrada) return false;
-  Arquivo saida(std::fopen(ArquivoFiltrado(arquivo).c_str(), "wb"));
+  Arquivo saida(compat::open_file(ArquivoFiltrado(arquivo), "wb"));
   if (!saida) return false;
 
   compat::TextModeReader leitor;

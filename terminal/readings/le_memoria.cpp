@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 #include "driver/execucao.h"
 #include "quorbal/catalogo.h"
@@ -125,7 +126,7 @@ bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::
       endereco = acrescenta ? static_cast<std::uint64_t>(existente) : 0;
     }
   } else if (!destino) {
-    std::FILE* vazio = std::fopen(arquivo.c_str(), "wb");
+    std::FILE* vazio = compat::open_file(arquivo, "wb");
     if (!vazio) {
       Erro(frm, "Erro ao acessar o arquivo '" + arquivo + "'");
       return false;
@@ -159,7 +160,7 @@ bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::
     if (destino) {
       destino->append(*bytes);
     } else {
-      std::FILE* saida = std::fopen(arquivo.c_str(), acrescenta ? "ab" : "wb");
+      std::FILE* saida = compat::open_file(arquivo, acrescenta ? "ab" : "wb");
       if (!saida) {
         Erro(frm, "Erro ao acessar o arquivo '" + arquivo + "'");
         return false;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 #include "readings/filtra_impressao.h"
 
@@ -15,7 +16,7 @@ const char kTitulo[] = "Primeira Via";
 
 // Creates the file empty (an existing one is emptied); false when it cannot be written.
 bool CriaVazio(const std::string& arquivo) {
-  std::FILE* f = std::fopen(arquivo.c_str(), "wb");
+  std::FILE* f = compat::open_file(arquivo, "wb");
   return f && std::fclose(f) == 0;
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 #include "driver/conexao.h"
 
@@ -35,12 +36,12 @@ std::string ContextoMaisNovo(const std::string& pasta) {
   std::error_code erro;
   std::string escolhido;
   fs::file_time_type mais_novo{};
-  for (fs::directory_iterator it(pasta, erro), fim; !erro && it != fim; it.increment(erro)) {
-    if (!it->is_regular_file(erro) || !NomeDeContexto(it->path().filename().string())) continue;
+  for (fs::directory_iterator it(compat::fs_path(pasta), erro), fim; !erro && it != fim; it.increment(erro)) {
+    if (!it->is_regular_file(erro) || !NomeDeContexto(compat::text_path(it->path().filename()))) continue;
     const fs::file_time_type momento = it->last_write_time(erro);
     if (erro) continue;
     if (escolhido.empty() || momento > mais_novo) {
-      escolhido = compat::join_path(pasta, it->path().filename().string());
+      escolhido = compat::join_path(pasta, compat::text_path(it->path().filename()));
       mais_novo = momento;
     }
   }
@@ -59,8 +60,8 @@ void AlternaConexao(TfrmMain& frm) {
 
 // Puts the saved copy back under the context's name.
 void Restaura(const std::string& salvo, const std::string& contexto) {
-  std::remove(contexto.c_str());
-  std::rename(salvo.c_str(), contexto.c_str());
+  compat::remove_file(contexto);
+  compat::rename_file(salvo, contexto);
 }
 
 // The damaged copy: the saved bytes with "Lixo" at offset 100 (zeros up to it in a shorter file).
@@ -97,17 +98,17 @@ Seguimento VerificaContexto(TfrmMain& frm, const std::string& pasta_pedida) {
     return Pergunta(frm, "Não encontrou arquivo de contexto!", "Erro: " + compat::join_path(pasta, "rasc*.bin"));
 
   const std::string salvo = compat::change_extension(contexto, ".sav");
-  std::remove(salvo.c_str());
+  compat::remove_file(salvo);
   // Unlike the steps below, a context that could not be moved aside is left where it is.
-  if (std::rename(contexto.c_str(), salvo.c_str()) != 0)
+  if (!compat::rename_file(contexto, salvo))
     return Pergunta(frm, "Não foi possível gerar novo contexto!", "Erro: " + contexto);
 
-  std::FILE* novo = std::fopen(contexto.c_str(), "wb");
+  std::FILE* novo = compat::open_file(contexto, "wb");
   if (!novo) {
-    std::rename(salvo.c_str(), contexto.c_str());
+    compat::rename_file(salvo, contexto);
     return Pergunta(frm, "Não foi possível gerar novo contexto!", "Erro: " + contexto);
   }
-  std::FILE* origem = std::fopen(salvo.c_str(), "rb");
+  std::FILE* origem = compat::open_file(salvo, "rb");
   if (!origem) {
     std::fclose(novo);
     Restaura(salvo, contexto);
@@ -119,9 +120,9 @@ Seguimento VerificaContexto(TfrmMain& frm, const std::string& pasta_pedida) {
 
   AlternaConexao(frm);
 
-  std::FILE* gerado = std::fopen(contexto.c_str(), "rb");
+  std::FILE* gerado = compat::open_file(contexto, "rb");
   if (!gerado) return Pergunta(frm, "Não foi possível abrir contexto gerado!", "Erro: " + contexto);
-  std::FILE* copia = std::fopen(salvo.c_str(), "rb");
+  std::FILE* copia = compat::open_file(salvo, "rb");
   if (!copia) {
     std::fclose(gerado);
     return Pergunta(frm, "Não foi possível abrir contexto salvo!", "Erro: " + salvo);

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 #include "registers/le_registrador.h"
 #include "scripts/classifica_linha.h"
@@ -67,7 +68,7 @@ FimArquivo ProcessaArquivoComandos(TfrmMain& frm, const std::string& arquivo, co
   if (acompanhamento) acompanhamento->ArquivoIniciado(arquivo);
 
   // A folder opens on some systems but reads as nothing: it would pass for an empty file run to its end.
-  std::FILE* entrada = compat::file_exists(arquivo) ? std::fopen(arquivo.c_str(), "rb") : nullptr;
+  std::FILE* entrada = compat::file_exists(arquivo) ? compat::open_file(arquivo, "rb") : nullptr;
   if (!entrada) {
     const std::string mensagem = "O arquivo " + arquivo + " não pode ser aberto para leitura.";
     frm.interacao.Mensagem(mensagem);

@@ -236,3 +236,36 @@ TEST_F(Run, ExemploDiaDeVendasReproduzNumaImpressoraNova) {
 }
 
 }  // namespace
+
+namespace {
+
+// Folders and files with accents, as a technician names them: the working folder (where the emulated
+// printer keeps its context and paper roll), a session recorded into a file, its replay and a
+// reading's file all reach the system under their UTF-8 names.
+TEST(RunComAcentos, PastasEArquivosComAcentos) {
+  using namespace teste_cli;
+  TempFolder pasta{u8"tarnel-a\u00E7\u00E3o", TempFolder::enter | TempFolder::user_folders};
+  const std::filesystem::path nativa(pasta.path());
+  std::filesystem::create_directory(nativa / u8"Relat\u00F3rios");
+  const std::string sessao = "AbreGaveta TempoAcionamentoGaveta=100\nLeTexto NomeTexto=TextoLivre\nsair\n";
+  const Execucao gravado = RodaCli(pasta, {"shell", "--log", u8"Relat\u00F3rios/mar\u00E7o.RMT"}, DROVIK_ARQUIVO, &sessao);
+  ASSERT_EQ(gravado.status, 0) << gravado.mensagens;
+  EXPECT_EQ(gravado.mensagens, "");
+  const std::string arquivo = (nativa / u8"Relat\u00F3rios" / u8"mar\u00E7o.RMT").string();
+  EXPECT_NE(read_bytes(arquivo).find("-> {0;AbreGaveta;TempoAcionamentoGaveta=100;}"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(nativa / "rasc0.bin"));
+
+  const Execucao e = RodaCli(pasta, {"run", u8"Relat\u00F3rios/mar\u00E7o.RMT"});
+  EXPECT_EQ(e.status, 0) << e.saida << e.mensagens;
+  EXPECT_EQ(e.saida, u8"Relat\u00F3rios/mar\u00E7o.RMT: linha 3, 1 comandos\n"
+                     u8"Relat\u00F3rios/mar\u00E7o.RMT: linha 5, 2 comandos\n"
+                     u8"Relat\u00F3rios/mar\u00E7o.RMT: executado at\u00E9 o fim, 2 comandos, 0 diferen\u00E7as\n");
+
+  const Execucao leitura = RodaCli(pasta, {"leitura", "x", "--saida", u8"Relat\u00F3rios/leitura \u00E9.txt"});
+  EXPECT_EQ(leitura.status, 0) << leitura.mensagens;
+  EXPECT_EQ(leitura.saida, u8"Arquivo 'Relat\u00F3rios/leitura \u00E9.txt' gerado!\n");
+  EXPECT_NE(read_bytes((nativa / u8"Relat\u00F3rios" / u8"leitura \u00E9.txt.fmt").string()).find("COO:"),
+            std::string::npos);
+}
+
+}  // namespace

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <utility>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 
 namespace compat {
@@ -26,7 +27,7 @@ bool write_all(int fd, const char* bytes, std::size_t size) {
 
 // Makes a rename (or a new file's name) itself durable.
 void sync_folder(const std::string& folder) {
-  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = open(folder.empty() ? "." : native_path(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   fsync(fd);
   close(fd);
@@ -40,12 +41,12 @@ AtomicFile::AtomicFile(std::string path, std::string temporary)
   // umask); an existing file's mode is copied over below.
   static std::atomic<unsigned> counter{0};
   if (!temporary_.empty()) {
-    const int fd = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = open(native_path(temporary_).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd >= 0) handle_ = fd;
   } else {
     for (int attempt = 0; attempt < 100; ++attempt) {
       temporary_ = path_ + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-      const int fd = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      const int fd = open(native_path(temporary_).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (fd >= 0) handle_ = fd;
       if (fd >= 0 || errno != EEXIST) break;
     }
@@ -55,7 +56,7 @@ AtomicFile::AtomicFile(std::string path, std::string temporary)
     return;
   }
   struct stat existing{};
-  if (stat(path_.c_str(), &existing) == 0 && fchmod(static_cast<int>(handle_), existing.st_mode & 07777) != 0)
+  if (stat(native_path(path_).c_str(), &existing) == 0 && fchmod(static_cast<int>(handle_), existing.st_mode & 07777) != 0)
     failed_ = true;
 }
 
@@ -70,8 +71,8 @@ bool AtomicFile::commit() {
   const int fd = static_cast<int>(handle_);
   handle_ = kNone;
   const bool flushed = !failed_ && fsync(fd) == 0;
-  if (close(fd) != 0 || !flushed || rename(temporary_.c_str(), path_.c_str()) != 0) {
-    unlink(temporary_.c_str());
+  if (close(fd) != 0 || !flushed || rename(native_path(temporary_).c_str(), native_path(path_).c_str()) != 0) {
+    unlink(native_path(temporary_).c_str());
     failed_ = true;
     return false;
   }
@@ -83,13 +84,14 @@ void AtomicFile::discard() {
   if (handle_ == kNone) return;
   close(static_cast<int>(handle_));
   handle_ = kNone;
-  unlink(temporary_.c_str());
+  unlink(native_path(temporary_).c_str());
   failed_ = true;
 }
 
 bool append_whole(const std::string& path, std::string_view bytes) {
-  const bool existed = access(path.c_str(), F_OK) == 0;
-  const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  const std::string native = native_path(path);
+  const bool existed = access(native.c_str(), F_OK) == 0;
+  const int fd = open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   struct stat before{};
   if (fstat(fd, &before) != 0) {
@@ -100,7 +102,7 @@ bool append_whole(const std::string& path, std::string_view bytes) {
   // A failing cut leaves the torn tail: nothing more can be done on such a disk.
   if (!ok && ftruncate(fd, before.st_size) != 0) ok = false;
   if (close(fd) != 0) ok = false;
-  if (!ok && !existed) unlink(path.c_str());
+  if (!ok && !existed) unlink(native.c_str());
   return ok;
 }
 

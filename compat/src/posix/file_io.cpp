@@ -9,12 +9,13 @@
 #include <vector>
 
 #include "compat/atomic_file.h"
+#include "compat/native_path.h"
 
 namespace compat::detail {
 
 ReadResult read_whole_file(const std::string& path, std::string& bytes, std::size_t max_bytes) {
   bytes.clear();
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
   struct stat info{};
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {

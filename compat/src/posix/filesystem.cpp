@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 
 namespace compat {
@@ -14,25 +15,25 @@ namespace {
 
 bool is_folder(const std::string& path) {
   struct stat info{};
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  return stat(native_path(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 std::string home_folder() {
   const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] == '/') return home;
+  if (home != nullptr && home[0] == '/') return text_path(std::string(home));
   std::vector<char> buffer(16384);
   passwd entry{};
   passwd* found = nullptr;
   if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
       found->pw_dir != nullptr)
-    return found->pw_dir;
+    return text_path(std::string(found->pw_dir));
   return "/tmp";
 }
 
 // An XDG variable counts only when it holds an absolute path.
 std::string xdg_folder(const char* variable, const char* fallback_below_home) {
   const char* value = std::getenv(variable);
-  if (value != nullptr && value[0] == '/') return value;
+  if (value != nullptr && value[0] == '/') return text_path(std::string(value));
   return join_path(home_folder(), fallback_below_home);
 }
 
@@ -40,12 +41,12 @@ std::string xdg_folder(const char* variable, const char* fallback_below_home) {
 
 bool file_exists(const std::string& path) {
   struct stat info{};
-  return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  return stat(native_path(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 std::int64_t file_size(const std::string& path) {
   struct stat info{};
-  if (stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return -1;
+  if (stat(native_path(path).c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return -1;
   return static_cast<std::int64_t>(info.st_size);
 }
 
@@ -55,7 +56,7 @@ std::string current_folder() {
     if (errno != ERANGE) return std::string();
     buffer.resize(buffer.size() * 2);
   }
-  return buffer.data();
+  return text_path(std::string(buffer.data()));
 }
 
 bool make_folders(const std::string& path) {
@@ -63,7 +64,7 @@ bool make_folders(const std::string& path) {
   // Try each level in turn; a level that exists or cannot be made shows in the final check.
   for (std::size_t i = 1; i <= path.size(); ++i) {
     if (i < path.size() && path[i] != '/') continue;
-    mkdir(path.substr(0, i).c_str(), 0777);
+    mkdir(native_path(path.substr(0, i)).c_str(), 0777);
   }
   return is_folder(path);
 }

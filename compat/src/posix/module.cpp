@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "compat/module.h"
+#include "compat/native_path.h"
 #include "compat/path.h"
 
 namespace compat {
@@ -20,7 +21,7 @@ void remember_dl_error(const std::string& fallback) {
 }  // namespace
 
 ModuleHandle load_module(const std::string& file) {
-  void* module = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+  void* module = dlopen(native_path(file).c_str(), RTLD_NOW | RTLD_LOCAL);
   if (module == nullptr) remember_dl_error("cannot load " + file);
   return module;
 }
@@ -44,7 +45,7 @@ std::string executable_folder() {
   for (;;) {
     const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
     if (length < 0) return std::string();
-    if (static_cast<std::size_t>(length) < buffer.size()) return folder_of(std::string(buffer.data(), length));
+    if (static_cast<std::size_t>(length) < buffer.size()) return folder_of(text_path(std::string(buffer.data(), length)));
     buffer.resize(buffer.size() * 2);
   }
 }

@@ -7,6 +7,7 @@
 
 #include <atomic>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 #include "compat/registry.h"
 #include "compat/registry_faults.h"
@@ -33,7 +34,7 @@ class FolderLock {
  public:
   FolderLock(bool exclusive) {
     if (exclusive) make_folders(registry_folder());
-    fd_ = ::open(registry_folder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    fd_ = ::open(native_path(registry_folder()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd_ >= 0) flock(fd_, exclusive ? LOCK_EX : LOCK_SH);
   }
   ~FolderLock() {

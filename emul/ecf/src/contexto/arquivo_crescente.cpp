@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "compat/native_path.h"
 #include "contexto/arquivos.h"
 
 namespace ecf {
@@ -36,7 +37,7 @@ void ArquivoCrescente::Recomeca() {
 void ArquivoCrescente::Descarta() {
   if (!anterior_pendente_ || base_.empty() || geracao_ == 0) return;
   std::error_code erro;
-  std::filesystem::remove(CaminhoDa(geracao_ - 1), erro);
+  std::filesystem::remove(compat::fs_path(CaminhoDa(geracao_ - 1)), erro);
   anterior_pendente_ = false;
 }
 
@@ -53,7 +54,8 @@ bool ArquivoCrescente::Le(std::uint64_t inicio, std::size_t tamanho, std::string
 void ArquivoCrescente::PoeDeLado() const {
   if (base_.empty()) return;
   std::error_code erro;
-  if (std::filesystem::exists(Caminho(), erro)) std::filesystem::rename(Caminho(), Caminho() + ".avariado", erro);
+  if (std::filesystem::exists(compat::fs_path(Caminho()), erro))
+    std::filesystem::rename(compat::fs_path(Caminho()), compat::fs_path(Caminho() + ".avariado"), erro);
 }
 
 void ArquivoCrescente::Serializa(Escritor& saida) const {

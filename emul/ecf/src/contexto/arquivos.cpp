@@ -7,6 +7,7 @@
 
 #include "compat/atomic_file.h"
 #include "compat/file_part.h"
+#include "compat/native_path.h"
 
 namespace ecf {
 
@@ -37,7 +38,7 @@ bool EscreveEmDuasMetades(std::ostream& f, std::string_view bytes, EtapaGravacao
 void DefineFalhaSimulada(std::function<void(EtapaGravacao)> falha) { Falha() = std::move(falha); }
 
 bool LeArquivo(const std::string& caminho, std::string& bytes) {
-  std::ifstream f(std::filesystem::path(caminho), std::ios::binary | std::ios::ate);
+  std::ifstream f(compat::fs_path(caminho), std::ios::binary | std::ios::ate);
   if (!f) return false;
   const std::streamoff tamanho = f.tellg();
   if (tamanho < 0) return false;
@@ -53,7 +54,7 @@ bool LeTrecho(const std::string& caminho, std::uint64_t inicio, std::size_t tama
 
 std::optional<std::uint64_t> TamanhoArquivo(const std::string& caminho) {
   std::error_code erro;
-  const std::uintmax_t tamanho = std::filesystem::file_size(caminho, erro);
+  const std::uintmax_t tamanho = std::filesystem::file_size(compat::fs_path(caminho), erro);
   if (erro) return std::nullopt;
   return static_cast<std::uint64_t>(tamanho);
 }
@@ -72,19 +73,19 @@ bool GravaAPartirDe(const std::string& caminho, std::uint64_t inicio, std::strin
   const std::optional<std::uint64_t> tamanho = TamanhoArquivo(caminho);
   if (tamanho.value_or(0) < inicio) return false;  // a hole would stand for committed bytes
   if (tamanho && *tamanho > inicio && !Trunca(caminho, inicio)) return false;
-  std::ofstream f(std::filesystem::path(caminho), std::ios::binary | std::ios::app);
+  std::ofstream f(compat::fs_path(caminho), std::ios::binary | std::ios::app);
   return f && EscreveEmDuasMetades(f, bytes, EtapaGravacao::kAnexo);
 }
 
 bool Trunca(const std::string& caminho, std::uint64_t tamanho) {
   std::error_code erro;
-  std::filesystem::resize_file(caminho, tamanho, erro);
+  std::filesystem::resize_file(compat::fs_path(caminho), tamanho, erro);
   return !erro;
 }
 
 void Toca(const std::string& caminho) {
   std::error_code erro;
-  std::filesystem::last_write_time(caminho, std::filesystem::file_time_type::clock::now(), erro);
+  std::filesystem::last_write_time(compat::fs_path(caminho), std::filesystem::file_time_type::clock::now(), erro);
 }
 
 }  // namespace ecf

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "compat/native_path.h"
 #include "contexto/arquivos.h"
 #include "contexto/capacidade.h"
 #include "contexto/codificacao.h"
@@ -121,7 +122,7 @@ ArquivoDeContexto::Origem ArquivoDeContexto::Carrega(std::string& bytes, Estado&
   if (existe) {
     // Nothing to restore from: keep the damaged file for inspection instead of overwriting it.
     std::error_code erro;
-    std::filesystem::rename(caminho_, caminho_ + ".avariado", erro);
+    std::filesystem::rename(compat::fs_path(caminho_), compat::fs_path(caminho_ + ".avariado"), erro);
   }
   bytes.clear();
   return Origem::kNovo;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "compat/native_path.h"
 #include "impressao/texto_impresso.h"
 #include "quorbal/bobina.h"
 
@@ -51,7 +52,7 @@ void ArquivoBobina::EncerraLinha() {
 void ArquivoBobina::Descarrega() {
   if (a_gravar_.empty()) return;
   try {
-    std::ofstream f(std::filesystem::path(caminho_), std::ios::binary | std::ios::app);
+    std::ofstream f(compat::fs_path(caminho_), std::ios::binary | std::ios::app);
     f.write(a_gravar_.data(), static_cast<std::streamsize>(a_gravar_.size()));
   } catch (...) {
     // A path the system cannot take is one more roll that cannot be written.

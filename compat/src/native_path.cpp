@@ -1,0 +1,38 @@
+#include "compat/native_path.h"
+
+#include <cstring>
+
+#include "compat/cp1252.h"
+
+namespace compat {
+
+#ifdef _WIN32
+std::string native_path(const std::string& path) { return path; }
+std::string text_path(const std::string& native) { return native; }
+void text_path_in_place(char*) {}
+bool native_path(const char* path, char* buffer, std::size_t size) {
+  const std::size_t length = std::strlen(path);
+  if (length >= size) return false;
+  std::memcpy(buffer, path, length + 1);
+  return true;
+}
+#else
+std::string native_path(const std::string& path) { return cp1252_to_utf8(path); }
+std::string text_path(const std::string& native) { return utf8_to_cp1252(native); }
+void text_path_in_place(char* native) { utf8_to_cp1252_in_place(native); }
+bool native_path(const char* path, char* buffer, std::size_t size) { return cp1252_to_utf8(path, buffer, size); }
+#endif
+
+std::FILE* open_file(const std::string& path, const char* mode) { return std::fopen(native_path(path).c_str(), mode); }
+
+bool remove_file(const std::string& path) { return std::remove(native_path(path).c_str()) == 0; }
+
+bool rename_file(const std::string& from, const std::string& to) {
+  return std::rename(native_path(from).c_str(), native_path(to).c_str()) == 0;
+}
+
+std::filesystem::path fs_path(const std::string& path) { return std::filesystem::path(native_path(path)); }
+
+std::string text_path(const std::filesystem::path& native) { return text_path(native.string()); }
+
+}  // namespace compat
