@@ -40,7 +40,7 @@ bool ComoTexto(bool formatado, char* destino) {
   return formatado;
 }
 
-// "COMn" (any case) with n >= 1: returns n, else 0.
+// "COMn" or "COMn:" (any case; Windows opens both) with n >= 1: returns n, else 0.
 int NumeroDaPortaCom(const char* nome) {
   if (std::strlen(nome) < 4) return 0;
   if (std::toupper(static_cast<unsigned char>(nome[0])) != 'C' ||
@@ -49,6 +49,7 @@ int NumeroDaPortaCom(const char* nome) {
     return 0;
   int numero = 0;
   for (const char* p = nome + 3; *p != '\0'; ++p) {
+    if (*p == ':' && p[1] == '\0' && p > nome + 3) break;
     if (!std::isdigit(static_cast<unsigned char>(*p)) || numero > 9999) return 0;
     numero = numero * 10 + (*p - '0');
   }

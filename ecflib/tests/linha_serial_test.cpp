@@ -239,11 +239,20 @@ TEST_F(ParPty, NomeComNAbreODispositivoDaVariavel) {
   ASSERT_TRUE(linha_.Envia("z", 1, &n, false));
   EXPECT_EQ(Chegou(), "z");
   char caminho[64];
-  ASSERT_TRUE(CaminhoDoDispositivo("com3", caminho, sizeof caminho));
-  EXPECT_EQ(caminho_, caminho);
+  for (const char* nome : {"com3", "COM3:"}) {
+    ASSERT_TRUE(CaminhoDoDispositivo(nome, caminho, sizeof caminho));
+    EXPECT_EQ(caminho_, caminho) << nome;
+  }
   unsetenv("PLENVO_COM3");
-  ASSERT_TRUE(CaminhoDoDispositivo("COM3", caminho, sizeof caminho));
-  EXPECT_STREQ(caminho, "/dev/ttyS2");
+  const struct {
+    const char* nome;
+    const char* caminho;
+  } sem_variavel[] = {{"COM3", "/dev/ttyS2"}, {"COM3:", "/dev/ttyS2"}, {"COM:", "COM:"}, {"COM3::", "COM3::"},
+                      {"COM3:x", "COM3:x"}};
+  for (const auto& c : sem_variavel) {
+    ASSERT_TRUE(CaminhoDoDispositivo(c.nome, caminho, sizeof caminho));
+    EXPECT_STREQ(caminho, c.caminho) << c.nome;
+  }
   ASSERT_TRUE(CaminhoDoDispositivo("/dev/ttyUSB0", caminho, sizeof caminho));
   EXPECT_STREQ(caminho, "/dev/ttyUSB0");
   EXPECT_FALSE(CaminhoDoDispositivo("/dev/ttyUSB0", caminho, 8));
