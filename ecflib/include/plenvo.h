@@ -7,7 +7,9 @@
  * else over Plenvo's own serial line at 9600 baud - writes the exchange into the transaction log
  * when logging is on, and returns a result code (below).
  *
- * All texts are NUL-terminated 8-bit strings (Windows-1252). Plenvo keeps one state per process
+ * All texts are NUL-terminated 8-bit strings (Windows-1252), file names included: off Windows Plenvo
+ * hands them to the system as UTF-8, so "Relat\xF3rios/cmc7.txt" names the folder Relatórios. The
+ * variables below name the system's own paths, as they stand. Plenvo keeps one state per process
  * and has no locks: call it from one thread at a time.
  *
  * Texts are fitted into fields of fixed width: "T" fields are left-aligned and padded with blanks,
@@ -21,8 +23,8 @@
  *                    "prt77q.ini"); default $XDG_STATE_HOME/plenvo/c or ~/.local/state/plenvo/c
  *   PLENVO_SULVANIR  the vendor library file; default libsulvanir.so next to Plenvo or the
  *                    program, then the system's search
- *   PLENVO_COMn      the device that the name "COMn" opens; default /dev/ttyS<n-1>. A device name
- *                    starting with "/" is a path, used as it stands.
+ *   PLENVO_COMn      the device that the name "COMn" (or "COMn:") opens; default /dev/ttyS<n-1>.
+ *                    A device name starting with "/" is a path, used as it stands.
  * The "Gerar Log" setting lives in the registry (its file stand-in under $XDG_CONFIG_HOME off
  * Windows): HKEY_LOCAL_MACHINE\Software\KVT Automação Comercial\DLL Vardex 32 bits\V4.03.
  * A key there that exists but may not be changed (a limited account on Windows) is still read:
