@@ -107,12 +107,15 @@ class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
     if (diferente || !c.executado || !perguntas_.empty())
       Escreve(Bloco(Onde() + (c.passo.empty() ? "" : "passo " + c.passo + ", ") + "comando " + c.nome + "\n", respostas));
     // A failure of the report is what makes the run fail: a difference, a command the library did
-    // not carry out, or a pause that stopped.
-    if (diferente || !c.executado || recusada_) {
+    // not carry out, a problem of the context check (also when the run went on past it), or a pause
+    // that stopped.
+    const bool contexto = !c.problema_contexto.empty();
+    if (diferente || !c.executado || contexto || recusada_) {
       caso.resultado = CasoJUnit::Resultado::Falhou;
-      caso.mensagem = diferente      ? "Resposta diferente da gravada"
-                      : !c.executado ? "Comando não executado pela biblioteca"
-                                     : "Pausa sem continuação";
+      caso.mensagem = diferente      ? std::string("Resposta diferente da gravada")
+                      : !c.executado ? std::string("Comando não executado pela biblioteca")
+                      : contexto     ? c.problema_contexto
+                                     : std::string("Pausa sem continuação");
       caso.texto = perguntas_ + respostas;
       diferencas_ += diferente;
       sucesso_ = false;

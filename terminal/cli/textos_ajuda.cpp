@@ -99,7 +99,8 @@ const char kPausarSucesso[] = "pausa quando o comando retornar sem erro";
 const char kPausarDiferente[] = "pausa quando a resposta diferir da gravada";
 const char kTestarContexto[] =
     "depois de cada comando, confere se a impressora emulada refaz o seu\n"
-    "arquivo de contexto (rasc*.bin da pasta atual) danificado";
+    "arquivo de contexto (rasc*.bin da pasta atual) danificado; um problema\n"
+    "nisso é uma falha, mesmo quando a resposta é seguir";
 const char kResponder[] =
     "resposta às perguntas: sim (segue), nao (o arquivo atual para; padrão)\n"
     "ou parar (o arquivo atual para e nenhum outro é executado)";

@@ -48,9 +48,9 @@ std::string ContextoMaisNovo(const std::string& pasta) {
   return escolhido;
 }
 
-Seguimento Pergunta(TfrmMain& frm, const std::string& texto, const std::string& titulo) {
+VerificacaoContexto Pergunta(TfrmMain& frm, const std::string& texto, const std::string& titulo) {
   const Resposta r = frm.interacao.Pergunta(texto + "\nContinuar execução?", Icone::Erro, false, Resposta::Sim, titulo);
-  return r == Resposta::Sim ? Seguimento::Continua : Seguimento::Para;
+  return {r == Resposta::Sim ? Seguimento::Continua : Seguimento::Para, titulo + ": " + texto};
 }
 
 void AlternaConexao(TfrmMain& frm) {
@@ -90,7 +90,7 @@ long long PrimeiraDiferenca(std::FILE* contexto, std::FILE* salvo) {
 
 }  // namespace
 
-Seguimento VerificaContexto(TfrmMain& frm, const std::string& pasta_pedida) {
+VerificacaoContexto VerificaContexto(TfrmMain& frm, const std::string& pasta_pedida) {
   AlternaConexao(frm);
   const std::string pasta = pasta_pedida.empty() ? compat::current_folder() : pasta_pedida;
   const std::string contexto = ContextoMaisNovo(pasta);
@@ -130,7 +130,7 @@ Seguimento VerificaContexto(TfrmMain& frm, const std::string& pasta_pedida) {
   const long long diferenca = PrimeiraDiferenca(gerado, copia);
   std::fclose(gerado);
   std::fclose(copia);
-  if (diferenca < 0) return Seguimento::Continua;
+  if (diferenca < 0) return {};
   return Pergunta(frm, "Contexto diferente na posição " + std::to_string(diferenca) + "!", "Diferença de Contexto");
 }
 

@@ -8,8 +8,15 @@
 
 namespace tarnel {
 
+// What a check came to: the file's course and, when it found a problem, the question put about it
+// ("title: text"), so that an unattended run counts the problem even when the answer was to go on.
+struct VerificacaoContexto {
+  Seguimento seguimento = Seguimento::Continua;
+  std::string problema;
+};
+
 // Checks the rasc*.bin files of pasta (the current folder when empty). Every problem is put to the
 // person as a question; "No" stops the file.
-Seguimento VerificaContexto(TfrmMain& frm, const std::string& pasta = "");
+VerificacaoContexto VerificaContexto(TfrmMain& frm, const std::string& pasta = "");
 
 }  // namespace tarnel

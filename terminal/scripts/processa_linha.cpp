@@ -97,7 +97,11 @@ Seguimento ExecutaEPausa(TfrmMain& frm, EstadoScript& estado, int indice, const 
     }
   }
 
-  if (estado.TestarContexto && VerificaContexto(frm) != Seguimento::Continua) return Seguimento::Para;
+  if (estado.TestarContexto) {
+    VerificacaoContexto verificacao = VerificaContexto(frm);
+    reproduzido.problema_contexto = std::move(verificacao.problema);
+    if (verificacao.seguimento != Seguimento::Continua) return Seguimento::Para;
+  }
   if (estado.NaoPausar || !reproduzido.executado) return Seguimento::Continua;
 
   const std::string prefixo = estado.PrefixoPasso();

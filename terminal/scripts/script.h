@@ -77,6 +77,7 @@ struct ComandoReproduzido {
   std::string retorno_recebido;      // UltimoRetorno
   bool codigo_diferente = false;
   bool retorno_diferente = false;
+  std::string problema_contexto;  // what the context check after it found ("" when nothing, or no check)
   bool Diferente() const { return codigo_diferente || retorno_diferente; }
 };
 

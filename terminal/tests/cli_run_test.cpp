@@ -2,6 +2,7 @@
 // emulated printer; an edited reply is a difference, printed and in the JUnit report.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <regex>
@@ -191,6 +192,25 @@ TEST_F(Run, ORelatorioNaoSubstituiUmArquivoDeComandos) {
                                u8" é o arquivo de comandos dia.RMT; nada foi executado.\n");
     EXPECT_EQ(read_bytes(pasta.file("dia.RMT")), gravado);
   }
+}
+
+// A context that does not come back as it was is a failure of the run, also when the answer to the
+// question was to go on: here the newest context file is one the printer never rewrites.
+TEST_F(Run, ContextoDiferenteFazFalharMesmoSeguindo) {
+  Grava("c.RMT", "LeInteiro NomeInteiro=COO\nsair\n");
+  write_bytes(pasta.file("rasc1.bin"), std::string(300, '\0'));
+  std::filesystem::last_write_time(pasta.file("rasc1.bin"),
+                                   std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+  const Execucao e = Roda({"c.RMT", "--testar-contexto", "--responder", "sim", "--relatorio", "c.xml"});
+  EXPECT_EQ(e.status, 1) << e.saida << e.mensagens;
+  EXPECT_NE(e.saida.find(u8"Contexto diferente na posição 100!"), std::string::npos) << e.saida;
+  EXPECT_NE(e.saida.find(u8"c.RMT: executado até o fim, 1 comandos, 0 diferenças, 1 outra falha\n"),
+            std::string::npos)
+      << e.saida;
+  const std::string relatorio = read_bytes(pasta.file("c.xml"));
+  EXPECT_NE(relatorio.find("failures=\"1\""), std::string::npos) << relatorio;
+  EXPECT_NE(relatorio.find(u8"message=\"Diferença de Contexto: Contexto diferente na posição 100!\""), std::string::npos)
+      << relatorio;
 }
 
 // The example script: a whole sales day replays without a difference on a fresh printer, also on

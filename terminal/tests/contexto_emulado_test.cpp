@@ -31,7 +31,9 @@ TEST(ContextoEmulado, ImpressoraEmuladaRestauraOContexto) {
   ASSERT_TRUE(ExecutaComandoSelecionado(frm));
 
   for (int vez = 0; vez < 2; ++vez) {
-    EXPECT_EQ(VerificaContexto(frm), Seguimento::Continua);
+    const VerificacaoContexto verificacao = VerificaContexto(frm);
+    EXPECT_EQ(verificacao.seguimento, Seguimento::Continua);
+    EXPECT_EQ(verificacao.problema, "");
     EXPECT_TRUE(interacao.perguntas.empty()) << ::testing::PrintToString(interacao.perguntas);
     EXPECT_TRUE(Conectado(frm));
     ASSERT_TRUE(std::filesystem::exists(pasta.file("rasc0.sav")));

@@ -51,7 +51,12 @@ class Contexto : public ::testing::Test {
     ConnectExecute(frm);
   }
   std::string Arquivo(const std::string& nome) const { return pasta.file(nome); }
-  Seguimento Verifica() { return VerificaContexto(frm, pasta.path()); }
+  Seguimento Verifica() {
+    VerificacaoContexto v = VerificaContexto(frm, pasta.path());
+    problema = std::move(v.problema);
+    return v.seguimento;
+  }
+  std::string problema;  // of the last check
 
   test_support::TempFolder pasta{"tarnel-contexto"};
   teste::InteracaoRoteirizada interacao;
@@ -70,6 +75,7 @@ TEST_F(Contexto, ReescritoIgualContinuaSemPergunta) {
   reescreve = [this, original] { write_bytes(Arquivo("rasc0.bin"), original); };
   EXPECT_EQ(Verifica(), Seguimento::Continua);
   EXPECT_TRUE(interacao.perguntas.empty());
+  EXPECT_EQ(problema, "");
   EXPECT_TRUE(Conectado(frm));
   EXPECT_EQ(read_bytes(Arquivo("rasc0.sav")), original);
 }
@@ -120,6 +126,8 @@ TEST_F(Contexto, RespostaSimSegue) {
   interacao.respostas = {Resposta::Sim};
   EXPECT_EQ(Verifica(), Seguimento::Continua);
   EXPECT_EQ(interacao.perguntas.size(), 1u);
+  // Gone past, but still a problem the check found.
+  EXPECT_EQ(problema, "Diferen\xE7\x61 de Contexto: Contexto diferente na posi\xE7\xE3o 100!");
 }
 
 TEST_F(Contexto, SemArquivoPerguntaEFicaDesconectado) {
@@ -127,6 +135,7 @@ TEST_F(Contexto, SemArquivoPerguntaEFicaDesconectado) {
   write_bytes(Arquivo("contexto.bin"), "x");
   interacao.respostas = {Resposta::Sim, Resposta::Nao};
   EXPECT_EQ(Verifica(), Seguimento::Continua);
+  EXPECT_EQ(problema, "Erro: " + compat::join_path(pasta.path(), "rasc*.bin") + ": N\xE3o encontrou arquivo de contexto!");
   EXPECT_FALSE(Conectado(frm));
   ConnectExecute(frm);
   EXPECT_EQ(Verifica(), Seguimento::Para);
