@@ -1,7 +1,11 @@
 // The command file's name: the base-name box cbNomeArquivo and the file dialog dlgAbreLog.
+#include <cctype>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
+#include "compat/native_path.h"
 #include "compat/path.h"
 #include "scripts/gravacao.h"
 
@@ -11,9 +15,32 @@ namespace {
 
 constexpr char kExtensaoComandos[] = "RMT";
 
+bool ExtensaoComandos(const std::string& extensao) {
+  if (extensao.size() != sizeof kExtensaoComandos - 1) return false;
+  for (std::size_t i = 0; i < extensao.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(extensao[i])) != kExtensaoComandos[i]) return false;
+  return true;
+}
+
+// The command file of a base name in a folder. Where file names have letter case, an existing
+// "nome.rmt" is that file, as it is on Windows; otherwise, and for a new file, "nome.RMT".
+std::string ArquivoDoNome(const std::string& pasta, const std::string& nome) {
+  const std::string padrao = pasta + nome + "." + kExtensaoComandos;
+  if (compat::file_exists(padrao)) return padrao;
+  std::error_code erro;
+  for (std::filesystem::directory_iterator it(compat::fs_path(pasta.empty() ? "." : pasta), erro), fim;
+       !erro && it != fim; it.increment(erro)) {
+    const std::string achado = compat::text_path(it->path().filename());
+    if (achado.size() > nome.size() && achado.compare(0, nome.size(), nome) == 0 && achado[nome.size()] == '.' &&
+        ExtensaoComandos(achado.substr(nome.size() + 1)) && compat::file_exists(pasta + achado))
+      return pasta + achado;
+  }
+  return padrao;
+}
+
 // A base name in the current command file's folder.
 void NomeiaArquivoComandos(TfrmMain& frm, const std::string& nome) {
-  frm.ArquivoComandos = compat::folder_of(frm.ArquivoComandos) + nome + "." + kExtensaoComandos;
+  frm.ArquivoComandos = ArquivoDoNome(compat::folder_of(frm.ArquivoComandos), nome);
 }
 
 }  // namespace

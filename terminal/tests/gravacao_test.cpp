@@ -137,6 +137,18 @@ TEST_F(Gravacao, APickedEntryNamesTheFileUnlessItIsTheCurrentOne) {
   cbNomeArquivoExit(frm);
   EXPECT_EQ(frm.ArquivoComandos, pasta.file("outro.RMT"));
   EXPECT_EQ(frm.cbNomeArquivoItems.size(), 3u);
+#ifndef _WIN32
+  // Where names have letter case, an existing file whose extension has another case is the entry's
+  // file (the base name's case still counts).
+  test_support::write_bytes(pasta.file("Comandos.rmt"), "");
+  test_support::write_bytes(pasta.file("comandos.Rmt"), "");
+  cbNomeArquivoEscolhido(frm, 0);
+  cbNomeArquivoExit(frm);
+  EXPECT_EQ(frm.ArquivoComandos, pasta.file("Comandos.rmt"));
+  cbNomeArquivoEscolhido(frm, 2);
+  cbNomeArquivoExit(frm);
+  EXPECT_EQ(frm.ArquivoComandos, pasta.file("comandos.Rmt"));
+#endif
 }
 
 TEST_F(Gravacao, TheFileDialogAsksForCommandFilesAndFillsTheBoxLastChosenFirst) {
