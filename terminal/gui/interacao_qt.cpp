@@ -1,6 +1,7 @@
 #include "interacao_qt.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <algorithm>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -36,6 +37,37 @@ QMessageBox::StandardButton BotaoQt(Resposta resposta) {
 QString Titulo(const std::string& titulo) {
   return titulo.empty() ? QApplication::applicationDisplayName() : QTexto(titulo);
 }
+
+// Drops what a person does to the windows while long work lets their events through: a second
+// command or dump started from the main window meanwhile would take the printer from under the
+// first. Repaints, timers and the printer's own traffic still pass.
+class EntradaRetida : public QObject {
+ public:
+  EntradaRetida() { qApp->installEventFilter(this); }
+  ~EntradaRetida() override { qApp->removeEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* evento) override {
+    switch (evento->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::Shortcut:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::ContextMenu:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+      case QEvent::TabletPress:
+      case QEvent::TabletRelease:
+        return true;
+      default:
+        return false;
+    }
+  }
+};
 
 }  // namespace
 
@@ -117,7 +149,17 @@ void InteracaoQt::FimProgresso() {
   delete progresso_;
 }
 
-void InteracaoQt::ProcessaEventos() { QApplication::processEvents(); }
+void InteracaoQt::ProcessaEventos() {
+  // A modal dialog in front (the progress dialog once it shows, the run dialog of a command file)
+  // already keeps the main window out, and its Cancel button must answer. Before the progress
+  // dialog shows, nothing does.
+  if (QApplication::activeModalWidget()) {
+    QApplication::processEvents();
+    return;
+  }
+  const EntradaRetida retida;
+  QApplication::processEvents();
+}
 
 void InteracaoQt::TrazParaFrente() {
   if (!pai_) return;

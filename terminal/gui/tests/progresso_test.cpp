@@ -2,8 +2,14 @@
 // between pieces, closed at the end.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include "interacao_qt.h"
@@ -36,6 +42,51 @@ TEST(ProgressoQt, ShowsWhatIsDoneAndCarriesTheCancel) {
   interacao.FimProgresso();
   EXPECT_EQ(interacao.DialogoProgresso(), nullptr);
   EXPECT_FALSE(interacao.CancelamentoPedido());  // the next work starts uncancelled
+}
+
+// Between two pieces of long work the window repaints, but a click or a shortcut on it is dropped: a
+// second dump or command started meanwhile would move the printer under the first. A modal dialog
+// in front (the progress dialog once shown, a command file's run dialog) keeps its buttons.
+TEST(ProgressoQt, ThePersonsInputWaitsForNoLongWorkButADialogInFrontAnswers) {
+  QWidget janela;
+  auto* botao = new QPushButton(QStringLiteral("Executa"), &janela);
+  auto* atalho = new QAction(&janela);
+  atalho->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_M));
+  janela.addAction(atalho);
+  janela.show();
+  janela.activateWindow();
+  QApplication::setActiveWindow(&janela);
+  QApplication::processEvents();
+  InteracaoQt interacao;
+  interacao.DefinePai(&janela);
+  QSignalSpy cliques(botao, &QPushButton::clicked);
+  QSignalSpy atalhos(atalho, &QAction::triggered);
+  const auto pessoa = [&] {
+    QTest::mouseClick(botao, Qt::LeftButton);
+    QTest::keyClick(&janela, Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
+  };
+
+  pessoa();  // no work running: both act
+  EXPECT_EQ(cliques.count(), 1);
+  EXPECT_EQ(atalhos.count(), 1);
+
+  QTimer::singleShot(0, &janela, pessoa);
+  interacao.ProcessaEventos();
+  EXPECT_EQ(cliques.count(), 1);
+  EXPECT_EQ(atalhos.count(), 1);
+  QApplication::processEvents();  // nothing was only put off
+  EXPECT_EQ(cliques.count(), 1);
+  EXPECT_EQ(atalhos.count(), 1);
+
+  QDialog dialogo(&janela);
+  dialogo.setWindowModality(Qt::WindowModal);
+  auto* cancelar = new QPushButton(QStringLiteral("Cancelar"), &dialogo);
+  dialogo.show();
+  QApplication::processEvents();
+  QSignalSpy cancelamentos(cancelar, &QPushButton::clicked);
+  QTimer::singleShot(0, &dialogo, [&] { QTest::mouseClick(cancelar, Qt::LeftButton); });
+  interacao.ProcessaEventos();
+  EXPECT_EQ(cancelamentos.count(), 1);
 }
 
 }  // namespace
