@@ -46,7 +46,7 @@ void LeRegistradores(ecf::Impressora& impressora, unsigned primeiro) {
     if (quorbal::Indexado(static_cast<quorbal::Registrador>((primeiro + k) % quorbal::kTotalRegistradores)))
       nome += "[" + std::to_string(k) + "]";
     std::string comando;
-    if (impressora.ComandoDeLeitura(nome, comando) != ecf::LeituraRegistrador::kComando) continue;
+    if (ecf::ComandoDeLeitura(nome, comando) != ecf::LeituraRegistrador::kComando) continue;
     const int posicao = quorbal::ProcuraComando(comando);
     if (posicao < 0) std::abort();
     const quorbal::DescritorComando& descritor = quorbal::kCatalogo[posicao];

@@ -35,7 +35,7 @@ enum {
   DROVIK_REGISTRADOR_SEM_PARAMETRO = -2,      /* the reading command has no parameter */
   DROVIK_REGISTRADOR_SEM_PARAMETRO_NOME = -3, /* the reading command has no "Nome..." parameter */
   DROVIK_REGISTRADOR_TIPO_INCOMPATIVEL = -4,  /* no command reads a register of that type */
-  DROVIK_REGISTRADOR_FALHA = -5               /* bad handle or buffer */
+  DROVIK_REGISTRADOR_FALHA = -5               /* no buffer, or one too small for the name */
 };
 
 /* Opens a channel named by the library. Handle >= 0, or < 0 when the channel cannot be opened. */
@@ -69,7 +69,8 @@ typedef int32_t DROVIK_CALL DROVIK_TotalRetornos_fn(int32_t handle);
 typedef int32_t DROVIK_CALL DROVIK_Retorno_fn(int32_t handle, int32_t indice, char* nome, int32_t tamanho_nome,
                                               char* valor, int32_t tamanho_valor);
 /* Which command reads a register: DROVIK_REGISTRADOR_OK with its name in the buffer, or one of the
- * negative results above. */
+ * negative results above. The protocol's register table answers it: no open channel is needed, and
+ * a handle that is not (or no longer) open gets the same answer. */
 typedef int32_t DROVIK_CALL DROVIK_LeRegistrador_fn(int32_t handle, const char* registrador, char* comando,
                                                     int32_t tamanho);
 /* Log file receiving one command line and one reply line per executed command; empty or null

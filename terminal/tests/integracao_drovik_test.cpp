@@ -160,5 +160,29 @@ TEST_F(Integracao, IndexedRegistersReadWithTheirIndex) {
   EXPECT_EQ(indexados, 11);
 }
 
+// Disconnected, a reading gets as far as the library takes it: the reading command selected with
+// the register's name in it, ready to send once connected, and nothing new in the value label.
+TEST_F(Integracao, DisconnectedTheReadingCommandWaitsSelectedWithTheName) {
+  ConnectExecute(frm);
+  ASSERT_FALSE(Conectado(frm));
+  ASSERT_FALSE(frm.btExecutaEnabled);
+  frm.LeRegistrador.Checked = true;
+  frm.lbValorRegistrador = ValorRegistrador{"1234", false};
+  for (const auto& [registrador, comando] :
+       {std::pair{"CRZ", "LeInteiro"}, std::pair{"Cliche", "LeTexto"}, std::pair{"DataReducao", "LeData"}}) {
+    SCOPED_TRACE(registrador);
+    cbNomeRegistradorChange(frm, registrador);
+    ASSERT_GE(frm.lbComandosItemIndex, 0);
+    EXPECT_EQ(frm.lbComandosItems[frm.lbComandosItemIndex], comando);
+    EXPECT_EQ(frm.Campos[frm.lbComandosItemIndex].parametros.at(0), registrador);
+    EXPECT_EQ(frm.lbValorRegistrador.texto, "1234");
+    EXPECT_FALSE(frm.lbValorRegistrador.erro);
+  }
+  // A name the library does not know is still refused by its text.
+  cbNomeRegistradorChange(frm, "NaoExiste");
+  EXPECT_EQ(frm.lbValorRegistrador.texto, "Registrador inexiste para esta versão de protocolo!");
+  EXPECT_TRUE(frm.lbValorRegistrador.erro);
+}
+
 }  // namespace
 }  // namespace tarnel

@@ -142,12 +142,12 @@ std::int32_t DROVIK_CALL DROVIK_Retorno(std::int32_t handle, std::int32_t indice
 
 std::int32_t DROVIK_CALL DROVIK_LeRegistrador(std::int32_t handle, const char* registrador, char* comando,
                                               std::int32_t tamanho) {
-  Biblioteca& b = Biblioteca::Instancia();
-  Trava trava(b.Trava());
-  Sessao* s = b.Procura(handle);
-  if (!s || !comando || tamanho < 1) return DROVIK_REGISTRADOR_FALHA;
+  // Which command reads a register is the protocol's knowledge, not the printer's: the answer needs
+  // no open channel, so that the terminal can prepare a reading while disconnected.
+  (void)handle;
+  if (!comando || tamanho < 1) return DROVIK_REGISTRADOR_FALHA;
   std::string nome_comando;
-  const auto resultado = s->ComandoDeLeitura(TextoDe(registrador), nome_comando);
+  const auto resultado = ecf::ComandoDeLeitura(TextoDe(registrador), nome_comando);
   if (resultado != ecf::LeituraRegistrador::kComando) {
     comando[0] = '\0';
     return static_cast<std::int32_t>(resultado);

@@ -33,10 +33,6 @@ class Sessao {
   const std::string& Retornos() const { return retornos_; }
   const std::vector<quorbal::Item>& ListaRetornos() const { return resposta_.retornos; }
 
-  ecf::LeituraRegistrador ComandoDeLeitura(const std::string& registrador, std::string& comando) const {
-    return impressora_->ComandoDeLeitura(registrador, comando);
-  }
-
  private:
   std::shared_ptr<ecf::Impressora> impressora_;
   std::vector<quorbal::Item> parametros_;

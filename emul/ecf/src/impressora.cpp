@@ -69,12 +69,6 @@ class ImpressoraEmulada final : public Impressora {
     return resposta;
   }
 
-  LeituraRegistrador ComandoDeLeitura(const std::string& registrador, std::string& comando) const override {
-    const DefRegistrador* def = ProcuraRegistrador(registrador);
-    if (def == nullptr) return LeituraRegistrador::kInexistente;
-    return ResolveComandoLeitura(ComandoDoTipo(def->tipo), comando);
-  }
-
   std::string ArquivoContexto() const override { return arquivo_.Caminho(); }
 
  private:

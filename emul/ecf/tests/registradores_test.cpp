@@ -49,7 +49,7 @@ TEST_F(Registradores, ComandoDeLeituraSoParaNomesQueExistem) {
   };
   for (const auto& caso : casos) {
     std::string comando = "antes";
-    EXPECT_EQ(impressora_->ComandoDeLeitura(caso.nome, comando),
+    EXPECT_EQ(ComandoDeLeitura(caso.nome, comando),
               caso.comando ? LeituraRegistrador::kComando : LeituraRegistrador::kInexistente)
         << caso.nome;
     EXPECT_EQ(comando, caso.comando ? caso.comando : "antes") << caso.nome;
@@ -64,7 +64,7 @@ TEST_F(Registradores, TodosLidosPeloComandoIndicado) {
   std::string antes = Contexto();
   for (const char* nome : quorbal::kNomesRegistradores) {
     std::string comando;
-    ASSERT_EQ(impressora_->ComandoDeLeitura(nome, comando), LeituraRegistrador::kComando) << nome;
+    ASSERT_EQ(ComandoDeLeitura(nome, comando), LeituraRegistrador::kComando) << nome;
     const DefRegistrador* def = ProcuraRegistrador(nome);
     ASSERT_NE(def, nullptr);
     std::string completo = def->indices ? std::string(nome) + "[" + std::to_string(def->indices - 1) + "]" : nome;
@@ -82,10 +82,10 @@ TEST_F(Registradores, TodosLidosPeloComandoIndicado) {
   Ok("EscreveInteiro", {{"NomeInteiro", "TempoAcionamentoPadrao"}, {"ValorInteiro", "100"}});
   EXPECT_EQ(Contexto(), antes);
   std::string comando;
-  EXPECT_EQ(impressora_->ComandoDeLeitura("NaoExiste", comando), LeituraRegistrador::kInexistente);
-  EXPECT_EQ(impressora_->ComandoDeLeitura("TotalDiaValorAliquota[3]", comando), LeituraRegistrador::kComando);
+  EXPECT_EQ(ComandoDeLeitura("NaoExiste", comando), LeituraRegistrador::kInexistente);
+  EXPECT_EQ(ComandoDeLeitura("TotalDiaValorAliquota[3]", comando), LeituraRegistrador::kComando);
   EXPECT_EQ(comando, "LeMoeda");
-  EXPECT_EQ(impressora_->ComandoDeLeitura("coo", comando), LeituraRegistrador::kComando);
+  EXPECT_EQ(ComandoDeLeitura("coo", comando), LeituraRegistrador::kComando);
   EXPECT_EQ(comando, "LeInteiro");
 }
 

@@ -32,6 +32,11 @@ enum class LeituraRegistrador {
   kTipoIncompativel = -4,   // no command reads a register of that type
 };
 
+// Which reading command (LeInteiro, LeMoeda, LeTexto, LeData, LeHora, LeIndicador) reads the
+// register; indexed names such as "TotalDiaValorAliquota[3]" are accepted. The protocol's register
+// table answers it, the same for every printer and with none connected.
+LeituraRegistrador ComandoDeLeitura(const std::string& registrador, std::string& comando);
+
 class Impressora {
  public:
   // Opens (or creates, as a fresh printer ready for work) the printer whose context file is
@@ -43,10 +48,6 @@ class Impressora {
   // unknown parameter, value not fitting its type or size, missing mandatory parameter) before
   // anything changes; a refused command never changes the state.
   virtual Resposta Executa(const std::string& comando, const std::vector<Item>& parametros) = 0;
-
-  // Which reading command (LeInteiro, LeMoeda, LeTexto, LeData, LeHora, LeIndicador) reads the
-  // register; indexed names such as "TotalDiaValorAliquota[3]" are accepted.
-  virtual LeituraRegistrador ComandoDeLeitura(const std::string& registrador, std::string& comando) const = 0;
 
   // Path of the context file in use.
   virtual std::string ArquivoContexto() const = 0;

@@ -411,4 +411,10 @@ LeituraRegistrador ResolveComandoLeitura(std::optional<quorbal::Comando> comando
   return LeituraRegistrador::kComando;
 }
 
+LeituraRegistrador ComandoDeLeitura(const std::string& registrador, std::string& comando) {
+  const DefRegistrador* def = ProcuraRegistrador(registrador);
+  if (def == nullptr) return LeituraRegistrador::kInexistente;
+  return ResolveComandoLeitura(ComandoDoTipo(def->tipo), comando);
+}
+
 }  // namespace ecf
