@@ -170,7 +170,8 @@ bool LinhaSerial::Envia(const void* bytes, int quantidade, int* escritos, bool u
   bool retido = false;
   // A failed look is not a verdict here: the write below says what the line can do.
   if (ConsultaFilas(&recepcao, &transmissao, &retido) && transmissao > 0) return Falha(kLinhaTransmissaoPendente);
-  if (quantidade > limite_transmissao_) return Falha(kLinhaBufferPequeno);
+  // A negative count is no size the line can take (the platform's write would read it as huge).
+  if (quantidade < 0 || quantidade > limite_transmissao_) return Falha(kLinhaBufferPequeno);
   if (usa_cts != usa_cts_) {
     if (!AjustaCts(usa_cts)) return Falha(kLinhaErroConfiguracao);
     usa_cts_ = usa_cts;
@@ -185,8 +186,8 @@ bool LinhaSerial::Envia(const void* bytes, int quantidade, int* escritos, bool u
 bool LinhaSerial::Recebe(void* destino, int quantidade, int* lidos, int timeout_segundos) {
   if (lidos != nullptr) *lidos = 0;
   if (!Aberta()) return Falha(kLinhaNaoInicializada);
-  if (quantidade > limite_recepcao_) return Falha(kLinhaBufferPequeno);
-  leitura_total_ms_ = (timeout_segundos > 0 ? timeout_segundos : 0) * 1000;
+  if (quantidade < 0 || quantidade > limite_recepcao_) return Falha(kLinhaBufferPequeno);
+  leitura_total_ms_ = (timeout_segundos > 0 ? static_cast<long long>(timeout_segundos) : 0) * 1000;
   int chegaram = 0;
   const bool ok = LeNoPrazo(destino, quantidade, &chegaram);
   if (lidos != nullptr) *lidos = chegaram;

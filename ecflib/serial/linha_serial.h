@@ -111,7 +111,7 @@ class LinhaSerial {
   bool usa_cts_ = false;                   // clear-to-send output flow control currently on
   int intervalo_leitura_ms_ = 0;           // largest gap between two received bytes
   int leitura_por_byte_ms_ = 0;            // total read time-out: per byte requested...
-  int leitura_total_ms_ = 0;               // ...plus this constant
+  long long leitura_total_ms_ = 0;         // ...plus this constant
   std::uint32_t erros_linha_ = 0;
   int status_ = kLinhaOk;
   int limite_recepcao_ = 0;

@@ -202,6 +202,12 @@ TEST_F(ParPty, LimitesDeTransmissaoERecepcao) {
   EXPECT_STREQ(texto, "Buffer muito pequeno para comunicacao");
   EXPECT_FALSE(linha_.Recebe(bytes, 5, &n, 1));
   EXPECT_EQ(linha_.UltimoErro(), 6);
+  // A negative count is refused the same way, before anything reaches the line.
+  EXPECT_FALSE(linha_.Envia(bytes, -1, &n, false));
+  EXPECT_EQ(linha_.UltimoErro(), 6);
+  EXPECT_FALSE(linha_.Recebe(bytes, -1, &n, 1));
+  EXPECT_EQ(linha_.UltimoErro(), 6);
+  EXPECT_EQ(n, 0);
   EXPECT_EQ(Chegou(), "");
 }
 
