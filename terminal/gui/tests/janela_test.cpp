@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -198,6 +199,32 @@ TEST_F(JanelaTest, TypedParametersReachTheModelAndClearingEmptiesThem) {
   janela->PainelDados->painelErros()->btLimpaPars->click();
   EXPECT_TRUE(frm_.Campos[indice].parametros[0].empty());
   EXPECT_TRUE(nome->text().isEmpty());
+}
+
+// A field's size limits typing; a longer text the program puts in (a script line, a bank layout)
+// shows whole, as it is sent, and editing it does not cut it to the limit.
+TEST_F(JanelaTest, TextPutInByTheProgramShowsWholeAndAnEditKeepsIt) {
+  auto janela = AbreJanela();
+  Seleciona(*janela, "VendeItem");
+  const int indice = Indice("VendeItem");
+  auto* unidade = Campo<QLineEdit>(*janela, "VendeItem", "Unidade");
+  ASSERT_NE(unidade, nullptr);
+  ASSERT_TRUE(frm_.DefineParametro(indice, "Unidade", "ABCDEFG"));
+  frm_.Notifica(Alteracao::CamposComando);
+  EXPECT_EQ(unidade->text(), QStringLiteral("ABCDEFG"));
+  unidade->setFocus();
+  unidade->end(false);
+  QTest::keyClick(unidade, Qt::Key_Backspace);
+  EXPECT_EQ(unidade->text(), QStringLiteral("ABCDEF"));
+  std::string enviado;
+  for (std::size_t p = 0; p < quorbal::kCatalogo[indice].total_parametros; ++p)
+    if (std::string(quorbal::kCatalogo[indice].parametros[p].nome) == "Unidade") enviado = frm_.Campos[indice].parametros[p];
+  EXPECT_EQ(enviado, "ABCDEF");
+
+  janela->PainelDados->painelErros()->btLimpaPars->click();
+  ASSERT_TRUE(unidade->text().isEmpty());
+  QTest::keyClicks(unidade, QStringLiteral("XYZ"));
+  EXPECT_EQ(unidade->text(), QStringLiteral("XY"));  // typing keeps to the field's two characters
 }
 
 TEST_F(JanelaTest, ExecutingOnTheEmulatedPrinterFillsErrorFieldsReturnsAndTranscript) {

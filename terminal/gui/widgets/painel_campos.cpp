@@ -61,8 +61,8 @@ PainelCampos::PainelCampos(int comando, Tipo tipo, int unidade, QWidget* pai)
     } else {
       campo.linha = new QLineEdit(conteudo_);
       campo.linha->setReadOnly(!parametros);
-      const int maximo = ComprimentoMaximo(d);
-      if (maximo > 0) campo.linha->setMaxLength(maximo);
+      campo.maximo = ComprimentoMaximo(d);
+      if (campo.maximo > 0) campo.linha->setMaxLength(campo.maximo);
       controle = campo.linha;
       connect(campo.linha, &QLineEdit::textEdited, this,
               [this, i](const QString& texto) { emit TextoEditado(static_cast<int>(i), texto); });
@@ -103,8 +103,15 @@ void PainelCampos::DefineTexto(int campo, const QString& texto) {
   if (Texto(campo) == texto) return;
   definindo_ = true;
   Campo& c = campos_[campo];
-  if (c.linha) c.linha->setText(texto);
-  else c.caixa->setPlainText(texto);
+  if (c.linha) {
+    // The limit is for typing. A longer text put in by the program (a script, a bank layout, a
+    // reply) shows whole, as it is sent: cut to the limit, it would show less, and the next key
+    // pressed in the field would store the cut text.
+    if (c.maximo > 0) c.linha->setMaxLength(std::max(c.maximo, static_cast<int>(texto.size())));
+    c.linha->setText(texto);
+  } else {
+    c.caixa->setPlainText(texto);
+  }
   definindo_ = false;
 }
 

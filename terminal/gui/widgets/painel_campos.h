@@ -49,6 +49,7 @@ class PainelCampos : public QScrollArea {
     QLabel* rotulo = nullptr;
     QLineEdit* linha = nullptr;      // single-line control
     QPlainTextEdit* caixa = nullptr; // multi-line control (wider than 1000 characters)
+    int maximo = 0;                  // typing limit in characters; 0 for none
     int natural = 0;                 // natural width in pixels
     int largura = 0;                 // current width
     int topo = 0;
