@@ -16,7 +16,7 @@ bool CapturaPrimeiraViaApos(const ComandoExecutado& comando) {
 void CapturaPrimeiraViaAposComando(TfrmMain& frm, std::function<void()> LeImpressaoExecute) {
   frm.AposComando.Observa([captura = std::move(LeImpressaoExecute)](const ComandoExecutado& comando) {
     if (CapturaPrimeiraViaApos(comando)) captura();
-  });
+  }, kEtapaPrimeiraVia);
 }
 
 }  // namespace tarnel

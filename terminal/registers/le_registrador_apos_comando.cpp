@@ -9,7 +9,7 @@ namespace tarnel {
 void LeRegistradorAposComando(TfrmMain& frm, std::function<void()> LeRegistradorExecute) {
   frm.AposComando.Observa([le = std::move(LeRegistradorExecute)](const ComandoExecutado& comando) {
     if (AdmiteSeguimento(comando)) le();
-  });
+  }, kEtapaLeituraRegistrador);
 }
 
 }  // namespace tarnel

@@ -11,7 +11,7 @@ void EspelhaAposComando(TfrmMain& frm, std::function<void(int comando, int posic
     if (comando.codigo_erro != 0 || !frm.PlanilhaConectada) return;
     const int posicao = PosicaoEspelhado(comando.indice);
     if (posicao >= 0) espelha(comando.indice, posicao);
-  });
+  }, kEtapaEspelhamento);
 }
 
 }  // namespace tarnel

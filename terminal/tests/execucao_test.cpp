@@ -36,12 +36,13 @@ class Execucao : public ::testing::Test {
     driver = d.get();
     frm.ModuloDriver = std::move(d);
     frm.HandleDriver = 3;
-    // The follow-ups in their order: mirroring, register reading, first copy.
+    // The follow-ups run as mirroring, register reading, first copy; they are attached here the
+    // other way round, as the window (first copy) and then the start-up attach them.
+    CapturaPrimeiraViaAposComando(frm, [this] { seguimentos.push_back("LeImpressaoExecute"); });
+    LeRegistradorAposComando(frm, [this] { seguimentos.push_back("LeRegistradorExecute"); });
     EspelhaAposComando(frm, [this](int comando, int posicao) {
       seguimentos.push_back("EspelhaComando " + std::to_string(comando) + " " + std::to_string(posicao));
     });
-    LeRegistradorAposComando(frm, [this] { seguimentos.push_back("LeRegistradorExecute"); });
-    CapturaPrimeiraViaAposComando(frm, [this] { seguimentos.push_back("LeImpressaoExecute"); });
     frm.Observa([this](Alteracao a) { alteracoes.push_back(a); });
   }
 

@@ -20,6 +20,16 @@ struct ComandoExecutado {
   bool Eh(quorbal::Comando comando) const { return indice == quorbal::Posicao(comando); }
 };
 
+// The steps after a command, in the order they run whatever the order the features attached in: the
+// command is mirrored into the workbook, then the register is read, then the print is captured as
+// first copy; the window's own views follow.
+enum EtapaAposComando : int {
+  kEtapaEspelhamento = 0,
+  kEtapaLeituraRegistrador = 1,
+  kEtapaPrimeiraVia = 2,
+  kEtapaJanela = 3,
+};
+
 // The Connect toggle opened or closed the channel.
 struct EventoConexao {
   enum class Tipo { Aberta, Fechada };

@@ -139,8 +139,8 @@ class TfrmMain {
   std::string ValorAtual;
   int TipoValorAtual = 0;
 
-  // Follow-up work attaches here, called in the order attached: after each command the execute path
-  // carried out, and after the Connect toggle opened or closed the channel.
+  // Follow-up work attaches here: after each command the execute path carried out (by step, see
+  // EtapaAposComando), and after the Connect toggle opened or closed the channel.
   Observadores<ComandoExecutado> AposComando;
   Observadores<EventoConexao> AposConexao;
   // After the register button switched automatic reading on or off.

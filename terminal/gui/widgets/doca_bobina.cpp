@@ -51,7 +51,7 @@ DocaBobina::DocaBobina(TfrmMain& frm, QWidget* pai)
   disposicao->addLayout(barra);
   disposicao->addWidget(papel);
 
-  frm_.AposComando.Observa([this](const ComandoExecutado&) { Atualiza(); });
+  frm_.AposComando.Observa([this](const ComandoExecutado&) { Atualiza(); }, kEtapaJanela);
   AcompanhaCanal();
 }
 
