@@ -48,6 +48,9 @@ class EntradaRetida : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* evento) override {
+    // A modal dialog that came up meanwhile (a message) keeps the window out by itself and must
+    // answer its person.
+    if (QApplication::activeModalWidget()) return false;
     switch (evento->type()) {
       case QEvent::KeyPress:
       case QEvent::KeyRelease:

@@ -81,12 +81,20 @@ TEST(ProgressoQt, ThePersonsInputWaitsForNoLongWorkButADialogInFrontAnswers) {
   QDialog dialogo(&janela);
   dialogo.setWindowModality(Qt::WindowModal);
   auto* cancelar = new QPushButton(QStringLiteral("Cancelar"), &dialogo);
-  dialogo.show();
-  QApplication::processEvents();
   QSignalSpy cancelamentos(cancelar, &QPushButton::clicked);
-  QTimer::singleShot(0, &dialogo, [&] { QTest::mouseClick(cancelar, Qt::LeftButton); });
+  const auto clica_no_dialogo = [&] { QTest::mouseClick(cancelar, Qt::LeftButton); };
+  // A dialog that comes up while the events go through answers at once...
+  QTimer::singleShot(0, &janela, [&] {
+    dialogo.show();
+    clica_no_dialogo();
+  });
   interacao.ProcessaEventos();
   EXPECT_EQ(cancelamentos.count(), 1);
+  // ...and so does one that was already in front.
+  QTimer::singleShot(0, &dialogo, clica_no_dialogo);
+  interacao.ProcessaEventos();
+  EXPECT_EQ(cancelamentos.count(), 2);
+  EXPECT_EQ(cliques.count(), 1);
 }
 
 }  // namespace
