@@ -31,8 +31,22 @@ bool rename_file(const std::string& from, const std::string& to) {
   return std::rename(native_path(from).c_str(), native_path(to).c_str()) == 0;
 }
 
+#ifdef _WIN32
+// The standard library's names are UTF-16 here, and its narrow conversions follow the C runtime's
+// locale (or assume UTF-8), not Windows-1252: the conversion is made here, explicitly.
+std::filesystem::path fs_path(const std::string& path) {
+  const std::u16string wide = cp1252_to_utf16(path);
+  return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
+}
+
+std::string text_path(const std::filesystem::path& native) {
+  const std::wstring& wide = native.native();
+  return utf16_to_cp1252(std::u16string(wide.begin(), wide.end()));
+}
+#else
 std::filesystem::path fs_path(const std::string& path) { return std::filesystem::path(native_path(path)); }
 
 std::string text_path(const std::filesystem::path& native) { return text_path(native.string()); }
+#endif
 
 }  // namespace compat

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "compat/atomic_file.h"
 #include "compat/native_path.h"
@@ -114,6 +116,26 @@ TEST(Path, AccentedNamesReachTheSystemInUtf8) {
   EXPECT_STREQ(buffer, "mar\xE7o");
 }
 #endif
+
+// Names go to and come from the standard library's file functions as Windows-1252 text, the
+// characters of 0x80..0x9F included, whatever the C runtime's own idea of narrow names.
+TEST(Path, TheStandardLibrarySeesAndGivesBackTheNamesCharacters) {
+  TempFolder temp{"compat-test", TempFolder::user_folders};
+  const std::string lista = compat::join_path(temp.path(), "lista");
+  const std::string pasta = compat::join_path(lista, "Relat\xF3rios \x80 \x93" "a\x94");
+  ASSERT_TRUE(compat::make_folders(lista));
+  ASSERT_TRUE(std::filesystem::create_directory(compat::fs_path(pasta)));
+#ifdef _WIN32
+  const wchar_t nome_nativo[] = L"Relat\u00F3rios \u20AC \u201Ca\u201D";  // the system's names are UTF-16
+#else
+  const char nome_nativo[] = u8"Relat\u00F3rios \u20AC \u201Ca\u201D";  // and UTF-8 here
+#endif
+  EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(lista) / nome_nativo));
+  std::vector<std::string> nomes;
+  for (const auto& entrada : std::filesystem::directory_iterator(compat::fs_path(lista)))
+    nomes.push_back(compat::text_path(entrada.path()));
+  EXPECT_EQ(nomes, std::vector<std::string>{pasta});
+}
 
 TEST(Path, PerUserFoldersFollowTheirVariables) {
   TempFolder temp{"compat-test", TempFolder::user_folders};
