@@ -35,9 +35,11 @@ long RegistryKey::open_or_create(Hive hive, const std::string& subkey, bool* cre
   DWORD disposition = 0;
   LONG result = RegCreateKeyExA(root_of(hive), subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                 KEY_READ | KEY_WRITE, nullptr, &key, &disposition);
-  if (result == ERROR_ACCESS_DENIED) {
-    // A key that exists but may not be changed can still be read.
-    result = RegOpenKeyExA(root_of(hive), subkey.c_str(), 0, KEY_READ, &key);
+  if (result == ERROR_ACCESS_DENIED &&
+      RegOpenKeyExA(root_of(hive), subkey.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+    // A key that exists but may not be changed can still be read. One that is not there stays
+    // the refusal to create it, not "not found".
+    result = ERROR_SUCCESS;
     disposition = REG_OPENED_EXISTING_KEY;
   }
   if (result != ERROR_SUCCESS) return result;
