@@ -2,6 +2,8 @@
 
 #include "compat/cp1252.h"
 
+#include <cstdlib>
+
 #ifdef _WIN32
 #include <io.h>
 #include <stdio.h>
@@ -13,14 +15,34 @@
 
 namespace tarnel::cli {
 
+#ifdef _WIN32
+namespace {
+// The console is the person's, shared with the programs run after this one: what was changed is put
+// back at exit.
+UINT codigo_saida_anterior = 0;
+UINT codigo_entrada_anterior = 0;
+DWORD modo_anterior = 0;
+bool modo_alterado = false;
+
+void RestauraConsole() {
+  if (codigo_saida_anterior != 0) SetConsoleOutputCP(codigo_saida_anterior);
+  if (codigo_entrada_anterior != 0) SetConsoleCP(codigo_entrada_anterior);
+  if (modo_alterado) SetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), modo_anterior);
+}
+}  // namespace
+#endif
+
 void PreparaConsole() {
 #ifdef _WIN32
+  codigo_saida_anterior = GetConsoleOutputCP();
+  codigo_entrada_anterior = GetConsoleCP();
   SetConsoleOutputCP(CP_UTF8);
   SetConsoleCP(CP_UTF8);
   // Terminal attributes (bold on the paper roll) as escape sequences, as everywhere else.
   const HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
-  DWORD modo = 0;
-  if (GetConsoleMode(console, &modo)) SetConsoleMode(console, modo | 0x0004 /* ENABLE_VIRTUAL_TERMINAL_PROCESSING */);
+  if (GetConsoleMode(console, &modo_anterior))
+    modo_alterado = SetConsoleMode(console, modo_anterior | 0x0004 /* ENABLE_VIRTUAL_TERMINAL_PROCESSING */) != 0;
+  std::atexit(RestauraConsole);
 #endif
 }
 
