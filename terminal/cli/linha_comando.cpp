@@ -394,6 +394,26 @@ std::vector<std::string> Sobras(const CLI::App& programa, const CLI::App* app) {
   return sobras;
 }
 
+// "--x=" names an option of the subcommand and gives it no value. CLI11 would take the next argument
+// as the value (a command file as the report to write over): it is reported missing instead, as
+// "--x" with nothing after it is. "subcommand: Falta o valor de --x", or empty when all is well.
+std::string OpcaoSemValor(const CLI::App& programa, const std::vector<std::string>& argumentos) {
+  const CLI::App* app = nullptr;
+  for (const std::string& argumento : argumentos) {
+    if (!app) {
+      for (const DescricaoSubcomando& descricao : kSubcomandos)
+        if (argumento == descricao.nome) app = programa.get_subcommand(descricao.nome);
+      continue;
+    }
+    if (argumento == "--") break;
+    if (argumento.size() < 4 || argumento.compare(0, 2, "--") != 0 || argumento.back() != '=') continue;
+    const std::string opcao = argumento.substr(0, argumento.size() - 1);
+    const CLI::Option* declarada = app->get_option_no_throw(opcao);
+    if (declarada && declarada->get_expected_max() >= 1) return app->get_name() + ": Falta o valor de " + opcao;
+  }
+  return "";
+}
+
 }  // namespace
 
 Invocacao InterpretaArgumentos(const std::vector<std::string>& argumentos) {
@@ -413,6 +433,12 @@ Invocacao InterpretaArgumentos(const std::vector<std::string>& argumentos) {
   programa.allow_extras();
   for (const DescricaoSubcomando& descricao : kSubcomandos)
     descricao.declara(*programa.add_subcommand(descricao.nome, descricao.texto), leitura);
+
+  const std::string sem_valor = OpcaoSemValor(programa, argumentos);
+  if (!sem_valor.empty()) {
+    leitura.invocacao.erro = std::string(kPrograma) + " " + sem_valor + kVejaAjuda;
+    return leitura.invocacao;
+  }
 
   // CLI11 takes the arguments last first.
   std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());

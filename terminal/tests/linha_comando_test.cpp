@@ -81,6 +81,12 @@ TEST(CommandLine, UsageErrorsNameTheSubcommandAndWhatIsWrong) {
       {{"exec", "--canal"}, "tarnel-cli exec: Falta o valor de --canal"},
       // The next option is not taken for the missing value.
       {{"exec", "--log", "--canal", "X", "AbreGaveta"}, "tarnel-cli exec: Falta o valor de --log"},
+      // Nor the next argument after "--x=", which gives no value either.
+      {{"exec", "--canal=", "AbreGaveta"}, "tarnel-cli exec: Falta o valor de --canal"},
+      {{"exec", "--log=", "AbreGaveta"}, "tarnel-cli exec: Falta o valor de --log"},
+      {{"run", "--relatorio=", "a.RMT", "b.RMT"}, "tarnel-cli run: Falta o valor de --relatorio"},
+      {{"leitura", "x", "--saida=", "a.RMT"}, "tarnel-cli leitura: Falta o valor de --saida"},
+      {{"software-basico", "--canal=", "x.bin"}, "tarnel-cli software-basico: Falta o valor de --canal"},
       {{"exec", "--porta", "x", "AbreGaveta"}, "tarnel-cli exec: Op\xE7\xE3o desconhecida: --porta"},
       {{"exec", "AbreGaveta", "-t"}, "tarnel-cli exec: Op\xE7\xE3o desconhecida: -t"},
       {{"exec", "AbreGaveta", "semigual"}, "tarnel-cli exec: Par\xE2metro fora da forma NOME=VALOR: semigual"},
