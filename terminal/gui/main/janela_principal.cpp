@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -136,14 +139,33 @@ void JanelaPrincipal::CriaDialogos(const std::string& titulo) {
   connect(acSobre, &QAction::triggered, frmAbout, &QDialog::exec);
 }
 
+QRect GeometriaNaArea(const GeometriaJanela& g, const QRect& area) {
+  // The stored figures come from a settings file a person may have edited, or from a desktop that
+  // had more or larger screens: a window larger than the desktop cannot even be drawn, and one whose
+  // corner lies off every screen cannot be reached. The size is fitted into the desktop there is
+  // now, and such a corner brought back onto it; a window that fits stays where it was.
+  if (!area.isValid()) return QRect(g.esquerda, g.topo, std::max(1, g.largura), std::max(1, g.altura));
+  const int largura = std::clamp(g.largura, 1, area.width());
+  const int altura = std::clamp(g.altura, 1, area.height());
+  int esquerda = g.esquerda, topo = g.topo;
+  if (!area.contains(QPoint(esquerda, topo))) {
+    esquerda = std::clamp(esquerda, area.left(), area.left() + area.width() - largura);
+    topo = std::clamp(topo, area.top(), area.top() + area.height() - altura);
+  }
+  return QRect(esquerda, topo, largura, altura);
+}
+
 void JanelaPrincipal::AplicaGeometria() {
   const GeometriaJanela& g = frm_.Geometria;
-  setGeometry(g.esquerda, g.topo, g.largura, g.altura);
+  const QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QRect geometria = GeometriaNaArea(g, tela ? tela->availableVirtualGeometry() : QRect());
+  setGeometry(geometria);
   if (g.estado == 2) setWindowState(Qt::WindowMaximized);
   else if (g.estado == 1) setWindowState(Qt::WindowMinimized);
-  if (divisorVertical) divisorVertical->setSizes({frm_.LarguraComandos, std::max(1, g.largura - frm_.LarguraComandos)});
-  if (divisorHorizontal)
-    divisorHorizontal->setSizes({std::max(1, g.altura - frm_.TamanhoTerminal), frm_.TamanhoTerminal});
+  const int comandos = std::clamp(frm_.LarguraComandos, 1, geometria.width());
+  const int terminal = std::clamp(frm_.TamanhoTerminal, 1, geometria.height());
+  if (divisorVertical) divisorVertical->setSizes({comandos, std::max(1, geometria.width() - comandos)});
+  if (divisorHorizontal) divisorHorizontal->setSizes({std::max(1, geometria.height() - terminal), terminal});
 }
 
 void JanelaPrincipal::GuardaGeometria() {

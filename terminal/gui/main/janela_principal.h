@@ -2,6 +2,7 @@
 // It only translates: widget events call the model, model changes refresh the widgets.
 #pragma once
 #include <QMainWindow>
+#include <QRect>
 #include <memory>
 
 #include "main/acoes.h"
@@ -22,6 +23,10 @@ class QToolBar;
 class QToolButton;
 
 namespace tarnel::gui {
+
+// The stored window geometry as it is shown on a desktop whose free area is area: its size fitted
+// into the area, a corner off the area brought back onto it.
+QRect GeometriaNaArea(const GeometriaJanela& g, const QRect& area);
 
 class AreaDados;
 class BancoDialogo;

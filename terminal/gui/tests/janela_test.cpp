@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScreen>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -184,6 +186,45 @@ TEST_F(JanelaTest, FieldsNarrowWithTheWindowAndWidenBackToTheirNaturalWidth) {
   for (int i = 0; i < painel->Total(); ++i)
     if (painel->Controle(i) == unidade) indice_unidade = i;
   EXPECT_EQ(unidade->width(), painel->LarguraNatural(indice_unidade));
+}
+
+// Stored figures a person edited, or that a larger or second screen left behind, are fitted into the
+// desktop there is: a window far larger than it cannot even be drawn.
+TEST(GeometriaJanelaTest, StoredFiguresAreFittedIntoTheDesktop) {
+  const QRect area(0, 0, 1280, 1000);
+  const QRect duas_telas(-1920, 0, 3200, 1080);  // a second screen on the left
+  const struct {
+    GeometriaJanela guardada;
+    QRect desktop, esperada;
+  } casos[] = {
+      {{0, 800, 510, 19, 0}, area, {0, 19, 800, 510}},
+      {{0, 1000, 700, 300, 200}, area, {200, 300, 1000, 700}},             // fits: left where it was
+      {{0, 900, 500, 700, 600}, area, {600, 700, 900, 500}},               // partly off, corner on: kept
+      {{0, INT_MAX, INT_MAX, 19, 0}, area, {0, 19, 1280, 1000}},
+      {{0, 100000, 100000, 0, 0}, area, {0, 0, 1280, 1000}},
+      {{0, 800, 510, 19, 5000}, area, {480, 19, 800, 510}},                // corner off to the right
+      {{0, 800, 510, -4000, -3000}, area, {0, 0, 800, 510}},
+      {{0, 800, 510, 100, -1500}, duas_telas, {-1500, 100, 800, 510}},     // on the second screen
+      {{0, 800, 510, 100, -2500}, duas_telas, {-1920, 100, 800, 510}},
+      {{0, 0, -5, 19, 0}, area, {0, 19, 1, 1}},
+  };
+  for (const auto& caso : casos) {
+    const GeometriaJanela& g = caso.guardada;
+    EXPECT_EQ(GeometriaNaArea(g, caso.desktop), caso.esperada)
+        << g.esquerda << "," << g.topo << " " << g.largura << "x" << g.altura;
+  }
+}
+
+TEST_F(JanelaTest, AnOversizedStoredWindowOpensWithinTheScreen) {
+  frm_.Geometria = GeometriaJanela{0, INT_MAX, INT_MAX, 19, 0};
+  frm_.TamanhoTerminal = INT_MAX;
+  frm_.LarguraComandos = INT_MAX;
+  JanelaPrincipal* janela = AbreJanela();
+  const QRect tela = janela->screen()->availableVirtualGeometry();
+  EXPECT_LE(janela->width(), tela.width());
+  EXPECT_LE(janela->height(), tela.height());
+  EXPECT_GT(janela->Terminal->height(), 0);
+  EXPECT_FALSE(janela->grab().isNull());  // it can be drawn
 }
 
 TEST_F(JanelaTest, TypedParametersReachTheModelAndClearingEmptiesThem) {
