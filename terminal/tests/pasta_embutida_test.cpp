@@ -389,6 +389,22 @@ TEST(PastaEmbutida, ArquivoIlegivelDizPorque) {
   EXPECT_EQ(PastaEmbutida::CarregaTexto("isto nao e XML", erro), nullptr);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_FALSE(erro.empty());
+  // A file that stops short (a full disk, a copy cut off) is refused with its place: taken as it
+  // is, a save would write back a workbook without its later sheets and names.
+  const std::string pasta = kPasta;
+  const struct {
+    std::size_t ate;
+    std::string motivo;
+  } cortadas[] = {
+      {pasta.find("</Worksheet>") + 12, "linha 21: o texto acaba dentro de <Workbook>"},
+      {pasta.find("<Row>", pasta.find("ss:Name=\"Totais\"")), "linha 24: o texto acaba dentro de <Table>"},
+      {pasta.rfind("</Workbook>"), "linha 31: o texto acaba dentro de <Workbook>"},
+  };
+  for (const auto& caso : cortadas) {
+    erro.clear();
+    EXPECT_EQ(PastaEmbutida::CarregaTexto(pasta.substr(0, caso.ate), erro), nullptr) << caso.ate;
+    EXPECT_EQ(erro, "a pasta n\xE3o \xE9 uma planilha XML leg\xEDvel (" + caso.motivo + ")");
+  }
   erro.clear();
   EXPECT_EQ(PastaEmbutida::Carrega("/nao/existe/PlanilhaECF.xls", erro), nullptr);
   EXPECT_EQ(erro.rfind("N\xE3o foi poss\xEDvel ler '/nao/existe/PlanilhaECF.xls': ", 0), 0u) << erro;

@@ -254,4 +254,16 @@ bool LeitorXml::Etiqueta(EventoXml& evento) {
   return true;
 }
 
+bool XmlBemFormado(std::string_view xml, std::string& erro) {
+  LeitorXml leitor(xml);
+  EventoXml evento;
+  do {
+    if (!leitor.Proximo(evento)) {
+      erro = leitor.Erro();
+      return false;
+    }
+  } while (evento.tipo != EventoXml::Tipo::Fim);
+  return true;
+}
+
 }  // namespace tarnel

@@ -56,4 +56,7 @@ class LeitorXml {
   std::string erro_;
 };
 
+// Whether the whole text is well-formed XML; when not, erro says why and where.
+bool XmlBemFormado(std::string_view xml, std::string& erro);
+
 }  // namespace tarnel

@@ -18,6 +18,7 @@
 
 #include "compat/cp1252.h"
 #include "spreadsheet/embutido/dados_pasta.h"
+#include "spreadsheet/embutido/leitor_xml.h"
 
 namespace tarnel {
 namespace {
@@ -254,6 +255,13 @@ class ErroPadraoCalado {
 }  // namespace
 
 bool LePastaXml(std::string_view xml, DadosPasta& dados, std::string& erro) {
+  // orcus takes a text that stops short (a file cut by a full disk or a copy) without a word, and
+  // the workbook it then holds lacks what came after: saved, the file would lose it for good.
+  std::string motivo;
+  if (!XmlBemFormado(xml, motivo)) {
+    erro = "a pasta não é uma planilha XML legível (" + motivo + ")";
+    return false;
+  }
   try {
     PastaImportada pasta(dados);
     orcus::orcus_xls_xml leitor(&pasta);
