@@ -3,8 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <system_error>
 
+#include "compat/native_path.h"
 #include "quorbal/catalogo.h"
+#include "readings/filtra_impressao.h"
 #include "readings/leitura_arquivo.h"
 #include "readings/le_memoria.h"
 #include "scripts/erro_script.h"
@@ -96,12 +101,27 @@ Seguimento DefinirValorArmazenado(Diretiva& d) {
   d.estado.ValoresArmazenados.push_back(d.frm.ValorAtual);
   return Seguimento::Continua;
 }
+// A reading written over the command file being replayed would destroy the script it runs from: it
+// is refused as a failure of the line, and the script goes on as after any failed reading.
+bool GravariaNoScript(Diretiva& d, std::initializer_list<std::string> arquivos) {
+  for (const std::string& arquivo : arquivos) {
+    std::error_code erro;
+    if (!std::filesystem::equivalent(compat::fs_path(arquivo), compat::fs_path(d.estado.Arquivo), erro)) continue;
+    ReportaErroScript(d.frm, d.estado,
+                      std::string("'$") + d.entrada.palavra + "': '" + arquivo +
+                          "' é o arquivo de comandos em execução; a leitura não foi feita.",
+                      Icone::Erro);
+    return true;
+  }
+  return false;
+}
+
 // The basic software into NomeArquivo (Vardex.BIN in the current folder when empty), as the menu
 // entry reads it; a failure is told by the reader and the script goes on.
 Seguimento LeSoftwareBasico(Diretiva& d) {
   std::string arquivo = ItemTexto(d.argumento, "NomeArquivo");
   if (arquivo.empty()) arquivo = "Vardex.BIN";
-  LeMemoriaECF(d.frm, arquivo, true, 0, 0, nullptr);
+  if (!GravariaNoScript(d, {arquivo})) LeMemoriaECF(d.frm, arquivo, true, 0, 0, nullptr);
   return Seguimento::Continua;
 }
 
@@ -127,7 +147,7 @@ Seguimento LeituraMF(Diretiva& d) {
   PedidoLeitura pedido = PedidoDiretiva(d, quorbal::Comando::EmiteLeituraMF, "MF.TXT");
   pedido.inicio = Numero(d, "ReducaoInicial");
   pedido.fim = Numero(d, "ReducaoFinal");
-  EmiteLeituraParaArquivo(d.frm, pedido);
+  if (!GravariaNoScript(d, {pedido.arquivo, ArquivoFiltrado(pedido.arquivo)})) EmiteLeituraParaArquivo(d.frm, pedido);
   return Seguimento::Continua;
 }
 Seguimento LeituraMFD(Diretiva& d) {
@@ -136,7 +156,7 @@ Seguimento LeituraMFD(Diretiva& d) {
   pedido.fim = Numero(d, "COOFinal");
   const std::int32_t proprietario = Numero(d, "Proprietario");
   pedido.proprietario = proprietario == -1 ? -2 : proprietario;  // absent: sent empty
-  EmiteLeituraParaArquivo(d.frm, pedido);
+  if (!GravariaNoScript(d, {pedido.arquivo, ArquivoFiltrado(pedido.arquivo)})) EmiteLeituraParaArquivo(d.frm, pedido);
   return Seguimento::Continua;
 }
 

@@ -64,6 +64,7 @@ FimArquivo Reproduz(TfrmMain& frm, EstadoScript& estado, std::FILE* arquivo, boo
 FimArquivo ProcessaArquivoComandos(TfrmMain& frm, const std::string& arquivo, const OpcoesScript& opcoes,
                                    bool& CancelamentoPedido, AcompanhamentoScript* acompanhamento) {
   EstadoScript estado(opcoes);
+  estado.Arquivo = arquivo;
   estado.acompanhamento = acompanhamento;
   if (acompanhamento) acompanhamento->ArquivoIniciado(arquivo);
 

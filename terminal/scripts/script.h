@@ -47,6 +47,7 @@ struct EstadoScript {
   bool ArmazenamentoPendente = false;
   std::string NomeRetornoArmazenar;
 
+  std::string Arquivo;  // the command file being replayed
   long LinhaAtual = 0;  // number (from 1) of the line being handled, for reports
   AcompanhamentoScript* acompanhamento = nullptr;  // may be null
 

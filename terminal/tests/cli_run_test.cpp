@@ -160,6 +160,24 @@ TEST_F(Run, DiretivasDeLeituraGravamOsArquivos) {
   EXPECT_NE(read_bytes(pasta.file("MF.TXT.fmt")).find("LEITURA DA MEM"), std::string::npos);
 }
 
+// A reading directive that names the script itself (or, for a reading, makes it its readable copy)
+// would write over the file being replayed: refused as a failure of its line, the file kept.
+TEST_F(Run, LeituraNaoGravaSobreOProprioScript) {
+  const std::string script = "$LMF NomeArquivo=\"s.RMT\" ReducaoInicial=1 ReducaoFinal=1\r\n"
+                             "$LSB NomeArquivo=\"./s.RMT\"\r\n";
+  write_bytes(pasta.file("s.RMT"), script);
+  write_bytes(pasta.file("x.fmt"), "$LMFD NomeArquivo=\"x\" COOInicial=1 COOFinal=1\r\n");
+  const Execucao e = Roda({"s.RMT", "x.fmt"});
+  EXPECT_EQ(e.status, 1);
+  EXPECT_EQ(e.saida, u8"s.RMT:1: Erro de Script: '$LMF': 's.RMT' é o arquivo de comandos em execução; a leitura não foi feita.\n"
+                     u8"s.RMT:2: Erro de Script: '$LSB': './s.RMT' é o arquivo de comandos em execução; a leitura não foi feita.\n"
+                     u8"s.RMT: executado até o fim, 0 comandos, 0 diferenças, 2 outras falhas\n"
+                     u8"x.fmt:1: Erro de Script: '$LMFD': 'x.fmt' é o arquivo de comandos em execução; a leitura não foi feita.\n"
+                     u8"x.fmt: executado até o fim, 0 comandos, 0 diferenças, 1 outra falha\n");
+  EXPECT_EQ(read_bytes(pasta.file("s.RMT")), script);
+  EXPECT_FALSE(std::filesystem::exists(pasta.file("x")));
+}
+
 TEST_F(Run, ErrosDeUsoECanalSaemComDois) {
   write_bytes(pasta.file("a.RMT"), "");
   const std::vector<std::vector<std::string>> usos = {
