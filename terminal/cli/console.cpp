@@ -46,16 +46,20 @@ void PreparaConsole() {
 #endif
 }
 
-std::string ArgumentoCp1252(const char* argumento) {
-#ifdef _WIN32
-  // The narrow arguments of a Windows program already come in the ANSI code page.
-  return argumento;
-#else
-  return compat::utf8_to_cp1252(argumento);
-#endif
+bool EntradaCp1252(const std::string& linha_utf8, std::string& texto) {
+  texto = compat::utf8_to_cp1252(linha_utf8);
+  return compat::cp1252_to_utf8(texto) == linha_utf8;
 }
 
-std::string EntradaCp1252(const std::string& linha_utf8) { return compat::utf8_to_cp1252(linha_utf8); }
+bool ArgumentoCp1252(const char* argumento, std::string& texto) {
+#ifdef _WIN32
+  // The narrow arguments of a Windows program already come in the ANSI code page.
+  texto = argumento;
+  return true;
+#else
+  return EntradaCp1252(argumento, texto);
+#endif
+}
 
 namespace {
 bool EhTerminal(FILE* arquivo) {

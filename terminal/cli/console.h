@@ -8,11 +8,14 @@ namespace tarnel::cli {
 // Prepares the console for UTF-8 input and output (Windows); nothing to do elsewhere.
 void PreparaConsole();
 
-// A command-line argument as a Windows-1252 text.
-std::string ArgumentoCp1252(const char* argumento);
+// A command-line argument as a Windows-1252 text; false when it has characters Windows-1252 does not
+// have (or is not UTF-8 where the console speaks it): they would come out as "?", and a file name
+// would then name another file.
+bool ArgumentoCp1252(const char* argumento, std::string& texto);
 
-// A line read from standard input (UTF-8) as a Windows-1252 text.
-std::string EntradaCp1252(const std::string& linha_utf8);
+// A line read from standard input (UTF-8) as a Windows-1252 text; false, as above, when something
+// in it has no Windows-1252 form (texto then holds "?" in its place).
+bool EntradaCp1252(const std::string& linha_utf8, std::string& texto);
 
 // True when standard input is a terminal (a person typing), false for a pipe or a file.
 bool EntradaInterativa();

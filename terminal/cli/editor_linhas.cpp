@@ -30,7 +30,8 @@ char* Copia(const std::string& texto) {
 // then the candidates, then a null.
 char** CompletaPalavra(const char*, int, int fim) {
   rl_attempted_completion_over = 1;  // never the editor's own file-name completion
-  const std::string antes = EntradaCp1252(std::string(rl_line_buffer, static_cast<std::size_t>(fim)));
+  std::string antes;
+  EntradaCp1252(std::string(rl_line_buffer, static_cast<std::size_t>(fim)), antes);  // completion takes "?" as it is
   const std::vector<std::string> candidatos = Completa(antes, *palavras_completaveis);
   if (candidatos.empty()) return nullptr;
   std::string comum = candidatos.front();

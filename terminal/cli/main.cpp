@@ -2,6 +2,7 @@
 // console.
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console.h"
@@ -15,7 +16,14 @@ int main(int argc, char** argv) {
   using namespace tarnel::cli;
   PreparaConsole();
   std::vector<std::string> argumentos;
-  for (int i = 1; i < argc; ++i) argumentos.push_back(ArgumentoCp1252(argv[i]));
+  for (int i = 1; i < argc; ++i) {
+    std::string argumento;
+    if (!ArgumentoCp1252(argv[i], argumento)) {
+      std::cerr << "tarnel-cli: o argumento '" << argv[i] << "' tem caracteres fora do Windows-1252\n";
+      return kSaidaFalha;
+    }
+    argumentos.push_back(std::move(argumento));
+  }
 
   const Invocacao invocacao = InterpretaArgumentos(argumentos);
   if (!invocacao.erro.empty()) {

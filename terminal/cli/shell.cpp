@@ -249,7 +249,16 @@ int Shell(const Pedido& pedido, std::istream& entrada, bool interativo, std::ost
       CriaLeitorLinhas(entrada, interativo, saida, kPrompt, PalavrasCompletaveis());
   std::string linha;
   while (leitor->Le(linha)) {
-    const bool continua = shell.Trata(EntradaCp1252(linha));
+    // What the printer cannot be sent as typed is not sent at all: a "?" in place of a character, or
+    // a line cut at a zero byte, would be another command.
+    std::string texto;
+    if (!EntradaCp1252(linha, texto) || texto.find('\0') != std::string::npos) {
+      EscreveLinha(saida, texto.find('\0') != std::string::npos
+                              ? "Linha com um byte nulo: nada foi enviado."
+                              : "Linha com caracteres fora do Windows-1252: nada foi enviado.");
+      continue;
+    }
+    const bool continua = shell.Trata(texto);
     saida.flush();
     if (!continua) break;
   }

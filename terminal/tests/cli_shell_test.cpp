@@ -116,6 +116,17 @@ TEST_F(Shell, TheEndOfInputEndsTheSessionAndMistakesDoNotStopIt) {
       << e.saida;
 }
 
+// A line the printer cannot be sent as typed is not sent at all; the session goes on.
+TEST_F(Shell, LinesWindows1252CannotHoldAreNotSent) {
+  const Execucao e = Roda(std::string(u8"AbreCupomFiscal NomeConsumidor=日本\n") +
+                          "AbreCupomFiscal NomeConsumidor=Jos\xE9\n" + std::string("AbreGa\0veta\n", 12) + "ultimo\n");
+  EXPECT_EQ(e.status, 0);
+  EXPECT_EQ(e.saida, u8"Linha com caracteres fora do Windows-1252: nada foi enviado.\n"
+                     u8"Linha com caracteres fora do Windows-1252: nada foi enviado.\n"
+                     u8"Linha com um byte nulo: nada foi enviado.\n"
+                     u8"A DLL não tem resposta anterior para repetir.\n");
+}
+
 TEST_F(Shell, ComandosListsTheCatalogueAndDescribesOneCommand) {
   const Execucao e = Roda("comandos\ncomandos leinteiro\ncomandos AbreGaveta\ncomandos Nada\n");
   EXPECT_EQ(e.status, 0);

@@ -94,6 +94,21 @@ TEST_F(Cli, AccentedArgumentsTravelAsWindows1252AndPrintAsUtf8) {
       << e.saida;
 }
 
+// A character Windows-1252 lacks, or bytes that are not UTF-8, would reach the printer, or name a
+// file, as "?": the argument is refused before anything is done.
+TEST_F(Cli, ArgumentsWindows1252CannotHoldAreRefused) {
+  test_support::write_bytes(pasta.file("??.txt"), "precioso");
+  for (const std::string& argumento : {std::string(u8"--saida=日本.txt"), std::string("--saida=caf\xE9.txt")}) {
+    const Execucao e = Roda({"leitura", "x", argumento});
+    EXPECT_EQ(e.status, 2) << argumento;
+    EXPECT_EQ(e.saida, "");
+    EXPECT_EQ(e.mensagens, "tarnel-cli: o argumento '" + argumento + "' tem caracteres fora do Windows-1252\n");
+  }
+  EXPECT_EQ(test_support::read_bytes(pasta.file("??.txt")), "precioso");
+  EXPECT_FALSE(std::filesystem::exists(pasta.file("caf?.txt")));
+  EXPECT_FALSE(std::filesystem::exists(pasta.file("rasc0.bin"))) << "nothing was connected";
+}
+
 TEST_F(Cli, LibraryAndChannelFailuresExitWithTwo) {
   const Execucao sem_biblioteca = Roda({"exec", "AbreGaveta"}, pasta.file("nao-existe.so"));
   EXPECT_EQ(sem_biblioteca.status, 2);
