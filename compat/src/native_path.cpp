@@ -23,6 +23,11 @@ void text_path_in_place(char* native) { utf8_to_cp1252_in_place(native); }
 bool native_path(const char* path, char* buffer, std::size_t size) { return cp1252_to_utf8(path, buffer, size); }
 #endif
 
+bool text_path_exact(const std::string& native, std::string& text) {
+  text = text_path(native);
+  return native_path(text) == native;
+}
+
 std::FILE* open_file(const std::string& path, const char* mode) { return std::fopen(native_path(path).c_str(), mode); }
 
 bool remove_file(const std::string& path) { return std::remove(native_path(path).c_str()) == 0; }

@@ -106,6 +106,15 @@ TEST(Path, AccentedNamesReachTheSystemInUtf8) {
   EXPECT_EQ(compat::text_path(std::string(u8"x\u4E2D.txt")), "x?.txt");
   temp.set_env("XDG_STATE_HOME", (native / u8"Relat\u00F3rios").string());
   EXPECT_EQ(compat::user_state_folder(), compat::join_path(compat::current_folder(), "Relat\xF3rios"));
+  // A folder the text cannot name would be another folder ("x?"): the variable counts as unset.
+  temp.set_env("HOME", temp.path());
+  temp.set_env("XDG_STATE_HOME", (native / u8"x\u4E2D").string());
+  EXPECT_EQ(compat::user_state_folder(), compat::join_path(compat::current_folder(), ".local/state"));
+  std::string texto;
+  EXPECT_FALSE(compat::text_path_exact(u8"x\u4E2D", texto));
+  EXPECT_EQ(texto, "x?");
+  EXPECT_TRUE(compat::text_path_exact(u8"mar\u00E7o?", texto));
+  EXPECT_EQ(texto, "mar\xE7o?");
 
   // A caller's buffer, for code that must not allocate.
   char buffer[32];

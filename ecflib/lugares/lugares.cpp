@@ -35,9 +35,16 @@ const char* Ambiente(const char* nome) {
   return (valor != nullptr && *valor != '\0') ? valor : nullptr;
 }
 
+// A place whose name Windows-1252 text cannot hold is no place: with "?" in its name, the files
+// would be written into another folder. It fails like a place too long for its buffer.
 bool ComoTexto(bool formatado, char* destino) {
-  if (formatado) compat::text_path_in_place(destino);
-  return formatado;
+  if (!formatado) return false;
+  char nativo[4096], volta[4096];
+  const std::size_t n = std::strlen(destino);
+  if (n >= sizeof nativo) return false;
+  std::memcpy(nativo, destino, n + 1);
+  compat::text_path_in_place(destino);
+  return compat::native_path(destino, volta, sizeof volta) && std::strcmp(volta, nativo) == 0;
 }
 
 // "COMn" or "COMn:" (any case; Windows opens both) with n >= 1: returns n, else 0.

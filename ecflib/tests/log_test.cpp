@@ -118,6 +118,18 @@ TEST_F(LogDoDia, PastaComAcentosDoAmbiente) {
   EXPECT_EQ(read_bytes(pasta + "/Tue.log"), "Inicio LOG: Tue Jan 16 09:00:00 2024\r\n\r\n\r\n\r\nTX [09:00:00 000ms] - x");
 }
 
+// A folder whose name Windows-1252 cannot hold is no place for the log: with "?" in its name it would
+// go into another folder (here one that exists). Nothing is written, nothing breaks.
+TEST_F(LogDoDia, PastaQueOTextoNaoNomeiaNaoRecebeOLog) {
+  ASSERT_TRUE(std::filesystem::create_directories(Pasta("??")));
+  setenv("PLENVO_DRIVE_C", Pasta(u8"\u65E5\u672C").c_str(), 1);
+  FixaRelogio(moment(2024, 1, 16, 9, 0, 0, 0));
+  EXPECT_EQ(AbreLog(), kSemLog);
+  RegistraEntrada("TX", "x", 1);
+  EXPECT_TRUE(std::filesystem::is_empty(Pasta("??")));
+  EXPECT_FALSE(std::filesystem::exists(Pasta(u8"\u65E5\u672C")));
+}
+
 constexpr const char* kGrupo = "KVT Automação Comercial";
 constexpr const char* kProduto = "DLL Vardex 32 bits";
 constexpr const char* kVersao = "V4.03";

@@ -17,6 +17,9 @@ std::string native_path(const std::string& path);
 bool native_path(const char* path, char* buffer, std::size_t size);
 // A character Windows-1252 lacks becomes "?": such a name cannot be reached, as on Windows.
 std::string text_path(const std::string& native);
+// The same, false when something was lost that way: the text would then name another file. Where a
+// path is taken from outside (an environment variable), that is a path not to use.
+bool text_path_exact(const std::string& native, std::string& text);
 // The same over a zero-terminated path in place, for code that must not allocate.
 void text_path_in_place(char* native);
 

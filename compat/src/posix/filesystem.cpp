@@ -18,22 +18,28 @@ bool is_folder(const std::string& path) {
   return stat(native_path(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// A folder named by the system counts only when it is an absolute path that Windows-1252 text can
+// name: a "?" in its place would make the programs write into another folder.
+bool usable_folder(const char* native, std::string& text) {
+  return native != nullptr && native[0] == '/' && text_path_exact(native, text);
+}
+
 std::string home_folder() {
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] == '/') return text_path(std::string(home));
+  std::string text;
+  if (usable_folder(std::getenv("HOME"), text)) return text;
   std::vector<char> buffer(16384);
   passwd entry{};
   passwd* found = nullptr;
   if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
-      found->pw_dir != nullptr)
-    return text_path(std::string(found->pw_dir));
+      usable_folder(found->pw_dir, text))
+    return text;
   return "/tmp";
 }
 
-// An XDG variable counts only when it holds an absolute path.
+// An XDG variable counts only when it holds a usable folder as above.
 std::string xdg_folder(const char* variable, const char* fallback_below_home) {
-  const char* value = std::getenv(variable);
-  if (value != nullptr && value[0] == '/') return text_path(std::string(value));
+  std::string text;
+  if (usable_folder(std::getenv(variable), text)) return text;
   return join_path(home_folder(), fallback_below_home);
 }
 
