@@ -1,5 +1,6 @@
 #include "run.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -217,6 +218,16 @@ int Run(const PedidoRun& pedido, bool terminal, std::ostream& saida, std::ostrea
                                   "; nada foi executado.");
       return kSaidaFalha;
     }
+  }
+  // A report that cannot be written (a folder, a folder that is not there, no rights) is said before
+  // the printer is touched, not after the whole run. Opened to append, a file there keeps its bytes.
+  if (!pedido.relatorio.empty()) {
+    std::FILE* sonda = compat::open_file(pedido.relatorio, "ab");
+    if (!sonda) {
+      EscreveLinha(mensagens, "O relatório " + pedido.relatorio + " não pode ser gravado; nada foi executado.");
+      return kSaidaFalha;
+    }
+    std::fclose(sonda);
   }
   AcompanhamentoRun acompanhamento(pedido.resposta, terminal, saida, mensagens);
   SessaoCli sessao(acompanhamento);

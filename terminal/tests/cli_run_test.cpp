@@ -210,6 +210,15 @@ TEST_F(Run, ORelatorioNaoSubstituiUmArquivoDeComandos) {
                                u8" é o arquivo de comandos dia.RMT; nada foi executado.\n");
     EXPECT_EQ(read_bytes(pasta.file("dia.RMT")), gravado);
   }
+  // Nor is anything run when the report cannot be written at all.
+  std::filesystem::create_directory(pasta.file("pasta"));
+  for (const std::string& relatorio : {pasta.file("pasta"), pasta.file("nao-ha/r.xml")}) {
+    const Execucao e = Roda({"dia.RMT", "--relatorio", relatorio});
+    EXPECT_EQ(e.status, 2);
+    EXPECT_EQ(e.saida, "");
+    EXPECT_EQ(e.mensagens, u8"O relatório " + relatorio + u8" não pode ser gravado; nada foi executado.\n");
+  }
+  EXPECT_FALSE(std::filesystem::exists(pasta.file("rasc0.bin"))) << "nothing was connected";
 }
 
 // A context that does not come back as it was is a failure of the run, also when the answer to the
