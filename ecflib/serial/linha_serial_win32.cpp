@@ -28,6 +28,16 @@ int LinhaSerial::AbreNativo(const char* dispositivo, unsigned long baud) {
   modo.StopBits = ONESTOPBIT;
   modo.fParity = FALSE;
   modo.fOutxCtsFlow = TRUE;
+  // The frames are binary and paced by clear-to-send only: what another program may have left on
+  // the port (XON/XOFF, dropping NULs, replacing bytes in error, waiting on DSR) would drop, change
+  // or hold bytes of them, as the raw mode of the POSIX line rules out there.
+  modo.fBinary = TRUE;
+  modo.fOutX = FALSE;
+  modo.fInX = FALSE;
+  modo.fNull = FALSE;
+  modo.fErrorChar = FALSE;
+  modo.fOutxDsrFlow = FALSE;
+  modo.fDsrSensitivity = FALSE;
   if (!SetCommState(porta, &modo)) {
     CloseHandle(porta);
     return kLinhaErroConfiguracao;
