@@ -252,7 +252,7 @@ bool NumerosValidos(Diretiva& d) {
     if (!nome || ItemNumero(d.argumento, nome, valor)) continue;
     ReportaErroScript(d.frm, d.estado,
                       std::string("'$") + d.entrada.palavra + "': " + nome +
-                          " não é um número inteiro. Execução encerrada.",
+                          " não é um número inteiro de -2147483648 a 2147483647. Execução encerrada.",
                       Icone::Erro);
     return false;
   }

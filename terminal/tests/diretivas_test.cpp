@@ -207,10 +207,13 @@ TEST_F(DiretivasPlanilha, Contadores) {
   pasta.Celula("GNF") = 3.0;
   Processa("$PlanilhaZeraContador NomeContador=\"GNF\"");
   EXPECT_EQ(pasta.Celula("GNF"), ValorPlanilha(std::int32_t{0}));
+  // Not an integer, or one beyond 32 bits: the message says which numbers it takes.
   EXPECT_EQ(Processa("$PlanilhaAcresceContador NomeContador=\"CCF\" Incremento=1.5"), Seguimento::Encerra);
+  EXPECT_EQ(Processa("$PlanilhaAcresceContador NomeContador=\"CCF\" Incremento=99999999999"), Seguimento::Encerra);
   EXPECT_EQ(pasta.Celula("deltaCCF"), ValorPlanilha(8.0));
-  EXPECT_EQ(interacao.mensagens,
-            Textos{"'$PlanilhaAcresceContador': Incremento n\xE3o \xE9 um n\xFAmero inteiro. Execu\xE7\xE3o encerrada."});
+  const std::string erro = "'$PlanilhaAcresceContador': Incremento n\xE3o \xE9 um n\xFAmero inteiro de -2147483648 a "
+                           "2147483647. Execu\xE7\xE3o encerrada.";
+  EXPECT_EQ(interacao.mensagens, (Textos{erro, erro}));
 }
 
 TEST_F(DiretivasPlanilha, FaixasDeRegistradores) {
