@@ -43,20 +43,24 @@ bool PreencheParametros(TfrmMain& frm, EstadoScript& estado, int indice, std::st
   return true;
 }
 
+// The recorded reply line's code and returns; false when its code field cannot be read.
+bool LeRespostaGravada(const std::string& resposta, std::string& codigo, std::string& retornos) {
+  std::size_t depois = 0;
+  if (!LeCampoRegistro(resposta, codigo, depois)) return false;
+  const std::size_t fim = FimItensRegistro(resposta, depois);
+  retornos = resposta.substr(depois, fim == std::string::npos ? std::string::npos : fim - depois);
+  return true;
+}
+
 // Steps 11 to 14.
 Seguimento ComparaResposta(TfrmMain& frm, EstadoScript& estado, const std::string& nome, const std::string& resposta,
                            ComandoReproduzido& reproduzido) {
-  std::string codigo;
-  std::size_t depois = 0;
-  if (!LeCampoRegistro(resposta, codigo, depois)) {
+  std::string codigo, retornos;
+  if (!LeRespostaGravada(resposta, codigo, retornos)) {
     ErroScript(frm, estado, "Linha de Retorno '" + resposta + "' está inconsistente.");
     return Seguimento::Para;
   }
-  const std::size_t fim = FimItensRegistro(resposta, depois);
-  const std::string retornos = resposta.substr(depois, fim == std::string::npos ? std::string::npos : fim - depois);
   reproduzido.comparado = true;
-  reproduzido.codigo_gravado = codigo;
-  reproduzido.retorno_gravado = retornos;
   reproduzido.codigo_diferente = LeInteiroInicial32(codigo) != frm.CodigoErro;
   reproduzido.retorno_diferente = retornos != frm.UltimoRetorno;
 
@@ -86,6 +90,9 @@ Seguimento ExecutaEPausa(TfrmMain& frm, EstadoScript& estado, int indice, const 
     reproduzido.codigo_recebido = frm.CodigoErro;
     reproduzido.retorno_recebido = frm.UltimoRetorno;
   }
+  // What was recorded, for whoever reports this command (a pause shows both replies), also when
+  // the replies are not compared.
+  if (resposta) LeRespostaGravada(*resposta, reproduzido.codigo_gravado, reproduzido.retorno_gravado);
 
   if (estado.ArmazenamentoPendente) {
     estado.ArmazenamentoPendente = false;

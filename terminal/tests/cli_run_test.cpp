@@ -136,6 +136,19 @@ TEST_F(Run, PoliticaDeResposta) {
   }
 }
 
+// A pause shows the recorded reply beside the one received, also when replies are not compared.
+TEST_F(Run, PausaPorErroMostraARespostaGravada) {
+  Grava("e.RMT", "AbreCupomFiscal\nAbreCupomFiscal\nsair\n");
+  const Execucao e = Roda({"e.RMT", "--pausar-erro", "--responder", "sim"});
+  const std::size_t gravado = e.saida.find("gravado:  ");
+  ASSERT_NE(gravado, std::string::npos) << e.saida;
+  const std::size_t fim = e.saida.find('\n', gravado);
+  const std::string resposta = e.saida.substr(gravado + 10, fim - gravado - 10);
+  EXPECT_NE(resposta.find_first_not_of(' '), std::string::npos) << e.saida;  // not blank
+  EXPECT_EQ(e.saida.substr(fim + 1, 12 + resposta.size()), "  recebido: " + resposta) << e.saida;
+  EXPECT_NE(read_bytes(pasta.file("e.RMT")).find("{0;" + resposta.substr(0, resposta.find(' ')) + ";"), std::string::npos);
+}
+
 TEST_F(Run, ErroDeScriptFazFalharMasOArquivoSegue) {
   write_bytes(pasta.file("s.RMT"), "$NomePasso leitura\r\n$NaoMostrarErrosScript\r\n$Desconhecida\r\n$MostrarErrosScript\r\n$Desconhecida\r\n");
   const Execucao e = Roda({"s.RMT"});
