@@ -2,7 +2,10 @@
 // (settings, driver library, connection); at the end the exit sequence (exit line, channel, settings).
 #include <QApplication>
 #include <QFileInfo>
+#include <cstring>
+#include <iostream>
 
+#include "compat/cp1252.h"
 #include "imagens/lista_imagens.h"
 #include "inicio/inicia_tfrmmain.h"
 #include "interacao_qt.h"
@@ -10,7 +13,31 @@
 #include "texto_qt.h"
 #include "window/versao.h"
 
+namespace {
+
+const char kAjuda[] =
+    "Uso: tarnel [--help | --version]\n"
+    "Abre a janela do Tarnel, o terminal da impressora fiscal: os 68 comandos do protocolo, a leitura\n"
+    "de registradores, a gravação e a reprodução de arquivos de comandos, as leituras para arquivos, os\n"
+    "cheques e a conferência dos totais com a planilha.\n"
+    "A biblioteca de comunicação é DROVIK.DLL no Windows; nos outros sistemas, libdrovik.so ao lado do\n"
+    "programa, ou a indicada pela variável TARNEL_DROVIK. O canal Emul usa a impressora emulada.\n"
+    "Sem tela gráfica, use o tarnel-cli (tarnel-cli --help).";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // Answered before the window's toolkit starts, so that they work without a display too.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::cout << compat::cp1252_to_utf8(kAjuda) << std::endl;
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::cout << "tarnel " << compat::cp1252_to_utf8(tarnel::TextoVersao()) << std::endl;
+      return 0;
+    }
+  }
   QApplication aplicacao(argc, argv);
   // The application title is the program's file name without extension.
   const QString titulo = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
