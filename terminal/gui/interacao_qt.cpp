@@ -40,7 +40,9 @@ QString Titulo(const std::string& titulo) {
 
 // Drops what a person does to the windows while long work lets their events through: a second
 // command or dump started from the main window meanwhile would take the printer from under the
-// first. Repaints, timers and the printer's own traffic still pass.
+// first. Repaints, timers and the printer's own traffic still pass. A modal dialog in front (the
+// progress dialog once it shows, the run dialog of a command file, a message) already keeps the
+// main window out, and its buttons (Cancel) must answer: then nothing is dropped.
 class EntradaRetida : public QObject {
  public:
   EntradaRetida() { qApp->installEventFilter(this); }
@@ -48,8 +50,6 @@ class EntradaRetida : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* evento) override {
-    // A modal dialog that came up meanwhile (a message) keeps the window out by itself and must
-    // answer its person.
     if (QApplication::activeModalWidget()) return false;
     switch (evento->type()) {
       case QEvent::KeyPress:
@@ -153,13 +153,6 @@ void InteracaoQt::FimProgresso() {
 }
 
 void InteracaoQt::ProcessaEventos() {
-  // A modal dialog in front (the progress dialog once it shows, the run dialog of a command file)
-  // already keeps the main window out, and its Cancel button must answer. Before the progress
-  // dialog shows, nothing does.
-  if (QApplication::activeModalWidget()) {
-    QApplication::processEvents();
-    return;
-  }
   const EntradaRetida retida;
   QApplication::processEvents();
 }

@@ -52,14 +52,15 @@ bool LeRespostaGravada(const std::string& resposta, std::string& codigo, std::st
   return true;
 }
 
-// Steps 11 to 14.
+// Steps 11 to 14, over the recorded reply read into reproduzido (legivel false: it could not be).
 Seguimento ComparaResposta(TfrmMain& frm, EstadoScript& estado, const std::string& nome, const std::string& resposta,
-                           ComandoReproduzido& reproduzido) {
-  std::string codigo, retornos;
-  if (!LeRespostaGravada(resposta, codigo, retornos)) {
+                           bool legivel, ComandoReproduzido& reproduzido) {
+  if (!legivel) {
     ErroScript(frm, estado, "Linha de Retorno '" + resposta + "' está inconsistente.");
     return Seguimento::Para;
   }
+  const std::string& codigo = reproduzido.codigo_gravado;
+  const std::string& retornos = reproduzido.retorno_gravado;
   reproduzido.comparado = true;
   reproduzido.codigo_diferente = LeInteiroInicial32(codigo) != frm.CodigoErro;
   reproduzido.retorno_diferente = retornos != frm.UltimoRetorno;
@@ -92,7 +93,7 @@ Seguimento ExecutaEPausa(TfrmMain& frm, EstadoScript& estado, int indice, const 
   }
   // What was recorded, for whoever reports this command (a pause shows both replies), also when
   // the replies are not compared.
-  if (resposta) LeRespostaGravada(*resposta, reproduzido.codigo_gravado, reproduzido.retorno_gravado);
+  const bool legivel = resposta && LeRespostaGravada(*resposta, reproduzido.codigo_gravado, reproduzido.retorno_gravado);
 
   if (estado.ArmazenamentoPendente) {
     estado.ArmazenamentoPendente = false;
@@ -121,7 +122,7 @@ Seguimento ExecutaEPausa(TfrmMain& frm, EstadoScript& estado, int indice, const 
       !Continua(frm, "Comando '" + nome + "' retornou sem erro.\n\n\tContinuar ?", prefixo + "Pausado sem Erro"))
     return Seguimento::Para;
   if (!estado.PausarDiferente || !resposta) return Seguimento::Continua;
-  return ComparaResposta(frm, estado, nome, *resposta, reproduzido);
+  return ComparaResposta(frm, estado, nome, *resposta, legivel, reproduzido);
 }
 
 }  // namespace
