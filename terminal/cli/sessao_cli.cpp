@@ -32,8 +32,13 @@ bool SessaoCli::Conecta(const Pedido& pedido) {
   // The log file is recorded into as the window records: a new file gets the header, every start
   // the "Reiniciadas" line, and the library logs the commands into it.
   frm.DefineArquivoComandos(pedido.log);
-  GravaComandosExecute(frm);
-  return frm.GravandoComandos;
+  if (GravaComandosExecute(frm)) return true;
+  // A log asked for that cannot be written stops the work before the printer is touched, after the
+  // message: on the console nobody would see the commands go unrecorded. No suspension line either,
+  // as it could not be written.
+  frm.ModuloDriver->SetaArquivoLog("");
+  frm.GravandoComandos = false;
+  return false;
 }
 
 bool PreencheParametros(TfrmMain& frm, int comando, const std::vector<quorbal::Item>& parametros, std::string& erro) {

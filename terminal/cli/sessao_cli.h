@@ -25,7 +25,7 @@ class SessaoCli {
 
   // Loads the library, opens the pedido's channel and, with a log file, starts recording into it as
   // the window's Grava Arquivo de Comandos does (stopped again when the session ends). False after
-  // showing why.
+  // showing why, also when the log file cannot be written.
   bool Conecta(const Pedido& pedido);
 
   InteracaoConsole interacao;

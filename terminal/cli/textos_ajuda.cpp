@@ -130,8 +130,9 @@ const char kOperacaoPlanilha[] = "conferir, gravar-lx ou totalizadores";
 
 const char kCodigosSaida[] =
     "Código de saída: 0 quando a impressora aceitou o comando, 1 quando ela informou um erro\n"
-    "(ou recusou o registrador), 2 para erro de uso, biblioteca que não carrega ou canal que\n"
-    "não abre. O shell termina com 0 em sair ou no fim da entrada, e com 2 quando não conecta.";
+    "(ou recusou o registrador), 2 para erro de uso, biblioteca que não carrega, canal que\n"
+    "não abre ou log que não pode ser gravado (nada é executado). O shell termina com 0 em\n"
+    "sair ou no fim da entrada, e com 2 quando não conecta.";
 
 const char kBiblioteca[] =
     "A biblioteca carregada é libdrovik.so ao lado do programa ou, se não estiver lá, a que a\n"

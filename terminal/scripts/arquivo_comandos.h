@@ -13,7 +13,7 @@ extern const char kMensagemArquivoComandosNaoGravado[];  // "Arquivo de Registro
 std::string LinhaCabecalhoArquivoComandos();
 
 // Appends linha to frm.ArquivoComandos. A line that cannot be written is lost, after the message
-// above; the program goes on. Callers decide whether recording calls for the line.
-void AcrescentaLinhaArquivoComandos(TfrmMain& frm, const std::string& linha);
+// above, and false is returned; the program goes on. Callers decide whether recording calls for the line.
+bool AcrescentaLinhaArquivoComandos(TfrmMain& frm, const std::string& linha);
 
 }  // namespace tarnel

@@ -24,8 +24,8 @@ void MostraGravacao(TfrmMain& frm, bool gravando) {
   AtualizaCaption(frm);
 }
 
-void GravaEvento(TfrmMain& frm, const std::string& evento) {
-  AcrescentaLinhaArquivoComandos(frm, ComporLinhaEvento(compat::local_now(), evento));
+bool GravaEvento(TfrmMain& frm, const std::string& evento) {
+  return AcrescentaLinhaArquivoComandos(frm, ComporLinhaEvento(compat::local_now(), evento));
 }
 
 }  // namespace
@@ -35,10 +35,10 @@ void AtualizaCaption(TfrmMain& frm) {
   frm.Notifica(Alteracao::Caption);
 }
 
-void GravaComandosExecute(TfrmMain& frm) {
+bool GravaComandosExecute(TfrmMain& frm) {
   if (frm.GravandoComandos) {
     ParaGravacaoExecute(frm);
-    return;
+    return false;
   }
   cbNomeArquivoExit(frm);
   if (cbNomeArquivoVazio(frm)) {
@@ -46,11 +46,12 @@ void GravaComandosExecute(TfrmMain& frm) {
     frm.Notifica(Alteracao::Acoes);
     frm.Notifica(Alteracao::FocoNomeArquivo);
     frm.interacao.Mensagem(kMensagemNomeArquivoVazio);
-    return;
+    return false;
   }
   MostraGravacao(frm, true);
-  GravaEvento(frm, "Reiniciadas gravações de comandos neste arquivo.");
+  const bool gravado = GravaEvento(frm, "Reiniciadas gravações de comandos neste arquivo.");
   if (frm.ModuloDriver) frm.ModuloDriver->SetaArquivoLog(frm.ArquivoComandos);
+  return gravado;
 }
 
 void ParaGravacaoExecute(TfrmMain& frm) {

@@ -16,7 +16,9 @@ void AtualizaCaption(TfrmMain& frm);
 // "&Grava Arquivo de Comandos": starts recording into the file named in cbNomeArquivo (a new file
 // gets its header, then the "Reiniciadas" line; the library logs into it from then on), or stops it
 // through ParaGravacaoExecute when it is on. A blank name shows the message above and records nothing.
-void GravaComandosExecute(TfrmMain& frm);
+// True when recording started and its line reached the file; after the message, recording stays on
+// either way, as the window has it.
+bool GravaComandosExecute(TfrmMain& frm);
 
 // "&Pára Gravação de Comandos" (always enabled; runs whether or not recording is on): the library's
 // log is switched off, the actions and the file box return to their not-recording state, and outside

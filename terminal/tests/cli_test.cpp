@@ -77,6 +77,26 @@ TEST_F(Cli, ALogWithoutABaseNameIsRefused) {
   EXPECT_EQ(e.mensagens, "Nome de arquivo deve ser informado!\n");
 }
 
+// A log that cannot be written (its folder is missing, or the name is a folder) stops the work before
+// any command goes to the printer: on the console the commands would otherwise go unrecorded.
+TEST_F(Cli, ALogThatCannotBeWrittenRunsNothing) {
+  std::filesystem::create_directory(pasta.file("Pasta.RMT"));
+  const std::string entrada = "AbreGaveta TempoAcionamentoGaveta=100\n";
+  for (const std::string& log : {std::string("Falta/Log.RMT"), std::string("Pasta.RMT")}) {
+    for (const std::string subcomando : {"exec", "shell", "registrador"}) {
+      std::vector<std::string> argumentos{subcomando, "--log", log};
+      if (subcomando == "exec") argumentos.insert(argumentos.end(), {"AbreGaveta", "TempoAcionamentoGaveta=100"});
+      if (subcomando == "registrador") argumentos.push_back("COO");
+      const Execucao e = RodaCli(pasta, argumentos, DROVIK_ARQUIVO, subcomando == "shell" ? &entrada : nullptr);
+      SCOPED_TRACE(subcomando + " --log " + log);
+      EXPECT_EQ(e.status, 2);
+      EXPECT_EQ(e.mensagens, u8"Arquivo de Registro de Comandos não pode ser gravado.\n");
+      EXPECT_EQ(e.saida.find("->"), std::string::npos) << e.saida;
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(pasta.file("Falta")));
+}
+
 TEST_F(Cli, PrinterErrorExitsWithOne) {
   const Execucao e = Roda({"exec", "AvancaPapel"});
   EXPECT_EQ(e.status, 1);
