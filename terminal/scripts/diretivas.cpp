@@ -42,6 +42,11 @@ struct EntradaDiretiva {
   bool de_comentario = false;  // acts inside a comment block too
 };
 
+// A script error of this line, prefixed with its directive as written in the catalogue: "'$Palavra': …".
+void ReportaErroDiretiva(Diretiva& d, const std::string& texto) {
+  ReportaErroScript(d.frm, d.estado, std::string("'$") + d.entrada.palavra + "': " + texto, Icone::Erro);
+}
+
 // The switches: one field of the state set or cleared.
 template <bool EstadoScript::*Campo, bool Valor>
 Seguimento Define(Diretiva& d) {
@@ -89,11 +94,8 @@ Seguimento ArmazenarRetorno(Diretiva& d) {
 }
 Seguimento AdicionarValorArmazenado(Diretiva& d) {
   if (AdicionaValorAtual(d.frm.ValorAtual, d.frm.TipoValorAtual, d.argumento)) return Seguimento::Continua;
-  ReportaErroScript(d.frm, d.estado,
-                    std::string("'$") + d.entrada.palavra + "': o valor armazenado '" + d.frm.ValorAtual +
-                        "' não pode ser convertido para " + quorbal::NomeTipo(d.frm.TipoValorAtual) +
-                        ". Execução encerrada.",
-                    Icone::Erro);
+  ReportaErroDiretiva(d, "o valor armazenado '" + d.frm.ValorAtual + "' não pode ser convertido para " +
+                             quorbal::NomeTipo(d.frm.TipoValorAtual) + ". Execução encerrada.");
   return Seguimento::Encerra;
 }
 Seguimento DefinirValorArmazenado(Diretiva& d) {
@@ -107,10 +109,7 @@ bool GravariaNoScript(Diretiva& d, std::initializer_list<std::string> arquivos) 
   for (const std::string& arquivo : arquivos) {
     std::error_code erro;
     if (!std::filesystem::equivalent(compat::fs_path(arquivo), compat::fs_path(d.estado.Arquivo), erro)) continue;
-    ReportaErroScript(d.frm, d.estado,
-                      std::string("'$") + d.entrada.palavra + "': '" + arquivo +
-                          "' é o arquivo de comandos em execução; a leitura não foi feita.",
-                      Icone::Erro);
+    ReportaErroDiretiva(d, "'" + arquivo + "' é o arquivo de comandos em execução; a leitura não foi feita.");
     return true;
   }
   return false;
@@ -250,10 +249,7 @@ bool NumerosValidos(Diretiva& d) {
   for (const char* nome : d.entrada.numeros) {
     std::int32_t valor = 0;
     if (!nome || ItemNumero(d.argumento, nome, valor)) continue;
-    ReportaErroScript(d.frm, d.estado,
-                      std::string("'$") + d.entrada.palavra + "': " + nome +
-                          " não é um número inteiro de -2147483648 a 2147483647. Execução encerrada.",
-                      Icone::Erro);
+    ReportaErroDiretiva(d, std::string(nome) + " não é um número inteiro de -2147483648 a 2147483647. Execução encerrada.");
     return false;
   }
   return true;
