@@ -7,9 +7,11 @@ namespace {
 
 HANDLE Handle(ArquivoLog arquivo) { return reinterpret_cast<HANDLE>(arquivo); }
 
+// Append-only, plus the right to read the file's times: the weekday log is started again when its last
+// write was on another day, and GetFileTime asks for that right.
 ArquivoLog Abre(const char* caminho, DWORD disposicao) {
-  const HANDLE h = CreateFileA(caminho, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposicao,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE h = CreateFileA(caminho, FILE_APPEND_DATA | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, disposicao, FILE_ATTRIBUTE_NORMAL, nullptr);
   return h == INVALID_HANDLE_VALUE ? kSemLog : reinterpret_cast<ArquivoLog>(h);
 }
 
