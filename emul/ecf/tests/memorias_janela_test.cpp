@@ -73,7 +73,9 @@ TEST_F(JanelaDeMemoria, SoftwareBasicoTemCabecalhoTamanhoECrc) {
   Memorias outra{"01.00.00"};
   EXPECT_EQ(LeComoOTerminal(outra, 0, 4096), imagem.substr(0, 4096));
   m.DefineEnderecoSoftwareBasico(1000);
-  EXPECT_EQ(m.LeSoftwareBasico().texto, m.LeSoftwareBasico().texto);
+  const std::string lido = m.LeSoftwareBasico().texto;
+  EXPECT_EQ(lido, Hexadecimal(imagem.substr(1000, JanelaMemoria::kMaximoPorLeitura)));
+  EXPECT_EQ(m.LeSoftwareBasico().texto, lido);
 }
 
 TEST_F(JanelaDeMemoria, LeituraParaNoFimDaArea) {

@@ -30,9 +30,12 @@ class ExecutaDialogoTest : public ::testing::Test {
     frm_.cbCanalECF = "COM1";
   }
 
-  // Runs acao once the dialog is shown modally; the dialog must be closed by then.
+  // Runs acao once the dialog is shown modally; the dialog must be closed by then, and acao must have
+  // run (a dialog that never waited would skip every check inside it).
   void MostraE(const std::function<void()>& acao) {
+    bool executada = false;
     QTimer::singleShot(0, &dialogo_, [&] {
+      executada = true;
       acao();
       if (dialogo_.isVisible()) {
         ADD_FAILURE() << "the dialog stayed open";
@@ -40,6 +43,7 @@ class ExecutaDialogoTest : public ::testing::Test {
       }
     });
     dialogo_.Mostra();
+    EXPECT_TRUE(executada) << "the dialog returned before it was shown";
   }
 
   TempFolder pasta_{"tarnel-gui-exec", TempFolder::user_folders};
