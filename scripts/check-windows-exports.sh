@@ -1,7 +1,8 @@
 #!/bin/bash
 # Checks the export tables of the Windows DLLs built by the MinGW cross-builds: each must export
 # exactly the plain names its callers look up by GetProcAddress, with no "@n" decorations and
-# nothing else. A DLL that was not built fails the check.
+# nothing else. A DLL that was not built fails the check. The programs and DLLs the Windows package
+# ships must also need no DLL beyond those every Windows has (and each other).
 #
 # Usage: scripts/check-windows-exports.sh [BUILD_DIR...]
 #        (default: build-mingw32 build-mingw64; each DLL is looked for in BUILD_DIR/bin and /lib)
@@ -86,6 +87,26 @@ check_dll() {  # check_dll BUILD_DIR OBJDUMP FORMAT FILE_NAME EXPECTED_NAMES
   fi
 }
 
+# DLLs every Windows has, and ours: what the shipped files may import (names ignore case).
+SYSTEM_IMPORTS="advapi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll user32.dll drovik.dll plenvo.dll sulvanir.dll"
+
+check_imports() {  # check_imports BUILD_DIR OBJDUMP FILE_NAME
+  local build=$1 objdump=$2 name=$3
+  local file
+  if ! file=$(find_dll "$build" "$name"); then
+    report FAIL "$build $name: not built (looked in $build/bin and $build/lib)"
+    return
+  fi
+  local foreign
+  foreign=$("$objdump" -p "$file" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' |
+            LC_ALL=C sort -u | LC_ALL=C comm -23 - <(sorted_words "$SYSTEM_IMPORTS") | tr '\n' ' ')
+  if [ -z "$foreign" ]; then
+    report PASS "$build $name: imports only DLLs Windows has"
+  else
+    report FAIL "$build $name: needs DLLs Windows does not have: ${foreign% }"
+  fi
+}
+
 check_build() {  # check_build BUILD_DIR
   local build=$1
   local cache="$build/CMakeCache.txt"
@@ -116,6 +137,9 @@ check_build() {  # check_build BUILD_DIR
   check_dll "$build" "$objdump" "$format" DROVIK.dll "$DROVIK_EXPORTS"
   check_dll "$build" "$objdump" "$format" Plenvo.dll "$PLENVO_EXPORTS"
   check_dll "$build" "$objdump" "$format" Sulvanir.dll "$SULVANIR_EXPORTS"
+  for name in DROVIK.dll Plenvo.dll Sulvanir.dll tarnel-cli.exe; do
+    check_imports "$build" "$objdump" "$name"
+  done
 }
 
 if [ $# -eq 0 ]; then
@@ -126,8 +150,8 @@ for build in "$@"; do
 done
 
 if [ "$failed" -eq 0 ]; then
-  echo "check-windows-exports: all $checked DLL export tables are right"
+  echo "check-windows-exports: all $checked checks of the DLL export tables and imports passed"
   exit 0
 fi
-echo "check-windows-exports: $failed of $checked DLL export tables are wrong or missing"
+echo "check-windows-exports: $failed of $checked checks of the DLL export tables and imports failed"
 exit 1

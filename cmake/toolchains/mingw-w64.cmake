@@ -12,3 +12,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 unset(triplet)
+# zlib goes into the programs and DLLs themselves: Windows has no zlib1.dll of its own.
+set(ZLIB_USE_STATIC_LIBS ON)

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "apoio.h"
+#include "compat/native_path.h"
 #include "compat/path.h"
 #include "contexto/capacidade.h"
 
@@ -52,6 +53,17 @@ TEST_F(ArquivoContexto, NumeroEscolheOArquivo) {
   ASSERT_NE(outra, nullptr);
   EXPECT_EQ(outra->ArquivoContexto(), compat::join_path(pasta_.path(), "rasc7.bin"));
   EXPECT_TRUE(std::filesystem::exists(pasta_.arquivo("rasc7.bin")));
+}
+
+// A folder name is Windows-1252 text, as every name the emulator is given: "Área de ação" names
+// the folder the system knows by that name, on Windows too.
+TEST_F(ArquivoContexto, PastaComAcentos) {
+  const std::string acentuada = compat::join_path(pasta_.path(), "\xC1rea de a\xE7\xE3o");
+  ASSERT_TRUE(compat::make_folders(acentuada));
+  auto outra = Impressora::Abre(acentuada, 0);
+  ASSERT_NE(outra, nullptr);
+  EXPECT_EQ(outra->ArquivoContexto(), compat::join_path(acentuada, "rasc0.bin"));
+  EXPECT_TRUE(std::filesystem::exists(compat::fs_path(compat::join_path(acentuada, "rasc0.bin"))));
 }
 
 TEST_F(ArquivoContexto, ContextoIntactoReescritoIgual) {

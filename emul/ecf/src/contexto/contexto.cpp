@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "compat/native_path.h"
+#include "compat/path.h"
 #include "contexto/arquivos.h"
 #include "contexto/capacidade.h"
 #include "contexto/codificacao.h"
@@ -92,13 +93,14 @@ bool DecodificaContexto(const std::string& bytes, Estado& estado, std::string& s
 }
 
 ArquivoDeContexto::ArquivoDeContexto(const std::string& pasta, int numero) : pasta_(pasta) {
-  std::filesystem::path base = pasta.empty() ? std::filesystem::path(".") : std::filesystem::path(pasta);
-  std::string n = std::to_string(numero);
-  base_ = (base / ("rasc" + n)).string();
+  // Names are Windows-1252 text like every other text; compat's file functions convert them.
+  const std::string base = pasta.empty() ? std::string(".") : pasta;
+  const std::string n = std::to_string(numero);
+  base_ = compat::join_path(base, "rasc" + n);
   caminho_ = base_ + ".bin";
-  copia_ = (base / (".rasc" + n + ".good")).string();
-  temporario_ = (base / (".rasc" + n + ".tmp")).string();
-  bobina_ = (base / quorbal::NomeArquivoBobina(numero)).string();
+  copia_ = compat::join_path(base, ".rasc" + n + ".good");
+  temporario_ = compat::join_path(base, ".rasc" + n + ".tmp");
+  bobina_ = compat::join_path(base, quorbal::NomeArquivoBobina(numero));
 }
 
 ArquivoDeContexto::Origem ArquivoDeContexto::Carrega(std::string& bytes, Estado& estado, std::string& saida) {
