@@ -88,7 +88,7 @@ check_dll() {  # check_dll BUILD_DIR OBJDUMP FORMAT FILE_NAME EXPECTED_NAMES
 }
 
 # DLLs every Windows has, and ours: what the shipped files may import (names ignore case).
-SYSTEM_IMPORTS="advapi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll user32.dll drovik.dll plenvo.dll sulvanir.dll"
+SYSTEM_IMPORTS="advapi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll shell32.dll user32.dll drovik.dll plenvo.dll sulvanir.dll"
 
 check_imports() {  # check_imports BUILD_DIR OBJDUMP FILE_NAME
   local build=$1 objdump=$2 name=$3

@@ -8,6 +8,8 @@
 #include <io.h>
 #include <stdio.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 #else
 #include <stdio.h>
 #include <unistd.h>
@@ -51,13 +53,37 @@ bool EntradaCp1252(const std::string& linha_utf8, std::string& texto) {
   return compat::cp1252_to_utf8(texto) == linha_utf8;
 }
 
-bool ArgumentoCp1252(const char* argumento, std::string& texto) {
+bool ArgumentosCp1252(int argc, char** argv, std::vector<std::string>& textos, std::string& recusado) {
+  textos.clear();
 #ifdef _WIN32
-  // The narrow arguments of a Windows program already come in the ANSI code page.
-  texto = argumento;
+  int total = 0;
+  LPWSTR* largos = CommandLineToArgvW(GetCommandLineW(), &total);
+  if (largos != nullptr && total == argc) {
+    bool aceitos = true;
+    for (int i = 1; i < argc && aceitos; ++i) {
+      const std::u16string largo(reinterpret_cast<const char16_t*>(largos[i]));
+      std::string texto = compat::utf16_to_cp1252(largo);
+      aceitos = compat::cp1252_to_utf16(texto) == largo;
+      if (aceitos) textos.push_back(std::move(texto));
+      else recusado = compat::cp1252_to_utf8(texto);
+    }
+    LocalFree(largos);
+    return aceitos;
+  }
+  if (largos != nullptr) LocalFree(largos);
+  // The system's and the runtime's splits disagree: the narrow arguments, in the ANSI code page.
+  for (int i = 1; i < argc; ++i) textos.emplace_back(argv[i]);
   return true;
 #else
-  return EntradaCp1252(argumento, texto);
+  for (int i = 1; i < argc; ++i) {
+    std::string texto;
+    if (!EntradaCp1252(argv[i], texto)) {
+      recusado = argv[i];
+      return false;
+    }
+    textos.push_back(std::move(texto));
+  }
+  return true;
 #endif
 }
 

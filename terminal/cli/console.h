@@ -2,16 +2,19 @@
 #pragma once
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace tarnel::cli {
 
 // Prepares the console for UTF-8 input and output (Windows); nothing to do elsewhere.
 void PreparaConsole();
 
-// A command-line argument as a Windows-1252 text; false when it has characters Windows-1252 does not
-// have (or is not UTF-8 where the console speaks it): they would come out as "?", and a file name
-// would then name another file.
-bool ArgumentoCp1252(const char* argumento, std::string& texto);
+// The program's arguments (argv[1] on) as Windows-1252 texts; false when one has characters
+// Windows-1252 does not have (or is not UTF-8 where the console speaks it): they would come out as
+// "?", and a file name would then name another file. recusado then holds that argument, in UTF-8 for
+// the message. On Windows the arguments are read as the system received them, in UTF-16: the narrow
+// argv has already turned such characters into "?".
+bool ArgumentosCp1252(int argc, char** argv, std::vector<std::string>& textos, std::string& recusado);
 
 // A line read from standard input (UTF-8) as a Windows-1252 text; false, as above, when something
 // in it has no Windows-1252 form (texto then holds "?" in its place).

@@ -16,13 +16,10 @@ int main(int argc, char** argv) {
   using namespace tarnel::cli;
   PreparaConsole();
   std::vector<std::string> argumentos;
-  for (int i = 1; i < argc; ++i) {
-    std::string argumento;
-    if (!ArgumentoCp1252(argv[i], argumento)) {
-      std::cerr << "tarnel-cli: o argumento '" << argv[i] << "' tem caracteres fora do Windows-1252\n";
-      return kSaidaFalha;
-    }
-    argumentos.push_back(std::move(argumento));
+  std::string recusado;
+  if (!ArgumentosCp1252(argc, argv, argumentos, recusado)) {
+    std::cerr << "tarnel-cli: o argumento '" << recusado << "' tem caracteres fora do Windows-1252\n";
+    return kSaidaFalha;
   }
 
   const Invocacao invocacao = InterpretaArgumentos(argumentos);
