@@ -2,6 +2,7 @@
 // with a small and with a large memory.
 #include "memorias/capacidade_mfd.h"
 
+#include "memorias/memoria_fiscal.h"
 #include "memorias/memoria_fita_detalhe.h"
 #include "saida_apoio.h"
 
@@ -47,6 +48,65 @@ TEST_F(CapacidadeDaFita, PequenaEsgotaComoAntesEAReducaoZAindaSai) {
   EXPECT_EQ(r.nome_erro, "ErroMFDEsgotada");
   EXPECT_EQ(Indicador("MFDEsgotada"), "1");
   Ok("EmiteReducaoZ");
+}
+
+// A coupon longer than the memory stops taking items at the reserve, and still closes whole: its
+// total and payment reach the detail memory, and so does the Z of the day. A Z of a day without
+// movement then waits for a new detail memory, which the printer takes at once.
+TEST_F(CapacidadeDaFita, CupomLongoParaNaReservaEFechaInteiro) {
+  AbreCom("20K");
+  Ok("AbreCupomFiscal");
+  Resposta r;
+  int vendidos = 0;
+  for (; vendidos < 999; ++vendidos) {
+    r = Exec("VendeItem", {{"CodProduto", "001"}, {"NomeProduto", "Arroz"}, {"Quantidade", "1"},
+                           {"PrecoUnitario", "1,00"}, {"CodAliquota", "0"}});
+    if (r.codigo_erro != 0) break;
+  }
+  EXPECT_EQ(r.nome_erro, "ErroMFDEsgotada");
+  EXPECT_GT(vendidos, 100);
+  EXPECT_EQ(Moeda("TotalDocBruto"), std::to_string(vendidos) + ",00");
+  Ok("PagaCupom", {{"NomeMeioPagamento", "Dinheiro"}, {"Valor", "2000"}});
+  Ok("EncerraDocumento");
+  Impressao();
+  Ok("EmiteReducaoZ");
+  Impressao();
+  Ok("EmiteLeituraFitaDetalhe", {{"Destino", "S"}, {"COOInicial", "1"}, {"COOFinal", "999999"}});
+  const std::vector<std::string> linhas = LinhasFiltradas(Impressao());
+  const auto tem = [&](const std::string& trecho) {
+    return std::any_of(linhas.begin(), linhas.end(), [&](const std::string& l) { return l.find(trecho) != std::string::npos; });
+  };
+  EXPECT_TRUE(tem("TOTAL"));
+  EXPECT_TRUE(tem("Dinheiro"));
+  EXPECT_TRUE(tem("REDU\xC7\xC3O Z"));
+
+  Ok("ProgramaRelogio", {{"Data", "16/03/2024"}, {"Hora", "08:00:00"}});
+  EXPECT_EQ(Exec("EmiteReducaoZ").nome_erro, "ErroMFDEsgotada");
+  EXPECT_EQ(Exec("AbreCupomFiscal").nome_erro, "ErroMFDEsgotada");
+  Ok("IniciaFitaDetalhe", {{"NumSerie", "MFD0000002"}});
+  Ok("EmiteReducaoZ");
+}
+
+// The fiscal memory holds a last Z; past it, no Z and no document that would open a day: a Z the
+// memory cannot record would be lost while the printer said it was done.
+TEST_F(CapacidadeDaFita, MemoriaFiscalCheiaRecusaAReducaoZ) {
+  AbreCom("32M");  // room in the detail memory for every Z
+  std::int64_t restantes = std::stoll(Inteiro("CRZRestantes"));
+  EXPECT_EQ(restantes, (memorias::MemoriaFiscal::kTamanhoArea - memorias::MemoriaFiscal::kTamanhoCabecalho -
+                        memorias::MemoriaFiscal::kTamanhoProprietario) / memorias::MemoriaFiscal::kTamanhoReducao);
+  std::int32_t dia = 0;
+  const auto proximo_dia = [&] {
+    ++dia;
+    relogio_.Ajusta(2025 + dia / 336, 1 + dia / 28 % 12, 1 + dia % 28, 9, 0, 0);
+  };
+  for (; restantes > 0; --restantes) {
+    proximo_dia();
+    ASSERT_EQ(Exec("EmiteReducaoZ").codigo_erro, 0) << restantes;
+  }
+  EXPECT_EQ(Inteiro("CRZRestantes"), "0");
+  proximo_dia();
+  EXPECT_EQ(Exec("EmiteReducaoZ").nome_erro, "ErroMFCheia");
+  EXPECT_EQ(Exec("AbreCupomFiscal").nome_erro, "ErroMFCheia");
 }
 
 TEST_F(CapacidadeDaFita, GrandeETextoInvalidoDaOTamanhoDeSempre) {

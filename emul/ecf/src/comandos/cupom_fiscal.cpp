@@ -88,6 +88,7 @@ Falha VendeItem(Sessao& s) {
     return Erro("ErroCMDForaDeSequencia", "O cupom já foi totalizado: não se vendem mais itens");
   if (d->itens.size() >= kMaximoItens)
     return Erro("ErroCMDIndiceItemInvalido", "O cupom já tem o máximo de " + std::to_string(kMaximoItens) + " itens");
+  if (Falha f = ExigeEspacoMFD(s)) return f;
   ItemDocumento item;
   item.codigo = s.par.Texto("CodProduto");
   item.descricao = s.par.Texto("NomeProduto");

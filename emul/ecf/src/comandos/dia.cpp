@@ -6,6 +6,7 @@
 #include "comandos/documento.h"
 #include "fiscal/relogio.h"
 #include "fiscal/situacao.h"
+#include "memorias/memoria_fiscal.h"
 #include "fiscal/totais.h"
 #include "protocolo/valores.h"
 
@@ -126,6 +127,13 @@ Falha EmiteReducaoZ(Sessao& s) {
   if (Falha f = ExigeSemDocumento(s)) return f;
   if (DiaFechado(s.estado, s.Hoje()))
     return Erro("ErroDiaFechado", "A redução Z de " + FormataData(s.Hoje()) + " já foi emitida");
+  // Its record and its print must both fit: a Z the memories cannot hold would be lost.
+  if (Falha f = ExigeEspacoMF(s, memorias::MemoriaFiscal::kTamanhoReducao)) return f;
+  // A day with movement closes within the detail memory's reserve; once the reserve is in use, a Z of
+  // a day without movement waits for a new detail memory (IniciaFitaDetalhe takes one now).
+  if (!DiaAberto(s.estado) && !s.estado.numero_serie_mfd.empty() && s.saida.MFDEsgotada())
+    return Erro("ErroMFDEsgotada", "A memória de fita detalhe " + s.estado.numero_serie_mfd +
+                                       " está esgotada: inicie outra com IniciaFitaDetalhe antes da redução Z");
   if (s.par.Tem("Hora")) {
     // A small correction of the clock goes with the Z.
     std::int64_t nova = Segundos(s.Hoje(), static_cast<std::int32_t>(s.par.Numero("Hora")));

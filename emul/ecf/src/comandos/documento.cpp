@@ -4,6 +4,7 @@
 
 #include "fiscal/situacao.h"
 #include "fiscal/totais.h"
+#include "memorias/memoria_fiscal.h"
 #include "protocolo/valores.h"
 
 namespace ecf {
@@ -46,7 +47,15 @@ Falha PodeAbrirDocumento(const Sessao& s) {
   if (s.estado.cabecalho.empty()) return Erro("ErroSemCliche", "Cabeçalho não definido: use DefineDadosCabecalho");
   if (s.estado.numero_serie_mfd.empty())
     return Erro("ErroSemMFD", "Memória de fita detalhe não iniciada: use IniciaFitaDetalhe");
+  if (Falha f = ExigeEspacoMF(s, memorias::MemoriaFiscal::kTamanhoReducao)) return f;
   return ExigeEspacoMFD(s);
+}
+
+Falha ExigeEspacoMF(const Sessao& s, std::uint64_t bytes) {
+  if (s.saida.BytesMFLivres() < bytes)
+    return Erro("ErroMFCheia", "A memória fiscal está cheia (" + std::to_string(s.saida.BytesMFLivres()) +
+                                   " bytes livres, " + std::to_string(bytes) + " necessários para o registro)");
+  return Ok();
 }
 
 Falha ExigeEspacoMFD(const Sessao& s) {

@@ -10,10 +10,15 @@ namespace ecf {
 // No document may be open.
 Falha ExigeSemDocumento(const Sessao& s);
 // A new document of the day may be opened: nothing open, no Z pending, the day not closed by a Z,
-// owner, header and detail memory in place, and room in the detail memory.
+// owner, header and detail memory in place, room in the detail memory, and room in the fiscal
+// memory for the Z that will close the day.
 Falha PodeAbrirDocumento(const Sessao& s);
-// The detail memory has room for another document besides what it keeps for the Z reduction.
+// The detail memory has room for another document besides what it keeps for the Z reduction. Also
+// asked before each item or text line of an open document, so that a long one stops at the reserve
+// instead of its lines being lost beyond the memory's end; what closes the document uses the reserve.
 Falha ExigeEspacoMFD(const Sessao& s);
+// The fiscal memory has room for a record of this many bytes (an owner, a Z reduction).
+Falha ExigeEspacoMF(const Sessao& s, std::uint64_t bytes);
 // The open document must be of one of these types (tipo2 = kNenhum when only one fits).
 Falha ExigeDocumento(const Sessao& s, TipoDocumento tipo, TipoDocumento tipo2, Documento*& documento);
 

@@ -30,6 +30,7 @@ Falha EmiteItemNaoFiscal(Sessao& s) {
     return Erro("ErroCMDForaDeSequencia", "O comprovante já foi totalizado: não se lançam mais itens");
   if (d->itens.size() >= kMaximoItens)
     return Erro("ErroCMDIndiceItemInvalido", "O comprovante já tem o máximo de " + std::to_string(kMaximoItens) + " itens");
+  if (Falha f = ExigeEspacoMFD(s)) return f;
   int indice = 0;
   if (Falha f = Localiza(s, kNaoFiscais, true, indice)) return f;
   std::int64_t valor = s.par.Numero("Valor");

@@ -5,6 +5,7 @@
 #include "comandos/comandos.h"
 #include "comandos/documento.h"
 #include "fiscal/situacao.h"
+#include "memorias/memoria_fiscal.h"
 
 namespace ecf {
 
@@ -36,6 +37,7 @@ Falha DefineProprietario(Sessao& s) {
     return Erro("ErroCMDInscricaoInvalida", "CNPJ '" + cnpj + "' deve ter 14 dígitos (ou CPF com 11)");
   if (EmBranco(ie)) return Erro("ErroCMDInscricaoInvalida", "InscricaoEstadual não pode ficar em branco");
   if (s.par.Numero("Senha") == 0) return Erro("ErroCMDSenhaInvalida", "Senha não pode ser zero");
+  if (Falha f = ExigeEspacoMF(s, memorias::MemoriaFiscal::kTamanhoProprietario)) return f;
   Estado& e = s.estado;
   e.cnpj = cnpj;
   e.ie = ie;

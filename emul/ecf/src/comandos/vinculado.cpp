@@ -73,6 +73,7 @@ Falha ImprimeTexto(Sessao& s) {
   if (d == nullptr || (d->tipo != TipoDocumento::kGerencial && d->tipo != TipoDocumento::kCreditoDebito &&
                        d->tipo != TipoDocumento::kEstornoCreditoDebito))
     return Erro("ErroCMDForaDeSequencia", "Texto livre só dentro de um relatório gerencial ou comprovante vinculado");
+  if (Falha f = ExigeEspacoMFD(s)) return f;
   s.Emite(Impresso::kTextoLivre, IndiceDe(s.estado, *d)).texto = s.par.Texto("TextoLivre");
   return Ok();
 }

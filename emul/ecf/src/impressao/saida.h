@@ -97,6 +97,9 @@ class Saida {
     return CapacidadeMFD() > BytesMFDUsados() ? CapacidadeMFD() - BytesMFDUsados() : 0;
   }
   bool MFDEsgotada() const { return BytesMFDLivres() < kReservaMFD; }
+  // Bytes the fiscal memory still has for records (an owner, a Z): for CRZRestantes, and for the
+  // commands that would add a record it could not hold.
+  virtual std::uint64_t BytesMFLivres() const = 0;
 
   // What grows (the memories, a long reading for the host) lives in files beside the context
   // file, named from `base` (the context file's path without ".bin"); what goes on the paper roll

@@ -167,6 +167,13 @@ class SaidaImpressora final : public Saida {
   std::uint64_t CapacidadeMFD() const override {
     return static_cast<std::uint64_t>(memorias_.FitaDetalhe().PaginasArea()) * memorias::MemoriaFitaDetalhe::kDadosPagina;
   }
+  std::uint64_t BytesMFLivres() const override {
+    using memorias::MemoriaFiscal;
+    // Not initialised yet: its header record comes first.
+    const std::uint64_t usados = memorias_.Fiscal().Inicializada() ? memorias_.Fiscal().BytesUsados()
+                                                                    : MemoriaFiscal::kTamanhoCabecalho;
+    return usados < MemoriaFiscal::kTamanhoArea ? MemoriaFiscal::kTamanhoArea - usados : 0;
+  }
 
   void Associa(const std::string& base, const std::string& bobina) override {
     base_ = base;

@@ -1,11 +1,13 @@
 #include "protocolo/registradores.h"
 
+#include <algorithm>
 #include <cctype>
 #include <iterator>
 
 #include "fiscal/relogio.h"
 #include "fiscal/situacao.h"
 #include "impressao/saida.h"
+#include "memorias/memoria_fiscal.h"
 #include "protocolo/valores.h"
 #include "quorbal/catalogo.h"
 #include "quorbal/registradores.h"
@@ -22,6 +24,14 @@ constexpr std::uint32_t kCapacidadeReducoes = 3650;
 constexpr std::uint32_t kCapacidadeReinicios = 200;
 
 ValorRegistrador N(std::int64_t v) { return {v, {}}; }
+
+// The counter's limit, or the room left in the fiscal memory when that is less.
+std::int64_t ReducoesRestantes(C c) {
+  const std::uint32_t crz = c.estado.contadores.crz;
+  const std::uint64_t pelo_contador = crz < kCapacidadeReducoes ? kCapacidadeReducoes - crz : 0;
+  return static_cast<std::int64_t>(
+      std::min<std::uint64_t>(pelo_contador, c.saida.BytesMFLivres() / memorias::MemoriaFiscal::kTamanhoReducao));
+}
 ValorRegistrador T(std::string s) { return {0, std::move(s)}; }
 ValorRegistrador B(bool b) { return {b ? 1 : 0, b ? "Sim" : "Não"}; }
 
@@ -136,7 +146,7 @@ constexpr DefRegistrador kTabela[] = {
       INT(CRO, c.estado.contadores.cro),
       INT(CRORestantes, c.estado.contadores.cro < kCapacidadeReinicios ? kCapacidadeReinicios - c.estado.contadores.cro : 0),
       INT(CRZ, c.estado.contadores.crz),
-      INT(CRZRestantes, c.estado.contadores.crz < kCapacidadeReducoes ? kCapacidadeReducoes - c.estado.contadores.crz : 0),
+      INT(CRZRestantes, ReducoesRestantes(c)),
       TXT(DadosUltimaReducaoZ, [&] {
         const RegistroReducao& z = Z(c);
         if (z.crz == 0) return std::string();
