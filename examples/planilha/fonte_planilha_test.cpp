@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -152,6 +153,23 @@ std::map<std::string, int> Celulas(const Pasta& pasta) {
   std::map<std::string, int> celulas;
   for (const NomeDefinido& n : pasta.nomes) celulas[n.nome] = n.celulas;
   return celulas;
+}
+
+// ixion takes an empty cell as different from "" (Excel, LibreOffice and our own engine take it as
+// equal), so the two engines would save different values: the source compares a reference's text,
+// {X}&"", instead of the reference itself.
+TEST(PlanilhaECFFonte, NenhumaReferenciaComparadaComTextoVazio) {
+  std::ifstream arquivo(PLANILHA_FONTE, std::ios::binary);
+  std::ostringstream texto;
+  texto << arquivo.rdbuf();
+  const std::regex comparacao(R"((\}|\]|\))\s*(=|<>)\s*""|""\s*(=|<>)\s*[{A-Za-z])");
+  std::istringstream linhas(texto.str());
+  int numero = 0;
+  for (std::string linha; std::getline(linhas, linha);) {
+    ++numero;
+    EXPECT_FALSE(std::regex_search(linha, comparacao)) << "line " << numero << ": " << linha;
+  }
+  EXPECT_GT(numero, 100);
 }
 
 // The workbook's register names against the printer's register list: a misspelt register would only
