@@ -166,6 +166,12 @@ TEST(Documentos, LeituraXEReducaoZ) {
   const std::vector<std::string> lz = LinhasFiltradas(z);
   EXPECT_NE(std::find(lz.begin(), lz.end(), std::string(19, ' ') + "REDUÇÃO Z"), lz.end());
   EXPECT_NE(std::find(lz.begin(), lz.end(), std::string(10, ' ') + "MOVIMENTO DO DIA: 08/12/2003"), lz.end());
+  // A day without documents has no movement date to print.
+  TotaisDia sem_movimento = dia;
+  sem_movimento.movimento = 0;
+  const std::vector<std::string> vazio =
+      LinhasFiltradas(FormataReducaoZ(Loja(), {20031208, 18 * 3600}, sem_movimento, rodape));
+  EXPECT_NE(std::find(vazio.begin(), vazio.end(), std::string(15, ' ') + "DIA SEM MOVIMENTO"), vazio.end());
 }
 
 TEST(Documentos, DemaisDocumentosSaemLimpos) {
@@ -249,6 +255,20 @@ TEST(LeituraMF, SimplificadaPorDataUmaLinhaPorZ) {
   EXPECT_EQ(filtrado.find("0003 000030"), std::string::npos);
   EXPECT_EQ(filtrado.find("CRZ:0001"), std::string::npos);  // no per-Z detail
   EXPECT_NE(filtrado.find(Par("VENDA BRUTA", "300,00")), std::string::npos);
+
+  // A Z without movement has no date to show in its column.
+  memorias::MemoriaFiscal com_dia_vazio = MemoriaComTresReducoes();
+  RegistroReducao vazio;
+  vazio.crz = 4;
+  vazio.coo = 31;
+  vazio.data = 20031210;
+  ASSERT_TRUE(com_dia_vazio.GravaReducao(vazio));
+  FaixaMF todas;
+  todas.reducao_inicial = 1;
+  todas.reducao_final = 4;
+  todas.simplificada = true;
+  const std::string com_vazio = FiltraImpressao(FormataLeituraMF(Loja(), {20031210, 0}, 50, com_dia_vazio, todas, {}));
+  EXPECT_NE(com_vazio.find(Par("0004 000031 SEM MOVTO.", "0,00")), std::string::npos) << com_vazio;
 
   faixa.data_inicial = 20040101;
   faixa.data_final = 20040131;

@@ -9,6 +9,9 @@ namespace ecf::impressao {
 
 namespace {
 
+// A Z of a day without any document has no movement date; the column keeps its width.
+std::string DataMovimento(std::int32_t movimento) { return movimento ? FormataData(movimento) : "SEM MOVTO."; }
+
 // The figures a fiscal-memory reading shows for one Z or for the sum of several. An aliquot slot
 // redefined between reductions shows one line per definition.
 struct TotalReducoes : ResumoFiscal {
@@ -90,11 +93,11 @@ std::string FormataLeituraMF(const Estabelecimento& estabelecimento, const Insta
   if (faixa.simplificada && !reducoes.empty()) t.Colunas("CRZ  COO    MOVIMENTO", "VENDA BRUTA");
   for (const RegistroReducao& r : reducoes) {
     if (faixa.simplificada) {
-      t.Colunas(Numero(r.crz, 4) + " " + Numero(r.coo, 6) + " " + FormataData(r.movimento), Valor(r.venda_bruta));
+      t.Colunas(Numero(r.crz, 4) + " " + Numero(r.coo, 6) + " " + DataMovimento(r.movimento), Valor(r.venda_bruta));
       continue;
     }
     t.Colunas("CRZ:" + Numero(r.crz, 4) + " COO:" + Numero(r.coo, 6) + " CRO:" + Numero(r.cro, 3),
-              FormataData(r.movimento), true);
+              DataMovimento(r.movimento), true);
     t.Colunas("EMITIDA EM", FormataData(r.data) + " " + FormataHora(r.hora));
     t.Colunas("GRANDE TOTAL", Valor(r.gt));
     Valores(t, Soma(&r, &r + 1));

@@ -88,7 +88,8 @@ std::string FormataReducaoZ(const Estabelecimento& estabelecimento, const Instan
   TextoImpresso t;
   t.Acrescenta(FormataCabecalho(estabelecimento, emissao, totais.contadores.coo));
   t.Centro("REDUÇÃO Z", true);
-  t.Centro("MOVIMENTO DO DIA: " + FormataData(totais.movimento));
+  // A day closed without any document has no movement date.
+  t.Centro(totais.movimento ? "MOVIMENTO DO DIA: " + FormataData(totais.movimento) : std::string("DIA SEM MOVIMENTO"));
   t.Acrescenta(Corpo(totais));
   t.Acrescenta(FormataRodape(estabelecimento, rodape));
   return t.Extrai();
