@@ -87,7 +87,11 @@ int LeituraArquivo(const PedidoLeituraCli& cli, bool terminal, std::ostream& sai
       EscreveLinha(mensagens, "Erro ao acessar o arquivo '" + ArquivoFiltrado(pedido.arquivo) + "'");
       return kSaidaErroImpressora;
     }
-    EscreveTexto(saida, texto);
+    // The file's CR LF become the console's line ends (a Windows console stream adds its own CR).
+    std::string linhas;
+    for (std::size_t i = 0; i < texto.size(); ++i)
+      if (texto[i] != '\r' || i + 1 >= texto.size() || texto[i + 1] != '\n') linhas += texto[i];
+    EscreveTexto(saida, linhas);
   }
   return kSaidaSucesso;
 }
