@@ -2,6 +2,7 @@
 #include <thread>
 
 #include "compat/path.h"
+#include "compat/file_part.h"
 #include "console.h"
 #include "sessao_cli.h"
 #include "subcomandos.h"
@@ -42,6 +43,12 @@ int Bobina(bool seguir, bool terminal, std::ostream& saida, std::ostream& mensag
   if (!seguir && !compat::file_exists(leitor.Caminho())) {
     EscreveLinha(mensagens, "tarnel-cli bobina: a impressora emulada desta pasta ainda não imprimiu (não há " +
                                 leitor.Caminho() + ")");
+    return kSaidaFalha;
+  }
+  // A roll there that cannot be read (no rights, locked) would look like an empty one.
+  std::string primeiro;
+  if (!seguir && !compat::read_file_part(leitor.Caminho(), 0, 1, primeiro)) {
+    EscreveLinha(mensagens, "tarnel-cli bobina: não foi possível ler " + leitor.Caminho());
     return kSaidaFalha;
   }
   for (;;) {

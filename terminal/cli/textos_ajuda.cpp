@@ -33,7 +33,8 @@ const char kBobina[] =
     "negrito e as expandidas com as letras espaçadas; num pipe ou arquivo, cada linha leva as\n"
     "marcas do arquivo: N (negrito) e E (expandido) antes da borda |. Com --seguir continua\n"
     "mostrando as linhas novas à medida que são impressas, até ser interrompido (Ctrl+C).\n"
-    "Sai com 2 quando a bobina ainda não existe (sem --seguir, que espera por ela).";
+    "Sai com 2 quando a bobina ainda não existe (sem --seguir, que espera por ela) ou não pode\n"
+    "ser lida.";
 
 const char kRun[] =
     "run reproduz arquivos de comandos (.RMT) como a janela os executa, na ordem dada: cada linha\n"

@@ -55,6 +55,17 @@ TEST_F(CliBobina, NoRollOrAStrayArgumentExitsWithTwo) {
   }
 }
 
+// A roll that is there but cannot be read is told, not shown as an empty roll.
+TEST_F(CliBobina, ARollThatCannotBeReadExitsWithTwo) {
+  ASSERT_EQ(RodaCli(pasta, {"exec", "AbreCupomFiscal"}).status, 0);
+  std::filesystem::permissions(pasta.file("bobina0.txt"), std::filesystem::perms::none);
+  if (std::ifstream(pasta.file("bobina0.txt")).good()) GTEST_SKIP() << "a superuser reads any file";
+  const Execucao e = RodaCli(pasta, {"bobina"});
+  EXPECT_EQ(e.status, 2);
+  EXPECT_EQ(e.saida, "");
+  EXPECT_EQ(e.mensagens, u8"tarnel-cli bobina: não foi possível ler " + pasta.file("bobina0.txt") + "\n");
+}
+
 TEST_F(CliBobina, HelpNamesTheSubcommand) {
   const Execucao e = RodaCli(pasta, {"--help"});
   EXPECT_NE(e.saida.find("\n     tarnel-cli bobina [--seguir]\n"), std::string::npos) << e.saida;
