@@ -253,9 +253,9 @@ int Shell(const Pedido& pedido, std::istream& entrada, bool interativo, std::ost
     // a line cut at a zero byte, would be another command.
     std::string texto;
     if (!EntradaCp1252(linha, texto) || texto.find('\0') != std::string::npos) {
-      EscreveLinha(saida, texto.find('\0') != std::string::npos
-                              ? "Linha com um byte nulo: nada foi enviado."
-                              : "Linha com caracteres fora do Windows-1252: nada foi enviado.");
+      EscreveLinha(saida, texto.find('\0') != std::string::npos ? "Linha com um byte nulo: nada foi enviado."
+                          : !Utf8Valido(linha) ? "Linha que não é UTF-8 (a entrada deve estar em UTF-8): nada foi enviado."
+                                               : "Linha com caracteres fora do Windows-1252: nada foi enviado.");
       continue;
     }
     const bool continua = shell.Trata(texto);

@@ -122,7 +122,7 @@ TEST_F(Shell, LinesWindows1252CannotHoldAreNotSent) {
                           "AbreCupomFiscal NomeConsumidor=Jos\xE9\n" + std::string("AbreGa\0veta\n", 12) + "ultimo\n");
   EXPECT_EQ(e.status, 0);
   EXPECT_EQ(e.saida, u8"Linha com caracteres fora do Windows-1252: nada foi enviado.\n"
-                     u8"Linha com caracteres fora do Windows-1252: nada foi enviado.\n"
+                     u8"Linha que não é UTF-8 (a entrada deve estar em UTF-8): nada foi enviado.\n"
                      u8"Linha com um byte nulo: nada foi enviado.\n"
                      u8"A DLL não tem resposta anterior para repetir.\n");
 }
