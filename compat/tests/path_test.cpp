@@ -70,6 +70,26 @@ TEST(Path, FilesAndFolders) {
   EXPECT_EQ(compat::current_folder(), std::filesystem::current_path().string());
 }
 
+// A file marked read-only is not replaced (a rename over it would succeed off Windows), and nothing
+// is left behind; once writable again it is.
+TEST(Path, AReadOnlyFileIsNotReplaced) {
+  TempFolder temp{"compat-test", TempFolder::user_folders};
+  const std::string file = temp.file("guardado.txt");
+  test_support::write_bytes(file, "antes");
+  namespace fs = std::filesystem;
+  const fs::perms escrita = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  fs::permissions(file, escrita, fs::perm_options::remove);
+  EXPECT_FALSE(compat::replace_file(file, "depois"));
+  compat::AtomicFile escritor(file);
+  EXPECT_FALSE(escritor.write("depois"));
+  EXPECT_FALSE(escritor.commit());
+  EXPECT_EQ(test_support::read_bytes(file), "antes");
+  EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1);
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_TRUE(compat::replace_file(file, "depois"));
+  EXPECT_EQ(test_support::read_bytes(file), "depois");
+}
+
 #ifndef _WIN32
 // Paths are Windows-1252 text; the system's file names are UTF-8.
 TEST(Path, AccentedNamesReachTheSystemInUtf8) {

@@ -11,7 +11,9 @@ namespace compat {
 // commit() flushes it to disk and renames it over the target, so that the target is always either
 // the old file or the new one. Until commit() succeeds the target is untouched; a writer destroyed
 // or discarded before that removes its temporary file. An existing target keeps its permissions
-// (off Windows).
+// (off Windows). A target marked read-only (no write permission for anyone off Windows, the
+// read-only attribute on Windows) is not replaced: the writer fails from the start, as a rename
+// over it fails on Windows, and the file stays as it is.
 class AtomicFile {
  public:
   // Creates the temporary file (see is_open()) under a fresh name; or under the name given, which is

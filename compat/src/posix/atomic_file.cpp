@@ -40,6 +40,12 @@ AtomicFile::AtomicFile(std::string path, std::string temporary)
   // open() rather than mkstemp() so that a new file gets the usual permissions (0666 less the
   // umask); an existing file's mode is copied over below.
   static std::atomic<unsigned> counter{0};
+  struct stat target{};
+  if (stat(native_path(path_).c_str(), &target) == 0 && S_ISREG(target.st_mode) && (target.st_mode & 0222) == 0) {
+    failed_ = true;
+    errno = EACCES;  // the reason callers show
+    return;
+  }
   if (!temporary_.empty()) {
     const int fd = open(native_path(temporary_).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd >= 0) handle_ = fd;

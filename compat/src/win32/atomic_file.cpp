@@ -26,6 +26,13 @@ bool write_all(HANDLE file, const char* bytes, std::size_t size) {
 AtomicFile::AtomicFile(std::string path, std::string temporary)
     : path_(std::move(path)), temporary_(std::move(temporary)) {
   static std::atomic<unsigned> counter{0};
+  const DWORD attributes = GetFileAttributesA(path_.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+      (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    failed_ = true;
+    SetLastError(ERROR_ACCESS_DENIED);  // the reason callers show
+    return;
+  }
   const auto create = [this](DWORD how) {
     const HANDLE file = CreateFileA(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, how, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) handle_ = reinterpret_cast<std::intptr_t>(file);
