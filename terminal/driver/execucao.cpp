@@ -128,8 +128,10 @@ bool Executa(TfrmMain& frm, int indice, const std::string& nome, const Parametro
   // 9-10. Follow-up work (mirroring, register reading, first copy) is attached by its subsystems.
   frm.AposComando.Notifica(ComandoExecutado{indice, nome, frm.CodigoErro, para_host, frm.LendoRegistrador});
 
-  // 11.
-  if (!frm.Iniciando) frm.Notifica(Alteracao::FocoLista);
+  // 11. Not for a command run without follow-ups (a register read, a reading's pieces): the register
+  // reader runs one as the person types a register name or index in the tool bar, and the focus
+  // taken to the list would send the next keys there, an Enter running the selected command.
+  if (!frm.Iniciando && !frm.LendoRegistrador) frm.Notifica(Alteracao::FocoLista);
   return true;
 }
 

@@ -123,9 +123,13 @@ void JanelaPrincipal::CriaBarraFerramentas() {
     cbNomeRegistradorChange(frm_, TextoCore(texto));
     MostraRegistrador();
   });
-  connect(ebIndiceRegistrador, &QLineEdit::textEdited, this, [this](const QString& texto) {
-    frm_.IndiceRegistrador = TextoCore(texto);
-    cbNomeRegistradorChange(frm_, frm_.cbNomeRegistrador);
+  // The index is read once it is complete (Enter, or the focus leaving the field), not at each digit:
+  // a read moves the focus to the command list, where the next digit and the Enter that follows
+  // would pick and run a printer command.
+  connect(ebIndiceRegistrador, &QLineEdit::editingFinished, this, [this] {
+    if (!ebIndiceRegistrador->isModified()) return;
+    ebIndiceRegistrador->setModified(false);
+    ebIndiceRegistradorChange(frm_, TextoCore(ebIndiceRegistrador->text()));
     MostraRegistrador();
   });
 }

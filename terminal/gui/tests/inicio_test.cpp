@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
@@ -104,6 +105,26 @@ TEST_F(InicioTest, TheRegisterReaderShowsValuesAndRefusalsInTheToolBar) {
   EXPECT_FALSE(janela.lbValorRegistrador->text().isEmpty());
   EXPECT_EQ(janela.lbValorRegistrador->palette().color(QPalette::Window), fundo_normal)
       << janela.lbValorRegistrador->text().toStdString();
+
+  // The index is read once complete: two digits and Enter read index 12, and nothing else is sent
+  // (a read after the first digit used to move the focus to the command list, where the Enter ran
+  // the selected command).
+  ASSERT_TRUE(execucao.frm.SelecionaComandoPorNome("AbreGaveta"));
+  QApplication::processEvents();
+  janela.activateWindow();
+  janela.ebIndiceRegistrador->setFocus();
+  janela.ebIndiceRegistrador->selectAll();
+  const qsizetype antes = janela.Terminal->toPlainText().size();
+  for (const Qt::Key tecla : {Qt::Key_1, Qt::Key_2, Qt::Key_Return}) {
+    QKeyEvent aperta(QEvent::KeyPress, tecla, Qt::NoModifier, tecla == Qt::Key_Return ? "\r" : QString(QChar(tecla)));
+    QApplication::sendEvent(QApplication::focusWidget(), &aperta);
+    QApplication::processEvents();
+  }
+  const QString transcricao = janela.Terminal->toPlainText().mid(antes);
+  EXPECT_EQ(transcricao.count(QStringLiteral(" -> ")), 1) << transcricao.toStdString();
+  EXPECT_TRUE(transcricao.contains(QStringLiteral("TotalDiaValorAliquota[12]"))) << transcricao.toStdString();
+  EXPECT_FALSE(transcricao.contains(QStringLiteral("AbreGaveta"))) << transcricao.toStdString();
+
   janela.cbNomeRegistrador->setEditText(QStringLiteral("COO"));
   QApplication::processEvents();
   EXPECT_TRUE(janela.ebIndiceRegistrador->isHidden());
