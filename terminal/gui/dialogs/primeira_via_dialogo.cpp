@@ -24,6 +24,7 @@ PrimeiraViaDialogo::PrimeiraViaDialogo(TfrmPrimeiraVia& modelo, QWidget* pai)
   resize(420, 148);
   cbGravar->setObjectName(QStringLiteral("cbGravar"));
   ebArquivo->setObjectName(QStringLiteral("ebArquivo"));
+  ebArquivo->setValidator(new ValidadorCp1252(ebArquivo));
   auto* selPasta = new QPushButton(QStringLiteral("..."));
   selPasta->setObjectName(QStringLiteral("btSelPasta"));
   selPasta->setToolTip(QStringLiteral("Seleciona o arquivo..."));

@@ -44,6 +44,7 @@ void JanelaPrincipal::CriaBarraFerramentas() {
   cbCanalECF = new QComboBox;
   cbCanalECF->setObjectName(QStringLiteral("cbCanalECF"));
   cbCanalECF->setEditable(true);
+  cbCanalECF->setValidator(new ValidadorCp1252(cbCanalECF));
   cbCanalECF->setInsertPolicy(QComboBox::NoInsert);
   for (const std::string& canal : frm_.cbCanalECFItems) cbCanalECF->addItem(QTexto(canal));
   cbCanalECF->setEditText(QTexto(frm_.cbCanalECF));
@@ -66,6 +67,7 @@ void JanelaPrincipal::CriaBarraFerramentas() {
   cbNomeArquivo = new QComboBox;
   cbNomeArquivo->setObjectName(QStringLiteral("cbNomeArquivo"));
   cbNomeArquivo->setEditable(true);
+  cbNomeArquivo->setValidator(new ValidadorCp1252(cbNomeArquivo));
   cbNomeArquivo->setMinimumContentsLength(14);
   cbNomeArquivo->setToolTip(QStringLiteral("Nome do Arquivo de Registro de Comandos"));
   cbNomeArquivo->setInsertPolicy(QComboBox::NoInsert);  // the model adds a typed name when the box is left
@@ -82,6 +84,7 @@ void JanelaPrincipal::CriaBarraFerramentas() {
   cbNomeRegistrador = new QComboBox;
   cbNomeRegistrador->setObjectName(QStringLiteral("cbNomeRegistrador"));
   cbNomeRegistrador->setEditable(true);
+  cbNomeRegistrador->setValidator(new ValidadorCp1252(cbNomeRegistrador));
   cbNomeRegistrador->setInsertPolicy(QComboBox::NoInsert);
   cbNomeRegistrador->setMaxVisibleItems(24);
   cbNomeRegistrador->setMinimumContentsLength(16);

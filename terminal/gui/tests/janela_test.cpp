@@ -268,6 +268,47 @@ TEST_F(JanelaTest, TextPutInByTheProgramShowsWholeAndAnEditKeepsIt) {
   EXPECT_EQ(unidade->text(), QStringLiteral("XY"));  // typing keeps to the field's two characters
 }
 
+// Keys typed one character at a time, as a keyboard or an input method sends them (QTest maps only
+// ASCII to keys).
+void DigitaCaracteres(QWidget* campo, const QString& texto) {
+  for (const QChar c : texto) {
+    QKeyEvent tecla(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(campo, &tecla);
+  }
+}
+
+// Characters Windows-1252 lacks never get into a field, typed or pasted: sent, or used as a file
+// name, they would be "?", another text and another file.
+TEST_F(JanelaTest, CharactersWindows1252LacksAreDroppedAsTheyAreTyped) {
+  auto janela = AbreJanela();
+  Seleciona(*janela, "VendeItem");
+  auto* nome = Campo<QLineEdit>(*janela, "VendeItem", "NomeProduto");
+  ASSERT_NE(nome, nullptr);
+  DigitaCaracteres(nome, QString::fromUtf8(u8"Chá 日本 €"));
+  EXPECT_EQ(nome->text(), QString::fromUtf8(u8"Chá  €"));
+  nome->clear();
+  nome->insert(QString::fromUtf8(u8"Pão 日本😀 de açúcar"));  // a paste
+  EXPECT_EQ(nome->text(), QString::fromUtf8(u8"Pão  de açúcar"));
+  const int indice = Indice("VendeItem");
+  std::string enviado;
+  for (std::size_t p = 0; p < quorbal::kCatalogo[indice].total_parametros; ++p)
+    if (std::string(quorbal::kCatalogo[indice].parametros[p].nome) == "NomeProduto") enviado = frm_.Campos[indice].parametros[p];
+  EXPECT_EQ(enviado, "P\xE3o  de a\xE7\xFA\x63\x61r");
+
+  Seleciona(*janela, "EscreveTexto");
+  auto* texto = Campo<QPlainTextEdit>(*janela, "EscreveTexto", "ValorTexto");
+  ASSERT_NE(texto, nullptr);
+  texto->setFocus();
+  DigitaCaracteres(texto, QString::fromUtf8(u8"ab日c"));
+  EXPECT_EQ(texto->toPlainText(), QStringLiteral("abc"));
+
+  // The tool bar's boxes too (the file box is off while recording, as at every start).
+  janela->cbCanalECF->lineEdit()->clear();
+  DigitaCaracteres(janela->cbCanalECF->lineEdit(), QString::fromUtf8(u8"COM日1"));
+  EXPECT_EQ(janela->cbCanalECF->currentText(), QStringLiteral("COM1"));
+  EXPECT_NE(janela->cbNomeArquivo->validator(), nullptr);
+}
+
 TEST_F(JanelaTest, ExecutingOnTheEmulatedPrinterFillsErrorFieldsReturnsAndTranscript) {
   auto janela = AbreJanela();
   janela->acConnect->trigger();

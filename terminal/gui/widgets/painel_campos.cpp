@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
+#include <QTextCursor>
 #include <QToolTip>
 #include <algorithm>
 
@@ -56,11 +57,25 @@ PainelCampos::PainelCampos(int comando, Tipo tipo, int unidade, QWidget* pai)
       campo.caixa->setTabChangesFocus(true);
       controle = campo.caixa;
       connect(campo.caixa, &QPlainTextEdit::textChanged, this, [this, i] {
-        if (!definindo_) emit TextoEditado(static_cast<int>(i), campos_[i].caixa->toPlainText());
+        if (definindo_) return;
+        QPlainTextEdit* caixa = campos_[i].caixa;
+        QString texto = caixa->toPlainText();
+        // A multi-line box takes no validator: what Windows-1252 lacks is taken out after the edit.
+        int posicao = caixa->textCursor().position();
+        if (RemoveForaDoCp1252(texto, &posicao)) {
+          definindo_ = true;
+          caixa->setPlainText(texto);
+          QTextCursor cursor = caixa->textCursor();
+          cursor.setPosition(posicao);
+          caixa->setTextCursor(cursor);
+          definindo_ = false;
+        }
+        emit TextoEditado(static_cast<int>(i), texto);
       });
     } else {
       campo.linha = new QLineEdit(conteudo_);
       campo.linha->setReadOnly(!parametros);
+      if (parametros) campo.linha->setValidator(new ValidadorCp1252(campo.linha));
       campo.maximo = ComprimentoMaximo(d);
       if (campo.maximo > 0) campo.linha->setMaxLength(campo.maximo);
       controle = campo.linha;
