@@ -60,9 +60,12 @@ int LeECF(const char* modo, const char* inicio, const char* fim, const char* tip
   const LinhaTabela& linha = Linha(Comando::kLeECF);
   const char* argumentos[] = {modo, inicio, fim, tipo};
   if (const int recusa = FormataQuadro(linha, argumentos, 4)) return recusa;
+  // A reading into a file needs the file's name before the printer starts printing it to the host.
+  const bool para_arquivo = modo[0] >= '4' && modo[0] <= '7';
+  if (para_arquivo && arquivo == nullptr) return kGrandeDemais;
   const int limite = estado.proximo_timeout != 0 ? estado.proximo_timeout : kLimitePadrao;
   const Desfecho desfecho = Troca(linha, linha.tamanho_tx);
-  if (modo[0] < '4' || modo[0] > '7') {
+  if (!para_arquivo) {
     FechaLinhaSerial();
     return desfecho.resultado;
   }
@@ -73,7 +76,7 @@ int Quorbal(const char* comando, const char* arquivo) {
   constexpr int kTextoMaximo = kTamanhoResposta - 8;
   Estado& estado = Plenvo();
   if (!estado.inicializada) return kNaoInicializada;
-  if (comando == nullptr) return kGrandeDemais;
+  if (comando == nullptr || arquivo == nullptr) return kGrandeDemais;
   const std::size_t tamanho = std::strlen(comando);
   if (tamanho > static_cast<std::size_t>(kTextoMaximo)) return kGrandeDemais;
   const LinhaTabela& linha = Linha(Comando::kQuorbal);

@@ -72,6 +72,7 @@ int LeCMC7Serial(const LinhaTabela& linha, const char* arquivo) {
 int LeCMC7(const char* arquivo) {
   const Estado& estado = Plenvo();
   if (!estado.inicializada) return kNaoInicializada;
+  if (arquivo == nullptr) return kGrandeDemais;  // the line read would have nowhere to go
   const LinhaTabela& linha = Linha(Comando::kLeCMC7);
   FormataCabecaQuadro(linha);
   return estado.modo_fornecedor ? LeCMC7Fornecedor(linha, arquivo) : LeCMC7Serial(linha, arquivo);

@@ -193,9 +193,12 @@ PLENVO_API int PLENVO_CALL ecf_Autentica(const char* texto);
 PLENVO_API int PLENVO_CALL ecf_Relatorio_XZ(const char* modo);
 /* Fiscal memory reading ("16"): mode C, start R8, end R8, kind C. Modes '4' to '7' stream the
  * reading into the file until the printer ends it (ETX) or stays silent for the idle limit (600
- * seconds, or the ecf_ProximoTimeout value); 33 when the file is written, 20 when it cannot be
- * created or does not take the data (a full disk); when the frame cannot be sent (the line does not open, the write fails) no file is
- * made and that failure's code is returned. Other modes return the frame's result. With the log on,
+ * seconds, or the ecf_ProximoTimeout value); 33 once the reading is collected, whatever the printer
+ * answered (a refusal, or silence, leaves the file with what came, possibly nothing); 20 when the
+ * file cannot be created or does not take the data (a full disk); 7 for a null file name (nothing
+ * sent); when the frame cannot be sent (the line does not open, the write fails) no file is made and
+ * that failure's code is returned; a failure of the vendor library after the frame (9, 10) leaves
+ * the file with what came. Other modes return the frame's result. With the log on,
  * the chunks the vendor library hands over are logged ("RX"); over the serial line only the frame
  * and its reply are. */
 PLENVO_API int PLENVO_CALL ecf_LeECF(const char* modo, const char* inicio, const char* fim, const char* tipo,
@@ -204,10 +207,12 @@ PLENVO_API int PLENVO_CALL ecf_LeECF(const char* modo, const char* inicio, const
 PLENVO_API int PLENVO_CALL ecf_FinalizaRelatorio(void);
 /* Free text lines ("48"): count N3 (at most 410), then that many bytes of the text (NUL padded). */
 PLENVO_API int PLENVO_CALL ecf_LinhasLivres(const char* quantidade, const char* texto);
-/* Named-parameter command ("60"): sends the command text (at most 4088 bytes) and writes the
- * printer's answer record ("{...}") into the file. 33 when the answer was collected, 20 when the
- * file cannot be created or written, 7 for a null or too long text; when the frame cannot be sent no file is
- * made and that failure's code is returned. */
+/* Named-parameter command ("60"): sends the command text (at most 4088 bytes), in the form
+ * "{0;Command;Name=value ...;}", and writes the printer's answer record ("{...}") into the file.
+ * 33 when the exchange is done, whatever the printer answered (a text it refuses, or silence, leaves
+ * the file empty); 20 when the file cannot be created or written; 7 for a null or too long text or a
+ * null file name (nothing sent); when the frame cannot be sent no file is made and that failure's
+ * code is returned. */
 PLENVO_API int PLENVO_CALL ecf_Quorbal(const char* comando, const char* arquivo);
 
 /* ---- Set-up ---- */
@@ -303,8 +308,8 @@ PLENVO_API int PLENVO_CALL ecf_ImprimeCheque2(const char* texto1, const char* te
 /* Reads the cheque's CMC-7 line ("53"). A printer with a cheque answers STX and the line, which are
  * written to the file as they came (binary, STX first): 33. A printer without one answers another
  * byte, which is returned ('!', 33, with no file made). 20 when the file cannot be created or
- * written (or the vendor library is missing), 9 and 10 for the vendor library's failures, a line
- * error otherwise. Over the serial line the line is collected until 2 seconds pass without data; a
+ * written (or the vendor library is missing), 7 for a null file name (nothing sent), 9 and 10 for
+ * the vendor library's failures, a line error otherwise. Over the serial line the line is collected until 2 seconds pass without data; a
  * line that fails meanwhile returns its error, the file keeping what had arrived. */
 PLENVO_API int PLENVO_CALL ecf_LeCMC7(const char* arquivo);
 

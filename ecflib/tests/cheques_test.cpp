@@ -329,7 +329,6 @@ TEST_F(ChequesSerial, LeCMC7ParaDepoisDeDoisSegundosDeSilencio) {
 
 TEST_F(ChequesSerial, LeCMC7SemArquivoDevolve20EFechaALinha) {
   EXPECT_EQ(ecf_LeCMC7(Pasta("nao/existe/cmc7.txt").c_str()), 20);
-  EXPECT_EQ(ecf_LeCMC7(nullptr), 20);
   EXPECT_EQ(ecf_EstadoImpressora(), 33);
   simulador_->Para();
   EXPECT_EQ(ecf_LeCMC7(Pasta("cmc7.txt").c_str()), 3);  // the line error, no file

@@ -195,6 +195,11 @@ TEST_F(Recusa, TextoNuloENumeroLargoDemais) {
   EXPECT_EQ(ecf_LinhasLivres("411", "a"), 7);
   EXPECT_EQ(ecf_Quorbal(nullptr, Pasta("q").c_str()), 7);
   EXPECT_EQ(ecf_Quorbal(std::string(4089, 'a').c_str(), Pasta("q").c_str()), 7);
+  // Without a file for the answer the printer is not asked: it would do the work and the caller be told
+  // it failed.
+  EXPECT_EQ(ecf_Quorbal("{0;AbreCupomFiscal;;}", nullptr), 7);
+  EXPECT_EQ(ecf_LeECF("4", "1", "2", "0", nullptr), 7);
+  EXPECT_EQ(ecf_LeCMC7(nullptr), 7);
   EXPECT_TRUE(Quadros().empty());
   // At the edge the values still go.
   EXPECT_EQ(ecf_AvancaLinhas("99"), 33);
