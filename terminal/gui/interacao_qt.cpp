@@ -1,5 +1,6 @@
 #include "interacao_qt.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <algorithm>
@@ -22,6 +23,26 @@ QMessageBox::Icon IconeQt(Icone icone) {
     case Icone::Nenhum: break;
   }
   return QMessageBox::NoIcon;
+}
+
+// The program speaks Portuguese: the standard buttons and the file dialog's own texts too (Qt's own
+// are English unless its translations are installed).
+void TextosDosBotoes(QMessageBox& caixa) {
+  const struct {
+    QMessageBox::StandardButton botao;
+    const char16_t* texto;
+  } textos[] = {{QMessageBox::Ok, u"OK"}, {QMessageBox::Yes, u"&Sim"}, {QMessageBox::No, u"&Não"},
+                {QMessageBox::Cancel, u"Cancelar"}};
+  for (const auto& t : textos)
+    if (QAbstractButton* botao = caixa.button(t.botao)) botao->setText(QString::fromUtf16(t.texto));
+}
+
+void TextosDoDialogo(QFileDialog& dialogo, bool salvar) {
+  dialogo.setLabelText(QFileDialog::LookIn, QStringLiteral("Procurar em:"));
+  dialogo.setLabelText(QFileDialog::FileName, QStringLiteral("Nome do arquivo:"));
+  dialogo.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+  dialogo.setLabelText(QFileDialog::Accept, salvar ? QStringLiteral("&Salvar") : QStringLiteral("&Abrir"));
+  dialogo.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
 }
 
 QMessageBox::StandardButton BotaoQt(Resposta resposta) {
@@ -82,6 +103,7 @@ void InteracaoQt::MostraErros(const TfrmErros& erros) {
 
 void InteracaoQt::Mensagem(const std::string& texto, Icone icone, const std::string& titulo) {
   QMessageBox caixa(IconeQt(icone), Titulo(titulo), QTexto(texto), QMessageBox::Ok, pai_);
+  TextosDosBotoes(caixa);
   caixa.exec();
 }
 
@@ -90,6 +112,7 @@ Resposta InteracaoQt::Pergunta(const std::string& texto, Icone icone, bool com_c
   QMessageBox::StandardButtons botoes = QMessageBox::Yes | QMessageBox::No;
   if (com_cancela) botoes |= QMessageBox::Cancel;
   QMessageBox caixa(IconeQt(icone), Titulo(titulo), QTexto(texto), botoes, pai_);
+  TextosDosBotoes(caixa);
   caixa.setDefaultButton(BotaoQt(padrao));
   switch (caixa.exec()) {
     case QMessageBox::Yes: return Resposta::Sim;
@@ -113,6 +136,7 @@ QString FiltroQt(const std::string& filtro) {
 bool InteracaoQt::EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::string>& escolhidos) {
   QFileDialog dialogo(pai_, QTexto(pedido.titulo), QString(), FiltroQt(pedido.filtro));
   dialogo.setAcceptMode(pedido.salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  TextosDoDialogo(dialogo, pedido.salvar);
   dialogo.setFileMode(pedido.salvar ? QFileDialog::AnyFile
                                     : (pedido.varios ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile));
   if (!pedido.extensao_padrao.empty()) dialogo.setDefaultSuffix(QTexto(pedido.extensao_padrao));

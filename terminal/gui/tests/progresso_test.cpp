@@ -1,10 +1,11 @@
 // The window's progress dialog for long work: shown over the window, its Cancel button asked
-// between pieces, closed at the end.
+// between pieces, closed at the end. The question boxes speak Portuguese.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -16,6 +17,24 @@
 
 namespace tarnel::gui {
 namespace {
+
+// A question's buttons are the program's words, whatever language Qt's own texts are in; the
+// answer is the button pressed.
+TEST(PerguntaQt, TheButtonsSpeakPortuguese) {
+  QWidget janela;
+  InteracaoQt interacao;
+  interacao.DefinePai(&janela);
+  QStringList textos;
+  QTimer::singleShot(0, [&] {
+    auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (caixa == nullptr) return;
+    for (QAbstractButton* botao : caixa->buttons()) textos << botao->text();
+    caixa->button(QMessageBox::No)->click();
+  });
+  EXPECT_EQ(interacao.Pergunta("Continuar?", Icone::Pergunta, true, Resposta::Sim, "T\xEDtulo"), Resposta::Nao);
+  textos.sort();
+  EXPECT_EQ(textos, (QStringList{QStringLiteral("&Não"), QStringLiteral("&Sim"), QStringLiteral("Cancelar")}));
+}
 
 TEST(ProgressoQt, ShowsWhatIsDoneAndCarriesTheCancel) {
   QWidget janela;
