@@ -132,6 +132,14 @@ void each_cp1252_byte(std::string_view text, char replacement, Put put) {
 
 }  // namespace
 
+bool is_utf8(std::string_view text) {
+  char32_t cp = 0;
+  std::size_t length = 0;
+  for (std::size_t pos = 0; pos < text.size(); pos += length)
+    if (!decode_utf8(text, pos, cp, length)) return false;
+  return true;
+}
+
 std::string utf8_to_cp1252(std::string_view text, char replacement) {
   std::string out;
   out.reserve(text.size());

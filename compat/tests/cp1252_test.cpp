@@ -57,7 +57,13 @@ TEST(Cp1252, MalformedUtf8BecomesTheReplacement) {
     std::string buffer(c.utf8);
     compat::utf8_to_cp1252_in_place(buffer.data());
     EXPECT_STREQ(buffer.c_str(), c.cp1252) << c.utf8;
+    // Only the last case is well-formed.
+    EXPECT_EQ(compat::is_utf8(c.utf8), &c == std::end(cases) - 1) << c.utf8;
   }
+  // Well-formed, with or without a Windows-1252 form.
+  for (const char* texto : {"", "Jos\xC3\xA9", "\xE6\x97\xA5\xE6\x9C\xAC", "\xF0\x9F\x98\x80", "\xF4\x8F\xBF\xBF"})
+    EXPECT_TRUE(compat::is_utf8(texto)) << texto;
+  EXPECT_FALSE(compat::is_utf8("Jos\xE9"));  // Windows-1252
 }
 
 TEST(Cp1252, IntoACallersBufferOnlyWhenItFits) {

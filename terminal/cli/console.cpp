@@ -53,36 +53,6 @@ bool EntradaCp1252(const std::string& linha_utf8, std::string& texto) {
   return compat::cp1252_to_utf8(texto) == linha_utf8;
 }
 
-bool Utf8Valido(std::string_view bytes) {
-  for (std::size_t i = 0; i < bytes.size();) {
-    const unsigned char c = static_cast<unsigned char>(bytes[i]);
-    // Sequence length and the range its second byte must fall in (no overlong forms, no
-    // surrogates, nothing past U+10FFFF).
-    std::size_t n = 1;
-    unsigned char minimo = 0x80, maximo = 0xBF;
-    if (c < 0x80) n = 1;
-    else if (c >= 0xC2 && c <= 0xDF) n = 2;
-    else if (c >= 0xE0 && c <= 0xEF) {
-      n = 3;
-      if (c == 0xE0) minimo = 0xA0;
-      if (c == 0xED) maximo = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      n = 4;
-      if (c == 0xF0) minimo = 0x90;
-      if (c == 0xF4) maximo = 0x8F;
-    } else {
-      return false;
-    }
-    if (i + n > bytes.size()) return false;
-    for (std::size_t k = 1; k < n; ++k) {
-      const unsigned char d = static_cast<unsigned char>(bytes[i + k]);
-      if (d < (k == 1 ? minimo : 0x80) || d > (k == 1 ? maximo : 0xBF)) return false;
-    }
-    i += n;
-  }
-  return true;
-}
-
 bool ArgumentosCp1252(int argc, char** argv, std::vector<std::string>& textos, std::string& recusado) {
   textos.clear();
 #ifdef _WIN32

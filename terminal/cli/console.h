@@ -2,7 +2,6 @@
 #pragma once
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tarnel::cli {
@@ -20,8 +19,6 @@ bool ArgumentosCp1252(int argc, char** argv, std::vector<std::string>& textos, s
 // A line read from standard input (UTF-8) as a Windows-1252 text; false, as above, when something
 // in it has no Windows-1252 form (texto then holds "?" in its place).
 bool EntradaCp1252(const std::string& linha_utf8, std::string& texto);
-// True when the bytes are well-formed UTF-8 (a file saved in another code page is not).
-bool Utf8Valido(std::string_view bytes);
 
 // True when standard input is a terminal (a person typing), false for a pipe or a file.
 bool EntradaInterativa();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalogo_cli.h"
+#include "compat/cp1252.h"
 #include "console.h"
 #include "driver/execucao.h"
 #include "leitor_linhas.h"
@@ -254,7 +255,7 @@ int Shell(const Pedido& pedido, std::istream& entrada, bool interativo, std::ost
     std::string texto;
     if (!EntradaCp1252(linha, texto) || texto.find('\0') != std::string::npos) {
       EscreveLinha(saida, texto.find('\0') != std::string::npos ? "Linha com um byte nulo: nada foi enviado."
-                          : !Utf8Valido(linha) ? "Linha que não é UTF-8 (a entrada deve estar em UTF-8): nada foi enviado."
+                          : !compat::is_utf8(linha) ? "Linha que não é UTF-8 (a entrada deve estar em UTF-8): nada foi enviado."
                                                : "Linha com caracteres fora do Windows-1252: nada foi enviado.");
       continue;
     }

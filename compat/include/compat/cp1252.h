@@ -17,6 +17,8 @@ bool cp1252_to_utf8(const char* text, char* out, std::size_t size);
 std::string utf8_to_cp1252(std::string_view text, char replacement = '?');
 // The same over a zero-terminated text in place, for code that must not allocate.
 void utf8_to_cp1252_in_place(char* text, char replacement = '?');
+// True when the bytes are well-formed UTF-8 (none of the malformed stretches above).
+bool is_utf8(std::string_view text);
 
 // Windows-1252 <-> UTF-16, for texts that cross as BSTR or wide strings. Every byte has a UTF-16
 // form; a surrogate pair (a character beyond U+FFFF) or a lone surrogate becomes one replacement, and
