@@ -126,9 +126,8 @@ void JanelaPrincipal::CriaBarraFerramentas() {
     cbNomeRegistradorChange(frm_, TextoCore(texto));
     MostraRegistrador();
   });
-  // The index is read once it is complete (Enter, or the focus leaving the field), not at each digit:
-  // a read moves the focus to the command list, where the next digit and the Enter that follows
-  // would pick and run a printer command.
+  // The index is read once it is complete (Enter, or the focus leaving the field), not at each digit,
+  // which would send the printer a read of index 1 on the way to 12.
   connect(ebIndiceRegistrador, &QLineEdit::editingFinished, this, [this] {
     if (!ebIndiceRegistrador->isModified()) return;
     ebIndiceRegistrador->setModified(false);
