@@ -41,7 +41,8 @@ AtomicFile::AtomicFile(std::string path, std::string temporary)
   // umask); an existing file's mode is copied over below.
   static std::atomic<unsigned> counter{0};
   struct stat target{};
-  if (stat(native_path(path_).c_str(), &target) == 0 && S_ISREG(target.st_mode) && (target.st_mode & 0222) == 0) {
+  const bool exists = stat(native_path(path_).c_str(), &target) == 0;
+  if (exists && S_ISREG(target.st_mode) && (target.st_mode & 0222) == 0) {
     failed_ = true;
     errno = EACCES;  // the reason callers show
     return;
@@ -61,9 +62,7 @@ AtomicFile::AtomicFile(std::string path, std::string temporary)
     failed_ = true;
     return;
   }
-  struct stat existing{};
-  if (stat(native_path(path_).c_str(), &existing) == 0 && fchmod(static_cast<int>(handle_), existing.st_mode & 07777) != 0)
-    failed_ = true;
+  if (exists && fchmod(static_cast<int>(handle_), target.st_mode & 07777) != 0) failed_ = true;
 }
 
 bool AtomicFile::write(const void* bytes, std::size_t size) {
