@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "comandos/comandos.h"
+#include "comandos/documento.h"
 #include "contexto/capacidade.h"
 #include "contexto/contexto.h"
 #include "fiscal/relogio.h"
@@ -86,6 +87,7 @@ class ImpressoraEmulada final : public Impressora {
     Falha f = manipulacao.manipulador(sessao);
     if (!f && antes && !DentroDaCapacidade(estado_))
       f = Erro("ErroCMDMontanteOperacao", "Os valores acumulados excederiam a capacidade dos totalizadores");
+    if (!f && antes) f = ConfereOrdemDosDocumentos(*antes, estado_);
     if (f) {
       if (antes) estado_ = std::move(*antes);
       return f;

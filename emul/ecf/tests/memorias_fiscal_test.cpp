@@ -104,6 +104,13 @@ TEST(MemoriaFiscal, FaixasPorNumeroEPorData) {
   EXPECT_EQ(mf.ReducoesPorNumero(3, 2).size(), 0u);
   ASSERT_EQ(mf.ReducoesPorData(20031209, 20031209).size(), 1u);
   EXPECT_EQ(mf.ReducoesPorData(20031209, 20031209)[0].crz, 2u);
+  // A Z of a day without movement is found by the day it was issued.
+  RegistroReducao sem_movimento = Reducao(4, 0);
+  sem_movimento.data = 20031212;
+  mf.GravaReducao(sem_movimento);
+  ASSERT_EQ(mf.ReducoesPorData(20031211, 20031212).size(), 1u);
+  EXPECT_EQ(mf.ReducoesPorData(20031211, 20031212)[0].crz, 4u);
+  EXPECT_EQ(mf.ReducoesPorData(20031208, 20031210).size(), 3u);
 }
 
 TEST(MemoriaFiscal, CheiaRecusaSemEstragarOQueTem) {

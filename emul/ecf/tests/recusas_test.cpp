@@ -274,7 +274,6 @@ TEST_F(Recusas, GerencialEVinculados) {
 
 TEST_F(Recusas, LeiturasEReducao) {
   Recusa("ErroProtParamValorInvalido", "EmiteLeituraX", {{"Destino", "X"}});
-  Recusa("ErroCMDFaltaParametro", "EmiteLeituraMF", {{"LeituraSimplificada", "S"}});
   Recusa("ErroCMDFaltaParametro", "EmiteLeituraMF", {{"LeituraSimplificada", "S"}, {"ReducaoInicial", "1"}});
   Recusa("ErroCMDFaltaParametro", "EmiteLeituraMF",
          {{"LeituraSimplificada", "S"}, {"ReducaoInicial", "1"}, {"ReducaoFinal", "2"}, {"DataInicial", "01/01/2024"}});
@@ -289,6 +288,13 @@ TEST_F(Recusas, LeiturasEReducao) {
   // To the host a reading is print data only; on paper it is a document.
   Ok("EmiteLeituraMF", {{"LeituraSimplificada", "f"}, {"ReducaoInicial", "1"}, {"ReducaoFinal", "9999"}, {"Destino", "s"}});
   Ok("EmiteLeituraFitaDetalhe", {{"COOInicial", "1"}, {"COOFinal", "9999"}, {"Destino", "S"}});
+  // Without a range, the whole memory; numbers sent along with dates give way to the dates.
+  Ok("EmiteLeituraMF", {{"LeituraSimplificada", "S"}, {"Destino", "S"}});
+  EXPECT_NE(Retorno(Ok("LeImpressao"), "TextoImpressao").find("REDUÇÃO INICIAL: 0001"), std::string::npos);
+  Ok("EmiteLeituraMF", {{"LeituraSimplificada", "S"}, {"ReducaoInicial", "1"}, {"ReducaoFinal", "9999"},
+                        {"DataInicial", "01/01/2024"}, {"DataFinal", "15/03/2024"}, {"Destino", "S"}});
+  EXPECT_NE(Retorno(Ok("LeImpressao"), "TextoImpressao").find("DATA INICIAL: 01/01/2024"), std::string::npos);
+  Ok("EmiteLeituraFitaDetalhe", {{"Destino", "S"}});
   EXPECT_EQ(Inteiro("COO"), "0");
   Ok("EmiteLeituraMF", {{"LeituraSimplificada", "S"}, {"DataInicial", "01/01/2024"}, {"DataFinal", "15/03/2024"}});
   Ok("EmiteLeituraX", {{"Destino", "S"}});
@@ -329,6 +335,32 @@ TEST_F(Recusas, RelogioEHorarioDeVerao) {
   relogio_.Ajusta(2024, 3, 16, 2, 11, 0);
   Ok("AcertaHorarioVerao", {{"EntradaHV", "0"}});
   EXPECT_EQ(Retorno(Ok("LeHora", {{"NomeHora", "Hora"}}), "ValorHora"), "00:41:00");
+}
+
+// The host's clock (or its time zone) going back leaves the printer's clock before its last
+// document: nothing is issued until the clock is set forward, which may then be done with the day
+// open; a Z's correction may not go back past the last document either.
+TEST_F(Recusas, RelogioQueVoltaNaoEmiteDocumentos) {
+  CupomPago();
+  Ok("EncerraDocumento");  // 15/03/2024 10:00:00
+  EXPECT_EQ(Indicador("RelogioInconsistente"), "0");
+  relogio_.Ajusta(2024, 3, 15, 9, 0, 0);
+  EXPECT_EQ(Indicador("RelogioInconsistente"), "1");
+  EXPECT_EQ(Exec("AbreCupomFiscal").circunstancia,
+            "O relógio (15/03/2024 09:00:00) está antes do último documento (15/03/2024 10:00:00): aguarde ou "
+            "acerte o relógio com ProgramaRelogio");
+  Recusa("ErroRelogioInconsistente", "AbreCupomFiscal");
+  Recusa("ErroRelogioInconsistente", "EmiteLeituraMF",
+         {{"LeituraSimplificada", "S"}, {"ReducaoInicial", "1"}, {"ReducaoFinal", "9999"}});
+  Recusa("ErroRelogioInconsistente", "EmiteLeituraX");
+  Recusa("ErroRelogioInconsistente", "EmiteReducaoZ");
+  Recusa("ErroCMDDataInvalida", "ProgramaRelogio", {{"Hora", "09:59:59"}});
+  Ok("ProgramaRelogio", {{"Hora", "10:00:05"}});
+  EXPECT_EQ(Indicador("RelogioInconsistente"), "0");
+  Recusa("ErroDiaAberto", "ProgramaRelogio", {{"Hora", "10:30:00"}});
+  Recusa("ErroRelogioInconsistente", "EmiteReducaoZ", {{"Hora", "09:59:00"}});
+  Ok("EmiteReducaoZ");
+  EXPECT_EQ(Retorno(Ok("LeHora", {{"NomeHora", "HoraReducao"}}), "ValorHora"), "10:00:05");
 }
 
 TEST_F(Recusas, ProprietarioCabecalhoEFitaDetalhe) {

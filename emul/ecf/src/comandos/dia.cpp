@@ -25,21 +25,17 @@ Falha Destino(const Sessao& s, bool& para_host) {
   return Ok();
 }
 
-// A range given either by two numbers or by two dates, never both nor half of one.
+// A range given by two numbers or by two dates. With both the dates choose: the terminal's reading
+// to a file sends its default numbers along with the dates typed. With neither, the whole memory.
 Falha Intervalo(const Sessao& s, const char* inicial, const char* final_, const char* erro_numeros) {
-  bool numeros = s.par.Tem(inicial) || s.par.Tem(final_);
-  bool datas = s.par.Tem("DataInicial") || s.par.Tem("DataFinal");
-  if (numeros && datas)
-    return Erro("ErroCMDFaltaParametro", std::string("Informe ") + inicial + "/" + final_ + " ou DataInicial/DataFinal, não os dois");
-  if (!numeros && !datas)
-    return Erro("ErroCMDFaltaParametro", std::string("Informe ") + inicial + " e " + final_ + ", ou DataInicial e DataFinal");
-  if (datas) {
+  if (s.par.Tem("DataInicial") || s.par.Tem("DataFinal")) {
     if (!s.par.Tem("DataInicial") || !s.par.Tem("DataFinal"))
       return Erro("ErroCMDFaltaParametro", "Informe DataInicial e DataFinal");
     if (s.par.Numero("DataInicial") > s.par.Numero("DataFinal"))
       return Erro("ErroCMDDataInvalida", "DataInicial posterior a DataFinal");
     return Ok();
   }
+  if (!s.par.Tem(inicial) && !s.par.Tem(final_)) return Ok();
   if (!s.par.Tem(inicial) || !s.par.Tem(final_))
     return Erro("ErroCMDFaltaParametro", std::string("Informe ") + inicial + " e " + final_);
   if (s.par.Numero(inicial) < 1 || s.par.Numero(inicial) > s.par.Numero(final_))
@@ -178,7 +174,9 @@ Falha LeImpressao(Sessao& s) {
 
 Falha ProgramaRelogio(Sessao& s) {
   if (Falha f = ExigeSemDocumento(s)) return f;
-  if (DiaAberto(s.estado))
+  // With the day open the clock stays as it is, unless it went back: setting it forward is then the
+  // way to go on issuing documents.
+  if (DiaAberto(s.estado) && !RelogioInconsistente(s.estado, s.agora))
     return Erro("ErroDiaAberto", "O relógio só pode ser programado com o dia fechado (após a redução Z)");
   if (!s.par.Tem("Data") && !s.par.Tem("Hora")) return Erro("ErroCMDFaltaParametro", "Informe Data e/ou Hora");
   std::int32_t data = static_cast<std::int32_t>(s.par.Numero("Data", s.Hoje()));

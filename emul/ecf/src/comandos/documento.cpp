@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "fiscal/relogio.h"
 #include "fiscal/situacao.h"
 #include "fiscal/totais.h"
 #include "memorias/memoria_fiscal.h"
@@ -49,6 +50,16 @@ Falha PodeAbrirDocumento(const Sessao& s) {
     return Erro("ErroSemMFD", "Memória de fita detalhe não iniciada: use IniciaFitaDetalhe");
   if (Falha f = ExigeEspacoMF(s, memorias::MemoriaFiscal::kTamanhoReducao)) return f;
   return ExigeEspacoMFD(s);
+}
+
+Falha ConfereOrdemDosDocumentos(const Estado& antes, const Estado& depois) {
+  if (antes.data_ultimo_doc == 0) return Ok();
+  if (Segundos(depois.data_ultimo_doc, depois.hora_ultimo_doc) >= Segundos(antes.data_ultimo_doc, antes.hora_ultimo_doc))
+    return Ok();
+  return Erro("ErroRelogioInconsistente",
+              "O relógio (" + FormataData(depois.data_ultimo_doc) + " " + FormataHora(depois.hora_ultimo_doc) +
+                  ") está antes do último documento (" + FormataData(antes.data_ultimo_doc) + " " +
+                  FormataHora(antes.hora_ultimo_doc) + "): aguarde ou acerte o relógio com ProgramaRelogio");
 }
 
 Falha ExigeEspacoMF(const Sessao& s, std::uint64_t bytes) {

@@ -22,6 +22,11 @@ Falha ExigeEspacoMF(const Sessao& s, std::uint64_t bytes);
 // The open document must be of one of these types (tipo2 = kNenhum when only one fits).
 Falha ExigeDocumento(const Sessao& s, TipoDocumento tipo, TipoDocumento tipo2, Documento*& documento);
 
+// A command that issued or closed a document did so at the clock's time, which may not fall before
+// the last document's: the clock went back (the host's clock, its time zone, a Z's correction) and
+// the memories would hold records out of order. Asked of every command that changed the state.
+Falha ConfereOrdemDosDocumentos(const Estado& antes, const Estado& depois);
+
 // Opens a document: COO and the type's counters, the day when this is its first document.
 // Returns its index in Estado::documentos.
 std::int32_t AbreDocumento(Sessao& s, TipoDocumento tipo, bool abre_dia);

@@ -1,5 +1,7 @@
 #include "fiscal/situacao.h"
 
+#include "fiscal/relogio.h"
+
 namespace ecf {
 
 Documento* DocumentoEmEmissao(Estado& estado) {
@@ -23,6 +25,10 @@ bool ReducaoPendente(const Estado& estado, std::int32_t hoje) {
 
 bool DiaFechado(const Estado& estado, std::int32_t hoje) {
   return !DiaAberto(estado) && estado.data_ultima_z == hoje;
+}
+
+bool RelogioInconsistente(const Estado& estado, std::int64_t agora) {
+  return estado.data_ultimo_doc != 0 && agora < Segundos(estado.data_ultimo_doc, estado.hora_ultimo_doc);
 }
 
 int CodigoEstadoFiscal(const Estado& estado, std::int32_t hoje) {

@@ -18,6 +18,9 @@ bool DiaAberto(const Estado& estado);
 bool ReducaoPendente(const Estado& estado, std::int32_t hoje);
 // A Z was issued today: no more movement until the date changes.
 bool DiaFechado(const Estado& estado, std::int32_t hoje);
+// The clock stands before the last document issued (the host's clock or its time zone went back): a
+// document now would be dated before it, so none is issued until the clock is set forward again.
+bool RelogioInconsistente(const Estado& estado, std::int64_t agora);
 
 // EstadoFiscal code and its name (NomeEstadoFiscal).
 int CodigoEstadoFiscal(const Estado& estado, std::int32_t hoje);

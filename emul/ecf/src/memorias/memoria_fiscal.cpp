@@ -137,8 +137,10 @@ std::vector<RegistroReducao> MemoriaFiscal::ReducoesPorNumero(std::uint32_t inic
 
 std::vector<RegistroReducao> MemoriaFiscal::ReducoesPorData(std::int32_t dia_inicial, std::int32_t dia_final) const {
   std::vector<RegistroReducao> selecao;
-  for (const RegistroReducao& r : reducoes_)
-    if (r.movimento >= dia_inicial && r.movimento <= dia_final) selecao.push_back(r);
+  for (const RegistroReducao& r : reducoes_) {
+    const std::int32_t dia = r.movimento != 0 ? r.movimento : r.data;
+    if (dia >= dia_inicial && dia <= dia_final) selecao.push_back(r);
+  }
   return selecao;
 }
 

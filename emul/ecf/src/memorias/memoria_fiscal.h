@@ -45,7 +45,8 @@ class MemoriaFiscal {
   const std::vector<RegistroReducao>& Reducoes() const { return reducoes_; }
   const std::vector<RegistroProprietario>& Proprietarios() const { return proprietarios_; }
 
-  // Reductions of a range of CRZ, or of a range of movement days (yyyymmdd), inclusive.
+  // Reductions of a range of CRZ, or of a range of movement days (yyyymmdd), inclusive. A Z of a day
+  // without movement has no movement day: its own date places it.
   std::vector<RegistroReducao> ReducoesPorNumero(std::uint32_t inicial, std::uint32_t final) const;
   std::vector<RegistroReducao> ReducoesPorData(std::int32_t dia_inicial, std::int32_t dia_final) const;
 

@@ -214,7 +214,7 @@ constexpr DefRegistrador kTabela[] = {
                                         : static_cast<std::int64_t>(c.saida.BytesMFDUsados() * 100 / c.saida.CapacidadeMFD())),
       INT(ProtocoloSerial, 1),
       IND(RAMInvalida, false),
-      IND(RelogioInconsistente, false),
+      IND(RelogioInconsistente, RelogioInconsistente(c.estado, c.agora)),
       IND(SemPapel, false),
       IND(SensorAutenticacao, false),
       IND(SensorCabecote, false),
