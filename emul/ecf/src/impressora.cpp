@@ -7,6 +7,7 @@
 
 #include "comandos/comandos.h"
 #include "comandos/documento.h"
+#include "compat/file_lock.h"
 #include "contexto/capacidade.h"
 #include "contexto/contexto.h"
 #include "fiscal/relogio.h"
@@ -23,8 +24,9 @@ namespace {
 
 class ImpressoraEmulada final : public Impressora {
  public:
-  ImpressoraEmulada(ArquivoDeContexto arquivo, Estado estado, std::unique_ptr<Saida> saida)
-      : arquivo_(std::move(arquivo)), estado_(std::move(estado)), saida_(std::move(saida)) {}
+  ImpressoraEmulada(std::unique_ptr<compat::FileLock> trava, ArquivoDeContexto arquivo, Estado estado,
+                    std::unique_ptr<Saida> saida)
+      : trava_(std::move(trava)), arquivo_(std::move(arquivo)), estado_(std::move(estado)), saida_(std::move(saida)) {}
   // Closing leaves the copy equal to the context file; a close cut short leaves it behind, and the
   // next opening brings it in line.
   ~ImpressoraEmulada() override {
@@ -127,11 +129,12 @@ class ImpressoraEmulada final : public Impressora {
     return true;
   }
 
+  std::unique_ptr<compat::FileLock> trava_;  // released after the destructor saved the copy
   ArquivoDeContexto arquivo_;
   Estado estado_;
   std::unique_ptr<Saida> saida_;
   std::string gravado_;          // the context file's bytes as last written
-  bool copia_em_dia_ = false;    // the copy holds them too
+  bool copia_em_dia_ = true;     // the copy holds them too (nothing written yet that it lacks)
   std::string estado_gravado_;   // the fiscal state's part of them
   std::uint64_t revisao_gravada_ = 0;
   Falha ultimo_erro_;
@@ -140,8 +143,19 @@ class ImpressoraEmulada final : public Impressora {
 
 }  // namespace
 
-std::unique_ptr<Impressora> AbreImpressora(const std::string& pasta, int numero, const FabricaSaida& cria_saida) {
+std::unique_ptr<Impressora> AbreImpressora(const std::string& pasta, int numero, const FabricaSaida& cria_saida,
+                                           std::string* motivo) {
+  const auto falha = [motivo](std::string texto) -> std::unique_ptr<Impressora> {
+    if (motivo) *motivo = std::move(texto);
+    return nullptr;
+  };
   ArquivoDeContexto arquivo(pasta, numero);
+  // Two programs on one printer would each save over the other's work: the second waits a little
+  // for the first to close it, then gives up. A folder where the lock cannot be made is one where
+  // nothing can be saved either; the opening goes on and says so at the first save.
+  auto trava = std::make_unique<compat::FileLock>();
+  if (trava->acquire(arquivo.CaminhoTrava(), Impressora::kEsperaOcupada) == compat::FileLock::Result::kBusy)
+    return falha("a impressora emulada de '" + arquivo.Caminho() + "' está em uso por outro programa");
   Estado estado;
   std::string bytes_saida;
   std::string bytes;
@@ -162,13 +176,16 @@ std::unique_ptr<Impressora> AbreImpressora(const std::string& pasta, int numero,
   }
   // A context of the previous layout kept every Z: the fiscal memory holds them, the state the last.
   if (estado.reducoes.size() > 1) estado.reducoes.erase(estado.reducoes.begin(), estado.reducoes.end() - 1);
-  auto impressora = std::make_unique<ImpressoraEmulada>(std::move(arquivo), std::move(estado), std::move(saida));
-  if (!impressora->Inicia(std::move(bytes))) return nullptr;
+  const std::string caminho = arquivo.Caminho();
+  auto impressora = std::make_unique<ImpressoraEmulada>(std::move(trava), std::move(arquivo), std::move(estado),
+                                                        std::move(saida));
+  if (!impressora->Inicia(std::move(bytes)))
+    return falha("o arquivo de contexto '" + caminho + "' ou as memórias ao lado dele não puderam ser gravados");
   return impressora;
 }
 
-std::unique_ptr<Impressora> Impressora::Abre(const std::string& pasta, int numero) {
-  return AbreImpressora(pasta, numero, CriaSaida);
+std::unique_ptr<Impressora> Impressora::Abre(const std::string& pasta, int numero, std::string* motivo) {
+  return AbreImpressora(pasta, numero, CriaSaida, motivo);
 }
 
 }  // namespace ecf

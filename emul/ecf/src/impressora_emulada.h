@@ -12,6 +12,7 @@ namespace ecf {
 
 using FabricaSaida = std::function<std::unique_ptr<Saida>()>;
 
-std::unique_ptr<Impressora> AbreImpressora(const std::string& pasta, int numero, const FabricaSaida& cria_saida);
+std::unique_ptr<Impressora> AbreImpressora(const std::string& pasta, int numero, const FabricaSaida& cria_saida,
+                                           std::string* motivo = nullptr);
 
 }  // namespace ecf

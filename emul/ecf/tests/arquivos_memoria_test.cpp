@@ -102,6 +102,35 @@ TEST_F(ArquivosDeMemoria, ArquivoMaisCurtoQueOConfirmadoGuardadoDeLado) {
   EXPECT_NE(LeituraMFD().find("Arroz"), std::string::npos);
 }
 
+// An opening that must write and cannot (here a folder stands where the context goes, and the cut
+// detail memory makes the opening start it afresh) fails with its reason and leaves the copy, the
+// one good context left, as it was.
+TEST_F(ArquivosDeMemoria, AberturaQueNaoGravaDeixaACopiaIntacta) {
+  Cupom();
+  impressora_.reset();
+  const std::string copia = LeBytes(pasta_.arquivo(".rasc0.good"));
+  ASSERT_FALSE(copia.empty());
+  std::filesystem::remove(pasta_.arquivo("rasc0.bin"));
+  std::filesystem::create_directory(pasta_.arquivo("rasc0.bin"));
+  GravaBytes(Mfd(), LeBytes(Mfd()).substr(0, 100));
+  std::string motivo;
+  EXPECT_EQ(Impressora::Abre(pasta_.caminho(), 0, &motivo), nullptr);
+  EXPECT_NE(motivo.find("rasc0.bin' ou as mem"), std::string::npos) << motivo;
+  EXPECT_EQ(LeBytes(pasta_.arquivo(".rasc0.good")), copia);
+}
+
+// Two programs on one printer would each save over the other's work: while one has it open, another
+// opening waits and then fails, saying why; once closed it opens again.
+TEST_F(ArquivosDeMemoria, SoUmProgramaPorVez) {
+  Cupom();
+  std::string motivo;
+  EXPECT_EQ(Impressora::Abre(pasta_.caminho(), 0, &motivo), nullptr);
+  EXPECT_NE(motivo.find("rasc0.bin' est"), std::string::npos) << motivo;
+  EXPECT_NE(motivo.find("em uso por outro programa"), std::string::npos) << motivo;
+  impressora_.reset();
+  EXPECT_NE(Impressora::Abre(pasta_.caminho(), 0), nullptr);
+}
+
 TEST_F(ArquivosDeMemoria, LeituraLongaAoHospedeiroFicaNoSeuArquivoEContinuaDepoisDeReaberta) {
   for (int i = 0; i < 40; ++i) Cupom();
   Impressao();
@@ -127,6 +156,7 @@ TEST_F(ArquivosDeMemoria, ContextoDoLeiauteAnteriorConvertidoAoAbrir) {
   ASSERT_EQ(antigo.substr(0, 6), std::string("RASC\x02\x00", 6));
   for (const auto& e : std::filesystem::directory_iterator(pasta_.caminho())) std::filesystem::remove(e.path());
   GravaBytes(pasta_.arquivo("rasc0.bin"), antigo);
+  relogio_.Ajusta(2024, 3, 16, 9, 30, 0);  // after its last document
   Abre();
   const std::string convertido = Contexto();
   EXPECT_EQ(convertido.substr(0, 6), std::string("RASC\x03\x00", 6));

@@ -134,6 +134,15 @@ TEST_F(ArquivoContexto, SemCopiaBoaGuardaOEstragadoEComecaDoZero) {
   Abre();
   EXPECT_EQ(LeBytes(Caminho(pasta_) + ".avariado"), estragado);
   EXPECT_EQ(Inteiro("ContrasteBobina"), "5");  // a fresh printer
+  // Damaged again: the earlier damaged file stays beside the new one.
+  impressora_.reset();
+  std::string outro = LeBytes(Caminho(pasta_));
+  outro.replace(100, 4, "Mais");
+  GravaBytes(Caminho(pasta_), outro);
+  GravaBytes(pasta_.arquivo(".rasc0.good"), outro);
+  Abre();
+  EXPECT_EQ(LeBytes(Caminho(pasta_) + ".avariado"), estragado);
+  EXPECT_EQ(LeBytes(Caminho(pasta_) + ".avariado.2"), outro);
 }
 
 TEST(ContextoCodificacao, DecodificaRecusaLixoSemQuebrar) {

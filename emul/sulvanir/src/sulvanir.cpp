@@ -150,6 +150,7 @@ int SULVANIR_CALL FechaPorta(void) {
   Sessao& s = sessao();
   std::lock_guard<std::mutex> trava(s.mutex);
   s.pendente.clear();
+  s.respondedor.reset();  // the port let go, the emulated printer is free for another program
   return 0;
 }
 

@@ -41,7 +41,11 @@ class Impressora {
  public:
   // Opens (or creates, as a fresh printer ready for work) the printer whose context file is
   // pasta/rasc<numero>.bin. A damaged context file is restored from the emulator's own copy.
-  static std::unique_ptr<Impressora> Abre(const std::string& pasta, int numero = 0);
+  // One program at a time has a printer open: while another holds it (after a wait of
+  // kEsperaOcupada ms) the opening fails, as it does when the files cannot be read or written.
+  // nullptr on failure, with the reason in *motivo when given.
+  static std::unique_ptr<Impressora> Abre(const std::string& pasta, int numero = 0, std::string* motivo = nullptr);
+  static constexpr int kEsperaOcupada = 2000;
   virtual ~Impressora() = default;
 
   // Executes one command. Parameters are validated against the catalogue (unknown command,

@@ -52,10 +52,7 @@ bool ArquivoCrescente::Le(std::uint64_t inicio, std::size_t tamanho, std::string
 }
 
 void ArquivoCrescente::PoeDeLado() const {
-  if (base_.empty()) return;
-  std::error_code erro;
-  if (std::filesystem::exists(compat::fs_path(Caminho()), erro))
-    std::filesystem::rename(compat::fs_path(Caminho()), compat::fs_path(Caminho() + ".avariado"), erro);
+  if (!base_.empty()) GuardaAvariado(Caminho());
 }
 
 void ArquivoCrescente::Serializa(Escritor& saida) const {

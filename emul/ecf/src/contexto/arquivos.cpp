@@ -8,6 +8,7 @@
 #include "compat/atomic_file.h"
 #include "compat/file_part.h"
 #include "compat/native_path.h"
+#include "compat/whole_file.h"
 
 namespace ecf {
 
@@ -38,14 +39,8 @@ bool EscreveEmDuasMetades(std::ostream& f, std::string_view bytes, EtapaGravacao
 void DefineFalhaSimulada(std::function<void(EtapaGravacao)> falha) { Falha() = std::move(falha); }
 
 bool LeArquivo(const std::string& caminho, std::string& bytes) {
-  std::ifstream f(compat::fs_path(caminho), std::ios::binary | std::ios::ate);
-  if (!f) return false;
-  const std::streamoff tamanho = f.tellg();
-  if (tamanho < 0) return false;
-  bytes.resize(static_cast<std::size_t>(tamanho));
-  f.seekg(0);
-  f.read(bytes.data(), tamanho);
-  return f.gcount() == tamanho;
+  std::string motivo;
+  return compat::read_file(caminho, bytes, motivo);  // a folder in the file's place is unreadable
 }
 
 bool LeTrecho(const std::string& caminho, std::uint64_t inicio, std::size_t tamanho, std::string& bytes) {
@@ -86,6 +81,16 @@ bool Trunca(const std::string& caminho, std::uint64_t tamanho) {
 void Toca(const std::string& caminho) {
   std::error_code erro;
   std::filesystem::last_write_time(compat::fs_path(caminho), std::filesystem::file_time_type::clock::now(), erro);
+}
+
+void GuardaAvariado(const std::string& caminho) {
+  std::error_code erro;
+  const std::filesystem::path origem = compat::fs_path(caminho);
+  if (!std::filesystem::exists(origem, erro)) return;
+  std::string destino = caminho + ".avariado";
+  for (int n = 2; std::filesystem::exists(compat::fs_path(destino), erro) && n < 1000; ++n)
+    destino = caminho + ".avariado." + std::to_string(n);
+  std::filesystem::rename(origem, compat::fs_path(destino), erro);
 }
 
 }  // namespace ecf

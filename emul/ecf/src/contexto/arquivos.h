@@ -33,5 +33,8 @@ bool GravaAPartirDe(const std::string& caminho, std::uint64_t inicio, std::strin
 bool Trunca(const std::string& caminho, std::uint64_t tamanho);
 // The last-write time set to now, the contents left alone.
 void Toca(const std::string& caminho);
+// A file that cannot be trusted renamed aside for inspection, to "<caminho>.avariado", or
+// ".avariado.2", ".3"... when an earlier one is there (it is kept too). Nothing when it is missing.
+void GuardaAvariado(const std::string& caminho);
 
 }  // namespace ecf

@@ -1,9 +1,5 @@
 #include "contexto/contexto.h"
 
-#include <filesystem>
-#include <system_error>
-
-#include "compat/native_path.h"
 #include "compat/path.h"
 #include "contexto/arquivos.h"
 #include "contexto/capacidade.h"
@@ -100,6 +96,7 @@ ArquivoDeContexto::ArquivoDeContexto(const std::string& pasta, int numero) : pas
   caminho_ = base_ + ".bin";
   copia_ = compat::join_path(base, ".rasc" + n + ".good");
   temporario_ = compat::join_path(base, ".rasc" + n + ".tmp");
+  trava_ = compat::join_path(base, ".rasc" + n + ".lock");
   bobina_ = compat::join_path(base, quorbal::NomeArquivoBobina(numero));
 }
 
@@ -123,8 +120,7 @@ ArquivoDeContexto::Origem ArquivoDeContexto::Carrega(std::string& bytes, Estado&
   }
   if (existe) {
     // Nothing to restore from: keep the damaged file for inspection instead of overwriting it.
-    std::error_code erro;
-    std::filesystem::rename(compat::fs_path(caminho_), compat::fs_path(caminho_ + ".avariado"), erro);
+    GuardaAvariado(caminho_);
   }
   bytes.clear();
   return Origem::kNovo;

@@ -32,6 +32,8 @@ class ArquivoDeContexto {
   const std::string& BaseArquivos() const { return base_; }
   // pasta/bobina<n>.txt: the paper roll (a name that does not match rasc*.bin).
   const std::string& CaminhoBobina() const { return bobina_; }
+  // pasta/.rasc<n>.lock: held while a program has the printer open.
+  const std::string& CaminhoTrava() const { return trava_; }
 
   enum class Origem { kNovo, kArquivo, kCopia };
   // Finds the last good context: the file itself (then only touched, and the copy brought in line
@@ -56,6 +58,7 @@ class ArquivoDeContexto {
   std::string copia_;
   std::string temporario_;
   std::string bobina_;
+  std::string trava_;
 };
 
 }  // namespace ecf
