@@ -62,5 +62,17 @@ TEST_F(Biblioteca, ExportaOs55NomesSimplesESoEles) {
   EXPECT_EQ(reinterpret_cast<SemArgumentos>(dlsym(modulo_, "ecf_FinalizaDLL"))(), 2);
 }
 
+// A program that frees Plenvo and loads it again gets a fresh instance. Here the vendor library is
+// missing, whose failed loading is remembered per thread: that memory must not keep Plenvo loaded.
+TEST_F(Biblioteca, DescarregadaDeVerdadeMesmoSemBibliotecaDoFornecedor) {
+  modulo_ = dlopen(PLENVO_ARQUIVO, RTLD_NOW | RTLD_LOCAL);
+  ASSERT_NE(modulo_, nullptr) << dlerror();
+  using Inicializa = int (*)(const char*);
+  reinterpret_cast<Inicializa>(dlsym(modulo_, "ecf_InicializaDLL"))("COM1");
+  ASSERT_EQ(dlclose(modulo_), 0);
+  modulo_ = dlopen(PLENVO_ARQUIVO, RTLD_NOW | RTLD_NOLOAD);
+  EXPECT_EQ(modulo_, nullptr) << "still loaded after dlclose";
+}
+
 }  // namespace
 }  // namespace plenvo::teste

@@ -7,15 +7,14 @@
 #include "compat/module.h"
 #include "compat/native_path.h"
 #include "compat/path.h"
+#include "module_error.h"
 
 namespace compat {
 namespace {
 
-thread_local std::string last_error;
-
 void remember_dl_error(const std::string& fallback) {
   const char* text = dlerror();
-  last_error = text != nullptr ? text : fallback;
+  detail::remember_module_error(text != nullptr ? text : fallback);
 }
 
 }  // namespace
@@ -38,7 +37,7 @@ void unload_module(ModuleHandle module) {
   if (module != nullptr) dlclose(module);
 }
 
-std::string last_module_error() { return last_error; }
+std::string last_module_error() { return detail::module_error(); }
 
 std::string executable_folder() {
   std::vector<char> buffer(4096);

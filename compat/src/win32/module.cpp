@@ -6,15 +6,14 @@
 #include "compat/module.h"
 #include "compat/path.h"
 #include "compat/registry.h"
+#include "module_error.h"
 
 namespace compat {
 namespace {
 
-thread_local std::string last_error;
-
 // The system's text names neither the file nor the export: say which, as dlerror does elsewhere.
 void remember_last_error(const std::string& what) {
-  last_error = what + ": " + system_error_text(static_cast<long>(GetLastError()));
+  detail::remember_module_error(what + ": " + system_error_text(static_cast<long>(GetLastError())));
 }
 
 }  // namespace
@@ -36,7 +35,7 @@ void unload_module(ModuleHandle module) {
   if (module != nullptr) FreeLibrary(static_cast<HMODULE>(module));
 }
 
-std::string last_module_error() { return last_error; }
+std::string last_module_error() { return detail::module_error(); }
 
 std::string executable_folder() {
   std::vector<char> buffer(MAX_PATH);
