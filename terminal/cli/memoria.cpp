@@ -1,11 +1,11 @@
 // software-basico, mfd-binaria and mfd-ler: the printer's memory into files, and a dump read back.
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
 #include "compat/native_path.h"
 #include "compat/path.h"
+#include "compat/whole_file.h"
 #include "console.h"
 #include "mostra.h"
 #include "readings/chave_mfd.h"
@@ -63,23 +63,10 @@ int Roda(const Pedido& pedido, bool terminal, std::ostream& saida, std::ostream&
   return kSaidaErroImpressora;
 }
 
+// Replaced whole, so that a full disk leaves an earlier section file as it was.
 bool GravaArquivo(const std::string& caminho, const std::string& bytes) {
-  std::FILE* f = compat::open_file(caminho, "wb");
-  if (!f) return false;
-  const bool gravado = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  return std::fclose(f) == 0 && gravado;
-}
-
-std::string LeArquivo(const std::string& caminho, bool& lido) {
-  std::string bytes;
-  std::FILE* f = compat::open_file(caminho, "rb");
-  lido = f != nullptr;
-  if (!f) return bytes;
-  char bloco[65536];
-  for (std::size_t n; (n = std::fread(bloco, 1, sizeof bloco, f)) > 0;) bytes.append(bloco, n);
-  lido = !std::ferror(f);
-  std::fclose(f);
-  return bytes;
+  std::string motivo;
+  return compat::replace_file(caminho, bytes, motivo);
 }
 
 }  // namespace
@@ -97,8 +84,8 @@ int MfdBinaria(const Pedido& pedido, bool terminal, std::ostream& saida, std::os
 }
 
 int MfdLer(const std::string& arquivo, const std::string& pasta, std::ostream& saida, std::ostream& mensagens) {
-  bool lido = false;
-  const std::string bytes = LeArquivo(arquivo, lido);
+  std::string bytes, motivo;
+  const bool lido = compat::read_file(arquivo, bytes, motivo);
   if (!lido) {
     EscreveLinha(mensagens, "Erro ao acessar o arquivo '" + arquivo + "'");
     return kSaidaFalha;

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "compat/native_path.h"
 #include "compat/path.h"
+#include "compat/whole_file.h"
 #include "console.h"
 #include "relatorio_junit.h"
 #include "scripts/erro_script.h"
@@ -249,10 +249,9 @@ int Run(const PedidoRun& pedido, bool terminal, std::ostream& saida, std::ostrea
     EscreveLinha(saida, std::to_string(pedido.arquivos.size() - executados) + " arquivo(s) não executado(s).");
 
   if (!pedido.relatorio.empty()) {
-    std::ofstream relatorio(compat::fs_path(pedido.relatorio), std::ios::binary | std::ios::trunc);
-    relatorio << ComporRelatorioJUnit(acompanhamento.Suites());
-    relatorio.close();
-    if (!relatorio) {
+    // Replaced whole: a full disk or a crash leaves the previous report, never a cut one.
+    std::string motivo;
+    if (!compat::replace_file(pedido.relatorio, ComporRelatorioJUnit(acompanhamento.Suites()), motivo)) {
       EscreveLinha(mensagens, "O relatório " + pedido.relatorio + " não pode ser gravado.");
       return kSaidaFalha;
     }

@@ -78,7 +78,12 @@ ResultadoLeitura Le(TfrmMain& frm, const PedidoLeitura& pedido) {
     if (texto.empty()) break;
   }
 
-  FiltraArquivoImpressao(pedido.arquivo);
+  // The reading is whole; a readable copy that could not be written whole (a full disk) or at all
+  // (an older copy in the way) must not pass for this reading's.
+  if (!FiltraArquivoImpressao(pedido.arquivo)) {
+    Erro(frm, "Erro ao acessar o arquivo '" + ArquivoFiltrado(pedido.arquivo) + "'");
+    return ResultadoLeitura::Falhou;
+  }
   if (pedido.anuncia) MensagemAoFim(frm.interacao, "Arquivo '" + pedido.arquivo + "' gerado!", Icone::Informacao);
   return ResultadoLeitura::Gerada;
 }

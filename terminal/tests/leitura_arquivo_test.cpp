@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -142,6 +143,15 @@ TEST_F(LeituraArquivo, ThreeFailuresStopWithThePartialFile) {
   EXPECT_EQ(read_bytes(pasta.file("MF.TXT.fmt")), "anterior");
   EXPECT_FALSE(frm.ModoUltimoRetorno);
   EXPECT_TRUE(interacao.ProgressoEncerrado());
+}
+
+// The reading is written, its readable copy cannot be: an error naming the copy, not "gerado".
+TEST_F(LeituraArquivo, ACopyThatCannotBeWrittenIsAFailure) {
+  std::filesystem::create_directory(pasta.file("MF.TXT.fmt"));
+  respostas = {Pedaco("parte"), Pedaco("")};
+  EXPECT_EQ(EmiteLeituraParaArquivo(frm, Pedido()), ResultadoLeitura::Falhou);
+  EXPECT_EQ(interacao.mensagens, (std::vector<std::string>{"Erro ao acessar o arquivo '" + pasta.file("MF.TXT.fmt") + "'"}));
+  EXPECT_EQ(read_bytes(pasta.file("MF.TXT")), "parte");
 }
 
 TEST_F(LeituraArquivo, AFailedReadingCommandStopsBeforeAnyFetch) {
