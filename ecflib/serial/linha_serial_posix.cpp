@@ -73,8 +73,11 @@ void DefineChamadasModo(const ChamadasModo* chamadas) {
 int LinhaSerial::AbreNativo(const char* dispositivo, unsigned long baud) {
   char caminho[PATH_MAX];
   if (!CaminhoDoDispositivo(dispositivo, caminho, sizeof caminho)) return kLinhaErroAbertura;
+  // The system's name in a buffer of ours: the line opens for every exchange, which allocates nothing.
+  char nativo[2 * PATH_MAX];
+  if (!compat::native_path(caminho, nativo, sizeof nativo)) return kLinhaErroAbertura;
   // Non-blocking open so that a port without carrier does not hang; reads and writes block.
-  const int descritor = open(compat::native_path(caminho).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  const int descritor = open(nativo, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (descritor < 0) return kLinhaErroAbertura;
   if (ioctl(descritor, TIOCEXCL) != 0 || fcntl(descritor, F_SETFL, 0) != 0) {
     close(descritor);

@@ -3,6 +3,8 @@
 // sanitizer, which owns the allocator.
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "ambiente.h"
 #include "plenvo.h"
@@ -75,6 +77,21 @@ TEST_F(Alocacoes, TrocasComOLogLigadoNaoAlocam) {
   std::fclose(arquivo);
   contando = false;
   EXPECT_GT(alocacoes, 0);
+
+  // A device path too long for a string's inner buffer (a port mapped to a long name) costs none
+  // either: the line is opened for every exchange.
+  ASSERT_EQ(ecf_FinalizaDLL(), 33);
+  const std::string longo = Pasta("porta-com-um-nome-bem-mais-comprido-que-o-buffer");
+  std::filesystem::create_symlink(Caminho(), longo);
+  pasta_->set_env("PLENVO_COM1", longo);
+  ASSERT_EQ(ecf_InicializaDLL("COM1"), 33);
+  ASSERT_EQ(ecf_EstadoImpressora(), 33);
+  alocacoes = 0;
+  contando = true;
+  const int pelo_caminho_longo = ecf_EstadoImpressora();
+  contando = false;
+  EXPECT_EQ(pelo_caminho_longo, 33);
+  EXPECT_EQ(alocacoes, 0);
 #endif
 }
 
