@@ -86,4 +86,17 @@ std::vector<std::string> Completa(std::string_view linha, const std::vector<Pala
   return NomesParametros(comando, std::vector<std::string>(palavras.begin() + 1, palavras.end()), atual);
 }
 
+std::string InicioComum(const std::vector<std::string>& candidatos) {
+  if (candidatos.empty()) return {};
+  std::size_t n = candidatos.front().size();
+  for (const std::string& candidato : candidatos)
+    for (std::size_t i = 0; i < n; ++i)
+      if (i >= candidato.size() || std::tolower(static_cast<unsigned char>(candidato[i])) !=
+                                       std::tolower(static_cast<unsigned char>(candidatos.front()[i]))) {
+        n = i;
+        break;
+      }
+  return candidatos.front().substr(0, n);
+}
+
 }  // namespace tarnel::cli

@@ -22,4 +22,9 @@ struct PalavraCompletavel {
 // them, in its order. Nothing inside quotes, in a value or past a shell word's argument.
 std::vector<std::string> Completa(std::string_view linha, const std::vector<PalavraCompletavel>& palavras_shell);
 
+// What replaces the word for Tab: the candidates' longest common beginning, letter case ignored as
+// Completa ignores it (spelt as the first candidate spells it), so it never falls short of the word
+// typed. Empty for no candidates.
+std::string InicioComum(const std::vector<std::string>& candidatos);
+
 }  // namespace tarnel::cli

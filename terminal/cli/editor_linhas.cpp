@@ -34,12 +34,7 @@ char** CompletaPalavra(const char*, int, int fim) {
   EntradaCp1252(std::string(rl_line_buffer, static_cast<std::size_t>(fim)), antes);  // completion takes "?" as it is
   const std::vector<std::string> candidatos = Completa(antes, *palavras_completaveis);
   if (candidatos.empty()) return nullptr;
-  std::string comum = candidatos.front();
-  for (const std::string& candidato : candidatos) {
-    std::size_t n = 0;
-    while (n < comum.size() && n < candidato.size() && comum[n] == candidato[n]) ++n;
-    comum.resize(n);
-  }
+  const std::string comum = InicioComum(candidatos);
   // A parameter or an indexed register goes on with its value or index, not with a blank.
   const char fim_nome = candidatos.front().back();
   rl_completion_append_character = candidatos.size() == 1 && (fim_nome == '=' || fim_nome == '[') ? '\0' : ' ';

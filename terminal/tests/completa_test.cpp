@@ -49,6 +49,16 @@ TEST(Completion, CandidatesForTheWordBeforeTheCursor) {
   for (const auto& [linha, esperados] : casos) EXPECT_EQ(Completa(linha, kPalavrasShell), esperados) << linha;
 }
 
+// What Tab puts in place of the word: never shorter than the word typed, whatever its letter case.
+TEST(Completion, TheCommonBeginningKeepsTheWordTyped) {
+  const std::pair<std::string, std::string> casos[] = {
+      {"registrador CO", "CO"}, {"registrador co", "CO"}, {"registrador coo", "COO"},
+      {"abre", "Abre"},         {"abrecu", "AbreCupom"},   {"xyz", ""},
+  };
+  for (const auto& [linha, esperado] : casos)
+    EXPECT_EQ(tarnel::cli::InicioComum(Completa(linha, kPalavrasShell)), esperado) << linha;
+}
+
 TEST(Completion, AnEmptyLineOffersEveryCommandThenTheShellWords) {
   const Nomes candidatos = Completa("", kPalavrasShell);
   ASSERT_EQ(candidatos.size(), quorbal::kTotalComandos + kPalavrasShell.size());
