@@ -1,8 +1,11 @@
 #include <chrono>
+#include <filesystem>
+#include <system_error>
 #include <thread>
 
 #include "compat/path.h"
 #include "compat/file_part.h"
+#include "compat/native_path.h"
 #include "console.h"
 #include "sessao_cli.h"
 #include "subcomandos.h"
@@ -40,14 +43,15 @@ void MostraComMarcas(const LinhaBobina& linha, std::ostream& saida) {
 int Bobina(bool seguir, bool terminal, std::ostream& saida, std::ostream& mensagens) {
   LeitorBobina leitor(CaminhoBobina("Emul"));
   const auto mostra = terminal ? MostraNoTerminal : MostraComMarcas;
-  if (!seguir && !compat::file_exists(leitor.Caminho())) {
+  std::error_code erro;
+  if (!seguir && !std::filesystem::exists(compat::fs_path(leitor.Caminho()), erro)) {
     EscreveLinha(mensagens, "tarnel-cli bobina: a impressora emulada desta pasta ainda não imprimiu (não há " +
                                 leitor.Caminho() + ")");
     return kSaidaFalha;
   }
-  // A roll there that cannot be read (no rights, locked) would look like an empty one.
+  // A roll there that cannot be read (no rights, locked, a folder) would look like an empty one.
   std::string primeiro;
-  if (!seguir && !compat::read_file_part(leitor.Caminho(), 0, 1, primeiro)) {
+  if (!seguir && (!compat::file_exists(leitor.Caminho()) || !compat::read_file_part(leitor.Caminho(), 0, 1, primeiro))) {
     EscreveLinha(mensagens, "tarnel-cli bobina: não foi possível ler " + leitor.Caminho());
     return kSaidaFalha;
   }

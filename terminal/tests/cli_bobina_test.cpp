@@ -55,7 +55,14 @@ TEST_F(CliBobina, NoRollOrAStrayArgumentExitsWithTwo) {
   }
 }
 
-// A roll that is there but cannot be read is told, not shown as an empty roll.
+// A roll that is there but cannot be read is told, not shown as an empty roll nor as none.
+TEST_F(CliBobina, AFolderInTheRollsPlaceIsUnreadable) {
+  std::filesystem::create_directory(pasta.file("bobina0.txt"));
+  const Execucao e = RodaCli(pasta, {"bobina"});
+  EXPECT_EQ(e.status, 2);
+  EXPECT_EQ(e.mensagens, u8"tarnel-cli bobina: não foi possível ler " + pasta.file("bobina0.txt") + "\n");
+}
+
 TEST_F(CliBobina, ARollThatCannotBeReadExitsWithTwo) {
   ASSERT_EQ(RodaCli(pasta, {"exec", "AbreCupomFiscal"}).status, 0);
   std::filesystem::permissions(pasta.file("bobina0.txt"), std::filesystem::perms::none);
