@@ -40,6 +40,11 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   # The stand-in libraries are found by dpkg-shlibdeps in the package itself.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_LIBRARY_OUTPUT_DIRECTORY})
+  # The window's tool-bar pictures are SVG, drawn by Qt's SVG icon plug-in: no library the programs
+  # link names it, so the scan above cannot find it.
+  if(TARGET tarnel)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+  endif()
 endif()
 
 set(CPACK_PACKAGE_NAME tarnel)

@@ -45,7 +45,8 @@ const char kRun[] =
     "mostra arquivo, linha e comandos feitos; ao fim de cada arquivo, uma linha diz como ele\n"
     "terminou, os comandos, as diferenças e as outras falhas. Sai com 0 quando todos os arquivos\n"
     "foram até o fim sem diferença, erro de script, mensagem de erro nem erro ou diferença da\n"
-    "planilha, 1 nos outros casos, 2 para erro de uso ou canal que não abre.\n"
+    "planilha, 1 nos outros casos, 2 para erro de uso, canal que não abre ou relatório\n"
+    "(--relatorio) que não pode ser gravado.\n"
     "Exemplo: tarnel-cli run examples/dia_de_vendas.RMT --relatorio relatorio.xml";
 
 const char kLeitura[] =
