@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "aplicacao.h"
 #include "compat/cp1252.h"
 #include "imagens/lista_imagens.h"
 #include "inicio/inicia_tfrmmain.h"
@@ -31,14 +32,15 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       std::cout << compat::cp1252_to_utf8(kAjuda) << std::endl;
-      return 0;
+      return std::cout ? 0 : 2;  // an output that cannot be written is no answer
     }
     if (std::strcmp(argv[i], "--version") == 0) {
       std::cout << "tarnel " << compat::cp1252_to_utf8(tarnel::TextoVersao()) << std::endl;
-      return 0;
+      return std::cout ? 0 : 2;
     }
   }
   QApplication aplicacao(argc, argv);
+  tarnel::gui::NumerosComPonto();
   // The application title is the program's file name without extension.
   const QString titulo = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
   QApplication::setApplicationName(titulo);

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "aplicacao.h"
 #include "cheques/selbanco.h"
 #include "dialogs/banco_dialogo.h"
 #include "dialogs/executa_dialogo.h"
@@ -85,6 +86,7 @@ void AoAbrirModal(std::function<void(T&)> acao) {
 
 int main(int argc, char** argv) {
   QApplication aplicacao(argc, argv);
+  tarnel::gui::NumerosComPonto();
   if (argc != 2) {
     Erro(QStringLiteral("uso: tarnel-capturas PASTA"));
     return 2;

@@ -4,9 +4,12 @@
 
 #include <QApplication>
 
+#include "aplicacao.h"
+
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication aplicacao(argc, argv);
+  tarnel::gui::NumerosComPonto();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
