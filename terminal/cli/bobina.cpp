@@ -59,6 +59,7 @@ int Bobina(bool seguir, bool terminal, std::ostream& saida, std::ostream& mensag
     const std::vector<LinhaBobina> linhas = leitor.Novas();
     for (const LinhaBobina& linha : linhas) mostra(linha, saida);
     saida.flush();
+    if (!saida) return kSaidaFalha;  // nobody reads any more (a closed pipe, a full disk): no following
     if (!linhas.empty()) continue;  // a long roll comes in parts
     if (!seguir) return kSaidaSucesso;
     std::this_thread::sleep_for(kIntervaloSeguir);

@@ -12,6 +12,28 @@
 #include "sessao_cli.h"
 #include "subcomandos.h"
 
+namespace {
+
+int Executa(const tarnel::cli::Invocacao& invocacao) {
+  using namespace tarnel::cli;
+  switch (invocacao.subcomando) {
+    case Subcomando::kExec: return Exec(invocacao.pedido, std::cout, std::cerr);
+    case Subcomando::kRegistrador: return Registrador(invocacao.pedido, std::cout, std::cerr);
+    case Subcomando::kShell: return Shell(invocacao.pedido, std::cin, EntradaInterativa(), std::cout, std::cerr);
+    case Subcomando::kBobina: return Bobina(invocacao.seguir, SaidaInterativa(), std::cout, std::cerr);
+    case Subcomando::kRun: return Run(invocacao.run, SaidaInterativa(), std::cout, std::cerr);
+    case Subcomando::kSoftwareBasico:
+      return SoftwareBasico(invocacao.pedido, invocacao.arquivo, SaidaInterativa(), std::cout, std::cerr);
+    case Subcomando::kMfdBinaria: return MfdBinaria(invocacao.pedido, SaidaInterativa(), std::cout, std::cerr);
+    case Subcomando::kMfdLer: return MfdLer(invocacao.arquivo, invocacao.pasta, std::cout, std::cerr);
+    case Subcomando::kPlanilha: return Planilha(invocacao.pedido, std::cout, std::cerr);
+    case Subcomando::kLeitura: return LeituraArquivo(invocacao.leitura, MensagensInterativas(), std::cout, std::cerr);
+  }
+  return kSaidaFalha;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace tarnel::cli;
   PreparaConsole();
@@ -27,22 +49,16 @@ int main(int argc, char** argv) {
     EscreveLinha(std::cerr, invocacao.erro);
     return kSaidaFalha;
   }
-  if (!invocacao.ajuda.empty()) {
+  int status = kSaidaSucesso;
+  if (invocacao.ajuda.empty())
+    status = Executa(invocacao);
+  else
     EscreveLinha(std::cout, invocacao.ajuda);
-    return kSaidaSucesso;
+  // What could not be written (a full disk, a closed output) must not pass for done.
+  std::cout.flush();
+  if (!std::cout) {
+    EscreveLinha(std::cerr, "tarnel-cli: a saída não pôde ser escrita");
+    return status == kSaidaSucesso ? kSaidaFalha : status;
   }
-  switch (invocacao.subcomando) {
-    case Subcomando::kExec: return Exec(invocacao.pedido, std::cout, std::cerr);
-    case Subcomando::kRegistrador: return Registrador(invocacao.pedido, std::cout, std::cerr);
-    case Subcomando::kShell: return Shell(invocacao.pedido, std::cin, EntradaInterativa(), std::cout, std::cerr);
-    case Subcomando::kBobina: return Bobina(invocacao.seguir, SaidaInterativa(), std::cout, std::cerr);
-    case Subcomando::kRun: return Run(invocacao.run, SaidaInterativa(), std::cout, std::cerr);
-    case Subcomando::kSoftwareBasico:
-      return SoftwareBasico(invocacao.pedido, invocacao.arquivo, SaidaInterativa(), std::cout, std::cerr);
-    case Subcomando::kMfdBinaria: return MfdBinaria(invocacao.pedido, SaidaInterativa(), std::cout, std::cerr);
-    case Subcomando::kMfdLer: return MfdLer(invocacao.arquivo, invocacao.pasta, std::cout, std::cerr);
-    case Subcomando::kPlanilha: return Planilha(invocacao.pedido, std::cout, std::cerr);
-    case Subcomando::kLeitura: return LeituraArquivo(invocacao.leitura, MensagensInterativas(), std::cout, std::cerr);
-  }
-  return kSaidaFalha;
+  return status;
 }

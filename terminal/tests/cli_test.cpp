@@ -154,6 +154,18 @@ TEST_F(Cli, UsageErrorsExitWithTwo) {
   EXPECT_FALSE(std::filesystem::exists(pasta.file("rasc0.bin"))) << "nothing was connected";
 }
 
+// Output that cannot be written (a full disk) is no success: exit 2 and a word on the error output.
+TEST_F(Cli, OutputThatCannotBeWrittenIsAFailure) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  for (const std::string argumentos : {"--help", "registrador COO"}) {
+    const std::string linha = "TARNEL_DROVIK=" + Aspas(DROVIK_ARQUIVO) + " " + Aspas(TARNEL_CLI) + " " + argumentos +
+                              " </dev/null >/dev/full 2>mensagens.txt";
+    const int bruto = std::system(linha.c_str());
+    EXPECT_TRUE(WIFEXITED(bruto) && WEXITSTATUS(bruto) == 2) << argumentos;
+    EXPECT_EQ(read_bytes(pasta.file("mensagens.txt")), u8"tarnel-cli: a saída não pôde ser escrita\n") << argumentos;
+  }
+}
+
 TEST_F(Cli, HelpExplainsTheCommand) {
   const Execucao e = Roda({"--help"});
   EXPECT_EQ(e.status, 0);
