@@ -12,6 +12,7 @@
 
 // libedit's readline-compatible interface.
 #include <editline/readline.h>
+#include <langinfo.h>
 
 namespace tarnel::cli {
 
@@ -45,6 +46,11 @@ char** CompletaPalavra(const char*, int, int fim) {
   return respostas;
 }
 
+bool EhAscii(const char* codificacao) {
+  return std::strcmp(codificacao, "ANSI_X3.4-1968") == 0 || std::strcmp(codificacao, "ASCII") == 0 ||
+         std::strcmp(codificacao, "US-ASCII") == 0;
+}
+
 class EditorLinhas : public LeitorLinhas {
  public:
   EditorLinhas(const char* prompt, std::vector<PalavraCompletavel> palavras)
@@ -55,6 +61,9 @@ class EditorLinhas : public LeitorLinhas {
     const char* anterior = std::setlocale(LC_CTYPE, nullptr);
     if (anterior) locale_anterior_ = anterior;
     std::setlocale(LC_CTYPE, "");
+    // Lines are read as UTF-8. In an ASCII locale (LANG=C) the editor dropped every byte beyond
+    // ASCII, so "João" went to the printer as "Joo"; UTF-8 editing keeps them.
+    if (EhAscii(nl_langinfo(CODESET))) std::setlocale(LC_CTYPE, "C.UTF-8");
     rl_readline_name = "tarnel";
     rl_basic_word_break_characters = " \t";
     rl_attempted_completion_function = CompletaPalavra;

@@ -2,6 +2,7 @@
 // whole session line by line (time stamps by pattern), its end, and a connection that fails.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -125,6 +126,20 @@ TEST_F(Shell, LinesWindows1252CannotHoldAreNotSent) {
                      u8"Linha que não é UTF-8 (a entrada deve estar em UTF-8): nada foi enviado.\n"
                      u8"Linha com um byte nulo: nada foi enviado.\n"
                      u8"A DLL não tem resposta anterior para repetir.\n");
+}
+
+// At a terminal the line editor reads the lines; in an ASCII locale (LANG=C) it must still pass the
+// accented letters on, not drop them. script(1) gives the shell a terminal.
+TEST_F(Shell, AtATerminalInAnAsciiLocaleAccentsReachThePrinter) {
+  if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1) here";
+  test_support::write_bytes(pasta.file("entrada.txt"), u8"AbreCupomFiscal NomeConsumidor=\"João Çé\"\nsair\n");
+  const std::string linha = "env -u LANG -u LC_CTYPE LC_ALL=C TARNEL_DROVIK=" + Aspas(DROVIK_ARQUIVO) +
+                            " script -qec " + Aspas(Aspas(TARNEL_CLI) + " shell --log dia.RMT") +
+                            " /dev/null <entrada.txt >saida.txt 2>&1";
+  ASSERT_EQ(std::system(linha.c_str()), 0) << read_bytes(pasta.file("saida.txt"));
+  EXPECT_NE(read_bytes(pasta.file("dia.RMT")).find("{0;AbreCupomFiscal;NomeConsumidor=\"Jo\xE3o \xC7\xE9\";}"),
+            std::string::npos)
+      << read_bytes(pasta.file("dia.RMT"));
 }
 
 TEST_F(Shell, ComandosListsTheCatalogueAndDescribesOneCommand) {
