@@ -9,11 +9,21 @@
 
 namespace tarnel::cli {
 
+namespace {
+
+// A folder from the environment counts only when it is absolute (as XDG has it) and Windows-1252
+// text names it exactly, the rule of compat's per-user folders: with a "?" in its place the history
+// would be written into another folder.
+bool PastaUsavel(const char* nativa, std::string& texto) {
+  return nativa != nullptr && nativa[0] == '/' && compat::text_path_exact(nativa, texto);
+}
+
+}  // namespace
+
 std::string CaminhoHistorico(const std::function<const char*(const char*)>& variavel) {
-  const char* estado = variavel("XDG_STATE_HOME");
-  if (estado && *estado) return compat::text_path(std::string(estado) + "/tarnel_historico");
-  const char* casa = variavel("HOME");
-  if (casa && *casa) return compat::text_path(std::string(casa) + "/.tarnel_historico");
+  std::string pasta;
+  if (PastaUsavel(variavel("XDG_STATE_HOME"), pasta)) return pasta + "/tarnel_historico";
+  if (PastaUsavel(variavel("HOME"), pasta)) return pasta + "/.tarnel_historico";
   return "";
 }
 

@@ -11,9 +11,9 @@ namespace tarnel::cli {
 // How many lines are kept.
 constexpr std::size_t kMaximoHistorico = 1000;
 
-// Where the history is kept: $XDG_STATE_HOME/tarnel_historico or, when that variable is unset or
-// empty, $HOME/.tarnel_historico; "" when there is no HOME either (no history then). variavel reads
-// an environment variable, nullptr when unset.
+// Where the history is kept: $XDG_STATE_HOME/tarnel_historico or, when that variable is unset, empty,
+// relative or names a folder Windows-1252 text cannot, $HOME/.tarnel_historico; "" when HOME is no
+// better (no history then). variavel reads an environment variable, nullptr when unset.
 std::string CaminhoHistorico(const std::function<const char*(const char*)>& variavel);
 
 class Historico {

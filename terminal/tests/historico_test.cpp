@@ -24,6 +24,14 @@ TEST(History, LivesInTheStateFolderOrElseInHome) {
       {{{"XDG_STATE_HOME", ""}, {"HOME", "/casa"}}, "/casa/.tarnel_historico"},
       {{{"HOME", "/casa"}}, "/casa/.tarnel_historico"},
       {{{"HOME", ""}}, ""},
+      // A relative folder, or (off Windows, where the system's names are UTF-8) one Windows-1252
+      // text cannot name, is no folder for it.
+      {{{"XDG_STATE_HOME", "relativo"}, {"HOME", "/casa"}}, "/casa/.tarnel_historico"},
+#ifndef _WIN32
+      {{{"XDG_STATE_HOME", u8"/日本"}, {"HOME", "/casa"}}, "/casa/.tarnel_historico"},
+      {{{"HOME", u8"/日本"}}, ""},
+      {{{"XDG_STATE_HOME", u8"/Jo\u00e3o"}}, "/Jo\xE3o/tarnel_historico"},
+#endif
       {{}, ""},
   };
   for (const auto& [variaveis, caminho] : casos) {
