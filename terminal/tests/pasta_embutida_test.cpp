@@ -467,10 +467,18 @@ TEST(PlanilhaEmbutida, AbreSalvaEFechaAPastaAtiva) {
   EXPECT_EQ(planilha.ExecutaMacro("'PlanilhaECF.xls'!ObtemValor", {std::string("Soma")}).valor, ValorPlanilha(9.5));
   ResultadoMacro falha = planilha.ExecutaMacro("'PlanilhaECF.xls'!ObtemValor", {std::string("Arredonda")});
   EXPECT_EQ(falha.erro, "Totais!B2: a fun\xE7\xE3o ROUND n\xE3o \xE9 calculada pelo motor embutido");
+  // Open here, it is no other program's: another opening waits, then fails saying why.
+  PlanilhaEmbutida outra;
+  outra.AbrePasta(caminho);
+  EXPECT_EQ(outra.ContaPastas(), 0);
+  EXPECT_NE(outra.Erro().find("aberta em outro programa"), std::string::npos) << outra.Erro();
   ASSERT_TRUE(planilha.Salva()) << planilha.Erro();
   planilha.FechaPastas();
   EXPECT_EQ(planilha.ContaPastas(), 0);
   EXPECT_FALSE(planilha.Salva());
+  outra.AbrePasta(caminho);
+  EXPECT_EQ(outra.ContaPastas(), 1) << outra.Erro();
+  outra.FechaPastas();
 
   std::string erro;
   auto relida = PastaEmbutida::Carrega(caminho, erro);

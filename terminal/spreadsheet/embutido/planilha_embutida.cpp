@@ -4,11 +4,31 @@
 
 namespace tarnel {
 
+namespace {
+
+constexpr int kEsperaOcupada = 2000;  // ms another program's hold is waited for
+
+// Beside the workbook, hidden: .PlanilhaECF.xls.lock.
+std::string CaminhoTrava(const std::string& caminho) {
+  return compat::folder_of(caminho) + "." + compat::base_name(caminho) + ".lock";
+}
+
+}  // namespace
+
 void PlanilhaEmbutida::AbrePasta(const std::string& caminho) {
   erro_.clear();
   // One workbook at a time, as the link uses it: opening another replaces the first.
+  FechaPastas();
+  auto trava = std::make_unique<compat::FileLock>();
+  if (trava->acquire(CaminhoTrava(caminho), kEsperaOcupada) == compat::FileLock::Result::kBusy) {
+    erro_ = "A pasta está aberta em outro programa (outra janela do Tarnel ou um tarnel-cli): "
+            "desconecte-a lá antes.";
+    return;
+  }
   pasta_ = PastaEmbutida::Carrega(caminho, erro_);
-  caminho_ = pasta_ != nullptr ? caminho : std::string();
+  if (pasta_ == nullptr) return;
+  caminho_ = caminho;
+  trava_ = std::move(trava);
 }
 
 std::string PlanilhaEmbutida::NomePastaAtiva() const {
@@ -27,6 +47,7 @@ bool PlanilhaEmbutida::Salva() {
 void PlanilhaEmbutida::FechaPastas() {
   pasta_.reset();
   caminho_.clear();
+  trava_.reset();
 }
 
 std::string PlanilhaEmbutida::NomeMotor() const { return "motor embutido"; }

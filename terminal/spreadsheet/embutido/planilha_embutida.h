@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "compat/file_lock.h"
 #include "spreadsheet/embutido/pasta_embutida.h"
 #include "spreadsheet/planilha_sobre_nomes.h"
 
@@ -25,6 +26,9 @@ class PlanilhaEmbutida : public PlanilhaSobreNomes {
   PastaNomes* PastaAtiva() override { return pasta_.get(); }
 
  private:
+  // Held while the workbook is open: two programs each saving their own copy of it would lose the
+  // other's values, as Excel prevents by locking the file it has open.
+  std::unique_ptr<compat::FileLock> trava_;
   std::unique_ptr<PastaEmbutida> pasta_;
   std::string caminho_;
   std::string erro_;
