@@ -354,6 +354,28 @@ TEST(PastaEmbutida, CodificacaoDoArquivo) {
   }
 }
 
+// A workbook saved in Excel's binary format or zipped (.xlsx, .ods) under the workbook's name is
+// told apart from a text in a wrong encoding, with the format to save it in.
+TEST(PastaEmbutida, PastaBinariaOuCompactadaDizComoGravar) {
+  const std::string gravar =
+      ", n\xE3o uma planilha XML: abra-a e grave-a como \"XML Spreadsheet 2003\" (no LibreOffice, "
+      "\"Planilha XML do Microsoft Excel 2003\")";
+  const struct {
+    std::string inicio;
+    std::string tipo;
+  } casos[] = {
+      {std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0", 10), "uma planilha bin\xE1ria do Excel (.xls)"},
+      {std::string("PK\x03\x04\x14\0\x06\0", 8) + "[Content_Types].xml", "uma planilha compactada (.xlsx ou .ods)"},
+      {std::string("PK\x03\x04\n\0\0\0", 8) + "mimetypeapplication/vnd.oasis.opendocument.spreadsheet",
+       "uma planilha compactada (.xlsx ou .ods)"},
+  };
+  for (const auto& caso : casos) {
+    std::string erro;
+    EXPECT_EQ(PastaEmbutida::CarregaTexto(caso.inicio, erro), nullptr);
+    EXPECT_EQ(erro, "a pasta \xE9 " + caso.tipo + gravar);
+  }
+}
+
 TEST(PastaEmbutida, GravacaoQueFalhaDeixaOArquivoAnterior) {
   test_support::TempFolder pasta_temp("pasta_embutida");
   const std::string caminho = pasta_temp.file("PlanilhaECF.xls");
