@@ -12,15 +12,21 @@ namespace tarnel::cli {
 namespace {
 
 // The console's answers, but the error list is the subcommand's result: its lines go to the
-// standard output, one per line, and are counted for the exit status.
+// standard output, one per line, and are counted for the exit status. An error message counts too:
+// the operation did not do all it was asked (a capture whose clearing failed leaves the coupon area
+// as it was).
 class InteracaoPlanilha : public InteracaoConsole {
  public:
   InteracaoPlanilha(std::ostream& saida, std::ostream& mensagens) : InteracaoConsole(mensagens), saida_(saida) {}
   void MostraErros(const TfrmErros& erros) override {
     for (const std::string& linha : erros.lbErros) EscreveLinha(saida_, linha);
-    linhas += static_cast<int>(erros.lbErros.size());
+    falhas += static_cast<int>(erros.lbErros.size());
   }
-  int linhas = 0;
+  void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override {
+    InteracaoConsole::Mensagem(texto, icone, titulo);
+    falhas += icone == Icone::Erro;
+  }
+  int falhas = 0;
 
  private:
   std::ostream& saida_;
@@ -42,7 +48,7 @@ int Planilha(const Pedido& pedido, std::ostream& saida, std::ostream& mensagens)
     ConfereLeituraXExecute(frm);
   ConexaoExcel(frm);  // saves the workbook and closes the link
   if (Ligacao(frm).Conectada()) return kSaidaFalha;  // not saved: the link said why
-  return interacao.linhas > 0 ? kSaidaErroImpressora : kSaidaSucesso;
+  return interacao.falhas > 0 ? kSaidaErroImpressora : kSaidaSucesso;
 }
 
 }  // namespace tarnel::cli

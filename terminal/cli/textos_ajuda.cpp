@@ -126,8 +126,9 @@ const char kPlanilha[] =
     "  gravar-lx      grava a Leitura X da impressora na planilha: o início de um teste\n"
     "  conferir       confere a Leitura X da impressora com os valores calculados na planilha\n"
     "A planilha é gravada ao final. Cada diferença ou erro sai numa linha da saída padrão.\n"
-    "Código de saída: 0 sem nenhuma linha de erro, 1 quando há linhas, 2 para erro de uso,\n"
-    "biblioteca que não carrega, canal que não abre ou planilha que não abre.";
+    "Código de saída: 0 sem nenhuma linha nem mensagem de erro, 1 quando há linhas ou uma\n"
+    "mensagem de erro (uma área do cupom que não pôde ser limpa, por exemplo), 2 para erro de\n"
+    "uso, biblioteca que não carrega, canal que não abre, planilha que não abre ou não é gravada.";
 const char kOperacaoPlanilha[] = "conferir, gravar-lx ou totalizadores";
 
 const char kCodigosSaida[] =

@@ -251,6 +251,22 @@ TEST_F(PlanilhaCli, OperacoesAvulsasDaPlanilha) {
             "TotalDiaValorTributadoICMS: LX (10) - Planilha (0)!\n");
 }
 
+// A capture whose clearing of the coupon area fails (the workbook lost the name listing it) says
+// so, and the exit status says the operation failed, as a replay of it does.
+TEST_F(PlanilhaCli, CapturaQueNaoLimpaAAreaDoCupomSaiCom1) {
+  CopiaPlanilha();
+  std::string xml = test_support::read_bytes("PlanilhaECF.xls");
+  const std::size_t nome = xml.find("<NamedRange ss:Name=\"AreaDadosCupom\"");
+  ASSERT_NE(nome, std::string::npos);
+  xml.erase(nome, xml.find("/>", nome) + 2 - nome);
+  test_support::write_bytes("PlanilhaECF.xls", xml);
+  const teste_cli::Execucao e = teste_cli::RodaCli(pasta, {"planilha", "gravar-lx"});
+  EXPECT_EQ(e.status, 1) << e.mensagens;
+  EXPECT_EQ(e.saida, "");
+  EXPECT_NE(e.mensagens.find("Macro ''PlanilhaECF.xls'!LimpaAreaDadosCupom' inexiste na planilha!"), std::string::npos)
+      << e.mensagens;
+}
+
 std::string Conteudo(const std::string& caminho) {
   std::ifstream arquivo(caminho, std::ios::binary);
   std::ostringstream texto;
