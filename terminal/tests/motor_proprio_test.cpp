@@ -98,6 +98,10 @@ TEST(MotorProprio, FormulasComoAsPlanilhasCalculam) {
       {"=SUM(Coluna)", "n:2"},
       {"=SUM(R1C1,R4C1,R5C1)", "n:2"},
       {"=SUM(&quot;5&quot;,TRUE,R1C1:R2C1)", "n:8"},
+      // Whole columns and rows, given or relative to the formula's cell (column E, row 1).
+      {"=SUM(C1)+SUM(Outra!R1)", "n:12"},
+      {"=SUM(C[-4]:C[-3])*SUM(Outra!R[0]:R2)", "n:20"},
+      {"=SUM(C[-5])", erro + "#REF!"},
       {"=MAX(-1,-3)", "n:-1"},
       {"=MAX(R3C1:R4C1)", "n:0"},
       {"=MAX(R1C1,1/0)", erro + "#DIV/0!"},

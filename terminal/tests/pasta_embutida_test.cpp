@@ -115,6 +115,52 @@ TEST(PastaEmbutida, FormulasCalculadasENaoCalculaveis) {
   EXPECT_EQ(ErroDe(*pasta, "Divide"), "Totais!D2: a f\xF3rmula d\xE1 o erro #DIV/0!");
 }
 
+// A name over whole rows or columns (Excel's =Dados!$B:$B, written "=Dados!C2") holds every cell of
+// them in the sheet.
+TEST(PastaEmbutida, NomesDeLinhasEColunasInteiras) {
+  const std::string xml = R"xml(<Workbook xmlns="urn:schemas-microsoft-com:office:spreadsheet"
+ xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">
+ <Names>
+  <NamedRange ss:Name="Coluna" ss:RefersTo="=Dados!C2"/>
+  <NamedRange ss:Name="Colunas" ss:RefersTo="=Dados!C2:C3"/>
+  <NamedRange ss:Name="Linha" ss:RefersTo="=Dados!R2"/>
+  <NamedRange ss:Name="Linhas" ss:RefersTo="=Dados!R1:R2"/>
+  <NamedRange ss:Name="Soma" ss:RefersTo="=Dados!R1C1"/>
+ </Names>
+ <Worksheet ss:Name="Dados">
+  <Table>
+   <Row><Cell ss:Formula="=RC[1]+R[1]C[1]"/><Cell><Data ss:Type="Number">1.5</Data></Cell></Row>
+   <Row><Cell ss:Index="2"><Data ss:Type="Number">2</Data></Cell><Cell><Data ss:Type="String">c</Data></Cell></Row>
+  </Table>
+ </Worksheet>
+</Workbook>
+)xml";
+  auto pasta = Carrega(xml);
+  ASSERT_NE(pasta, nullptr);
+  const int linhas = 1048576, colunas = 16384;
+  EXPECT_EQ(pasta->TamanhoNome("Coluna"), linhas);
+  EXPECT_EQ(pasta->TamanhoNome("Colunas"), 2 * linhas);
+  EXPECT_EQ(pasta->TamanhoNome("Linha"), colunas);
+  EXPECT_EQ(pasta->TamanhoNome("Linhas"), 2 * colunas);
+  EXPECT_EQ(Le(*pasta, "Coluna", 1), ValorPlanilha(2.0));
+  EXPECT_EQ(Le(*pasta, "Colunas", 3), ValorPlanilha(std::string("c")));
+  EXPECT_EQ(Le(*pasta, "Linha", 2), ValorPlanilha(std::string("c")));
+  EXPECT_EQ(Le(*pasta, "Linhas", colunas + 1), ValorPlanilha(2.0));
+  EXPECT_EQ(Le(*pasta, "Coluna", linhas - 1), ValorPlanilha(std::string()));
+  EXPECT_EQ(Le(*pasta, "Soma"), ValorPlanilha(3.5));
+  ValorPlanilha valor;
+  std::string erro;
+  EXPECT_FALSE(pasta->LeCelula("Coluna", linhas, valor, erro));
+  EXPECT_FALSE(pasta->EscreveCelula("Linha", colunas, 1.0));
+  ASSERT_TRUE(pasta->EscreveCelula("Coluna", 0, 10.0));
+  ASSERT_TRUE(pasta->EscreveCelula("Coluna", linhas - 1, 10.0));
+  EXPECT_EQ(Le(*pasta, "Soma"), ValorPlanilha(12.0));
+  const std::string gravado = pasta->TextoXml();
+  for (const char* trecho : {"ss:RefersTo=\"=Dados!C2\"", "ss:RefersTo=\"=Dados!R1:R2\"", "<Data ss:Type=\"Number\">12</Data></Cell>\n    <Cell><Data ss:Type=\"Number\">10</Data></Cell>\n   </Row>",
+                             "<Row ss:Index=\"1048576\">\n    <Cell ss:Index=\"2\"><Data ss:Type=\"Number\">10</Data>"})
+    EXPECT_NE(gravado.find(trecho), std::string::npos) << trecho << "\n" << gravado;
+}
+
 TEST(PastaEmbutida, EscritaRecalculaOQueDependeDela) {
   auto pasta = Carrega();
   ASSERT_TRUE(pasta->EscreveCelula("Valores", 2, 10.0));

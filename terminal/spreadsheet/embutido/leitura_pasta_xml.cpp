@@ -201,15 +201,29 @@ std::string_view SemIgual(std::string_view texto) {
   return texto;
 }
 
+// The engine marks a whole row or column ("Planilha!C2", "Cupom!R4") by leaving the other
+// coordinate unset: its cells are then those of the sheet, from the first to the last.
+ixion::abs_range_t NaFolha(ixion::abs_range_t faixa) {
+  if (faixa.all_rows()) {
+    faixa.first.row = 0;
+    faixa.last.row = DadosPasta::kLinhas - 1;
+  }
+  if (faixa.all_columns()) {
+    faixa.first.column = 0;
+    faixa.last.column = DadosPasta::kColunas - 1;
+  }
+  return faixa;
+}
+
 void DefineNomes(DadosPasta& dados, const ixion::formula_name_resolver& resolvedor) {
   const ixion::abs_address_t origem(0, 0, 0);
   for (NomeDefinido& nome : dados.nomes) {
     const std::string_view expressao = SemIgual(nome.referencia);
     const ixion::formula_name_t resolvido = resolvedor.resolve(expressao, origem);
     if (resolvido.type == ixion::formula_name_t::range_reference)
-      nome.faixa = std::get<ixion::range_t>(resolvido.value).to_abs(origem);
+      nome.faixa = NaFolha(std::get<ixion::range_t>(resolvido.value).to_abs(origem));
     else if (resolvido.type == ixion::formula_name_t::cell_reference)
-      nome.faixa = ixion::abs_range_t(std::get<ixion::address_t>(resolvido.value).to_abs(origem));
+      nome.faixa = NaFolha(ixion::abs_range_t(std::get<ixion::address_t>(resolvido.value).to_abs(origem)));
     try {
       dados.contexto.set_named_expression(nome.nome, ixion::parse_formula_string(dados.contexto, origem, resolvedor, expressao));
     } catch (const std::exception&) {

@@ -74,6 +74,42 @@ bool CelulaR1C1(std::string_view t, std::size_t& p, int base_linha, int base_col
   return true;
 }
 
+// A whole row or column at p, or a block of them: "R4", "C[1]", "R4:R6", "C2:C3". Every cell of
+// them is in faixa (the sheet is left to the caller). False (p unchanged) when the text there is not
+// one.
+bool LinhasOuColunas(std::string_view t, std::size_t& p, const Faixa& origem, Faixa& faixa, bool& fora) {
+  for (const bool linhas : {true, false}) {
+    const char letra = linhas ? 'R' : 'C';
+    const int base = linhas ? origem.linha : origem.coluna, limite = linhas ? kLinhasFolha : kColunasFolha;
+    bool fora_aqui = false;
+    // One "R4" or "C[1]" at q: a coordinate must follow the letter, and nothing of a name after it.
+    const auto uma = [&](std::size_t& q, int& valor) {
+      std::size_t r = q + 1;
+      if (q >= t.size() || std::toupper(static_cast<unsigned char>(t[q])) != letra || r >= t.size() ||
+          (t[r] != '[' && !std::isdigit(static_cast<unsigned char>(t[r]))))
+        return false;
+      if (!Coordenada(t, r, base, limite, valor, fora_aqui)) return false;
+      if (r < t.size() && (ParteNome(t[r]) || t[r] == '(')) return false;
+      q = r;
+      return true;
+    };
+    std::size_t q = p;
+    int primeira, ultima;
+    if (!uma(q, primeira)) continue;
+    ultima = primeira;
+    if (q < t.size() && t[q] == ':') {
+      std::size_t r = q + 1;
+      if (uma(r, ultima)) q = r;
+    }
+    const int de = std::min(primeira, ultima), ate = std::max(primeira, ultima);
+    faixa = linhas ? Faixa{faixa.folha, de, 0, ate, kColunasFolha - 1} : Faixa{faixa.folha, 0, de, kLinhasFolha - 1, ate};
+    fora = fora || fora_aqui;
+    p = q;
+    return true;
+  }
+  return false;
+}
+
 // A sheet name at p: 'quoted' ('' for a quote) or plain, followed by '!'. False (p unchanged) when none.
 bool PrefixoFolha(std::string_view t, std::size_t& p, std::string& nome) {
   std::size_t q = p;
@@ -102,7 +138,7 @@ bool PrefixoFolha(std::string_view t, std::size_t& p, std::string& nome) {
   return true;
 }
 
-// A reference or a range at p ("Folha!R1C1:R3C1", "RC[-1]"), relative to origem. Returns false (p
+// A reference or a range at p ("Folha!R1C1:R3C1", "RC[-1]", "Folha!C2"), relative to origem. Returns false (p
 // unchanged) when there is none; folha_existe false and fora true say it refers to nothing.
 bool ReferenciaEm(const DadosPasta& dados, std::string_view t, std::size_t& p, const Faixa& origem, Faixa& faixa,
                   bool& invalida) {
@@ -115,7 +151,12 @@ bool ReferenciaEm(const DadosPasta& dados, std::string_view t, std::size_t& p, c
     if (folha < 0) invalida = true;
   }
   int linha, coluna;
-  if (!CelulaR1C1(t, q, origem.linha, origem.coluna, linha, coluna, invalida)) return false;
+  if (!CelulaR1C1(t, q, origem.linha, origem.coluna, linha, coluna, invalida)) {
+    faixa.folha = folha;
+    if (!LinhasOuColunas(t, q, origem, faixa, invalida)) return false;
+    p = q;
+    return true;
+  }
   int ultima_linha = linha, ultima_coluna = coluna;
   if (q < t.size() && t[q] == ':') {
     std::size_t r = q + 1;
