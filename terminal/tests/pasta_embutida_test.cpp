@@ -161,6 +161,84 @@ TEST(PastaEmbutida, NomesDeLinhasEColunasInteiras) {
     EXPECT_NE(gravado.find(trecho), std::string::npos) << trecho << "\n" << gravado;
 }
 
+// A one-sheet workbook "Dados" with the names A, B, C and D over A1, B1, C1 and D1 and the cells
+// given, in UTF-8.
+std::string PastaDados(const std::string& celulas) {
+  return R"xml(<Workbook xmlns="urn:schemas-microsoft-com:office:spreadsheet"
+ xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">
+ <Names>
+  <NamedRange ss:Name="A" ss:RefersTo="=Dados!R1C1"/>
+  <NamedRange ss:Name="B" ss:RefersTo="=Dados!R1C2"/>
+  <NamedRange ss:Name="C" ss:RefersTo="=Dados!R1C3"/>
+  <NamedRange ss:Name="D" ss:RefersTo="=Dados!R1C4"/>
+ </Names>
+ <Worksheet ss:Name="Dados"><Table><Row>)xml" +
+         celulas + "</Row></Table></Worksheet>\n</Workbook>\n";
+}
+
+// Logical and error constants read as they are and come back in the saved file; what depends on an
+// error is an error; a formula whose last result was an error stays a formula.
+TEST(PastaEmbutida, ConstantesLogicasEDeErroGuardadas) {
+  auto pasta = Carrega(PastaDados(
+      "<Cell><Data ss:Type=\"Boolean\">1</Data></Cell><Cell><Data ss:Type=\"Error\">#N/A</Data></Cell>"
+      "<Cell ss:Formula=\"=RC[-1]+1\"><Data ss:Type=\"Error\">#N/A</Data></Cell>"
+      "<Cell><Data ss:Type=\"Boolean\">0</Data></Cell>"));
+  ASSERT_NE(pasta, nullptr);
+  EXPECT_EQ(Le(*pasta, "A"), ValorPlanilha(true));
+  EXPECT_EQ(Le(*pasta, "D"), ValorPlanilha(false));
+  EXPECT_EQ(ErroDe(*pasta, "B"), "Dados!B1: a c\xE9lula guarda o erro #N/A");
+  EXPECT_EQ(ErroDe(*pasta, "C").rfind("Dados!C1: a f\xF3rmula d\xE1 o erro #", 0), 0u);
+  const std::string linha = "   <Row ss:Index=\"1\">\n"
+                            "    <Cell><Data ss:Type=\"Boolean\">1</Data></Cell>\n"
+                            "    <Cell><Data ss:Type=\"Error\">#N/A</Data></Cell>\n"
+                            "    <Cell ss:Formula=\"=RC[-1]+1\"></Cell>\n"
+                            "    <Cell><Data ss:Type=\"Boolean\">0</Data></Cell>\n"
+                            "   </Row>\n";
+  const std::string gravado = pasta->TextoXml();
+  EXPECT_NE(gravado.find(linha), std::string::npos) << gravado;
+  EXPECT_EQ(Carrega(gravado)->TextoXml(), gravado);
+  // A value written over the error replaces it, and what depends on it computes again.
+  ASSERT_TRUE(pasta->EscreveCelula("B", 0, 2.0));
+  EXPECT_EQ(Le(*pasta, "C"), ValorPlanilha(3.0));
+  EXPECT_NE(pasta->TextoXml().find("<Cell><Data ss:Type=\"Number\">2</Data></Cell>"), std::string::npos);
+}
+
+TEST(PastaEmbutida, ConstanteInvalidaRecusada) {
+  const struct {
+    std::string celula;
+    std::string motivo;
+  } casos[] = {
+      {"<Cell><Data ss:Type=\"Boolean\">sim</Data></Cell>", "l\xF3gico inv\xE1lido 'sim'"},
+      {"<Cell ss:Index=\"3\"><Data ss:Type=\"Error\">#ERRO</Data></Cell>", "erro inv\xE1lido '#ERRO'"},
+  };
+  for (const auto& caso : casos) {
+    std::string erro;
+    EXPECT_EQ(PastaEmbutida::CarregaTexto(PastaDados(caso.celula), erro), nullptr) << caso.celula;
+    const std::string coluna = caso.celula.find("Index") != std::string::npos ? "3" : "1";
+    EXPECT_EQ(erro, "a pasta n\xE3o \xE9 uma planilha XML leg\xEDvel (" + caso.motivo + " na c\xE9lula da linha 1, coluna " +
+                        coluna + " de 'Dados')");
+  }
+}
+
+// A formula in another program's notation (LibreOffice's "Excel 2003 XML" export writes
+// OpenFormula) is kept as the file spelled it: reading it, or what depends on it, says why there is
+// no value, and the saved file still holds it.
+TEST(PastaEmbutida, FormulaEmOutraNotacaoGuardadaComoLida) {
+  auto pasta = Carrega(PastaDados(
+      "<Cell><Data ss:Type=\"Number\">2</Data></Cell>"
+      "<Cell ss:Formula=\"of:=[.A1]*2\"><Data ss:Type=\"Number\">4</Data></Cell>"
+      "<Cell ss:Formula=\"=RC[-1]+1\"><Data ss:Type=\"Number\">5</Data></Cell>"));
+  ASSERT_NE(pasta, nullptr);
+  EXPECT_EQ(ErroDe(*pasta, "B"), "Dados!B1: a f\xF3rmula 'of:=[.A1]*2' n\xE3o est\xE1 na nota\xE7\xE3o do Excel (=R1C1) e "
+                                 "n\xE3o \xE9 calculada pelo motor embutido");
+  EXPECT_EQ(ErroDe(*pasta, "C").rfind("Dados!C1: a f\xF3rmula d\xE1 o erro #", 0), 0u);
+  const std::string gravado = pasta->TextoXml();
+  EXPECT_NE(gravado.find("    <Cell ss:Formula=\"of:=[.A1]*2\"></Cell>\n    <Cell ss:Formula=\"=RC[-1]+1\"></Cell>\n"),
+            std::string::npos)
+      << gravado;
+  EXPECT_EQ(Carrega(gravado)->TextoXml(), gravado);
+}
+
 TEST(PastaEmbutida, EscritaRecalculaOQueDependeDela) {
   auto pasta = Carrega();
   ASSERT_TRUE(pasta->EscreveCelula("Valores", 2, 10.0));

@@ -16,8 +16,9 @@ namespace tarnel {
 
 struct FormatoPasta;
 
-// A formula as the file spelled it ("SUM(R1C1:R3C1)": R1C1 references, without the "="), kept to be written back
-// unchanged; erro is why the engine cannot compute it (Windows-1252), empty when it can.
+// A formula as the file spelled it ("=SUM(R1C1:R3C1)", or another program's "of:=SUM([.A1:.A3])"),
+// kept to be written back unchanged; erro is why the engine cannot compute it (Windows-1252), empty
+// when it can.
 struct FormulaPasta {
   std::string texto;
   std::string erro;
@@ -38,12 +39,16 @@ struct DadosPasta {
   ixion::model_context contexto;
   std::vector<NomeDefinido> nomes;
   std::map<ixion::abs_address_t, FormulaPasta> formulas;
+  // Error constants ("#N/A"), which the engine has no cell for: an error formula stands in their
+  // cells, so that what depends on them is an error too.
+  std::map<ixion::abs_address_t, std::string> erros;
   ixion::abs_range_set_t alteradas;  // cells written since the last recalculation
 };
 
 // Fills dados from SpreadsheetML 2003 text and computes every formula; false with erro
-// (Windows-1252) when the text is no such workbook.
-bool LePastaXml(std::string_view xml, DadosPasta& dados, std::string& erro);
+// (Windows-1252) when the text is no such workbook. formato is the text's, read before: the cell
+// contents orcus passes over come from it.
+bool LePastaXml(std::string_view xml, const FormatoPasta& formato, DadosPasta& dados, std::string& erro);
 // The workbook in SpreadsheetML 2003, UTF-8, with the formatting its file came with.
 std::string EscrevePastaXml(const DadosPasta& dados, const FormatoPasta& formato);
 

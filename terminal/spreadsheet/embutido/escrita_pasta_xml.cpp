@@ -60,7 +60,12 @@ FolhaGravada ParaGravar(const DadosPasta& dados, ixion::sheet_t folha) {
         celula.tem_formula = true;
         celula.formula = formula->second.texto;
       }
-      DadoCelula(celula, contexto, endereco);
+      if (auto constante = dados.erros.find(endereco); constante != dados.erros.end()) {
+        celula.tipo = "Error";
+        celula.dado = constante->second;
+      } else {
+        DadoCelula(celula, contexto, endereco);
+      }
     }
   return gravada;
 }

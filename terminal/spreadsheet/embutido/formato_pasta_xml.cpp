@@ -157,21 +157,47 @@ class LeitorFormato {
     return false;
   }
 
+  // The text inside the element just opened, up to its end.
+  bool Texto(std::string& texto) {
+    EventoXml evento;
+    for (int abertos = 1; abertos > 0;) {
+      if (!xml_.Proximo(evento) || evento.tipo == EventoXml::Tipo::Fim) return false;
+      if (evento.tipo == EventoXml::Tipo::Abre) ++abertos;
+      if (evento.tipo == EventoXml::Tipo::Fecha) --abertos;
+      if (evento.tipo == EventoXml::Tipo::Texto) texto += evento.texto;
+    }
+    return true;
+  }
+
   bool Celula(const EventoXml& abre, FormatoFolha& folha, int linha, int& coluna) {
     if (!Indice(abre, coluna, kColunasFolha, coluna)) return false;
     FormatoCelula formato{Atributos(abre, {"Index", "Formula", "MergeAcross"}), 0, {}};
     if (const std::string* mescla = abre.Atributo("MergeAcross"))
       formato.mescla_colunas = std::clamp(Numero(*mescla), 0, kColunasFolha - 1 - coluna);
+    const std::string* formula = abre.Atributo("Formula");
+    ConteudoCelula conteudo;
+    if (formula != nullptr && (formula->empty() || formula->front() != '=')) {
+      conteudo.tem_formula = true;
+      conteudo.formula = *formula;
+    }
     EventoXml evento;
     while (Filho(evento)) {
       if (evento.tipo == EventoXml::Tipo::Fecha) {
         const int mescla = formato.mescla_colunas;
         if (!formato.atributos.empty() || mescla > 0 || !formato.conteudo.empty())
           folha.celulas[{linha, coluna}] = std::move(formato);
+        if (conteudo.tem_formula || !conteudo.tipo.empty()) folha.conteudos[{linha, coluna}] = std::move(conteudo);
         coluna += mescla;
         return true;
       }
-      if (!Guarda(evento.nome == "Data" ? nullptr : &formato.conteudo, {}, {})) return false;
+      const std::string* tipo = evento.nome == "Data" ? evento.Atributo("Type") : nullptr;
+      if (formula == nullptr && tipo != nullptr && (*tipo == "Boolean" || *tipo == "Error")) {
+        conteudo.tipo = *tipo;
+        conteudo.dado.clear();
+        if (!Texto(conteudo.dado)) return false;
+      } else if (!Guarda(evento.nome == "Data" ? nullptr : &formato.conteudo, {}, {})) {
+        return false;
+      }
     }
     return false;
   }

@@ -17,6 +17,15 @@ struct FormatoCelula {
   std::string conteudo;    // its elements but the data (Comment, NamedCell...)
 };
 
+// A cell's content that the native engine's parser (orcus) passes over, as the file spelled it: a
+// formula without its leading "=" (another program's notation), or, in a cell without formula, a
+// logical or an error constant. That engine takes it from here, so that a save keeps it.
+struct ConteudoCelula {
+  bool tem_formula = false;
+  std::string formula;
+  std::string tipo, dado;  // the Data element's type ("Boolean" or "Error") and its text
+};
+
 struct FormatoLinha {
   std::string atributos;  // the row's attributes but its place and span, each after a blank
   int repeticoes = 0;     // ss:Span: the rows after it that look the same
@@ -28,6 +37,7 @@ struct FormatoFolha {
   std::string antes_tabela, colunas, depois_tabela;  // elements, one per line
   std::map<int, FormatoLinha> linhas;                    // by row, from 0
   std::map<std::pair<int, int>, FormatoCelula> celulas;  // by row and column, from 0
+  std::map<std::pair<int, int>, ConteudoCelula> conteudos;  // the same
 };
 
 struct FormatoPasta {

@@ -54,7 +54,7 @@ void EscreveCelula(std::string& saida, const CelulaDaLinha& celula, int proxima,
   const CelulaGravada* gravada = celula.gravada;
   if (gravada != nullptr && gravada->tem_formula) {
     saida += " ss:Formula=\"";
-    ExpressaoXml(saida, gravada->formula);
+    EscapaXml(saida, gravada->formula);
     saida += "\"";
   }
   if (celula.formato != nullptr) {

@@ -13,8 +13,8 @@ namespace tarnel {
 struct CelulaGravada {
   int linha = 0, coluna = 0;  // from 0
   bool tem_formula = false;
-  std::string formula;         // as the file spelled it, without the leading "="
-  const char* tipo = nullptr;  // the Data element's type ("String", "Number", "Boolean"); null: none
+  std::string formula;         // as the file spelled it, its "=" too
+  const char* tipo = nullptr;  // the Data element's type ("String", "Number", "Boolean", "Error"); null: none
   std::string dado;
 };
 

@@ -17,7 +17,9 @@
 #include <vector>
 
 #include "compat/cp1252.h"
+#include "spreadsheet/embutido/celula_pasta.h"
 #include "spreadsheet/embutido/dados_pasta.h"
+#include "spreadsheet/embutido/formato_pasta_xml.h"
 #include "spreadsheet/embutido/leitor_xml.h"
 
 namespace tarnel {
@@ -84,8 +86,9 @@ class FormulaImportada : public iface::import_formula {
   void set_result_value(double) override {}
   void set_result_bool(bool) override {}
   void set_result_empty() override {}
+  // orcus gives the formula without its "=", and passes over one without it.
   void commit() override {
-    destino_.push_back({endereco_, texto_});
+    destino_.push_back({endereco_, "=" + texto_});
     texto_.clear();
   }
 
@@ -196,11 +199,6 @@ class PastaImportada : public iface::import_factory {
   std::vector<std::unique_ptr<FolhaImportada>> folhas_;
 };
 
-std::string_view SemIgual(std::string_view texto) {
-  if (!texto.empty() && texto.front() == '=') texto.remove_prefix(1);
-  return texto;
-}
-
 // The engine marks a whole row or column ("Planilha!C2", "Cupom!R4") by leaving the other
 // coordinate unset: its cells are then those of the sheet, from the first to the last.
 ixion::abs_range_t NaFolha(ixion::abs_range_t faixa) {
@@ -232,18 +230,54 @@ void DefineNomes(DadosPasta& dados, const ixion::formula_name_resolver& resolved
   }
 }
 
+// The cell contents orcus passes over, taken from the reading of the file's formatting (which places
+// cells as orcus does): formulas in another notation for DefineFormulas, logical and error
+// constants. False with erro for a constant that is no such.
+bool CompletaCelulas(const FormatoPasta& formato, DadosPasta& dados, std::vector<FormulaLida>& formulas,
+                     std::string& erro) {
+  if (formato.folhas.size() != dados.contexto.get_sheet_count()) return true;
+  for (ixion::sheet_t folha = 0; folha < static_cast<ixion::sheet_t>(formato.folhas.size()); ++folha)
+    for (const auto& [lugar, conteudo] : formato.folhas[folha].conteudos) {
+      const ixion::abs_address_t endereco(folha, lugar.first, lugar.second);
+      if (conteudo.tem_formula) {
+        formulas.push_back({endereco, conteudo.formula});
+        continue;
+      }
+      if (std::string motivo = MotivoConstante(conteudo.tipo, conteudo.dado); !motivo.empty()) {
+        erro = "a pasta não é uma planilha XML legível (" + motivo + " na " +
+               LugarCelula(lugar.first, lugar.second, dados.contexto.get_sheet_name(folha)) + ")";
+        return false;
+      }
+      if (conteudo.tipo == "Boolean")
+        dados.contexto.set_boolean_cell(endereco, conteudo.dado == "1");
+      else
+        dados.erros[endereco] = conteudo.dado;
+    }
+  return true;
+}
+
 void DefineFormulas(DadosPasta& dados, const ixion::formula_name_resolver& resolvedor,
                     const std::vector<FormulaLida>& formulas) {
   ixion::abs_range_set_t todas;
+  for (const auto& [endereco, constante] : dados.erros) {
+    dados.contexto.set_formula_cell(endereco, ixion::create_formula_error_tokens(dados.contexto, constante, constante));
+    ixion::register_formula_cell(dados.contexto, endereco);
+    todas.insert(endereco);
+  }
   for (const FormulaLida& lida : formulas) {
     FormulaPasta& formula = dados.formulas[lida.endereco];
     formula.texto = lida.texto;
+    formula.erro = MotivoNotacao(lida.texto);
     ixion::formula_tokens_t fichas;
-    try {
-      fichas = ixion::parse_formula_string(dados.contexto, lida.endereco, resolvedor, SemIgual(lida.texto));
-    } catch (const std::exception& e) {
-      formula.erro = MotivoFormula(e);
-      fichas = ixion::create_formula_error_tokens(dados.contexto, lida.texto, e.what());
+    if (!formula.erro.empty()) {
+      fichas = ixion::create_formula_error_tokens(dados.contexto, lida.texto, "");
+    } else {
+      try {
+        fichas = ixion::parse_formula_string(dados.contexto, lida.endereco, resolvedor, SemIgual(lida.texto));
+      } catch (const std::exception& e) {
+        formula.erro = MotivoFormula(e);
+        fichas = ixion::create_formula_error_tokens(dados.contexto, lida.texto, e.what());
+      }
     }
     dados.contexto.set_formula_cell(lida.endereco, std::move(fichas));
     ixion::register_formula_cell(dados.contexto, lida.endereco);
@@ -268,7 +302,7 @@ class ErroPadraoCalado {
 
 }  // namespace
 
-bool LePastaXml(std::string_view xml, DadosPasta& dados, std::string& erro) {
+bool LePastaXml(std::string_view xml, const FormatoPasta& formato, DadosPasta& dados, std::string& erro) {
   // orcus takes a text that stops short (a file cut by a full disk or a copy) without a word, and
   // the workbook it then holds lacks what came after: saved, the file would lose it for good.
   std::string motivo;
@@ -283,6 +317,7 @@ bool LePastaXml(std::string_view xml, DadosPasta& dados, std::string& erro) {
       ErroPadraoCalado calado;
       leitor.read_stream(xml);
     }
+    if (!CompletaCelulas(formato, dados, pasta.formulas, erro)) return false;
     const auto resolvedor =
         ixion::formula_name_resolver::get(ixion::formula_name_resolver_t::excel_r1c1, &dados.contexto);
     DefineNomes(dados, *resolvedor);

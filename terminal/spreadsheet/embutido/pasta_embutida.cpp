@@ -12,6 +12,7 @@
 
 #include "compat/cp1252.h"
 #include "quorbal/igual_sem_caixa.h"
+#include "spreadsheet/embutido/celula_pasta.h"
 #include "spreadsheet/embutido/dados_pasta.h"
 #include "spreadsheet/embutido/texto_pasta_xml.h"
 
@@ -105,8 +106,9 @@ PastaEmbutida::~PastaEmbutida() = default;
 
 std::unique_ptr<PastaEmbutida> PastaEmbutida::CarregaUtf8(std::string_view xml, std::string& erro) {
   auto dados = std::make_unique<DadosPasta>();
-  if (!LePastaXml(xml, *dados, erro)) return nullptr;
-  return std::unique_ptr<PastaEmbutida>(new PastaEmbutida(std::move(dados), LeFormatoPasta(xml)));
+  FormatoPasta formato = LeFormatoPasta(xml);
+  if (!LePastaXml(xml, formato, *dados, erro)) return nullptr;
+  return std::unique_ptr<PastaEmbutida>(new PastaEmbutida(std::move(dados), std::move(formato)));
 }
 
 int PastaEmbutida::TamanhoNome(const std::string& nome) const {
@@ -118,6 +120,10 @@ bool PastaEmbutida::LeCelula(const std::string& nome, int i, ValorPlanilha& valo
   ixion::abs_address_t endereco;
   if (!EnderecoCelula(*dados_, nome, i, endereco)) return false;
   Recalcula();
+  if (auto constante = dados_->erros.find(endereco); constante != dados_->erros.end()) {
+    erro = NomeCelula(dados_->contexto, endereco) + ": " + MensagemErroConstante(constante->second);
+    return false;
+  }
   const ixion::model_context& contexto = dados_->contexto;
   switch (contexto.get_celltype(endereco)) {
     case ixion::celltype_t::string:
@@ -143,8 +149,10 @@ bool PastaEmbutida::EscreveCelula(const std::string& nome, int i, const ValorPla
   // No spreadsheet file can hold an infinite or undefined number.
   if (const auto* numero = std::get_if<double>(&valor); numero != nullptr && !std::isfinite(*numero)) return false;
   ixion::model_context& contexto = dados_->contexto;
-  // A value written over a formula replaces it, as in any spreadsheet.
-  if (dados_->formulas.erase(endereco) > 0) ixion::unregister_formula_cell(contexto, endereco);
+  // A value written over a formula replaces it, as in any spreadsheet; so over an error constant and
+  // the formula that stands in for it.
+  if (dados_->formulas.erase(endereco) + dados_->erros.erase(endereco) > 0)
+    ixion::unregister_formula_cell(contexto, endereco);
   if (const auto* texto = std::get_if<std::string>(&valor)) {
     if (texto->empty())
       contexto.empty_cell(endereco);

@@ -15,7 +15,7 @@ constexpr int kColunasFolha = 16384;
 
 inline void EscapaXml(std::string& saida, std::string_view texto) { compat::append_xml_escaped(saida, texto); }
 
-// Formulas and references as the file spells them: the readers drop one leading "=", so one is
+// References of defined names as the file spells them: the readers drop one leading "=", so one is
 // always put back (a reference the file gave as "==F!R1C1" keeps its second "=" and still reads as
 // no range).
 inline void ExpressaoXml(std::string& saida, std::string_view texto) {

@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <iterator>
 #include <string>
 
 #include "compat/cp1252.h"
 #include "quorbal/igual_sem_caixa.h"
-#include "spreadsheet/proprio/dados_pasta.h"
+#include "spreadsheet/embutido/celula_pasta.h"
 #include "spreadsheet/embutido/leitor_xml.h"
+#include "spreadsheet/proprio/dados_pasta.h"
 
 namespace tarnel {
 namespace {
@@ -168,13 +170,8 @@ bool ReferenciaEm(const DadosPasta& dados, std::string_view t, std::size_t& p, c
   return true;
 }
 
-struct ErroConhecido {
-  const char* nome;
-  ErroCelula erro;
-};
-constexpr ErroConhecido kErros[] = {{"#DIV/0!", ErroCelula::DivisaoPorZero}, {"#VALUE!", ErroCelula::Valor},
-                                    {"#NAME?", ErroCelula::Nome}, {"#REF!", ErroCelula::Referencia},
-                                    {"#NUM!", ErroCelula::Numero}};
+static_assert(std::size(kErrosCelula) == static_cast<std::size_t>(ErroCelula::NaoDisponivel) + 1,
+              "ErroCelula follows kErrosCelula");
 
 struct FuncaoConhecida {
   const char* nome;
@@ -189,7 +186,7 @@ constexpr FuncaoConhecida kFuncoes[] = {{"SUM", FuncaoPlanilha::Soma, 1, 255},
 class Compilador {
  public:
   Compilador(const DadosPasta& dados, const Faixa& origem, Formula& formula)
-      : dados_(dados), origem_(origem), f_(formula), t_(formula.texto) {}
+      : dados_(dados), origem_(origem), f_(formula), t_(SemIgual(formula.texto)) {}
 
   bool Compila() {
     if (!Expressao()) return false;
@@ -312,10 +309,10 @@ class Compilador {
       return Le(')') ? true : Sintaxe("falta ')'");
     }
     if (c == '#') {
-      for (const ErroConhecido& e : kErros)
-        if (t_.substr(p_).rfind(e.nome, 0) == 0) {
-          p_ += std::char_traits<char>::length(e.nome);
-          Constante(Valor::DeErro(e.erro));
+      for (std::size_t e = 0; e < std::size(kErrosCelula); ++e)
+        if (t_.substr(p_).rfind(kErrosCelula[e], 0) == 0) {
+          p_ += kErrosCelula[e].size();
+          Constante(Valor::DeErro(static_cast<ErroCelula>(e)));
           return true;
         }
       return Sintaxe("erro desconhecido");
@@ -445,11 +442,7 @@ class Compilador {
 
 }  // namespace
 
-const char* NomeErro(ErroCelula erro) {
-  for (const ErroConhecido& e : kErros)
-    if (e.erro == erro) return e.nome;
-  return "#VALUE!";
-}
+const char* NomeErro(ErroCelula erro) { return kErrosCelula[static_cast<std::size_t>(erro)].data(); }
 
 int AchaFolha(const DadosPasta& dados, std::string_view nome) {
   for (std::size_t k = 0; k < dados.folhas.size(); ++k)
@@ -467,6 +460,8 @@ void CompilaFormula(const DadosPasta& dados, const Faixa& origem, Formula& formu
   formula.programa.clear();
   formula.constantes.clear();
   formula.faixas.clear();
+  formula.erro = MotivoNotacao(formula.texto);
+  if (!formula.erro.empty()) return;
   Compilador compilador(dados, origem, formula);
   if (compilador.Compila()) return;
   formula.erro = compilador.motivo;

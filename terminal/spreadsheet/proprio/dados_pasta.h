@@ -15,7 +15,8 @@ namespace tarnel {
 
 struct FormatoPasta;
 
-enum class ErroCelula : std::uint8_t { DivisaoPorZero, Valor, Nome, Referencia, Numero };
+// In the order of kErrosCelula, which spells them.
+enum class ErroCelula : std::uint8_t { Nulo, DivisaoPorZero, Valor, Referencia, Nome, Numero, NaoDisponivel };
 // "#DIV/0!", "#VALUE!", ... as spreadsheets show them.
 const char* NomeErro(ErroCelula erro);
 
@@ -62,7 +63,7 @@ struct Instrucao {
 };
 
 struct Formula {
-  std::string texto;  // as the file spells it, without the leading "="
+  std::string texto;  // as the file spells it, with its "="
   std::string erro;   // why the engine cannot compute it (Windows-1252); empty when it can
   std::vector<Instrucao> programa;
   std::vector<Valor> constantes;
@@ -111,8 +112,8 @@ std::string EscrevePastaXml(DadosPasta& dados, const FormatoPasta& formato);
 
 // Sheet index by name (ignoring letter case), -1 when there is none.
 int AchaFolha(const DadosPasta& dados, std::string_view nome);
-// Compiles texto (without "=") for the cell at origem into formula; a formula the engine cannot
-// compute gets its reason in formula.erro and computes to #NAME?.
+// Compiles formula.texto for the cell at origem; a formula the engine cannot compute gets its reason
+// in formula.erro and computes to #NAME?.
 void CompilaFormula(const DadosPasta& dados, const Faixa& origem, Formula& formula);
 // Reads an R1C1 reference or range ("Folha!R1C1:R3C1", "R[-1]C") relative to origem; false when
 // texto is not exactly one.

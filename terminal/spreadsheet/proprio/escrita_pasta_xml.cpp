@@ -9,8 +9,8 @@
 namespace tarnel {
 namespace {
 
-// A value as a Data element; none for an empty cell or an error. A formula's logical result is
-// written as the number it counts as.
+// A value as a Data element; none for an empty cell or a formula's error. A formula's logical result
+// is written as the number it counts as.
 void DadoValor(CelulaGravada& celula, const Valor& valor, bool de_formula) {
   switch (valor.tipo) {
     case Valor::Tipo::Texto:
@@ -24,6 +24,12 @@ void DadoValor(CelulaGravada& celula, const Valor& valor, bool de_formula) {
     case Valor::Tipo::Logico:
       celula.tipo = de_formula ? "Number" : "Boolean";
       celula.dado = de_formula ? NumeroXml(valor.numero) : valor.numero != 0 ? "1" : "0";
+      break;
+    case Valor::Tipo::Erro:
+      if (!de_formula) {
+        celula.tipo = "Error";
+        celula.dado = NomeErro(valor.erro);
+      }
       break;
     default:
       break;

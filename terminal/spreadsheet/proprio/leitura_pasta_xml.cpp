@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <charconv>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "compat/cp1252.h"
-#include "spreadsheet/proprio/dados_pasta.h"
+#include "spreadsheet/embutido/celula_pasta.h"
 #include "spreadsheet/embutido/leitor_xml.h"
+#include "spreadsheet/proprio/dados_pasta.h"
 
 namespace tarnel {
 namespace {
@@ -19,11 +21,6 @@ struct FormulaLida {
   Faixa origem;
   std::string texto;
 };
-
-std::string_view SemIgual(std::string_view texto) {
-  if (!texto.empty() && texto.front() == '=') texto.remove_prefix(1);
-  return texto;
-}
 
 class LeitorPasta {
  public:
@@ -58,10 +55,7 @@ class LeitorPasta {
     motivo_ = std::move(motivo);
     return false;
   }
-  std::string Lugar() const {
-    return "célula da linha " + std::to_string(linha_ + 1) + ", coluna " + std::to_string(coluna_ + 1) + " de '" +
-           Trecho(dados_.folhas.back().nome) + "'";
-  }
+  std::string Lugar() const { return LugarCelula(linha_, coluna_, dados_.folhas.back().nome); }
 
   // An ss:Index (from 1) or the next place after the last one; false when it is out of the sheet.
   bool Indice(const EventoXml& evento, int anterior, int limite, int& indice, const char* o_que) {
@@ -144,7 +138,7 @@ class LeitorPasta {
     }
     if (const std::string* formula = evento.Atributo("Formula")) {
       const Faixa origem{static_cast<int>(dados_.folhas.size()) - 1, linha_, coluna_, linha_, coluna_};
-      formulas_.push_back({origem, std::string(SemIgual(*formula))});
+      formulas_.push_back({origem, *formula});
     }
     return true;
   }
@@ -165,9 +159,13 @@ class LeitorPasta {
       if (t.empty() || erro != std::errc() || fim != t.data() + t.size())
         return Recusa("número inválido '" + Trecho(texto_) + "' na " + Lugar());
       valor = Valor::DeNumero(negativo ? -numero : numero);
-    } else if (tipo_ == "Boolean") {
-      if (texto_ != "0" && texto_ != "1") return Recusa("lógico inválido '" + Trecho(texto_) + "' na " + Lugar());
-      valor = Valor::DeLogico(texto_ == "1");
+    } else if (tipo_ == "Boolean" || tipo_ == "Error") {
+      if (std::string motivo = MotivoConstante(tipo_, texto_); !motivo.empty()) return Recusa(motivo + " na " + Lugar());
+      if (tipo_ == "Boolean")
+        valor = Valor::DeLogico(texto_ == "1");
+      else
+        valor = Valor::DeErro(static_cast<ErroCelula>(
+            std::find(std::begin(kErrosCelula), std::end(kErrosCelula), texto_) - std::begin(kErrosCelula)));
     } else {
       return Recusa("tipo de dado '" + Trecho(tipo_) + "' não lido, na " + Lugar());
     }

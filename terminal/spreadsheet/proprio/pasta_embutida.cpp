@@ -8,6 +8,7 @@
 
 #include "compat/cp1252.h"
 #include "quorbal/igual_sem_caixa.h"
+#include "spreadsheet/embutido/celula_pasta.h"
 #include "spreadsheet/embutido/texto_pasta_xml.h"
 #include "spreadsheet/proprio/dados_pasta.h"
 
@@ -72,10 +73,13 @@ bool PastaEmbutida::LeCelula(const std::string& nome, int i, ValorPlanilha& valo
       else valor = v.numero != 0;
       return true;
     case Valor::Tipo::Erro:
-      if (formula != nullptr && !formula->erro.empty())
-        erro = NomeCelula(*dados_, c.folha, c.linha, c.coluna) + ": " + formula->erro;
+      erro = NomeCelula(*dados_, c.folha, c.linha, c.coluna) + ": ";
+      if (formula == nullptr)
+        erro += MensagemErroConstante(NomeErro(v.erro));
+      else if (!formula->erro.empty())
+        erro += formula->erro;
       else
-        erro = NomeCelula(*dados_, c.folha, c.linha, c.coluna) + ": a fórmula dá o erro " + NomeErro(v.erro);
+        erro += std::string("a fórmula dá o erro ") + NomeErro(v.erro);
       return false;
     default:
       valor = std::string();
