@@ -15,6 +15,8 @@ class ContagemErros {
   bool Erro(const std::string& linha);
   // Adds a line that does not count against the limit (a difference found by a check).
   void Diferenca(const std::string& linha) { lista_.Acrescenta(linha); }
+  // Adds the reason for the line before, indented, not counted either.
+  void Motivo(const std::string& motivo) { lista_.Acrescenta("  " + motivo); }
 
  private:
   TfrmErros& lista_;

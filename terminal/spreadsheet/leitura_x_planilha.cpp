@@ -37,9 +37,14 @@ bool TrataRegistro(TfrmMain& frm, ModoLeituraX modo, int k, ContagemErros& erros
     return erros.Erro(nome + ": Não existe na planilha!");
   }
   ValorPlanilha valor;
-  if (!ligacao.ObtemValor(k <= kUltimoRegistroPos ? "Pos" + nome : nome, valor)) {
+  std::string motivo;
+  if (!ligacao.ObtemValor(k <= kUltimoRegistroPos ? "Pos" + nome : nome, valor, &motivo)) {
     achados = true;
-    return erros.Erro(nome + ": Não existe na planilha!");
+    const bool segue = erros.Erro(nome + ": Não existe na planilha!");
+    // The name is there, but its formula gives no value: the cell and why, rather than a name
+    // that seems missing.
+    if (segue && !motivo.empty()) erros.Motivo(motivo);
+    return segue;
   }
   // The workbook's figure as it shows it: a computed sum's binary noise (2,0999999999999996 for
   // 2,1) would otherwise lose a cent when its extra decimals are cut.

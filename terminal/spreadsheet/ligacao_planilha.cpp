@@ -55,8 +55,10 @@ bool LigacaoPlanilha::DefineValor(const std::string& nome, const ValorPlanilha& 
   return r.executada && escrito && *escrito;
 }
 
-bool LigacaoPlanilha::ObtemValor(const std::string& nome, ValorPlanilha& valor) {
-  valor = Executa("ObtemValor", {nome}).valor;
+bool LigacaoPlanilha::ObtemValor(const std::string& nome, ValorPlanilha& valor, std::string* motivo) {
+  ResultadoMacro lido = Executa("ObtemValor", {nome});
+  valor = std::move(lido.valor);
+  if (motivo != nullptr) *motivo = std::move(lido.erro);
   const ResultadoMacro status = Executa("StatusLeitura", {});
   const bool* achou = std::get_if<bool>(&status.valor);
   return status.executada && achou && *achou;

@@ -43,8 +43,9 @@ class LigacaoPlanilha {
   const std::string& Referencia(const char* macro) const;
 
   bool DefineValor(const std::string& nome, const ValorPlanilha& valor);
-  // The value read, and whether StatusLeitura says the name was found.
-  bool ObtemValor(const std::string& nome, ValorPlanilha& valor);
+  // The value read, and whether StatusLeitura says the name was found. When the name is there but
+  // its value could not be computed, motivo (when given) says why; else it is emptied.
+  bool ObtemValor(const std::string& nome, ValorPlanilha& valor, std::string* motivo = nullptr);
   // The value as a number, 0 when the name was not found.
   double LeNumero(const std::string& nome);
   // Rounded or cut to the workbook's decimals by its macros; x itself when the macro fails.

@@ -267,6 +267,32 @@ TEST_F(PlanilhaCli, CapturaQueNaoLimpaAAreaDoCupomSaiCom1) {
       << e.mensagens;
 }
 
+// A formula in LibreOffice's notation (its "Excel 2003 XML" export writes OpenFormula) survives the
+// capture and the check, saved as it was; the check says which cell it is and why it has no value.
+TEST_F(PlanilhaCli, FormulaEmOutraNotacaoGuardadaEApontadaNaConferencia) {
+  CopiaPlanilha();
+  std::string xml = test_support::read_bytes("PlanilhaECF.xls");
+  const std::string r1c1 = "ss:Formula=\"=R24C2+R34C2\"", outra = "ss:Formula=\"of:=[.B24]+[.B34]\"";
+  const std::size_t pos_coo = xml.find(r1c1);  // PosCOO, Dia!C24
+  ASSERT_NE(pos_coo, std::string::npos);
+  xml.replace(pos_coo, r1c1.size(), outra);
+  test_support::write_bytes("PlanilhaECF.xls", xml);
+  const auto formulas = [](const std::string& texto) {
+    std::size_t n = 0;
+    for (std::size_t p = texto.find("ss:Formula="); p != std::string::npos; p = texto.find("ss:Formula=", p + 1)) ++n;
+    return n;
+  };
+  ASSERT_EQ(teste_cli::RodaCli(pasta, {"planilha", "gravar-lx"}).status, 0);
+  const teste_cli::Execucao e = teste_cli::RodaCli(pasta, {"planilha", "conferir"});
+  EXPECT_EQ(e.status, 1) << e.mensagens;
+  EXPECT_EQ(e.saida, u8"COO: Não existe na planilha!\n"
+                     u8"  Dia!C24: a fórmula 'of:=[.B24]+[.B34]' não está na notação do Excel (=R1C1) e não é "
+                     u8"calculada pelo motor embutido\n");
+  const std::string gravado = test_support::read_bytes("PlanilhaECF.xls");
+  EXPECT_EQ(formulas(gravado), formulas(xml));
+  EXPECT_NE(gravado.find(outra + "></Cell>"), std::string::npos);
+}
+
 std::string Conteudo(const std::string& caminho) {
   std::ifstream arquivo(caminho, std::ios::binary);
   std::ostringstream texto;
