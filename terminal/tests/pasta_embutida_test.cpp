@@ -115,27 +115,32 @@ TEST(PastaEmbutida, FormulasCalculadasENaoCalculaveis) {
   EXPECT_EQ(ErroDe(*pasta, "Divide"), "Totais!D2: a f\xF3rmula d\xE1 o erro #DIV/0!");
 }
 
+// A one-sheet workbook "Dados" with the names (NamedRange elements) and rows given, in UTF-8.
+std::string PastaDados(const std::string& nomes, const std::string& linhas) {
+  return "<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\"\n"
+         " xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\">\n <Names>" +
+         nomes + "</Names>\n <Worksheet ss:Name=\"Dados\"><Table>" + linhas + "</Table></Worksheet>\n</Workbook>\n";
+}
+
+// The same with the names A, B, C and D over A1, B1, C1 and D1 and one row of the cells given.
+std::string PastaDados(const std::string& celulas) {
+  return PastaDados(
+      "<NamedRange ss:Name=\"A\" ss:RefersTo=\"=Dados!R1C1\"/><NamedRange ss:Name=\"B\" ss:RefersTo=\"=Dados!R1C2\"/>"
+      "<NamedRange ss:Name=\"C\" ss:RefersTo=\"=Dados!R1C3\"/><NamedRange ss:Name=\"D\" ss:RefersTo=\"=Dados!R1C4\"/>",
+      "<Row>" + celulas + "</Row>");
+}
+
 // A name over whole rows or columns (Excel's =Dados!$B:$B, written "=Dados!C2") holds every cell of
 // them in the sheet.
 TEST(PastaEmbutida, NomesDeLinhasEColunasInteiras) {
-  const std::string xml = R"xml(<Workbook xmlns="urn:schemas-microsoft-com:office:spreadsheet"
- xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">
- <Names>
-  <NamedRange ss:Name="Coluna" ss:RefersTo="=Dados!C2"/>
+  auto pasta = Carrega(PastaDados(
+      R"xml(<NamedRange ss:Name="Coluna" ss:RefersTo="=Dados!C2"/>
   <NamedRange ss:Name="Colunas" ss:RefersTo="=Dados!C2:C3"/>
   <NamedRange ss:Name="Linha" ss:RefersTo="=Dados!R2"/>
   <NamedRange ss:Name="Linhas" ss:RefersTo="=Dados!R1:R2"/>
-  <NamedRange ss:Name="Soma" ss:RefersTo="=Dados!R1C1"/>
- </Names>
- <Worksheet ss:Name="Dados">
-  <Table>
-   <Row><Cell ss:Formula="=RC[1]+R[1]C[1]"/><Cell><Data ss:Type="Number">1.5</Data></Cell></Row>
-   <Row><Cell ss:Index="2"><Data ss:Type="Number">2</Data></Cell><Cell><Data ss:Type="String">c</Data></Cell></Row>
-  </Table>
- </Worksheet>
-</Workbook>
-)xml";
-  auto pasta = Carrega(xml);
+  <NamedRange ss:Name="Soma" ss:RefersTo="=Dados!R1C1"/>)xml",
+      R"xml(<Row><Cell ss:Formula="=RC[1]+R[1]C[1]"/><Cell><Data ss:Type="Number">1.5</Data></Cell></Row>
+   <Row><Cell ss:Index="2"><Data ss:Type="Number">2</Data></Cell><Cell><Data ss:Type="String">c</Data></Cell></Row>)xml"));
   ASSERT_NE(pasta, nullptr);
   const int linhas = 1048576, colunas = 16384;
   EXPECT_EQ(pasta->TamanhoNome("Coluna"), linhas);
@@ -159,21 +164,6 @@ TEST(PastaEmbutida, NomesDeLinhasEColunasInteiras) {
   for (const char* trecho : {"ss:RefersTo=\"=Dados!C2\"", "ss:RefersTo=\"=Dados!R1:R2\"", "<Data ss:Type=\"Number\">12</Data></Cell>\n    <Cell><Data ss:Type=\"Number\">10</Data></Cell>\n   </Row>",
                              "<Row ss:Index=\"1048576\">\n    <Cell ss:Index=\"2\"><Data ss:Type=\"Number\">10</Data>"})
     EXPECT_NE(gravado.find(trecho), std::string::npos) << trecho << "\n" << gravado;
-}
-
-// A one-sheet workbook "Dados" with the names A, B, C and D over A1, B1, C1 and D1 and the cells
-// given, in UTF-8.
-std::string PastaDados(const std::string& celulas) {
-  return R"xml(<Workbook xmlns="urn:schemas-microsoft-com:office:spreadsheet"
- xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">
- <Names>
-  <NamedRange ss:Name="A" ss:RefersTo="=Dados!R1C1"/>
-  <NamedRange ss:Name="B" ss:RefersTo="=Dados!R1C2"/>
-  <NamedRange ss:Name="C" ss:RefersTo="=Dados!R1C3"/>
-  <NamedRange ss:Name="D" ss:RefersTo="=Dados!R1C4"/>
- </Names>
- <Worksheet ss:Name="Dados"><Table><Row>)xml" +
-         celulas + "</Row></Table></Worksheet>\n</Workbook>\n";
 }
 
 // Logical and error constants read as they are and come back in the saved file; what depends on an
