@@ -160,6 +160,20 @@ TEST(PastaEmbutida, NomesDeLinhasEColunasInteiras) {
   ASSERT_TRUE(pasta->EscreveCelula("Coluna", 0, 10.0));
   ASSERT_TRUE(pasta->EscreveCelula("Coluna", linhas - 1, 10.0));
   EXPECT_EQ(Le(*pasta, "Soma"), ValorPlanilha(12.0));
+  // A formula over a whole column, given or by a name: our engine sums it; ixion's follows no whole
+  // column, and the formula says so, the workbook read all the same.
+  for (const char* formula : {"=SUM(C2)", "=SUM(Coluna)"}) {
+    auto soma = Carrega(PastaDados("<NamedRange ss:Name=\"Coluna\" ss:RefersTo=\"=Dados!C2\"/>"
+                                   "<NamedRange ss:Name=\"F\" ss:RefersTo=\"=Dados!R1C1\"/>",
+                                   std::string("<Row><Cell ss:Formula=\"") + formula +
+                                       "\"/><Cell><Data ss:Type=\"Number\">1.5</Data></Cell></Row>"));
+    ASSERT_NE(soma, nullptr) << formula;
+    if (soma->LeCelula("F", 0, valor, erro))
+      EXPECT_EQ(valor, ValorPlanilha(1.5)) << formula;
+    else
+      EXPECT_EQ(erro, "Dados!A1: o motor embutido n\xE3o calcula f\xF3rmulas sobre linhas ou colunas inteiras") << formula;
+    EXPECT_NE(soma->TextoXml().find(std::string("<Cell ss:Formula=\"") + formula + "\">"), std::string::npos);
+  }
   const std::string gravado = pasta->TextoXml();
   for (const char* trecho : {"ss:RefersTo=\"=Dados!C2\"", "ss:RefersTo=\"=Dados!R1:R2\"", "<Data ss:Type=\"Number\">12</Data></Cell>\n    <Cell><Data ss:Type=\"Number\">10</Data></Cell>\n   </Row>",
                              "<Row ss:Index=\"1048576\">\n    <Cell ss:Index=\"2\"><Data ss:Type=\"Number\">10</Data>"})

@@ -280,7 +280,18 @@ void DefineFormulas(DadosPasta& dados, const ixion::formula_name_resolver& resol
       }
     }
     dados.contexto.set_formula_cell(lida.endereco, std::move(fichas));
-    ixion::register_formula_cell(dados.contexto, lida.endereco);
+    try {
+      ixion::register_formula_cell(dados.contexto, lida.endereco);
+    } catch (const std::exception& e) {
+      // ixion follows no whole row or column a formula reads (SUM(C2), or a name over one): the
+      // formula is kept and says so, rather than the whole workbook refused.
+      formula.erro = std::string(e.what()).find("unset column or row") != std::string::npos
+                         ? "o motor embutido não calcula fórmulas sobre linhas ou colunas inteiras"
+                         : MotivoFormula(e);
+      dados.contexto.set_formula_cell(lida.endereco,
+                                      ixion::create_formula_error_tokens(dados.contexto, lida.texto, e.what()));
+      ixion::register_formula_cell(dados.contexto, lida.endereco);
+    }
     todas.insert(lida.endereco);
   }
   CalculaFormulas(dados, ixion::query_and_sort_dirty_cells(dados.contexto, {}, &todas));
