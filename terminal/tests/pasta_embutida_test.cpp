@@ -207,6 +207,17 @@ TEST(PastaEmbutida, ConstantesLogicasEDeErroGuardadas) {
   EXPECT_NE(pasta->TextoXml().find("<Cell><Data ss:Type=\"Number\">2</Data></Cell>"), std::string::npos);
 }
 
+// A place the engines cannot use is refused: read as no place, the cells after it would move and
+// what the native reader takes apart from the rest would be lost.
+TEST(PastaEmbutida, IndiceInvalidoRecusado) {
+  for (const char* linha : {"<Row ss:Index=\"0\"/>", "<Row><Cell ss:Index=\"x\"/></Row>", "<Row ss:Index=\"1048577\"/>"}) {
+    std::string erro;
+    EXPECT_EQ(PastaEmbutida::CarregaTexto(PastaDados("", linha), erro), nullptr) << linha;
+    // Each engine words the reason its own way.
+    EXPECT_EQ(erro.rfind("a pasta n\xE3o \xE9 uma planilha XML leg\xEDvel (", 0), 0u) << erro;
+  }
+}
+
 TEST(PastaEmbutida, ConstanteInvalidaRecusada) {
   const struct {
     std::string celula;

@@ -51,7 +51,7 @@ struct FormatoPasta {
 
 // The formatting of a SpreadsheetML 2003 text, cells placed as the engines place them (ss:Index,
 // else after the previous cell and the columns it merges). Nothing when the text cannot be read
-// this way: the workbook is then saved with its values, formulas and names only.
+// this way (an ss:Index that is no place in the sheet), a text both engines refuse.
 FormatoPasta LeFormatoPasta(std::string_view xml);
 
 }  // namespace tarnel

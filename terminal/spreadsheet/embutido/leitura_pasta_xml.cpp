@@ -232,10 +232,15 @@ void DefineNomes(DadosPasta& dados, const ixion::formula_name_resolver& resolved
 
 // The cell contents orcus passes over, taken from the reading of the file's formatting (which places
 // cells as orcus does): formulas in another notation for DefineFormulas, logical and error
-// constants. False with erro for a constant that is no such.
+// constants. False with erro for a constant that is no such, or when that reading could not place
+// the cells (orcus takes an ss:Index it cannot use as none, and what it passed over would be lost).
 bool CompletaCelulas(const FormatoPasta& formato, DadosPasta& dados, std::vector<FormulaLida>& formulas,
                      std::string& erro) {
-  if (formato.folhas.size() != dados.contexto.get_sheet_count()) return true;
+  if (formato.folhas.size() != dados.contexto.get_sheet_count()) {
+    erro = "a pasta não é uma planilha XML legível (uma linha ou célula tem ss:Index inválido ou além do fim da "
+           "planilha)";
+    return false;
+  }
   for (ixion::sheet_t folha = 0; folha < static_cast<ixion::sheet_t>(formato.folhas.size()); ++folha)
     for (const auto& [lugar, conteudo] : formato.folhas[folha].conteudos) {
       const ixion::abs_address_t endereco(folha, lugar.first, lugar.second);
