@@ -337,6 +337,14 @@ TEST_F(Recusas, RelogioEHorarioDeVerao) {
   EXPECT_EQ(Retorno(Ok("LeHora", {{"NomeHora", "Hora"}}), "ValorHora"), "00:41:00");
 }
 
+// The working time counts the host's minutes since the printer began, whatever its clock is set to.
+TEST_F(Recusas, RelogioProgramadoNaoMudaOTempoDeOperacao) {
+  relogio_.Ajusta(2024, 3, 15, 12, 0, 0);
+  EXPECT_EQ(Inteiro("TempoOperacional"), "120");
+  Ok("ProgramaRelogio", {{"Data", "20/03/2025"}, {"Hora", "08:30:00"}});
+  EXPECT_EQ(Inteiro("TempoOperacional"), "120");
+}
+
 // The host's clock (or its time zone) going back leaves the printer's clock before its last
 // document: nothing is issued until the clock is set forward, which may then be done with the day
 // open; a Z's correction may not go back past the last document either.

@@ -37,6 +37,13 @@ ValorRegistrador B(bool b) { return {b ? 1 : 0, b ? "Sim" : "Não"}; }
 
 std::size_t U(int i) { return static_cast<std::size_t>(i); }
 std::int32_t Hoje(C c) { return DataDe(c.agora); }
+
+// Time the printer has been working, by the host's clock it started on: setting the printer's clock
+// does not make it older or younger.
+std::int64_t MinutosEmOperacao(C c) {
+  const std::int64_t hospedeiro = c.agora - c.estado.desvio_relogio;
+  return hospedeiro > c.estado.inicio_operacao ? (hospedeiro - c.estado.inicio_operacao) / 60 : 0;
+}
 const char* NomeDe(R r) { return quorbal::kNomesRegistradores[quorbal::Indice(r)]; }
 
 const Documento* Doc(C c) { return DocumentoCorrente(c.estado); }
@@ -226,7 +233,7 @@ constexpr DefRegistrador kTabela[] = {
       INT(TamanhoSoftwareBasico, c.saida.TamanhoSoftwareBasico()),
       RW_INTEIRO(TempoAcionamentoPadrao, tempo_gaveta, 1, 10000),
       INT(TempoEmitindoDocFiscal, c.estado.segundos_emitindo),
-      INT(TempoOperacional, c.agora > c.estado.inicio_operacao ? (c.agora - c.estado.inicio_operacao) / 60 : 0),
+      INT(TempoOperacional, MinutosEmOperacao(c)),
       RW_TEXTO(TextoLivre, texto_livre, 492, false),
       INT(TipoDocEmEmissao, DocumentoEmEmissao(c.estado) ? static_cast<int>(DocumentoEmEmissao(c.estado)->tipo) : 0),
       TXT(TipoECF, std::string("ECF-IF")),
