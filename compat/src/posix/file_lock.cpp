@@ -19,7 +19,9 @@ FileLock::~FileLock() {
 FileLock::Result FileLock::acquire(const std::string& path, int wait_ms) {
   if (held()) return Result::kHeld;
   // Each open is its own holder for flock, so two FileLocks of one process exclude each other too.
-  const int fd = ::open(native_path(path).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  // Read-only: flock needs no more, and a lock file another user made (which this one cannot write)
+  // must lock all the same; a failed open would go on without the lock.
+  const int fd = ::open(native_path(path).c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return Result::kUnavailable;
   const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(wait_ms);
   for (;;) {

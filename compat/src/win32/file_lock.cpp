@@ -16,8 +16,8 @@ FileLock::Result FileLock::acquire(const std::string& path, int wait_ms) {
   const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(wait_ms);
   for (;;) {
     // Opened without sharing: any other open of the file, here or in another process, is refused
-    // until this handle is closed.
-    const HANDLE arquivo = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+    // until this handle is closed. Reading is all it asks, so a file another user made locks too.
+    const HANDLE arquivo = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS,
                                        FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (arquivo != INVALID_HANDLE_VALUE) {
       handle_ = reinterpret_cast<std::intptr_t>(arquivo);
