@@ -366,9 +366,25 @@ TEST_F(Recusas, RelogioQueVoltaNaoEmiteDocumentos) {
   Ok("ProgramaRelogio", {{"Hora", "10:00:05"}});
   EXPECT_EQ(Indicador("RelogioInconsistente"), "0");
   Recusa("ErroDiaAberto", "ProgramaRelogio", {{"Hora", "10:30:00"}});
-  Recusa("ErroRelogioInconsistente", "EmiteReducaoZ", {{"Hora", "09:59:00"}});
+  EXPECT_EQ(Exec("EmiteReducaoZ", {{"Hora", "09:59:00"}}).circunstancia,
+            "A hora 09:59:00 deixaria a redução Z com data e hora anteriores ao último documento (15/03/2024 10:00:00)");
+  Recusa("ErroCMDAcertoRelogio", "EmiteReducaoZ", {{"Hora", "09:59:00"}});
   Ok("EmiteReducaoZ");
   EXPECT_EQ(Retorno(Ok("LeHora", {{"NomeHora", "HoraReducao"}}), "ValorHora"), "10:00:05");
+}
+
+// A coupon open when the clock went back can be neither closed nor cancelled: the clock is set
+// forward with it open, and the coupon goes on.
+TEST_F(Recusas, CupomAbertoQuandoORelogioVoltou) {
+  Ok("AbreCupomFiscal");
+  Vende();
+  Recusa("ErroCMDForaDeSequencia", "ProgramaRelogio", {{"Hora", "10:30:00"}});  // a clock in order waits
+  relogio_.Ajusta(2024, 3, 15, 9, 0, 0);
+  Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "10"}});
+  Recusa("ErroRelogioInconsistente", "EncerraDocumento");
+  Recusa("ErroRelogioInconsistente", "CancelaCupom");
+  Ok("ProgramaRelogio", {{"Hora", "10:00:01"}});
+  Ok("EncerraDocumento");
 }
 
 TEST_F(Recusas, ProprietarioCabecalhoEFitaDetalhe) {

@@ -136,6 +136,9 @@ Falha EmiteReducaoZ(Sessao& s) {
     std::int64_t diferenca = nova - s.agora;
     if (diferenca > kAjusteMaximoNaZ || diferenca < -kAjusteMaximoNaZ)
       return Erro("ErroCMDAcertoRelogio", "Na redução Z a hora só pode ser acertada em até 5 minutos");
+    if (Falha f = ExigeDepoisDoUltimoDocumento(s.estado, nova, "ErroCMDAcertoRelogio",
+                                               "A hora " + FormataHora(HoraDe(nova)) + " deixaria a redução Z com data e hora"))
+      return f;
     s.estado.desvio_relogio += diferenca;
     s.agora = nova;
   }
@@ -173,11 +176,13 @@ Falha LeImpressao(Sessao& s) {
 }
 
 Falha ProgramaRelogio(Sessao& s) {
-  if (Falha f = ExigeSemDocumento(s)) return f;
-  // With the day open the clock stays as it is, unless it went back: setting it forward is then the
-  // way to go on issuing documents.
-  if (DiaAberto(s.estado) && !RelogioInconsistente(s.estado, s.agora))
-    return Erro("ErroDiaAberto", "O relógio só pode ser programado com o dia fechado (após a redução Z)");
+  // With a document or the day open the clock stays as it is, unless it went back: then no document
+  // can be issued, nor the open one closed, and setting it forward is the way on.
+  if (!RelogioInconsistente(s.estado, s.agora)) {
+    if (Falha f = ExigeSemDocumento(s)) return f;
+    if (DiaAberto(s.estado))
+      return Erro("ErroDiaAberto", "O relógio só pode ser programado com o dia fechado (após a redução Z)");
+  }
   if (!s.par.Tem("Data") && !s.par.Tem("Hora")) return Erro("ErroCMDFaltaParametro", "Informe Data e/ou Hora");
   std::int32_t data = static_cast<std::int32_t>(s.par.Numero("Data", s.Hoje()));
   std::int32_t hora = static_cast<std::int32_t>(s.par.Numero("Hora", s.HoraAgora()));
