@@ -254,6 +254,52 @@ TEST(PastaEmbutida, FormulaEmOutraNotacaoGuardadaComoLida) {
   EXPECT_EQ(Carrega(gravado)->TextoXml(), gravado);
 }
 
+// A text where a formula adds or multiplies is never read as 0, a total silently short: the engine
+// converts it as a spreadsheet program does, or reading the formula, and what depends on it, is an
+// error naming the cells. Text compared, joined or left out of a SUM is no fault, and a number
+// written over the text clears it.
+TEST(PastaEmbutida, ContaComTextoNuncaDaZero) {
+  const std::string nomes =
+      "<NamedRange ss:Name=\"Texto\" ss:RefersTo=\"=Dados!R1C1\"/><NamedRange ss:Name=\"Dobro\" ss:RefersTo=\"=Dados!R1C2\"/>"
+      "<NamedRange ss:Name=\"Mais\" ss:RefersTo=\"=Dados!R1C3\"/><NamedRange ss:Name=\"Junta\" ss:RefersTo=\"=Dados!R1C4\"/>"
+      "<NamedRange ss:Name=\"Compara\" ss:RefersTo=\"=Dados!R1C5\"/><NamedRange ss:Name=\"Soma\" ss:RefersTo=\"=Dados!R1C6\"/>"
+      "<NamedRange ss:Name=\"PeloNome\" ss:RefersTo=\"=Dados!R1C7\"/><NamedRange ss:Name=\"Funcao\" ss:RefersTo=\"=Dados!R1C8\"/>";
+  auto pasta = Carrega(PastaDados(
+      nomes,
+      "<Row><Cell><Data ss:Type=\"String\">abc</Data></Cell><Cell ss:Formula=\"=RC[-1]*2\"/>"
+      "<Cell ss:Formula=\"=(RC[-1])+1\"/><Cell ss:Formula=\"=RC[-3]&amp;&quot;!&quot;\"/>"
+      "<Cell ss:Formula=\"=IF(RC[-4]=&quot;abc&quot;,1,0)\"/><Cell ss:Formula=\"=SUM(RC[-5])\"/>"
+      "<Cell ss:Formula=\"=-Texto\"/><Cell ss:Formula=\"=SUM((RC[-7]))*2\"/></Row>"));
+  ASSERT_NE(pasta, nullptr);
+#ifdef TARNEL_TESTA_MOTOR_PROPRIO
+  EXPECT_EQ(ErroDe(*pasta, "Dobro"), "Dados!B1: a f\xF3rmula d\xE1 o erro #VALUE!");
+#else
+  EXPECT_EQ(ErroDe(*pasta, "Dobro"),
+            "Dados!B1: a conta usa o texto de Dados!A1, que o motor embutido n\xE3o converte em n\xFAmero");
+#endif
+  EXPECT_EQ(ErroDe(*pasta, "Mais").rfind("Dados!C1: ", 0), 0u);
+  EXPECT_EQ(ErroDe(*pasta, "PeloNome").rfind("Dados!G1: ", 0), 0u);
+  EXPECT_EQ(Le(*pasta, "Junta"), ValorPlanilha(std::string("abc!")));
+  EXPECT_EQ(Le(*pasta, "Compara"), ValorPlanilha(1.0));
+  EXPECT_EQ(Le(*pasta, "Soma"), ValorPlanilha(0.0));
+  EXPECT_EQ(Le(*pasta, "Funcao"), ValorPlanilha(0.0));
+
+  // A number typed as text, as a spreadsheet program under a comma locale keeps "48.48".
+  ASSERT_TRUE(pasta->EscreveCelula("Texto", 0, std::string("48.48")));
+#ifdef TARNEL_TESTA_MOTOR_PROPRIO
+  EXPECT_EQ(Le(*pasta, "Dobro"), ValorPlanilha(96.96));
+#else
+  EXPECT_EQ(ErroDe(*pasta, "Dobro").rfind("Dados!B1: a conta usa o texto de Dados!A1", 0), 0u);
+  EXPECT_EQ(ErroDe(*pasta, "PeloNome").rfind("Dados!G1: a conta usa o texto de Dados!A1", 0), 0u);
+#endif
+
+  ASSERT_TRUE(pasta->EscreveCelula("Texto", 0, 5.0));
+  EXPECT_EQ(Le(*pasta, "Dobro"), ValorPlanilha(10.0));
+  EXPECT_EQ(Le(*pasta, "Mais"), ValorPlanilha(11.0));
+  EXPECT_EQ(Le(*pasta, "PeloNome"), ValorPlanilha(-5.0));
+  EXPECT_EQ(Le(*pasta, "Funcao"), ValorPlanilha(10.0));
+}
+
 TEST(PastaEmbutida, EscritaRecalculaOQueDependeDela) {
   auto pasta = Carrega();
   ASSERT_TRUE(pasta->EscreveCelula("Valores", 2, 10.0));

@@ -42,6 +42,9 @@ struct DadosPasta {
   // Error constants ("#N/A"), which the engine has no cell for: an error formula stands in their
   // cells, so that what depends on them is an error too.
   std::map<ixion::abs_address_t, std::string> erros;
+  // Formulas doing arithmetic with a text, directly or through another formula: the text's cell
+  // (see conta_com_texto.h). Kept up to date as they are computed.
+  std::map<ixion::abs_address_t, ixion::abs_address_t> contas_com_texto;
   ixion::abs_range_set_t alteradas;  // cells written since the last recalculation
 };
 
@@ -54,7 +57,8 @@ std::string EscrevePastaXml(const DadosPasta& dados, const FormatoPasta& formato
 
 // Computes the formula cells in the order given (dependencies first). A formula the engine turns
 // out not to compute (a function it knows by name only) is marked with the reason and becomes an
-// error, which what depends on it then gets.
+// error, which what depends on it then gets; one that does arithmetic with a text is marked as long
+// as the text is there.
 void CalculaFormulas(DadosPasta& dados, const std::vector<ixion::abs_range_t>& ordenadas);
 // Why the engine refused a formula, in the person's words (Windows-1252).
 std::string MotivoFormula(const std::exception& e);

@@ -13,6 +13,7 @@
 #include "compat/cp1252.h"
 #include "quorbal/igual_sem_caixa.h"
 #include "spreadsheet/embutido/celula_pasta.h"
+#include "spreadsheet/embutido/conta_com_texto.h"
 #include "spreadsheet/embutido/dados_pasta.h"
 #include "spreadsheet/embutido/texto_pasta_xml.h"
 
@@ -44,6 +45,11 @@ bool ResultadoFormula(const DadosPasta& dados, const ixion::abs_address_t& ender
   auto falha = dados.formulas.find(endereco);
   if (falha != dados.formulas.end() && !falha->second.erro.empty()) {
     erro = NomeCelula(dados.contexto, endereco) + ": " + falha->second.erro;
+    return false;
+  }
+  if (auto texto = dados.contas_com_texto.find(endereco); texto != dados.contas_com_texto.end()) {
+    erro = NomeCelula(dados.contexto, endereco) + ": a conta usa o texto de " +
+           NomeCelula(dados.contexto, texto->second) + ", que o motor embutido não converte em número";
     return false;
   }
   const ixion::formula_cell* celula = dados.contexto.get_formula_cell(endereco);
@@ -92,6 +98,8 @@ void CalculaFormulas(DadosPasta& dados, const std::vector<ixion::abs_range_t>& o
       ixion::register_formula_cell(contexto, celula.first);
       ixion::calculate_sorted_cells(contexto, {celula}, 0);
     }
+    dados.contas_com_texto.erase(celula.first);
+    if (auto texto = ContaComTexto(dados, celula.first)) dados.contas_com_texto.emplace(celula.first, *texto);
   }
 }
 
@@ -153,6 +161,7 @@ bool PastaEmbutida::EscreveCelula(const std::string& nome, int i, const ValorPla
   // the formula that stands in for it.
   if (dados_->formulas.erase(endereco) + dados_->erros.erase(endereco) > 0)
     ixion::unregister_formula_cell(contexto, endereco);
+  dados_->contas_com_texto.erase(endereco);
   if (const auto* texto = std::get_if<std::string>(&valor)) {
     if (texto->empty())
       contexto.empty_cell(endereco);
