@@ -10,8 +10,10 @@ namespace compat {
 // A whole file replaced crash-safe. The bytes go to a temporary file in the target's folder;
 // commit() flushes it to disk and renames it over the target, so that the target is always either
 // the old file or the new one. Until commit() succeeds the target is untouched; a writer destroyed
-// or discarded before that removes its temporary file. An existing target keeps its permissions
-// (off Windows). A target marked read-only (no write permission for anyone off Windows, the
+// or discarded before that removes its temporary file. Off Windows: an existing target keeps its
+// permissions, and its owner and group as far as the system lets this user; a link is followed and
+// its target replaced; a device or pipe (/dev/null) is written to, not replaced. A target marked
+// read-only (no write permission for anyone, or for this user, off Windows; the
 // read-only attribute on Windows) is not replaced: the writer fails from the start, as a rename
 // over it fails on Windows, and the file stays as it is.
 class AtomicFile {
@@ -38,6 +40,7 @@ class AtomicFile {
   std::string temporary_;
   std::intptr_t handle_ = kNone;  // file descriptor, or HANDLE on Windows
   bool failed_ = false;
+  bool in_place_ = false;  // a device or pipe, written to rather than replaced
 };
 
 // The whole file replaced with bytes through an AtomicFile.

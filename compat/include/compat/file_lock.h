@@ -13,6 +13,8 @@ class FileLock {
     kHeld,         // this object holds it until destroyed
     kBusy,         // another holder kept it for the whole wait
     kUnavailable,  // the lock file cannot be made or locked here (a read-only folder): not held
+    kRefused,      // the lock file is there but cannot be used (another user's it cannot read, a link,
+                   // a pipe): not held, and working without it could lose another program's work
   };
 
   FileLock() = default;

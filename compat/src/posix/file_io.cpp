@@ -15,7 +15,8 @@ namespace compat::detail {
 
 ReadResult read_whole_file(const std::string& path, std::string& bytes, std::size_t max_bytes) {
   bytes.clear();
-  const int fd = open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC);
+  // Not waiting at a pipe's open for a writer that may never come: only a plain file is read.
+  const int fd = open(native_path(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
   struct stat info{};
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {

@@ -154,8 +154,16 @@ std::unique_ptr<Impressora> AbreImpressora(const std::string& pasta, int numero,
   // for the first to close it, then gives up. A folder where the lock cannot be made is one where
   // nothing can be saved either; the opening goes on and says so at the first save.
   auto trava = std::make_unique<compat::FileLock>();
-  if (trava->acquire(arquivo.CaminhoTrava(), Impressora::kEsperaOcupada) == compat::FileLock::Result::kBusy)
-    return falha("a impressora emulada de '" + arquivo.Caminho() + "' está em uso por outro programa");
+  switch (trava->acquire(arquivo.CaminhoTrava(), Impressora::kEsperaOcupada)) {
+    case compat::FileLock::Result::kBusy:
+      return falha("a impressora emulada de '" + arquivo.Caminho() + "' está em uso por outro programa");
+    case compat::FileLock::Result::kRefused:
+      return falha("a trava '" + arquivo.CaminhoTrava() +
+                   "' não pode ser usada (é de outro usuário e sem leitura, é um link ou não é um arquivo): apague-a "
+                   "quando nenhum programa estiver usando a impressora");
+    default:
+      break;
+  }
   Estado estado;
   std::string bytes_saida;
   std::string bytes;

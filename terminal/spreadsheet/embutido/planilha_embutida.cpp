@@ -20,10 +20,18 @@ void PlanilhaEmbutida::AbrePasta(const std::string& caminho) {
   // One workbook at a time, as the link uses it: opening another replaces the first.
   FechaPastas();
   auto trava = std::make_unique<compat::FileLock>();
-  if (trava->acquire(CaminhoTrava(caminho), kEsperaOcupada) == compat::FileLock::Result::kBusy) {
-    erro_ = "A pasta está aberta em outro programa (outra janela do Tarnel ou um tarnel-cli): "
-            "desconecte-a lá antes.";
-    return;
+  switch (trava->acquire(CaminhoTrava(caminho), kEsperaOcupada)) {
+    case compat::FileLock::Result::kBusy:
+      erro_ = "A pasta está aberta em outro programa (outra janela do Tarnel ou um tarnel-cli): "
+              "desconecte-a lá antes.";
+      return;
+    case compat::FileLock::Result::kRefused:
+      erro_ = "A trava '" + CaminhoTrava(caminho) +
+              "' não pode ser usada (é de outro usuário e sem leitura, é um link ou não é um arquivo): apague-a "
+              "quando nenhum programa estiver usando a pasta.";
+      return;
+    default:
+      break;
   }
   pasta_ = PastaEmbutida::Carrega(caminho, erro_);
   if (pasta_ == nullptr) return;
