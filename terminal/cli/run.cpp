@@ -220,14 +220,23 @@ int Run(const PedidoRun& pedido, bool terminal, std::ostream& saida, std::ostrea
     }
   }
   // A report that cannot be written (a folder, a folder that is not there, no rights) is said before
-  // the printer is touched, not after the whole run. Opened to append, a file there keeps its bytes.
+  // the printer is touched, not after the whole run. Opened to append, a file there keeps its bytes;
+  // one the probe made goes again, so that a run that fails leaves no empty report. A device or a
+  // pipe is not probed: opening one may wait for a reader, or give it its end; nor a link to nothing.
   if (!pedido.relatorio.empty()) {
-    std::FILE* sonda = compat::open_file(pedido.relatorio, "ab");
-    if (!sonda) {
-      EscreveLinha(mensagens, "O relatório " + pedido.relatorio + " não pode ser gravado; nada foi executado.");
-      return kSaidaFalha;
+    std::error_code erro;
+    const auto tipo = std::filesystem::status(compat::fs_path(pedido.relatorio), erro).type();
+    const bool existia = std::filesystem::symlink_status(compat::fs_path(pedido.relatorio), erro).type() !=
+                         std::filesystem::file_type::not_found;
+    if (!existia || tipo == std::filesystem::file_type::regular || tipo == std::filesystem::file_type::directory) {
+      std::FILE* sonda = compat::open_file(pedido.relatorio, "ab");
+      if (!sonda) {
+        EscreveLinha(mensagens, "O relatório " + pedido.relatorio + " não pode ser gravado; nada foi executado.");
+        return kSaidaFalha;
+      }
+      std::fclose(sonda);
+      if (!existia) compat::remove_file(pedido.relatorio);
     }
-    std::fclose(sonda);
   }
   AcompanhamentoRun acompanhamento(pedido.resposta, terminal, saida, mensagens);
   SessaoCli sessao(acompanhamento);

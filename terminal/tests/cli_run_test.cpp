@@ -201,9 +201,11 @@ TEST_F(Run, ErrosDeUsoECanalSaemComDois) {
     EXPECT_EQ(e.saida, "");
     EXPECT_NE(e.mensagens.find("tarnel-cli run: "), std::string::npos) << e.mensagens;
   }
-  const Execucao canal = Roda({"a.RMT", "--canal", "COM9"});
+  // A report asked for is not left behind empty by a run that never began.
+  const Execucao canal = Roda({"a.RMT", "--canal", "COM9", "--relatorio", "novo.xml"});
   EXPECT_EQ(canal.status, 2);
   EXPECT_EQ(canal.mensagens, u8"Canal COM9 não pode ser aberto pela DLL.\n");
+  EXPECT_FALSE(std::filesystem::exists(pasta.file("novo.xml")));
   const Execucao vazio = Roda({"a.RMT"});
   EXPECT_EQ(vazio.status, 0) << vazio.saida;
   const Execucao ausente = Roda({"nada.RMT"});
