@@ -1,18 +1,13 @@
 #include "log_comandos.h"
 
-#include <cstdio>
-
-#include "compat/native_path.h"
+#include "compat/atomic_file.h"
 
 namespace drovik {
 
 void LogComandos::EscreveLinha(const std::string& linha) const {
-  if (!Ativo()) return;
-  std::FILE* arquivo = compat::open_file(caminho_, "ab");
-  if (!arquivo) return;
-  const std::string texto = linha + "\r\n";
-  std::fwrite(texto.data(), 1, texto.size(), arquivo);
-  std::fclose(arquivo);
+  // All of the line or none of it: on a full disk a torn line would glue itself to the next one
+  // the program appends to the same file.
+  if (Ativo()) compat::append_whole(caminho_, linha + "\r\n");
 }
 
 }  // namespace drovik
