@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "serialsim/simulador.h"
+#include "vigia_fechamento.h"
 
 namespace serialsim {
 
@@ -24,12 +25,14 @@ struct Simulador::Estado {
   bool Abre();
   void Serve();
   void Fecha();
+  void FimDaSessao();
 
   Respondedor respondedor;
   int mestre = -1;
   // Our own descriptor on the slave keeps the pair alive between two host sessions (the master
   // would otherwise see a hang-up and nothing to wait on) and carries the raw line settings.
   int escravo = -1;
+  VigiaFechamento fechamentos;
   int aviso[2] = {-1, -1};  // written to stop the serving thread
   std::string caminho;
   std::string erro;
@@ -70,9 +73,15 @@ bool Simulador::Estado::Abre() {
   cfsetispeed(&modo, B9600);
   cfsetospeed(&modo, B9600);
   if (tcsetattr(escravo, TCSANOW, &modo) != 0) return erro = Falha("tcsetattr"), false;
+  if (!fechamentos.Vigia(caminho)) return erro = Falha("inotify"), false;
   if (pipe2(aviso, O_CLOEXEC) != 0) return erro = Falha("pipe"), false;
   return true;
 }
+
+// A host closed the line: what the kernel would do on the last close of the slave, had we not kept
+// it open. A host killed in the middle of a call leaves exclusive mode on, and every other user
+// would be refused the device until we restart; a host that is well behaved has cleared it already.
+void Simulador::Estado::FimDaSessao() { ioctl(escravo, TIOCNXCL); }
 
 void Simulador::Estado::Serve() {
   std::string saida;
@@ -81,10 +90,11 @@ void Simulador::Estado::Serve() {
   // all on the line, at once when the answer was cut to nothing.
   bool desliga = false;
   while (true) {
-    pollfd fds[2] = {{mestre, static_cast<short>(POLLIN | (saida.empty() ? 0 : POLLOUT)), 0},
-                     {aviso[0], POLLIN, 0}};
+    pollfd fds[3] = {{mestre, static_cast<short>(POLLIN | (saida.empty() ? 0 : POLLOUT)), 0},
+                     {aviso[0], POLLIN, 0},
+                     {fechamentos.Descritor(), POLLIN, 0}};
     const int espera = respondedor.Pendente() ? std::max(respondedor.Configuracao().silencio_ms, 10) : -1;
-    const int prontos = poll(fds, 2, espera);
+    const int prontos = poll(fds, 3, espera);
     if (prontos < 0) {
       if (errno == EINTR) continue;
       return;
@@ -92,6 +102,8 @@ void Simulador::Estado::Serve() {
     if (fds[1].revents) return;
     std::lock_guard<std::mutex> trava(passo);
     const unsigned long respondidos = respondedor.Respondidos();
+    // Before the bytes on the line: those a host sends after opening belong to its own session.
+    if ((fds[2].revents & POLLIN) && fechamentos.Fechou()) FimDaSessao();
     if (prontos == 0) saida += respondedor.Silencio();
     if (fds[0].revents & POLLIN) {
       const ssize_t n = read(mestre, bloco, sizeof bloco);
@@ -127,6 +139,7 @@ void Simulador::Estado::Fecha() {
   }
   FechaDescritor(escravo);
   FechaDescritor(mestre);
+  fechamentos.Fecha();
   FechaDescritor(aviso[0]);
   FechaDescritor(aviso[1]);
 }
@@ -169,7 +182,8 @@ bool Simulador::EsperaOcioso(int limite_ms) {
       std::lock_guard<std::mutex> trava(e.passo);
       int por_ler = 0;
       if (e.mestre < 0) return true;
-      if (ioctl(e.mestre, FIONREAD, &por_ler) == 0 && por_ler == 0 && e.saida_vazia && !e.respondedor.Pendente())
+      if (ioctl(e.mestre, FIONREAD, &por_ler) == 0 && por_ler == 0 && e.saida_vazia && !e.respondedor.Pendente() &&
+          e.fechamentos.Ocioso())
         return true;
     }
     if (std::chrono::steady_clock::now() >= limite) return false;

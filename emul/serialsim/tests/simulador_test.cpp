@@ -2,12 +2,15 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 #include "quadros_teste.h"
@@ -126,6 +129,31 @@ TEST(Simulador, HostMayCloseAndReopen) {
     h.Escreve(QuadroValido(0));
     EXPECT_EQ(h.Le(1), "!");
   }
+}
+
+// Exclusive mode as the kernel keeps it (1 or 0), or -1 when the kernel does not tell.
+int ModoExclusivo(int fd) {
+#ifdef TIOCGEXCL
+  int modo = -1;
+  if (ioctl(fd, TIOCGEXCL, &modo) == 0) return modo;
+#endif
+  return -1;
+}
+
+TEST(Simulador, ExclusiveModeEndsWhenTheHostCloses) {
+  Simulador s("/nonexistent");
+  ASSERT_TRUE(s.Inicia());
+  const bool root = geteuid() == 0;
+  {
+    Hospedeiro morto(s.Caminho());  // killed in the middle of a call: the mode stays set
+    ASSERT_TRUE(morto.Aberto());
+    ASSERT_EQ(ioctl(morto.fd(), TIOCEXCL), 0);
+    if (root && ModoExclusivo(morto.fd()) < 0) GTEST_SKIP() << "root opens past exclusive mode and TIOCGEXCL is missing";
+  }
+  ASSERT_TRUE(s.EsperaOcioso());
+  Hospedeiro seguinte(s.Caminho());
+  ASSERT_TRUE(seguinte.Aberto()) << std::strerror(errno);  // what fails for other users than root
+  EXPECT_NE(ModoExclusivo(seguinte.fd()), 1);
 }
 
 TEST(Simulador, PeerGoneFailsTheHost) {

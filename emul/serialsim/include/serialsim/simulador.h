@@ -24,9 +24,10 @@ class Simulador {
   // Comportamento::resposta_curta, in the middle of a reply.
   void DesligaAposResponder();
   Respondedor& respondedor();   // thread-safe
-  // Waits until every byte the host sent was answered and every answer is on the line (what the
-  // host did not read stays there until it reads or purges). False when that takes longer than
-  // limite_ms, e.g. an answer larger than the line holds that nobody reads.
+  // Waits until every byte the host sent was answered, every answer is on the line (what the host
+  // did not read stays there until it reads or purges) and every close of the line by a host has
+  // been dealt with. False when that takes longer than limite_ms, e.g. an answer larger than the
+  // line holds that nobody reads.
   bool EsperaOcioso(int limite_ms = 5000);
 
  private:
