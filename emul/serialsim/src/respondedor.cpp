@@ -1,6 +1,7 @@
 #include "serialsim/respondedor.h"
 
 #include <deque>
+#include <utility>
 
 #include "cheque_impresso.h"
 #include "enquadrador.h"
@@ -81,21 +82,27 @@ Respondedor::Respondedor(const std::string& pasta_emulador)
 
 Respondedor::~Respondedor() = default;
 
+bool Respondedor::Seguinte(bool silencio, std::string& resposta) {
+  resposta.clear();
+  Quadro quadro;
+  if (!estado_->enquadrador.Proximo(quadro, silencio)) return false;
+  Guarda(estado_->quadros, quadro.bytes, kQuadrosGuardados);
+  std::string dados = estado_->Responde(quadro);
+  Comportamento& c = estado_->comportamento;
+  if (c.mudo) return true;
+  ++estado_->respondidos;
+  if (c.resposta_curta >= 0) {
+    if (dados.size() > static_cast<std::size_t>(c.resposta_curta)) dados.resize(c.resposta_curta);
+    c.resposta_curta = -1;
+  }
+  resposta = std::move(dados);
+  return true;
+}
+
 std::string Respondedor::Processa(bool silencio) {
   std::string respostas;
-  Quadro quadro;
-  while (estado_->enquadrador.Proximo(quadro, silencio)) {
-    Guarda(estado_->quadros, quadro.bytes, kQuadrosGuardados);
-    std::string resposta = estado_->Responde(quadro);
-    Comportamento& c = estado_->comportamento;
-    if (c.mudo) continue;
-    ++estado_->respondidos;
-    if (c.resposta_curta >= 0) {
-      if (resposta.size() > static_cast<std::size_t>(c.resposta_curta)) resposta.resize(c.resposta_curta);
-      c.resposta_curta = -1;
-    }
-    respostas += resposta;
-  }
+  std::string resposta;
+  while (Seguinte(silencio, resposta)) respostas += resposta;
   return respostas;
 }
 
@@ -108,6 +115,16 @@ std::string Respondedor::Recebe(const std::string& bytes) {
 std::string Respondedor::Silencio() {
   std::lock_guard<std::mutex> trava(mutex_);
   return Processa(true);
+}
+
+void Respondedor::Acrescenta(const std::string& bytes) {
+  std::lock_guard<std::mutex> trava(mutex_);
+  estado_->enquadrador.Acrescenta(bytes);
+}
+
+bool Respondedor::ProximaResposta(bool silencio, std::string& resposta) {
+  std::lock_guard<std::mutex> trava(mutex_);
+  return Seguinte(silencio, resposta);
 }
 
 std::string Respondedor::Responde(const std::string& quadro) {

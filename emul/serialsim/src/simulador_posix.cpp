@@ -25,7 +25,8 @@ struct Simulador::Estado {
   bool Abre();
   void Serve();
   void Fecha();
-  void FimDaSessao();
+  void Responde(bool silencio, std::string& saida);
+  void FimDaSessao(std::string& saida);
 
   Respondedor respondedor;
   int mestre = -1;
@@ -45,6 +46,11 @@ struct Simulador::Estado {
 };
 
 namespace {
+
+// What the host's port holds of answers it does not read. While that much waits, further answers
+// are lost, as bytes past a full receive queue are; an answer of any length still goes whole to a
+// host that reads.
+constexpr std::size_t kSaidaRetida = 4096;
 
 std::string Falha(const char* o_que) { return std::string(o_que) + ": " + std::strerror(errno); }
 
@@ -78,10 +84,22 @@ bool Simulador::Estado::Abre() {
   return true;
 }
 
+void Simulador::Estado::Responde(bool silencio, std::string& saida) {
+  std::string resposta;
+  while (respondedor.ProximaResposta(silencio, resposta))
+    if (saida.size() < kSaidaRetida) saida += resposta;
+}
+
 // A host closed the line: what the kernel would do on the last close of the slave, had we not kept
 // it open. A host killed in the middle of a call leaves exclusive mode on, and every other user
 // would be refused the device until we restart; a host that is well behaved has cleared it already.
-void Simulador::Estado::FimDaSessao() { ioctl(escravo, TIOCNXCL); }
+// The answers it left unread go with it, as they do with a port that closes, instead of reaching
+// the next host.
+void Simulador::Estado::FimDaSessao(std::string& saida) {
+  ioctl(escravo, TIOCNXCL);
+  tcflush(escravo, TCIFLUSH);
+  saida.clear();
+}
 
 void Simulador::Estado::Serve() {
   std::string saida;
@@ -103,11 +121,14 @@ void Simulador::Estado::Serve() {
     std::lock_guard<std::mutex> trava(passo);
     const unsigned long respondidos = respondedor.Respondidos();
     // Before the bytes on the line: those a host sends after opening belong to its own session.
-    if ((fds[2].revents & POLLIN) && fechamentos.Fechou()) FimDaSessao();
-    if (prontos == 0) saida += respondedor.Silencio();
+    if ((fds[2].revents & POLLIN) && fechamentos.Fechou()) FimDaSessao(saida);
+    if (prontos == 0) Responde(true, saida);
     if (fds[0].revents & POLLIN) {
       const ssize_t n = read(mestre, bloco, sizeof bloco);
-      if (n > 0) saida += respondedor.Recebe(std::string(bloco, static_cast<std::size_t>(n)));
+      if (n > 0) {
+        respondedor.Acrescenta(std::string(bloco, static_cast<std::size_t>(n)));
+        Responde(false, saida);
+      }
     } else if (fds[0].revents & (POLLHUP | POLLERR)) {
       // Should not happen while we hold the slave; do not spin if it does.
       poll(&fds[1], 1, 10);

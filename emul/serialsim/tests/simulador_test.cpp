@@ -199,6 +199,56 @@ TEST(Simulador, HangsUpInTheMiddleOfItsAnswerOrBeforeIt) {
   }
 }
 
+// Waits (at most a few seconds) until the printer has answered `n` frames.
+bool EsperaRespostas(Simulador& s, unsigned long n) {
+  for (int i = 0; i < 500 && s.respondedor().Respondidos() < n; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  return s.respondedor().Respondidos() >= n;
+}
+
+TEST(Simulador, AnswersLeftUnreadDoNotReachTheNextHost) {
+  Simulador s("/nonexistent");
+  ASSERT_TRUE(s.Inicia());
+  Comportamento c;
+  c.texto_leitura = std::string(256 * 1024, 'L');  // more than the line holds: the rest waits with us
+  s.respondedor().Configura(c);
+  {
+    Hospedeiro h(s.Caminho());
+    h.Escreve(QuadroValido(16, "5"));
+    ASSERT_TRUE(EsperaRespostas(s, 1));
+  }
+  ASSERT_TRUE(s.EsperaOcioso());
+  Hospedeiro seguinte(s.Caminho());
+  seguinte.Escreve(QuadroValido(0));
+  EXPECT_EQ(seguinte.Le(2, 300), "!");
+}
+
+TEST(Simulador, UnreadAnswersPileUpOnlyAsFarAsTheLineHolds) {
+  Simulador s("/nonexistent");
+  ASSERT_TRUE(s.Inicia());
+  Comportamento c;
+  c.texto_leitura = std::string(64 * 1024, 'L');
+  s.respondedor().Configura(c);
+  Hospedeiro h(s.Caminho());
+  const std::string longa = c.texto_leitura + kEtx;
+  h.Escreve(QuadroValido(16, "5"));
+  EXPECT_EQ(h.Le(longa.size() + 1, 300), longa);  // whole, however long, to a host that reads
+
+  c.texto_leitura = std::string(1000, 'L');
+  s.respondedor().Configura(c);
+  const std::string leitura = c.texto_leitura + kEtx;
+  constexpr int kQuadros = 100;
+  for (int i = 0; i < kQuadros; ++i) h.Escreve(QuadroValido(16, "5"));
+  ASSERT_TRUE(EsperaRespostas(s, kQuadros + 1));
+  const std::string recebido = h.Le(kQuadros * leitura.size(), 300);
+  EXPECT_LT(recebido.size(), kQuadros * leitura.size());
+  ASSERT_EQ(recebido.size() % leitura.size(), 0u);  // answers are lost whole
+  for (std::size_t i = 0; i < recebido.size(); i += leitura.size())
+    ASSERT_EQ(recebido.substr(i, leitura.size()), leitura) << i;
+  h.Escreve(QuadroValido(0));
+  EXPECT_EQ(h.Le(1), "!");  // once read, the line takes answers again
+}
+
 TEST(Simulador, StopsWhileAnswersWaitUnread) {
   Simulador s("/nonexistent");
   ASSERT_TRUE(s.Inicia());
@@ -207,8 +257,7 @@ TEST(Simulador, StopsWhileAnswersWaitUnread) {
   s.respondedor().Configura(c);
   Hospedeiro h(s.Caminho());
   for (int i = 0; i < 8; ++i) h.Escreve(QuadroValido(16, "5"));
-  for (int i = 0; i < 500 && s.respondedor().Quadros().size() < 8; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EsperaRespostas(s, 8);
   s.Para();  // must not hang on the full line
   EXPECT_EQ(s.respondedor().Quadros().size(), 8u);
 }

@@ -65,6 +65,12 @@ class Respondedor {
   std::string Recebe(const std::string& bytes);
   // The line has gone quiet; returns the answer to a frame this completes.
   std::string Silencio();
+  // The same, one frame at a time, for a line that treats each answer on its own: Acrescenta takes
+  // the bytes, then each ProximaResposta answers one frame they complete (with `silencio`, as
+  // Silencio does); the answer is empty for a frame a silent printer leaves unanswered. False when
+  // no frame is complete.
+  void Acrescenta(const std::string& bytes);
+  bool ProximaResposta(bool silencio, std::string& resposta);
   // One whole frame at once, as the vendor library receives it: its end is the end of the frame.
   std::string Responde(const std::string& quadro);
   // True while bytes of an unfinished frame wait.
@@ -84,7 +90,8 @@ class Respondedor {
 
  private:
   struct Estado;
-  std::string Processa(bool silencio);
+  bool Seguinte(bool silencio, std::string& resposta);  // under mutex_
+  std::string Processa(bool silencio);                   // under mutex_
 
   mutable std::mutex mutex_;
   std::unique_ptr<Estado> estado_;
