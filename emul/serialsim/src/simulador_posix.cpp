@@ -26,6 +26,7 @@ struct Simulador::Estado {
   void Serve();
   void Fecha();
   void Responde(bool silencio, std::string& saida);
+  bool Le(std::string& saida);
   void FimDaSessao(std::string& saida);
 
   Respondedor respondedor;
@@ -51,6 +52,11 @@ namespace {
 // are lost, as bytes past a full receive queue are; an answer of any length still goes whole to a
 // host that reads.
 constexpr std::size_t kSaidaRetida = 4096;
+
+constexpr std::size_t kBloco = 4096;
+// More blocks than a pseudo-terminal holds (some 68 KiB): enough to take all a host left on the line
+// when it closed, without following for ever another host that keeps writing.
+constexpr int kBlocosNaLinha = 32;
 
 std::string Falha(const char* o_que) { return std::string(o_que) + ": " + std::strerror(errno); }
 
@@ -90,20 +96,32 @@ void Simulador::Estado::Responde(bool silencio, std::string& saida) {
     if (saida.size() < kSaidaRetida) saida += resposta;
 }
 
+// Takes one block of what the host sent and answers the frames it completes; false when nothing
+// was there. A read also waits for the bytes the kernel is still carrying over to our side.
+bool Simulador::Estado::Le(std::string& saida) {
+  char bloco[kBloco];
+  const ssize_t n = read(mestre, bloco, sizeof bloco);
+  if (n <= 0) return false;
+  respondedor.Acrescenta(std::string(bloco, static_cast<std::size_t>(n)));
+  Responde(false, saida);
+  return true;
+}
+
 // A host closed the line: what the kernel would do on the last close of the slave, had we not kept
 // it open. A host killed in the middle of a call leaves exclusive mode on, and every other user
 // would be refused the device until we restart; a host that is well behaved has cleared it already.
-// The answers it left unread go with it, as they do with a port that closes, instead of reaching
-// the next host.
+// Its stream has ended as surely as if the line had gone quiet: a frame it left unfinished is
+// given up then, instead of swallowing the next host's. The answers it left unread go with it, as
+// they do with a port that closes, instead of reaching the next host.
 void Simulador::Estado::FimDaSessao(std::string& saida) {
   ioctl(escravo, TIOCNXCL);
+  Responde(true, saida);
   tcflush(escravo, TCIFLUSH);
   saida.clear();
 }
 
 void Simulador::Estado::Serve() {
   std::string saida;
-  char bloco[4096];
   // Set once a frame is answered while the printer is to hang up: it does so when that answer is
   // all on the line, at once when the answer was cut to nothing.
   bool desliga = false;
@@ -120,15 +138,17 @@ void Simulador::Estado::Serve() {
     if (fds[1].revents) return;
     std::lock_guard<std::mutex> trava(passo);
     const unsigned long respondidos = respondedor.Respondidos();
-    // Before the bytes on the line: those a host sends after opening belong to its own session.
-    if ((fds[2].revents & POLLIN) && fechamentos.Fechou()) FimDaSessao(saida);
+    bool reaberta = false;
+    if ((fds[2].revents & POLLIN) && fechamentos.Fechou(reaberta)) {
+      // What the host wrote before closing is part of its session, though it may not have reached
+      // us yet. Once another host has opened the line, what is there may be the new one's: its
+      // session starts with the next read.
+      for (int i = 0; i < kBlocosNaLinha && !reaberta && Le(saida); ++i) continue;
+      FimDaSessao(saida);
+    }
     if (prontos == 0) Responde(true, saida);
     if (fds[0].revents & POLLIN) {
-      const ssize_t n = read(mestre, bloco, sizeof bloco);
-      if (n > 0) {
-        respondedor.Acrescenta(std::string(bloco, static_cast<std::size_t>(n)));
-        Responde(false, saida);
-      }
+      Le(saida);
     } else if (fds[0].revents & (POLLHUP | POLLERR)) {
       // Should not happen while we hold the slave; do not spin if it does.
       poll(&fds[1], 1, 10);

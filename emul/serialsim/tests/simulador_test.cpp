@@ -223,6 +223,30 @@ TEST(Simulador, AnswersLeftUnreadDoNotReachTheNextHost) {
   EXPECT_EQ(seguinte.Le(2, 300), "!");
 }
 
+TEST(Simulador, UnfinishedFrameOfAHostThatLeftDoesNotSwallowTheNext) {
+  const std::string venda = QuadroValido(5, "7891234567890");
+  // A sensor query's header alone (the next frame's ESC would complete it), and half a sale.
+  const std::string restos[] = {Cabecalho(2), QuadroValido(5, "0000000000001").substr(0, 49)};
+  for (const std::string& resto : restos) {
+    SCOPED_TRACE(resto.size());
+    Simulador s("/nonexistent");
+    ASSERT_TRUE(s.Inicia());
+    Comportamento c;
+    c.silencio_ms = 10000;  // the line does not go quiet in between
+    s.respondedor().Configura(c);
+    {
+      Hospedeiro h(s.Caminho());
+      h.Escreve(resto);
+    }
+    for (int i = 0; i < 500 && s.respondedor().Quadros().empty(); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    Hospedeiro seguinte(s.Caminho());
+    seguinte.Escreve(venda);
+    EXPECT_EQ(seguinte.Le(2, 300), "!");
+    EXPECT_EQ(s.respondedor().Quadros(), (std::vector<std::string>{resto, venda}));
+  }
+}
+
 TEST(Simulador, UnreadAnswersPileUpOnlyAsFarAsTheLineHolds) {
   Simulador s("/nonexistent");
   ASSERT_TRUE(s.Inicia());

@@ -1,5 +1,7 @@
 // A fiscal printer on a pseudo-terminal: the host opens the slave device (Caminho()) as it would
-// a serial port; a background thread answers its frames through a Respondedor.
+// a serial port; a background thread answers its frames through a Respondedor. A host's close of
+// the device ends its session: exclusive mode goes off, a frame it left unfinished is answered as
+// malformed as after silence, and whatever answers it did not read are dropped.
 #pragma once
 #include <memory>
 #include <string>
