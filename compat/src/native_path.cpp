@@ -28,6 +28,15 @@ bool text_path_exact(const std::string& native, std::string& text) {
   return native_path(text) == native;
 }
 
+bool text_path_exact(const char* native, char* buffer, std::size_t size) {
+  const std::size_t length = std::strlen(native);
+  if (length >= size) return false;
+  std::memcpy(buffer, native, length + 1);
+  text_path_in_place(buffer);
+  char back[4096];
+  return native_path(buffer, back, sizeof back) && std::strcmp(back, native) == 0;
+}
+
 std::FILE* open_file(const std::string& path, const char* mode) { return std::fopen(native_path(path).c_str(), mode); }
 
 bool remove_file(const std::string& path) { return std::remove(native_path(path).c_str()) == 0; }

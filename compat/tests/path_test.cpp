@@ -181,6 +181,11 @@ TEST(Path, PerUserFoldersFallBackToHome) {
   temp.unset_env("XDG_STATE_HOME");
   EXPECT_EQ(compat::user_config_folder(), temp.path() + "/.config");
   EXPECT_EQ(compat::user_state_folder(), temp.path() + "/.local/state");
+  // The form for code that must not allocate: the same folder, or false when it does not fit.
+  char buffer[4096];
+  ASSERT_TRUE(compat::user_state_folder(buffer, sizeof buffer));
+  EXPECT_EQ(std::string(buffer), temp.path() + "/.local/state");
+  EXPECT_FALSE(compat::user_state_folder(buffer, temp.path().size() + 5));
 }
 #endif
 

@@ -35,16 +35,13 @@ const char* Ambiente(const char* nome) {
   return (valor != nullptr && *valor != '\0') ? valor : nullptr;
 }
 
-// A place whose name Windows-1252 text cannot hold is no place: with "?" in its name, the files
-// would be written into another folder. It fails like a place too long for its buffer.
-bool ComoTexto(bool formatado, char* destino) {
-  if (!formatado) return false;
-  char nativo[4096], volta[4096];
-  const std::size_t n = std::strlen(destino);
-  if (n >= sizeof nativo) return false;
-  std::memcpy(nativo, destino, n + 1);
-  compat::text_path_in_place(destino);
-  return compat::native_path(destino, volta, sizeof volta) && std::strcmp(volta, nativo) == 0;
+// Formata for a place made of a name the system gave, taken in as text. A place whose name
+// Windows-1252 text cannot hold is no place: with "?" in its name, the files would be written into
+// another folder. It fails like a place too long for its buffer.
+template <typename... Args>
+bool FormataLugar(char* destino, std::size_t tamanho, const char* formato, Args... args) {
+  char nativo[4096];
+  return Formata(nativo, sizeof nativo, formato, args...) && compat::text_path_exact(nativo, destino, tamanho);
 }
 
 // "COMn" or "COMn:" (any case; Windows opens both) with n >= 1: returns n, else 0.
@@ -74,12 +71,12 @@ bool PastaUnidadeC(char* destino, std::size_t tamanho) {
 #else
   if (const char* pasta = Ambiente("PLENVO_DRIVE_C")) {
     const std::size_t n = std::strlen(pasta);
-    return ComoTexto(Formata(destino, tamanho, "%s%s", pasta, pasta[n - 1] == '/' ? "" : "/"), destino);
+    return FormataLugar(destino, tamanho, "%s%s", pasta, pasta[n - 1] == '/' ? "" : "/");
   }
-  if (const char* estado = Ambiente("XDG_STATE_HOME"))
-    return ComoTexto(Formata(destino, tamanho, "%s/plenvo/c/", estado), destino);
-  const char* casa = Ambiente("HOME");
-  return ComoTexto(Formata(destino, tamanho, "%s/.local/state/plenvo/c/", casa != nullptr ? casa : "/tmp"), destino);
+  // The user's own state folder, found as for every per-user file of the programs (HOME, else the
+  // password database): never a shared folder, where another user could plant the files' names.
+  char estado[4096];
+  return compat::user_state_folder(estado, sizeof estado) && Formata(destino, tamanho, "%s/plenvo/c/", estado);
 #endif
 }
 
@@ -104,7 +101,7 @@ bool CaminhoDoDispositivo(const char* nome, char* destino, std::size_t tamanho) 
   if (const int porta = NumeroDaPortaCom(nome)) {
     char variavel[32];
     std::snprintf(variavel, sizeof variavel, "PLENVO_COM%d", porta);
-    if (const char* mapeado = Ambiente(variavel)) return ComoTexto(Formata(destino, tamanho, "%s", mapeado), destino);
+    if (const char* mapeado = Ambiente(variavel)) return FormataLugar(destino, tamanho, "%s", mapeado);
     return Formata(destino, tamanho, "/dev/ttyS%d", porta - 1);
   }
 #endif

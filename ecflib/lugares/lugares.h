@@ -1,7 +1,8 @@
 // The places Plenvo uses that its users know by fixed Windows names: the root of drive C (log files,
 // cheque work file), the vendor library and the serial devices "COMn". On Windows they are what they
 // say; elsewhere each has a configurable stand-in:
-//   drive C      -> $PLENVO_DRIVE_C, else $XDG_STATE_HOME/plenvo/c, else ~/.local/state/plenvo/c
+//   drive C      -> $PLENVO_DRIVE_C, else $XDG_STATE_HOME/plenvo/c, else ~/.local/state/plenvo/c (the
+//                   home from HOME or the password database; with neither, no drive C)
 //   Sulvanir.DLL -> $PLENVO_SULVANIR, else libsulvanir.so next to Plenvo or the program, else the
 //                   system's search (on Windows only LoadLibrary's own search for "Sulvanir.DLL")
 //   COMn         -> $PLENVO_COMn, else /dev/ttyS<n-1>; a name starting with "/" is a path as it stands

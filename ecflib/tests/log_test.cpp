@@ -1,5 +1,7 @@
 // The weekday log file's bytes (header, heads, CR LF), its rotation, and the registry messages.
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utime.h>
 
 #include <ctime>
@@ -11,6 +13,7 @@
 #include "compat/registry_faults.h"
 #include "log/log.h"
 #include "log/registro_config.h"
+#include "lugares/lugares.h"
 #include "test_support/fixed_clock.h"
 
 namespace plenvo::teste {
@@ -106,6 +109,29 @@ TEST_F(LogDoDia, PastaPadraoSobXdgStateHomeEFalhaSilenciosa) {
   RegistraEntrada("TX", "x", 1);
   EscreveLog(kSemLog, "x");
   FechaLog(kSemLog);
+}
+
+// Without the variables drive C is in the user's own home: HOME, else the password database's entry
+// (a HOME that is not an absolute path names no home). Never a folder shared with other users.
+TEST_F(LogDoDia, SemVariaveisAUnidadeCFicaNaCasaDoUsuario) {
+  pasta_->unset_env("PLENVO_DRIVE_C");
+  pasta_->unset_env("XDG_STATE_HOME");
+  pasta_->set_env("HOME", Pasta("casa"));
+  char pasta[4096];
+  ASSERT_TRUE(PastaUnidadeC(pasta, sizeof pasta));
+  EXPECT_EQ(std::string(pasta), Pasta("casa") + "/.local/state/plenvo/c/");
+
+  const passwd* usuario = getpwuid(getuid());
+  ASSERT_NE(usuario, nullptr);
+  const std::string da_base = std::string(usuario->pw_dir) + "/.local/state/plenvo/c/";
+  for (const char* casa : std::initializer_list<const char*>{nullptr, "", "relativa"}) {
+    if (casa == nullptr)
+      pasta_->unset_env("HOME");
+    else
+      pasta_->set_env("HOME", casa);
+    ASSERT_TRUE(PastaUnidadeC(pasta, sizeof pasta)) << "HOME=" << (casa ? casa : "(unset)");
+    EXPECT_EQ(std::string(pasta), da_base) << "HOME=" << (casa ? casa : "(unset)");
+  }
 }
 
 // The folder named by the environment is the system's UTF-8 name; the log goes into it, not into a

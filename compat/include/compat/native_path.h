@@ -20,6 +20,8 @@ std::string text_path(const std::string& native);
 // The same, false when something was lost that way: the text would then name another file. Where a
 // path is taken from outside (an environment variable), that is a path not to use.
 bool text_path_exact(const std::string& native, std::string& text);
+// The same into a caller's buffer, for code that must not allocate: false also when it does not fit.
+bool text_path_exact(const char* native, char* buffer, std::size_t size);
 // The same over a zero-terminated path in place, for code that must not allocate.
 void text_path_in_place(char* native);
 

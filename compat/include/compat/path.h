@@ -1,6 +1,7 @@
 // Path helpers. Both "/" and "\\" separate folders on Windows (and a drive's ":" ends the folder
 // part); "/" elsewhere.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -35,5 +36,13 @@ bool make_folders(const std::string& path);
 // On Windows: %APPDATA% and %LOCALAPPDATA%.
 std::string user_config_folder();
 std::string user_state_folder();
+
+#ifndef _WIN32
+// The per-user state folder into a caller's buffer, for code that must not allocate (only the
+// password database's lookup may, when HOME is unset). False when it does not fit or when no home
+// is known: never a folder other users can write into, where the string form above falls back to
+// /tmp.
+bool user_state_folder(char* buffer, std::size_t size);
+#endif
 
 }  // namespace compat

@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "compat/native_path.h"
@@ -20,27 +22,34 @@ bool is_folder(const std::string& path) {
 
 // A folder named by the system counts only when it is an absolute path that Windows-1252 text can
 // name: a "?" in its place would make the programs write into another folder.
-bool usable_folder(const char* native, std::string& text) {
-  return native != nullptr && native[0] == '/' && text_path_exact(native, text);
+bool usable_folder(const char* native, char* buffer, std::size_t size) {
+  return native != nullptr && native[0] == '/' && text_path_exact(native, buffer, size);
 }
 
-std::string home_folder() {
-  std::string text;
-  if (usable_folder(std::getenv("HOME"), text)) return text;
-  std::vector<char> buffer(16384);
+// HOME, else the password database's entry for the user.
+bool home_folder(char* buffer, std::size_t size) {
+  if (usable_folder(std::getenv("HOME"), buffer, size)) return true;
+  char entries[16384];
   passwd entry{};
   passwd* found = nullptr;
-  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
-      usable_folder(found->pw_dir, text))
-    return text;
-  return "/tmp";
+  return getpwuid_r(getuid(), &entry, entries, sizeof entries, &found) == 0 && found != nullptr &&
+         usable_folder(found->pw_dir, buffer, size);
 }
 
 // An XDG variable counts only when it holds a usable folder as above.
-std::string xdg_folder(const char* variable, const char* fallback_below_home) {
-  std::string text;
-  if (usable_folder(std::getenv(variable), text)) return text;
-  return join_path(home_folder(), fallback_below_home);
+bool xdg_folder(const char* variable, const char* below_home, char* buffer, std::size_t size) {
+  if (usable_folder(std::getenv(variable), buffer, size)) return true;
+  if (!home_folder(buffer, size)) return false;
+  const std::size_t used = std::strlen(buffer);
+  const int n = std::snprintf(buffer + used, size - used, "%s%s", buffer[used - 1] == '/' ? "" : "/", below_home);
+  return n >= 0 && static_cast<std::size_t>(n) < size - used;
+}
+
+std::string xdg_folder(const char* variable, const char* below_home) {
+  char buffer[4096];
+  if (xdg_folder(variable, below_home, buffer, sizeof buffer)) return buffer;
+  // No home known at all: the callers of this form (the registry stand-in) have always got a folder.
+  return join_path("/tmp", below_home);
 }
 
 }  // namespace
@@ -78,5 +87,9 @@ bool make_folders(const std::string& path) {
 std::string user_config_folder() { return xdg_folder("XDG_CONFIG_HOME", ".config"); }
 
 std::string user_state_folder() { return xdg_folder("XDG_STATE_HOME", ".local/state"); }
+
+bool user_state_folder(char* buffer, std::size_t size) {
+  return xdg_folder("XDG_STATE_HOME", ".local/state", buffer, size);
+}
 
 }  // namespace compat
