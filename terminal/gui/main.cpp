@@ -2,6 +2,7 @@
 // (settings, driver library, connection); at the end the exit sequence (exit line, channel, settings).
 #include <QApplication>
 #include <QFileInfo>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
@@ -11,6 +12,7 @@
 #include "inicio/inicia_tfrmmain.h"
 #include "interacao_qt.h"
 #include "main/janela_principal.h"
+#include "tela_grafica.h"
 #include "texto_qt.h"
 #include "window/versao.h"
 
@@ -25,6 +27,10 @@ const char kAjuda[] =
     "programa, ou a indicada pela variável TARNEL_DROVIK. O canal Emul usa a impressora emulada.\n"
     "Sem tela gráfica, use o tarnel-cli (tarnel-cli --help).";
 
+const char kSemTela[] =
+    "tarnel: não há tela gráfica (DISPLAY e WAYLAND_DISPLAY não estão definidos); use o tarnel-cli "
+    "(tarnel-cli --help)";
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -38,6 +44,10 @@ int main(int argc, char** argv) {
       std::cout << "tarnel " << compat::cp1252_to_utf8(tarnel::TextoVersao()) << std::endl;
       return std::cout ? 0 : 2;
     }
+  }
+  if (!tarnel::gui::HaTelaGrafica(argc, argv, std::getenv)) {
+    std::cerr << compat::cp1252_to_utf8(kSemTela) << std::endl;
+    return 2;
   }
   QApplication aplicacao(argc, argv);
   tarnel::gui::NumerosComPonto();
