@@ -1,5 +1,5 @@
 # What the packages hold (make package): on Linux a Debian package with the window, tarnel-cli, the
-# libraries, Plenvo's header and pkg-config file and the examples; on Windows a zip per
+# libraries, Plenvo's header and pkg-config file, the examples and LEIAME.txt; on Windows a zip per
 # architecture with tarnel-cli.exe, the DLLs, Plenvo's header and import library, the examples and
 # LEIAME.txt. scripts/check-packages.sh compares their contents with packaging/*.txt.
 set(examples ${PROJECT_SOURCE_DIR}/examples)
@@ -32,6 +32,14 @@ else()
     configure_file(\"${PROJECT_SOURCE_DIR}/ecflib/plenvo.pc.in\" \"${CMAKE_BINARY_DIR}/plenvo.pc\" @ONLY)")
   install(FILES ${CMAKE_BINARY_DIR}/plenvo.pc DESTINATION lib/pkgconfig)
   install(FILES ${example_files} DESTINATION share/doc/tarnel/exemplos)
+  # One text says what the package is: the package's description, and the head of its LEIAME.
+  set(CPACK_PACKAGE_DESCRIPTION_FILE ${PROJECT_SOURCE_DIR}/packaging/descricao-deb.txt)
+  file(READ ${CPACK_PACKAGE_DESCRIPTION_FILE} DESCRICAO_DEB)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CPACK_PACKAGE_DESCRIPTION_FILE})
+  string(STRIP "${DESCRICAO_DEB}" DESCRICAO_DEB)
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/LEIAME-deb.txt.in ${CMAKE_BINARY_DIR}/LEIAME.txt @ONLY)
+  unset(DESCRICAO_DEB)
+  install(FILES ${CMAKE_BINARY_DIR}/LEIAME.txt DESTINATION share/doc/tarnel)
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,8 +1,9 @@
 #!/bin/bash
 # Checks what make package built: each package's files against packaging/conteudo-deb.txt or
-# packaging/conteudo-windows.txt (one path a line, folders left out), then installs the Debian
-# package into a scratch folder and builds the venda example against it with
-# pkg-config --cflags --libs plenvo, and runs it on the packaged printer simulator.
+# packaging/conteudo-windows.txt (one path a line, folders left out) and the Debian package's
+# description and LEIAME; then installs the Debian package into a scratch folder and builds the
+# venda example against it with pkg-config --cflags --libs plenvo, and runs it on the packaged
+# printer simulator.
 #
 # Usage: scripts/check-packages.sh [PACKAGE...]
 #        (default: build/pacotes/*.deb, build-mingw32/pacotes/*.zip, build-mingw64/pacotes/*.zip)
@@ -53,6 +54,25 @@ check_example() {  # check_example DEB
   rm -rf "$root"
 }
 
+# The Debian package's extended description says what the package is and warns that the packaged
+# vendor-library stand-in takes every Plenvo program to the emulated printer; the packaged LEIAME
+# begins with the same text.
+check_description() {  # check_description DEB
+  local description leiame
+  # The control field's continuation lines, without their leading space; " ." is an empty line.
+  description=$(dpkg-deb -f "$1" Description | tail -n +2 | sed 's/^ //; s/^\.$//')
+  leiame=$(dpkg-deb --fsys-tarfile "$1" | tar -xOf - ./usr/share/doc/tarnel/LEIAME.txt 2>/dev/null)
+  if [ -z "$description" ]; then
+    report FAIL "$1: the package has no extended description"
+  elif ! grep -q 'PLENVO_SULVANIR=none' <<<"$description"; then
+    report FAIL "$1: the extended description does not say how to keep Plenvo off the packaged libsulvanir.so"
+  elif [[ "$leiame" != *"$description"* ]]; then
+    report FAIL "$1: usr/share/doc/tarnel/LEIAME.txt does not hold the package's description"
+  else
+    report PASS "$1: extended description of $(wc -l <<<"$description") lines, warning of libsulvanir.so, in LEIAME.txt too"
+  fi
+}
+
 # The zip unpacked as a technician would, and tarnel-cli.exe reading a register of the emulated
 # printer through the DROVIK.dll beside it, under Wine when that architecture's Wine is there.
 check_windows_run() {  # check_windows_run ZIP
@@ -99,7 +119,7 @@ for package in "$@"; do
     continue
   fi
   case "$package" in
-    *.deb) check_contents "$package" packaging/conteudo-deb.txt; check_example "$package" ;;
+    *.deb) check_contents "$package" packaging/conteudo-deb.txt; check_description "$package"; check_example "$package" ;;
     *.zip) check_contents "$package" packaging/conteudo-windows.txt; check_windows_run "$package" ;;
     *) report FAIL "$package: neither a .deb nor a .zip" ;;
   esac
