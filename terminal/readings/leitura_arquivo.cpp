@@ -23,7 +23,7 @@ std::string SemBrancos(const std::string& texto) {
 
 std::string Numero(std::int32_t numero) { return numero < 0 ? std::string() : std::to_string(numero); }
 
-// Step 3: the reading's parameters, each only where the command has it.
+// The reading's parameters, each only where the command has it.
 void PreencheParametros(TfrmMain& frm, int indice, const PedidoLeitura& pedido) {
   frm.DefineParametro(indice, "Destino", "S");
   if (!pedido.data_inicial.empty()) frm.DefineParametro(indice, "DataInicial", SemBrancos(pedido.data_inicial));

@@ -106,7 +106,7 @@ OpcoesScript TfrmExecutaComandos::Opcoes() const {
   return opcoes;
 }
 
-// Steps 3 and 8: the controls a run disables, and what they come back to.
+// The controls a run disables while it lasts, and what they come back to when it ends.
 void TfrmExecutaComandos::HabilitaControles(bool habilitados) {
   btExecutar.Enabled = btAjuda.Enabled = cbNaoPausar.Enabled = grbArquivoExecutar.Enabled = habilitados;
   if (!cbNaoPausar.Checked)
@@ -121,7 +121,7 @@ void TfrmExecutaComandos::Fecha() {
 }
 
 void TfrmExecutaComandos::btExecutarClick() {
-  // 1-2.
+  // 1. A connection and a file to run (or all of them).
   if (!Conectado(frm_)) {
     frm_.interacao.Mensagem("Não há conexão com ECF!", Icone::Erro, "Erro");
     Fecha();
@@ -134,11 +134,11 @@ void TfrmExecutaComandos::btExecutarClick() {
     return;
   }
 
-  // 3.
+  // 2. The controls are disabled for the run.
   HabilitaControles(false);
   CancelamentoPedido = false;
 
-  // 4. The replayed commands must not be appended to the file being read. A log that is off stays
+  // 3. The replayed commands must not be appended to the file being read. A log that is off stays
   // off: its empty name must not match an empty name box and switch logging on into ".macro".
   if (frm_.ModuloDriver) {
     const std::string log = frm_.ModuloDriver->ObtemNomeLog();
@@ -146,7 +146,7 @@ void TfrmExecutaComandos::btExecutarClick() {
       frm_.ModuloDriver->SetaArquivoLog(log + ".macro");
   }
 
-  // 5.
+  // 4. Each file in turn, until one ends the run or a cancel is asked for.
   const int total = static_cast<int>(frm_.cbNomeArquivoItems.size());
   const int primeiro = todos ? 0 : frm_.cbNomeArquivoItemIndex;
   const int ultimo = todos ? total - 1 : frm_.cbNomeArquivoItemIndex;
@@ -157,7 +157,7 @@ void TfrmExecutaComandos::btExecutarClick() {
     if (ReproduzArquivo(Opcoes(), CancelamentoPedido) == FimArquivo::Encerrado) break;
   }
 
-  // 6-9.
+  // 5. Logging off, the options saved, the controls back, the form closed.
   if (frm_.ModuloDriver) frm_.ModuloDriver->SetaArquivoLog("");
   GravaOpcoes();
   HabilitaControles(true);

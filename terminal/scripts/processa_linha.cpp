@@ -27,7 +27,7 @@ bool Continua(TfrmMain& frm, const std::string& texto, const std::string& titulo
   return frm.interacao.Pergunta(texto, Icone::Erro, false, Resposta::Sim, titulo) == Resposta::Sim;
 }
 
-// Step 4: the parameters from the list, with the value rule. False on a syntax error.
+// The parameters from the list, with the value rule. False on a syntax error.
 bool PreencheParametros(TfrmMain& frm, EstadoScript& estado, int indice, std::string_view lista) {
   std::vector<quorbal::Item> itens;
   const bool sintaxe_ok = LeListaParametros(lista, itens);
@@ -52,7 +52,8 @@ bool LeRespostaGravada(const std::string& resposta, std::string& codigo, std::st
   return true;
 }
 
-// Steps 11 to 14, over the recorded reply read into reproduzido (legivel false: it could not be).
+// This run's code and returns against the recorded reply read into reproduzido (legivel false: it
+// could not be read), with a question at each difference.
 Seguimento ComparaResposta(TfrmMain& frm, EstadoScript& estado, const std::string& nome, const std::string& resposta,
                            bool legivel, ComandoReproduzido& reproduzido) {
   if (!legivel) {
@@ -81,7 +82,9 @@ Seguimento ComparaResposta(TfrmMain& frm, EstadoScript& estado, const std::strin
   return Seguimento::Continua;
 }
 
-// Steps 5 to 14, once the command is selected and its parameters filled.
+// Once the command is selected and its parameters filled: it runs, a pending store takes its
+// return, the context is checked, then the pause questions and the comparison with the recorded
+// reply.
 Seguimento ExecutaEPausa(TfrmMain& frm, EstadoScript& estado, int indice, const std::string& nome,
                          const std::string* resposta, ComandoReproduzido& reproduzido) {
   // When the library did nothing (a closed connection), CodigoErro and UltimoRetorno still hold
@@ -141,7 +144,7 @@ Seguimento ProcessaLinhaComando(TfrmMain& frm, EstadoScript& estado, const std::
     return Seguimento::Para;
   }
 
-  // 2-3. The command selected, its fields emptied.
+  // 2. The command selected, its fields emptied.
   const int indice = frm.IndiceComando(nome);
   if (indice < 0) {
     ErroScript(frm, estado, "Comando " + nome + " inexistente nesta versão do software.");
@@ -150,7 +153,7 @@ Seguimento ProcessaLinhaComando(TfrmMain& frm, EstadoScript& estado, const std::
   frm.SelecionaComando(indice);
   frm.btLimpaParsClick();
 
-  // 4. Parameters.
+  // 3. Parameters.
   if (quorbal::kCatalogo[indice].total_parametros > 0 &&
       !PreencheParametros(frm, estado, indice, std::string_view(registro).substr(depois))) {
     ErroScript(frm, estado,
@@ -159,6 +162,7 @@ Seguimento ProcessaLinhaComando(TfrmMain& frm, EstadoScript& estado, const std::
     return Seguimento::Encerra;
   }
 
+  // 4. The run, its pauses and the comparison, reported to the listener.
   ComandoReproduzido reproduzido;
   reproduzido.linha = estado.LinhaAtual;
   reproduzido.nome = nome;

@@ -24,12 +24,13 @@ extern const char kValorMotorPlanilha[];  // "Motor da Planilha"
 extern const char kMotorPlanilhaPadrao[];  // "embutido"
 std::string LeMotorPlanilha(SessaoConfiguracao& sessao);
 
-// Start-up steps 1 to 6: timeout, the five window values (written at once when absent), transcript
-// height and list width, the connect action's state (without connecting), the channel and the command
-// file.
+// The start-up's first restores, before the driver library is loaded: timeout, the five window
+// values (written at once when absent), transcript height and list width, the connect action's state
+// (without connecting), the channel and the command file.
 void RestauraJanela(TfrmMain& frm, SessaoConfiguracao& sessao);
 
-// Start-up steps 9 and 10: automatic register reading, the register selection and the cheque fields.
+// The restores after the recording state: automatic register reading, the register selection and the
+// cheque fields.
 void RestauraRegistradorECheque(TfrmMain& frm, SessaoConfiguracao& sessao);
 
 // The exit's writes, in their order. conectado: whether a connection was open when the program began
