@@ -5,23 +5,16 @@
 
 #include "palavras.h"
 #include "quorbal/catalogo.h"
+#include "quorbal/igual_sem_caixa.h"
 #include "quorbal/registradores.h"
 
 namespace tarnel::cli {
 
 namespace {
 
-bool ComecaSemCaixa(std::string_view nome, std::string_view prefixo) {
-  if (prefixo.size() > nome.size()) return false;
-  for (std::size_t i = 0; i < prefixo.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(nome[i])) != std::tolower(static_cast<unsigned char>(prefixo[i])))
-      return false;
-  return true;
-}
-
 void Junta(std::vector<std::string>& candidatos, std::string_view prefixo, const char* nome,
            const char* sufixo = "") {
-  if (ComecaSemCaixa(nome, prefixo)) candidatos.push_back(std::string(nome) + sufixo);
+  if (quorbal::ComecaSemCaixa(nome, prefixo)) candidatos.push_back(std::string(nome) + sufixo);
 }
 
 std::vector<std::string> NomesComandos(std::string_view prefixo) {
@@ -73,7 +66,7 @@ std::vector<std::string> Completa(std::string_view linha, const std::vector<Pala
   }
   if (atual.find('=') != std::string::npos) return {};
   for (const PalavraCompletavel& palavra : palavras_shell) {
-    if (!ComecaSemCaixa(palavras[0], palavra.nome) || palavras[0].size() != palavra.nome.size()) continue;
+    if (!quorbal::IgualSemCaixa(palavras[0], palavra.nome)) continue;
     if (palavras.size() > 1) return {};
     switch (palavra.argumento) {
       case ArgumentoPalavra::kComando: return NomesComandos(atual);

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cctype>
 #include <istream>
 #include <sstream>
 #include <string>
@@ -12,6 +11,7 @@
 #include "leitor_linhas.h"
 #include "mostra.h"
 #include "palavras.h"
+#include "quorbal/igual_sem_caixa.h"
 #include "sessao_cli.h"
 #include "subcomandos.h"
 #include "registers/leitura_registrador.h"
@@ -23,13 +23,6 @@ namespace {
 const char kPrompt[] = "tarnel> ";
 
 using Argumentos = std::vector<std::string>;
-
-bool IguaisSemCaixa(const std::string& a, const char* b) {
-  std::size_t i = 0;
-  for (; i < a.size() && b[i]; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  return i == a.size() && !b[i];
-}
 
 // A connected session reading lines. Everything it prints, messages included, goes to one stream so
 // that a transcript of the session keeps its order.
@@ -103,7 +96,8 @@ std::vector<PalavraCompletavel> PalavrasCompletaveis() {
 
 const PalavraShell* ProcuraPalavra(const std::string& nome) {
   for (const PalavraShell& palavra : kPalavras)
-    if (IguaisSemCaixa(nome, palavra.nome) || (palavra.sinonimo && IguaisSemCaixa(nome, palavra.sinonimo)))
+    if (quorbal::IgualSemCaixa(nome, palavra.nome) ||
+        (palavra.sinonimo && quorbal::IgualSemCaixa(nome, palavra.sinonimo)))
       return &palavra;
   return nullptr;
 }

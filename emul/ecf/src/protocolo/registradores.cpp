@@ -1,7 +1,6 @@
 #include "protocolo/registradores.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iterator>
 
 #include "fiscal/relogio.h"
@@ -10,6 +9,7 @@
 #include "memorias/memoria_fiscal.h"
 #include "protocolo/valores.h"
 #include "quorbal/catalogo.h"
+#include "quorbal/igual_sem_caixa.h"
 #include "quorbal/registradores.h"
 
 namespace ecf {
@@ -334,13 +334,6 @@ constexpr bool IndicesComoNoProtocolo() {
 }
 static_assert(IndicesComoNoProtocolo(), "indexed exactly where quorbal's list marks the register indexed");
 
-bool IgualSemCaixa(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  return true;
-}
-
 }  // namespace
 
 const Totais& ContextoLeitura::TotaisDia() const {
@@ -362,7 +355,7 @@ namespace {
 const DefRegistrador* ProcuraBase(std::string_view nome) {
   const std::string_view base = nome.substr(0, nome.find('['));
   for (int i = 0; i < quorbal::kTotalRegistradores; ++i)
-    if (IgualSemCaixa(quorbal::kNomesRegistradores[i], base)) return &kTabela[i];
+    if (quorbal::IgualSemCaixa(quorbal::kNomesRegistradores[i], base)) return &kTabela[i];
   return nullptr;
 }
 
