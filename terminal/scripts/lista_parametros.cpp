@@ -6,7 +6,6 @@
 
 namespace tarnel {
 
-const int kCodigoErroSintaxeParametro = 11001;
 const char kNomeErroSintaxeParametro[] = "ErroProtParamSintaxe";
 const char kCircunstanciaErroSintaxeParametro[] = "ao decodificar parametros do comando faltou sinal de '='";
 

@@ -11,8 +11,7 @@
 
 namespace tarnel {
 
-// The syntax error of a parameter item without "=".
-extern const int kCodigoErroSintaxeParametro;               // 11001
+// The syntax error of a parameter item without "=" (its code is the protocol error table's).
 extern const char kNomeErroSintaxeParametro[];              // "ErroProtParamSintaxe"
 extern const char kCircunstanciaErroSintaxeParametro[];     // "ao decodificar parametros do comando faltou sinal de '='"
 

@@ -5,6 +5,7 @@
 
 #include "driver/execucao.h"
 #include "quorbal/catalogo.h"
+#include "quorbal/erros.h"
 #include "scripts/contexto.h"
 #include "scripts/lista_parametros.h"
 #include "scripts/numeros_script.h"
@@ -156,9 +157,10 @@ Seguimento ProcessaLinhaComando(TfrmMain& frm, EstadoScript& estado, const std::
   // 3. Parameters.
   if (quorbal::kCatalogo[indice].total_parametros > 0 &&
       !PreencheParametros(frm, estado, indice, std::string_view(registro).substr(depois))) {
+    const std::string codigo = std::to_string(quorbal::CodigoDoErro(kNomeErroSintaxeParametro));
     ErroScript(frm, estado,
-               "Erro " + std::to_string(kCodigoErroSintaxeParametro) + " (" + kNomeErroSintaxeParametro +
-                   "): " + kCircunstanciaErroSintaxeParametro + ".\n\nLinha de Comando '" + registro + "'");
+               "Erro " + codigo + " (" + kNomeErroSintaxeParametro + "): " + kCircunstanciaErroSintaxeParametro +
+                   ".\n\nLinha de Comando '" + registro + "'");
     return Seguimento::Encerra;
   }
 
