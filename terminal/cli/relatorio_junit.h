@@ -22,7 +22,8 @@ struct SuiteJUnit {
 std::string ComporRelatorioJUnit(const std::vector<SuiteJUnit>& suites);
 
 // A Windows-1252 text as XML character data in UTF-8: markup characters escaped, control characters
-// that XML cannot hold replaced by "?".
+// that XML cannot hold replaced by "?". Unlike compat::xml_escaped, line breaks and tabs stay as they
+// are, so that a failure's details read as lines in the report.
 std::string TextoXml(const std::string& texto_cp1252);
 
 }  // namespace tarnel::cli
