@@ -11,7 +11,9 @@
 namespace tarnel {
 
 // Runs the path for the selected command ("E&xecuta Comando"). False when nothing was done: no
-// library loaded, or the library reported nothing to do; then no field or state changes.
+// library loaded (then nothing changes), or the library reported nothing to do (then only the error
+// name and circumstance fields, emptied before the command went out, are left empty; the transcript,
+// the error code, the returns and the observers are untouched).
 bool ExecutaComandoSelecionado(TfrmMain& frm);
 
 // The same path for a command a feature sends on its own behalf (a register reading, the memory

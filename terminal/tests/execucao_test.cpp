@@ -145,7 +145,7 @@ TEST_F(Execucao, UndeclaredReturnStopsTheLoopWithAMessage) {
   EXPECT_EQ(driver->chamadas.back(), "Retorno 2");
 }
 
-TEST_F(Execucao, NothingDoneLeavesEverythingAsItWas) {
+TEST_F(Execucao, NothingDoneKeepsTheLastReplyButEmptiesTheErrorName) {
   Prepara("AbreGaveta");
   frm.CodigoErro = 77;
   frm.UltimoRetorno = "anterior";
