@@ -4,28 +4,15 @@
 #include "texto_qt.h"
 
 namespace tarnel::gui {
-namespace {
 
-void MarcaNaoDisponivel(QAction* acao) {
-  acao->setEnabled(false);
-  acao->setToolTip(DicaNaoDisponivel());
-  acao->setStatusTip(DicaNaoDisponivel());
-}
-
-}  // namespace
-
-QString DicaNaoDisponivel() { return QStringLiteral("Não disponível nesta versão do Tarnel"); }
-
-QAction* Acoes::Vincula(QAction* acao, const Acao& modelo, Tipo tipo, bool disponivel, const QString& legenda) {
-  vinculos_.push_back({acao, &modelo, tipo, disponivel, legenda});
+QAction* Acoes::Vincula(QAction* acao, const Acao& modelo, Tipo tipo, const QString& legenda) {
+  vinculos_.push_back({acao, &modelo, tipo, legenda});
   Atualiza();
   return acao;
 }
 
-QAction* Acoes::Simples(QObject* dono, const QString& texto, int imagem, bool disponivel) {
-  auto* acao = new QAction(Imagem(imagem), texto, dono);
-  if (!disponivel) MarcaNaoDisponivel(acao);
-  return acao;
+QAction* Acoes::Simples(QObject* dono, const QString& texto, int imagem) {
+  return new QAction(Imagem(imagem), texto, dono);
 }
 
 void Acoes::Atualiza() const {
@@ -36,10 +23,6 @@ void Acoes::Atualiza() const {
     acao->setIcon(Imagem(modelo.ImageIndex));
     acao->setCheckable(v.tipo == Tipo::Alterna);
     acao->setChecked(modelo.Checked);
-    if (!v.disponivel) {
-      MarcaNaoDisponivel(acao);
-      continue;
-    }
     const QString dica = QTexto(modelo.Hint);
     acao->setToolTip(dica.isEmpty() ? QTexto(modelo.Caption).remove(u'&') : dica);
     acao->setStatusTip(dica);

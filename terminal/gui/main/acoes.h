@@ -9,18 +9,14 @@
 
 namespace tarnel::gui {
 
-// The hint of an entry whose feature this version does not have yet.
-QString DicaNaoDisponivel();
-
 class Acoes {
  public:
   enum class Tipo { Comum, Alterna };  // Alterna: an on/off action, shown pressed while on
-  // Binds a QAction to a model action; disponivel false keeps it disabled with the hint above. A
-  // legenda replaces the model's caption (a menu that shows the action under a shorter text).
-  QAction* Vincula(QAction* acao, const Acao& modelo, Tipo tipo, bool disponivel = true,
-                   const QString& legenda = QString());
+  // Binds a QAction to a model action. A legenda replaces the model's caption (a menu that shows the
+  // action under a shorter text).
+  QAction* Vincula(QAction* acao, const Acao& modelo, Tipo tipo, const QString& legenda = QString());
   // An entry with no model action behind it.
-  static QAction* Simples(QObject* dono, const QString& texto, int imagem = -1, bool disponivel = true);
+  static QAction* Simples(QObject* dono, const QString& texto, int imagem = -1);
   // Shows every bound model action again.
   void Atualiza() const;
 
@@ -29,7 +25,6 @@ class Acoes {
     QAction* acao;
     const Acao* modelo;
     Tipo tipo;
-    bool disponivel;
     QString legenda;
   };
   std::vector<Vinculo> vinculos_;

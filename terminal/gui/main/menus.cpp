@@ -96,17 +96,17 @@ void JanelaPrincipal::CriaMenus() {
     });
     return acao;
   };
-  acConexaoExcel = planilha(acoes_.Vincula(new QAction(this), frm_.ConexaoExcel, Tipo::Alterna, true,
+  acConexaoExcel = planilha(acoes_.Vincula(new QAction(this), frm_.ConexaoExcel, Tipo::Alterna,
                                            QStringLiteral("&Conexão Excel")),
                             "menuExcelConexao", ConexaoExcel);
   editar->addAction(acConexaoExcel);
   editar->addSeparator();
   editar->addAction(planilha(acoes_.Vincula(new QAction(this), frm_.ConfiguraTotalizadores, Tipo::Comum),
                              "menuConfiguraAliquotas", ConfiguraTotalizadores));
-  editar->addAction(planilha(acoes_.Vincula(new QAction(this), frm_.ObtemLeituraX, Tipo::Comum, true,
+  editar->addAction(planilha(acoes_.Vincula(new QAction(this), frm_.ObtemLeituraX, Tipo::Comum,
                                             QStringLiteral("&Grava Leitura X")),
                              "menuObtemLeituraX", ObtemLeituraXExecute));
-  editar->addAction(planilha(acoes_.Vincula(new QAction(this), frm_.ConfereLeituraX, Tipo::Comum, true,
+  editar->addAction(planilha(acoes_.Vincula(new QAction(this), frm_.ConfereLeituraX, Tipo::Comum,
                                             QStringLiteral("Confere &Leitura X")),
                              "ConfereLeituraX1", ConfereLeituraXExecute));
   editar->addSeparator();
