@@ -1,6 +1,6 @@
 // The first copy (primeira via): after every successful command, what the printer printed is
 // fetched with LeImpressao and appended to a text file on the PC, so the file accumulates a copy
-// of everything printed. The settings are TfrmPrimeiraVia's (primeira_via_dialogo.h).
+// of everything printed. The settings are TfrmPrimeiraVia's (readings/primeiravia.h).
 #pragma once
 #include <string>
 
