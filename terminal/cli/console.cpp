@@ -107,4 +107,29 @@ void EscreveLinha(std::ostream& saida, const std::string& texto_cp1252) {
 
 void EscreveTexto(std::ostream& saida, const std::string& texto_cp1252) { saida << compat::cp1252_to_utf8(texto_cp1252); }
 
+namespace {
+const char kApagaLinha[] = "\r\x1b[K";  // back to the line's start, then clear to its end
+}  // namespace
+
+void LinhaProgresso::Mostra(const std::string& texto_cp1252) {
+  if (!terminal_) {
+    EscreveLinha(saida_, texto_cp1252);
+    return;
+  }
+  saida_ << kApagaLinha;
+  EscreveTexto(saida_, texto_cp1252);
+  saida_.flush();
+  visivel_ = true;
+}
+
+void LinhaProgresso::Apaga() {
+  if (visivel_) saida_ << kApagaLinha;
+  visivel_ = false;
+}
+
+void LinhaProgresso::Encerra() {
+  if (visivel_) saida_ << '\n';
+  visivel_ = false;
+}
+
 }  // namespace tarnel::cli

@@ -32,4 +32,23 @@ void EscreveLinha(std::ostream& saida, const std::string& texto_cp1252);
 // The same without the line end (a line rewritten in place).
 void EscreveTexto(std::ostream& saida, const std::string& texto_cp1252);
 
+// A progress line. On a terminal it is one line rewritten in place, which must be wiped (Apaga)
+// before anything else is written there; elsewhere (a pipe, a file) each state is a line of its own.
+class LinhaProgresso {
+ public:
+  LinhaProgresso(std::ostream& saida, bool terminal) : saida_(saida), terminal_(terminal) {}
+  bool NoTerminal() const { return terminal_; }
+  // Shows texto (Windows-1252) as the progress now.
+  void Mostra(const std::string& texto_cp1252);
+  // Wipes the line shown in place, if there is one.
+  void Apaga();
+  // Leaves the line shown in place where it is, and goes on below it.
+  void Encerra();
+
+ private:
+  std::ostream& saida_;
+  bool terminal_;
+  bool visivel_ = false;
+};
+
 }  // namespace tarnel::cli

@@ -18,7 +18,7 @@ namespace {
 class InteracaoLeitura : public InteracaoConsole {
  public:
   InteracaoLeitura(bool terminal, std::ostream& saida, std::ostream& mensagens)
-      : InteracaoConsole(mensagens), terminal_(terminal), saida_(saida), mensagens_(mensagens) {}
+      : InteracaoConsole(mensagens), saida_(saida), progresso_(mensagens, terminal) {}
 
   void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override {
     FimProgresso();
@@ -28,26 +28,13 @@ class InteracaoLeitura : public InteracaoConsole {
       InteracaoConsole::Mensagem(texto, icone, titulo);
   }
   void Progresso(const std::string& titulo, std::int64_t feito, std::int64_t) override {
-    const std::string texto = titulo + ": " + std::to_string(feito) + " bytes";
-    if (!terminal_) {
-      EscreveLinha(mensagens_, texto);
-      return;
-    }
-    mensagens_ << "\r\x1b[K";
-    EscreveTexto(mensagens_, texto);
-    mensagens_.flush();
-    visivel_ = true;
+    progresso_.Mostra(titulo + ": " + std::to_string(feito) + " bytes");
   }
-  void FimProgresso() override {
-    if (visivel_) mensagens_ << "\r\x1b[K";
-    visivel_ = false;
-  }
+  void FimProgresso() override { progresso_.Apaga(); }
 
  private:
-  bool terminal_;
   std::ostream& saida_;
-  std::ostream& mensagens_;
-  bool visivel_ = false;
+  LinhaProgresso progresso_;
 };
 
 PedidoLeitura MontaPedido(const PedidoLeituraCli& cli, const TfrmMain& frm) {

@@ -24,7 +24,7 @@ namespace {
 class InteracaoProgresso : public InteracaoConsole {
  public:
   InteracaoProgresso(bool terminal, std::ostream& saida, std::ostream& mensagens)
-      : InteracaoConsole(mensagens), terminal_(terminal), saida_(saida) {}
+      : InteracaoConsole(mensagens), progresso_(saida, terminal) {}
   ~InteracaoProgresso() override { FimProgresso(); }
 
   void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override {
@@ -32,22 +32,14 @@ class InteracaoProgresso : public InteracaoConsole {
     InteracaoConsole::Mensagem(texto, icone, titulo);
   }
   void Progresso(const std::string& etapa, std::int64_t feito, std::int64_t total) override {
-    if (!terminal_ || total <= 0) return;
-    saida_ << "\r\x1b[K";
-    EscreveTexto(saida_, etapa + ": " + std::to_string(feito) + " de " + std::to_string(total) + " (" +
-                             std::to_string(feito * 100 / total) + "%)");
-    saida_.flush();
-    visivel_ = true;
+    if (!progresso_.NoTerminal() || total <= 0) return;
+    progresso_.Mostra(etapa + ": " + std::to_string(feito) + " de " + std::to_string(total) + " (" +
+                      std::to_string(feito * 100 / total) + "%)");
   }
-  void FimProgresso() override {
-    if (visivel_) saida_ << "\r\x1b[K";
-    visivel_ = false;
-  }
+  void FimProgresso() override { progresso_.Apaga(); }
 
  private:
-  bool terminal_;
-  std::ostream& saida_;
-  bool visivel_ = false;
+  LinhaProgresso progresso_;
 };
 
 // Runs the reading on a connected session; its messages (the file made, or what failed) go to

@@ -48,7 +48,7 @@ std::string Resposta(const ComandoReproduzido& c, bool gravada) {
 class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
  public:
   AcompanhamentoRun(PoliticaResposta politica, bool terminal, std::ostream& saida, std::ostream& mensagens)
-      : politica_(politica), terminal_(terminal), saida_(saida), destino_(&mensagens) {}
+      : politica_(politica), saida_(saida), destino_(&mensagens), progresso_(saida, terminal) {}
 
   // From here on the messages belong to the replay and go to saida, in order with the rest.
   void IniciaReproducao() { destino_ = &saida_; }
@@ -56,10 +56,7 @@ class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
   bool Parar() const { return parar_; }
   bool Sucesso() const { return sucesso_; }
   const std::vector<SuiteJUnit>& Suites() const { return suites_; }
-  void TerminaProgresso() {
-    if (progresso_visivel_) saida_ << "\n";
-    progresso_visivel_ = false;
-  }
+  void TerminaProgresso() { progresso_.Encerra(); }
 
   // Interacao.
   void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override {
@@ -174,27 +171,17 @@ class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
     return destino_ == &saida_ ? arquivo_ + ":" + std::to_string(linha_) + ": " : std::string();
   }
   void Escreve(const std::string& texto) {
-    if (progresso_visivel_) saida_ << "\r\x1b[K";
-    progresso_visivel_ = false;
+    progresso_.Apaga();
     EscreveLinha(*destino_, texto);
   }
   void Progresso() {
-    const std::string texto = arquivo_ + ": linha " + std::to_string(linha_) + ", " + std::to_string(comandos_) +
-                              " comandos";
-    if (!terminal_) {
-      EscreveLinha(saida_, texto);
-      return;
-    }
-    saida_ << "\r\x1b[K";
-    EscreveTexto(saida_, texto);
-    saida_.flush();
-    progresso_visivel_ = true;
+    progresso_.Mostra(arquivo_ + ": linha " + std::to_string(linha_) + ", " + std::to_string(comandos_) + " comandos");
   }
 
   PoliticaResposta politica_;
-  bool terminal_;
   std::ostream& saida_;
   std::ostream* destino_;
+  LinhaProgresso progresso_;
   std::string arquivo_;
   long linha_ = 0;
   long comandos_ = 0;
@@ -203,7 +190,6 @@ class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
   bool recusada_ = false;  // one of them was answered No
   bool parar_ = false;
   bool sucesso_ = true;
-  bool progresso_visivel_ = false;
   std::vector<SuiteJUnit> suites_;
 };
 
