@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "compat/blanks.h"
 #include "profile_parser.h"
 #include "text_case.h"
 
@@ -35,7 +36,7 @@ Entradas TodasAsEntradas(const std::string& texto) {
 
 // A value the reader gives back as it was written: no blanks at its ends, not between quotes.
 bool LidoComoEscrito(const std::string& valor) {
-  if (compat::detail::trim_blanks(valor).size() != valor.size()) return false;
+  if (compat::trim_blanks(valor).size() != valor.size()) return false;
   return !(valor.size() >= 2 && (valor.front() == '"' || valor.front() == '\'') && valor.back() == valor.front());
 }
 

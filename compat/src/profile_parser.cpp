@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "compat/blanks.h"
 #include "text_case.h"
 
 namespace compat::detail {

@@ -24,11 +24,4 @@ bool equal_ignoring_case(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string_view trim_blanks(std::string_view text) {
-  auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 }  // namespace compat::detail

@@ -10,7 +10,4 @@ unsigned char upper_cp1252(unsigned char c);
 
 bool equal_ignoring_case(std::string_view a, std::string_view b);
 
-// Drops spaces and tabs at both ends.
-std::string_view trim_blanks(std::string_view text);
-
 }  // namespace compat::detail

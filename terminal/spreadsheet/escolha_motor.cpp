@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "compat/blanks.h"
 #include "quorbal/igual_sem_caixa.h"
 #include "spreadsheet/embutido/planilha_embutida.h"
 #ifdef _WIN32
@@ -14,12 +15,6 @@ const char kVariavelMotorPlanilha[] = "TARNEL_PLANILHA";
 
 namespace {
 
-std::string SemBrancos(const std::string& texto) {
-  const auto inicio = texto.find_first_not_of(" \t");
-  if (inicio == std::string::npos) return std::string();
-  return texto.substr(inicio, texto.find_last_not_of(" \t") - inicio + 1);
-}
-
 EscolhaPlanilha Indisponivel(const std::string& motor, std::string motivo) {
   return {motor, [] { return std::unique_ptr<Planilha>(); }, std::move(motivo)};
 }
@@ -28,7 +23,7 @@ EscolhaPlanilha Indisponivel(const std::string& motor, std::string motivo) {
 
 EscolhaPlanilha EscolheMotorPlanilha(const std::string& ajuste) {
   const char* variavel = std::getenv(kVariavelMotorPlanilha);
-  const std::string motor = SemBrancos(variavel != nullptr && *variavel != '\0' ? variavel : ajuste);
+  const std::string motor(compat::trim_blanks(variavel != nullptr && *variavel != '\0' ? variavel : ajuste));
   if (quorbal::IgualSemCaixa(motor, "embutido")) {
     return {motor, [] { return std::unique_ptr<Planilha>(new PlanilhaEmbutida); }, std::string()};
   }

@@ -1,5 +1,6 @@
 #include "protocolo/validacao.h"
 
+#include "compat/blanks.h"
 #include "protocolo/valores.h"
 #include "quorbal/registro.h"
 
@@ -8,12 +9,6 @@ namespace ecf {
 namespace {
 
 const std::string kVazio;
-
-std::string_view SemBrancos(std::string_view texto) {
-  while (!texto.empty() && (texto.front() == ' ' || texto.front() == '\t')) texto.remove_prefix(1);
-  while (!texto.empty() && (texto.back() == ' ' || texto.back() == '\t')) texto.remove_suffix(1);
-  return texto;
-}
 
 struct Faixa {
   std::int64_t minimo, maximo;
@@ -43,7 +38,7 @@ Falha Converte(const quorbal::DescritorCampo& campo, const std::string& texto, s
                                                      " caracteres; o máximo é " + std::to_string(maximo));
     return Ok();
   }
-  std::string_view valor = SemBrancos(texto);
+  std::string_view valor = compat::trim_blanks(texto);
   if (valor.empty()) return Erro("ErroProtParamValorInvalido", "Parâmetro " + nome + " sem valor");
   const std::string recebido = Aspas(std::string(valor));
   switch (campo.tipo) {
