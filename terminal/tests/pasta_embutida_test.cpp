@@ -617,9 +617,10 @@ TEST(PastaEmbutida, ArquivoIlegivelDizPorque) {
   EXPECT_EQ(erro.rfind("N\xE3o foi poss\xEDvel ler '/nao/existe/PlanilhaECF.xls': ", 0), 0u) << erro;
 }
 
-// LibreOffice converting arquivo of the folder with the filter given; false when it fails.
+// LibreOffice converting arquivo of the folder with the filter given; false when it fails. Under the
+// C locale, so that its text has decimal points whatever the machine's language.
 bool ConverteComLibreOffice(const test_support::TempFolder& pasta, const std::string& arquivo, const std::string& filtro) {
-  const std::string comando = "cd '" + pasta.path() + "' && HOME='" + pasta.path() + "' soffice --headless --convert-to '" +
+  const std::string comando = "cd '" + pasta.path() + "' && HOME='" + pasta.path() + "' LC_ALL=C soffice --headless --convert-to '" +
                               filtro + "' " + arquivo + " >/dev/null 2>&1";
   return std::system(comando.c_str()) == 0;
 }

@@ -336,7 +336,8 @@ TEST_F(PlanilhaCli, LibreOfficeCalculaOsMesmosValoresQueOMotorEmbutido) {
   const teste_cli::Execucao e = teste_cli::RodaCli(pasta, {"run", "dia.RMT"});
   ASSERT_EQ(e.status, 0) << e.saida << e.mensagens;
 
-  const std::string comando = "HOME='" + pasta.path() + "' soffice --headless --convert-to "
+  // Under the C locale, so that the values come with decimal points whatever the machine's language.
+  const std::string comando = "HOME='" + pasta.path() + "' LC_ALL=C soffice --headless --convert-to "
                               "'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1' "
                               "PlanilhaECF.xls >/dev/null 2>&1";
   ASSERT_EQ(std::system(comando.c_str()), 0);
