@@ -61,6 +61,7 @@ class JanelaTest : public ::testing::Test {
  protected:
   JanelaTest() : pasta_("tarnel-gui", TempFolder::enter | TempFolder::user_folders) {
     pasta_.set_env("TARNEL_DROVIK", DROVIK_ARQUIVO);
+    pasta_.unset_env("TARNEL_PLANILHA");  // a lab's choice of workbook engine is no test's
   }
 
   ~JanelaTest() override {
