@@ -60,13 +60,19 @@ std::optional<ixion::abs_address_t> MarcaEm(const DadosPasta& dados, const ixion
 
 std::optional<ixion::abs_address_t> NasFichas(const DadosPasta& dados, const ixion::formula_tokens_t& fichas,
                                               const ixion::abs_address_t& origem, int profundidade) {
-  const std::vector<bool> de_funcao = ParentesesDeFuncao(fichas);
+  // Which parentheses are functions' is worked out only once a text is met, which is seldom: this
+  // runs for every formula computed.
+  std::vector<bool> de_funcao;
+  const auto operando_de_conta = [&](std::size_t i) {
+    if (de_funcao.empty()) de_funcao = ParentesesDeFuncao(fichas);
+    return OperandoDeConta(fichas, de_funcao, i);
+  };
   for (std::size_t i = 0; i < fichas.size(); ++i) {
     switch (fichas[i]->get_opcode()) {
       case ixion::fop_single_ref: {
         const ixion::abs_address_t celula = fichas[i]->get_single_ref().to_abs(origem);
         if (auto marca = MarcaEm(dados, ixion::abs_range_t(celula))) return marca;
-        if (OperandoDeConta(fichas, de_funcao, i) && TemTexto(dados.contexto, celula)) return celula;
+        if (TemTexto(dados.contexto, celula) && operando_de_conta(i)) return celula;
         break;
       }
       case ixion::fop_range_ref:
@@ -78,10 +84,9 @@ std::optional<ixion::abs_address_t> NasFichas(const DadosPasta& dados, const ixi
         const ixion::named_expression_t* nome =
             dados.contexto.get_named_expression(origem.sheet, fichas[i]->get_name());
         if (nome == nullptr || profundidade > 4) break;
-        if (OperandoDeConta(fichas, de_funcao, i) && nome->tokens.size() == 1 &&
-            nome->tokens[0]->get_opcode() == ixion::fop_single_ref) {
+        if (nome->tokens.size() == 1 && nome->tokens[0]->get_opcode() == ixion::fop_single_ref) {
           const ixion::abs_address_t celula = nome->tokens[0]->get_single_ref().to_abs(nome->origin);
-          if (TemTexto(dados.contexto, celula)) return celula;
+          if (TemTexto(dados.contexto, celula) && operando_de_conta(i)) return celula;
         }
         if (auto marca = NasFichas(dados, nome->tokens, nome->origin, profundidade + 1)) return marca;
         break;
