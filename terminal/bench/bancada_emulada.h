@@ -24,6 +24,9 @@ class BancadaEmulada {
     pasta_ = modelo;
     anterior_ = std::filesystem::current_path();
     std::filesystem::current_path(pasta_);
+    // A fast machine runs tens of thousands of coupons in one benchmark, more than the usual detail
+    // memory holds: the largest cartridge, unless the person running it chose a size.
+    setenv("ECF_CAPACIDADE_MFD", "64M", 0);
     frm_.CarregaDriver = [] { return BibliotecaDrovik::Carrega(DROVIK_ARQUIVO); };
     ConnectExecute(frm_);
     if (!Conectado(frm_)) throw std::runtime_error("the emulated printer did not connect");

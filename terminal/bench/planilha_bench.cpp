@@ -67,13 +67,18 @@ BENCHMARK(ConfereLeituraX)->Unit(benchmark::kMillisecond);
 // One sale, mirrored (with_planilha 1) or not (0); the coupon around it is not measured.
 void VendaEspelhada(benchmark::State& estado) {
   Bancada bancada(estado.range(0) != 0);
+  // A refusal ends the run with the printer's error: timing may not be paused after it.
+  const auto recusa = [&](const char* o_que) {
+    const std::string texto = std::string(o_que) + ": " + bancada.frm().ebNomeErro;
+    estado.SkipWithError(texto.c_str());
+  };
   for (auto _ : estado) {
     estado.PauseTiming();
-    if (!bancada.AbreCupom()) estado.SkipWithError("the coupon did not open");
+    if (!bancada.AbreCupom()) return recusa("the coupon did not open");
     estado.ResumeTiming();
-    if (!bancada.Venda()) estado.SkipWithError("the sale was refused");
+    if (!bancada.Venda()) return recusa("the sale was refused");
     estado.PauseTiming();
-    if (!bancada.FechaCupom()) estado.SkipWithError("the coupon did not close");
+    if (!bancada.FechaCupom()) return recusa("the coupon did not close");
     // Every capture starts a new test: the items restart, so the coupon area never fills.
     if (bancada.frm().Planilha) Ligacao(bancada.frm()).ItemAtual = 1;
     estado.ResumeTiming();
