@@ -60,10 +60,11 @@ bool Historico::Acrescenta(const std::string& linha) {
   linhas_.push_back(linha);
   if (linhas_.size() > kMaximoHistorico) linhas_.erase(linhas_.begin());
   if (!caminho_.empty()) {
-    // All of the line or none of it. The state folder may not exist yet on a fresh account: it is
+    // All of the line or none of it, in a file only its user reads (what was typed may hold a
+    // customer's name or document). The state folder may not exist yet on a fresh account: it is
     // made at the first line typed.
-    if (!compat::append_whole(caminho_, linha + '\n') && compat::make_folders(compat::folder_of(caminho_)))
-      compat::append_whole(caminho_, linha + '\n');
+    if (!compat::append_whole(caminho_, linha + '\n', true) && compat::make_folders(compat::folder_of(caminho_)))
+      compat::append_whole(caminho_, linha + '\n', true);
   }
   return true;
 }

@@ -1,5 +1,8 @@
 // The shell's history file: where it lives, what is kept, and the round trip between sessions.
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <map>
 #include <string>
@@ -61,6 +64,11 @@ TEST(History, WhatIsTypedComesBackInTheNextSession) {
                             u8"AbreCupomFiscal NomeConsumidor=\"José Conceição\"\n"
                             u8"AbreGaveta TempoAcionamentoGaveta=100\n";
   EXPECT_EQ(read_bytes(caminho), bytes);
+#ifndef _WIN32
+  struct stat info{};
+  ASSERT_EQ(stat(caminho.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u) << "what was typed is the user's alone";
+#endif
   Historico seguinte(caminho);
   EXPECT_EQ(seguinte.Linhas(), (std::vector<std::string>{"AbreGaveta TempoAcionamentoGaveta=100",
                                                          u8"AbreCupomFiscal NomeConsumidor=\"José Conceição\"",

@@ -48,7 +48,8 @@ bool replace_file(const std::string& path, std::string_view bytes);
 
 // Appends all of bytes or nothing: when a write fails half way (a full disk) the file is cut back
 // to its old length, so that no torn record stays at its end for the next one to follow. The file
-// is created when missing (and removed again when nothing could be written to it).
-bool append_whole(const std::string& path, std::string_view bytes);
+// is created when missing (and removed again when nothing could be written to it); owner_only makes
+// a new file readable by this user alone (a history of what was typed), where the system has modes.
+bool append_whole(const std::string& path, std::string_view bytes, bool owner_only = false);
 
 }  // namespace compat

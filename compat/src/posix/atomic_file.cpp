@@ -150,10 +150,10 @@ void AtomicFile::discard() {
   failed_ = true;
 }
 
-bool append_whole(const std::string& path, std::string_view bytes) {
+bool append_whole(const std::string& path, std::string_view bytes, bool owner_only) {
   const std::string native = native_path(path);
   const bool existed = access(native.c_str(), F_OK) == 0;
-  const int fd = open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  const int fd = open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, owner_only ? 0600 : 0666);
   if (fd < 0) return false;
   struct stat before{};
   if (fstat(fd, &before) != 0) {

@@ -78,7 +78,7 @@ void AtomicFile::discard() {
   failed_ = true;
 }
 
-bool append_whole(const std::string& path, std::string_view bytes) {
+bool append_whole(const std::string& path, std::string_view bytes, bool /*owner_only: a profile's files are its own*/) {
   const bool existed = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
