@@ -70,6 +70,29 @@ TEST(Path, FilesAndFolders) {
   EXPECT_EQ(compat::current_folder(), std::filesystem::current_path().string());
 }
 
+// A device or pipe is written to where it is: the report of a run sent to the null device is
+// taken, and nothing is made beside it.
+TEST(Path, DevicesAreToldFromFiles) {
+  TempFolder temp{"compat-test"};
+  test_support::write_bytes(temp.file("arquivo"), "x");
+  const std::pair<std::string, bool> casos[] = {
+      {test_support::kNullDevice, true},
+      {temp.file("arquivo"), false},
+      {temp.file("nada"), false},
+      {temp.path(), false},
+#ifdef _WIN32
+      {"nul", true},          {"C:\\pasta\\COM1", true}, {"COM1:", true},  {"lpt9", true},
+      {"\\\\.\\COM10", true}, {"COM0", false},              {"NULL", false}, {"NUL.txt", false},
+      {"CONSOLE", false},
+#endif
+  };
+  for (const auto& [caminho, dispositivo] : casos) EXPECT_EQ(compat::is_device(caminho), dispositivo) << caminho;
+
+  std::string why;
+  EXPECT_TRUE(compat::replace_file(test_support::kNullDevice, "<relatorio/>", why)) << why;
+  EXPECT_TRUE(compat::append_whole(test_support::kNullDevice, "linha\n"));
+}
+
 // A file marked read-only is not replaced (a rename over it would succeed off Windows), and nothing
 // is left behind; once writable again it is.
 TEST(Path, AReadOnlyFileIsNotReplaced) {

@@ -6,6 +6,7 @@
 #include <set>
 #include <sstream>
 
+#include "compat/path.h"
 #include "textos_ajuda.h"
 #include "window/versao.h"
 
@@ -211,6 +212,11 @@ bool VerificaLeitura(const CLI::App& app, Leitura& leitura, std::string& erro) {
       return false;
     }
     pedido.faixa = f.faixa;
+  }
+  // The readable copy is made from the file the reading wrote; a device or pipe gives nothing back.
+  if (pedido.filtrada && !pedido.saida.empty() && compat::is_device(pedido.saida)) {
+    erro = "--filtrada lê de volta o arquivo de --saida, e " + pedido.saida + " não é um arquivo";
+    return false;
   }
   return true;
 }

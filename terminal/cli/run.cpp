@@ -214,7 +214,8 @@ int Run(const PedidoRun& pedido, bool terminal, std::ostream& saida, std::ostrea
     const auto tipo = std::filesystem::status(compat::fs_path(pedido.relatorio), erro).type();
     const bool existia = std::filesystem::symlink_status(compat::fs_path(pedido.relatorio), erro).type() !=
                          std::filesystem::file_type::not_found;
-    if (!existia || tipo == std::filesystem::file_type::regular || tipo == std::filesystem::file_type::directory) {
+    if (!compat::is_device(pedido.relatorio) &&
+        (!existia || tipo == std::filesystem::file_type::regular || tipo == std::filesystem::file_type::directory)) {
       std::FILE* sonda = compat::open_file(pedido.relatorio, "ab");
       if (!sonda) {
         EscreveLinha(mensagens, "O relatório " + pedido.relatorio + " não pode ser gravado; nada foi executado.");

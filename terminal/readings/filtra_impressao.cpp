@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "compat/native_path.h"
+#include "compat/path.h"
 #include "compat/text_mode.h"
 
 namespace tarnel {
@@ -47,6 +48,9 @@ void FiltroImpressao::Filtra(std::string_view texto, std::string& saida) {
 std::string ArquivoFiltrado(const std::string& arquivo) { return arquivo + ".fmt"; }
 
 bool FiltraArquivoImpressao(const std::string& arquivo) {
+  // A reading sent to a device or a pipe (/dev/stdout, NUL) cannot be read back: it has no readable
+  // copy, and reading there would wait on the terminal for input.
+  if (compat::is_device(arquivo)) return true;
   Arquivo entrada(compat::open_file(arquivo, "rb"));
   if (!entrada) return false;
   Arquivo saida(compat::open_file(ArquivoFiltrado(arquivo), "wb"));

@@ -21,7 +21,8 @@ class FiltroImpressao {
 };
 
 // Writes arquivo + ".fmt", the filtered copy of arquivo, both in text mode (CR LF on disk). False
-// when either file cannot be opened or the copy cannot be written whole.
+// when either file cannot be opened or the copy cannot be written whole. A device or pipe has no
+// copy: nothing is written, and that is no failure.
 bool FiltraArquivoImpressao(const std::string& arquivo);
 
 // The name FiltraArquivoImpressao writes.

@@ -68,6 +68,14 @@ TEST_F(CliLeitura, AChannelThatDoesNotOpenExitsWithTwo) {
   EXPECT_NE(e.mensagens, "");
 }
 
+TEST_F(CliLeitura, AReadingSentToADeviceHasNoReadableCopy) {
+  // Nothing to read back from /dev/null or NUL: no copy beside it, and that is no failure.
+  const Execucao e = RodaCli(pasta, {"leitura", "x", "--saida", test_support::kNullDevice});
+  EXPECT_EQ(e.status, 0) << e.mensagens;
+  EXPECT_EQ(e.saida, std::string("Arquivo '") + test_support::kNullDevice + "' gerado!\n");
+  EXPECT_FALSE(std::filesystem::exists(std::string(test_support::kNullDevice) + ".fmt"));
+}
+
 TEST_F(CliLeitura, AReadableCopyThatCannotBeReadIsTold) {
   // A folder where the readable copy goes: the reading is written, but not announced as made, and
   // the copy cannot be shown.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "linha_comando.h"
+#include "test_support/temp_folder.h"
 
 namespace {
 
@@ -268,6 +269,8 @@ TEST(CommandLine, LeituraGetsItsKindRangeAndFile) {
       {{"leitura", "mfd", "--data", "01/01/2026"}, "--data espera D1-D2, n\xE3o 01/01/2026"},
       {{"leitura", "x", "--saida"}, "Falta o valor de --saida"},
       {{"leitura", "x", "y"}, "Argumento a mais: y"},
+      {{"leitura", "x", "--saida", test_support::kNullDevice, "--filtrada"},
+       std::string("--filtrada l\xEA de volta o arquivo de --saida, e ") + test_support::kNullDevice + " n\xE3o \xE9 um arquivo"},
   };
   for (const auto& [argumentos, erro] : erros)
     EXPECT_EQ(InterpretaArgumentos(argumentos).erro, "tarnel-cli leitura: " + erro + " (veja tarnel-cli --help)")

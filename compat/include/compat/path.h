@@ -24,6 +24,9 @@ std::string join_path(const std::string& a, const std::string& b);
 
 // True for an existing file that is not a folder.
 bool file_exists(const std::string& path);
+// True for a device or a pipe (/dev/stdout, a named pipe; NUL or COM1 on Windows): written to as it
+// is, never replaced, and what was written there cannot be read back.
+bool is_device(const std::string& path);
 // File size in bytes, -1 when it does not exist or is a folder.
 std::int64_t file_size(const std::string& path);
 // The working folder, without a trailing separator (as getcwd gives it).

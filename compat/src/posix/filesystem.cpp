@@ -59,6 +59,11 @@ bool file_exists(const std::string& path) {
   return stat(native_path(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
+bool is_device(const std::string& path) {
+  struct stat info{};
+  return stat(native_path(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode) && !S_ISREG(info.st_mode);
+}
+
 std::int64_t file_size(const std::string& path) {
   struct stat info{};
   if (stat(native_path(path).c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return -1;

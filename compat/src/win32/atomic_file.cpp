@@ -5,6 +5,8 @@
 #include <atomic>
 #include <utility>
 
+#include "compat/path.h"
+
 namespace compat {
 namespace {
 
@@ -26,6 +28,19 @@ bool write_all(HANDLE file, const char* bytes, std::size_t size) {
 AtomicFile::AtomicFile(std::string path, std::string temporary)
     : path_(std::move(path)), temporary_(std::move(temporary)) {
   static std::atomic<unsigned> counter{0};
+  // A device (NUL, COM1) cannot be replaced, only written to, as the console's redirection does;
+  // a temporary beside it would be that same device.
+  if (is_device(path_)) {
+    const HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      failed_ = true;
+      return;
+    }
+    handle_ = reinterpret_cast<std::intptr_t>(file);
+    in_place_ = true;
+    return;
+  }
   const DWORD attributes = GetFileAttributesA(path_.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
       (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
@@ -59,6 +74,7 @@ bool AtomicFile::commit() {
   if (handle_ == kNone) return false;
   const HANDLE file = handle_of(handle_);
   handle_ = kNone;
+  if (in_place_) return CloseHandle(file) != 0 && !failed_;
   const bool flushed = !failed_ && FlushFileBuffers(file);
   const bool closed = CloseHandle(file) != 0;
   if (!flushed || !closed ||
@@ -74,15 +90,20 @@ void AtomicFile::discard() {
   if (handle_ == kNone) return;
   CloseHandle(handle_of(handle_));
   handle_ = kNone;
-  DeleteFileA(temporary_.c_str());
+  if (!in_place_) DeleteFileA(temporary_.c_str());
   failed_ = true;
 }
 
 bool append_whole(const std::string& path, std::string_view bytes, bool /*owner_only: a profile's files are its own*/) {
   const bool existed = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  const bool device = is_device(path);  // no size to cut back to, nothing to remove
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | (device ? FILE_SHARE_WRITE : 0),
+                                  nullptr, device ? OPEN_EXISTING : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
+  if (device) {
+    const bool ok = write_all(file, bytes.data(), bytes.size());
+    return CloseHandle(file) != 0 && ok;
+  }
   LARGE_INTEGER before{};
   bool ok = GetFileSizeEx(file, &before) && SetFilePointerEx(file, before, nullptr, FILE_BEGIN);
   ok = ok && write_all(file, bytes.data(), bytes.size());

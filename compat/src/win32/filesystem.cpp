@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "compat/path.h"
+#include "text_case.h"
 
 namespace compat {
 namespace {
@@ -30,6 +31,20 @@ std::string environment_folder(const char* variable, const char* fallback_variab
 bool file_exists(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   return attributes_of(path, data) && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool is_device(const std::string& path) {
+  if (path.rfind("\\\\.\\", 0) == 0) return true;  // \\.\COM10, \\.\pipe\...
+  // The reserved names are devices in any folder, and a port may be written "COM1:". With an
+  // extension ("NUL.txt") they are only on some Windows versions: taken as files.
+  std::string name = path;
+  while (!name.empty() && (name.back() == ' ' || name.back() == ':')) name.pop_back();
+  name = base_name(name);
+  for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
+    if (detail::equal_ignoring_case(name, device)) return true;
+  const std::string_view port = std::string_view(name).substr(0, 3);
+  return name.size() == 4 && (detail::equal_ignoring_case(port, "COM") || detail::equal_ignoring_case(port, "LPT")) &&
+         name[3] >= '1' && name[3] <= '9';
 }
 
 std::int64_t file_size(const std::string& path) {

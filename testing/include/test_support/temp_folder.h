@@ -25,6 +25,13 @@
 
 namespace test_support {
 
+// A device every system has: it takes what is written, and nothing can be read back from it.
+#ifdef _WIN32
+inline constexpr char kNullDevice[] = "NUL";
+#else
+inline constexpr char kNullDevice[] = "/dev/null";
+#endif
+
 class TempFolder {
  public:
   // Where the per-user configuration and state folders are named.
