@@ -259,6 +259,21 @@ TEST_F(DiaDeVendas, CancelamentoDoCupomAbertoEDeAcrescimos) {
   Recusa("ErroCMDOperacaoJaCancelada", "CancelaCupom");
 }
 
+// Shares of a subtotal discount over buckets of R$ 100 million: the product adjustment x bucket
+// passes 64 bits, the shares do not. So does the day's tax on them.
+TEST_F(DiaDeVendas, RateioDeValoresAltos) {
+  Ok("AbreCupomFiscal");
+  for (const char* aliquota : {"0", "1"})
+    Ok("VendeItem", {{"CodProduto", "1"}, {"NomeProduto", "Lote"}, {"Quantidade", "1"},
+                     {"PrecoUnitario", "100.000.000"}, {"CodAliquota", aliquota}});
+  Ok("AcresceSubtotal", {{"Cancelar", "N"}, {"ValorAcrescimo", "-10.000.000"}});
+  EXPECT_EQ(Moeda("TotalDocAliquota[0]"), "95000000,00");
+  EXPECT_EQ(Moeda("TotalDocAliquota[1]"), "95000000,00");
+  Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "190.000.000"}});
+  EXPECT_EQ(Moeda("TotalDiaImpostoAliquota[0]"), "17100000,00");
+  EXPECT_EQ(Moeda("TotalDiaImpostoAliquota[1]"), "6650000,00");
+}
+
 TEST_F(DiaDeVendas, NaoFiscalDeSaidaRetiraDoCaixa) {
   Ok("DefineNaoFiscal", {{"NomeNaoFiscal", "Sangria"}, {"TipoNaoFiscal", "N"}});
   Ok("AbreCupomNaoFiscal");

@@ -119,6 +119,40 @@ TEST(Valores, ArredondamentoNBR5891) {
   EXPECT_FALSE(MultiplicaDivideNBR5891(INT64_MAX, 2, 1, r));
 }
 
+// A product past 64 bits whose result fits: a day's tax on a huge aliquot total, a share of a
+// subtotal adjustment over buckets of hundreds of millions. Only a result that does not fit fails.
+TEST(Valores, ProdutoAlemDe64Bits) {
+  struct Caso {
+    std::int64_t valor, fator, divisor;
+    bool nbr5891;
+    bool cabe;
+    std::int64_t resultado;
+  };
+  const Caso casos[] = {
+      // 18 % of R$ 55.340.231.944.659,72 = 9.961.241.750.038,7496 -> ,75.
+      {5'534'023'194'465'972, 1800, 10000, true, true, 996'124'175'003'875},
+      {-1'000'000'000, 10'000'000'000, 20'000'000'000, false, true, -500'000'000},
+      {-1'000'000'000, 20'000'000'000, 20'000'000'000, true, true, -1'000'000'000},
+      // One half exactly, on an odd and on an even quotient.
+      {INT64_MAX, 2, 4, true, true, 4'611'686'018'427'387'904},
+      {INT64_MAX - 2, 2, 4, true, true, 4'611'686'018'427'387'902},
+      {INT64_MAX, 2, 4, false, true, 4'611'686'018'427'387'903},
+      {INT64_MIN, 1, 1, false, true, INT64_MIN},
+      {INT64_MIN, 3, -3, true, false, 0},
+      {INT64_MIN, -1, 1, false, false, 0},
+      {INT64_MAX, INT64_MAX, INT64_MAX, true, true, INT64_MAX},
+      {INT64_MAX, INT64_MAX, 2, false, false, 0},
+      {25, 1, -10, true, true, -2},
+  };
+  for (const Caso& c : casos) {
+    std::int64_t r = 0;
+    const bool cabe = c.nbr5891 ? MultiplicaDivideNBR5891(c.valor, c.fator, c.divisor, r)
+                                : MultiplicaDivideTrunca(c.valor, c.fator, c.divisor, r);
+    EXPECT_EQ(cabe, c.cabe) << c.valor << " * " << c.fator << " / " << c.divisor;
+    if (cabe && c.cabe) EXPECT_EQ(r, c.resultado) << c.valor << " * " << c.fator << " / " << c.divisor;
+  }
+}
+
 TEST(Valores, Truncamento) {
   std::int64_t r = 0;
   // 1,500 x 2,999 = 4,4985 -> 4,49.
