@@ -389,6 +389,20 @@ class Leitor {
     return true;
   }
 
+  // A comparison ("=", "<", ">") outside parentheses, braces and quoted text.
+  static bool ComparacaoNoTopo(const std::string& termo) {
+    int nivel = 0;
+    bool aspas = false;
+    for (const char c : termo) {
+      if (c == '"') aspas = !aspas;
+      if (aspas) continue;
+      if (c == '(' || c == '{') ++nivel;
+      if (c == ')' || c == '}') --nivel;
+      if (nivel == 0 && (c == '=' || c == '<' || c == '>')) return true;
+    }
+    return false;
+  }
+
   // {soma j em Tabela: termo}: the term once for every row j of the table, added up; {lista ...}: the
   // terms separated by commas, as the arguments of a function (MAX).
   bool Soma(const Pendente& p, const std::string& dentro, std::string& saida) {
@@ -402,6 +416,8 @@ class Leitor {
     auto t = tabelas_.find(tabela);
     if (t == tabelas_.end()) return Falha("tabela '" + tabela + "' não está definida");
     const std::string termo = Apara(dentro.substr(dois_pontos + 1));
+    // "+" binds tighter than "=": the terms A=B added up would read A=(B+C)=..., a silent wrong sum.
+    if (soma && ComparacaoNoTopo(termo)) return Falha("ponha entre parênteses a comparação somada: " + termo);
     if (soma) saida += "(";
     for (int n = 0; n < t->second; ++n) {
       if (n > 0) saida += soma ? "+" : ",";

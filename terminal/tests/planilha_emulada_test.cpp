@@ -112,6 +112,21 @@ TEST_F(PlanilhaEmulada, UmaCapturaConfereOsDocumentosQueSeSeguem) {
   EXPECT_EQ(interacao.mensagens, Textos{});
 }
 
+// A subtotal discount's leftover cent goes to the first of the largest buckets only, also when an
+// aliquot ties with a tax situation (R$ 1,00 each on aliquot 1, F1 and N1, 0,05 off: 0,97 on the
+// aliquot, 0,99 on F1 and N1).
+TEST_F(PlanilhaEmulada, RestoDoRateioNumEmpateVaiAUmSoBalde) {
+  Prepara();
+  Executa({{Comando::AbreCupomFiscal, {}},
+           Item("-2", "1,00", "1"),
+           Item("1", "1,00", "1"),
+           Item("-4", "1,00", "1"),
+           {Comando::AcresceSubtotal, {{"Cancelar", "0"}, {"ValorAcrescimo", "-0,05"}}},
+           {Comando::PagaCupom, {{"CodMeioPagamento", "0"}, {"Valor", "10,00"}}},
+           {Comando::EncerraDocumento, {}}});
+  EXPECT_EQ(Confere(), std::vector<Textos>{});
+}
+
 // The check is no formality: a sale the mirroring never saw shows as exactly the totals it changes.
 // The workbook's coupon then nets 0 when paid, which the mirroring takes for a cancelled coupon.
 TEST_F(PlanilhaEmulada, VendaNaoEspelhadaApareceNosTotaisQueMuda) {
