@@ -22,6 +22,15 @@ TEST(Extenso, ValoresComoUmChequeOsEscreve) {
   EXPECT_EQ(ValorPorExtenso(9999999999, "Real", "Reais"),
             "noventa e nove milhões novecentos e noventa e nove mil novecentos e noventa e nove reais e noventa e nove "
             "centavos");
+  // Past the billions, up to the largest amount a cheque's value holds.
+  EXPECT_EQ(ValorPorExtenso(100000000000000, "Real", "Reais"), "um trilhão de reais");
+  EXPECT_EQ(ValorPorExtenso(100000000000050, "Real", "Reais"), "um trilhão de reais e cinquenta centavos");
+  EXPECT_EQ(ValorPorExtenso(100000000000100, "Real", "Reais"), "um trilhão e um reais");
+  EXPECT_EQ(ValorPorExtenso(200000000000000000, "Real", "Reais"), "dois quatrilhões de reais");
+  EXPECT_EQ(ValorPorExtenso(INT64_MAX, "Real", "Reais"),
+            "noventa e dois quatrilhões duzentos e trinta e três trilhões setecentos e vinte bilhões trezentos e "
+            "sessenta e oito milhões quinhentos e quarenta e sete mil setecentos e cinquenta e oito reais e sete "
+            "centavos");
   EXPECT_EQ(impressao::DataPorExtenso(20240315), "15 de março de 2024");
 }
 

@@ -31,11 +31,12 @@ std::string Grupo(unsigned n) {
 // A whole number in words; the groups join with "e" before a last group below one hundred or of
 // whole hundreds ("mil e duzentos", "dois mil e um", "mil duzentos e trinta").
 std::string Inteiro(std::uint64_t n) {
-  static const char* const kSingular[] = {"", "mil", "milhão", "bilhão"};
-  static const char* const kPlural[] = {"", "mil", "milhões", "bilhões"};
+  // Up to the quadrillions: the largest amount the printer holds is 92 233 720 368 547 758,07.
+  static const char* const kSingular[] = {"", "mil", "milhão", "bilhão", "trilhão", "quatrilhão"};
+  static const char* const kPlural[] = {"", "mil", "milhões", "bilhões", "trilhões", "quatrilhões"};
   std::vector<std::string> partes;
   unsigned ultimo = 0;  // the last group written
-  for (int escala = 3; escala >= 0; --escala) {
+  for (int escala = 5; escala >= 0; --escala) {
     std::uint64_t divisor = 1;
     for (int i = 0; i < escala; ++i) divisor *= 1000;
     const auto grupo = static_cast<unsigned>(n / divisor % 1000);
