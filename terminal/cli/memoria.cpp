@@ -20,16 +20,20 @@ namespace tarnel::cli {
 namespace {
 
 // The console's person with a progress line on a terminal: "etapa: feito de total (nn%)", rewritten
-// in place and wiped before any message.
+// in place and wiped before any message. As for leitura, the file made is announced on saida;
+// errors and the progress line go to mensagens.
 class InteracaoProgresso : public InteracaoConsole {
  public:
   InteracaoProgresso(bool terminal, std::ostream& saida, std::ostream& mensagens)
-      : InteracaoConsole(mensagens), progresso_(saida, terminal) {}
+      : InteracaoConsole(mensagens), saida_(saida), progresso_(mensagens, terminal) {}
   ~InteracaoProgresso() override { FimProgresso(); }
 
   void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override {
     FimProgresso();
-    InteracaoConsole::Mensagem(texto, icone, titulo);
+    if (icone == Icone::Informacao)
+      EscreveLinha(saida_, texto);
+    else
+      InteracaoConsole::Mensagem(texto, icone, titulo);
   }
   void Progresso(const std::string& etapa, std::int64_t feito, std::int64_t total) override {
     if (!progresso_.NoTerminal() || total <= 0) return;
@@ -39,11 +43,11 @@ class InteracaoProgresso : public InteracaoConsole {
   void FimProgresso() override { progresso_.Apaga(); }
 
  private:
+  std::ostream& saida_;
   LinhaProgresso progresso_;
 };
 
-// Runs the reading on a connected session; its messages (the file made, or what failed) go to
-// mensagens.
+// Runs the reading on a connected session.
 template <typename Leitura>
 int Roda(const Pedido& pedido, bool terminal, std::ostream& saida, std::ostream& mensagens, Leitura leitura) {
   InteracaoProgresso interacao(terminal, saida, mensagens);

@@ -10,13 +10,15 @@ TEST(CliMemoria, TheBasicSoftwareAndADumpReadBackIntoItsSections) {
   TempFolder pasta{"tarnel-cli-memoria", TempFolder::enter};
   Execucao e = RodaCli(pasta, {"software-basico"});
   EXPECT_EQ(e.status, 0) << e.mensagens;
-  EXPECT_EQ(e.mensagens, "Arquivo '" + pasta.file("VardexII.bin") + "' gerado!\n");
+  EXPECT_EQ(e.saida, "Arquivo '" + pasta.file("VardexII.bin") + "' gerado!\n");
+  EXPECT_EQ(e.mensagens, "");
   EXPECT_EQ(read_bytes(pasta.file("VardexII.bin")).size(), 256u * 1024);
 
   ASSERT_EQ(RodaCli(pasta, {"exec", "AbreCupomFiscal"}).status, 0);
   e = RodaCli(pasta, {"mfd-binaria"});
   EXPECT_EQ(e.status, 0) << e.mensagens;
-  EXPECT_EQ(e.mensagens, "Arquivo 'LEITURA.MFD' gerado.\n");
+  EXPECT_EQ(e.saida, "Arquivo 'LEITURA.MFD' gerado.\n");
+  EXPECT_EQ(e.mensagens, "");
 
   e = RodaCli(pasta, {"mfd-ler", "LEITURA.MFD", pasta.path()});
   EXPECT_EQ(e.status, 0) << e.mensagens;
