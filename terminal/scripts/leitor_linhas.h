@@ -1,6 +1,6 @@
 // The command file's line reader: byte by byte, a line ends at a CR or an LF (a CR takes one more
-// byte with it, the LF of a CR LF pair), a line is cut at 4096 bytes and the rest of it is skipped up
-// to and including the next LF, and a last line may end at the end of the file. A line looked at
+// byte with it, the LF of a CR LF pair), a line is cut at kTamanhoLinhaScript bytes and the rest of it
+// is skipped up to and including the next LF, and a last line may end at the end of the file. A line looked at
 // ahead can be given back: it is kept here rather than sought back to, so that a script can also come
 // from a pipe.
 #pragma once
@@ -11,7 +11,10 @@
 
 namespace tarnel {
 
-constexpr std::size_t kTamanhoLinhaScript = 4096;
+// Room for the longest line a recording writes: a reply with the 4000 characters of print data, each
+// of which may be escaped into two, with its time stamp and marks. Cut at 4096, such a reply could
+// never compare equal to the one it records.
+constexpr std::size_t kTamanhoLinhaScript = 16384;
 
 // Where the bytes come from: a file, or a text in memory (tests, the fuzzer).
 class FonteBytes {

@@ -2,6 +2,7 @@
 // emulated printer; an edited reply is a difference, printed and in the JUnit report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -71,6 +72,22 @@ TEST_F(Run, GravadoReproduzSemDiferenca) {
             "    <testcase classname=\"dia.RMT\" name=\"linha 7 LeTexto\"/>\n"
             "  </testsuite>\n"
             "</testsuites>\n");
+}
+
+// A text of quotes: each doubles when recorded, and the lines of the command and of its reply pass
+// 4 KiB. They are read back whole, and replay equal.
+TEST_F(Run, LinhasLongasGravadasReproduzemIguais) {
+  std::string aspas;
+  for (int i = 0; i < 2100; ++i) aspas += "\\\"";
+  Grava("longa.RMT", "EscreveTexto NomeTexto=TextoLivre ValorTexto=\"" + aspas + "\"\nLeTexto NomeTexto=TextoLivre\nsair\n");
+  std::size_t maior = 0;
+  const std::string gravado = read_bytes(pasta.file("longa.RMT"));
+  for (std::size_t inicio = 0, fim; (fim = gravado.find('\n', inicio)) != std::string::npos; inicio = fim + 1)
+    maior = std::max(maior, fim - inicio);
+  ASSERT_GT(maior, 4096u);
+  const Execucao e = Roda({"longa.RMT"});
+  EXPECT_EQ(e.status, 0) << e.mensagens;
+  EXPECT_EQ(e.saida.substr(e.saida.rfind("longa.RMT:")), u8"longa.RMT: executado até o fim, 2 comandos, 0 diferenças\n");
 }
 
 TEST_F(Run, RespostaEditadaEhDiferencaImpressaENoRelatorio) {

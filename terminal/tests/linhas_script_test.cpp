@@ -42,10 +42,10 @@ TEST(LeitorLinhas, FinsDeLinha) {
   for (const auto& c : casos) EXPECT_EQ(Le(c.conteudo), c.linhas) << c.caso;
 }
 
-TEST(LeitorLinhas, LinhaLongaCortadaEmQuatroKiB) {
+TEST(LeitorLinhas, LinhaLongaCortada) {
   const std::string longa(kTamanhoLinhaScript + 10, 'x');
   EXPECT_EQ(Le(longa + "\r\nseguinte\r\n"), (Textos{std::string(kTamanhoLinhaScript, 'x'), "seguinte"}));
-  // Exactly 4096 bytes: the line end that follows is skipped with the rest.
+  // Exactly the limit: the line end that follows is skipped with the rest.
   const std::string exata(kTamanhoLinhaScript, 'y');
   EXPECT_EQ(Le(exata + "\nz"), (Textos{exata, "z"}));
   // The skip runs to the next LF: a lone CR after the cut does not end it.
