@@ -32,6 +32,7 @@ liborcus-bin
 libixion-dev
 libboost-dev
 qt6-base-dev
+libxcb1-dev
 qt6-svg-dev
 qt6-qpa-plugins
 fonts-dejavu-core

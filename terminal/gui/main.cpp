@@ -31,6 +31,9 @@ const char kSemTela[] =
     "tarnel: não há tela gráfica (DISPLAY e WAYLAND_DISPLAY não estão definidos); use o tarnel-cli "
     "(tarnel-cli --help)";
 
+const char kTelaXFechada[] = "tarnel: a tela gráfica DISPLAY=";
+const char kTelaXFechadaFim[] = " não abre; use o tarnel-cli (tarnel-cli --help)";
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -47,6 +50,11 @@ int main(int argc, char** argv) {
   }
   if (!tarnel::gui::HaTelaGrafica(argc, argv, std::getenv)) {
     std::cerr << compat::cp1252_to_utf8(kSemTela) << std::endl;
+    return 2;
+  }
+  if (const char* x = tarnel::gui::SoTelaX(argc, argv, std::getenv); x != nullptr && !tarnel::gui::TelaXAbre(x)) {
+    // The name as the system gives it, bytes unchanged.
+    std::cerr << compat::cp1252_to_utf8(kTelaXFechada) << x << compat::cp1252_to_utf8(kTelaXFechadaFim) << std::endl;
     return 2;
   }
   QApplication aplicacao(argc, argv);

@@ -11,6 +11,20 @@
 namespace {
 
 #if !defined(_WIN32) && !defined(__APPLE__)
+// f as the program calls it: its name and these arguments on the command line, these variables set.
+template <typename F>
+auto Chama(const std::map<std::string, std::string>& variaveis, const std::vector<std::string>& argumentos, F f) {
+  std::vector<std::string> textos{"tarnel"};
+  textos.insert(textos.end(), argumentos.begin(), argumentos.end());
+  std::vector<char*> argv;
+  for (std::string& texto : textos) argv.push_back(texto.data());
+  const auto variavel = [&](const char* nome) -> const char* {
+    const auto achada = variaveis.find(nome);
+    return achada == variaveis.end() ? nullptr : achada->second.c_str();
+  };
+  return f(static_cast<int>(argv.size()), argv.data(), variavel);
+}
+
 TEST(HaTelaGrafica, ANonEmptyVariableOrQtsPlatformOptionGiveAScreen) {
   struct Caso {
     std::map<std::string, std::string> variaveis;
@@ -29,15 +43,30 @@ TEST(HaTelaGrafica, ANonEmptyVariableOrQtsPlatformOptionGiveAScreen) {
       {{}, {"--help-platform"}, false},
   };
   for (const Caso& caso : casos) {
-    std::vector<std::string> textos{"tarnel"};
-    textos.insert(textos.end(), caso.argumentos.begin(), caso.argumentos.end());
-    std::vector<char*> argv;
-    for (std::string& texto : textos) argv.push_back(texto.data());
-    const auto variavel = [&](const char* nome) -> const char* {
-      const auto achada = caso.variaveis.find(nome);
-      return achada == caso.variaveis.end() ? nullptr : achada->second.c_str();
-    };
-    EXPECT_EQ(tarnel::gui::HaTelaGrafica(static_cast<int>(argv.size()), argv.data(), variavel), caso.tela)
+    EXPECT_EQ(Chama(caso.variaveis, caso.argumentos, tarnel::gui::HaTelaGrafica), caso.tela)
+        << testing::PrintToString(caso.variaveis) << " " << testing::PrintToString(caso.argumentos);
+  }
+}
+
+// Only a screen named by DISPLAY alone is X's to open, and worth trying before Qt does.
+TEST(HaTelaGrafica, SoTelaXQuandoSoDisplayANomeia) {
+  struct Caso {
+    std::map<std::string, std::string> variaveis;
+    std::vector<std::string> argumentos;
+    const char* x;
+  };
+  const Caso casos[] = {
+      {{{"DISPLAY", ":0"}}, {}, ":0"},
+      {{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}}, {}, ":0"},
+      {{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}}, {}, nullptr},
+      {{{"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "offscreen"}}, {}, nullptr},
+      {{{"DISPLAY", ":0"}}, {"-platform", "offscreen"}, nullptr},
+      {{{"DISPLAY", ""}}, {}, nullptr},
+      {{}, {}, nullptr},
+  };
+  for (const Caso& caso : casos) {
+    const char* x = Chama(caso.variaveis, caso.argumentos, tarnel::gui::SoTelaX);
+    EXPECT_EQ(x == nullptr ? std::string("-") : std::string(x), caso.x == nullptr ? std::string("-") : caso.x)
         << testing::PrintToString(caso.variaveis) << " " << testing::PrintToString(caso.argumentos);
   }
 }
