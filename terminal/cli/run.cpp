@@ -38,6 +38,23 @@ std::string Bloco(std::string cabeca, const std::string& texto) {
   return resultado;
 }
 
+// A command file's bytes shown as text: a control character (an ESC recorded in print data, a CR)
+// would act on the terminal that shows it, so it is written as ^ and its letter, as cat -v does.
+std::string Visivel(const std::string& texto) {
+  std::string visivel;
+  visivel.reserve(texto.size());
+  for (const char c : texto) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte < 0x20 && c != '\n' && c != '\t') || byte == 0x7F) {
+      visivel += '^';
+      visivel += static_cast<char>(byte ^ 0x40);
+    } else {
+      visivel += c;
+    }
+  }
+  return visivel;
+}
+
 std::string Resposta(const ComandoReproduzido& c, bool gravada) {
   if (gravada) return c.com_resposta ? c.codigo_gravado + " " + c.retorno_gravado : "(sem linha de resposta)";
   return std::to_string(c.codigo_recebido) + " " + c.retorno_recebido;
@@ -172,7 +189,7 @@ class AcompanhamentoRun : public Interacao, public AcompanhamentoScript {
   }
   void Escreve(const std::string& texto) {
     progresso_.Apaga();
-    EscreveLinha(*destino_, texto);
+    EscreveLinha(*destino_, Visivel(texto));
   }
   void Progresso() {
     progresso_.Mostra(arquivo_ + ": linha " + std::to_string(linha_) + ", " + std::to_string(comandos_) + " comandos");

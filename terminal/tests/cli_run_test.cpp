@@ -131,6 +131,17 @@ TEST_F(Run, RespostaEditadaEhDiferencaImpressaENoRelatorio) {
       << xml;
 }
 
+// A command file's control characters are shown, not sent to the terminal: here an ESC sequence
+// that would retitle it.
+TEST_F(Run, CaracteresDeControleDoArquivoAparecemSemAgir) {
+  Grava("dia.RMT", sessao);
+  Edita("dia.RMT", "{0;0;ValorTexto=", "{0;0;ValorTexto=\"\x1B]0;titulo\x07\" Antes=");
+  const Execucao e = Roda({"dia.RMT"});
+  EXPECT_EQ(e.status, 1);
+  EXPECT_EQ(e.saida.find_first_of("\x1B\x07"), std::string::npos) << e.saida;
+  EXPECT_NE(e.saida.find("Retorno Original: ValorTexto=\"^[]0;titulo^G\" Antes="), std::string::npos) << e.saida;
+}
+
 // The policy: nao stops the file and the next one runs; parar runs no further file; sim goes on.
 TEST_F(Run, PoliticaDeResposta) {
   Grava("a.RMT", sessao);
