@@ -4,7 +4,7 @@
 # LEIAME.txt. scripts/check-packages.sh compares their contents with packaging/*.txt.
 set(examples ${PROJECT_SOURCE_DIR}/examples)
 set(example_files ${examples}/venda.c ${examples}/cheque.c ${examples}/CHEQUES.INI ${examples}/leiaute_cheque.ini
-                  ${PLANILHA_ECF})
+                  ${examples}/dia_de_vendas.RMT ${examples}/dia_planilha.RMT ${PLANILHA_ECF})
 
 if(WIN32)
   # Everything beside tarnel-cli.exe, where Windows looks for DLLs first.

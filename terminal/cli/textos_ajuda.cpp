@@ -47,7 +47,8 @@ const char kRun[] =
     "foram até o fim sem diferença, erro de script, mensagem de erro nem erro ou diferença da\n"
     "planilha, 1 nos outros casos, 2 para erro de uso, canal que não abre ou relatório\n"
     "(--relatorio) que não pode ser gravado.\n"
-    "Exemplo: tarnel-cli run examples/dia_de_vendas.RMT --relatorio relatorio.xml";
+    "Exemplo, um dia de vendas (em examples/ no código, em exemplos/ nos pacotes):\n"
+    "  tarnel-cli run dia_de_vendas.RMT --relatorio relatorio.xml";
 
 const char kLeitura[] =
     "leitura faz a impressora emitir uma leitura para o computador em vez do papel - mf (memória\n"
