@@ -1,5 +1,6 @@
 #include "ponte_quorbal.h"
 
+#include "compat/native_path.h"
 #include "ecf/impressora.h"
 #include "ecf/resposta.h"
 #include "quorbal/registro.h"
@@ -10,12 +11,13 @@ struct PonteQuorbal::Impressora {
   std::unique_ptr<ecf::Impressora> ecf;
 };
 
-PonteQuorbal::PonteQuorbal(std::string pasta) : pasta_(std::move(pasta)) {}
+PonteQuorbal::PonteQuorbal(const std::string& pasta_nativa)
+    : pasta_valida_(compat::text_path_exact(pasta_nativa, pasta_)) {}
 PonteQuorbal::~PonteQuorbal() = default;
 
 bool PonteQuorbal::Responde(const std::string& texto, std::string& resposta) {
   quorbal::Registro registro;
-  if (!quorbal::LeRegistro(texto, registro)) return false;
+  if (!quorbal::LeRegistro(texto, registro) || !pasta_valida_) return false;
   if (!impressora_) {
     // Opened at the first command so that a printer never asked for leaves no context file.
     std::unique_ptr<ecf::Impressora> aberta = ecf::Impressora::Abre(pasta_);

@@ -81,6 +81,13 @@ std::string Quadro(const std::string& numero, const std::string& corpo, std::siz
   return q;
 }
 
+// Frame "60": a command record for the emulated printer, after its length in four digits.
+std::string QuadroQuorbal(const std::string& texto) {
+  char tamanho[8];
+  std::snprintf(tamanho, sizeof tamanho, "%04zu", texto.size());
+  return "\x1b" "f60" + std::string(tamanho) + texto;
+}
+
 TEST_F(Sulvanir, ConnectionAnswerIsConfigurable) {
   EXPECT_EQ(conecta_("COM1"), 1);
   for (const char* valor : {"0", "1", "2", "3", "7", "-4"}) {
@@ -109,11 +116,8 @@ TEST_F(Sulvanir, AnswersFramesLikeThePrinter) {
 
 TEST_F(Sulvanir, QuorbalRecordAnsweredByTheEmulatedPrinter) {
   ASSERT_EQ(conecta_("COM1"), 1);
-  const std::string texto = "{0;LeInteiro;NomeInteiro=\"COO\";}";
-  char tamanho[8];
-  std::snprintf(tamanho, sizeof tamanho, "%04zu", texto.size());
   std::string resposta, resto;
-  ASSERT_EQ(Envia("\x1b" "f60" + std::string(tamanho) + texto, 1, resposta, 60), 0);
+  ASSERT_EQ(Envia(QuadroQuorbal("{0;LeInteiro;NomeInteiro=\"COO\";}"), 1, resposta, 60), 0);
   EXPECT_EQ(resposta, "{");
   ASSERT_EQ(Coleta(resto), 0);
   resposta += resto;
@@ -122,6 +126,23 @@ TEST_F(Sulvanir, QuorbalRecordAnsweredByTheEmulatedPrinter) {
   EXPECT_EQ(Coleta(resto), -101);
   EXPECT_TRUE(std::filesystem::exists(pasta_ + "/emulador/rasc0.bin"));
 }
+
+#ifndef _WIN32
+// A folder as the system names it, accents in UTF-8 (a home like /home/joão): the printer lives in
+// that very folder, not in one named by the bytes read as Windows-1252.
+TEST_F(Sulvanir, TheEmulatedPrinterLivesInAnAccentedFolder) {
+  const std::string pasta = pasta_ + u8"/emulador de João";
+  setenv("SULVANIR_PASTA", pasta.c_str(), 1);
+  ASSERT_EQ(conecta_("COM1"), 1);
+  std::string resposta, resto;
+  ASSERT_EQ(Envia(QuadroQuorbal("{0;LeInteiro;NomeInteiro=\"COO\";}"), 1, resposta, 60), 0);
+  ASSERT_EQ(Coleta(resto), 0);
+  resposta += resto;
+  EXPECT_EQ(resposta.rfind("{0;0;ValorInteiro=", 0), 0u) << resposta;
+  EXPECT_TRUE(std::filesystem::exists(pasta + "/rasc0.bin"));
+  EXPECT_EQ(fecha_(), 0);
+}
+#endif
 
 TEST_F(Sulvanir, BusyAfterReport) {
   setenv("SULVANIR_OCUPADO", "1", 1);

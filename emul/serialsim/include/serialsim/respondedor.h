@@ -54,7 +54,8 @@ struct Comportamento {
 
 class Respondedor {
  public:
-  // Folder for the emulated printer's context file, used by frame "60".
+  // Folder for the emulated printer's context file, used by frame "60", as the system names it (an
+  // argument, an environment variable).
   explicit Respondedor(const std::string& pasta_emulador);
   ~Respondedor();
   Respondedor(const Respondedor&) = delete;
