@@ -40,6 +40,9 @@ SobreDialogo::SobreDialogo(const TfrmAbout& modelo, QWidget* pai)
   OEMEmpresa->setFont(negrito);
   for (QLabel* rotulo : {ProductName, Version, OEMEmpresa, Linha1, Linha2})
     rotulo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // A reseller's line may run to 199 characters: it wraps within the box rather than widening it
+  // past the screen.
+  for (QLabel* rotulo : {OEMEmpresa, Linha1, Linha2}) rotulo->setWordWrap(true);
 
   auto* dados = new QGridLayout;
   dados->addWidget(ProgramIcon, 0, 0, 2, 1, Qt::AlignTop);
