@@ -4,6 +4,13 @@
 
 #include "compat/cp1252.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "posix/file_io.h"
+#endif
+
 namespace compat {
 
 #ifdef _WIN32
@@ -37,7 +44,20 @@ bool text_path_exact(const char* native, char* buffer, std::size_t size) {
   return native_path(buffer, back, sizeof back) && std::strcmp(back, native) == 0;
 }
 
-std::FILE* open_file(const std::string& path, const char* mode) { return std::fopen(native_path(path).c_str(), mode); }
+std::FILE* open_file(const std::string& path, const char* mode) {
+#ifndef _WIN32
+  // This process's own stream: written where it goes (a redirection to a file is neither truncated
+  // nor written over), as the shell does.
+  if (const int stream = detail::own_stream(path); stream >= 0) {
+    const int copy = fcntl(stream, F_DUPFD_CLOEXEC, 3);
+    if (copy < 0) return nullptr;
+    std::FILE* file = fdopen(copy, mode);
+    if (file == nullptr) close(copy);
+    return file;
+  }
+#endif
+  return std::fopen(native_path(path).c_str(), mode);
+}
 
 bool remove_file(const std::string& path) { return std::remove(native_path(path).c_str()) == 0; }
 

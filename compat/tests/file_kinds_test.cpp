@@ -1,8 +1,10 @@
 // Files that are links, pipes or left by someone else, where a program saves, reads or locks.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,6 +13,8 @@
 
 #include "compat/atomic_file.h"
 #include "compat/file_lock.h"
+#include "compat/native_path.h"
+#include "compat/path.h"
 #include "compat/whole_file.h"
 #include "test_support/temp_folder.h"
 
@@ -88,6 +92,30 @@ TEST(FileKinds, APipeIsWrittenToNeverReplacedNorWaitedOn) {
   EXPECT_FALSE(compat::read_file(cano, bytes, why));
   compat::FileLock trava;
   EXPECT_EQ(trava.acquire(cano, 5000), compat::FileLock::Result::kRefused);
+}
+
+// A name of this process's own stream (/dev/stdout redirected with >> to a log) is written where
+// the stream goes: the log keeps its lines, and nothing is made beside it.
+TEST(FileKinds, ThisProcesssOwnStreamIsWrittenWhereItGoes) {
+  for (const char* prefixo : {"/dev/fd/", "/proc/self/fd/"}) {
+    TempFolder temp{"file-kinds"};
+    const std::string log = temp.file("log.txt");
+    test_support::write_bytes(log, "antes\n");
+    const int fd = open(log.c_str(), O_WRONLY | O_APPEND);
+    ASSERT_GE(fd, 0);
+    const std::string nome = prefixo + std::to_string(fd);
+    EXPECT_TRUE(compat::is_device(nome)) << nome;
+    std::string why;
+    EXPECT_TRUE(compat::replace_file(nome, "relatorio\n", why)) << why;
+    std::FILE* arquivo = compat::open_file(nome, "wb");
+    ASSERT_NE(arquivo, nullptr);
+    EXPECT_GE(std::fputs("leitura\n", arquivo), 0);
+    EXPECT_EQ(std::fclose(arquivo), 0);
+    EXPECT_TRUE(compat::append_whole(nome, "linha\n"));
+    EXPECT_EQ(close(fd), 0);  // still this process's: the writers used copies of it
+    EXPECT_EQ(test_support::read_bytes(log), "antes\nrelatorio\nleitura\nlinha\n") << nome;
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1) << nome;
+  }
 }
 
 // A lock file is made readable by everyone, whatever the umask, so that another user's program

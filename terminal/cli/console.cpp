@@ -1,6 +1,7 @@
 #include "console.h"
 
 #include "compat/cp1252.h"
+#include "compat/path.h"
 
 #include <cstdlib>
 
@@ -46,6 +47,10 @@ void PreparaConsole() {
     modo_alterado = SetConsoleMode(console, modo_anterior | 0x0004 /* ENABLE_VIRTUAL_TERMINAL_PROCESSING */) != 0;
   std::atexit(RestauraConsole);
 #endif
+}
+
+std::ostream& Anuncio(const std::string& arquivo, std::ostream& saida, std::ostream& mensagens) {
+  return !arquivo.empty() && compat::is_device(arquivo) ? mensagens : saida;
 }
 
 bool EntradaCp1252(const std::string& linha_utf8, std::string& texto) {

@@ -27,6 +27,10 @@ bool SaidaInterativa();
 // And for standard error, where progress lines go.
 bool MensagensInterativas();
 
+// Where a subcommand that writes arquivo announces it: on saida, unless arquivo is a device or
+// standard output itself (--saida /dev/stdout), whose data the announcement would be glued to.
+std::ostream& Anuncio(const std::string& arquivo, std::ostream& saida, std::ostream& mensagens);
+
 // Writes a Windows-1252 text and a line end to a console stream.
 void EscreveLinha(std::ostream& saida, const std::string& texto_cp1252);
 // The same without the line end (a line rewritten in place).

@@ -56,7 +56,7 @@ PedidoLeitura MontaPedido(const PedidoLeituraCli& cli, const TfrmMain& frm) {
 }  // namespace
 
 int LeituraArquivo(const PedidoLeituraCli& cli, bool terminal, std::ostream& saida, std::ostream& mensagens) {
-  InteracaoLeitura interacao(terminal, saida, mensagens);
+  InteracaoLeitura interacao(terminal, Anuncio(cli.saida, saida, mensagens), mensagens);
   SessaoCli sessao(interacao);
   Pedido conexao;
   conexao.canal = cli.canal;

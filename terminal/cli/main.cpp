@@ -23,8 +23,8 @@ int Executa(const tarnel::cli::Invocacao& invocacao) {
     case Subcomando::kBobina: return Bobina(invocacao.seguir, SaidaInterativa(), std::cout, std::cerr);
     case Subcomando::kRun: return Run(invocacao.run, SaidaInterativa(), std::cout, std::cerr);
     case Subcomando::kSoftwareBasico:
-      return SoftwareBasico(invocacao.pedido, invocacao.arquivo, SaidaInterativa(), std::cout, std::cerr);
-    case Subcomando::kMfdBinaria: return MfdBinaria(invocacao.pedido, SaidaInterativa(), std::cout, std::cerr);
+      return SoftwareBasico(invocacao.pedido, invocacao.arquivo, MensagensInterativas(), std::cout, std::cerr);
+    case Subcomando::kMfdBinaria: return MfdBinaria(invocacao.pedido, MensagensInterativas(), std::cout, std::cerr);
     case Subcomando::kMfdLer: return MfdLer(invocacao.arquivo, invocacao.pasta, std::cout, std::cerr);
     case Subcomando::kPlanilha: return Planilha(invocacao.pedido, std::cout, std::cerr);
     case Subcomando::kLeitura: return LeituraArquivo(invocacao.leitura, MensagensInterativas(), std::cout, std::cerr);

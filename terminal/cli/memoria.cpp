@@ -20,12 +20,12 @@ namespace tarnel::cli {
 namespace {
 
 // The console's person with a progress line on a terminal: "etapa: feito de total (nn%)", rewritten
-// in place and wiped before any message. As for leitura, the file made is announced on saida;
+// in place and wiped before any message. As for leitura, the file made is announced on anuncio;
 // errors and the progress line go to mensagens.
 class InteracaoProgresso : public InteracaoConsole {
  public:
-  InteracaoProgresso(bool terminal, std::ostream& saida, std::ostream& mensagens)
-      : InteracaoConsole(mensagens), saida_(saida), progresso_(mensagens, terminal) {}
+  InteracaoProgresso(bool terminal, std::ostream& anuncio, std::ostream& mensagens)
+      : InteracaoConsole(mensagens), saida_(anuncio), progresso_(mensagens, terminal) {}
   ~InteracaoProgresso() override { FimProgresso(); }
 
   void Mensagem(const std::string& texto, Icone icone, const std::string& titulo) override {
@@ -69,7 +69,7 @@ bool GravaArquivo(const std::string& caminho, const std::string& bytes) {
 
 int SoftwareBasico(const Pedido& pedido, const std::string& arquivo, bool terminal, std::ostream& saida,
                    std::ostream& mensagens) {
-  return Roda(pedido, terminal, saida, mensagens, [&](TfrmMain& frm) {
+  return Roda(pedido, terminal, Anuncio(arquivo, saida, mensagens), mensagens, [&](TfrmMain& frm) {
     frm.ArquivoComandos.clear();  // VardexII.bin in the current folder
     return LeMemoriaECF(frm, arquivo.empty() ? ArquivoSoftwareBasico(frm) : arquivo, true, 0, 0, nullptr);
   });

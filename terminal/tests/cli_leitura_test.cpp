@@ -69,11 +69,24 @@ TEST_F(CliLeitura, AChannelThatDoesNotOpenExitsWithTwo) {
 }
 
 TEST_F(CliLeitura, AReadingSentToADeviceHasNoReadableCopy) {
-  // Nothing to read back from /dev/null or NUL: no copy beside it, and that is no failure.
-  const Execucao e = RodaCli(pasta, {"leitura", "x", "--saida", test_support::kNullDevice});
-  EXPECT_EQ(e.status, 0) << e.mensagens;
-  EXPECT_EQ(e.saida, std::string("Arquivo '") + test_support::kNullDevice + "' gerado!\n");
-  EXPECT_FALSE(std::filesystem::exists(std::string(test_support::kNullDevice) + ".fmt"));
+  // Nothing to read back from a device or from standard output (here a file the shell redirected
+  // it to, which must be written where it goes, not replaced): no copy beside it, that is no failure,
+  // and the announcement goes with the messages rather than into the reading's data.
+  for (const std::string dispositivo : {"/dev/null", "/dev/stdout"}) {
+    const Execucao e = RodaCli(pasta, {"leitura", "x", "--saida", dispositivo});
+    EXPECT_EQ(e.status, 0) << e.mensagens;
+    const std::string anuncio = "Arquivo '" + dispositivo + "' gerado!\n";
+    ASSERT_GE(e.mensagens.size(), anuncio.size()) << e.mensagens;
+    EXPECT_EQ(e.mensagens.substr(e.mensagens.size() - anuncio.size()), anuncio);
+    EXPECT_FALSE(std::filesystem::exists(dispositivo + ".fmt")) << dispositivo;
+    if (dispositivo == "/dev/stdout") {
+      EXPECT_EQ(e.saida.rfind("\x1B", 0), 0u) << e.saida;
+      EXPECT_NE(e.saida.find("LEITURA X"), std::string::npos) << e.saida;
+      EXPECT_EQ(e.saida.find("gerado"), std::string::npos) << e.saida;
+    } else {
+      EXPECT_EQ(e.saida, "");
+    }
+  }
 }
 
 TEST_F(CliLeitura, AReadableCopyThatCannotBeReadIsTold) {

@@ -14,6 +14,12 @@ TEST(CliMemoria, TheBasicSoftwareAndADumpReadBackIntoItsSections) {
   EXPECT_EQ(e.mensagens, "");
   EXPECT_EQ(read_bytes(pasta.file("VardexII.bin")).size(), 256u * 1024);
 
+  // Into standard output, the bytes alone: the announcement goes with the messages.
+  e = RodaCli(pasta, {"software-basico", "/dev/stdout"});
+  EXPECT_EQ(e.status, 0) << e.mensagens;
+  EXPECT_EQ(e.saida, read_bytes(pasta.file("VardexII.bin")));
+  EXPECT_EQ(e.mensagens, "Arquivo '/dev/stdout' gerado!\n");
+
   ASSERT_EQ(RodaCli(pasta, {"exec", "AbreCupomFiscal"}).status, 0);
   e = RodaCli(pasta, {"mfd-binaria"});
   EXPECT_EQ(e.status, 0) << e.mensagens;

@@ -10,6 +10,7 @@
 
 #include "compat/native_path.h"
 #include "compat/path.h"
+#include "posix/file_io.h"
 
 namespace compat {
 namespace {
@@ -56,6 +57,18 @@ std::string resolved_link(std::string path) {
 AtomicFile::AtomicFile(std::string path, std::string temporary)
     : path_(std::move(path)), temporary_(std::move(temporary)) {
   static std::atomic<unsigned> counter{0};
+  // This process's own stream (/dev/stdout): written where it goes, as the shell does. Opened anew it
+  // would be a new open file, and a redirection to a file would be replaced, its earlier lines lost.
+  if (const int stream = detail::own_stream(path_); stream >= 0) {
+    const int fd = fcntl(stream, F_DUPFD_CLOEXEC, 3);
+    if (fd < 0) {
+      failed_ = true;
+      return;
+    }
+    handle_ = fd;
+    in_place_ = true;
+    return;
+  }
   // A link is followed: its target is the file replaced, beside which the temporary goes, so that a
   // workbook linked from a shared folder stays the one updated.
   const std::string real = resolved_link(path_);
@@ -151,6 +164,7 @@ void AtomicFile::discard() {
 }
 
 bool append_whole(const std::string& path, std::string_view bytes, bool owner_only) {
+  if (const int stream = detail::own_stream(path); stream >= 0) return write_all(stream, bytes.data(), bytes.size());
   const std::string native = native_path(path);
   const bool existed = access(native.c_str(), F_OK) == 0;
   const int fd = open(native.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, owner_only ? 0600 : 0666);

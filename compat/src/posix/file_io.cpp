@@ -13,6 +13,23 @@
 
 namespace compat::detail {
 
+int own_stream(const std::string& path) {
+  if (path == "/dev/stdin") return 0;
+  if (path == "/dev/stdout") return 1;
+  if (path == "/dev/stderr") return 2;
+  for (const char* prefix : {"/dev/fd/", "/proc/self/fd/"}) {
+    const std::string p = prefix;
+    if (path.size() <= p.size() || path.size() > p.size() + 9 || path.compare(0, p.size(), p) != 0) continue;
+    int fd = 0;
+    for (std::size_t i = p.size(); i < path.size(); ++i) {
+      if (path[i] < '0' || path[i] > '9') return -1;
+      fd = fd * 10 + (path[i] - '0');
+    }
+    return fd;
+  }
+  return -1;
+}
+
 ReadResult read_whole_file(const std::string& path, std::string& bytes, std::size_t max_bytes) {
   bytes.clear();
   // Not waiting at a pipe's open for a writer that may never come: only a plain file is read.

@@ -11,6 +11,7 @@
 
 #include "compat/native_path.h"
 #include "compat/path.h"
+#include "posix/file_io.h"
 
 namespace compat {
 namespace {
@@ -60,6 +61,7 @@ bool file_exists(const std::string& path) {
 }
 
 bool is_device(const std::string& path) {
+  if (detail::own_stream(path) >= 0) return true;  // whatever it leads to: see own_stream
   struct stat info{};
   return stat(native_path(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode) && !S_ISREG(info.st_mode);
 }
