@@ -52,9 +52,9 @@ int main(int argc, char** argv) {
     std::cerr << compat::cp1252_to_utf8(kSemTela) << std::endl;
     return 2;
   }
-  if (const char* x = tarnel::gui::SoTelaX(argc, argv, std::getenv); x != nullptr && !tarnel::gui::TelaXAbre(x)) {
+  if (const auto x = tarnel::gui::TelaX(argc, argv, std::getenv); x && !tarnel::gui::TelaXAbre(*x)) {
     // The name as the system gives it, bytes unchanged.
-    std::cerr << compat::cp1252_to_utf8(kTelaXFechada) << x << compat::cp1252_to_utf8(kTelaXFechadaFim) << std::endl;
+    std::cerr << compat::cp1252_to_utf8(kTelaXFechada) << *x << compat::cp1252_to_utf8(kTelaXFechadaFim) << std::endl;
     return 2;
   }
   QApplication aplicacao(argc, argv);

@@ -15,11 +15,14 @@ bool Definida(const std::function<const char*(const char*)>& variavel, const cha
   return valor != nullptr && *valor != '\0';
 }
 
-// Qt takes its options with one dash or two.
-bool PlataformaEscolhida(int argc, char** argv) {
-  for (int i = 1; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) return true;
-  return false;
+// The value of one of Qt's options (it takes them with one dash or two); nullptr when absent.
+const char* Opcao(int argc, char** argv, const char* nome) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    const char* texto = argv[i];
+    if (texto[0] == '-' && texto[1] == '-') ++texto;
+    if (texto[0] == '-' && std::strcmp(texto + 1, nome) == 0) return argv[i + 1];
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -33,27 +36,31 @@ bool HaTelaGrafica(int argc, char** argv, const std::function<const char*(const 
 #else
   for (const char* nome : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
     if (Definida(variavel, nome)) return true;
-  return PlataformaEscolhida(argc, argv);
+  return Opcao(argc, argv, "platform") != nullptr || Opcao(argc, argv, "display") != nullptr;
 #endif
 }
 
-const char* SoTelaX(int argc, char** argv, const std::function<const char*(const char*)>& variavel) {
+std::optional<std::string> TelaX(int argc, char** argv, const std::function<const char*(const char*)>& variavel) {
 #if defined(_WIN32) || defined(__APPLE__)
   (void)argc;
   (void)argv;
   (void)variavel;
-  return nullptr;
+  return std::nullopt;
 #else
-  if (!Definida(variavel, "DISPLAY") || Definida(variavel, "WAYLAND_DISPLAY") || Definida(variavel, "QT_QPA_PLATFORM") ||
-      PlataformaEscolhida(argc, argv))
-    return nullptr;
-  return variavel("DISPLAY");
+  const char* plataforma = Opcao(argc, argv, "platform");
+  if (plataforma == nullptr && Definida(variavel, "QT_QPA_PLATFORM")) plataforma = variavel("QT_QPA_PLATFORM");
+  if (plataforma != nullptr && std::strncmp(plataforma, "xcb", 3) != 0) return std::nullopt;
+  if (plataforma == nullptr && Definida(variavel, "WAYLAND_DISPLAY")) return std::nullopt;
+  if (const char* opcao = Opcao(argc, argv, "display")) return std::string(opcao);
+  if (Definida(variavel, "DISPLAY")) return std::string(variavel("DISPLAY"));
+  // X chosen, and no display named: none opens.
+  return plataforma != nullptr ? std::optional<std::string>(std::string()) : std::nullopt;
 #endif
 }
 
-bool TelaXAbre(const char* display) {
+bool TelaXAbre(const std::string& display) {
 #ifdef TARNEL_XCB
-  xcb_connection_t* conexao = xcb_connect(display, nullptr);
+  xcb_connection_t* conexao = xcb_connect(display.c_str(), nullptr);
   const bool abre = xcb_connection_has_error(conexao) == 0;
   xcb_disconnect(conexao);
   return abre;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,7 @@ TEST(HaTelaGrafica, ANonEmptyVariableOrQtsPlatformOptionGiveAScreen) {
       {{}, {"-platform", "offscreen"}, true},
       {{}, {"--platform", "offscreen"}, true},
       {{}, {"-platform"}, false},  // no platform after it: Qt refuses the option
+      {{}, {"-display", ":0"}, true},
       {{}, {"--help-platform"}, false},
   };
   for (const Caso& caso : casos) {
@@ -48,27 +50,31 @@ TEST(HaTelaGrafica, ANonEmptyVariableOrQtsPlatformOptionGiveAScreen) {
   }
 }
 
-// Only a screen named by DISPLAY alone is X's to open, and worth trying before Qt does.
-TEST(HaTelaGrafica, SoTelaXQuandoSoDisplayANomeia) {
+// The X display Qt will try, which the program tries first.
+TEST(HaTelaGrafica, TelaXEhAQueOQtVaiAbrir) {
   struct Caso {
     std::map<std::string, std::string> variaveis;
     std::vector<std::string> argumentos;
-    const char* x;
+    std::optional<std::string> x;
   };
   const Caso casos[] = {
       {{{"DISPLAY", ":0"}}, {}, ":0"},
       {{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}}, {}, ":0"},
-      {{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}}, {}, nullptr},
-      {{{"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "offscreen"}}, {}, nullptr},
-      {{{"DISPLAY", ":0"}}, {"-platform", "offscreen"}, nullptr},
-      {{{"DISPLAY", ""}}, {}, nullptr},
-      {{}, {}, nullptr},
+      {{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}}, {}, std::nullopt},
+      {{{"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "offscreen"}}, {}, std::nullopt},
+      {{{"DISPLAY", ":0"}}, {"-platform", "offscreen"}, std::nullopt},
+      {{{"DISPLAY", ":987"}}, {"-display", ":5"}, ":5"},
+      {{}, {"--display", ":5"}, ":5"},
+      {{{"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "xcb"}}, {}, ":0"},
+      {{{"DISPLAY", ":0"}}, {"--platform", "xcb"}, ":0"},
+      {{{"QT_QPA_PLATFORM", "xcb"}}, {}, ""},
+      {{{"WAYLAND_DISPLAY", "wayland-0"}}, {"-platform", "xcb"}, ""},
+      {{{"DISPLAY", ""}}, {}, std::nullopt},
+      {{}, {}, std::nullopt},
   };
-  for (const Caso& caso : casos) {
-    const char* x = Chama(caso.variaveis, caso.argumentos, tarnel::gui::SoTelaX);
-    EXPECT_EQ(x == nullptr ? std::string("-") : std::string(x), caso.x == nullptr ? std::string("-") : caso.x)
+  for (const Caso& caso : casos)
+    EXPECT_EQ(Chama(caso.variaveis, caso.argumentos, tarnel::gui::TelaX), caso.x)
         << testing::PrintToString(caso.variaveis) << " " << testing::PrintToString(caso.argumentos);
-  }
 }
 #endif
 
