@@ -40,14 +40,19 @@ std::string Bloco(std::string cabeca, const std::string& texto) {
 
 // A command file's bytes shown as text: a control character (an ESC recorded in print data, a CR)
 // would act on the terminal that shows it, so it is written as ^ and its letter, as cat -v does.
+// So are the five bytes Windows-1252 leaves unassigned, which reach the terminal as the control
+// characters U+0081 to U+009D (0x9D is OSC): as M-^A and the like.
 std::string Visivel(const std::string& texto) {
   std::string visivel;
   visivel.reserve(texto.size());
   for (const char c : texto) {
     const auto byte = static_cast<unsigned char>(c);
-    if ((byte < 0x20 && c != '\n' && c != '\t') || byte == 0x7F) {
+    const bool c0 = (byte < 0x20 && c != '\n' && c != '\t') || byte == 0x7F;
+    const bool c1 = byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+    if (c1) visivel += "M-";
+    if (c0 || c1) {
       visivel += '^';
-      visivel += static_cast<char>(byte ^ 0x40);
+      visivel += static_cast<char>((byte & 0x7F) ^ 0x40);
     } else {
       visivel += c;
     }

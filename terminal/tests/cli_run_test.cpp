@@ -131,15 +131,17 @@ TEST_F(Run, RespostaEditadaEhDiferencaImpressaENoRelatorio) {
       << xml;
 }
 
-// A command file's control characters are shown, not sent to the terminal: here an ESC sequence
-// that would retitle it.
+// A command file's control characters are shown, not sent to the terminal: here sequences that
+// would retitle it, by ESC and by the 8-bit OSC.
 TEST_F(Run, CaracteresDeControleDoArquivoAparecemSemAgir) {
   Grava("dia.RMT", sessao);
-  Edita("dia.RMT", "{0;0;ValorTexto=", "{0;0;ValorTexto=\"\x1B]0;titulo\x07\" Antes=");
+  Edita("dia.RMT", "{0;0;ValorTexto=", "{0;0;ValorTexto=\"\x1B]0;titulo\x07\x9D" "0;outro\x90\" Antes=");
   const Execucao e = Roda({"dia.RMT"});
   EXPECT_EQ(e.status, 1);
-  EXPECT_EQ(e.saida.find_first_of("\x1B\x07"), std::string::npos) << e.saida;
-  EXPECT_NE(e.saida.find("Retorno Original: ValorTexto=\"^[]0;titulo^G\" Antes="), std::string::npos) << e.saida;
+  for (const char* controle : {"\x1B", "\x07", "\xC2\x9D", "\xC2\x90"})
+    EXPECT_EQ(e.saida.find(controle), std::string::npos) << e.saida;
+  EXPECT_NE(e.saida.find("Retorno Original: ValorTexto=\"^[]0;titulo^GM-^]0;outroM-^P\" Antes="), std::string::npos)
+      << e.saida;
 }
 
 // The policy: nao stops the file and the next one runs; parar runs no further file; sim goes on.
