@@ -21,6 +21,11 @@ std::uint64_t Magnitude(std::int64_t x) {
 
 // false when the quotient does not fit 64 bits.
 bool DivideProduto(std::uint64_t a, std::uint64_t b, std::uint64_t divisor, Quociente& q) {
+  // Most products fit 64 bits: the long division is for those that do not.
+  if (std::uint64_t produto = 0; !__builtin_mul_overflow(a, b, &produto)) {
+    q = {produto / divisor, produto % divisor};
+    return true;
+  }
   const std::uint64_t a_alto = a >> 32, a_baixo = a & 0xFFFFFFFFu;
   const std::uint64_t b_alto = b >> 32, b_baixo = b & 0xFFFFFFFFu;
   const std::uint64_t baixo_baixo = a_baixo * b_baixo;
