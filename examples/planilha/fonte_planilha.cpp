@@ -389,7 +389,8 @@ class Leitor {
     return true;
   }
 
-  // A comparison ("=", "<", ">") outside parentheses, braces and quoted text.
+  // A comparison ("=", "<", ">") or a joining ("&") outside parentheses, braces and quoted text:
+  // both bind more loosely than the "+" the terms are added with.
   static bool ComparacaoNoTopo(const std::string& termo) {
     int nivel = 0;
     bool aspas = false;
@@ -398,7 +399,7 @@ class Leitor {
       if (aspas) continue;
       if (c == '(' || c == '{') ++nivel;
       if (c == ')' || c == '}') --nivel;
-      if (nivel == 0 && (c == '=' || c == '<' || c == '>')) return true;
+      if (nivel == 0 && (c == '=' || c == '<' || c == '>' || c == '&')) return true;
     }
     return false;
   }
@@ -416,8 +417,9 @@ class Leitor {
     auto t = tabelas_.find(tabela);
     if (t == tabelas_.end()) return Falha("tabela '" + tabela + "' não está definida");
     const std::string termo = Apara(dentro.substr(dois_pontos + 1));
-    // "+" binds tighter than "=": the terms A=B added up would read A=(B+C)=..., a silent wrong sum.
-    if (soma && ComparacaoNoTopo(termo)) return Falha("ponha entre parênteses a comparação somada: " + termo);
+    // "+" binds tighter than "=" and "&": the terms A=B added up would read A=(B+C)=..., a silent
+    // wrong sum.
+    if (soma && ComparacaoNoTopo(termo)) return Falha("ponha entre parênteses o termo somado: " + termo);
     if (soma) saida += "(";
     for (int n = 0; n < t->second; ++n) {
       if (n > 0) saida += soma ? "+" : ",";

@@ -110,7 +110,9 @@ TEST(FontePlanilha, FalhasDizemALinhaEOMotivo) {
       {"folha F \"f\"\nvalor X \"x\" = {soma k em T: 1}\n",
        "linha 2: escreva {soma j em Tabela: termo} ou {lista j em Tabela: termo}"},
       {"folha F \"f\"\ntabela T 2 \"t\"\ncoluna A \"a\"\nfim\nvalor X \"x\" = {soma j em T: {A:j}=1}\n",
-       "linha 5: ponha entre parênteses a comparação somada: {A:j}=1"},
+       "linha 5: ponha entre parênteses o termo somado: {A:j}=1"},
+      {"folha F \"f\"\ntabela T 2 \"t\"\ncoluna A \"a\"\nfim\nvalor X \"x\" = {soma j em T: {A:j}&\"x\"}\n",
+       "linha 5: ponha entre parênteses o termo somado: {A:j}&\"x\""},
       {"folha F \"f\"\ntabela T 2 \"t\"\ncoluna A \"a\"\nfim\nvalor X \"x\" = {soma j em T: ({A:j}=1)*IF({A:j}>0,1,0)}\n", ""},
       {"folha F \"f\"\nvalor X \"x\" = SUM(1\n", ""},  // the engine, not the generator, judges the rest
       {"folha F \"f\"\nvalor X \"x\" = {Lido}\n", "linha 2: {Lido} fora de um registro"},
