@@ -1,27 +1,38 @@
 #include "compat/text_mode.h"
 
 #include <cstdio>
-#include <memory>
 
 #include "compat/native_path.h"
 
 namespace compat {
 
-namespace {
-struct CloseFile {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-}  // namespace
-
 bool write_text(const std::string& path, TextOpen how, TextModeWriter& writer, std::string_view data) {
-  const char* mode = how == TextOpen::create ? "wb" : how == TextOpen::append ? "ab" : "r+b";
-  std::unique_ptr<std::FILE, CloseFile> file(open_file(path, mode));
-  if (!file) return false;
-  if (how == TextOpen::append_existing && std::fseek(file.get(), 0, SEEK_END) != 0) return false;
+  PieceFile file;
+  if (!file.open(path, how)) return false;
   std::string bytes;
   writer.put(data, bytes);
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return false;
-  return std::fclose(file.release()) == 0;
+  return file.write(bytes) && file.close();
+}
+
+PieceFile::~PieceFile() { close(); }
+
+bool PieceFile::open(const std::string& path, TextOpen how) {
+  close();
+  const char* mode = how == TextOpen::create ? "wb" : how == TextOpen::append ? "ab" : "r+b";
+  file_ = open_file(path, mode);
+  if (file_ != nullptr && how == TextOpen::append_existing && std::fseek(file_, 0, SEEK_END) != 0) close();
+  return file_ != nullptr;
+}
+
+bool PieceFile::write(std::string_view bytes) {
+  return file_ != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size() && std::fflush(file_) == 0;
+}
+
+bool PieceFile::close() {
+  if (file_ == nullptr) return false;
+  const bool closed = std::fclose(file_) == 0;
+  file_ = nullptr;
+  return closed;
 }
 
 void TextModeWriter::put(std::string_view data, std::string& out) {

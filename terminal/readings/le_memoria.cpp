@@ -7,6 +7,7 @@
 
 #include "compat/native_path.h"
 #include "compat/path.h"
+#include "compat/text_mode.h"
 #include "driver/execucao.h"
 #include "quorbal/catalogo.h"
 #include "quorbal/registradores.h"
@@ -106,6 +107,7 @@ bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::
   if (!campos) return false;
 
   bool acrescenta = false;  // the first write extends the file instead of writing it anew
+  compat::PieceFile saida;  // opened once for the whole reading: the file may be a pipe
   if (endereco < kInicioCartuchos) {
     if (!Executa(frm, campos->le_inteiro, {{"NomeInteiro", NomeRegistrador(Registrador::TamanhoSoftwareBasico)}})) {
       Erro(frm, ErroEnvio(Comando::LeInteiro));
@@ -121,18 +123,14 @@ bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::
     if (!destino) {
       // A shorter file is an earlier reading cut short: go on from its end. A complete one, or one
       // longer than the software (not ours to extend), is read again from the start.
-      const std::int64_t existente = compat::file_size(arquivo);
+      // A device or standard output has no earlier reading in it to go on from.
+      const std::int64_t existente = compat::is_device(arquivo) ? 0 : compat::file_size(arquivo);
       acrescenta = existente > 0 && static_cast<std::uint64_t>(existente) < *tamanho;
       endereco = acrescenta ? static_cast<std::uint64_t>(existente) : 0;
     }
-  } else if (!destino) {
-    std::FILE* vazio = compat::open_file(arquivo, "wb");
-    if (!vazio) {
-      Erro(frm, "Erro ao acessar o arquivo '" + arquivo + "'");
-      return false;
-    }
-    std::fclose(vazio);
-    acrescenta = true;
+  } else if (!destino && !saida.open(arquivo, compat::TextOpen::create)) {
+    Erro(frm, "Erro ao acessar o arquivo '" + arquivo + "'");
+    return false;
   }
   // Never more than the stretch asked for, nor past the buffer's share (in the basic software's
   // area no count is the whole software, whose end is then the stretch's end).
@@ -159,18 +157,10 @@ bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::
     }
     if (destino) {
       destino->append(*bytes);
-    } else {
-      std::FILE* saida = compat::open_file(arquivo, acrescenta ? "ab" : "wb");
-      if (!saida) {
-        Erro(frm, "Erro ao acessar o arquivo '" + arquivo + "'");
-        return false;
-      }
-      const bool gravado = std::fwrite(bytes->data(), 1, n, saida) == n;
-      if (std::fclose(saida) != 0 || !gravado) {
-        Erro(frm, "Erro ao acessar o arquivo '" + arquivo + "'");
-        return false;
-      }
-      acrescenta = true;
+    } else if ((!saida.is_open() && !saida.open(arquivo, acrescenta ? compat::TextOpen::append : compat::TextOpen::create)) ||
+               !saida.write(std::string_view(*bytes).substr(0, n))) {
+      Erro(frm, "Erro ao acessar o arquivo '" + arquivo + "'");
+      return false;
     }
     endereco += n;
     if (!DefineEndereco(frm, *campos, endereco, kTentativas)) return false;
@@ -184,6 +174,10 @@ bool LeMemoriaECF(TfrmMain& frm, const std::string& arquivo, bool anuncia, std::
     }
   } while (endereco < fim && restante > 0);  // nothing more due ends it even short of the end
   frm.interacao.FimProgresso();
+  if (!destino && !saida.close()) {
+    Erro(frm, "Erro ao acessar o arquivo '" + arquivo + "'");
+    return false;
+  }
 
   if (anuncia) frm.interacao.Mensagem("Arquivo '" + arquivo + "' gerado!", Icone::Informacao);
   return true;

@@ -57,6 +57,7 @@ ResultadoLeitura Le(TfrmMain& frm, const PedidoLeitura& pedido) {
 
   const std::string titulo = nome + " -> " + compat::base_name(pedido.arquivo);
   compat::TextModeWriter escritor;
+  compat::PieceFile arquivo;  // one opening for the whole reading: the output may be a pipe
   std::int64_t gravados = 0;
   for (bool primeiro = true;; primeiro = false) {
     frm.interacao.Progresso(titulo, gravados, 0);
@@ -69,13 +70,18 @@ ResultadoLeitura Le(TfrmMain& frm, const PedidoLeitura& pedido) {
     const std::string& texto = TextoImpressao(frm);
     // An empty first piece still rewrites the file: an older reading must not pass for this one.
     if (texto.empty() && !primeiro) break;
-    if (!compat::write_text(pedido.arquivo, primeiro ? compat::TextOpen::create : compat::TextOpen::append, escritor,
-                            texto)) {
+    std::string bytes;
+    escritor.put(texto, bytes);
+    if ((primeiro && !arquivo.open(pedido.arquivo, compat::TextOpen::create)) || !arquivo.write(bytes)) {
       Erro(frm, "Erro ao acessar o arquivo '" + pedido.arquivo + "'");
       return ResultadoLeitura::Falhou;
     }
     gravados += static_cast<std::int64_t>(texto.size());
     if (texto.empty()) break;
+  }
+  if (!arquivo.close()) {
+    Erro(frm, "Erro ao acessar o arquivo '" + pedido.arquivo + "'");
+    return ResultadoLeitura::Falhou;
   }
 
   // The reading is whole; a readable copy that could not be written whole (a full disk) or at all

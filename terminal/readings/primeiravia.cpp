@@ -77,7 +77,8 @@ void TfrmPrimeiraVia::btOKClick() {
 }
 
 void TfrmPrimeiraVia::btFiltrarClick() {
-  if (!FiltraArquivoImpressao(dlgFileFileName)) {
+  // A device has nothing to read back, so nothing to filter: no copy is made of it.
+  if (compat::is_device(dlgFileFileName) || !FiltraArquivoImpressao(dlgFileFileName)) {
     interacao_.Mensagem("Erro ao acessar o arquivo '" + dlgFileFileName + "'", Icone::Erro, kTitulo);
     return;
   }

@@ -2,7 +2,14 @@
 // output, the progress line and the exit statuses.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <thread>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,7 +23,9 @@ using namespace teste_cli;
 
 class CliLeitura : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { Vende(); }
+  // One coupon, paid and closed.
+  void Vende() {
     const std::vector<std::vector<std::string>> dia = {
         {"exec", "AbreCupomFiscal"},
         {"exec", "VendeItem", "CodAliquota=0", "CodProduto=1", "NomeProduto=Arroz", "PrecoUnitario=21,90",
@@ -87,6 +96,28 @@ TEST_F(CliLeitura, AReadingSentToADeviceHasNoReadableCopy) {
       EXPECT_EQ(e.saida, "");
     }
   }
+}
+
+// A named pipe takes a reading of several pieces as one stream: opened anew for each piece, its
+// reader saw an end at the first close, and the next opening waited for a reader forever.
+TEST_F(CliLeitura, AReadingOfSeveralPiecesReachesANamedPipeWhole) {
+  for (int i = 0; i < 5; ++i) Vende();
+  const std::string cano = pasta.file("cano");
+  ASSERT_EQ(mkfifo(cano.c_str(), 0600), 0);
+  std::string lido;
+  std::thread leitor([&] {
+    std::ifstream entrada(cano, std::ios::binary);
+    lido.assign(std::istreambuf_iterator<char>(entrada), std::istreambuf_iterator<char>());
+  });
+  const Execucao e = RodaCli(pasta, {"leitura", "mfd", "--saida", "cano"});
+  // A reader still waiting for a writer (the program failed before opening the pipe) is let go.
+  if (const int liberta = open(cano.c_str(), O_WRONLY | O_NONBLOCK); liberta >= 0) close(liberta);
+  leitor.join();
+  EXPECT_EQ(e.status, 0) << e.mensagens;
+  EXPECT_GT(lido.size(), 4000u);
+  std::size_t vendas = 0;
+  for (std::size_t pos = 0; (pos = lido.find("Arroz", pos)) != std::string::npos; ++pos) ++vendas;
+  EXPECT_EQ(vendas, 6u) << lido;
 }
 
 TEST_F(CliLeitura, AReadableCopyThatCannotBeReadIsTold) {

@@ -122,9 +122,14 @@ TEST_F(PrimeiraViaDialogo, FilterButtonWritesTheCopyOrSaysItCouldNot) {
   write_bytes(frm.dlgFileFileName, "\x1B*A\x1B" "E1B");
   frm.btFiltrarClick();
   EXPECT_EQ(read_bytes(frm.dlgFileFileName + ".fmt"), "\r\nAB");
-  EXPECT_EQ(interacao.mensagens, (Textos{"Erro ao acessar o arquivo '" + frm.dlgFileFileName + "'",
-                                         "Arquivo " + frm.dlgFileFileName + ".fmt gerado!"}));
-  EXPECT_EQ(interacao.titulos, (Textos{"Primeira Via", "Primeira Via"}));
+  // A device has nothing to filter: no copy is said to be made.
+  const std::string arquivo = frm.dlgFileFileName;
+  frm.dlgFileFileName = test_support::kNullDevice;
+  frm.btFiltrarClick();
+  EXPECT_EQ(interacao.mensagens, (Textos{"Erro ao acessar o arquivo '" + arquivo + "'",
+                                         "Arquivo " + arquivo + ".fmt gerado!",
+                                         std::string("Erro ao acessar o arquivo '") + test_support::kNullDevice + "'"}));
+  EXPECT_EQ(interacao.titulos, (Textos{"Primeira Via", "Primeira Via", "Primeira Via"}));
 }
 
 }  // namespace
