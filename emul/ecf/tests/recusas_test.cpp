@@ -373,6 +373,22 @@ TEST_F(Recusas, RelogioQueVoltaNaoEmiteDocumentos) {
   EXPECT_EQ(Retorno(Ok("LeHora", {{"NomeHora", "HoraReducao"}}), "ValorHora"), "10:00:05");
 }
 
+// Past 31/12/9999 a document's date would read 01/01/0000 and sort before every earlier one: the
+// clock is inconsistent, and a coupon opened on the last day cannot be closed after midnight.
+TEST_F(Recusas, RelogioAlemDe9999NaoEmiteDocumentos) {
+  relogio_.Ajusta(9999, 12, 31, 23, 59, 58);
+  Ok("AbreCupomFiscal");
+  Vende();
+  Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "10"}});
+  EXPECT_EQ(Indicador("RelogioInconsistente"), "0");
+  relogio_.Ajusta(10000, 1, 1, 0, 0, 1);
+  EXPECT_EQ(Indicador("RelogioInconsistente"), "1");
+  EXPECT_EQ(Exec("EncerraDocumento").circunstancia,
+            "O relógio passou de 31/12/9999, a última data que um documento registra");
+  Recusa("ErroRelogioInconsistente", "EncerraDocumento");
+  EXPECT_EQ(Indicador("DocumentoAberto"), "1");
+}
+
 // A coupon open when the clock went back can be neither closed nor cancelled: the clock is set
 // forward with it open, and the coupon goes on.
 TEST_F(Recusas, CupomAbertoQuandoORelogioVoltou) {

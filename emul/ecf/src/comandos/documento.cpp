@@ -53,6 +53,9 @@ Falha PodeAbrirDocumento(const Sessao& s) {
 }
 
 Falha ConfereOrdemDosDocumentos(const Estado& antes, const Estado& depois) {
+  // Past 31/12/9999 a document's date would read 01/01/0000, and sort before every earlier one.
+  if (depois.data_ultimo_doc > kUltimaData && depois.data_ultimo_doc != antes.data_ultimo_doc)
+    return Erro("ErroRelogioInconsistente", "O relógio passou de 31/12/9999, a última data que um documento registra");
   if (antes.data_ultimo_doc == 0) return Ok();
   if (Segundos(depois.data_ultimo_doc, depois.hora_ultimo_doc) >= Segundos(antes.data_ultimo_doc, antes.hora_ultimo_doc))
     return Ok();

@@ -28,7 +28,8 @@ bool DiaFechado(const Estado& estado, std::int32_t hoje) {
 }
 
 bool RelogioInconsistente(const Estado& estado, std::int64_t agora) {
-  return estado.data_ultimo_doc != 0 && agora < Segundos(estado.data_ultimo_doc, estado.hora_ultimo_doc);
+  return DataDe(agora) > kUltimaData ||
+         (estado.data_ultimo_doc != 0 && agora < Segundos(estado.data_ultimo_doc, estado.hora_ultimo_doc));
 }
 
 int CodigoEstadoFiscal(const Estado& estado, std::int32_t hoje) {
