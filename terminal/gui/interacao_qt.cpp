@@ -139,6 +139,9 @@ bool InteracaoQt::EscolheArquivos(const PedidoArquivo& pedido, std::vector<std::
   TextosDoDialogo(dialogo, pedido.salvar);
   dialogo.setFileMode(pedido.salvar ? QFileDialog::AnyFile
                                     : (pedido.varios ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile));
+  // Choosing an existing file to save into is no reason to replace it: the program decides what
+  // becomes of it and asks its own question when that matters.
+  if (pedido.salvar) dialogo.setOption(QFileDialog::DontConfirmOverwrite);
   if (!pedido.extensao_padrao.empty()) dialogo.setDefaultSuffix(QTexto(pedido.extensao_padrao));
   if (!pedido.nome_inicial.empty()) dialogo.selectFile(QTexto(pedido.nome_inicial));
   if (dialogo.exec() != QDialog::Accepted) return false;

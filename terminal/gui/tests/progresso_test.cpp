@@ -1,19 +1,23 @@
-// The window's progress dialog for long work: shown over the window, its Cancel button asked
-// between pieces, closed at the end. The question boxes speak Portuguese.
+// The window's answers to the core: the progress dialog for long work (shown over the window, its
+// Cancel button asked between pieces, closed at the end), question boxes in Portuguese, file choices.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include "interacao_qt.h"
+#include "texto_qt.h"
 
 namespace tarnel::gui {
 namespace {
@@ -34,6 +38,51 @@ TEST(PerguntaQt, TheButtonsSpeakPortuguese) {
   EXPECT_EQ(interacao.Pergunta("Continuar?", Icone::Pergunta, true, Resposta::Sim, "T\xEDtulo"), Resposta::Nao);
   textos.sort();
   EXPECT_EQ(textos, (QStringList{QStringLiteral("&Não"), QStringLiteral("&Sim"), QStringLiteral("Cancelar")}));
+}
+
+// Choosing an existing file in a save dialog returns it without the toolkit's own "replace?"
+// question: what becomes of the file is the program's to decide and ask.
+TEST(EscolhaArquivoQt, AnExistingFileToSaveIntoIsChosenWithoutAQuestion) {
+  QWidget janela;
+  InteracaoQt interacao;
+  interacao.DefinePai(&janela);
+  QTemporaryDir pasta;
+  ASSERT_TRUE(pasta.isValid());
+  const QString arquivo = pasta.filePath(QStringLiteral("Via2.TXT"));
+  QFile existente(arquivo);
+  ASSERT_TRUE(existente.open(QIODevice::WriteOnly));
+  existente.write("dados");
+  existente.close();
+  PedidoArquivo pedido;
+  pedido.salvar = true;
+  pedido.filtro = "Arquivo Texto|*.TXT";
+  pedido.extensao_padrao = "TXT";
+  pedido.nome_inicial = TextoCore(arquivo);
+
+  // Accepts the file dialog; a box that comes up over it is noted and refused, and the choice
+  // then cancelled, so a question cannot keep the test waiting.
+  QStringList caixas;
+  bool aceito = false;
+  QTimer vigia;
+  QObject::connect(&vigia, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* caixa = qobject_cast<QMessageBox*>(modal)) {
+      caixas << caixa->text();
+      caixa->reject();
+    } else if (auto* dialogo = qobject_cast<QFileDialog*>(modal)) {
+      // Accepted from a timer of its own: a box it opens waits inside that call, and the watch,
+      // which does not fire again while its own call runs, must be free to see it.
+      if (!aceito) QTimer::singleShot(0, dialogo, [dialogo] { static_cast<QDialog*>(dialogo)->accept(); });
+      else if (!caixas.isEmpty()) dialogo->reject();
+      aceito = true;
+    }
+  });
+  vigia.start(10);
+  std::vector<std::string> escolhidos;
+  EXPECT_TRUE(interacao.EscolheArquivos(pedido, escolhidos));
+  vigia.stop();
+  EXPECT_EQ(caixas.join(u'\n').toStdString(), "");  // no box came up
+  EXPECT_EQ(escolhidos, std::vector<std::string>{TextoCore(arquivo)});
 }
 
 TEST(ProgressoQt, ShowsWhatIsDoneAndCarriesTheCancel) {
