@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -43,6 +44,11 @@ namespace {
 constexpr int kLarguraDesenho = 800;
 constexpr int kAlturaDesenho = 510;
 constexpr int kEspessuraDivisor = 3;
+
+// The start nearest to inicio of a span of tamanho that lies within the espaco beginning at limite.
+int InicioDentro(int inicio, int tamanho, int limite, int espaco) {
+  return std::clamp(inicio, limite, limite + std::max(0, espaco - tamanho));
+}
 }  // namespace
 
 JanelaPrincipal::JanelaPrincipal(TfrmMain& frm) : frm_(frm), executa_(frm, armazem_) {
@@ -139,26 +145,28 @@ void JanelaPrincipal::CriaDialogos(const std::string& titulo) {
   connect(acSobre, &QAction::triggered, frmAbout, &QDialog::exec);
 }
 
-QRect GeometriaNaArea(const GeometriaJanela& g, const QRect& area) {
+QRect GeometriaNaArea(const GeometriaJanela& g, const QRect& area, const QMargins& moldura) {
   // The stored figures come from a settings file a person may have edited, or from a desktop that
-  // had more or larger screens: a window larger than the desktop cannot even be drawn, and one whose
-  // corner lies off every screen cannot be reached. The size is fitted into the desktop there is
-  // now, and such a corner brought back onto it; a window that fits stays where it was.
+  // had more or larger screens: a window larger than the desktop cannot even be drawn, and one that
+  // sticks out of it cannot be reached, and is saved that way again at exit. The size is fitted into
+  // the desktop there is now, frame and title bar included, and the window moved in as far as
+  // needed; figures that fit are kept as they are.
   if (!area.isValid()) return QRect(g.esquerda, g.topo, std::max(1, g.largura), std::max(1, g.altura));
-  const int largura = std::clamp(g.largura, 1, area.width());
-  const int altura = std::clamp(g.altura, 1, area.height());
-  int esquerda = g.esquerda, topo = g.topo;
-  if (!area.contains(QPoint(esquerda, topo))) {
-    esquerda = std::clamp(esquerda, area.left(), area.left() + area.width() - largura);
-    topo = std::clamp(topo, area.top(), area.top() + area.height() - altura);
-  }
+  const QRect interior = area.marginsRemoved(moldura);
+  const int largura = std::clamp(g.largura, 1, std::max(1, interior.width()));
+  const int altura = std::clamp(g.altura, 1, std::max(1, interior.height()));
+  const int esquerda = InicioDentro(g.esquerda, largura, interior.left(), interior.width());
+  const int topo = InicioDentro(g.topo, altura, interior.top(), interior.height());
   return QRect(esquerda, topo, largura, altura);
 }
 
 void JanelaPrincipal::AplicaGeometria() {
   const GeometriaJanela& g = frm_.Geometria;
   const QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
-  const QRect geometria = GeometriaNaArea(g, tela ? tela->availableVirtualGeometry() : QRect());
+  // The frame is known once the window manager has framed the window; before the first show it
+  // counts as none.
+  const QMargins moldura = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  const QRect geometria = GeometriaNaArea(g, tela ? tela->availableVirtualGeometry() : QRect(), moldura);
   setGeometry(geometria);
   if (g.estado == 2) setWindowState(Qt::WindowMaximized);
   else if (g.estado == 1) setWindowState(Qt::WindowMinimized);

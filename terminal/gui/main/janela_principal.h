@@ -2,6 +2,7 @@
 // It only translates: widget events call the model, model changes refresh the widgets.
 #pragma once
 #include <QMainWindow>
+#include <QMargins>
 #include <QRect>
 #include <memory>
 
@@ -24,9 +25,10 @@ class QToolButton;
 
 namespace tarnel::gui {
 
-// The stored window geometry as it is shown on a desktop whose free area is area: its size fitted
-// into the area, a corner off the area brought back onto it.
-QRect GeometriaNaArea(const GeometriaJanela& g, const QRect& area);
+// The stored window geometry (the client area, without the frame) as it is shown on a desktop whose
+// free area is area, for a window whose frame adds moldura around it: frame included, the window
+// lies wholly within the area, shrunk when larger and moved in when it sticks out.
+QRect GeometriaNaArea(const GeometriaJanela& g, const QRect& area, const QMargins& moldura = {});
 
 class AreaDados;
 class BancoDialogo;

@@ -190,29 +190,42 @@ TEST_F(JanelaTest, FieldsNarrowWithTheWindowAndWidenBackToTheirNaturalWidth) {
 }
 
 // Stored figures a person edited, or that a larger or second screen left behind, are fitted into the
-// desktop there is: a window far larger than it cannot even be drawn.
+// desktop there is, frame included: a window far larger than it cannot even be drawn, and one that
+// sticks out cannot be reached.
 TEST(GeometriaJanelaTest, StoredFiguresAreFittedIntoTheDesktop) {
   const QRect area(0, 0, 1280, 1000);
   const QRect duas_telas(-1920, 0, 3200, 1080);  // a second screen on the left
+  const QRect pequena(0, 0, 800, 600);
+  const QRect escalada(0, 0, 682, 512);  // 1024x768 at a scale of 1.5
+  const QMargins titulo(1, 20, 1, 1);    // a title bar and thin borders
   const struct {
     GeometriaJanela guardada;
-    QRect desktop, esperada;
+    QRect desktop;
+    QMargins moldura;
+    QRect esperada;
   } casos[] = {
-      {{0, 800, 510, 19, 0}, area, {0, 19, 800, 510}},
-      {{0, 1000, 700, 300, 200}, area, {200, 300, 1000, 700}},             // fits: left where it was
-      {{0, 900, 500, 700, 600}, area, {600, 700, 900, 500}},               // partly off, corner on: kept
-      {{0, INT_MAX, INT_MAX, 19, 0}, area, {0, 19, 1280, 1000}},
-      {{0, 100000, 100000, 0, 0}, area, {0, 0, 1280, 1000}},
-      {{0, 800, 510, 19, 5000}, area, {480, 19, 800, 510}},                // corner off to the right
-      {{0, 800, 510, -4000, -3000}, area, {0, 0, 800, 510}},
-      {{0, 800, 510, 100, -1500}, duas_telas, {-1500, 100, 800, 510}},     // on the second screen
-      {{0, 800, 510, 100, -2500}, duas_telas, {-1920, 100, 800, 510}},
-      {{0, 0, -5, 19, 0}, area, {0, 19, 1, 1}},
+      {{0, 800, 510, 19, 0}, area, {}, {0, 19, 800, 510}},
+      {{0, 1000, 700, 300, 200}, area, {}, {200, 300, 1000, 700}},             // fits: left where it was
+      {{0, 1000, 700, 200, 200}, area, titulo, {200, 200, 1000, 700}},
+      {{0, 900, 500, 700, 600}, area, {}, {380, 500, 900, 500}},               // sticks out: moved in
+      {{0, 500, 400, 500, 700}, pequena, {}, {300, 200, 500, 400}},
+      {{0, 1280, 1024, 0, 0}, pequena, {}, {0, 0, 800, 600}},                  // from a larger screen
+      {{0, 1280, 1024, 0, 0}, pequena, titulo, {1, 20, 798, 579}},
+      {{0, 800, 510, 19, 0}, escalada, {}, {0, 2, 682, 510}},
+      {{0, 800, 510, 19, 0}, escalada, titulo, {1, 20, 680, 491}},
+      {{0, INT_MAX, INT_MAX, 19, 0}, area, {}, {0, 0, 1280, 1000}},
+      {{0, 100000, 100000, 0, 0}, area, {}, {0, 0, 1280, 1000}},
+      {{0, 800, 510, 19, 5000}, area, {}, {480, 19, 800, 510}},                // corner off to the right
+      {{0, 800, 510, -4000, -3000}, area, {}, {0, 0, 800, 510}},
+      {{0, 800, 510, 100, -1500}, duas_telas, {}, {-1500, 100, 800, 510}},     // on the second screen
+      {{0, 800, 510, 100, -2500}, duas_telas, {}, {-1920, 100, 800, 510}},
+      {{0, 0, -5, 19, 0}, area, {}, {0, 19, 1, 1}},
   };
   for (const auto& caso : casos) {
     const GeometriaJanela& g = caso.guardada;
-    EXPECT_EQ(GeometriaNaArea(g, caso.desktop), caso.esperada)
-        << g.esquerda << "," << g.topo << " " << g.largura << "x" << g.altura;
+    EXPECT_EQ(GeometriaNaArea(g, caso.desktop, caso.moldura), caso.esperada)
+        << g.esquerda << "," << g.topo << " " << g.largura << "x" << g.altura << " on " << caso.desktop.width()
+        << "x" << caso.desktop.height() << " frame top " << caso.moldura.top();
   }
 }
 
