@@ -160,13 +160,25 @@ QRect GeometriaNaArea(const GeometriaJanela& g, const QRect& area, const QMargin
   return QRect(esquerda, topo, largura, altura);
 }
 
+QRect JanelaPrincipal::GeometriaNaTela(const GeometriaJanela& g) const {
+  const QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
+  // The frame is known once the window manager has framed the window; before that it counts as none
+  // (see EncaixaComMoldura).
+  const QMargins moldura = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  return GeometriaNaArea(g, tela ? tela->availableVirtualGeometry() : QRect(), moldura);
+}
+
+void JanelaPrincipal::EncaixaComMoldura() {
+  // A window that fitted without its frame may stick out with it: its title bar above the screen.
+  if (windowState() != Qt::WindowNoState) return;
+  const QRect atual = geometry();
+  const QRect encaixada = GeometriaNaTela(GeometriaJanela{0, atual.width(), atual.height(), atual.y(), atual.x()});
+  if (encaixada != atual) setGeometry(encaixada);
+}
+
 void JanelaPrincipal::AplicaGeometria() {
   const GeometriaJanela& g = frm_.Geometria;
-  const QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
-  // The frame is known once the window manager has framed the window; before the first show it
-  // counts as none.
-  const QMargins moldura = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-  const QRect geometria = GeometriaNaArea(g, tela ? tela->availableVirtualGeometry() : QRect(), moldura);
+  const QRect geometria = GeometriaNaTela(g);
   setGeometry(geometria);
   if (g.estado == 2) setWindowState(Qt::WindowMaximized);
   else if (g.estado == 1) setWindowState(Qt::WindowMinimized);
@@ -197,7 +209,19 @@ void JanelaPrincipal::MostraArquivoComandos() {
   cbNomeArquivo->setEnabled(frm_.cbNomeArquivoEnabled);
 }
 
+void JanelaPrincipal::showEvent(QShowEvent* evento) {
+  QMainWindow::showEvent(evento);
+  if (!moldura_vista_ && windowHandle()) windowHandle()->installEventFilter(this);
+}
+
 bool JanelaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+  // The window manager reports the frame by the time the window first comes into view.
+  if (objeto == windowHandle() && evento->type() == QEvent::Expose && !moldura_vista_ &&
+      !windowHandle()->frameMargins().isNull()) {
+    moldura_vista_ = true;
+    windowHandle()->removeEventFilter(this);
+    EncaixaComMoldura();
+  }
   // Leaving the file-name box for another control commits its name; opening its own list, a dialog
   // or another program's window does not leave it.
   if (objeto == cbNomeArquivo && evento->type() == QEvent::FocusOut) {

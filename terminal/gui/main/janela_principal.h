@@ -103,6 +103,7 @@ class JanelaPrincipal : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
+  void showEvent(QShowEvent* evento) override;
   // Enter that no control used presses the window's default button, btExecuta, when it is enabled.
   void keyPressEvent(QKeyEvent* evento) override;
   bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -118,6 +119,10 @@ class JanelaPrincipal : public QMainWindow {
   void MostraRegistrador();
   void MostraArquivoComandos();
   void Executa();
+  // The stored geometry fitted into the screen's free area, with the frame when it is known.
+  QRect GeometriaNaTela(const GeometriaJanela& g) const;
+  // Fits the shown window again once its frame is known.
+  void EncaixaComMoldura();
 
   TfrmMain& frm_;
   Acoes acoes_;
@@ -127,6 +132,7 @@ class JanelaPrincipal : public QMainWindow {
   TfrmErros erros_;
   std::unique_ptr<TfrmAbout> about_;
   QMenu* menuComandos_ = nullptr;
+  bool moldura_vista_ = false;  // the frame was known at a showing, and the window fitted with it
 };
 
 }  // namespace tarnel::gui

@@ -241,6 +241,18 @@ TEST_F(JanelaTest, AnOversizedStoredWindowOpensWithinTheScreen) {
   EXPECT_FALSE(janela->grab().isNull());  // it can be drawn
 }
 
+// The frame is known only once the window shows: a window that fitted without it is fitted again
+// then, frame included (here as wide as the offscreen desktop, 800 pixels).
+TEST_F(JanelaTest, AWindowThatFitsOnlyWithoutItsFrameIsFittedOnceShown) {
+  frm_.Geometria = GeometriaJanela{0, 800, 400, 0, 0};
+  JanelaPrincipal* janela = AbreJanela();
+  const QRect tela = janela->screen()->availableVirtualGeometry();
+  ASSERT_EQ(tela.width(), 800);
+  ASSERT_NE(janela->frameGeometry().size(), janela->size()) << "this platform gives windows no frame";
+  EXPECT_TRUE(tela.contains(janela->frameGeometry()));
+  EXPECT_EQ(janela->height(), 400);
+}
+
 TEST_F(JanelaTest, TypedParametersReachTheModelAndClearingEmptiesThem) {
   auto janela = AbreJanela();
   Seleciona(*janela, "LeTexto");
