@@ -253,6 +253,23 @@ TEST_F(JanelaTest, AWindowThatFitsOnlyWithoutItsFrameIsFittedOnceShown) {
   EXPECT_EQ(janela->height(), 400);
 }
 
+// A list width and a transcript height stored on a larger screen do not squeeze the data area: its
+// buttons and error fields show whole, and there is room for fields above them.
+TEST_F(JanelaTest, PaneSizesFromALargerScreenLeaveTheDataAreaUsable) {
+  frm_.Geometria = GeometriaJanela{0, 1600, 1000, 19, 0};
+  frm_.LarguraComandos = 1000;
+  frm_.TamanhoTerminal = 700;
+  JanelaPrincipal* janela = AbreJanela();
+  PainelErros* erros = janela->PainelDados->painelErros();
+  for (QWidget* controle : std::vector<QWidget*>{erros->btExecuta, erros->btLimpaPars, erros->ebNomeErro})
+    EXPECT_LE(controle->geometry().right(), erros->width()) << controle->objectName().toStdString();
+  EXPECT_GE(erros->ebCircunstancia->width(), erros->ebCircunstancia->fontMetrics().averageCharWidth() * 6);
+  const int linha = erros->ebNomeErro->sizeHint().height();
+  EXPECT_GE(janela->PainelDados->height() - erros->height(), 3 * linha);
+  EXPECT_GT(janela->lbComandos->width(), 305);   // as wide as the room allows
+  EXPECT_GT(janela->Terminal->height(), 91);
+}
+
 TEST_F(JanelaTest, TypedParametersReachTheModelAndClearingEmptiesThem) {
   auto janela = AbreJanela();
   Seleciona(*janela, "LeTexto");

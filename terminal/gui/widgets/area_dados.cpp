@@ -94,6 +94,12 @@ void AreaDados::MostraErro() {
   painel_erros_->ebCircunstancia->repaint();
 }
 
+QSize AreaDados::minimumSizeHint() const {
+  // The heading and two rows of fields above the error panel.
+  const int linhas = 3 * painel_erros_->ebNomeErro->sizeHint().height();
+  return QSize(painel_erros_->minimumSizeHint().width(), painel_erros_->height() + linhas);
+}
+
 void AreaDados::Posiciona() {
   const int largura = width();
   const int altura_erros = painel_erros_->height();

@@ -22,6 +22,10 @@ class AreaDados : public QWidget {
   PainelCampos* PainelParametros(int comando) const { return parametros_[comando]; }
   PainelCampos* PainelRetornos(int comando) const { return retornos_[comando]; }
 
+  // The least room in which the area stays usable: the error panel whole and a few rows of fields.
+  // The splitters keep the area at least this large, whatever widths were stored.
+  QSize minimumSizeHint() const override;
+
   // Model -> widgets.
   void MostraSelecao();
   void MostraCampos();

@@ -38,27 +38,41 @@ PainelErros::PainelErros(QWidget* pai)
   largura_nome_erro_ = std::max(kLarguraNomeErro, ebNomeErro->fontMetrics().averageCharWidth() * 24 + 8);
 }
 
+namespace {
+constexpr int kMargem = 6;
+constexpr int kEspaco = 4;
+}  // namespace
+
+std::array<int, 5> PainelErros::Esquerdas() const {
+  std::array<int, 5> x{};
+  x[0] = kMargem;
+  x[1] = x[0] + btExecuta->sizeHint().width() + kMargem;
+  x[2] = x[1] + btLimpaPars->sizeHint().width() + 2 * kMargem;
+  x[3] = x[2] + lblErro->sizeHint().width() + kEspaco;
+  x[4] = x[3] + largura_nome_erro_ + kEspaco;
+  return x;
+}
+
+QSize PainelErros::minimumSizeHint() const {
+  // Eight characters of the circumstance, and the pixel its width rule leaves at the right edge.
+  return QSize(Esquerdas()[4] + ebCircunstancia->fontMetrics().averageCharWidth() * 8 + 1, height());
+}
+
 void PainelErros::resizeEvent(QResizeEvent* evento) {
   QWidget::resizeEvent(evento);
-  const int margem = 6;
+  const std::array<int, 5> x = Esquerdas();
   const int altura_botao = btExecuta->sizeHint().height();
   const int topo = (height() - altura_botao) / 2;
-  int x = margem;
-  for (QPushButton* botao : {btExecuta, btLimpaPars}) {
-    botao->setGeometry(x, topo, botao->sizeHint().width(), altura_botao);
-    x += botao->width() + margem;
-  }
-  x += margem;
+  btExecuta->setGeometry(x[0], topo, btExecuta->sizeHint().width(), altura_botao);
+  btLimpaPars->setGeometry(x[1], topo, btLimpaPars->sizeHint().width(), altura_botao);
   const int altura_campo = ebNomeErro->sizeHint().height();
   const int topo_campo = (height() - altura_campo) / 2;
   lblErro->adjustSize();
-  lblErro->move(x, (height() - lblErro->height()) / 2);
-  x += lblErro->width() + 4;
-  ebNomeErro->setGeometry(x, topo_campo, largura_nome_erro_, altura_campo);
-  x += largura_nome_erro_ + 4;
-  ebCircunstancia->move(x, topo_campo);
+  lblErro->move(x[2], (height() - lblErro->height()) / 2);
+  ebNomeErro->setGeometry(x[3], topo_campo, largura_nome_erro_, altura_campo);
+  ebCircunstancia->move(x[4], topo_campo);
   // Stretched to the panel's right edge by the resize step.
-  if (auto largura = LarguraCircunstancia(width(), x)) ebCircunstancia->resize(*largura, altura_campo);
+  if (auto largura = LarguraCircunstancia(width(), x[4])) ebCircunstancia->resize(*largura, altura_campo);
 }
 
 }  // namespace tarnel::gui

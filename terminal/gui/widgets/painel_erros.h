@@ -1,6 +1,7 @@
 // PainelErros: the execute and clear buttons and the error fields of the last command.
 #pragma once
 #include <QWidget>
+#include <array>
 
 class QLabel;
 class QLineEdit;
@@ -16,6 +17,9 @@ class PainelErros : public QWidget {
 
   explicit PainelErros(QWidget* pai);
 
+  // Room for both buttons, the label and the error name whole, and some of the circumstance.
+  QSize minimumSizeHint() const override;
+
   QPushButton* btExecuta;
   QPushButton* btLimpaPars;
   QLabel* lblErro;
@@ -26,6 +30,9 @@ class PainelErros : public QWidget {
   void resizeEvent(QResizeEvent* evento) override;
 
  private:
+  // The left edges along the panel: btExecuta, btLimpaPars, lblErro, ebNomeErro, ebCircunstancia.
+  std::array<int, 5> Esquerdas() const;
+
   int largura_nome_erro_;
 };
 
