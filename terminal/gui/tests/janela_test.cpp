@@ -270,6 +270,19 @@ TEST_F(JanelaTest, PaneSizesFromALargerScreenLeaveTheDataAreaUsable) {
   EXPECT_GT(janela->Terminal->height(), 91);
 }
 
+// The transcript opens at the stored height, however short: the design's 48 pixels, and the 35 a
+// stored 0 stands for.
+TEST_F(JanelaTest, TheTranscriptOpensAtTheStoredHeight) {
+  for (const int altura : {48, 35, 140}) {
+    SCOPED_TRACE(altura);
+    frm_.TamanhoTerminal = altura;
+    JanelaPrincipal* janela = janela_ ? janela_.get() : AbreJanela();
+    janela->AplicaGeometria();
+    QApplication::processEvents();
+    EXPECT_EQ(janela->Terminal->height(), altura);
+  }
+}
+
 TEST_F(JanelaTest, TypedParametersReachTheModelAndClearingEmptiesThem) {
   auto janela = AbreJanela();
   Seleciona(*janela, "LeTexto");

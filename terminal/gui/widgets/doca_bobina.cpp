@@ -35,6 +35,8 @@ DocaBobina::DocaBobina(TfrmMain& frm, QWidget* pai)
   papel->setMinimumWidth(medidas.horizontalAdvance(QString(kColunas, u'M')) + 2 * papel->frameWidth() +
                          static_cast<int>(papel->document()->documentMargin() * 2) +
                          papel->verticalScrollBar()->sizeHint().width());
+  // The paper gives way, below its heading, to the height the transcript beside it is given.
+  papel->setMinimumHeight(1);
   btRasgar->setObjectName(QStringLiteral("btRasgar"));
   btRasgar->setText(QStringLiteral("Rasgar o papel"));
   btRasgar->setAutoRaise(true);

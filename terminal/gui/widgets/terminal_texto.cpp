@@ -17,6 +17,9 @@ TerminalTexto::TerminalTexto(QWidget* pai) : QPlainTextEdit(pai) {
   paleta.setColor(QPalette::Text, QColor(0x00, 0xff, 0xff));
   setPalette(paleta);
   setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  // The stored height may be as short as 35 pixels; the scroll bars' own minimum would hold the
+  // transcript at about 70.
+  setMinimumHeight(1);
 }
 
 void TerminalTexto::Mostra(const std::string& texto) {
