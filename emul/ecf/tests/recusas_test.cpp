@@ -40,8 +40,10 @@ TEST_F(Recusas, ForaDeSequencia) {
   Recusa("ErroCMDCupomTotalizadoEmZero", "PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "1"}});
   Vende();
   Recusa("ErroCMDPagamentoIncompleto", "EncerraDocumento");
+  Ok("IdentificaConsumidor", {{"NomeConsumidor", "Antes"}});
   Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "5"}});
   Recusa("ErroCMDPagamentoIncompleto", "EncerraDocumento");
+  Recusa("ErroCMDForaDeSequencia", "IdentificaConsumidor", {{"NomeConsumidor", "Entre pagamentos"}});
   Recusa("ErroCMDForaDeSequencia", "VendeItem",
          {{"CodProduto", "1"}, {"NomeProduto", "A"}, {"Quantidade", "1"}, {"PrecoUnitario", "1"}, {"CodAliquota", "0"}});
   Recusa("ErroCMDForaDeSequencia", "CancelaItemFiscal");
@@ -49,6 +51,7 @@ TEST_F(Recusas, ForaDeSequencia) {
   Recusa("ErroCMDForaDeSequencia", "AcresceSubtotal", {{"Cancelar", "N"}, {"ValorAcrescimo", "1"}});
   Ok("PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "5"}});
   Recusa("ErroCMDForaDeSequencia", "PagaCupom", {{"CodMeioPagamento", "0"}, {"Valor", "1"}});
+  Ok("IdentificaConsumidor", {{"NomeConsumidor", "Depois"}});
   Ok("EncerraDocumento");
 }
 

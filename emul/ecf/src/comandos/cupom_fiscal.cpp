@@ -74,6 +74,9 @@ Falha IdentificaConsumidor(Sessao& s) {
   if (Falha f = ExigeDocumento(s, TipoDocumento::kCupomFiscal, TipoDocumento::kNenhum, d)) return f;
   if (!s.par.Tem("IdConsumidor") && !s.par.Tem("NomeConsumidor") && !s.par.Tem("EnderecoConsumidor"))
     return Erro("ErroCMDFaltaParametro", "Informe IdConsumidor, NomeConsumidor ou EnderecoConsumidor");
+  // The consumer is printed where the command comes: not between two payments of the coupon.
+  if (d->fase == FaseDocumento::kPagamento)
+    return Erro("ErroCMDForaDeSequencia", "Pagamento em curso: identifique o consumidor antes dele ou depois de pago o cupom");
   if (s.par.Tem("IdConsumidor")) d->consumidor_id = s.par.Texto("IdConsumidor");
   if (s.par.Tem("NomeConsumidor")) d->consumidor_nome = s.par.Texto("NomeConsumidor");
   if (s.par.Tem("EnderecoConsumidor")) d->consumidor_endereco = s.par.Texto("EnderecoConsumidor");
