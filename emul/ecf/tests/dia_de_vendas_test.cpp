@@ -90,6 +90,8 @@ TEST_F(DiaDeVendas, RegistradoresConferemComOCalculoAMao) {
   Ok("PagaCupom", {{"NomeMeioPagamento", "Dinheiro"}, {"Valor", "100"}});
   Ok("EncerraDocumento");
   Ok("AbreGerencial", {{"CodGerencial", "0"}});
+  // A report is closed, not cancelled: the refusal says only that.
+  EXPECT_EQ(Exec("AbreCupomFiscal").circunstancia, "Há um relatório gerencial aberto (COO 6); encerre-o antes");
   Ok("ImprimeTexto", {{"TextoLivre", "Relatorio do dia"}});
   Ok("EncerraDocumento");
   Ok("AbreCreditoDebito", {{"COO", "2"}, {"CodMeioPagamento", "1"}});

@@ -31,7 +31,11 @@ std::string DescricaoAberto(const Documento& d) {
 
 Falha ExigeSemDocumento(const Sessao& s) {
   if (const Documento* d = DocumentoEmEmissao(s.estado))
-    return Erro("ErroCMDForaDeSequencia", "Há um " + DescricaoAberto(*d) + "; encerre-o ou cancele-o antes");
+    // Only a coupon or a receipt can be cancelled; a report or a voucher is closed.
+    return Erro("ErroCMDForaDeSequencia",
+                "Há um " + DescricaoAberto(*d) + "; encerre-o" +
+                    (d->tipo == TipoDocumento::kCupomFiscal || d->tipo == TipoDocumento::kNaoFiscal ? " ou cancele-o" : "") +
+                    " antes");
   return Ok();
 }
 
