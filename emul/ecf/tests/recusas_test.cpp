@@ -273,6 +273,11 @@ TEST_F(Recusas, GerencialEVinculados) {
   Recusa("ErroCMDEstorno", "EstornaCreditoDebito", {{"COO", "3"}});
   Ok("AbreCreditoDebito", {{"COO", "2"}});  // the reversed voucher no longer uses the payment
   Ok("EncerraDocumento");
+  // Without a COO the last coupon is meant: cancelled, the refusal says so.
+  CupomPago();
+  Ok("CancelaCupom");
+  EXPECT_EQ(Exec("AbreCreditoDebito").circunstancia,
+            "O último cupom fiscal (COO " + Inteiro("COO") + ") foi cancelado: informe o COO do cupom");
 }
 
 TEST_F(Recusas, LeiturasEReducao) {

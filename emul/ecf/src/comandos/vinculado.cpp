@@ -84,8 +84,10 @@ Falha AbreCreditoDebito(Sessao& s) {
   const Documento* cupom = s.par.Tem("COO") ? CupomDoDia(e, static_cast<std::uint32_t>(s.par.Numero("COO"))) : UltimoCupom(e);
   if (cupom == nullptr || cupom->cancelado)
     return Erro("ErroCMDCOOVinculadoInvalido",
-                s.par.Tem("COO") ? "COO " + std::to_string(s.par.Numero("COO")) + " não é um cupom fiscal válido deste movimento"
-                                 : "Não há cupom fiscal neste movimento");
+                s.par.Tem("COO")  ? "COO " + std::to_string(s.par.Numero("COO")) + " não é um cupom fiscal válido deste movimento"
+                : cupom != nullptr ? "O último cupom fiscal (COO " + std::to_string(cupom->coo) +
+                                         ") foi cancelado: informe o COO do cupom"
+                                   : "Não há cupom fiscal neste movimento");
   // The payment the voucher refers to: by its sequence (NumItem), by its means, or the first
   // payment whose means allows vouchers.
   std::int32_t meio = -1;
