@@ -165,6 +165,29 @@ TEST_F(Saida, CancelamentoImprimeOTotalDoCupom) {
   EXPECT_EQ(Moeda("TotalDiaCancelamentosICMS"), "31,00");
 }
 
+// A voucher's second copy: the first one gets its foot (counters, date, the printer's marks) before
+// the second begins, as the second gets its own at the close.
+TEST_F(Saida, CadaViaDoComprovanteTemSeuRodape) {
+  Ok("AbreCupomFiscal");
+  Ok("VendeItem", {{"CodProduto", "1"}, {"NomeProduto", "X"}, {"Quantidade", "1"}, {"PrecoUnitario", "3"},
+                   {"CodAliquota", "0"}});
+  Ok("PagaCupom", {{"NomeMeioPagamento", "Cartao"}, {"Valor", "3"}});
+  Ok("EncerraDocumento");
+  Impressao();
+  Ok("AbreCreditoDebito");
+  Ok("ImprimeTexto", {{"TextoLivre", "VIA UM"}});
+  Ok("EmiteViaCreditoDebito");
+  Ok("ImprimeTexto", {{"TextoLivre", "VIA DOIS"}});
+  Ok("EncerraDocumento");
+  const std::string texto = Impressao();
+  const std::size_t segunda = texto.find("SEGUNDA VIA");
+  ASSERT_NE(segunda, std::string::npos) << texto;
+  for (const std::string& via : {texto.substr(0, segunda), texto.substr(segunda)}) {
+    EXPECT_NE(via.find("CDC:000001"), std::string::npos) << via;
+    EXPECT_NE(via.find("FAB:"), std::string::npos) << via;
+  }
+}
+
 // Cancelling an item, whole or in part, also cancels its increase or discount; the coupon prints
 // that too, so its lines add up to the total.
 TEST_F(Saida, CancelamentoDeItemImprimeOAjusteQueCaiComEle) {

@@ -503,8 +503,10 @@ void SaidaImpressora::Imprime(const Estado& e, const Evento& ev) {
     case Impresso::kViaCreditoDebito:
       if (!d) break;
       if (d->fase != FaseDocumento::kEncerrado) {
-        // Another copy of the voucher in issue: printed whole, recorded under the voucher's COO.
-        Continua(impressao::FormataCabecalho(Loja(e), {d->data, d->hora}, d->coo) +
+        // Another copy of the voucher in issue: the copy printed so far gets its foot, then the new
+        // one begins whole; both are recorded under the voucher's COO.
+        Continua(impressao::FormataRodape(Loja(e), RodapeDe(e, *d, "")) +
+                 impressao::FormataCabecalho(Loja(e), {d->data, d->hora}, d->coo) +
                  impressao::FormataAberturaCreditoDebito(Comprovante(e, *d, impressao::Via::kSegunda)));
       } else {
         EmiteCompleto(e, *d, impressao::FormataAberturaCreditoDebito(Comprovante(e, *d, impressao::Via::kReimpressao)));
