@@ -11,4 +11,10 @@ bool replace_file(const std::string& path, std::string_view bytes) {
 
 AtomicFile::~AtomicFile() { discard(); }
 
+void AtomicFile::write_in_place(std::intptr_t handle) {
+  handle_ = handle;
+  in_place_ = handle != kNone;
+  failed_ = handle == kNone;
+}
+
 }  // namespace compat

@@ -36,6 +36,10 @@ class AtomicFile {
  private:
   static constexpr std::intptr_t kNone = -1;
 
+  // Writes to the open device or stream handle (kNone: it could not be opened) rather than
+  // replacing the path.
+  void write_in_place(std::intptr_t handle);
+
   std::string path_;
   std::string temporary_;
   std::intptr_t handle_ = kNone;  // file descriptor, or HANDLE on Windows

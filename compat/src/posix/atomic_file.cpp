@@ -61,12 +61,7 @@ AtomicFile::AtomicFile(std::string path, std::string temporary)
   // would be a new open file, and a redirection to a file would be replaced, its earlier lines lost.
   if (const int stream = detail::own_stream(path_); stream >= 0) {
     const int fd = fcntl(stream, F_DUPFD_CLOEXEC, 3);
-    if (fd < 0) {
-      failed_ = true;
-      return;
-    }
-    handle_ = fd;
-    in_place_ = true;
+    write_in_place(fd < 0 ? kNone : fd);
     return;
   }
   // A link is followed: its target is the file replaced, beside which the temporary goes, so that a
@@ -87,12 +82,7 @@ AtomicFile::AtomicFile(std::string path, std::string temporary)
   // redirection does; a rename would put a file in its place.
   if (exists && !S_ISREG(target.st_mode)) {
     const int fd = open(native_path(path_).c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) {
-      failed_ = true;
-      return;
-    }
-    handle_ = fd;
-    in_place_ = true;
+    write_in_place(fd < 0 ? kNone : fd);
     return;
   }
   // Read-only for everyone, or for this user: not replaced, though the folder would let a rename

@@ -33,12 +33,7 @@ AtomicFile::AtomicFile(std::string path, std::string temporary)
   if (is_device(path_)) {
     const HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-      failed_ = true;
-      return;
-    }
-    handle_ = reinterpret_cast<std::intptr_t>(file);
-    in_place_ = true;
+    write_in_place(file == INVALID_HANDLE_VALUE ? kNone : reinterpret_cast<std::intptr_t>(file));
     return;
   }
   const DWORD attributes = GetFileAttributesA(path_.c_str());
